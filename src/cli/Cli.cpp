@@ -1,0 +1,51 @@
+#include <ostream>
+
+#include "cli/Verbs.h"
+
+namespace gw::cli {
+
+namespace {
+
+struct Verb {
+    const char* name;
+    const char* summary;
+    int (*run)(const Args&, CliContext&);
+};
+
+const Verb kVerbs[] = {
+    {"piece-info", "print a piece's 17 x 17 heights as the editor's grid shows them", &RunPieceInfo},
+};
+
+void PrintUsage(std::ostream& out) {
+    out << "Usage: gridwright-cli VERB [ARGUMENTS]\n"
+           "       gridwright-cli --help | --version\n\n"
+           "Edits and converts Motocross Madness terrain files without the editor window.\n\n"
+           "Verbs:\n";
+    for (const Verb& verb : kVerbs) out << "  " << verb.name << "\t" << verb.summary << "\n";
+    out << "\nRun 'gridwright-cli VERB --help' for a verb's arguments.\n";
+}
+
+}  // namespace
+
+int RunCli(const Args& args, CliContext& context) {
+    if (args.empty()) {
+        PrintUsage(context.err);
+        return 2;
+    }
+    const std::string& first = args[0];
+    if (first == "--help" || first == "-h" || first == "help") {
+        PrintUsage(context.out);
+        return 0;
+    }
+    if (first == "--version") {
+        context.out << "gridwright-cli " << GRIDWRIGHT_VERSION << "\n";
+        return 0;
+    }
+    for (const Verb& verb : kVerbs) {
+        if (first == verb.name) return verb.run(Args(args.begin() + 1, args.end()), context);
+    }
+    context.err << "gridwright-cli: unknown verb '" << first << "' (try --help)\n";
+    return 2;
+}
+
+}  // namespace gw::cli

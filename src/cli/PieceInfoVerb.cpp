@@ -1,0 +1,39 @@
+#include <ostream>
+
+#include "cli/Verbs.h"
+#include "core/piece/PieceFile.h"
+#include "core/text/NumberText.h"
+
+namespace gw::cli {
+
+int RunPieceInfo(const Args& args, CliContext& context) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        context.out << "Usage: gridwright-cli piece-info FILE.asc\n\n"
+                       "Prints the piece's heights as 17 lines, grid row 1 (the top, Y = 24) first;\n"
+                       "each line holds the 17 cell texts of that row separated by a TAB.\n";
+        return 0;
+    }
+    if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
+        context.err << "gridwright-cli piece-info: expected one piece file (try --help)\n";
+        return 2;
+    }
+    PieceGrid grid;
+    PieceReadReport report = ReadPieceFile(args[0], grid);
+    if (!report.opened) {
+        context.err << "gridwright-cli piece-info: " << report.opened.message() << "\n";
+        return 1;
+    }
+    for (const std::string& problem : report.problems) {
+        context.err << "gridwright-cli piece-info: " << args[0] << ": " << problem << "\n";
+    }
+    for (int row = 1; row <= 17; ++row) {
+        for (int column = 1; column <= 17; ++column) {
+            if (column > 1) context.out << '\t';
+            context.out << PaddedNumberText(grid.Z(column, row));
+        }
+        context.out << '\n';
+    }
+    return 0;
+}
+
+}  // namespace gw::cli

@@ -1,0 +1,23 @@
+#pragma once
+// Every verb of gridwright-cli is one function that parses its arguments, calls the
+// core and returns the exit status. Errors go to err as one line.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace gw::cli {
+
+struct CliContext {
+    std::string programFolder;  // where skelasc.txt and the other data lie
+    std::ostream& out;
+    std::ostream& err;
+};
+
+using Args = std::vector<std::string>;
+
+int RunPieceInfo(const Args& args, CliContext& context);
+
+// Dispatches argv[1] to its verb; handles --help and --version.
+int RunCli(const Args& args, CliContext& context);
+
+}  // namespace gw::cli

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+#include "support/TempDir.h"
+
+namespace {
+
+struct RunResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs the real gridwright-cli with its stderr captured through a file.
+RunResult RunCli(const std::string& arguments) {
+    gw::test::TempDir dir;
+    const std::string errFile = dir.File("stderr.txt");
+    const std::string command = std::string(GRIDWRIGHT_CLI) + " " + arguments + " 2>" + errFile;
+    RunResult result{-1, "", ""};
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return result;
+    std::array<char, 4096> buffer;
+    std::size_t got;
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), got);
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.err = gw::test::ReadAll(errFile);
+    return result;
+}
+
+TEST(PieceInfoCli, PrintsTheGridRowsAsTheEditorShowsThem) {
+    RunResult result = RunCli("piece-info " + gw::test::SamplePiecePath());
+    ASSERT_EQ(result.status, 0) << result.err;
+    // Tabletop sample: row 17 (Y 0) is ground, rows 7..10 hold the flat top at 4.5.
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < result.out.size()) {
+        std::size_t end = result.out.find('\n', start);
+        lines.push_back(result.out.substr(start, end - start));
+        start = end + 1;
+    }
+    ASSERT_EQ(lines.size(), 17u);
+    std::string top;
+    for (int i = 0; i < 17; ++i) top += (i ? "\t" : "") + std::string(" 0");
+    EXPECT_EQ(lines[0], top);
+    std::string flat;
+    for (int i = 0; i < 17; ++i) flat += (i ? "\t" : "") + std::string(" 4.5");
+    EXPECT_EQ(lines[8], flat);  // j = 8, grid row 9
+    EXPECT_EQ(lines[12].substr(0, 5), " 1.5\t");  // j = 4, grid row 13: first ramp step
+}
+
+TEST(PieceInfoCli, ExitStatusAndOneLineErrors) {
+    struct Case {
+        std::string arguments;
+        int status;
+        const char* errorPart;
+    };
+    const Case cases[] = {
+        {"", 2, "Usage"},
+        {"frobnicate", 2, "unknown verb 'frobnicate'"},
+        {"piece-info", 2, "expected one piece file"},
+        {"piece-info a.asc b.asc", 2, "expected one piece file"},
+        {"piece-info /nonexistent/pieceN.asc", 1, "Cannot open /nonexistent/pieceN.asc: No such file"},
+    };
+    for (const auto& c : cases) {
+        RunResult result = RunCli(c.arguments);
+        EXPECT_EQ(result.status, c.status) << c.arguments;
+        EXPECT_NE(result.err.find(c.errorPart), std::string::npos) << c.arguments << ": " << result.err;
+    }
+    EXPECT_EQ(RunCli("--version").out, "gridwright-cli 1.0.0\n");
+    EXPECT_EQ(RunCli("--help").status, 0);
+    EXPECT_EQ(RunCli("piece-info --help").status, 0);
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+#include "support/TempDir.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+namespace gw::test {
+
+TempDir::TempDir() {
+    std::random_device random;
+    const auto base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        auto candidate = base / ("gridwright-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(candidate)) {
+            path_ = candidate;
+            return;
+        }
+    }
+    throw std::runtime_error("cannot create a temporary folder");
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void WriteAll(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+std::string ProgramFolder() { return GRIDWRIGHT_BIN_DIR; }
+std::string SkeletonPath() { return ProgramFolder() + "/skelasc.txt"; }
+std::string Skeleton257Path() { return ProgramFolder() + "/skelasc257.txt"; }
+std::string SamplePiecePath() { return ProgramFolder() + "/samples/tabletopN.asc"; }
+
+}  // namespace gw::test
