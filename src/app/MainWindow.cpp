@@ -1,0 +1,337 @@
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include "app/AppSettings.h"
+#include "app/ArrowPicture.h"
+#include "app/CellEditBox.h"
+#include "app/PieceDocument.h"
+#include "app/PieceGridView.h"
+#include "app/QtText.h"
+#include "app/WaitCursor.h"
+#include "app/WindowPlacement.h"
+
+namespace gw {
+
+namespace {
+
+constexpr int kInitialWidthPixels = 980;
+constexpr int kMinimumWidthPixels = 760;
+
+QPushButton* MakeButton(const char* objectName, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(EditorState& state, AppSettings& settings, Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      settings_(settings),
+      prompter_(prompter),
+      placement_(std::make_unique<WindowPlacement>(settings)),
+      document_(new PieceDocument(state, this)) {
+    setObjectName("frmGridwright");
+    setWindowTitle(kTitle);
+    BuildControls();
+    BuildMenus();
+    WireGridEvents();
+    connect(document_, &PieceDocument::pieceChanged, this, &MainWindow::RefreshPieceGrid);
+    setFixedHeight(kFixedHeightTwips / PieceGridView::kTwipsPerPixel);
+    setMinimumWidth(kMinimumWidthPixels);
+    resize(kInitialWidthPixels, height());
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::AddItem(QMenu* menu, const char* objectName, const QString& caption, bool enabled) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(objectName);
+    action->setEnabled(enabled);
+    return action;
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("menuFile");
+    QAction* open = AddItem(file, "itmFileOpen", "&Open SX ASC");
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, &MainWindow::OpenPiece);
+    itmFileSave_ = AddItem(file, "itmFileSave", "&Save SX ASC", false);
+    itmFileSave_->setShortcut(QKeySequence::Save);
+    QAction* saveAs = AddItem(file, "itmFileSaveAs", "Save SX ASC &As", false);
+    saveAs->setShortcut(QKeySequence::SaveAs);
+    file->addSeparator();
+    QAction* exit = AddItem(file, "itmFileExit", "E&xit");
+    exit->setShortcut(QKeySequence::Quit);
+    connect(exit, &QAction::triggered, this, &MainWindow::RequestExit);
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("mnuEdit");
+    QAction* undo = document_->undoStack()->createUndoAction(this, "Undo");
+    undo->setObjectName("itmEditUndo");
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = document_->undoStack()->createRedoAction(this, "Redo");
+    redo->setObjectName("itmEditRedo");
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addAction(undo);
+    edit->addAction(redo);
+
+    QMenu* view = menuBar()->addMenu("&View");
+    view->setObjectName("mnuView");
+    AddItem(view, "itmView3D", "&SX Track Piece in 3D", false);
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    options->setObjectName("mnuOptions");
+    itmOptionsFixedColumnWidth_ = AddItem(options, "itmOptionsFixedColumnWidth", "&Fixed Column Width");
+    itmOptionsFixedColumnWidth_->setCheckable(true);
+    connect(itmOptionsFixedColumnWidth_, &QAction::toggled, this, [this](bool checked) {
+        fixedColumnWidth_ = checked;
+        LayoutPieceGrid();
+    });
+    itmOptionsGreeting_ = AddItem(options, "itmOptionsGreeting", "&Greeting");
+    itmOptionsGreeting_->setCheckable(true);
+    connect(itmOptionsGreeting_, &QAction::toggled, this, [this](bool) { lblGreeting_->setText(" "); });
+
+    QMenu* national = menuBar()->addMenu("&National");
+    national->setObjectName("mnuNational");
+    AddItem(national, "itmNationalCreateFromSX", "&Create from SX .TER", false);
+    national->addSeparator()->setObjectName("itmNationalSep1");
+    AddItem(national, "itmNationalOpenSXTER", "&Open SX .TER", false);
+    AddItem(national, "itmNationalOpenBaseASC257", "Open &Base ASC257", false);
+    AddItem(national, "itmNationalAddToASC257", "&Add to ASC257", false);
+    AddItem(national, "itmNationalSaveASC257", "&Save ASC257", false);
+    national->addSeparator()->setObjectName("itmNationalSep2");
+    AddItem(national, "itmNationalDisplayStatistics", "&Display Statistics", false);
+    AddItem(national, "itmNationalSlopeEdges", "Slope &Edges", false);
+    national->addSeparator()->setObjectName("itmNationalSep3");
+    AddItem(national, "itmNationalClearASC257", "C&lear ASC257", false);
+
+    QMenu* dispMap = menuBar()->addMenu("&DispMap");
+    dispMap->setObjectName("mnuDispMap");
+    AddItem(dispMap, "itmDispMapMakeDisplacementMapforASC17", "Make &Displacement Map for ASC 17", false);
+    AddItem(dispMap, "itmDispMapMake257DisplacementMapforASC257", "M&ake 257x257 Displacement Map for ASC 257", false);
+    AddItem(dispMap, "itmDispMapMake513DisplacementMapforASC257", "&Make 513x513 Displacement Map for ASC 257", false);
+
+    QMenu* texture = menuBar()->addMenu("&Texture");
+    texture->setObjectName("mnuTexture");
+    AddItem(texture, "itmTextureMakeTexture", "&Make Texture", false);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    AddItem(help, "itmHelpHelp", "&Help", false);
+    AddItem(help, "itmHelpFAQ", "&FAQ", false);
+    help->addSeparator();
+    AddItem(help, "itmHelpAbout", "&About", false);
+
+    lblGreeting_ = new QLabel(" ", menuBar());
+    lblGreeting_->setObjectName("lblGreeting");
+    lblGreeting_->setContentsMargins(0, 0, 8, 0);
+    menuBar()->setCornerWidget(lblGreeting_, Qt::TopRightCorner);
+}
+
+void MainWindow::BuildControls() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* page = new QVBoxLayout(central);
+    // Grid and status line keep a margin of about 250 twips to the window's width.
+    page->setContentsMargins(8, 6, 9, 4);
+    page->setSpacing(4);
+
+    grid_ = new PieceGridView(central);
+    page->addWidget(grid_);
+    txtActiveCell_ = new CellEditBox(grid_->viewport());
+
+    auto* controls = new QHBoxLayout();
+    controls->setSpacing(10);
+    page->addLayout(controls);
+
+    // The current cell and the value operations.
+    auto* valueColumn = new QGridLayout();
+    valueColumn->setVerticalSpacing(3);
+    lblActiveCell_ = new QLabel("Active Cell:", central);
+    lblActiveCell_->setObjectName("lblActiveCell");
+    lblRowCol_ = new QLabel(central);
+    lblRowCol_->setObjectName("lblRowCol");
+    lblRowCol_->setMinimumWidth(130);
+    txtNewVal_ = new QLineEdit(central);
+    txtNewVal_->setObjectName("txtNewVal");
+    txtNewVal_->setFixedWidth(80);
+    txtNewVal_->setPlaceholderText("value");
+    valueColumn->addWidget(lblActiveCell_, 0, 0);
+    valueColumn->addWidget(lblRowCol_, 0, 1);
+    valueColumn->addWidget(txtNewVal_, 1, 0);
+    valueColumn->addWidget(MakeButton("btnSetRange", "&Apply Value", central), 1, 1);
+    valueColumn->addWidget(MakeButton("btnScale", "S&cale", central), 2, 0);
+    valueColumn->addWidget(MakeButton("btnDisplace", "Dis&place", central), 2, 1);
+    controls->addLayout(valueColumn);
+
+    auto* turnColumn = new QVBoxLayout();
+    turnColumn->setSpacing(3);
+    turnColumn->addWidget(MakeButton("btnRotate", "&Rotate 90 CCW", central));
+    turnColumn->addWidget(MakeButton("btnSlopeRows", "&Slope Rows", central));
+    turnColumn->addWidget(MakeButton("btn3D", "&3D", central));
+    controls->addLayout(turnColumn);
+
+    frmRanges_ = new QGroupBox("Current Range:", central);
+    frmRanges_->setObjectName("frmRanges");
+    frmRanges_->setMinimumWidth(250);
+    auto* rangeButtons = new QGridLayout(frmRanges_);
+    rangeButtons->setContentsMargins(6, 4, 6, 4);
+    rangeButtons->setVerticalSpacing(3);
+    rangeButtons->addWidget(MakeButton("btnMirrorH", "Mirror &H", frmRanges_), 0, 0);
+    rangeButtons->addWidget(MakeButton("btnMirrorV", "&Mirror V", frmRanges_), 0, 1);
+    rangeButtons->addWidget(MakeButton("btnSlopeCols", "Slope &Cols", frmRanges_), 1, 0);
+    rangeButtons->addWidget(MakeButton("Command1", "Curve Cols", frmRanges_), 1, 1);
+    controls->addWidget(frmRanges_);
+
+    auto* shift = new QGridLayout();
+    shift->setSpacing(1);
+    auto* lblShift = new QLabel("Shift Cells", central);
+    lblShift->setObjectName("lblShift");
+    shift->addWidget(lblShift, 0, 0, 1, 3, Qt::AlignHCenter);
+    shift->addWidget(new ArrowPicture(ArrowPicture::Direction::Up, "picUp", central), 1, 1);
+    shift->addWidget(new ArrowPicture(ArrowPicture::Direction::Left, "picLeft", central), 2, 0);
+    shift->addWidget(new ArrowPicture(ArrowPicture::Direction::Right, "picRight", central), 2, 2);
+    shift->addWidget(new ArrowPicture(ArrowPicture::Direction::Down, "picDown", central), 3, 1);
+    controls->addLayout(shift);
+
+    frmFileInfo_ = new QGroupBox("Track Piece ", central);
+    frmFileInfo_->setObjectName("frmFileInfo");
+    auto* fileInfo = new QGridLayout(frmFileInfo_);
+    fileInfo->setContentsMargins(6, 2, 6, 4);
+    fileInfo->setVerticalSpacing(0);
+    opt1File_ = new QRadioButton("1 file  - NSEW", frmFileInfo_);
+    opt1File_->setObjectName("opt1File");
+    opt2Files_ = new QRadioButton("2 files - NS,EW", frmFileInfo_);
+    opt2Files_->setObjectName("opt2Files");
+    opt4Files_ = new QRadioButton("4 files - N, W, S, E", frmFileInfo_);
+    opt4Files_->setObjectName("opt4Files");
+    kindOptions_ = new QButtonGroup(this);
+    kindOptions_->addButton(opt1File_);
+    kindOptions_->addButton(opt2Files_);
+    kindOptions_->addButton(opt4Files_);
+    txtPieceName_ = new QLineEdit(frmFileInfo_);
+    txtPieceName_->setObjectName("txtPieceName");
+    txtPieceName_->setPlaceholderText("piece name");
+    fileInfo->addWidget(opt1File_, 0, 0);
+    fileInfo->addWidget(opt2Files_, 1, 0);
+    fileInfo->addWidget(opt4Files_, 2, 0);
+    fileInfo->addWidget(txtPieceName_, 3, 0);
+    controls->addWidget(frmFileInfo_);
+    controls->addStretch(1);
+
+    // A click on an option sets the kind that the next save writes.
+    connect(opt1File_, &QRadioButton::toggled, this, [this](bool on) { if (on) state_.pieceKind = "NSEW"; });
+    connect(opt2Files_, &QRadioButton::toggled, this, [this](bool on) { if (on) state_.pieceKind = "NS"; });
+    connect(opt4Files_, &QRadioButton::toggled, this, [this](bool on) { if (on) state_.pieceKind = "N"; });
+
+    lblStatus_ = new QLabel(" ", central);
+    lblStatus_->setObjectName("lblStatus");
+    lblStatus_->setFrameShape(QFrame::StyledPanel);
+    lblStatus_->setFrameShadow(QFrame::Sunken);
+    lblStatus_->setMinimumHeight(20);
+    page->addWidget(lblStatus_);
+    page->addStretch(1);
+}
+
+void MainWindow::WireGridEvents() {
+    connect(grid_, &PieceGridView::cellEntered, this, &MainWindow::ShowCurrentCell);
+    connect(grid_, &PieceGridView::rangeChanged, this, &MainWindow::ShowCurrentRange);
+    connect(grid_, &PieceGridView::editRequested, this, &MainWindow::BeginCellEdit);
+    connect(txtActiveCell_, &CellEditBox::cancelled, this, &MainWindow::CancelCellEdit);
+    connect(txtActiveCell_, &CellEditBox::focusLeft, this, &MainWindow::CommitCellEdit);
+    connect(txtActiveCell_, &CellEditBox::committed, this, [this](int rowStep) {
+        CommitCellEdit();
+        grid_->setFocus();
+        const int row = grid_->Row() + rowStep;
+        if (rowStep != 0 && row >= 1 && row <= 17) grid_->SetCurrentCell(row, grid_->Col());
+    });
+}
+
+void MainWindow::StartUp() {
+    state_.pieceFolder = PathFromQ(settings_.Get("LastPath", ""));
+    state_.trackFolder = PathFromQ(settings_.Get("LastTrackPath", ""));
+    state_.nationalFolder = PathFromQ(settings_.Get("LastNationalPath", ""));
+    itmOptionsGreeting_->setChecked(settings_.Get("UseGreeting", "1") == "1");
+    placement_->RestoreFormPosition(*this);
+    placement_->RestoreFormSize(*this);
+    show();
+    lblGreeting_->setText(" ");
+    document_->SetModified(false);
+    state_.national.Clear();
+    LayoutPieceGrid();
+    grid_->SetCurrentCell(1, 1);
+    ShowCurrentCell(1, 1);
+    rangeCaptionLive_ = true;
+    grid_->setFocus();
+}
+
+void MainWindow::Status(const std::string& text) {
+    lblStatus_->setText(ToQ(text));
+    lblStatus_->repaint();
+}
+
+void MainWindow::LayoutPieceGrid() { grid_->LayoutColumns(fixedColumnWidth_); }
+
+void MainWindow::RefreshPieceGrid() {
+    WaitCursor wait;
+    grid_->ShowGrid(state_.piece);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (isMinimized() || isMaximized()) return;
+    // The layout gives the grid its new width first; the columns follow it.
+    if (centralWidget() && centralWidget()->layout()) centralWidget()->layout()->activate();
+    LayoutPieceGrid();
+}
+
+void MainWindow::UpdateCaption() {
+    setWindowTitle(state_.pieceFilePath.empty() ? QString(kTitle)
+                                                : QString(kTitle) + " - " + PathToQ(state_.pieceFilePath));
+}
+
+void MainWindow::ShowCurrentCell(int row, int col) {
+    lblRowCol_->setText("C: " + ToQ(PaddedNumberText(CellX(col))) + " - R: " + ToQ(PaddedNumberText(CellY(row))));
+}
+
+void MainWindow::ShowCurrentRange() {
+    if (!rangeCaptionLive_) return;
+    const NumberFormat format = UserNumberFormat();
+    auto plain = [&](double v) { return ToQ(PlainNumberText(v, format)); };
+    frmRanges_->setTitle("Current Range: (" + plain(CellX(grid_->Col())) + ":" + plain(CellY(grid_->Row())) + ")-(" +
+                         plain(CellX(grid_->ColSel())) + ":" + plain(CellY(grid_->RowSel())) + ")");
+}
+
+NumberFormat MainWindow::UserNumberFormat() const {
+    const QString point = QLocale().decimalPoint();
+    NumberFormat format;
+    if (point.size() == 1 && point[0].unicode() < 128) format.decimalSeparator = static_cast<char>(point[0].unicode());
+    return format;
+}
+
+void MainWindow::SelectKindOption(const std::string& kind) {
+    if (kind == "NSEW") opt1File_->setChecked(true);
+    else if (kind == "NS") opt2Files_->setChecked(true);
+    else if (!kind.empty()) opt4Files_->setChecked(true);
+}
+
+}  // namespace gw

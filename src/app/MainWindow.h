@@ -1,0 +1,117 @@
+#pragma once
+// frmGridwright: the main window with the height grid, the range buttons, the
+// piece's file-set options and the menus. It holds widgets and wiring; the work
+// is done by calls into the core through the PieceDocument.
+#include <QMainWindow>
+#include <memory>
+#include <string>
+
+#include "core/EditorState.h"
+#include "core/Interfaces.h"
+#include "core/text/NumberText.h"
+
+class QAction;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace gw {
+
+class AppSettings;
+class ArrowPicture;
+class CellEditBox;
+class PieceDocument;
+class PieceGridView;
+class WindowPlacement;
+
+class MainWindow : public QMainWindow, private StatusSink {
+    Q_OBJECT
+public:
+    MainWindow(EditorState& state, AppSettings& settings, Prompter& prompter, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up steps that follow the window's creation: remembered folders
+    // and options, placement, showing the window, the first layout.
+    void StartUp();
+
+    // Opens a piece without asking for it (command line, tests). False when it
+    // was refused or could not be read.
+    bool OpenPieceFile(const std::string& path);
+
+    PieceDocument& document() { return *document_; }
+    EditorState& state() { return state_; }
+    PieceGridView* grid() const { return grid_; }
+    StatusSink& statusSink() { return *this; }
+    Prompter& prompter() { return prompter_; }
+
+    // Writes all cells from the PieceGrid, keeping the selection.
+    void RefreshPieceGrid();
+    // Header texts and column widths.
+    void LayoutPieceGrid();
+
+    static constexpr int kFixedHeightTwips = 7710;
+    static constexpr const char* kTitle = "Gridwright";
+
+public Q_SLOTS:
+    void OpenPiece();
+    void RequestExit();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Status(const std::string& text) override;
+
+    void BuildMenus();
+    void BuildControls();
+    QAction* AddItem(QMenu* menu, const char* objectName, const QString& caption, bool enabled = true);
+    void WireGridEvents();
+
+    void UpdateCaption();
+    void SaveSettings();
+    bool ConfirmDiscardChanges(const std::string& question, const std::string& title);
+
+    // Cell editing.
+    void BeginCellEdit(int keyCode);
+    void CommitCellEdit();
+    void CancelCellEdit();
+    void ShowCurrentCell(int row, int col);
+    void ShowCurrentRange();
+
+    void SelectKindOption(const std::string& kind);
+    NumberFormat UserNumberFormat() const;
+
+    EditorState& state_;
+    AppSettings& settings_;
+    Prompter& prompter_;
+    std::unique_ptr<WindowPlacement> placement_;
+    PieceDocument* document_;
+    bool fixedColumnWidth_ = false;
+    bool rangeCaptionLive_ = false;  // the frame names the range from the first selection on
+
+    PieceGridView* grid_ = nullptr;
+    CellEditBox* txtActiveCell_ = nullptr;
+    int editRow_ = 1, editCol_ = 1;
+    QLabel* lblActiveCell_ = nullptr;
+    QLabel* lblRowCol_ = nullptr;
+    QGroupBox* frmRanges_ = nullptr;
+    QLineEdit* txtNewVal_ = nullptr;
+    QGroupBox* frmFileInfo_ = nullptr;
+    QRadioButton* opt1File_ = nullptr;
+    QRadioButton* opt2Files_ = nullptr;
+    QRadioButton* opt4Files_ = nullptr;
+    QButtonGroup* kindOptions_ = nullptr;
+    QLineEdit* txtPieceName_ = nullptr;
+    QLabel* lblStatus_ = nullptr;
+    QLabel* lblGreeting_ = nullptr;
+    QAction* itmFileSave_ = nullptr;
+    QAction* itmOptionsFixedColumnWidth_ = nullptr;
+    QAction* itmOptionsGreeting_ = nullptr;
+};
+
+}  // namespace gw

@@ -1,0 +1,170 @@
+// The main window's piece file handling, cell editing and ending the program.
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app/AppSettings.h"
+#include "app/CellEditBox.h"
+#include "app/MainWindow.h"
+#include "app/PieceDocument.h"
+#include "app/PieceGridView.h"
+#include "app/QtText.h"
+#include "app/WaitCursor.h"
+#include "app/WindowPlacement.h"
+#include "core/piece/PieceFile.h"
+#include "core/piece/PiecePath.h"
+
+namespace gw {
+
+namespace {
+
+constexpr const char* kAscFilter = "ASC file|*.asc|All Files|*.*";
+
+std::string ReadProblemsText(const std::string& path, const PieceReadReport& report) {
+    std::string text = "Some vertices of " + path + " could not be read:\n";
+    for (const std::string& problem : report.problems) text += "\n" + problem;
+    if (report.problemCount > static_cast<long long>(report.problems.size())) {
+        text += "\n... and " + std::to_string(report.problemCount - static_cast<long long>(report.problems.size())) +
+                " more.";
+    }
+    return text;
+}
+
+}  // namespace
+
+void MainWindow::OpenPiece() {
+    FileBoxRequest request;
+    request.title = "Open File";
+    request.filter = kAscFilter;
+    request.defaultExtension = ".asc";
+    request.initialFolder = state_.pieceFolder;
+    const std::string path = prompter_.OpenFileName(request);
+    if (path.empty()) return;
+    OpenPieceFile(path);
+}
+
+bool MainWindow::OpenPieceFile(const std::string& path) {
+    const PiecePathParts parts = SplitPiecePath(path);
+    if (parts.kind.empty()) {
+        state_.pieceFolder = parts.folder;
+        state_.pieceName = parts.name;
+        state_.pieceExtension = parts.extension;
+        state_.pieceKind.clear();
+        state_.pieceFilePath.clear();
+        prompter_.Message(kNorthFileOnlyMessage, kTitle);
+        return false;
+    }
+    // Opening replaces the grid and forgets the undo history, so unsaved edits
+    // would be gone for good: ask first.
+    if (!ConfirmDiscardChanges("The open piece has changes that are not saved. Open another piece anyway?",
+                               kTitle)) {
+        return false;
+    }
+    // The file is read into a copy first: a file that cannot be read changes
+    // nothing, not even the caption, so a later Save cannot write the old grid
+    // under the new name by mistake.
+    PieceGrid grid = state_.piece;
+    PieceReadReport report;
+    {
+        WaitCursor wait;
+        report = ReadPieceFile(path, grid);
+    }
+    if (!report.opened) {
+        prompter_.Message(report.opened.message(), kTitle);
+        return false;
+    }
+    if (report.problemCount > 0) prompter_.Message(ReadProblemsText(path, report), kTitle);
+
+    state_.pieceFolder = parts.folder;
+    state_.pieceName = parts.name;
+    state_.pieceExtension = parts.extension;
+    state_.pieceKind = parts.kind;
+    state_.pieceFilePath = path;
+    SelectKindOption(parts.kind);
+    txtPieceName_->setText(ToQ(parts.name));
+    document_->LoadPiece(grid);
+    UpdateCaption();
+    itmFileSave_->setEnabled(true);
+    document_->SetModified(false);
+    return true;
+}
+
+bool MainWindow::ConfirmDiscardChanges(const std::string& question, const std::string& title) {
+    if (!document_->modified()) return true;
+    return prompter_.AskYesNo(question, title);
+}
+
+void MainWindow::RequestExit() {
+    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    if (document_->modified()) {
+        if (!prompter_.AskYesNo("Trying to exit without saving. Continue?", "Exiting Gridwright")) return;
+        document_->SetModified(false);
+    }
+    SaveSettings();
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    if (document_->modified() &&
+        !prompter_.AskYesNo("Trying to exit without saving. Continue?", "Exiting Gridwright")) {
+        event->ignore();
+        return;
+    }
+    placement_->SaveFormPosition(*this);
+    placement_->SaveFormSize(*this);
+    SaveSettings();
+    event->accept();
+    // Secondary windows do not keep the program alive.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) window->close();
+    }
+}
+
+void MainWindow::SaveSettings() {
+    settings_.Set("LastPath", PathToQ(state_.pieceFolder));
+    settings_.Set("LastTrackPath", PathToQ(state_.trackFolder));
+    settings_.Set("LastNationalPath", PathToQ(state_.nationalFolder));
+    settings_.Set("UseGreeting", itmOptionsGreeting_->isChecked() ? "1" : "0");
+    settings_.Sync();
+}
+
+void MainWindow::BeginCellEdit(int keyCode) {
+    // The edit works on the anchor cell; the selection collapses onto it.
+    editRow_ = grid_->Row();
+    editCol_ = grid_->Col();
+    grid_->SetCurrentCell(editRow_, editCol_);
+    txtActiveCell_->setFont(grid_->font());
+    if (keyCode >= 0 && keyCode <= 32) {
+        txtActiveCell_->setText(grid_->CellText(editRow_, editCol_));
+        txtActiveCell_->end(false);
+    } else {
+        txtActiveCell_->setText(QString(QChar(keyCode)));
+        txtActiveCell_->setCursorPosition(1);
+    }
+    txtActiveCell_->setGeometry(grid_->CellRect(editRow_, editCol_));
+    txtActiveCell_->show();
+    txtActiveCell_->setFocus();
+}
+
+void MainWindow::CommitCellEdit() {
+    if (!txtActiveCell_->isVisible()) return;
+    txtActiveCell_->hide();
+    const QString typed = txtActiveCell_->text();
+    const double value = ValueOfText(FromQ(typed));
+    const int row = editRow_, col = editCol_;
+    document_->ApplyToPiece("Edit Cell", [&](PieceGrid& grid) { grid.Z(col, row) = value; });
+    // The cell shows the text as typed until the grid is next rewritten.
+    grid_->SetCellText(row, col, typed);
+    document_->SetModified(true);
+}
+
+void MainWindow::CancelCellEdit() {
+    txtActiveCell_->hide();
+    grid_->setFocus();
+}
+
+}  // namespace gw

@@ -1,0 +1,50 @@
+#pragma once
+// The one path by which the PieceGrid changes. Every operation is a core function
+// applied to a copy of the grid; ApplyToPiece pushes a command holding the grids
+// before and after, so undo, redo, the modified flag and the grid refresh cannot
+// be forgotten by a new operation.
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "core/EditorState.h"
+
+class QUndoStack;
+
+namespace gw {
+
+class PieceDocument : public QObject {
+    Q_OBJECT
+public:
+    explicit PieceDocument(EditorState& state, QObject* parent = nullptr);
+    ~PieceDocument() override;
+
+    EditorState& state() { return state_; }
+    const PieceGrid& grid() const { return state_.piece; }
+    QUndoStack* undoStack() const { return undoStack_; }
+
+    // Applies op to a copy of the grid and, when anything changed, records it as
+    // one undoable step named text. Returns whether the grid changed.
+    bool ApplyToPiece(const QString& text, const std::function<void(PieceGrid&)>& op);
+
+    // Replaces the grid without an undo step and forgets the history (a piece
+    // was opened, or the grid was emptied by a conversion).
+    void LoadPiece(const PieceGrid& grid);
+
+    bool modified() const { return state_.pieceModified; }
+    void SetModified(bool modified);
+
+    // Used by the undo command.
+    void SetGridFromHistory(const PieceGrid& grid);
+
+Q_SIGNALS:
+    // The whole grid changed: the view rewrites every cell.
+    void pieceChanged();
+    void modifiedChanged(bool modified);
+
+private:
+    EditorState& state_;
+    QUndoStack* undoStack_;
+};
+
+}  // namespace gw

@@ -1,0 +1,73 @@
+#pragma once
+// grdMesh: the 17 x 17 height grid with its header row and column. It keeps the
+// selection the way the editor's operations read it: the anchor cell (Row, Col)
+// where the selection started and the moving corner (RowSel, ColSel) that follows
+// the mouse or the keyboard. Grid rows and columns count from 1 like the
+// PieceGrid; Qt's own indices are one lower.
+#include <QTableWidget>
+
+#include "core/piece/CellRange.h"
+#include "core/piece/PieceGrid.h"
+
+namespace gw {
+
+class PieceGridView : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit PieceGridView(QWidget* parent = nullptr);
+
+    int Row() const { return anchorRow_; }
+    int Col() const { return anchorCol_; }
+    int RowSel() const;
+    int ColSel() const;
+    CellRange Selection() const { return CellRange{Col(), ColSel(), Row(), RowSel()}; }
+
+    // Makes (row, col) the current cell; the selection collapses onto it.
+    void SetCurrentCell(int row, int col);
+    // Anchor first, then the moving corner.
+    void SetSelection(const CellRange& range);
+
+    QString CellText(int row, int col) const;
+    void SetCellText(int row, int col, const QString& text);
+    // Where a cell lies, in the coordinates of the grid's viewport.
+    QRect CellRect(int row, int col) const;
+
+    // Rewrites all 289 data cells from the grid with one repaint.
+    void ShowGrid(const PieceGrid& grid);
+    // Header texts and column widths: fixed 850 twips, or shared out over the
+    // grid's width.
+    void LayoutColumns(bool fixedWidth);
+
+    static constexpr int kTwipsPerPixel = 15;
+    static constexpr int kHeaderColumnTwips = 500;
+    static constexpr int kFixedColumnTwips = 850;
+    static int ProportionalColumnTwips(int gridWidthTwips);
+
+Q_SIGNALS:
+    // The current cell changed (the editor shows its coordinates).
+    void cellEntered(int row, int col);
+    // The selected rectangle changed.
+    void rangeChanged();
+    // A key typed on the grid or a double click asks for the cell editor. keyCode
+    // is the typed character, or 32 for a double click, 13 for Enter.
+    void editRequested(int keyCode);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags flags) override;
+
+private:
+    void SelectRectangle();
+
+    int anchorRow_ = 1;
+    int anchorCol_ = 1;
+    bool extending_ = false;     // a shift or drag moves only the corner
+    bool programmatic_ = false;  // SetSelection sets the anchor itself
+};
+
+}  // namespace gw

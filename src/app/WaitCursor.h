@@ -1,0 +1,15 @@
+#pragma once
+#include <QApplication>
+
+namespace gw {
+
+// The hourglass for the length of a scope; nested ones stack.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace gw

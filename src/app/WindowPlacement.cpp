@@ -1,0 +1,86 @@
+#include "app/WindowPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "app/AppSettings.h"
+#include "app/QtText.h"
+#include "core/text/FieldString.h"
+#include "core/text/NumberText.h"
+
+namespace gw {
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+const QString kNotFound = QStringLiteral("Not found");
+
+QSize ScreenPixels(const QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() : QSize(1024, 768);
+}
+
+int ToPixels(double twips) { return static_cast<int>(RoundHalfEven(twips / kTwipsPerPixel)); }
+double ToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+
+}  // namespace
+
+QString PlacementKey(const QString& caption) {
+    const std::string text = FromQ(caption);
+    return ToQ(TrimBlanks(GetElement(GetElement(text, "-", 0), ":", 0)));
+}
+
+QString TwipsText(double twips) { return ToQ(TrimBlanks(PaddedNumberText(twips))); }
+
+double CenteredEdgeTwips(double screenTwips, double windowTwips) {
+    const double d = RoundHalfEven(screenTwips) - RoundHalfEven(windowTwips);
+    return d < 1 ? 0.0 : d / 2;
+}
+
+void WindowPlacement::RestoreFormPosition(QWidget& window) {
+    if (window.isMinimized()) return;
+    const QString key = PlacementKey(window.windowTitle());
+    const QString top = settings_.Get("Top" + key, kNotFound);
+    if (top != kNotFound) window.move(window.x(), ToPixels(ValueOfText(FromQ(top))));
+    else CenterFormVertically(window);
+    const QString left = settings_.Get("Left" + key, kNotFound);
+    if (left != kNotFound) window.move(ToPixels(ValueOfText(FromQ(left))), window.y());
+    else CenterFormHorizontally(window);
+}
+
+void WindowPlacement::RestoreFormSize(QWidget& window) {
+    if (window.isMinimized()) return;
+    const QString key = PlacementKey(window.windowTitle());
+    const QString height = settings_.Get("Height" + key, kNotFound);
+    if (height != kNotFound) window.resize(window.width(), ToPixels(ValueOfText(FromQ(height))));
+    else window.resize(window.width(), ScreenPixels(window).height() - window.y() - ToPixels(100));
+    const QString width = settings_.Get("Width" + key, kNotFound);
+    if (width != kNotFound) window.resize(ToPixels(ValueOfText(FromQ(width))), window.height());
+}
+
+void WindowPlacement::SaveFormPosition(QWidget& window) {
+    if (window.isMinimized()) return;
+    const QString key = PlacementKey(window.windowTitle());
+    settings_.Set("Top" + key, TwipsText(ToTwips(window.y())));
+    settings_.Set("Left" + key, TwipsText(ToTwips(window.x())));
+}
+
+void WindowPlacement::SaveFormSize(QWidget& window) {
+    if (window.isMinimized()) return;
+    const QString key = PlacementKey(window.windowTitle());
+    settings_.Set("Height" + key, TwipsText(ToTwips(window.height())));
+    settings_.Set("Width" + key, TwipsText(ToTwips(window.width())));
+}
+
+void WindowPlacement::CenterFormHorizontally(QWidget& window) {
+    const double left = CenteredEdgeTwips(ToTwips(ScreenPixels(window).width()), ToTwips(window.frameGeometry().width()));
+    window.move(ToPixels(left), window.y());
+}
+
+void WindowPlacement::CenterFormVertically(QWidget& window) {
+    const double top = CenteredEdgeTwips(ToTwips(ScreenPixels(window).height()), ToTwips(window.frameGeometry().height()));
+    window.move(window.x(), ToPixels(top));
+}
+
+}  // namespace gw

@@ -1,0 +1,78 @@
+#pragma once
+// A main window on a fresh state and an empty settings store, answered by a
+// scripted prompter.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+#include <QApplication>
+#include <QSettings>
+#include <memory>
+
+#include "app/AppSettings.h"
+#include "app/MainWindow.h"
+#include "app/PieceDocument.h"
+#include "app/PieceGridView.h"
+#include "core/EditorState.h"
+#include "support/TempDir.h"
+#include "app/ScriptedPrompter.h"
+
+#include <ostream>
+
+// Lets failed expectations print Qt strings as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace gw::test {
+
+class AppFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QSettings(AppSettings::kOrganisation, AppSettings::kApplication).clear();
+        state.programFolder = ProgramFolder();
+        state.skeletonPath = SkeletonPath();
+        state.skeleton257Path = Skeleton257Path();
+        settings = std::make_unique<AppSettings>();
+    }
+    void TearDown() override {
+        if (window) {
+            window->document().SetModified(false);
+            window->close();
+        }
+        window.reset();
+    }
+
+    MainWindow& StartWindow() {
+        window = std::make_unique<MainWindow>(state, *settings, prompter);
+        window->StartUp();
+        QApplication::processEvents();
+        return *window;
+    }
+
+    template <typename T>
+    T* Find(const char* name) const {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QAction* Action(const char* name) const { return Find<QAction>(name); }
+    // Types text on the grid as a person would: the first key opens the cell
+    // editor, the rest go into it.
+    void TypeIntoCell(const QString& text);
+    PieceGridView* Grid() const { return window->grid(); }
+    QLineEdit* CellEditor() const { return Find<QLineEdit>("txtActiveCell"); }
+
+    EditorState state;
+    std::unique_ptr<AppSettings> settings;
+    ScriptedPrompter prompter;
+    std::unique_ptr<MainWindow> window;
+    TempDir dir;
+};
+
+inline void AppFixture::TypeIntoCell(const QString& text) {
+    Grid()->setFocus();
+    QTest::keyClicks(Grid(), text.left(1));
+    QTest::keyClicks(CellEditor(), text.mid(1));
+}
+
+}  // namespace gw::test

@@ -1,0 +1,366 @@
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QUndoStack>
+
+#include "app/AppFixture.h"
+#include "app/QtText.h"
+#include "core/piece/PieceFile.h"
+
+namespace gw::test {
+namespace {
+
+using MainWindowTest = AppFixture;
+
+// Writes a piece whose cells are all distinct and returns its path.
+std::string WriteDistinctPiece(const TempDir& dir, const std::string& name) {
+    PieceGrid grid;
+    for (int r = 1; r <= 17; ++r)
+        for (int c = 1; c <= 17; ++c) grid.Z(c, r) = c + r / 100.0;
+    const std::string path = dir.File(name);
+    EXPECT_TRUE(WritePieceFile(SkeletonPath(), path, path + ".out", path + ".bak", "piece", grid));
+    return path;
+}
+
+TEST_F(MainWindowTest, StartsWithDefaultsWhenNothingIsStored) {
+    MainWindow& w = StartWindow();
+    EXPECT_EQ(w.windowTitle(), "Gridwright");
+    EXPECT_TRUE(Action("itmOptionsGreeting")->isChecked());
+    EXPECT_FALSE(Action("itmOptionsFixedColumnWidth")->isChecked());
+    EXPECT_FALSE(Action("itmFileSave")->isEnabled());
+    EXPECT_TRUE(state.pieceFolder.empty());
+    EXPECT_TRUE(state.trackFolder.empty());
+    EXPECT_TRUE(state.nationalFolder.empty());
+    EXPECT_FALSE(state.pieceModified);
+    EXPECT_EQ(w.height(), 514);  // 7710 twips
+    EXPECT_EQ(Grid()->horizontalHeaderItem(0)->text(), " 0");
+    EXPECT_EQ(Grid()->horizontalHeaderItem(1)->text(), " 1.5");
+    EXPECT_EQ(Grid()->horizontalHeaderItem(16)->text(), " 24");
+    EXPECT_EQ(Grid()->verticalHeaderItem(0)->text(), " 24");
+    EXPECT_EQ(Grid()->verticalHeaderItem(16)->text(), " 0");
+    EXPECT_EQ(Find<QGroupBox>("frmRanges")->title(), "Current Range:");
+    EXPECT_EQ(Find<QLabel>("lblActiveCell")->text(), "Active Cell:");
+    // Every data row is visible: the grid never scrolls.
+    EXPECT_GE(Grid()->viewport()->height(), 17 * Grid()->rowHeight(0));
+}
+
+TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
+    StartWindow();
+    const std::pair<const char*, const char*> items[] = {
+        {"itmFileOpen", "&Open SX ASC"}, {"itmFileSave", "&Save SX ASC"}, {"itmFileSaveAs", "Save SX ASC &As"},
+        {"itmFileExit", "E&xit"}, {"itmView3D", "&SX Track Piece in 3D"},
+        {"itmOptionsFixedColumnWidth", "&Fixed Column Width"}, {"itmOptionsGreeting", "&Greeting"},
+        {"itmNationalCreateFromSX", "&Create from SX .TER"}, {"itmNationalOpenSXTER", "&Open SX .TER"},
+        {"itmNationalOpenBaseASC257", "Open &Base ASC257"}, {"itmNationalAddToASC257", "&Add to ASC257"},
+        {"itmNationalSaveASC257", "&Save ASC257"}, {"itmNationalDisplayStatistics", "&Display Statistics"},
+        {"itmNationalSlopeEdges", "Slope &Edges"}, {"itmNationalClearASC257", "C&lear ASC257"},
+        {"itmDispMapMakeDisplacementMapforASC17", "Make &Displacement Map for ASC 17"},
+        {"itmDispMapMake257DisplacementMapforASC257", "M&ake 257x257 Displacement Map for ASC 257"},
+        {"itmDispMapMake513DisplacementMapforASC257", "&Make 513x513 Displacement Map for ASC 257"},
+        {"itmTextureMakeTexture", "&Make Texture"}, {"itmHelpHelp", "&Help"}, {"itmHelpFAQ", "&FAQ"},
+        {"itmHelpAbout", "&About"},
+    };
+    for (const auto& [name, caption] : items) {
+        QAction* action = Action(name);
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_EQ(action->text(), caption) << name;
+    }
+}
+
+TEST_F(MainWindowTest, OpensAPieceThroughTheFileBox) {
+    const std::string path = WriteDistinctPiece(dir, "bumpN.asc");
+    MainWindow& w = StartWindow();
+    prompter.fileAnswers.push_back(path);
+    Action("itmFileOpen")->trigger();
+    ASSERT_FALSE(prompter.shown.empty());
+    EXPECT_EQ(prompter.shown[0].kind, "open");
+    EXPECT_EQ(prompter.shown[0].request.title, "Open File");
+    EXPECT_EQ(prompter.shown[0].request.filter, "ASC file|*.asc|All Files|*.*");
+    EXPECT_EQ(w.windowTitle(), QString("Gridwright - ") + PathToQ(path));
+    EXPECT_EQ(Grid()->CellText(1, 1), " 1.01");
+    EXPECT_EQ(Grid()->CellText(17, 3), " 3.17");
+    EXPECT_EQ(state.pieceFolder, dir.path().string() + "/");
+    EXPECT_EQ(state.pieceName, "bump");
+    EXPECT_EQ(state.pieceKind, "N");
+    EXPECT_TRUE(Find<QRadioButton>("opt4Files")->isChecked());
+    EXPECT_EQ(Find<QLineEdit>("txtPieceName")->text(), "bump");
+    EXPECT_TRUE(Action("itmFileSave")->isEnabled());
+    EXPECT_FALSE(state.pieceModified);
+    EXPECT_EQ(prompter.Messages().size(), 0u);
+
+    // The next box starts in the piece's folder.
+    prompter.fileAnswers.push_back("");
+    Action("itmFileOpen")->trigger();
+    EXPECT_EQ(prompter.shown.back().request.initialFolder, dir.path().string() + "/");
+}
+
+TEST_F(MainWindowTest, KindOfTheOpenedFileSelectsItsOption) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"rampNSEW.asc", "opt1File"}, {"rampNS.asc", "opt2Files"}, {"rampns.asc", "opt2Files"}, {"rampN.asc", "opt4Files"}};
+    StartWindow();
+    for (const auto& [name, option] : cases) {
+        ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, name))) << name;
+        EXPECT_TRUE(Find<QRadioButton>(option)->isChecked()) << name;
+        EXPECT_EQ(state.pieceName, "ramp") << name;
+    }
+}
+
+TEST_F(MainWindowTest, RefusesFilesThatAreNotNorthFiles) {
+    StartWindow();
+    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
+    for (const char* name : {"bumpW.asc", "bumpS.asc", "bumpE.asc", "bumpEW.asc"}) {
+        prompter.shown.clear();
+        EXPECT_FALSE(window->OpenPieceFile(WriteDistinctPiece(dir, name)));
+        ASSERT_EQ(prompter.Messages().size(), 1u) << name;
+        EXPECT_EQ(prompter.Messages()[0],
+                  "Please only edit the North file (N), the North-South file (NS), or the North-South-East-West file (NSEW)");
+        EXPECT_EQ(prompter.shown[0].title, "Gridwright");
+        EXPECT_EQ(Grid()->CellText(1, 1), " 1.01") << name;
+        EXPECT_TRUE(state.pieceFilePath.empty());
+    }
+}
+
+TEST_F(MainWindowTest, UnreadableFileChangesNothing) {
+    StartWindow();
+    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
+    const QString caption = window->windowTitle();
+    EXPECT_FALSE(window->OpenPieceFile(dir.File("goneN.asc")));
+    ASSERT_EQ(prompter.Messages().size(), 1u);
+    EXPECT_NE(prompter.Messages()[0].find("goneN.asc"), std::string::npos);
+    EXPECT_EQ(window->windowTitle(), caption);
+    EXPECT_EQ(state.pieceName, "bump");
+}
+
+TEST_F(MainWindowTest, BadFilesOpenWithoutHarm) {
+    StartWindow();
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool problems;
+    };
+    std::string binary;
+    for (int i = 0; i < 70000; ++i) binary += static_cast<char>((i * 131) % 256);
+    const Case cases[] = {
+        {"emptyN.asc", "", false},
+        {"binaryN.asc", binary, false},
+        {"hugeN.asc", std::string(50u << 20, '7'), false},
+        {"farN.asc", "Vertex 0: X: 1e308 Y: 0 Z: 1\r\nVertex 1: X: 0 Y: 0 Z: 1e308\r\nFace list:\r\n", true},
+    };
+    for (const auto& c : cases) {
+        prompter.shown.clear();
+        WriteAll(dir.File(c.name), c.bytes);
+        EXPECT_TRUE(window->OpenPieceFile(dir.File(c.name))) << c.name;
+        EXPECT_EQ(prompter.Messages().size(), c.problems ? 1u : 0u) << c.name;
+    }
+    EXPECT_EQ(Grid()->CellText(17, 1), " 1E+308");
+}
+
+TEST_F(MainWindowTest, TypingOnACellEditsItInPlace) {
+    StartWindow();
+    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
+    auto* box = Find<QLineEdit>("txtActiveCell");
+    Grid()->SetCurrentCell(4, 6);
+    Grid()->setFocus();
+    QTest::keyClick(Grid(), Qt::Key_7);
+    ASSERT_TRUE(box->isVisible());
+    EXPECT_EQ(box->text(), "7");
+    EXPECT_EQ(box->cursorPosition(), 1);
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(state.piece.Z(6, 4), 7);
+    EXPECT_EQ(Grid()->CellText(4, 6), "7");
+    EXPECT_TRUE(state.pieceModified);
+
+    // The typed text stays in the cell as typed, whatever its value.
+    const std::pair<const char*, double> typed[] = {{"1.50", 1.5}, {"abc", 0}, {"-2e1", -20}, {"1 000", 1000}};
+    for (const auto& [text, value] : typed) {
+        TypeIntoCell(text);
+        QTest::keyClick(box, Qt::Key_Enter);
+        EXPECT_EQ(state.piece.Z(6, 4), value) << text;
+        EXPECT_EQ(Grid()->CellText(4, 6), text);
+    }
+    EXPECT_EQ(window->findChild<QUndoStack*>()->undoText(), "Edit Cell");
+}
+
+TEST_F(MainWindowTest, DoubleClickEditsTheCellsTextAndEscapeCancels) {
+    StartWindow();
+    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
+    auto* box = Find<QLineEdit>("txtActiveCell");
+    Grid()->SetCurrentCell(2, 2);
+    const QPoint centre = Grid()->CellRect(2, 2).center();
+    QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    ASSERT_TRUE(box->isVisible());
+    EXPECT_EQ(box->text(), " 2.02");
+    EXPECT_EQ(box->cursorPosition(), 5);
+    QTest::keyClicks(box, "9");
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(state.piece.Z(2, 2), 2.02);
+    EXPECT_EQ(Grid()->CellText(2, 2), " 2.02");
+    EXPECT_FALSE(state.pieceModified);
+}
+
+TEST_F(MainWindowTest, UpAndDownCommitAndMoveWithinTheDataRows) {
+    StartWindow();
+    auto* box = Find<QLineEdit>("txtActiveCell");
+    struct Case {
+        int startRow;
+        Qt::Key key;
+        int endRow;
+    };
+    const Case cases[] = {{5, Qt::Key_Down, 6}, {5, Qt::Key_Up, 4}, {17, Qt::Key_Down, 17}, {1, Qt::Key_Up, 1}};
+    for (const auto& c : cases) {
+        Grid()->SetCurrentCell(c.startRow, 3);
+        Grid()->setFocus();
+        QTest::keyClick(Grid(), Qt::Key_4);
+        QTest::keyClick(box, c.key);
+        EXPECT_EQ(state.piece.Z(3, c.startRow), 4) << c.startRow;
+        EXPECT_EQ(Grid()->Row(), c.endRow);
+        EXPECT_FALSE(box->isVisible());
+    }
+}
+
+TEST_F(MainWindowTest, LabelsShowTheCurrentCellAndTheRangeInSelectionOrder) {
+    StartWindow();
+    Grid()->SetCurrentCell(17, 1);
+    EXPECT_EQ(Find<QLabel>("lblRowCol")->text(), "C:  0 - R:  0");
+    Grid()->SetCurrentCell(4, 6);
+    EXPECT_EQ(Find<QLabel>("lblRowCol")->text(), "C:  7.5 - R:  19.5");
+
+    // Anchor at row 3, column 5, dragged with the keyboard to row 1, column 2.
+    Grid()->SetCurrentCell(3, 5);
+    Grid()->setFocus();
+    for (int i = 0; i < 2; ++i) QTest::keyClick(Grid(), Qt::Key_Up, Qt::ShiftModifier);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(Grid(), Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(Grid()->Selection(), (CellRange{5, 2, 3, 1}));
+    EXPECT_EQ(Find<QGroupBox>("frmRanges")->title(), "Current Range: (6:21)-(1.5:24)");
+    EXPECT_EQ(Grid()->selectedItems().size(), 12);
+
+    // A plain arrow starts a new selection at the new cell.
+    QTest::keyClick(Grid(), Qt::Key_Down);
+    EXPECT_EQ(Grid()->Selection(), (CellRange{2, 2, 2, 2}));
+}
+
+TEST_F(MainWindowTest, MouseDragKeepsTheAnchorWhereThePressWas) {
+    StartWindow();
+    QWidget* viewport = Grid()->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, Grid()->CellRect(9, 9).center());
+    QTest::mouseMove(viewport, Grid()->CellRect(12, 4).center());
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, Grid()->CellRect(12, 4).center());
+    EXPECT_EQ(Grid()->Selection(), (CellRange{9, 4, 9, 12}));
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, Grid()->CellRect(2, 15).center());
+    EXPECT_EQ(Grid()->Selection(), (CellRange{9, 15, 9, 2}));
+}
+
+TEST_F(MainWindowTest, RefreshKeepsTheSelection) {
+    StartWindow();
+    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
+    Grid()->SetSelection(CellRange{3, 7, 4, 9});
+    window->document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(1, 1) = 42; });
+    EXPECT_EQ(Grid()->Selection(), (CellRange{3, 7, 4, 9}));
+    EXPECT_EQ(Grid()->CellText(1, 1), " 42");
+}
+
+TEST_F(MainWindowTest, ColumnWidthsFollowTheOption) {
+    MainWindow& w = StartWindow();
+    const int proportional = Grid()->columnWidth(0);
+    EXPECT_EQ(proportional, static_cast<int>(RoundHalfEven(
+                                PieceGridView::ProportionalColumnTwips(Grid()->width() * 15) / 15.0)));
+    Action("itmOptionsFixedColumnWidth")->trigger();
+    for (int c = 0; c < 17; ++c) EXPECT_EQ(Grid()->columnWidth(c), 57);  // 850 twips
+    w.resize(w.width() + 150, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(w.height(), 514);
+    EXPECT_EQ(Grid()->columnWidth(16), 57);
+    Action("itmOptionsFixedColumnWidth")->trigger();
+    EXPECT_GT(Grid()->columnWidth(0), proportional);
+}
+
+TEST_F(MainWindowTest, ExitAsksAboutUnsavedChanges) {
+    MainWindow& w = StartWindow();
+    w.document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(1, 1) = 1; });
+    ASSERT_TRUE(state.pieceModified);
+
+    prompter.yesNoAnswers.push_back(false);
+    Action("itmFileExit")->trigger();
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "Trying to exit without saving. Continue?");
+    EXPECT_EQ(prompter.shown[0].title, "Exiting Gridwright");
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(state.pieceModified);
+
+    prompter.yesNoAnswers.push_back(true);
+    Action("itmFileExit")->trigger();
+    EXPECT_EQ(prompter.shown.size(), 2u);  // asked once, not again by the close
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(MainWindowTest, CloseBoxAsksAndNoKeepsTheWindowOpen) {
+    MainWindow& w = StartWindow();
+    w.document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(1, 1) = 1; });
+    prompter.yesNoAnswers.push_back(false);
+    w.close();
+    EXPECT_TRUE(w.isVisible());
+    prompter.yesNoAnswers.push_back(true);
+    w.close();
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(MainWindowTest, ExitStoresSettingsAndPlacement) {
+    MainWindow& w = StartWindow();
+    ASSERT_TRUE(w.OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
+    Action("itmOptionsGreeting")->trigger();
+    w.move(200, 90);
+    Action("itmFileExit")->trigger();
+    EXPECT_EQ(settings->Get("LastPath", "x"), PathToQ(dir.path().string() + "/"));
+    EXPECT_EQ(settings->Get("LastTrackPath", "x"), "");
+    EXPECT_EQ(settings->Get("UseGreeting", "x"), "0");
+    EXPECT_EQ(settings->Get("LeftGridwright", "x"), "3000");
+    EXPECT_EQ(settings->Get("TopGridwright", "x"), "1350");
+    EXPECT_EQ(settings->Get("HeightGridwright", "x"), "7710");
+
+    // The next start puts the window back where it was and remembers the folder.
+    window.reset();
+    MainWindow& again = StartWindow();
+    EXPECT_EQ(again.pos(), QPoint(200, 90));
+    EXPECT_EQ(state.pieceFolder, dir.path().string() + "/");
+    EXPECT_FALSE(Action("itmOptionsGreeting")->isChecked());
+}
+
+TEST_F(MainWindowTest, UndoAndRedoRestoreTheGridAndOpeningClearsTheHistory) {
+    StartWindow();
+    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
+    const PieceGrid original = state.piece;
+    Grid()->SetCurrentCell(1, 1);
+    TypeIntoCell("5");
+    QTest::keyClick(Find<QLineEdit>("txtActiveCell"), Qt::Key_Return);
+    const PieceGrid edited = state.piece;
+    QAction* undo = Action("itmEditUndo");
+    EXPECT_EQ(undo->text(), "Undo Edit Cell");
+    undo->trigger();
+    EXPECT_EQ(state.piece, original);
+    EXPECT_EQ(Grid()->CellText(1, 1), " 1.01");
+    Action("itmEditRedo")->trigger();
+    EXPECT_EQ(state.piece, edited);
+
+    prompter.yesNoAnswers.push_back(true);  // open over unsaved changes
+    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "otherN.asc")));
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(prompter.shown.back().kind, "question");
+}
+
+TEST_F(MainWindowTest, OpeningOverUnsavedChangesCanBeDeclined) {
+    StartWindow();
+    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
+    window->document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(1, 1) = 77; });
+    prompter.yesNoAnswers.push_back(false);
+    EXPECT_FALSE(window->OpenPieceFile(WriteDistinctPiece(dir, "otherN.asc")));
+    EXPECT_EQ(state.piece.Z(1, 1), 77);
+    EXPECT_EQ(state.pieceName, "bump");
+}
+
+}  // namespace
+}  // namespace gw::test
