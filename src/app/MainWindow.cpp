@@ -16,6 +16,8 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include "app/AboutBox.h"
+#include "app/AppIcon.h"
 #include "app/AppSettings.h"
 #include "app/ArrowPicture.h"
 #include "app/CellEditBox.h"
@@ -23,7 +25,14 @@
 #include "app/PieceGridView.h"
 #include "app/QtText.h"
 #include "app/WaitCursor.h"
+#include "app/UserName.h"
 #include "app/WindowPlacement.h"
+#include "core/ProgramFolder.h"
+#include "core/shell/Greeting.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
 
 namespace gw {
 
@@ -50,6 +59,8 @@ MainWindow::MainWindow(EditorState& state, AppSettings& settings, Prompter& prom
       document_(new PieceDocument(state, this)) {
     setObjectName("frmGridwright");
     setWindowTitle(kTitle);
+    setWindowIcon(AppIcon());
+    openDocument_ = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
     BuildControls();
     BuildMenus();
     WireGridEvents();
@@ -108,7 +119,7 @@ void MainWindow::BuildMenus() {
     });
     itmOptionsGreeting_ = AddItem(options, "itmOptionsGreeting", "&Greeting");
     itmOptionsGreeting_->setCheckable(true);
-    connect(itmOptionsGreeting_, &QAction::toggled, this, [this](bool) { lblGreeting_->setText(" "); });
+    connect(itmOptionsGreeting_, &QAction::triggered, this, &MainWindow::ShowGreeting);
 
     QMenu* national = menuBar()->addMenu("&National");
     national->setObjectName("mnuNational");
@@ -136,15 +147,13 @@ void MainWindow::BuildMenus() {
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
-    AddItem(help, "itmHelpHelp", "&Help", false);
-    AddItem(help, "itmHelpFAQ", "&FAQ", false);
+    QAction* helpPage = AddItem(help, "itmHelpHelp", "&Help");
+    helpPage->setShortcut(QKeySequence::HelpContents);
+    connect(helpPage, &QAction::triggered, this, &MainWindow::ShowHelpPage);
+    connect(AddItem(help, "itmHelpFAQ", "&FAQ"), &QAction::triggered, this, &MainWindow::ShowFaqPage);
     help->addSeparator();
-    AddItem(help, "itmHelpAbout", "&About", false);
+    connect(AddItem(help, "itmHelpAbout", "&About"), &QAction::triggered, this, &MainWindow::ShowAboutBox);
 
-    lblGreeting_ = new QLabel(" ", menuBar());
-    lblGreeting_->setObjectName("lblGreeting");
-    lblGreeting_->setContentsMargins(0, 0, 8, 0);
-    menuBar()->setCornerWidget(lblGreeting_, Qt::TopRightCorner);
 }
 
 void MainWindow::BuildControls() {
@@ -236,7 +245,12 @@ void MainWindow::BuildControls() {
     fileInfo->addWidget(opt4Files_, 2, 0);
     fileInfo->addWidget(txtPieceName_, 3, 0);
     controls->addWidget(frmFileInfo_);
-    controls->addStretch(1);
+    lblGreeting_ = new QLabel(" ", central);
+    lblGreeting_->setObjectName("lblGreeting");
+    lblGreeting_->setWordWrap(true);
+    lblGreeting_->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    lblGreeting_->setMinimumWidth(120);
+    controls->addWidget(lblGreeting_, 1);
 
     // A click on an option sets the kind that the next save writes.
     connect(opt1File_, &QRadioButton::toggled, this, [this](bool on) { if (on) state_.pieceKind = "NSEW"; });
@@ -274,7 +288,8 @@ void MainWindow::StartUp() {
     placement_->RestoreFormPosition(*this);
     placement_->RestoreFormSize(*this);
     show();
-    lblGreeting_->setText(" ");
+    ShowAboutBox();
+    ShowGreeting();
     document_->SetModified(false);
     state_.national.Clear();
     LayoutPieceGrid();
@@ -282,6 +297,33 @@ void MainWindow::StartUp() {
     ShowCurrentCell(1, 1);
     rangeCaptionLive_ = true;
     grid_->setFocus();
+}
+
+void MainWindow::ShowGreeting() {
+    lblGreeting_->setText(itmOptionsGreeting_->isChecked() ? ToQ(GreetingTextNow(CurrentUserName())) : QString(" "));
+}
+
+void MainWindow::ShowAboutBox() {
+    if (!aboutBox_) {
+        aboutBox_ = new AboutBox(*placement_, this);
+        aboutBox_->setWindowFlag(Qt::Window);
+    }
+    aboutBox_->show();
+    aboutBox_->raise();
+}
+
+bool MainWindow::OpenProgramDocument(const char* fileName) {
+    const QString path = PathToQ(JoinPath(state_.programFolder, fileName));
+    // A missing page would only fail later in the viewer, unseen.
+    return QFileInfo(path).isFile() && openDocument_(path);
+}
+
+void MainWindow::ShowHelpPage() {
+    if (!OpenProgramDocument("Gridwright.html")) prompter_.Message("Error launching help file.", kTitle);
+}
+
+void MainWindow::ShowFaqPage() {
+    if (!OpenProgramDocument("GridwrightFAQ.html")) prompter_.Message("Error launching FAQ.", kTitle);
 }
 
 void MainWindow::Status(const std::string& text) {

@@ -3,6 +3,7 @@
 // piece's file-set options and the menus. It holds widgets and wiring; the work
 // is done by calls into the core through the PieceDocument.
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,7 @@ class QRadioButton;
 
 namespace gw {
 
+class AboutBox;
 class AppSettings;
 class ArrowPicture;
 class CellEditBox;
@@ -53,6 +55,14 @@ public:
     // Header texts and column widths.
     void LayoutPieceGrid();
 
+    // How documents are shown (the help pages); tests replace it.
+    using DocumentOpener = std::function<bool(const QString& path)>;
+    void SetDocumentOpener(DocumentOpener opener) { openDocument_ = std::move(opener); }
+    void ShowHelpPage();
+    void ShowFaqPage();
+    void ShowAboutBox();
+    WindowPlacement& placement() { return *placement_; }
+
     static constexpr int kFixedHeightTwips = 7710;
     static constexpr const char* kTitle = "Gridwright";
 
@@ -84,6 +94,8 @@ private:
     void ShowCurrentRange();
 
     void SelectKindOption(const std::string& kind);
+    void ShowGreeting();
+    bool OpenProgramDocument(const char* fileName);
     NumberFormat UserNumberFormat() const;
 
     EditorState& state_;
@@ -92,7 +104,9 @@ private:
     std::unique_ptr<WindowPlacement> placement_;
     PieceDocument* document_;
     bool fixedColumnWidth_ = false;
-    bool rangeCaptionLive_ = false;  // the frame names the range from the first selection on
+    bool rangeCaptionLive_ = false;
+    AboutBox* aboutBox_ = nullptr;
+    DocumentOpener openDocument_;  // the frame names the range from the first selection on
 
     PieceGridView* grid_ = nullptr;
     CellEditBox* txtActiveCell_ = nullptr;
