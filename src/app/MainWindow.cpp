@@ -64,6 +64,7 @@ MainWindow::MainWindow(EditorState& state, AppSettings& settings, Prompter& prom
     BuildControls();
     BuildMenus();
     WireGridEvents();
+    WireRangeButtons();
     connect(document_, &PieceDocument::pieceChanged, this, &MainWindow::RefreshPieceGrid);
     setFixedHeight(kFixedHeightTwips / PieceGridView::kTwipsPerPixel);
     setMinimumWidth(kMinimumWidthPixels);
@@ -87,8 +88,10 @@ void MainWindow::BuildMenus() {
     connect(open, &QAction::triggered, this, &MainWindow::OpenPiece);
     itmFileSave_ = AddItem(file, "itmFileSave", "&Save SX ASC", false);
     itmFileSave_->setShortcut(QKeySequence::Save);
-    QAction* saveAs = AddItem(file, "itmFileSaveAs", "Save SX ASC &As", false);
-    saveAs->setShortcut(QKeySequence::SaveAs);
+    connect(itmFileSave_, &QAction::triggered, this, &MainWindow::SavePiece);
+    itmFileSaveAs_ = AddItem(file, "itmFileSaveAs", "Save SX ASC &As");
+    itmFileSaveAs_->setShortcut(QKeySequence::SaveAs);
+    connect(itmFileSaveAs_, &QAction::triggered, this, &MainWindow::SavePieceAs);
     file->addSeparator();
     QAction* exit = AddItem(file, "itmFileExit", "E&xit");
     exit->setShortcut(QKeySequence::Quit);
@@ -107,7 +110,7 @@ void MainWindow::BuildMenus() {
 
     QMenu* view = menuBar()->addMenu("&View");
     view->setObjectName("mnuView");
-    AddItem(view, "itmView3D", "&SX Track Piece in 3D", false);
+    connect(AddItem(view, "itmView3D", "&SX Track Piece in 3D"), &QAction::triggered, this, &MainWindow::Show3DView);
 
     QMenu* options = menuBar()->addMenu("&Options");
     options->setObjectName("mnuOptions");

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/EditorState.h"
+#include "core/piece/CurveTool.h"
 #include "core/Interfaces.h"
 #include "core/text/NumberText.h"
 
@@ -26,6 +27,7 @@ class AboutBox;
 class AppSettings;
 class ArrowPicture;
 class CellEditBox;
+class Display3DWindow;
 class PieceDocument;
 class PieceGridView;
 class WindowPlacement;
@@ -66,9 +68,16 @@ public:
     static constexpr int kFixedHeightTwips = 7710;
     static constexpr const char* kTitle = "Gridwright";
 
+    // The curve tool's control points and samples live as long as the program.
+    CurveState& curveState() { return curveState_; }
+    Display3DWindow* display3D() const { return display3D_; }
+
 public Q_SLOTS:
     void OpenPiece();
+    void SavePiece();
+    void SavePieceAs();
     void RequestExit();
+    void Show3DView();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,6 +103,16 @@ private:
     void ShowCurrentRange();
 
     void SelectKindOption(const std::string& kind);
+    void SavePieceFileSet();
+
+    // Range buttons, shifting and the curve tool.
+    void WireRangeButtons();
+    bool ReadValueBox(const char* emptyMessage, double& value);
+    // Takes the selection (a single cell becomes the whole grid, which is then
+    // selected) and applies op to the piece as one undoable step.
+    void RunRangeOperation(const QString& undoText, const std::function<void(PieceGrid&, const CellRange&)>& op);
+    void ShiftSelection(ArrowPicture* arrow, int direction);
+    void CurveSelectedColumns();
     void ShowGreeting();
     bool OpenProgramDocument(const char* fileName);
     NumberFormat UserNumberFormat() const;
@@ -106,6 +125,9 @@ private:
     bool fixedColumnWidth_ = false;
     bool rangeCaptionLive_ = false;
     AboutBox* aboutBox_ = nullptr;
+    Display3DWindow* display3D_ = nullptr;
+    CurveState curveState_;
+    QAction* itmFileSaveAs_ = nullptr;
     DocumentOpener openDocument_;  // the frame names the range from the first selection on
 
     PieceGridView* grid_ = nullptr;

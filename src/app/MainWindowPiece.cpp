@@ -1,5 +1,6 @@
 // The main window's piece file handling, cell editing and ending the program.
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include "app/WindowPlacement.h"
 #include "core/piece/PieceFile.h"
 #include "core/piece/PiecePath.h"
+#include "core/piece/PieceSet.h"
 
 namespace gw {
 
@@ -90,6 +92,60 @@ bool MainWindow::OpenPieceFile(const std::string& path) {
     itmFileSave_->setEnabled(true);
     document_->SetModified(false);
     return true;
+}
+
+void MainWindow::SavePiece() {
+    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    WaitCursor wait;
+    state_.pieceName = FromQ(txtPieceName_->text());
+    state_.pieceKind = opt1File_->isChecked() ? "NSEW" : opt2Files_->isChecked() ? "NS" : "N";
+    SavePieceFileSet();
+}
+
+void MainWindow::SavePieceAs() {
+    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    FileBoxRequest request;
+    request.title = "Save File As";
+    request.filter = kAscFilter;
+    request.defaultExtension = ".asc";
+    request.initialFolder = state_.pieceFolder;
+    request.fileName = FromQ(txtPieceName_->text());
+    const std::string path = prompter_.SaveFileName(request);
+    if (path.empty()) return;
+    WaitCursor wait;
+    const PiecePathParts parts = SplitPiecePath(path);
+    state_.pieceFolder = parts.folder;
+    state_.pieceName = parts.name;
+    state_.pieceExtension = parts.extension;
+    // A typed kind suffix decides the kind; without one the option buttons do.
+    if (!parts.kind.empty()) state_.pieceKind = parts.kind;
+    if (state_.pieceKind.empty()) state_.pieceKind = "N";
+    SelectKindOption(state_.pieceKind);
+    itmFileSave_->setEnabled(true);
+    txtPieceName_->setText(ToQ(state_.pieceName));
+    SavePieceFileSet();
+}
+
+void MainWindow::SavePieceFileSet() {
+    // A name typed without an extension still gets the usual one.
+    if (state_.pieceExtension.empty()) state_.pieceExtension = "asc";
+    PieceGrid turning = state_.piece;
+    const PieceSetSaveResult result =
+        gw::SavePieceFileSet(turning, state_.pieceFolder, state_.pieceName, state_.pieceExtension,
+                             PieceSetKindOf(state_.pieceKind), state_.skeletonPath, statusSink());
+    RefreshPieceGrid();
+    const bool northWritten =
+        std::find(result.written.begin(), result.written.end(), result.northPath) != result.written.end();
+    if (northWritten) {
+        state_.pieceFilePath = result.northPath;
+        UpdateCaption();
+    }
+    if (!result.ok()) {
+        // The piece stays marked unsaved, so leaving the program still asks.
+        prompter_.Message(PieceSetFailureText(result), kTitle);
+        return;
+    }
+    document_->SetModified(false);
 }
 
 bool MainWindow::ConfirmDiscardChanges(const std::string& question, const std::string& title) {

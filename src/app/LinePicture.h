@@ -1,0 +1,40 @@
+#pragma once
+// A picture box that paints line segments given in its own drawing units: the
+// area (left, top, width, height) is stretched over the widget, y downward.
+#include <QColor>
+#include <QRectF>
+#include <QWidget>
+#include <vector>
+
+#include "core/piece/LineSegment.h"
+
+class QPainter;
+
+namespace gw {
+
+class LinePicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit LinePicture(const QString& objectName, QWidget* parent = nullptr);
+
+    void SetLines(const QRectF& area, std::vector<LineSegment> lines);
+    void SetColors(const QColor& foreground, const QColor& background);
+    QColor foreground() const { return foreground_; }
+    QColor background() const { return background_; }
+    const std::vector<LineSegment>& lines() const { return lines_; }
+
+    // Paints the lines into any painter over the given rectangle.
+    static void PaintLines(QPainter& painter, const QRect& target, const QRectF& area,
+                           const std::vector<LineSegment>& lines, const QColor& foreground, const QColor& background);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRectF area_{0, 0, 1, 1};
+    std::vector<LineSegment> lines_;
+    QColor foreground_;
+    QColor background_;
+};
+
+}  // namespace gw
