@@ -52,7 +52,8 @@ void PrintEditHelp(std::ostream& out) {
            "  --slope-cols     each column becomes a straight slope between its end cells\n"
            "  --shift up|down|left|right\n"
            "                   moves the range's values one cell, the leaving line coming\n"
-           "                   back in at the opposite edge\n";
+           "                   back in at the opposite edge\n\n"
+           "Prints OUT's path when it was written.\n";
 }
 
 bool ParseNumber(const std::string& text, double& value) {
