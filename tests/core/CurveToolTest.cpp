@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/piece/CurveTool.h"
+
+namespace gw {
+namespace {
+
+constexpr double kUnwritten = -99;
+
+CurveState FreshState() {
+    CurveState state;
+    state.samples.fill(kUnwritten);
+    return state;
+}
+
+// Column 1 rises from 0 at the bottom row to 16 at the top; the other columns
+// hold markers that the curve must overwrite in the interior rows only.
+PieceGrid RampInFirstColumn() {
+    PieceGrid grid;
+    for (int r = 1; r <= 17; ++r)
+        for (int c = 1; c <= 17; ++c) grid.Z(c, r) = c == 1 ? 17 - r : 1000 + c;
+    return grid;
+}
+
+TEST(CurveTool, RequestTakesTheEndsFromTheFirstColumn) {
+    const PieceGrid grid = RampInFirstColumn();
+    const CurveRequest whole = CurveRequestFor(grid, CellRange{6, 6, 6, 6});
+    EXPECT_EQ(whole.range, (NormalRange{1, 17, 1, 17}));
+    EXPECT_EQ(whole.enterPosition, 1);
+    EXPECT_EQ(whole.enterHeight, 0);
+    EXPECT_EQ(whole.exitPosition, 17);
+    EXPECT_EQ(whole.exitHeight, 16);
+    const CurveRequest part = CurveRequestFor(grid, CellRange{5, 2, 4, 12});
+    EXPECT_EQ(part.enterPosition, 6);
+    EXPECT_EQ(part.enterHeight, 1002);
+    EXPECT_EQ(part.exitPosition, 14);
+    EXPECT_EQ(part.exitHeight, 1002);
+}
+
+TEST(CurveTool, FewerThanFourRowsAreRefused) {
+    EXPECT_STREQ(kCurveTooFewRowsMessage, "You need to highlight at least 4 rows to use the curve function");
+    const PieceGrid grid = RampInFirstColumn();
+    CurveState state = FreshState();
+    EXPECT_FALSE(StartCurve(state, CurveRequestFor(grid, CellRange{1, 1, 5, 7})).shown);  // 3 rows
+    EXPECT_FALSE(StartCurve(state, CurveRequestFor(grid, CellRange{1, 4, 5, 6})).shown);  // 2 rows
+    for (double sample : state.samples) EXPECT_EQ(sample, kUnwritten);
+    EXPECT_TRUE(StartCurve(state, CurveRequestFor(grid, CellRange{1, 1, 5, 8})).shown);   // 4 rows
+}
+
+// The whole grid from 0 to 16: n = 16, N = 64. The inner points are rounded onto
+// their bars, (83, 227) and (137, 173) instead of thirds of the line from (30, 280)
+// to (190, 120), which bends the curve by t(1 - t)(1 - 2t) drawing units in both
+// directions: position 1 + 16t - t(1 - t)(1 - 2t) / 10 and the height below.
+double WholeGridHeight(int sample) {
+    const double t = sample / 64.0;
+    return 16 * t - t * (1 - t) * (1 - 2 * t) / 10;
+}
+
+TEST(CurveTool, WholeGridSamples) {
+    CurveState state = FreshState();
+    const CurveStart start = StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1}));
+    ASSERT_TRUE(start.shown);
+    EXPECT_EQ(start.enterLabel, 0);
+    EXPECT_EQ(start.exitLabel, 16);
+    EXPECT_EQ(state.intervals, 16);
+    EXPECT_EQ(state.bars, (CurveBars{83, 227, 137, 173}));
+    EXPECT_EQ(state.points[0], (CurvePoint{30, 280}));
+    EXPECT_EQ(state.points[1], (CurvePoint{83, 227}));
+    EXPECT_EQ(state.points[2], (CurvePoint{137, 173}));
+    EXPECT_EQ(state.points[3], (CurvePoint{190, 120}));
+
+    // Before the middle the curve lags behind the line, so the sample a quarter
+    // past each position is the first beyond it; at t = 1/2 it lies exactly on
+    // position 9, which is not beyond 9; after the middle it leads, and the sample
+    // at each position itself is already beyond it.
+    const int sampleOfIndex[17] = {0, 1, 5, 9, 13, 17, 21, 25, 29, 33, 36, 40, 44, 48, 52, 56, 60};
+    for (int k = 1; k <= 16; ++k)
+        EXPECT_NEAR(state.samples[static_cast<std::size_t>(k)], WholeGridHeight(sampleOfIndex[k]), 1e-12) << k;
+    EXPECT_EQ(state.samples[0], kUnwritten);   // before the enter position
+    EXPECT_EQ(state.samples[17], kUnwritten);  // the exit end is never beyond itself
+
+    PieceGrid grid = RampInFirstColumn();
+    CurveColumns(grid, CellRange{1, 1, 1, 1}, state.samples);
+    for (int c = 1; c <= 17; ++c) {
+        EXPECT_EQ(grid.Z(c, 1), RampInFirstColumn().Z(c, 1));
+        EXPECT_EQ(grid.Z(c, 17), RampInFirstColumn().Z(c, 17));
+        for (int r = 2; r <= 16; ++r) EXPECT_EQ(grid.Z(c, r), state.samples[static_cast<std::size_t>(17 - r)]);
+    }
+    EXPECT_NEAR(grid.Z(9, 16), WholeGridHeight(1), 1e-12);
+    EXPECT_NEAR(grid.Z(9, 2), WholeGridHeight(56), 1e-12);
+}
+
+TEST(CurveTool, UntouchedControlPointsGiveANearlyStraightSlopeInEveryColumn) {
+    // Rows 3..12 of columns 4..8, first column from 2 (row 12) to 11 (row 3).
+    PieceGrid grid;
+    for (int r = 1; r <= 17; ++r)
+        for (int c = 1; c <= 17; ++c) grid.Z(c, r) = 50 + c;
+    grid.Z(4, 12) = 2;
+    grid.Z(4, 3) = 11;
+    const PieceGrid before = grid;
+    const CellRange selection{8, 4, 3, 12};
+    CurveState state = FreshState();
+    ASSERT_TRUE(StartCurve(state, CurveRequestFor(grid, selection)).shown);
+    CurveColumns(grid, selection, state.samples);
+    // Enter position 6, exit position 15, one unit of height per position. Row r
+    // gets the height near position 17 - r (within a quarter position).
+    for (int c = 4; c <= 8; ++c) {
+        for (int r = 4; r <= 11; ++r) {
+            const double straight = 2 + (17 - r - 6);
+            EXPECT_GE(grid.Z(c, r), straight - 1e-9) << c << "," << r;
+            EXPECT_LE(grid.Z(c, r), straight + 0.25 + 1e-9) << c << "," << r;
+            EXPECT_EQ(grid.Z(c, r), grid.Z(4, r));
+        }
+        EXPECT_EQ(grid.Z(c, 3), before.Z(c, 3));
+        EXPECT_EQ(grid.Z(c, 12), before.Z(c, 12));
+    }
+    for (int r = 1; r <= 17; ++r)
+        for (int c = 1; c <= 17; ++c)
+            if (c < 4 || c > 8 || r < 3 || r > 12) {
+                EXPECT_EQ(grid.Z(c, r), before.Z(c, r));
+            }
+}
+
+TEST(CurveTool, AStartValueOutsideItsBarKeepsTheBarsPreviousValue) {
+    // From 0 to 60 over the whole grid: the one-third point needs y 80 (on the
+    // bar), the two-thirds point y -120 (off it).
+    PieceGrid steep;
+    steep.Z(1, 1) = 60;
+    CurveState state = FreshState();
+    ASSERT_TRUE(StartCurve(state, CurveRequestFor(steep, CellRange{1, 1, 1, 1})).shown);
+    EXPECT_EQ(state.bars, (CurveBars{83, 80, 137, 300}));  // 300: the bar as the dialog loaded it
+    EXPECT_EQ(state.points[2], (CurvePoint{137, 300}));
+
+    // The dialog stays loaded between runs: a second such run keeps the bar
+    // where the first run (or the user) left it.
+    ASSERT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1})).shown);
+    EXPECT_EQ(state.bars.point2y, 173);
+    ASSERT_TRUE(StartCurve(state, CurveRequestFor(steep, CellRange{1, 1, 1, 1})).shown);
+    EXPECT_EQ(state.bars.point2y, 173);
+    EXPECT_EQ(state.points[2].y, 173);
+
+    // Closed with its close box, it loads afresh next time.
+    UnloadCurveDialog(state);
+    ASSERT_TRUE(StartCurve(state, CurveRequestFor(steep, CellRange{1, 1, 1, 1})).shown);
+    EXPECT_EQ(state.bars.point2y, 300);
+
+    // Below -2 the y start lies beyond 300.
+    PieceGrid deep;
+    deep.Z(1, 1) = -30;
+    ASSERT_TRUE(StartCurve(state, CurveRequestFor(deep, CellRange{1, 1, 1, 1})).shown);
+    EXPECT_EQ(state.bars.point1y, 80);   // 300 - (10 x -10 + 20) = 380 is off the bar
+    EXPECT_EQ(state.bars.point2y, 300);  // 300 - (10 x -20 + 20) = 480 is off the bar
+}
+
+TEST(CurveTool, MovingABarMovesItsPointAndSamplesAgain) {
+    CurveState state = FreshState();
+    ASSERT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1})).shown);
+    const CurveSamples straight = state.samples;
+    MoveCurveBar(state, CurveBar::Point1Y, 20);  // pull the first inner point up to height 26
+    EXPECT_EQ(state.points[1], (CurvePoint{83, 20}));
+    EXPECT_GT(state.samples[5], straight[5] + 5);
+    MoveCurveBar(state, CurveBar::Point2X, 250);
+    EXPECT_EQ(state.bars.point2x, 200);
+    EXPECT_EQ(state.points[2].x, 200);
+    MoveCurveBar(state, CurveBar::Point1Y, 227);
+    MoveCurveBar(state, CurveBar::Point2X, 137);
+    for (std::size_t k = 0; k <= 16; ++k) EXPECT_EQ(state.samples[k], straight[k]) << k;
+}
+
+TEST(CurveTool, EntriesARunDoesNotReachKeepTheirEarlierValues) {
+    CurveState state = FreshState();
+    ASSERT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1})).shown);
+    const CurveSamples whole = state.samples;
+    // Rows 1..8: positions 10 to 17, so sampling starts at entry 10.
+    ASSERT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 8})).shown);
+    for (std::size_t k = 0; k <= 9; ++k) EXPECT_EQ(state.samples[k], whole[k]) << k;
+    EXPECT_GE(state.samples[10], 9);
+    EXPECT_LE(state.samples[10], 9.25);
+}
+
+TEST(CurveTool, PreviewLinesInDrawingUnits) {
+    CurveState state = FreshState();
+    ASSERT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1})).shown);
+    const std::vector<LineSegment> lines = CurvePreviewLines(state);
+    ASSERT_EQ(lines.size(), 4u + 8u + 64u);
+    EXPECT_EQ(lines[0], (LineSegment{20, 280, 190, 280}));
+    EXPECT_EQ(lines[1], (LineSegment{190, 280, 190, 20}));
+    EXPECT_EQ(lines[2], (LineSegment{20, 20, 190, 20}));
+    EXPECT_EQ(lines[3], (LineSegment{20, 20, 20, 280}));
+    // The square of side 2 around P1 (83, 227): top, right, bottom, left.
+    EXPECT_EQ(lines[4], (LineSegment{82, 226, 84, 226}));
+    EXPECT_EQ(lines[5], (LineSegment{84, 226, 84, 228}));
+    EXPECT_EQ(lines[6], (LineSegment{84, 228, 82, 228}));
+    EXPECT_EQ(lines[7], (LineSegment{82, 228, 82, 226}));
+    EXPECT_EQ(lines[8], (LineSegment{136, 172, 138, 172}));
+    // The curve runs from P0 to P3 without gaps.
+    EXPECT_EQ(lines[12].x1, 30);
+    EXPECT_EQ(lines[12].y1, 280);
+    EXPECT_EQ(lines.back().x2, 190);
+    EXPECT_EQ(lines.back().y2, 120);
+    for (std::size_t i = 13; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].x1, lines[i - 1].x2);
+        EXPECT_EQ(lines[i].y1, lines[i - 1].y2);
+    }
+    // A state that was never started has no curve to draw.
+    EXPECT_EQ(CurvePreviewLines(FreshState()).size(), 12u);
+}
+
+}  // namespace
+}  // namespace gw

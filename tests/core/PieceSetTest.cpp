@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "core/io/OutputFile.h"
+#include "core/piece/PieceFile.h"
+#include "core/piece/PieceSet.h"
+#include "support/RecordingStatusSink.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+using test::RecordingStatusSink;
+using test::TempDir;
+
+PieceGrid DistinctGrid(double offset = 0) {
+    PieceGrid grid;
+    for (int r = 1; r <= 17; ++r)
+        for (int c = 1; c <= 17; ++c) grid.Z(c, r) = c * 0.5 - r * 2 + offset;
+    return grid;
+}
+
+PieceGrid ReadBack(const std::string& path) {
+    PieceGrid grid;
+    PieceReadReport report = ReadPieceFile(path, grid);
+    EXPECT_TRUE(report.opened) << report.opened.message();
+    EXPECT_EQ(report.verticesStored, 289) << path;
+    return grid;
+}
+
+// Counterclockwise quarter turns as the grid shows them: (c, r) -> (r, 18 - c).
+PieceGrid Turned(PieceGrid grid, int quarters) {
+    for (int q = 0; q < quarters; ++q) {
+        PieceGrid turned;
+        for (int r = 1; r <= 17; ++r)
+            for (int c = 1; c <= 17; ++c) turned.Z(r, 18 - c) = grid.Z(c, r);
+        grid = turned;
+    }
+    return grid;
+}
+
+std::set<std::string> FilesIn(const TempDir& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+class FailAfterBytes {
+public:
+    explicit FailAfterBytes(std::int64_t bytes) { OutputFile::FailAfterBytesForTesting(bytes); }
+    ~FailAfterBytes() { OutputFile::FailAfterBytesForTesting(-1); }
+};
+
+TEST(PieceSet, KindOfAnyText) {
+    EXPECT_EQ(PieceSetKindOf("NSEW"), PieceSetKind::NSEW);
+    EXPECT_EQ(PieceSetKindOf("nsew"), PieceSetKind::NSEW);
+    EXPECT_EQ(PieceSetKindOf("Ns"), PieceSetKind::NS);
+    EXPECT_EQ(PieceSetKindOf("N"), PieceSetKind::N);
+    EXPECT_EQ(PieceSetKindOf(""), PieceSetKind::N);
+    EXPECT_EQ(PieceSetKindOf("EW"), PieceSetKind::N);
+    EXPECT_STREQ(PieceKindText(PieceSetKind::NS), "NS");
+}
+
+TEST(PieceSet, FileNamesByKind) {
+    struct Case {
+        PieceSetKind kind;
+        std::vector<std::string> suffixes;
+    };
+    const Case cases[] = {
+        {PieceSetKind::N, {"N", "W", "S", "E"}},
+        {PieceSetKind::NS, {"NS", "EW"}},
+        {PieceSetKind::NSEW, {"NSEW"}},
+    };
+    for (const Case& c : cases) {
+        const std::vector<PieceSetFile> files = PieceSetFiles("/pieces/", "bump", "asc", c.kind);
+        ASSERT_EQ(files.size(), c.suffixes.size());
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            const std::string base = "/pieces/bump" + c.suffixes[i];
+            EXPECT_EQ(files[i].suffix, c.suffixes[i]);
+            EXPECT_EQ(files[i].path, base + ".asc");
+            EXPECT_EQ(files[i].outPath, base + ".out");
+            EXPECT_EQ(files[i].backupPath, base + ".bak");
+            EXPECT_EQ(files[i].quarterTurns, static_cast<int>(i));
+        }
+    }
+    // The suffix is upper case whatever the name; the extension is kept as given.
+    EXPECT_EQ(PieceSetFiles("/p", "ramp", "ASC", PieceSetKind::NS)[1].path, "/p/rampEW.ASC");
+}
+
+TEST(PieceSet, FourFileSetHoldsTheQuarterTurnsAndTheGridEndsAsItStarted) {
+    TempDir dir;
+    const PieceGrid start = DistinctGrid();
+    PieceGrid grid = start;
+    RecordingStatusSink status;
+    const PieceSetSaveResult result =
+        SavePieceFileSet(grid, dir.path().string() + "/", "bump", "asc", PieceSetKind::N, test::SkeletonPath(), status);
+    EXPECT_TRUE(result.ok()) << PieceSetFailureText(result);
+    EXPECT_EQ(result.northPath, dir.File("bumpN.asc"));
+    EXPECT_EQ(result.written.size(), 4u);
+    EXPECT_EQ(grid, start);
+    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"bumpN.asc", "bumpW.asc", "bumpS.asc", "bumpE.asc"}));
+
+    const PieceGrid n = ReadBack(dir.File("bumpN.asc"));
+    const PieceGrid w = ReadBack(dir.File("bumpW.asc"));
+    const PieceGrid s = ReadBack(dir.File("bumpS.asc"));
+    const PieceGrid e = ReadBack(dir.File("bumpE.asc"));
+    EXPECT_EQ(n, start);
+    EXPECT_EQ(s.Z(1, 1), n.Z(17, 17));  // the half turn puts bottom-right at top-left
+    EXPECT_EQ(w.Z(1, 1), n.Z(17, 1));   // a quarter counterclockwise puts top-right there
+    EXPECT_EQ(w, Turned(start, 1));
+    EXPECT_EQ(s, Turned(start, 2));
+    EXPECT_EQ(e, Turned(start, 3));
+    EXPECT_NE(test::ReadAll(dir.File("bumpW.asc")).find("Named Object: \"bump\""), std::string::npos);
+
+    // Four turns, each with its own progress texts.
+    ASSERT_EQ(status.texts.size(), 4u * 20u);
+    EXPECT_EQ(status.texts[0], "Saving and rotating grid");
+    EXPECT_EQ(status.texts[17], "Row  17");
+    EXPECT_EQ(status.texts.back(), "All Done");
+}
+
+TEST(PieceSet, TwoFileSetAndOneFileSet) {
+    TempDir dir;
+    const PieceGrid start = DistinctGrid();
+    PieceGrid grid = start;
+    RecordingStatusSink status;
+    const std::string folder = dir.path().string();
+    EXPECT_TRUE(SavePieceFileSet(grid, folder, "ramp", "asc", PieceSetKind::NS, test::SkeletonPath(), status).ok());
+    EXPECT_EQ(grid, start);
+    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"rampNS.asc", "rampEW.asc"}));
+    EXPECT_EQ(ReadBack(dir.File("rampNS.asc")), start);
+    EXPECT_EQ(ReadBack(dir.File("rampEW.asc")), Turned(start, 1));
+    EXPECT_EQ(status.texts.size(), 4u * 20u);  // NS, turn, EW, turn, turn, turn
+
+    status.texts.clear();
+    EXPECT_TRUE(SavePieceFileSet(grid, folder, "dome", "asc", PieceSetKind::NSEW, test::SkeletonPath(), status).ok());
+    EXPECT_EQ(grid, start);
+    EXPECT_TRUE(status.texts.empty());
+    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"rampNS.asc", "rampEW.asc", "domeNSEW.asc"}));
+    EXPECT_EQ(ReadBack(dir.File("domeNSEW.asc")), start);
+}
+
+TEST(PieceSet, SavingTwiceKeepsTheFirstSaveInTheBackups) {
+    TempDir dir;
+    PieceGrid grid = DistinctGrid();
+    NullStatusSink status;
+    const std::string folder = dir.path().string();
+    ASSERT_TRUE(SavePieceFileSet(grid, folder, "bump", "asc", PieceSetKind::N, test::SkeletonPath(), status).ok());
+    std::vector<std::string> first;
+    for (const char* suffix : {"N", "W", "S", "E"}) first.push_back(test::ReadAll(dir.File(std::string("bump") + suffix + ".asc")));
+    grid = DistinctGrid(7.25);
+    ASSERT_TRUE(SavePieceFileSet(grid, folder, "bump", "asc", PieceSetKind::N, test::SkeletonPath(), status).ok());
+    EXPECT_EQ(FilesIn(dir).size(), 8u);
+    int index = 0;
+    for (const char* suffix : {"N", "W", "S", "E"}) {
+        const std::string base = std::string("bump") + suffix;
+        EXPECT_EQ(test::ReadAll(dir.File(base + ".bak")), first[static_cast<std::size_t>(index++)]) << base;
+        EXPECT_FALSE(test::Exists(dir.File(base + ".out")));
+    }
+    EXPECT_EQ(ReadBack(dir.File("bumpN.asc")), DistinctGrid(7.25));
+}
+
+TEST(PieceSet, AFailedSaveListsEveryFileAndLeavesGridAndOldFilesAlone) {
+    TempDir dir;
+    const std::string folder = dir.path().string();
+    PieceGrid grid = DistinctGrid();
+    NullStatusSink quiet;
+    ASSERT_TRUE(SavePieceFileSet(grid, folder, "bump", "asc", PieceSetKind::N, test::SkeletonPath(), quiet).ok());
+    const std::string oldNorth = test::ReadAll(dir.File("bumpN.asc"));
+
+    const PieceGrid edited = DistinctGrid(3);
+    grid = edited;
+    RecordingStatusSink status;
+    PieceSetSaveResult result;
+    {
+        FailAfterBytes diskFull(100);
+        result = SavePieceFileSet(grid, folder, "bump", "asc", PieceSetKind::N, test::SkeletonPath(), status);
+    }
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.written.empty());
+    ASSERT_EQ(result.failures.size(), 4u);
+    EXPECT_EQ(result.failures[0].path, dir.File("bumpN.asc"));
+    EXPECT_EQ(result.failures[3].path, dir.File("bumpE.asc"));
+    EXPECT_NE(result.failures[2].reason.find("No space left on device"), std::string::npos) << result.failures[2].reason;
+    EXPECT_EQ(grid, edited);
+    EXPECT_EQ(test::ReadAll(dir.File("bumpN.asc")), oldNorth);
+    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"bumpN.asc", "bumpW.asc", "bumpS.asc", "bumpE.asc"}));
+    EXPECT_EQ(status.texts.back(), "Save failed: 4 of 4 files not written");
+
+    const std::string text = PieceSetFailureText(result);
+    EXPECT_EQ(text.substr(0, text.find('\n')),
+              "The piece was not saved completely. These files were not written:");
+    EXPECT_NE(text.find("\n" + dir.File("bumpW.asc") + ": Cannot write " + dir.File("bumpW.out")), std::string::npos)
+        << text;
+}
+
+TEST(PieceSet, OneFileThatCannotBeWrittenDoesNotStopTheOthers) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.path() / "bumpS.out");  // the S file's temporary cannot be created
+    const PieceGrid start = DistinctGrid();
+    PieceGrid grid = start;
+    RecordingStatusSink status;
+    const PieceSetSaveResult result =
+        SavePieceFileSet(grid, dir.path().string(), "bump", "asc", PieceSetKind::N, test::SkeletonPath(), status);
+    ASSERT_EQ(result.failures.size(), 1u);
+    EXPECT_EQ(result.failures[0].path, dir.File("bumpS.asc"));
+    EXPECT_EQ(result.written.size(), 3u);
+    EXPECT_EQ(grid, start);
+    EXPECT_EQ(ReadBack(dir.File("bumpE.asc")), Turned(start, 3));
+    EXPECT_FALSE(test::Exists(dir.File("bumpS.asc")));
+    EXPECT_EQ(status.texts.back(), "Save failed: 1 of 4 files not written");
+}
+
+TEST(PieceSet, MissingSkeletonAndReservedExtensionsFailEveryFile) {
+    TempDir dir;
+    const PieceGrid start = DistinctGrid();
+    PieceGrid grid = start;
+    NullStatusSink status;
+    PieceSetSaveResult result =
+        SavePieceFileSet(grid, dir.path().string(), "bump", "asc", PieceSetKind::NS, dir.File("skelasc.txt"), status);
+    ASSERT_EQ(result.failures.size(), 2u);
+    EXPECT_NE(result.failures[1].reason.find("skeleton"), std::string::npos);
+    EXPECT_EQ(grid, start);
+
+    for (const char* extension : {"out", "BAK"}) {
+        result = SavePieceFileSet(grid, dir.path().string(), "bump", extension, PieceSetKind::N, test::SkeletonPath(),
+                                  status);
+        EXPECT_EQ(result.failures.size(), 4u) << extension;
+        EXPECT_EQ(grid, start);
+    }
+    EXPECT_TRUE(FilesIn(dir).empty());
+}
+
+}  // namespace
+}  // namespace gw

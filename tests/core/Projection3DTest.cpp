@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/piece/Projection3D.h"
+
+namespace gw {
+namespace {
+
+constexpr double kTolerance = 1e-9;
+
+TEST(Projection3D, FlatPieceSeenStraightOnIsASquareLatticeWithRowOneAtTheTop) {
+    const Wireframe frame = ProjectWireframe(PieceGrid{}, 0, 0, 0, 100);
+    EXPECT_TRUE(frame.errorMessage.empty());
+    for (int j = 0; j < 17; ++j) {
+        for (int i = 0; i < 17; ++i) {
+            EXPECT_EQ(frame.Vertex(i, j).x, i - 8);
+            EXPECT_EQ(frame.Vertex(i, j).y, j - 8);  // grid row j + 1; y grows downward
+        }
+    }
+    ASSERT_EQ(frame.lines.size(), 548u);
+    // The footprint lies a thousandth above the ground, a hair nearer the viewer.
+    const double corner = 8 * 100 / (100 - 0.001);
+    EXPECT_NEAR(frame.lines[0].x1, -corner, kTolerance);
+    EXPECT_NEAR(frame.lines[0].y1, -corner, kTolerance);
+    EXPECT_NEAR(frame.lines[0].x2, corner, kTolerance);
+    EXPECT_NEAR(frame.lines[2].x2, -corner, kTolerance);
+    EXPECT_NEAR(frame.lines[3].y2, -corner, kTolerance);
+    // Row 0: sixteen lines to the right neighbour; then row 1 starts with vertex
+    // (0, 1)'s line to the right and its line up to (0, 0).
+    EXPECT_EQ(frame.lines[4], (LineSegment{-8, -8, -7, -8}));
+    EXPECT_EQ(frame.lines[19], (LineSegment{7, -8, 8, -8}));
+    EXPECT_EQ(frame.lines[20], (LineSegment{-8, -7, -7, -7}));
+    EXPECT_EQ(frame.lines[21], (LineSegment{-8, -7, -8, -8}));
+    EXPECT_EQ(frame.lines[22], (LineSegment{-7, -7, -6, -7}));
+    // Vertex (16, 1) has no right neighbour: only its line up.
+    EXPECT_EQ(frame.lines[52], (LineSegment{8, -7, 8, -8}));
+    EXPECT_EQ(frame.lines.back(), (LineSegment{8, 8, 8, 7}));
+}
+
+TEST(Projection3D, HeightSpanAndVisibleArea) {
+    struct Case {
+        double highest;
+        double span;
+    };
+    const Case cases[] = {{0, 12}, {-5, 12}, {11.5, 12}, {20, 20}};
+    for (const Case& c : cases) {
+        PieceGrid grid;
+        grid.values.fill(-3);
+        grid.Z(17, 17) = c.highest;
+        grid.Z(0, 0) = 1000;  // the rim is not part of the piece
+        const Wireframe frame = ProjectWireframe(grid, 60, 0, 0, 100);
+        EXPECT_EQ(frame.heightSpan, c.span);
+        EXPECT_DOUBLE_EQ(frame.area.left, -c.span);
+        EXPECT_DOUBLE_EQ(frame.area.top, -1.2 * c.span);
+        EXPECT_DOUBLE_EQ(frame.area.width, 2 * c.span);
+        EXPECT_DOUBLE_EQ(frame.area.height, 2 * c.span);
+    }
+    const Wireframe flat = ProjectWireframe(PieceGrid{}, 0, 0, 0, 100);
+    EXPECT_DOUBLE_EQ(flat.area.top, -14.4);
+    EXPECT_DOUBLE_EQ(flat.area.top + flat.area.height, 9.6);
+}
+
+TEST(Projection3D, InitialViewTiltsThePieceAndLiftsHigherCells) {
+    PieceGrid grid;
+    grid.Z(9, 9) = 10;  // vertex (8, 8), the centre
+    const Wireframe frame = ProjectWireframe(grid, 60, 0, 0, 100);
+    // Worked by hand with 60 x 3.14159 / 180 as the angle: the centre at height
+    // 10 turns to y' = -10 sin, z' = 10 cos and is drawn at 100 y' / (100 - z').
+    EXPECT_NEAR(frame.Vertex(8, 8).x, 0, kTolerance);
+    EXPECT_NEAR(frame.Vertex(8, 8).y, -9.116052961583122, kTolerance);
+    // With the precise pi the point would lie at -9.116056881941459.
+    EXPECT_NEAR(frame.Vertex(0, 0).x, -7.481655936443378, kTolerance);
+    EXPECT_NEAR(frame.Vertex(0, 0).y, -3.7408336993586384, kTolerance);
+    EXPECT_NEAR(frame.Vertex(16, 16).x, 8.595514402363522, kTolerance);
+    EXPECT_NEAR(frame.Vertex(16, 16).y, 4.29776378556236, kTolerance);
+    EXPECT_NEAR(frame.base[0].x, -7.481690921145285, kTolerance);
+    EXPECT_NEAR(frame.base[0].y, -3.7416611081229023, kTolerance);
+    // The same cell at ground level is drawn lower down the screen.
+    EXPECT_GT(ProjectWireframe(PieceGrid{}, 60, 0, 0, 100).Vertex(8, 8).y, frame.Vertex(8, 8).y);
+}
+
+TEST(Projection3D, TurnsAboutZThenYThenX) {
+    PieceGrid grid;
+    grid.Z(12, 4) = 4;  // vertex (11, 3): x 3, y -5, z 4
+    const Wireframe frame = ProjectWireframe(grid, 30, 20, 45, 80);
+    EXPECT_NEAR(frame.Vertex(11, 3).x, 8.4468564448706, kTolerance);
+    EXPECT_NEAR(frame.Vertex(11, 3).y, -2.700396229271536, kTolerance);
+}
+
+TEST(Projection3D, ZoomBarReadsBackwards) {
+    EXPECT_EQ(ViewDistanceOfZoom(100), 100);
+    EXPECT_EQ(ViewDistanceOfZoom(140), 60);
+    EXPECT_EQ(ViewDistanceOfZoom(60), 140);
+    // Nearer means bigger.
+    EXPECT_GT(ProjectWireframe(PieceGrid{}, 60, 0, 0, 60).Vertex(16, 16).x,
+              ProjectWireframe(PieceGrid{}, 60, 0, 0, 100).Vertex(16, 16).x);
+}
+
+bool AllFinite(const Wireframe& frame) {
+    for (const LineSegment& line : frame.lines)
+        if (!std::isfinite(line.x1) || !std::isfinite(line.y1) || !std::isfinite(line.x2) || !std::isfinite(line.y2))
+            return false;
+    return true;
+}
+
+TEST(Projection3D, APointAtTheViewersDistanceIsReportedAndLeftOut) {
+    PieceGrid grid;
+    grid.Z(9, 9) = 100;  // rotated z equals the distance
+    const Wireframe frame = ProjectWireframe(grid, 0, 0, 0, 100);
+    EXPECT_EQ(frame.errorMessage, "Error in Display3D \n\nDivision by zero - Err( 11)");
+    EXPECT_FALSE(frame.Vertex(8, 8).valid);
+    EXPECT_EQ(frame.lines.size(), 548u - 4u);  // an inner vertex has four lines
+    EXPECT_TRUE(AllFinite(frame));
+
+    grid.Z(1, 1) = 100;  // a corner has two
+    EXPECT_EQ(ProjectWireframe(grid, 0, 0, 0, 100).lines.size(), 548u - 6u);
+}
+
+TEST(Projection3D, HeightsTooLargeToDrawAreReportedAsOverflow) {
+    PieceGrid grid;
+    grid.Z(17, 1) = 1e308;
+    const Wireframe frame = ProjectWireframe(grid, 60, 0, 0, 100);
+    EXPECT_EQ(frame.errorMessage, "Error in Display3D \n\nOverflow - Err( 6)");
+    EXPECT_EQ(frame.lines.size(), 548u - 2u);
+    EXPECT_TRUE(AllFinite(frame));
+    EXPECT_EQ(frame.heightSpan, 1e308);
+}
+
+}  // namespace
+}  // namespace gw
