@@ -40,8 +40,9 @@ struct LineSpan {
 };
 
 LineSpan LineAt(std::string_view text, std::size_t start) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) return {start, text.size(), text.size()};
+    std::size_t end = start;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+    if (end == text.size()) return {start, end, end};
     std::size_t next = end + 1;
     if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
     return {start, end, next};
@@ -78,6 +79,32 @@ bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != 
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
+std::size_t FirstLineStart(std::string_view text) {
+    return text.substr(0, kUtf8Mark.size()) == kUtf8Mark ? kUtf8Mark.size() : 0;
+}
+
+// One lookup straight through the text, without indexing it: what a one-shot
+// read needs. The same rules as ProfileDocument::Find.
+std::optional<std::string> FindInText(std::string_view text, std::string_view section, std::string_view key) {
+    section = Trim(section);
+    key = Trim(key);
+    if (key.empty()) return std::nullopt;
+    bool inSection = false;
+    for (std::size_t at = FirstLineStart(text); at < text.size();) {
+        const LineSpan span = LineAt(text, at);
+        const std::string_view line = text.substr(span.start, span.end - span.start);
+        if (auto name = HeaderName(line)) {
+            if (inSection) return std::nullopt;  // only the first section of the name counts
+            inSection = SameNoCase(*name, section);
+        } else if (inSection) {
+            auto name = KeyName(line);
+            if (name && SameNoCase(*name, key)) return ValueOfLine(line);
+        }
+        at = span.next;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 ProfileDocument::ProfileDocument(std::string bytes) : text_(std::move(bytes)) { Parse(); }
@@ -95,7 +122,7 @@ void ProfileDocument::Parse() {
     firstSection_.clear();
     const std::string_view text = text_;
     // A UTF-8 mark written by a modern editor is not part of the first line.
-    std::size_t at = text.substr(0, kUtf8Mark.size()) == kUtf8Mark ? kUtf8Mark.size() : 0;
+    std::size_t at = FirstLineStart(text);
     while (at < text.size()) {
         const LineSpan line = LineAt(text, at);
         if (auto name = HeaderName(text.substr(line.start, line.end - line.start))) {
@@ -202,8 +229,10 @@ std::string ReadPrivateValue(std::string_view section, std::string_view key, std
                              const std::string& file) {
     while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
     std::string value(defaultValue);
-    ProfileDocument document;
-    if (ProfileDocument::Load(file, document)) value = document.Get(section, key, defaultValue);
+    std::string bytes;
+    if (ReadFileBytes(file, bytes)) {
+        if (auto found = FindInText(bytes, section, key)) value = std::move(*found);
+    }
     if (value.size() > kMaxPrivateValueLength) value.resize(kMaxPrivateValueLength);
     return value;
 }
