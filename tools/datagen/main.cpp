@@ -1,5 +1,5 @@
-// gridwright-datagen OUTDIR: writes the skeleton templates and the bundled sample
-// pieces into OUTDIR (the build's program folder).
+// gridwright-datagen OUTDIR: writes the skeleton templates, the flat stock terrain
+// and the bundled sample pieces into OUTDIR (the build's program folder).
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +9,7 @@
 #include "core/io/OutputFile.h"
 #include "core/piece/PieceFile.h"
 #include "core/piece/SkeletonText.h"
+#include "core/trackfiles/StockFiles.h"
 
 namespace {
 
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     const std::string skeleton = gw::MakeSkeletonText(gw::kPieceLattice);
     bool ok = WriteText(outDir + "/skelasc.txt", skeleton);
     ok = WriteText(outDir + "/skelasc257.txt", gw::MakeSkeletonText(gw::kTerrainLattice)) && ok;
+    ok = WriteText(outDir + "/flat.asc", gw::MakeFlatTerrainText()) && ok;
 
     const std::string samples = outDir + "/samples/";
     gw::Outcome written = gw::WriteFileWithBackup(

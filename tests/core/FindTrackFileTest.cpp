@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/trackfiles/FindTrackFile.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+using test::TempDir;
+using test::WriteAll;
+
+TEST(FindTrackFile, FolderOfPathKeepsTheClosingSeparator) {
+    struct Case {
+        std::string path, folder;
+    };
+    const Case cases[] = {
+        {"C:\\tracks\\Dunes.ter", "C:\\tracks\\"}, {"/home/u/tracks/Dunes.ter", "/home/u/tracks/"},
+        {"C:/MCM\\Tracks/x.asc", "C:/MCM\\Tracks/"}, {"Dunes.ter", ""},
+        {"/Dunes.ter", "/"},                         {"C:\\MCM\\Tracks\\Dunes\\", "C:\\MCM\\Tracks\\Dunes\\"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FolderOfPath(c.path), c.folder) << c.path;
+}
+
+class TrackFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(dir.path() / "Dunes");
+        ter = dir.File("Dunes/Dunes.ter");
+        WriteAll(ter, "[ElevationData]\r\nElevationPath=C:\\MCM\\Tracks\\Dunes\\\r\n");
+    }
+    std::string InTrack(const std::string& name) const { return dir.File("Dunes/" + name); }
+
+    TempDir dir;
+    std::string ter;
+};
+
+TEST_F(TrackFolder, AWindowsPathIsFoundBesideTheTerWhateverTheCase) {
+    WriteAll(InTrack("bumpn.ASC"), "x");
+    EXPECT_EQ(ResolveTrackFile("C:\\MCM\\Tracks\\Dunes\\BumpN.asc", ter), InTrack("bumpn.ASC"));
+    EXPECT_EQ(ResolveTrackFile("C:/MCM/Tracks/Dunes/bumpN.asc", ter), InTrack("bumpn.ASC"));
+    EXPECT_EQ(ResolveTrackFile("BUMPN.ASC", ter), InTrack("bumpn.ASC"));
+}
+
+TEST_F(TrackFolder, AnExistingPathIsUsedAsWritten) {
+    std::filesystem::create_directories(dir.path() / "pieces");
+    WriteAll(dir.File("pieces/bumpN.asc"), "x");
+    WriteAll(InTrack("bumpN.asc"), "y");
+    EXPECT_EQ(ResolveTrackFile(dir.File("pieces/bumpN.asc"), ter), dir.File("pieces/bumpN.asc"));
+}
+
+TEST_F(TrackFolder, TheWrittenFolderIsSearchedLooselyBeforeTheTersFolder) {
+    std::filesystem::create_directories(dir.path() / "pieces");
+    WriteAll(dir.File("pieces/BUMPN.asc"), "x");
+    WriteAll(InTrack("bumpN.asc"), "y");
+    EXPECT_EQ(ResolveTrackFile(dir.File("pieces/bumpN.asc"), ter), dir.File("pieces/BUMPN.asc"));
+}
+
+TEST_F(TrackFolder, AFileFoundNowhereComesBackAsWritten) {
+    EXPECT_EQ(ResolveTrackFile("C:\\MCM\\Tracks\\Dunes\\gone.asc", ter), "C:\\MCM\\Tracks\\Dunes\\gone.asc");
+    EXPECT_EQ(ResolveTrackFile("Not foundbumpN.asc", ter), "Not foundbumpN.asc");
+    EXPECT_EQ(ResolveTrackFile("", ter), "");
+}
+
+TEST_F(TrackFolder, TheExactSpellingWinsThenTheFirstInByteOrder) {
+    WriteAll(InTrack("bumpN.asc"), "exact");
+    WriteAll(InTrack("BUMPN.ASC"), "upper");
+    WriteAll(InTrack("bumpn.asc"), "lower");
+    EXPECT_EQ(ResolveTrackFile("C:\\x\\bumpN.asc", ter), InTrack("bumpN.asc"));
+    EXPECT_EQ(ResolveTrackFile("C:\\x\\BumpN.Asc", ter), InTrack("BUMPN.ASC"));
+}
+
+TEST_F(TrackFolder, AFolderOfTheSameNameIsNoMatch) {
+    std::filesystem::create_directories(dir.path() / "Dunes" / "bumpn.asc");
+    EXPECT_EQ(ResolveTrackFile("C:\\x\\bumpN.asc", ter), "C:\\x\\bumpN.asc");
+    EXPECT_EQ(FindFileLoosely(dir.File("Dunes"), "BUMPN.asc"), "");
+}
+
+TEST_F(TrackFolder, OneFinderResolvesManyPieces) {
+    WriteAll(InTrack("a1.asc"), "1");
+    WriteAll(InTrack("B2.ASC"), "2");
+    TrackFileFinder finder(ter);
+    EXPECT_EQ(finder.Resolve("C:\\MCM\\Tracks\\Dunes\\A1.asc"), InTrack("a1.asc"));
+    EXPECT_EQ(finder.Resolve("C:\\MCM\\Tracks\\Dunes\\b2.asc"), InTrack("B2.ASC"));
+    EXPECT_EQ(finder.Resolve("C:\\MCM\\Tracks\\Dunes\\c3.asc"), "C:\\MCM\\Tracks\\Dunes\\c3.asc");
+}
+
+TEST_F(TrackFolder, SceneAndTrackBesideTheTerWhateverTheCase) {
+    WriteAll(InTrack("DUNES.scn"), "[SceneInfo]\r\n");
+    WriteAll(InTrack("dunes.TRK"), "[Track]\r\n");
+    EXPECT_EQ(FindSceneBesideTer(ter), InTrack("DUNES.scn"));
+    EXPECT_EQ(FindTrackBesideTer(ter), InTrack("dunes.TRK"));
+}
+
+TEST_F(TrackFolder, MissingSceneAndTrackGiveTheBuiltPaths) {
+    EXPECT_EQ(FindSceneBesideTer(ter), InTrack("Dunes.SCN"));
+    EXPECT_EQ(FindTrackBesideTer(ter), InTrack("Dunes.trk"));
+}
+
+TEST(FindTrackFile, TrackBesideATerInAFolderWithAPeriod) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "my.tracks");
+    WriteAll(dir.File("my.tracks/My.Track.ter"), "");
+    WriteAll(dir.File("my.tracks/MY.trk"), "");
+    EXPECT_EQ(FindTrackBesideTer(dir.File("my.tracks/My.Track.ter")), dir.File("my.tracks/MY.trk"));
+    EXPECT_EQ(FindSceneBesideTer(dir.File("my.tracks/My.Track.ter")), dir.File("my.tracks/My.SCN"));
+}
+
+TEST(FindTrackFile, SameFolderAfterLinksSeparatorsAndCase) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "Tracks");
+    std::filesystem::create_directories(dir.path() / "nat");
+    std::filesystem::create_directory_symlink(dir.path() / "Tracks", dir.path() / "link");
+    const std::string tracks = dir.File("Tracks");
+    EXPECT_TRUE(IsSameFolder(tracks, tracks + "/"));
+    EXPECT_TRUE(IsSameFolder(tracks, dir.File("link")));
+    EXPECT_TRUE(IsSameFolder(tracks, dir.File("TRACKS")));
+    EXPECT_TRUE(IsSameFolder(tracks, dir.File("nat/../Tracks")));
+    EXPECT_FALSE(IsSameFolder(tracks, dir.File("nat")));
+    EXPECT_FALSE(IsSameFolder(tracks, dir.File("Tracks/sub")));
+}
+
+}  // namespace
+}  // namespace gw

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/io/FileText.h"
+#include "core/text/FieldString.h"
+#include "core/text/NumberText.h"
+#include "core/trackfiles/ProfileFile.h"
+#include "core/trackfiles/StockFiles.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+using test::ReadAll;
+using test::TempDir;
+using test::WriteAll;
+
+TEST(StockFiles, UserDataFolder) {
+    EXPECT_EQ(UserDataFolderFrom("/x/data", "/home/u"), "/x/data/Rutwork/Gridwright");
+    EXPECT_EQ(UserDataFolderFrom("", "/home/u"), "/home/u/.local/share/Rutwork/Gridwright");
+    EXPECT_EQ(UserDataFolderFrom(nullptr, "/home/u/"), "/home/u/.local/share/Rutwork/Gridwright");
+    EXPECT_EQ(UserDataFolderFrom(nullptr, nullptr), "");
+    EXPECT_EQ(UserDataFolderFrom("", ""), "");
+}
+
+TEST(StockFiles, ThePerUserFolderIsSearchedFirstWhateverTheLetterCase) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "user");
+    std::filesystem::create_directories(dir.path() / "program");
+    WriteAll(dir.File("program/national.ter"), "ours");
+    WriteAll(dir.File("program/quarry.ter"), "ours");
+    WriteAll(dir.File("user/NATIONAL.TER"), "the game's");
+    const std::string user = dir.File("user");
+    const std::string program = dir.File("program");
+    EXPECT_EQ(FindStockFile("national.ter", user, program), dir.File("user/NATIONAL.TER"));
+    EXPECT_EQ(FindStockFile("quarry.ter", user, program), dir.File("program/quarry.ter"));
+    EXPECT_EQ(FindStockFile("quarry.ter", "", program), dir.File("program/quarry.ter"));
+    EXPECT_EQ(FindStockFile("quarry.ter", dir.File("no such folder"), program), dir.File("program/quarry.ter"));
+    EXPECT_EQ(FindStockFile("flat.asc", user, program), "");
+    EXPECT_EQ(FindStockFile("flat.asc", user, ""), "");
+}
+
+TEST(StockFiles, ShippedTerrainAndSceneFilesHoldTheSectionsTheWritersChange) {
+    const std::string program = test::ProgramFolder();
+    struct Case {
+        std::string file, section, key, value;
+    };
+    const Case cases[] = {
+        {"national.ter", "ElevationData", "GridResolutionInFeet", "3.0"},
+        {"national.ter", "TerrainPalette", "TotalFileSets", "2"},
+        {"national.ter", "TextureMapFile_2", "Name", "nationalTile.tga"},
+        {"national.ter", "ElevationFile_65", "Name", "flat.asc"},
+        {"national.ter", "ElevationFile_73", "Name", "flat.asc"},
+        {"quarry.ter", "TerrainPalette", "TotalFileSets", "2"},
+        {"quarry.ter", "ElevationFile_97", "Name", "flat.asc"},
+        {"quarry.ter", "ElevationFile_121", "Name", "flat.asc"},
+        {"national.scn", "SceneInfo", "SceneName", "National"},
+        {"quarry.scn", "Environment", "TerrainFile", "quarry.TRN"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReadPrivateValue(c.section, c.key, "Not found", program + "/" + c.file), c.value)
+            << c.file << " " << c.section;
+    }
+    EXPECT_EQ(ReadPrivateValue("TextureMapFile_2", "Name", "Not found", program + "/quarry.ter"), "Not found");
+    EXPECT_EQ(ReadPrivateValue("ElevationFile_74", "Name", "Not found", program + "/national.ter"), "Not found");
+    EXPECT_EQ(ReadPrivateValue("ElevationFile_122", "Name", "Not found", program + "/quarry.ter"), "Not found");
+}
+
+TEST(StockFiles, FlatAscIsTheGeneratorsOutput) {
+    EXPECT_EQ(ReadAll(test::ProgramFolder() + "/flat.asc"), MakeFlatTerrainText());
+}
+
+TEST(StockFiles, FlatAscIsAFlatCentredTerrain) {
+    const std::string text = MakeFlatTerrainText();
+    EXPECT_EQ(text.substr(0, 24), "\r\nNamed Object: \"flat\"\r\n");
+    const auto lines = SplitAnyLines(text);
+    long vertices = 0;
+    bool first = true;
+    for (const auto line : lines) {
+        if (line.substr(0, 7) != "Vertex " || line.find("X:") == std::string_view::npos) continue;
+        if (first) {
+            EXPECT_EQ(line, "Vertex 0: X: -128.000000 Y: -128.000000 Z:  0");
+            // The terrain reader picks the centred coordinates from a negative
+            // field 3 of this line, split at single blanks.
+            EXPECT_LT(ValueOfText(GetElement(line, " ", 3)), 0);
+            first = false;
+        }
+        EXPECT_EQ(line.substr(line.size() - 5), "Z:  0");
+        ++vertices;
+    }
+    EXPECT_EQ(vertices, 257L * 257L);
+    EXPECT_NE(text.find("\r\nVertex 66048: X: 128.000000 Y: 128.000000 Z:  0\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nTri-mesh, Vertices: 66049     Faces: 131072\r\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 15), "Smoothing:  1\r\n");
+}
+
+}  // namespace
+}  // namespace gw

@@ -1,0 +1,299 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/io/OutputFile.h"
+#include "core/trackfiles/ProfileFile.h"
+#include "core/trackfiles/TrackFiles.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+using test::ReadAll;
+using test::TempDir;
+using test::WriteAll;
+
+// Replaces every occurrence of from in text.
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+TEST(TrackFiles, NationalTerKeysForDunesInCNat) {
+    const std::vector<ProfileEntry> expected = {
+        {"ElevationData", "GridResolutionInFeet", "3.0"},
+        {"ElevationData", "ElevationPath", "C:\\nat\\"},
+        {"ElevationData", "TextureMapPath", "C:\\nat\\"},
+        {"TerrainPalette", "FileSet_1", "C:\\nat\\DunesTex.tga"},
+        {"TerrainPalette", "FileSet_2", "C:\\nat\\DunesTexA.tga"},
+        {"TextureMapFile_1", "Name", "DunesTex.tga"},
+        {"TextureMapFile_2", "Name", "DunesTile.tga"},
+        {"ElevationFile_65", "Name", "Dunes.asc"},
+        {"ElevationFile_66", "Name", "Dunes.asc"},
+        {"ElevationFile_67", "Name", "Dunes.asc"},
+        {"ElevationFile_68", "Name", "Dunes.asc"},
+        {"ElevationFile_69", "Name", "Dunes.asc"},
+        {"ElevationFile_70", "Name", "Dunes.asc"},
+        {"ElevationFile_71", "Name", "Dunes.asc"},
+        {"ElevationFile_72", "Name", "Dunes.asc"},
+        {"ElevationFile_73", "Name", "Dunes.asc"},
+    };
+    EXPECT_EQ(TerrainFileEntries(TerrainEnvironment::National, "C:\\nat", "3.0", "Dunes"), expected);
+}
+
+TEST(TrackFiles, QuarryTerKeysHaveNoSecondTextureMapAnd25ElevationFiles) {
+    const auto entries = TerrainFileEntries(TerrainEnvironment::Quarry, "C:\\nat", "3.0", "Dunes");
+    ASSERT_EQ(entries.size(), 31u);
+    for (const auto& entry : entries) EXPECT_NE(entry.section, "TextureMapFile_2");
+    EXPECT_EQ(entries[5], (ProfileEntry{"TextureMapFile_1", "Name", "DunesTex.tga"}));
+    for (int n = 97; n <= 121; ++n) {
+        EXPECT_EQ(entries[static_cast<std::size_t>(n - 97 + 6)],
+                  (ProfileEntry{"ElevationFile_" + std::to_string(n), "Name", "Dunes.asc"}));
+    }
+}
+
+TEST(TrackFiles, FolderValueEndsInOneSeparatorOfTheFoldersOwnKind) {
+    struct Case {
+        std::string folder, value;
+    };
+    const Case cases[] = {
+        {"C:\\nat", "C:\\nat\\"},  {"C:\\nat\\", "C:\\nat\\"},      {"/home/u/nat", "/home/u/nat/"},
+        {"/home/u/nat/", "/home/u/nat/"}, {"C:/nat", "C:/nat/"},   {"nat", "nat/"},
+        {"C:\\my dir/nat", "C:\\my dir/nat/"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FolderValue(c.folder), c.value) << c.folder;
+}
+
+TEST(TrackFiles, SceneKeys) {
+    using Entries = std::vector<ProfileEntry>;
+    EXPECT_EQ(SceneFileEntries("Valley Run", "Dunes"),
+              (Entries{{"SceneInfo", "SceneName", "Valley Run"}, {"Environment", "TerrainFile", "Dunes.TRN"}}));
+    EXPECT_EQ(SceneFileEntries("Not Found", "Dunes")[0].value, "Dunes");
+    // Only the scene default's own spelling stands for a missing name.
+    EXPECT_EQ(SceneFileEntries("Not found", "Dunes")[0].value, "Not found");
+    EXPECT_EQ(SceneFileEntries("", "Dunes")[0].value, "");
+}
+
+TEST(TrackFiles, EnvironmentIsQuarryOnlyForThatExactText) {
+    EXPECT_EQ(EnvironmentFromText("Quarry"), TerrainEnvironment::Quarry);
+    for (const char* text : {"National", "quarry", "QUARRY", "", "Quarry "}) {
+        EXPECT_EQ(EnvironmentFromText(text), TerrainEnvironment::National) << text;
+    }
+}
+
+TEST(TrackFiles, NamesComeFromTheTersNameUpToItsFirstPeriod) {
+    EXPECT_EQ(TerrainFilePath("/out", "C:\\tracks\\Dunes.ter"), "/out/Dunes.TER");
+    EXPECT_EQ(SceneFilePath("/out/", "C:\\tracks\\Dunes.ter"), "/out/Dunes.SCN");
+    EXPECT_EQ(TerrainFilePath("/out", "/home/u/my.dir/My.Track.ter"), "/out/My.TER");
+    EXPECT_EQ(SceneFilePath("/out", "My.Track.ter"), "/out/My.SCN");
+}
+
+// An SX track in track/, an empty output folder nat/, and the build's program
+// folder with our stock files.
+class Conversion : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(dir.path() / "track");
+        std::filesystem::create_directories(dir.path() / "nat");
+        std::filesystem::create_directories(dir.path() / "user");
+        std::filesystem::create_directories(dir.path() / "empty");
+        ter = dir.File("track/Dunes.ter");
+        WriteAll(ter, "[ElevationData]\r\nElevationPath=C:\\MCM\\Tracks\\Dunes\\\r\n");
+        out = dir.File("nat");
+    }
+    std::string Out(const std::string& name) const { return dir.File("nat/" + name); }
+    std::string Stock(const std::string& name) const { return ReadAll(test::ProgramFolder() + "/" + name); }
+
+    TempDir dir;
+    std::string ter;
+    std::string out;
+    const std::string program = test::ProgramFolder();
+};
+
+TEST_F(Conversion, NationalTerIsTheStockFileWithItsKeysReplaced) {
+    ASSERT_TRUE(WriteTerrainFile("National", out, "2.5", ter, program));
+    std::string expected = Stock("national.ter");
+    expected = ReplaceAll(expected, "GridResolutionInFeet=3.0", "GridResolutionInFeet=2.5");
+    expected = ReplaceAll(expected, "ElevationPath=.\\", "ElevationPath=" + out + "/");
+    expected = ReplaceAll(expected, "TextureMapPath=.\\", "TextureMapPath=" + out + "/");
+    expected = ReplaceAll(expected, "FileSet_1=.\\nationalTex.tga", "FileSet_1=" + out + "/DunesTex.tga");
+    expected = ReplaceAll(expected, "FileSet_2=.\\nationalTexA.tga", "FileSet_2=" + out + "/DunesTexA.tga");
+    expected = ReplaceAll(expected, "Name=nationalTex.tga", "Name=DunesTex.tga");
+    expected = ReplaceAll(expected, "Name=nationalTile.tga", "Name=DunesTile.tga");
+    expected = ReplaceAll(expected, "Name=flat.asc", "Name=Dunes.asc");
+    EXPECT_EQ(ReadAll(Out("Dunes.TER")), expected);
+    for (int n = 65; n <= 73; ++n) {
+        EXPECT_EQ(ReadPrivateValue("ElevationFile_" + std::to_string(n), "Name", "Not found", Out("Dunes.TER")),
+                  "Dunes.asc");
+    }
+    EXPECT_EQ(ReadPrivateValue("TerrainPalette", "TotalFileSets", "0", Out("Dunes.TER")), "2");
+}
+
+TEST_F(Conversion, QuarryTerKeepsTheStocksSecondTextureMap) {
+    // The per-user stock file wins over the program's, whatever its letter case.
+    WriteAll(dir.File("user/QUARRY.TER"),
+             "[ElevationData]\r\nElevationPath=old\r\n\r\n[TextureMapFile_2]\r\nName=Stock.tga\r\n\r\n"
+             "[ElevationFile_96]\r\nName=keep.asc\r\n");
+    ASSERT_TRUE(WriteTerrainFile("Quarry", out, "3.0", ter, program, dir.File("user")));
+    const std::string file = Out("Dunes.TER");
+    EXPECT_EQ(ReadPrivateValue("TextureMapFile_2", "Name", "Not found", file), "Stock.tga");
+    EXPECT_EQ(ReadPrivateValue("ElevationFile_96", "Name", "Not found", file), "keep.asc");
+    for (int n = 97; n <= 121; ++n) {
+        EXPECT_EQ(ReadPrivateValue("ElevationFile_" + std::to_string(n), "Name", "Not found", file), "Dunes.asc");
+    }
+    EXPECT_EQ(ReadPrivateValue("ElevationFile_122", "Name", "Not found", file), "Not found");
+    // New keys go after the last key of their section, new sections at the end.
+    const std::string o = out + "/";
+    std::string expected = "[ElevationData]\r\nElevationPath=" + o + "\r\nGridResolutionInFeet=3.0\r\nTextureMapPath=" +
+                           o + "\r\n\r\n[TextureMapFile_2]\r\nName=Stock.tga\r\n\r\n[ElevationFile_96]\r\n"
+                           "Name=keep.asc\r\n[TerrainPalette]\r\nFileSet_1=" + o + "DunesTex.tga\r\nFileSet_2=" + o +
+                           "DunesTexA.tga\r\n[TextureMapFile_1]\r\nName=DunesTex.tga\r\n";
+    for (int n = 97; n <= 121; ++n) expected += "[ElevationFile_" + std::to_string(n) + "]\r\nName=Dunes.asc\r\n";
+    EXPECT_EQ(ReadAll(file), expected);
+}
+
+TEST_F(Conversion, WithoutStockFilesTheTerHoldsOnlyItsKeysInOrder) {
+    ASSERT_TRUE(WriteTerrainFile("National", out, "3.0", ter, dir.File("empty")));
+    const std::string o = out + "/";
+    std::string expected = "[ElevationData]\r\nGridResolutionInFeet=3.0\r\nElevationPath=" + o +
+                           "\r\nTextureMapPath=" + o + "\r\n[TerrainPalette]\r\nFileSet_1=" + o +
+                           "DunesTex.tga\r\nFileSet_2=" + o +
+                           "DunesTexA.tga\r\n[TextureMapFile_1]\r\nName=DunesTex.tga\r\n"
+                           "[TextureMapFile_2]\r\nName=DunesTile.tga\r\n";
+    for (int n = 65; n <= 73; ++n) expected += "[ElevationFile_" + std::to_string(n) + "]\r\nName=Dunes.asc\r\n";
+    EXPECT_EQ(ReadAll(Out("Dunes.TER")), expected);
+}
+
+TEST_F(Conversion, AnEmptyGridResIsWrittenEmpty) {
+    ASSERT_TRUE(WriteTerrainFile("National", out, "", ter, program));
+    EXPECT_NE(ReadAll(Out("Dunes.TER")).find("\r\nGridResolutionInFeet=\r\n"), std::string::npos);
+}
+
+TEST_F(Conversion, ATrackNamedWithPeriodsGivesFilesNamedUpToTheFirst) {
+    const std::string myTer = dir.File("track/My.Track.ter");
+    WriteAll(myTer, "");
+    ASSERT_TRUE(WriteSceneFile("National", out, myTer, program));
+    ASSERT_TRUE(WriteTerrainFile("National", out, "3.0", myTer, program));
+    EXPECT_TRUE(test::Exists(Out("My.TER")));
+    EXPECT_TRUE(test::Exists(Out("My.SCN")));
+    EXPECT_EQ(ReadPrivateValue("ElevationFile_65", "Name", "", Out("My.TER")), "My.asc");
+    EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", Out("My.SCN")), "My");
+    EXPECT_EQ(ReadPrivateValue("Environment", "TerrainFile", "", Out("My.SCN")), "My.TRN");
+}
+
+TEST_F(Conversion, TheSceneNameOfTheSxTrackIsCarried) {
+    WriteAll(dir.File("track/Dunes.SCN"), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
+    ASSERT_TRUE(WriteSceneFile("National", out, ter, program));
+    std::string expected = Stock("national.scn");
+    expected = ReplaceAll(expected, "SceneName=National", "SceneName=Valley Run");
+    expected = ReplaceAll(expected, "TerrainFile=national.TRN", "TerrainFile=Dunes.TRN");
+    EXPECT_EQ(ReadAll(Out("Dunes.SCN")), expected);
+}
+
+TEST_F(Conversion, TheSxSceneIsFoundWhateverItsLetterCase) {
+    WriteAll(dir.File("track/dunes.scn"), "[sceneinfo]\nscenename = \"Valley Run\"\n");
+    ASSERT_TRUE(WriteSceneFile("Quarry", out, ter, program));
+    const std::string file = Out("Dunes.SCN");
+    EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", file), "Valley Run");
+    EXPECT_NE(ReadAll(file).find("Quarry scene description"), std::string::npos);
+}
+
+TEST_F(Conversion, WithoutASceneNameTheBaseNameIsTheScene) {
+    struct Case {
+        const char* name;
+        std::string sxScene;  // empty: no .SCN beside the .TER
+    };
+    const Case cases[] = {
+        {"no .SCN", ""},
+        {"no SceneName key", "[SceneInfo]\r\nOther=1\r\n"},
+        {"the default's own text", "[SceneInfo]\r\nSceneName=Not Found\r\n"},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(dir.File("track/Dunes.SCN"));
+        if (!c.sxScene.empty()) WriteAll(dir.File("track/Dunes.SCN"), c.sxScene);
+        ASSERT_TRUE(WriteSceneFile("National", out, ter, program)) << c.name;
+        EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", Out("Dunes.SCN")), "Dunes") << c.name;
+    }
+}
+
+TEST_F(Conversion, AnExistingTerIsReplacedNotMerged) {
+    WriteAll(Out("Dunes.TER"), "[Old]\r\nStale=1\r\n");
+    ASSERT_TRUE(WriteTerrainFile("National", out, "3.0", ter, program));
+    EXPECT_EQ(ReadPrivateValue("Old", "Stale", "gone", Out("Dunes.TER")), "gone");
+}
+
+TEST_F(Conversion, TheSxTracksOwnFolderIsRefused) {
+    WriteAll(dir.File("track/Dunes.SCN"), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
+    const std::string terBefore = ReadAll(ter);
+    for (const std::string& folder : {dir.File("track"), dir.File("track/"), dir.File("TRACK")}) {
+        Outcome scene = WriteSceneFile("National", folder, ter, program);
+        Outcome terrain = WriteTerrainFile("National", folder, "3.0", ter, program);
+        ASSERT_FALSE(scene) << folder;
+        ASSERT_FALSE(terrain) << folder;
+        EXPECT_EQ(terrain.message(), "The output folder " + folder + " is the folder of the SX track " + ter +
+                                         "; its own files would be replaced. Please choose another output folder.");
+    }
+    EXPECT_EQ(ReadAll(ter), terBefore);
+    EXPECT_EQ(ReadAll(dir.File("track/Dunes.SCN")), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
+    EXPECT_FALSE(test::Exists(dir.File("track/Dunes.TER")));
+}
+
+TEST_F(Conversion, NoTerOrNoOutputFolderIsRefused) {
+    EXPECT_EQ(WriteTerrainFile("National", out, "3.0", "", program).message(), "No SX .TER file is chosen.");
+    EXPECT_EQ(WriteSceneFile("National", "", ter, program).message(), "No output folder is given.");
+}
+
+TEST_F(Conversion, AMissingOutputFolderIsReported) {
+    const std::string missing = dir.File("nat/new");
+    Outcome written = WriteTerrainFile("National", missing, "3.0", ter, program);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.message(), "Cannot write " + missing + "/Dunes.TER: No such file or directory");
+}
+
+struct FailWritesAfter {
+    explicit FailWritesAfter(std::int64_t bytes) { OutputFile::FailAfterBytesForTesting(bytes); }
+    ~FailWritesAfter() { OutputFile::FailAfterBytesForTesting(-1); }
+};
+
+TEST_F(Conversion, AFailedWriteLeavesThePreviousFilesIntact) {
+    WriteAll(Out("Dunes.TER"), "[Previous]\r\nTer=1\r\n");
+    WriteAll(Out("Dunes.SCN"), "[Previous]\r\nScn=1\r\n");
+    FailWritesAfter failing(100);
+    Outcome terrain = WriteTerrainFile("National", out, "3.0", ter, program);
+    Outcome scene = WriteSceneFile("National", out, ter, program);
+    ASSERT_FALSE(terrain);
+    ASSERT_FALSE(scene);
+    EXPECT_EQ(terrain.message(), "Cannot write " + Out("Dunes.TER") + ": No space left on device");
+    EXPECT_EQ(ReadAll(Out("Dunes.TER")), "[Previous]\r\nTer=1\r\n");
+    EXPECT_EQ(ReadAll(Out("Dunes.SCN")), "[Previous]\r\nScn=1\r\n");
+    EXPECT_FALSE(test::Exists(Out("Dunes.TER.tmp")));
+}
+
+TEST_F(Conversion, FlatAscIsCopiedWithReplacement) {
+    WriteAll(Out("flat.asc"), "old");
+    ASSERT_TRUE(CopyStockFile("flat.asc", Out("flat.asc"), program));
+    EXPECT_EQ(ReadAll(Out("flat.asc")), ReadAll(program + "/flat.asc"));
+}
+
+TEST_F(Conversion, AMissingStockFileToCopyIsReported) {
+    Outcome copied = CopyStockFile("flat.asc", Out("flat.asc"), dir.File("empty"), dir.File("user"));
+    ASSERT_FALSE(copied);
+    EXPECT_EQ(copied.message(),
+              "The stock file flat.asc was not found in " + dir.File("user") + " or " + dir.File("empty"));
+    EXPECT_FALSE(test::Exists(Out("flat.asc")));
+}
+
+TEST_F(Conversion, AFailedCopyLeavesTheTargetIntact) {
+    WriteAll(Out("flat.asc"), "old");
+    FailWritesAfter failing(1000);
+    EXPECT_FALSE(CopyStockFile("flat.asc", Out("flat.asc"), program));
+    EXPECT_EQ(ReadAll(Out("flat.asc")), "old");
+}
+
+}  // namespace
+}  // namespace gw
