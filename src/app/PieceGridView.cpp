@@ -146,11 +146,14 @@ void PieceGridView::mouseDoubleClickEvent(QMouseEvent* event) {
 void PieceGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableWidget::currentChanged(current, previous);
     if (!current.isValid()) return;
-    if (!extending_ && !programmatic_) {
+    // Extending a selection moves only its corner; the current cell, which
+    // the labels report, is the anchor.
+    if (extending_) return;
+    if (!programmatic_) {
         anchorRow_ = current.row() + 1;
         anchorCol_ = current.column() + 1;
     }
-    Q_EMIT cellEntered(current.row() + 1, current.column() + 1);
+    Q_EMIT cellEntered(anchorRow_, anchorCol_);
 }
 
 void PieceGridView::setSelection(const QRect&, QItemSelectionModel::SelectionFlags) {

@@ -44,7 +44,7 @@ public:
     static int ProportionalColumnTwips(int gridWidthTwips);
 
 Q_SIGNALS:
-    // The current cell changed (the editor shows its coordinates).
+    // The current cell (the anchor) changed; the editor shows its coordinates.
     void cellEntered(int row, int col);
     // The selected rectangle changed.
     void rangeChanged();

@@ -238,6 +238,7 @@ TEST_F(MainWindowTest, LabelsShowTheCurrentCellAndTheRangeInSelectionOrder) {
     EXPECT_EQ(Grid()->Selection(), (CellRange{5, 2, 3, 1}));
     EXPECT_EQ(Find<QGroupBox>("frmRanges")->title(), "Current Range: (6:21)-(1.5:24)");
     EXPECT_EQ(Grid()->selectedItems().size(), 12);
+    EXPECT_EQ(Find<QLabel>("lblRowCol")->text(), "C:  6 - R:  21");  // still the anchor
 
     // A plain arrow starts a new selection at the new cell.
     QTest::keyClick(Grid(), Qt::Key_Down);
