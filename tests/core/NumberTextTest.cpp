@@ -59,10 +59,29 @@ TEST(NumberText, PaddedAndPlainForms) {
         {-1e300, "-1E+300", "-1E+300"},
         {0.1 + 0.2, " .3", "0.3"},
         {std::numeric_limits<double>::infinity(), " Inf", "Inf"},
+        // The largest doubles round to a 15-digit number that no double holds.
+        {std::numeric_limits<double>::max(), " 1.79769313486231E+308", "1.79769313486231E+308"},
+        {-1.797693134862315e308, "-1.79769313486231E+308", "-1.79769313486231E+308"},
+        {1.79769313486231e308, " 1.79769313486231E+308", "1.79769313486231E+308"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PaddedNumberText(c.value), c.padded) << c.value;
         EXPECT_EQ(PlainNumberText(c.value), c.plain) << c.value;
+    }
+}
+
+// Found by the number_text fuzzer: the largest heights were saved in a form
+// that read back as 0.
+TEST(NumberText, EveryFiniteValueReadsBackFromItsWrittenForm) {
+    const double values[] = {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
+                             1.797693134862315e308, std::numeric_limits<double>::denorm_min(),
+                             std::numeric_limits<double>::min(), 1e308, -4.5};
+    for (double value : values) {
+        for (const std::string& text : {PaddedNumberText(value), PlainNumberText(value)}) {
+            const double back = ValueOfText(text);
+            EXPECT_NEAR(back, value, std::fabs(value) * 1e-14) << text;
+            EXPECT_EQ(PaddedNumberText(back), PaddedNumberText(value)) << text;
+        }
     }
 }
 

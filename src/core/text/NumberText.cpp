@@ -29,6 +29,12 @@ std::string BareNumberText(double value) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value > 0 ? "Inf" : "-Inf";
     if (value == 0) return "0";  // also turns -0 into 0
+    // Rounded to 15 digits, the largest doubles would be written as a number
+    // beyond the double range, which reads back as 0: the height a file held
+    // would be lost by saving it. They are written as the largest 15-digit
+    // number instead, less than one part in 10^14 below.
+    constexpr double kLargestFifteenDigits = 1.79769313486231e308;
+    if (std::fabs(value) > kLargestFifteenDigits) value = std::copysign(kLargestFifteenDigits, value);
     std::string text = GeneralDigits(value);
     if (text.rfind("0.", 0) == 0) text.erase(0, 1);
     else if (text.rfind("-0.", 0) == 0) text.erase(1, 1);

@@ -1,0 +1,41 @@
+// Number forms on any text: ValueOfText never gives a value that is not a
+// number, and what the writers make of it reads back to the same value.
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "FuzzSupport.h"
+#include "core/text/NumberText.h"
+
+namespace {
+
+bool Close(double expected, double actual) {
+    return expected == actual || std::fabs(expected - actual) <= 1e-14 * std::fabs(expected);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input = gw::fuzz::AsText(data, size);
+    const double value = gw::ValueOfText(input);
+    GW_FUZZ_CHECK(std::isfinite(value));
+
+    const std::string padded = gw::PaddedNumberText(value);
+    GW_FUZZ_CHECK(!padded.empty());
+    GW_FUZZ_CHECK(padded[0] == '-' || padded[0] == ' ');
+    GW_FUZZ_CHECK(Close(value, gw::ValueOfText(padded)));
+    // Writing again what was read back gives the same text.
+    GW_FUZZ_CHECK(gw::PaddedNumberText(gw::ValueOfText(padded)) == padded);
+
+    const std::string plain = gw::PlainNumberText(value);
+    GW_FUZZ_CHECK(Close(value, gw::ValueOfText(plain)));
+    const std::string comma = gw::PlainNumberText(value, gw::NumberFormat{',', false});
+    GW_FUZZ_CHECK(comma.find('.') == std::string::npos);
+
+    const double rounded = gw::RoundHalfEven(value);
+    GW_FUZZ_CHECK(std::isfinite(rounded) && rounded == std::floor(rounded));
+    GW_FUZZ_CHECK(std::fabs(rounded - value) <= 0.5);
+    std::int64_t index = 0;
+    if (gw::RoundToIndex(value, index)) GW_FUZZ_CHECK(static_cast<double>(index) == rounded);
+    return 0;
+}

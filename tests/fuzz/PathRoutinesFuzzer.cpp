@@ -1,0 +1,47 @@
+// The path routines on any text, as they meet paths written into track files
+// and names picked in file boxes: results are parts of the path, and the piece
+// name's parts put together are the file name again.
+#include <string>
+
+#include "FuzzSupport.h"
+#include "core/piece/PiecePath.h"
+#include "core/text/FieldString.h"
+#include "core/trackfiles/FindTrackFile.h"
+#include "core/trackfiles/TrackFiles.h"
+
+namespace {
+
+bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+
+bool HasSeparator(std::string_view text) {
+    for (char c : text) if (gw::IsPathSeparator(c)) return true;
+    return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view path = gw::fuzz::AsText(data, size);
+
+    const std::string fileName = gw::GetFileName(path);
+    GW_FUZZ_CHECK(Contains(path, fileName));
+    GW_FUZZ_CHECK(!HasSeparator(fileName));
+    const std::string baseName = gw::GetBaseName(path);
+    const std::string extension = gw::GetExtension(path);
+    GW_FUZZ_CHECK(Contains(fileName, baseName) && Contains(fileName, extension));
+    GW_FUZZ_CHECK(!Contains(baseName, ".") && !Contains(extension, "."));
+    const std::string directory = gw::GetDirectory(path);
+    GW_FUZZ_CHECK(directory.size() <= path.size());
+    GW_FUZZ_CHECK(path.substr(0, directory.size()) == directory);
+
+    const gw::PiecePathParts parts = gw::SplitPiecePath(path);
+    GW_FUZZ_CHECK(parts.kind.empty() || parts.kind == "N" || parts.kind == "NS" || parts.kind == "NSEW");
+    GW_FUZZ_CHECK(gw::PieceKindOf(baseName).size() <= baseName.size());
+    GW_FUZZ_CHECK(parts.folder.size() <= path.size() + 1);
+
+    const std::string folder = gw::FolderOfPath(std::string(path));
+    GW_FUZZ_CHECK(path.substr(0, folder.size()) == folder);
+    const std::string value = gw::FolderValue(std::string(path));
+    GW_FUZZ_CHECK(value.substr(0, path.size()) == path);
+    return 0;
+}

@@ -1,0 +1,50 @@
+// Runs a fuzz target once on each file named on the command line (folders are
+// walked, in name order) without the fuzzing engine: the seed corpus and the
+// kept crash inputs become ordinary tests of any build, sanitized or not.
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+namespace {
+
+std::vector<std::filesystem::path> InputsOf(const std::filesystem::path& argument) {
+    std::vector<std::filesystem::path> inputs;
+    if (std::filesystem::is_directory(argument)) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(argument)) {
+            if (entry.is_regular_file()) inputs.push_back(entry.path());
+        }
+        std::sort(inputs.begin(), inputs.end());
+    } else {
+        inputs.push_back(argument);
+    }
+    return inputs;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int replayed = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::filesystem::exists(argv[i])) continue;  // a target without kept crashes
+        for (const auto& path : InputsOf(argv[i])) {
+            std::ifstream file(path, std::ios::binary);
+            if (!file) {
+                std::fprintf(stderr, "cannot read %s\n", path.c_str());
+                return 1;
+            }
+            std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+            std::fprintf(stderr, "replaying %s\n", path.c_str());
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+            ++replayed;
+        }
+    }
+    std::fprintf(stderr, "%d inputs replayed\n", replayed);
+    return replayed > 0 ? 0 : 1;
+}
