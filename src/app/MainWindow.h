@@ -30,6 +30,7 @@ class CellEditBox;
 class Display3DWindow;
 class PieceDocument;
 class PieceGridView;
+class RecentFiles;
 class WindowPlacement;
 
 class MainWindow : public QMainWindow, private StatusSink {
@@ -67,6 +68,8 @@ public:
 
     static constexpr int kFixedHeightTwips = 7710;
     static constexpr const char* kTitle = "Gridwright";
+    // Shown after the caption while the piece has unsaved changes.
+    static constexpr const char* kUnsavedMark = " *";
 
     // The curve tool's control points and samples live as long as the program.
     CurveState& curveState() { return curveState_; }
@@ -81,6 +84,8 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -104,6 +109,9 @@ private:
 
     void SelectKindOption(const std::string& kind);
     void SavePieceFileSet();
+    void RememberRecentFile(const std::string& path);
+    void RebuildRecentMenu();
+    void AddToolTips();
 
     // Range buttons, shifting and the curve tool.
     void WireRangeButtons();
@@ -128,6 +136,9 @@ private:
     Display3DWindow* display3D_ = nullptr;
     CurveState curveState_;
     QAction* itmFileSaveAs_ = nullptr;
+    QAction* itmOptionsHeightColors_ = nullptr;
+    QMenu* mnuFileRecent_ = nullptr;
+    std::unique_ptr<RecentFiles> recentFiles_;
     DocumentOpener openDocument_;  // the frame names the range from the first selection on
 
     PieceGridView* grid_ = nullptr;
