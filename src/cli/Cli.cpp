@@ -14,6 +14,7 @@ struct Verb {
 
 const Verb kVerbs[] = {
     {"piece-info", "print a piece's 17 x 17 heights as the editor's grid shows them", &RunPieceInfo},
+    {"dispmap", "write a displacement map (grey TGA of the heights) of a piece or terrain", &RunDispMap},
 };
 
 void PrintUsage(std::ostream& out) {
