@@ -16,6 +16,7 @@ const Verb kVerbs[] = {
     {"piece-info", "print a piece's 17 x 17 heights as the editor's grid shows them", &RunPieceInfo},
     {"edit", "apply range operations (set, scale, mirror, rotate, slope, shift) to a piece", &RunEdit},
     {"piece-set", "write a piece's file set (N, W, S, E; NS, EW; or NSEW) with backups", &RunPieceSet},
+    {"dispmap", "write a displacement map (grey TGA of the heights) of a piece or terrain", &RunDispMap},
 };
 
 void PrintUsage(std::ostream& out) {
