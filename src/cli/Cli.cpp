@@ -14,6 +14,9 @@ struct Verb {
 
 const Verb kVerbs[] = {
     {"piece-info", "print a piece's 17 x 17 heights as the editor's grid shows them", &RunPieceInfo},
+    {"stats", "print an ASC257 terrain's lowest, highest and average heights", &RunStats},
+    {"slope-edges", "blend an ASC257 terrain's borders towards an edge height", &RunSlopeEdges},
+    {"add-piece", "add a track piece onto an ASC257 terrain at X, Y, Z, Scale", &RunAddPiece},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -16,6 +16,9 @@ struct CliContext {
 using Args = std::vector<std::string>;
 
 int RunPieceInfo(const Args& args, CliContext& context);
+int RunStats(const Args& args, CliContext& context);
+int RunSlopeEdges(const Args& args, CliContext& context);
+int RunAddPiece(const Args& args, CliContext& context);
 
 // Dispatches argv[1] to its verb; handles --help and --version.
 int RunCli(const Args& args, CliContext& context);
