@@ -49,10 +49,10 @@ bool HasLoneLineEnd64(const char* bytes) {
     return (halves[0] | halves[1]) != 0;
 }
 
-// Index of the first line end in [0, n) that is not part of a CR LF pair, or n.
-// Reads bytes[n].
+// The first i in [0, n) where bytes[i] is a CR without an LF after it or
+// bytes[i + 1] is an LF without a CR before it; n when there is none. Reads
+// bytes[n].
 std::size_t FirstLoneLineEnd(const char* bytes, std::size_t n) {
-    if (n > 0 && bytes[0] == '\n') return 0;
     std::size_t i = 0;
     while (i + 64 <= n && !HasLoneLineEnd64(bytes + i)) i += 64;
     for (; i < n; ++i) {
@@ -171,15 +171,18 @@ bool BlockLineReader::Next(TextLine& line) {
 }
 
 std::string_view BlockLineReader::TakeCrLfLinesWithout(std::string_view needle) {
+    if (done_ || !file_ || dropped_ + pos_ < noRunBefore_) return {};
+    if (end_ - pos_ < 2) Refill();
+    if (end_ - pos_ < 2) return {};
     const std::uint64_t here = dropped_ + pos_;
-    if (done_ || !file_ || here < noRunBefore_ || end_ - pos_ < 2) return {};
     // At least one byte stays after the run, so it never holds the last line.
     const std::string_view ahead(buffer_.data() + pos_, std::min(end_ - pos_ - 1, kRunWindow));
     const std::size_t found = needle.empty() ? std::string_view::npos : ahead.find(needle);
     const std::size_t needleAt = found == std::string_view::npos ? ahead.size() : found;
+    // Line ends before stop close lines that qualify. The run starts at a line
+    // start, so an LF there stands alone.
     const std::size_t lone = FirstLoneLineEnd(ahead.data(), needleAt);
-    // Line ends before this index close lines that qualify.
-    const std::size_t stop = lone < needleAt ? lone + 1 : needleAt;
+    const std::size_t stop = ahead[0] == '\n' ? 0 : (lone < needleAt ? lone + 1 : needleAt);
     const void* lastLf = stop == 0 ? nullptr : memrchr(ahead.data(), '\n', stop);
     if (lastLf == nullptr) {
         // No line starts again before stop, so asking there is no use.
