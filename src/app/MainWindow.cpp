@@ -70,6 +70,7 @@ MainWindow::MainWindow(EditorState& state, AppSettings& settings, Prompter& prom
     BuildMenus();
     WireGridEvents();
     WireRangeButtons();
+    WireNationalMenu();
     connect(document_, &PieceDocument::pieceChanged, this, &MainWindow::RefreshPieceGrid);
     connect(document_, &PieceDocument::modifiedChanged, this, &MainWindow::UpdateCaption);
     AddToolTips();

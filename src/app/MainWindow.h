@@ -3,6 +3,7 @@
 // piece's file-set options and the menus. It holds widgets and wiring; the work
 // is done by calls into the core through the PieceDocument.
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,6 +32,7 @@ class Display3DWindow;
 class PieceDocument;
 class PieceGridView;
 class RecentFiles;
+class StatisticsDialog;
 class WindowPlacement;
 
 class MainWindow : public QMainWindow, private StatusSink {
@@ -81,6 +83,11 @@ public Q_SLOTS:
     void SavePieceAs();
     void RequestExit();
     void Show3DView();
+    void OpenBaseASC257();
+    void AddToASC257();
+    void SaveASC257();
+    void ClearASC257();
+    void ShowASC257Statistics(bool slopeMode);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -112,6 +119,9 @@ private:
     void RememberRecentFile(const std::string& path);
     void RebuildRecentMenu();
     void AddToolTips();
+    void WireNationalMenu();
+    // Leaving the program with a terrain that has unsaved changes asks first.
+    bool ConfirmDiscardTerrain();
 
     // Range buttons, shifting and the curve tool.
     void WireRangeButtons();
@@ -139,6 +149,12 @@ private:
     QAction* itmOptionsHeightColors_ = nullptr;
     QMenu* mnuFileRecent_ = nullptr;
     std::unique_ptr<RecentFiles> recentFiles_;
+    QPointer<StatisticsDialog> statistics_;
+    bool nationalModified_ = false;
+
+public:
+    bool nationalModified() const { return nationalModified_; }
+    void SetNationalModified(bool modified) { nationalModified_ = modified; }
     DocumentOpener openDocument_;  // the frame names the range from the first selection on
 
     PieceGridView* grid_ = nullptr;

@@ -162,6 +162,8 @@ void MainWindow::RequestExit() {
         if (!prompter_.AskYesNo("Trying to exit without saving. Continue?", "Exiting Gridwright")) return;
         document_->SetModified(false);
     }
+    if (!ConfirmDiscardTerrain()) return;
+    nationalModified_ = false;
     SaveSettings();
     close();
 }
@@ -173,6 +175,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (!ConfirmDiscardTerrain()) {
+        event->ignore();
+        return;
+    }
+    nationalModified_ = false;
     // The changes are being given up: the caption loses its unsaved mark, so
     // the placement keys are the usual ones.
     document_->SetModified(false);

@@ -38,6 +38,10 @@ TEST_F(ScreenshotTest, EveryWindow) {
         dialog->findChild<QPushButton*>("btnApply")->click();
     });
     Find<QPushButton>("Command1")->click();
+
+    state.national.values.assign(state.national.values.size(), 7.5);
+    Action("itmNationalSlopeEdges")->trigger();
+    Keep(Find<QWidget>("dlgStatistics"), "statistics-slope");
 }
 
 }  // namespace
