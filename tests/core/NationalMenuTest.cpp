@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/terrain/NationalMenu.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+using test::ReadAll;
+using test::TempDir;
+using test::WriteAll;
+
+struct RecordingStatus final : StatusSink {
+    std::vector<std::string> texts;
+    void Status(const std::string& text) override { texts.push_back(text); }
+};
+
+struct ScriptedPrompter final : Prompter {
+    std::string path;  // the answer of the file boxes
+    std::vector<FileBoxRequest> requests;
+    std::vector<std::string> messages;
+    void Message(const std::string& text, const std::string& title) override { messages.push_back(title + "|" + text); }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    std::string Input(const std::string&, const std::string&, const std::string&) override { return {}; }
+    std::string OpenFileName(const FileBoxRequest& request) override {
+        requests.push_back(request);
+        return path;
+    }
+    std::string SaveFileName(const FileBoxRequest& request) override {
+        requests.push_back(request);
+        return path;
+    }
+};
+
+class NationalMenuTest : public ::testing::Test {
+protected:
+    NationalMenuTest() {
+        state.nationalFolder = dir.path().string() + "/";
+        state.skeleton257Path = test::Skeleton257Path();
+    }
+    TempDir dir;
+    EditorState state;
+    ScriptedPrompter prompter;
+    RecordingStatus status;
+};
+
+TEST_F(NationalMenuTest, OpenBaseAsksInTheNationalFolderAndRemembersThePath) {
+    EXPECT_FALSE(OpenBaseASC257(state, prompter, status).has_value());
+    ASSERT_EQ(prompter.requests.size(), 1u);
+    EXPECT_EQ(prompter.requests[0].title, "Select Base Map");
+    EXPECT_EQ(prompter.requests[0].filter, "ASC file|*.asc|All Files|*.*");
+    EXPECT_EQ(prompter.requests[0].initialFolder, state.nationalFolder);
+    EXPECT_TRUE(state.baseMapFile.empty());
+    EXPECT_TRUE(prompter.messages.empty());
+
+    WriteAll(dir.File("base.flat.asc"), "Vertex 0: X: -128 Y: -128 Z: 4\r\nFace list:\r\n");
+    prompter.path = dir.File("base.flat.asc");
+    const auto loaded = OpenBaseASC257(state, prompter, status);
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_TRUE(loaded->ok());
+    EXPECT_EQ(state.national.At(0, 0), 4);
+    EXPECT_EQ(state.baseMapFile, dir.File("base.flat.asc"));
+    EXPECT_EQ(state.lastAsc257File, dir.File("base.flat.asc"));
+    EXPECT_EQ(status.texts.back(), "All done");
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(NationalMenuTest, OpenBaseReportsFilesThatDoNotLoad) {
+    WriteAll(dir.File("neg.asc"), "Vertex 0: X: -128 Y: -128 Z: -1\r\nFace list:\r\n");
+    prompter.path = dir.File("neg.asc");
+    EXPECT_EQ(OpenBaseASC257(state, prompter, status)->end, Asc257ReadEnd::NegativeValue);
+    EXPECT_EQ(state.national.At(0, 0), -1);
+    EXPECT_EQ(state.baseMapFile, dir.File("neg.asc"));
+    EXPECT_EQ(status.texts.back(), "Error: ASC contains negative values");
+    prompter.path = dir.File("absent.asc");
+    EXPECT_EQ(OpenBaseASC257(state, prompter, status)->end, Asc257ReadEnd::CannotRead);
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[0], "Gridwright|ASC file contains negative values. ASC not loaded");
+    EXPECT_EQ(prompter.messages[1], "Gridwright|Cannot open " + dir.File("absent.asc") + ": No such file or directory");
+}
+
+TEST_F(NationalMenuTest, SaveProposesANameAndKeepsThePreviousFile) {
+    struct Case {
+        std::string currentTer, lastAsc, proposed;
+    };
+    const Case cases[] = {{"", "", "SX2Nat.ASC"}, {"", "/t/base.flat.asc", "base.asc"}, {"/t/sx/dunes.ter", "/t/b.asc", "dunes.asc"}};
+    for (const Case& c : cases) {
+        state.currentTerFile = c.currentTer;
+        state.lastAsc257File = c.lastAsc;
+        prompter.requests.clear();
+        prompter.path.clear();
+        EXPECT_FALSE(SaveASC257(state, prompter, status));
+        ASSERT_EQ(prompter.requests.size(), 1u);
+        EXPECT_EQ(prompter.requests[0].fileName, c.proposed);
+        EXPECT_EQ(prompter.requests[0].title, "Save ASC As");
+        EXPECT_EQ(prompter.requests[0].initialFolder, state.nationalFolder);
+        EXPECT_EQ(prompter.messages.back(), "Gridwright|ASC save cancelled");
+    }
+
+    WriteAll(dir.File("track.asc"), "previous");
+    state.national.At(5, 5) = 2.5;
+    prompter.path = dir.File("track.asc");
+    prompter.messages.clear();
+    ASSERT_TRUE(SaveASC257(state, prompter, status));
+    EXPECT_EQ(ReadAll(dir.File("track.bak")), "previous");
+    EXPECT_NE(ReadAll(dir.File("track.asc")).find("\r\nVertex 1290: X: -123.000000 Y: -123.000000 Z:  2.5\r\n"),
+              std::string::npos);
+    EXPECT_EQ(status.texts.back(), "All Done");
+    EXPECT_TRUE(prompter.messages.empty());
+
+    state.skeleton257Path = dir.File("gone.txt");
+    EXPECT_FALSE(SaveASC257(state, prompter, status));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_NE(prompter.messages[0].find(dir.File("gone.txt") + ": No such file"), std::string::npos);
+    EXPECT_EQ(ReadAll(dir.File("track.bak")), "previous");
+}
+
+}  // namespace
+}  // namespace gw
