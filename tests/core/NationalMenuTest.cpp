@@ -4,36 +4,17 @@
 #include <vector>
 
 #include "core/terrain/NationalMenu.h"
+#include "support/RecordingFakes.h"
 #include "support/TempDir.h"
 
 namespace gw {
 namespace {
 
+using test::RecordingStatus;
+using test::ScriptedPrompter;
 using test::ReadAll;
 using test::TempDir;
 using test::WriteAll;
-
-struct RecordingStatus final : StatusSink {
-    std::vector<std::string> texts;
-    void Status(const std::string& text) override { texts.push_back(text); }
-};
-
-struct ScriptedPrompter final : Prompter {
-    std::string path;  // the answer of the file boxes
-    std::vector<FileBoxRequest> requests;
-    std::vector<std::string> messages;
-    void Message(const std::string& text, const std::string& title) override { messages.push_back(title + "|" + text); }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::string Input(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::string OpenFileName(const FileBoxRequest& request) override {
-        requests.push_back(request);
-        return path;
-    }
-    std::string SaveFileName(const FileBoxRequest& request) override {
-        requests.push_back(request);
-        return path;
-    }
-};
 
 class NationalMenuTest : public ::testing::Test {
 protected:
@@ -49,15 +30,15 @@ protected:
 
 TEST_F(NationalMenuTest, OpenBaseAsksInTheNationalFolderAndRemembersThePath) {
     EXPECT_FALSE(OpenBaseASC257(state, prompter, status).has_value());
-    ASSERT_EQ(prompter.requests.size(), 1u);
-    EXPECT_EQ(prompter.requests[0].title, "Select Base Map");
-    EXPECT_EQ(prompter.requests[0].filter, "ASC file|*.asc|All Files|*.*");
-    EXPECT_EQ(prompter.requests[0].initialFolder, state.nationalFolder);
+    ASSERT_EQ(prompter.fileBoxes.size(), 1u);
+    EXPECT_EQ(prompter.fileBoxes[0].title, "Select Base Map");
+    EXPECT_EQ(prompter.fileBoxes[0].filter, "ASC file|*.asc|All Files|*.*");
+    EXPECT_EQ(prompter.fileBoxes[0].initialFolder, state.nationalFolder);
     EXPECT_TRUE(state.baseMapFile.empty());
     EXPECT_TRUE(prompter.messages.empty());
 
     WriteAll(dir.File("base.flat.asc"), "Vertex 0: X: -128 Y: -128 Z: 4\r\nFace list:\r\n");
-    prompter.path = dir.File("base.flat.asc");
+    prompter.fileAnswer = dir.File("base.flat.asc");
     const auto loaded = OpenBaseASC257(state, prompter, status);
     ASSERT_TRUE(loaded.has_value());
     EXPECT_TRUE(loaded->ok());
@@ -70,12 +51,12 @@ TEST_F(NationalMenuTest, OpenBaseAsksInTheNationalFolderAndRemembersThePath) {
 
 TEST_F(NationalMenuTest, OpenBaseReportsFilesThatDoNotLoad) {
     WriteAll(dir.File("neg.asc"), "Vertex 0: X: -128 Y: -128 Z: -1\r\nFace list:\r\n");
-    prompter.path = dir.File("neg.asc");
+    prompter.fileAnswer = dir.File("neg.asc");
     EXPECT_EQ(OpenBaseASC257(state, prompter, status)->end, Asc257ReadEnd::NegativeValue);
     EXPECT_EQ(state.national.At(0, 0), -1);
     EXPECT_EQ(state.baseMapFile, dir.File("neg.asc"));
     EXPECT_EQ(status.texts.back(), "Error: ASC contains negative values");
-    prompter.path = dir.File("absent.asc");
+    prompter.fileAnswer = dir.File("absent.asc");
     EXPECT_EQ(OpenBaseASC257(state, prompter, status)->end, Asc257ReadEnd::CannotRead);
     ASSERT_EQ(prompter.messages.size(), 2u);
     EXPECT_EQ(prompter.messages[0], "Gridwright|ASC file contains negative values. ASC not loaded");
@@ -90,19 +71,19 @@ TEST_F(NationalMenuTest, SaveProposesANameAndKeepsThePreviousFile) {
     for (const Case& c : cases) {
         state.currentTerFile = c.currentTer;
         state.lastAsc257File = c.lastAsc;
-        prompter.requests.clear();
-        prompter.path.clear();
+        prompter.fileBoxes.clear();
+        prompter.fileAnswer.clear();
         EXPECT_FALSE(SaveASC257(state, prompter, status));
-        ASSERT_EQ(prompter.requests.size(), 1u);
-        EXPECT_EQ(prompter.requests[0].fileName, c.proposed);
-        EXPECT_EQ(prompter.requests[0].title, "Save ASC As");
-        EXPECT_EQ(prompter.requests[0].initialFolder, state.nationalFolder);
+        ASSERT_EQ(prompter.fileBoxes.size(), 1u);
+        EXPECT_EQ(prompter.fileBoxes[0].fileName, c.proposed);
+        EXPECT_EQ(prompter.fileBoxes[0].title, "Save ASC As");
+        EXPECT_EQ(prompter.fileBoxes[0].initialFolder, state.nationalFolder);
         EXPECT_EQ(prompter.messages.back(), "Gridwright|ASC save cancelled");
     }
 
     WriteAll(dir.File("track.asc"), "previous");
     state.national.At(5, 5) = 2.5;
-    prompter.path = dir.File("track.asc");
+    prompter.fileAnswer = dir.File("track.asc");
     prompter.messages.clear();
     ASSERT_TRUE(SaveASC257(state, prompter, status));
     EXPECT_EQ(ReadAll(dir.File("track.bak")), "previous");
