@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 #include "core/piece/PieceFile.h"
 #include "core/terrain/AddPiece.h"
 #include "core/terrain/Asc257File.h"
 #include "core/terrain/Statistics.h"
 #include "core/text/NumberText.h"
+#include "support/CliProcess.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -17,28 +15,8 @@ namespace {
 
 using test::TempDir;
 
-struct RunResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Runs the real gridwright-cli with its stderr captured through a file.
-RunResult RunCli(const std::string& arguments) {
-    TempDir dir;
-    const std::string errFile = dir.File("stderr.txt");
-    const std::string command = std::string(GRIDWRIGHT_CLI) + " " + arguments + " 2>" + errFile;
-    RunResult result{-1, "", ""};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return result;
-    std::array<char, 4096> buffer;
-    std::size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), got);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = test::ReadAll(errFile);
-    return result;
-}
+using test::RunCli;
+using RunResult = test::CliRun;
 
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 

@@ -5,6 +5,7 @@
 
 #include "core/terrain/AddPiece.h"
 #include "core/text/NumberText.h"
+#include "support/RecordingFakes.h"
 
 namespace gw {
 namespace {
@@ -82,25 +83,26 @@ TEST(AddPiece, ThePromptsOwnFirstExampleLandsOnlyItsFirstColumn) {
 }
 
 TEST(AddPiece, TrackEditorTilesFollowTheTerrain) {
+    struct Case {
+        const char* answer;
+        int firstX, firstY;  // the block's lower-left cell
+        double scale;
+    };
+    const Case cases[] = {{"3g, 3g,,.8", 32, 208, 0.8}, {"1g,16g", 0, 0, 0.67}};
     const PieceGrid piece = NumberedPiece();
-    NationalGrid grid = Filled(1);
-    const AddAnswer a = ParseAddAnswer("3g, 3g,,.8");
-    AddPieceToASC257(a.xText, a.yText, a.zText, a.scaleText, piece, grid);
-    const auto changed = ChangedCells(grid);
-    ASSERT_EQ(changed.size(), 256u);
-    EXPECT_EQ(changed.front(), std::make_pair(32, 208));
-    EXPECT_EQ(changed.back(), std::make_pair(47, 223));
-    for (int j = 0; j < 16; ++j)
-        for (int i = 0; i < 16; ++i) ASSERT_EQ(grid.At(32 + i, 208 + j), 0.8 * piece.Z(i + 1, 17 - j) + 1 + 0);
-
-    NationalGrid corner = Filled(1);
-    const AddAnswer b = ParseAddAnswer("1g,16g");
-    AddPieceToASC257(b.xText, b.yText, b.zText, b.scaleText, piece, corner);
-    const auto cornerCells = ChangedCells(corner);
-    ASSERT_EQ(cornerCells.size(), 256u);
-    EXPECT_EQ(cornerCells.front(), std::make_pair(0, 0));
-    EXPECT_EQ(cornerCells.back(), std::make_pair(15, 15));
-    EXPECT_EQ(corner.At(15, 15), 0.67 * piece.Z(16, 2) + 1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        NationalGrid grid = Filled(1);
+        const AddAnswer a = ParseAddAnswer(c.answer);
+        AddPieceToASC257(a.xText, a.yText, a.zText, a.scaleText, piece, grid);
+        const auto changed = ChangedCells(grid);
+        ASSERT_EQ(changed.size(), 256u);
+        EXPECT_EQ(changed.front(), std::make_pair(c.firstX, c.firstY));
+        EXPECT_EQ(changed.back(), std::make_pair(c.firstX + 15, c.firstY + 15));
+        for (int j = 0; j < 16; ++j)
+            for (int i = 0; i < 16; ++i)
+                ASSERT_EQ(grid.At(c.firstX + i, c.firstY + j), c.scale * piece.Z(i + 1, 17 - j) + 1 + 0);
+    }
 }
 
 TEST(AddPiece, LastPieceClosesTheRightAndTopEdgesAtZ) {
@@ -136,21 +138,8 @@ TEST(AddPiece, OffsetsRoundHalfToEvenAndFarOffsetsPlaceNothing) {
     }
 }
 
-struct ScriptedPrompter final : Prompter {
-    std::string answer;
-    std::vector<std::string> inputs, messages;
-    void Message(const std::string& text, const std::string& title) override { messages.push_back(title + "|" + text); }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::string Input(const std::string& prompt, const std::string& title, const std::string& defaultText) override {
-        inputs.push_back(title + "|" + defaultText + "|" + prompt);
-        return answer;
-    }
-    std::string OpenFileName(const FileBoxRequest&) override { return {}; }
-    std::string SaveFileName(const FileBoxRequest&) override { return {}; }
-};
-
 TEST(AddPiece, PromptAsksWithTheExactTextAndACancelChangesNothing) {
-    ScriptedPrompter prompter;
+    test::ScriptedPrompter prompter;
     NationalGrid grid = Filled(1);
     EXPECT_FALSE(PromptAddToASC257(prompter, NumberedPiece(), grid));
     ASSERT_EQ(prompter.inputs.size(), 1u);
@@ -165,7 +154,7 @@ TEST(AddPiece, PromptAsksWithTheExactTextAndACancelChangesNothing) {
     EXPECT_EQ(prompter.messages[0], "Gridwright|You must enter an X, Y. You entered ()");
     EXPECT_EQ(grid, Filled(1));
 
-    prompter.answer = "1g,16g";
+    prompter.inputAnswer = "1g,16g";
     EXPECT_TRUE(PromptAddToASC257(prompter, NumberedPiece(), grid));
     EXPECT_EQ(ChangedCells(grid).size(), 256u);
     EXPECT_EQ(prompter.messages.size(), 1u);

@@ -15,19 +15,16 @@
 #include "core/io/OutputFile.h"
 #include "core/terrain/Asc257File.h"
 #include "core/text/NumberText.h"
+#include "support/RecordingFakes.h"
 #include "support/TempDir.h"
 
 namespace gw {
 namespace {
 
+using test::RecordingStatus;
 using test::ReadAll;
 using test::TempDir;
 using test::WriteAll;
-
-struct RecordingStatus final : StatusSink {
-    std::vector<std::string> texts;
-    void Status(const std::string& text) override { texts.push_back(text); }
-};
 
 // Fails every OutputFile opened while it lives after that many bytes.
 struct FailAfterBytes {

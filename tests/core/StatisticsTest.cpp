@@ -7,15 +7,12 @@
 #include "core/terrain/ClearAsc257.h"
 #include "core/terrain/Statistics.h"
 #include "core/text/NumberText.h"
+#include "support/RecordingFakes.h"
 
 namespace gw {
 namespace {
 
-struct RecordingStatus final : StatusSink {
-    std::vector<std::string> texts;
-    void Status(const std::string& text) override { texts.push_back(text); }
-};
-
+using test::RecordingStatus;
 NationalGrid Filled(double value) {
     NationalGrid grid;
     grid.values.assign(grid.values.size(), value);

@@ -6,6 +6,7 @@
 #include "core/Interfaces.h"
 #include "core/piece/PieceGrid.h"
 #include "core/terrain/NationalGrid.h"
+#include "core/terrain/TerrainTexts.h"
 
 namespace gw {
 
@@ -28,9 +29,6 @@ inline constexpr const char* kAddPromptText =
     "Scale is how much to scale the Z.  A scale factor of .67\n"
     "will make the jumps the same height as in SX. 1.0 will be\n"
     "50% bigger.";
-
-// Title of the program's own message boxes.
-inline constexpr const char* kAddMessageTitle = "Gridwright";
 
 struct AddPieceCount {
     int cellsChanged = 0;

@@ -100,9 +100,18 @@ void AppendCompressed(std::string_view text, std::string& out) {
 // Writes the height into a template vertex line: the line collapsed and trimmed
 // as far as its "Z:" label, then "Z: " and the padded number. Collapsing blanks
 // neither makes nor breaks a "Z:", so the label is found in the line as it stands.
-void AppendVertexLine(std::string_view line, double z, std::string& out) {
+void AppendVertexLine(std::string_view line, const LineFields<7>& fields, double z, std::string& out) {
     const std::size_t label = line.find("Z:");
-    if (label == std::string_view::npos) {
+    const std::string_view labelField = fields.field[6];
+    if (label != std::string_view::npos && !labelField.empty() &&
+        label == static_cast<std::size_t>(labelField.data() - line.data())) {
+        // The usual line, whose seventh field is the label: the six fields
+        // before it, one blank after each.
+        for (int i = 0; i < 6; ++i) {
+            out += fields.field[i];
+            out += ' ';
+        }
+    } else if (label == std::string_view::npos) {
         AppendCompressed(line, out);
         if (!out.empty() && out.back() == ' ') out.pop_back();  // the trimmed line end
     } else {
@@ -249,12 +258,12 @@ Outcome WriteASC257(const std::string& skeleton257Path, const std::string& targe
         // The template's last line is copied as it stands, whatever it holds.
         afterVertex = !line.last && IsSkeletonVertexLine(line.text);
         if (afterVertex) {
-            const LineFields<6> fields = SplitAtBlankRuns<6>(line.text);
+            const LineFields<7> fields = SplitAtBlankRuns<7>(line.text);
             const double x = ValueOfField(fields.field[3]);
             const double y = ValueOfField(fields.field[5]);
             int ix = 0, iy = 0;
             if (!CellOf(x, y, ix, iy)) continue;  // a template vertex off the terrain has no height to write
-            AppendVertexLine(line.text, grid.At(ix, iy), chunk);
+            AppendVertexLine(line.text, fields, grid.At(ix, iy), chunk);
             const double row = iy - static_cast<double>(kCentre);
             if (!anyRow || row != lastRow) {
                 status.Status("Saving Row: " + PaddedNumberText(row));

@@ -67,22 +67,21 @@ void AppendPaddedNumberText(std::string& out, double value) {
         const long long m = static_cast<long long>(scaled + (scaled < 0 ? -0.5 : 0.5));
         const unsigned long long magnitude = static_cast<unsigned long long>(m < 0 ? -m : m);
         if (static_cast<double>(m) / kScale == value && (magnitude == 0 || magnitude >= 100)) {
-            char digits[24];
+            char digits[24];  // the number backwards; the first kDecimals are the fraction
             int count = 0;
             for (unsigned long long rest = magnitude; rest != 0; rest /= 10) digits[count++] = static_cast<char>('0' + rest % 10);
-            // digits holds the number backwards; the last kDecimals are the fraction.
             int firstKept = 0;  // trailing zeros of the fraction are dropped
             while (firstKept < kDecimals && firstKept < count && digits[firstKept] == '0') ++firstKept;
-            out += (m < 0) ? '-' : ' ';
-            if (magnitude == 0) {
-                out += '0';
-                return;
+            char text[32];
+            int length = 0;
+            text[length++] = m < 0 ? '-' : ' ';
+            if (magnitude == 0) text[length++] = '0';
+            for (int i = count - 1; i >= kDecimals; --i) text[length++] = digits[i];
+            if (magnitude != 0 && firstKept < kDecimals) {
+                text[length++] = '.';
+                for (int i = kDecimals - 1; i >= firstKept; --i) text[length++] = i < count ? digits[i] : '0';
             }
-            for (int i = count - 1; i >= kDecimals; --i) out += digits[i];
-            if (firstKept < kDecimals) {
-                out += '.';
-                for (int i = kDecimals - 1; i >= firstKept; --i) out += i < count ? digits[i] : '0';
-            }
+            out.append(text, static_cast<std::size_t>(length));
             return;
         }
     }
