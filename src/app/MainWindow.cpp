@@ -71,6 +71,7 @@ MainWindow::MainWindow(EditorState& state, AppSettings& settings, Prompter& prom
     WireGridEvents();
     WireRangeButtons();
     WireNationalMenu();
+    WireDispMapMenu();
     connect(document_, &PieceDocument::pieceChanged, this, &MainWindow::RefreshPieceGrid);
     connect(document_, &PieceDocument::modifiedChanged, this, &MainWindow::UpdateCaption);
     AddToolTips();

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/EditorState.h"
+#include "core/dispmap/DisplacementMapFiles.h"
 #include "core/piece/CurveTool.h"
 #include "core/Interfaces.h"
 #include "core/text/NumberText.h"
@@ -29,6 +30,7 @@ class AppSettings;
 class ArrowPicture;
 class CellEditBox;
 class Display3DWindow;
+class DisplacementWindow;
 class PieceDocument;
 class PieceGridView;
 class RecentFiles;
@@ -76,6 +78,7 @@ public:
     // The curve tool's control points and samples live as long as the program.
     CurveState& curveState() { return curveState_; }
     Display3DWindow* display3D() const { return display3D_; }
+    DisplacementWindow& DisplacementPreviewWindow();
 
 public Q_SLOTS:
     void OpenPiece();
@@ -120,6 +123,8 @@ private:
     void RebuildRecentMenu();
     void AddToolTips();
     void WireNationalMenu();
+    void WireDispMapMenu();
+    void MakeTerrainDisplacementMap(TerrainMapSize size);
     // Leaving the program with a terrain that has unsaved changes asks first.
     bool ConfirmDiscardTerrain();
 
@@ -144,6 +149,7 @@ private:
     bool rangeCaptionLive_ = false;
     AboutBox* aboutBox_ = nullptr;
     Display3DWindow* display3D_ = nullptr;
+    DisplacementWindow* displacement_ = nullptr;
     CurveState curveState_;
     QAction* itmFileSaveAs_ = nullptr;
     QAction* itmOptionsHeightColors_ = nullptr;

@@ -2,18 +2,19 @@
 // saved, cleared and measured here.
 #include <QAction>
 
+#include "app/DisplacementWindow.h"
 #include "app/MainWindow.h"
 #include "app/PieceDocument.h"
 #include "app/StatisticsDialog.h"
 #include "app/WaitCursor.h"
+#include "core/dispmap/DisplacementMapRun.h"
+#include "core/dispmap/DisplacementMapTexts.h"
 #include "core/terrain/AddPiece.h"
 #include "core/terrain/Asc257File.h"
+#include "core/terrain/ClearAsc257.h"
+#include "core/terrain/NationalMenu.h"
 
 namespace gw {
-
-namespace {
-constexpr const char* kAscFilter = "ASC file|*.asc|All Files|*.*";
-}  // namespace
 
 void MainWindow::WireNationalMenu() {
     auto item = [this](const char* name) {
@@ -30,22 +31,10 @@ void MainWindow::WireNationalMenu() {
 }
 
 void MainWindow::OpenBaseASC257() {
-    FileBoxRequest request;
-    request.title = "Select Base Map";
-    request.filter = kAscFilter;
-    request.defaultExtension = "*.asc";
-    request.initialFolder = state_.nationalFolder;
-    const std::string path = prompter_.OpenFileName(request);
-    if (path.empty()) return;
-    state_.baseMapFile = path;
-    state_.lastAsc257File = path;
-    Asc257ReadResult result;
-    {
-        WaitCursor wait;
-        result = ReadASC257(path, state_.national, statusSink());
-    }
-    if (!result.ok()) prompter_.Message(result.message, kTitle);
-    if (result.verticesStored > 0) nationalModified_ = false;  // the grid now holds this file
+    WaitCursor wait;
+    const std::optional<Asc257ReadResult> result = gw::OpenBaseASC257(state_, prompter_, statusSink());
+    // The grid now holds the file that was read.
+    if (result && result->verticesStored > 0) nationalModified_ = false;
 }
 
 void MainWindow::AddToASC257() {
@@ -53,36 +42,12 @@ void MainWindow::AddToASC257() {
 }
 
 void MainWindow::SaveASC257() {
-    FileBoxRequest request;
-    request.title = "Save ASC As";
-    request.filter = kAscFilter;
-    request.defaultExtension = "*.ASC";
-    request.initialFolder = state_.nationalFolder;
-    request.fileName = DefaultAsc257SaveName(state_.currentTerFile, state_.lastAsc257File);
-    const std::string target = prompter_.SaveFileName(request);
-    if (target.empty()) {
-        prompter_.Message("ASC save cancelled", kTitle);
-        return;
-    }
-    const Asc257SaveNames names = MakeAsc257SaveNames(target);
-    Outcome written = Outcome::Ok();
-    {
-        WaitCursor wait;
-        written = WriteASC257(state_.skeleton257Path, names.target, names.outName, names.bakName, names.objectName,
-                              state_.national, statusSink());
-    }
-    if (!written) {
-        Status("Error: " + written.message());
-        prompter_.Message(written.message(), kTitle);
-        return;
-    }
-    nationalModified_ = false;
+    WaitCursor wait;
+    if (gw::SaveASC257(state_, prompter_, statusSink())) nationalModified_ = false;
 }
 
 void MainWindow::ClearASC257() {
-    state_.national.Clear();
-    state_.currentTerFile.clear();
-    state_.baseMapFile.clear();
+    gw::ClearASC257(state_);
     nationalModified_ = false;
 }
 
@@ -92,6 +57,34 @@ void MainWindow::ShowASC257Statistics(bool slopeMode) {
         connect(statistics_, &StatisticsDialog::terrainChanged, this, [this] { nationalModified_ = true; });
     }
     statistics_->ShowStatistics(slopeMode);
+}
+
+void MainWindow::WireDispMapMenu() {
+    auto item = [this](const char* name) {
+        QAction* action = findChild<QAction*>(name);
+        action->setEnabled(true);
+        return action;
+    };
+    connect(item("itmDispMapMakeDisplacementMapforASC17"), &QAction::triggered, this, [this] {
+        WaitCursor wait;
+        RunDisplacementMap17(state_, DisplacementPreviewWindow(), prompter_);
+    });
+    connect(item("itmDispMapMake257DisplacementMapforASC257"), &QAction::triggered, this,
+            [this] { MakeTerrainDisplacementMap(TerrainMapSize::k257); });
+    connect(item("itmDispMapMake513DisplacementMapforASC257"), &QAction::triggered, this,
+            [this] { MakeTerrainDisplacementMap(TerrainMapSize::k513); });
+}
+
+DisplacementWindow& MainWindow::DisplacementPreviewWindow() {
+    if (!displacement_) displacement_ = new DisplacementWindow(this);
+    return *displacement_;
+}
+
+void MainWindow::MakeTerrainDisplacementMap(TerrainMapSize size) {
+    std::string maxZ;
+    if (!AskDisplacementMapMaxZ(prompter_, maxZ)) return;
+    WaitCursor wait;
+    RunTerrainDisplacementMap(size, state_, "", maxZ, DisplacementPreviewWindow(), statusSink(), prompter_);
 }
 
 bool MainWindow::ConfirmDiscardTerrain() {
