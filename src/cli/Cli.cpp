@@ -17,6 +17,7 @@ const Verb kVerbs[] = {
     {"edit", "apply range operations (set, scale, mirror, rotate, slope, shift) to a piece", &RunEdit},
     {"piece-set", "write a piece's file set (N, W, S, E; NS, EW; or NSEW) with backups", &RunPieceSet},
     {"dispmap", "write a displacement map (grey TGA of the heights) of a piece or terrain", &RunDispMap},
+    {"texture", "compose a terrain's texture from its track's piece textures, with its log", &RunTexture},
 };
 
 void PrintUsage(std::ostream& out) {
