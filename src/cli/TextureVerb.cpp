@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "cli/Verbs.h"
+#include "core/texture/TextureJob.h"
 #include "core/texture/TextureRun.h"
 #include "core/texture/TextureTexts.h"
 
@@ -43,22 +44,25 @@ bool ParseTextureArgs(const Args& args, std::string& ter, std::string& output, s
             return false;
         }
     }
-    if (ter.empty() || output.empty()) {
-        error = "expected TRACK.TER -o OUT.tga";
+    if (ter.empty()) {
+        error = "expected TRACK.TER [-o OUT.tga]";
         return false;
     }
+    // As File > Open names it: beside the .TER.
+    if (output.empty()) output = MenuTexturePath(ter);
     return true;
 }
 
 void PrintTextureHelp(std::ostream& out) {
-    out << "Usage: gridwright-cli texture TRACK.TER -o OUT.tga\n\n"
+    out << "Usage: gridwright-cli texture TRACK.TER [-o OUT.tga]\n\n"
            "Composes a terrain's 1016 x 1016 texture from the textures of the track's\n"
            "pieces: each TexturePlacement of TRACK.TER is pasted onto the 992 x 992\n"
            "skel.tga, turned as the track's .TRK says, then the picture is enlarged,\n"
            "sharpened and saved as OUT.tga. MakeTexture.log, beside OUT.tga, lists every\n"
            "placement. Texture files are looked for as the .TER names them, then beside\n"
            "the .TER; the .TRK is the .TER's name with .trk beside it.\n\n"
-           "  -o OUT.tga   the texture to write\n\n"
+           "  -o OUT.tga   the texture to write (default: the .TER's name followed by\n"
+           "               UnRendered.tga, beside the .TER)\n\n"
            "Warnings (a missing .TRK or texture) go to stderr; the exit status is 0 when\n"
            "the texture and its log were written.\n";
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -94,6 +96,12 @@ TEST_F(MakeTextureWindowTest, FileOpenComposesTheChosenTrack) {
     ASSERT_EQ(shown.size(), QSize(320, 320));
     EXPECT_EQ(shown.pixel(5, 5) & 0xFFFFFF, kRed);
     EXPECT_EQ(shown.pixel(20 + 5, 5) & 0xFFFFFF, kBlue);
+    // As a person sees it (saved with GRIDWRIGHT_SCREENSHOT_DIR set).
+    QApplication::processEvents();
+    const QPixmap picture = window->grab();
+    EXPECT_FALSE(picture.isNull());
+    const QString folder = qEnvironmentVariable("GRIDWRIGHT_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) picture.save(QDir(folder).filePath("make-texture.png"));
 
     // The next box opens in TrackFolder, now that a .TER folder is remembered.
     Action("itmFileOpen")->trigger();

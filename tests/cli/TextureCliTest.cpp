@@ -102,8 +102,8 @@ TEST(TextureCli, ExitStatusAndOneLineErrors) {
         std::string error;
     };
     const Case cases[] = {
-        {"texture", 2, "gridwright-cli texture: expected TRACK.TER -o OUT.tga (try --help)\n"},
-        {"texture " + ter, 2, "gridwright-cli texture: expected TRACK.TER -o OUT.tga (try --help)\n"},
+        {"texture", 2, "gridwright-cli texture: expected TRACK.TER [-o OUT.tga] (try --help)\n"},
+        {"texture -o " + out, 2, "gridwright-cli texture: expected TRACK.TER [-o OUT.tga] (try --help)\n"},
         {"texture " + ter + " -o", 2, "gridwright-cli texture: -o needs a value (try --help)\n"},
         {"texture " + ter + " --frob -o " + out, 2, "gridwright-cli texture: unknown option '--frob' (try --help)\n"},
         {"texture a.ter b.ter -o " + out, 2, "gridwright-cli texture: expected one .TER file (try --help)\n"},
@@ -121,6 +121,12 @@ TEST(TextureCli, ExitStatusAndOneLineErrors) {
         EXPECT_EQ(result.err, c.error) << c.arguments;
     }
     EXPECT_FALSE(gw::test::Exists(out));
+
+    // Without -o the texture goes beside the .TER, named as File > Open names it.
+    RunResult beside = RunCli("texture " + ter);
+    EXPECT_EQ(beside.status, 0) << beside.err;
+    EXPECT_TRUE(gw::test::Exists(track.File("DunesUnRendered.tga")));
+    EXPECT_TRUE(gw::test::Exists(track.File("MakeTexture.log")));
 
     // Fewer placements than pieces: no texture, a non-zero exit.
     track.placements.resize(3);
