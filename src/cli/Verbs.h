@@ -22,6 +22,7 @@ int RunDispMap(const Args& args, CliContext& context);
 int RunStats(const Args& args, CliContext& context);
 int RunSlopeEdges(const Args& args, CliContext& context);
 int RunAddPiece(const Args& args, CliContext& context);
+int RunTexture(const Args& args, CliContext& context);
 
 // Dispatches argv[1] to its verb; handles --help and --version.
 int RunCli(const Args& args, CliContext& context);
