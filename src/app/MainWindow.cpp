@@ -25,12 +25,16 @@
 #include "app/PieceGridView.h"
 #include "app/QtText.h"
 #include "app/WaitCursor.h"
+#include "app/RecentFiles.h"
 #include "app/UserName.h"
 #include "app/WindowPlacement.h"
 #include "core/ProgramFolder.h"
 #include "core/shell/Greeting.h"
 
 #include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -56,7 +60,8 @@ MainWindow::MainWindow(EditorState& state, AppSettings& settings, Prompter& prom
       settings_(settings),
       prompter_(prompter),
       placement_(std::make_unique<WindowPlacement>(settings)),
-      document_(new PieceDocument(state, this)) {
+      document_(new PieceDocument(state, this)),
+      recentFiles_(std::make_unique<RecentFiles>(settings)) {
     setObjectName("frmGridwright");
     setWindowTitle(kTitle);
     setWindowIcon(AppIcon());
@@ -65,7 +70,12 @@ MainWindow::MainWindow(EditorState& state, AppSettings& settings, Prompter& prom
     BuildMenus();
     WireGridEvents();
     WireRangeButtons();
+    WireNationalMenu();
+    WireDispMapMenu();
     connect(document_, &PieceDocument::pieceChanged, this, &MainWindow::RefreshPieceGrid);
+    connect(document_, &PieceDocument::modifiedChanged, this, &MainWindow::UpdateCaption);
+    AddToolTips();
+    setAcceptDrops(true);
     setFixedHeight(kFixedHeightTwips / PieceGridView::kTwipsPerPixel);
     setMinimumWidth(kMinimumWidthPixels);
     resize(kInitialWidthPixels, height());
@@ -93,6 +103,10 @@ void MainWindow::BuildMenus() {
     itmFileSaveAs_->setShortcut(QKeySequence::SaveAs);
     connect(itmFileSaveAs_, &QAction::triggered, this, &MainWindow::SavePieceAs);
     file->addSeparator();
+    mnuFileRecent_ = file->addMenu("&Recent Files");
+    mnuFileRecent_->setObjectName("mnuFileRecent");
+    RebuildRecentMenu();
+    file->addSeparator();
     QAction* exit = AddItem(file, "itmFileExit", "E&xit");
     exit->setShortcut(QKeySequence::Quit);
     connect(exit, &QAction::triggered, this, &MainWindow::RequestExit);
@@ -119,6 +133,15 @@ void MainWindow::BuildMenus() {
     connect(itmOptionsFixedColumnWidth_, &QAction::toggled, this, [this](bool checked) {
         fixedColumnWidth_ = checked;
         LayoutPieceGrid();
+    });
+    itmOptionsHeightColors_ = AddItem(options, "itmOptionsHeightColors", "Color Cells by &Height");
+    itmOptionsHeightColors_->setCheckable(true);
+    itmOptionsHeightColors_->setChecked(settings_.Get("HeightColors", "0") == "1");
+    grid_->SetHeightColors(itmOptionsHeightColors_->isChecked());
+    connect(itmOptionsHeightColors_, &QAction::toggled, this, [this](bool on) {
+        settings_.Set("HeightColors", on ? "1" : "0");
+        grid_->SetHeightColors(on);
+        RefreshPieceGrid();
     });
     itmOptionsGreeting_ = AddItem(options, "itmOptionsGreeting", "&Greeting");
     itmOptionsGreeting_->setCheckable(true);
@@ -350,8 +373,74 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::UpdateCaption() {
-    setWindowTitle(state_.pieceFilePath.empty() ? QString(kTitle)
-                                                : QString(kTitle) + " - " + PathToQ(state_.pieceFilePath));
+    QString caption = state_.pieceFilePath.empty() ? QString(kTitle) : QString(kTitle) + " - " + PathToQ(state_.pieceFilePath);
+    if (document_->modified()) caption += kUnsavedMark;
+    setWindowTitle(caption);
+}
+
+void MainWindow::RememberRecentFile(const std::string& path) {
+    recentFiles_->Add(PathToQ(path));
+    RebuildRecentMenu();
+}
+
+void MainWindow::RebuildRecentMenu() {
+    mnuFileRecent_->clear();
+    const QStringList& paths = recentFiles_->paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        QAction* item = mnuFileRecent_->addAction(QString("&%1 %2").arg(i + 1).arg(path));
+        item->setObjectName(QString("itmFileRecent%1").arg(i + 1));
+        connect(item, &QAction::triggered, this, [this, path] {
+            if (!QFileInfo::exists(path)) {
+                prompter_.Message("The file " + PathFromQ(path) + " no longer exists.", kTitle);
+                recentFiles_->Remove(path);
+                RebuildRecentMenu();
+                return;
+            }
+            OpenPieceFile(PathFromQ(path));
+        });
+    }
+    mnuFileRecent_->setEnabled(!paths.isEmpty());
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    event->acceptProposedAction();
+    OpenPieceFile(PathFromQ(urls.first().toLocalFile()));
+}
+
+void MainWindow::AddToolTips() {
+    const std::pair<const char*, const char*> tips[] = {
+        {"btnSetRange", "Set every selected cell to the value in the box (Alt+A)"},
+        {"btnScale", "Multiply every selected cell by the value in the box (Alt+C)"},
+        {"btnDisplace", "Add the value in the box to every selected cell (Alt+P)"},
+        {"btnMirrorH", "Mirror the selection left to right (Alt+H)"},
+        {"btnMirrorV", "Mirror the selection top to bottom (Alt+M)"},
+        {"btnRotate", "Turn a square selection a quarter turn counterclockwise (Alt+R)"},
+        {"btnSlopeRows", "Make each selected row a straight slope between its end cells (Alt+S)"},
+        {"btnSlopeCols", "Make each selected column a straight slope between its end cells (Alt+L)"},
+        {"Command1", "Shape the inner rows of the selection with a curve from its bottom to its top row"},
+        {"btn3D", "Show the piece as a 3D wireframe that follows every edit (Alt+3)"},
+        {"picUp", "Shift the selected cells up one row; the top row comes back at the bottom"},
+        {"picDown", "Shift the selected cells down one row; the bottom row comes back at the top"},
+        {"picLeft", "Shift the selected cells left one column; the left column comes back at the right"},
+        {"picRight", "Shift the selected cells right one column; the right column comes back at the left"},
+        {"txtNewVal", "The value for Apply Value, Scale and Displace"},
+        {"txtPieceName", "The piece's name without its N, NS or NSEW suffix; Save writes the set under it"},
+        {"opt1File", "Save one file, nameNSEW, for a piece that looks the same from every side"},
+        {"opt2Files", "Save nameNS and nameEW, for a piece that looks the same after a half turn"},
+        {"opt4Files", "Save nameN, nameW, nameS and nameE"},
+        {"grdMesh", "Type on a cell, double-click it or press F2 to edit it; drag or Shift+arrows to select"},
+    };
+    for (const auto& [name, tip] : tips) {
+        if (QWidget* widget = findChild<QWidget*>(name)) widget->setToolTip(tip);
+    }
 }
 
 void MainWindow::ShowCurrentCell(int row, int col) {

@@ -3,11 +3,13 @@
 // piece's file-set options and the menus. It holds widgets and wiring; the work
 // is done by calls into the core through the PieceDocument.
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "core/EditorState.h"
+#include "core/dispmap/DisplacementMapFiles.h"
 #include "core/piece/CurveTool.h"
 #include "core/Interfaces.h"
 #include "core/text/NumberText.h"
@@ -28,8 +30,11 @@ class AppSettings;
 class ArrowPicture;
 class CellEditBox;
 class Display3DWindow;
+class DisplacementWindow;
 class PieceDocument;
 class PieceGridView;
+class RecentFiles;
+class StatisticsDialog;
 class WindowPlacement;
 
 class MainWindow : public QMainWindow, private StatusSink {
@@ -67,10 +72,13 @@ public:
 
     static constexpr int kFixedHeightTwips = 7710;
     static constexpr const char* kTitle = "Gridwright";
+    // Shown after the caption while the piece has unsaved changes.
+    static constexpr const char* kUnsavedMark = " *";
 
     // The curve tool's control points and samples live as long as the program.
     CurveState& curveState() { return curveState_; }
     Display3DWindow* display3D() const { return display3D_; }
+    DisplacementWindow& DisplacementPreviewWindow();
 
 public Q_SLOTS:
     void OpenPiece();
@@ -78,9 +86,16 @@ public Q_SLOTS:
     void SavePieceAs();
     void RequestExit();
     void Show3DView();
+    void OpenBaseASC257();
+    void AddToASC257();
+    void SaveASC257();
+    void ClearASC257();
+    void ShowASC257Statistics(bool slopeMode);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -104,6 +119,14 @@ private:
 
     void SelectKindOption(const std::string& kind);
     void SavePieceFileSet();
+    void RememberRecentFile(const std::string& path);
+    void RebuildRecentMenu();
+    void AddToolTips();
+    void WireNationalMenu();
+    void WireDispMapMenu();
+    void MakeTerrainDisplacementMap(TerrainMapSize size);
+    // Leaving the program with a terrain that has unsaved changes asks first.
+    bool ConfirmDiscardTerrain();
 
     // Range buttons, shifting and the curve tool.
     void WireRangeButtons();
@@ -126,8 +149,18 @@ private:
     bool rangeCaptionLive_ = false;
     AboutBox* aboutBox_ = nullptr;
     Display3DWindow* display3D_ = nullptr;
+    DisplacementWindow* displacement_ = nullptr;
     CurveState curveState_;
     QAction* itmFileSaveAs_ = nullptr;
+    QAction* itmOptionsHeightColors_ = nullptr;
+    QMenu* mnuFileRecent_ = nullptr;
+    std::unique_ptr<RecentFiles> recentFiles_;
+    QPointer<StatisticsDialog> statistics_;
+    bool nationalModified_ = false;
+
+public:
+    bool nationalModified() const { return nationalModified_; }
+    void SetNationalModified(bool modified) { nationalModified_ = modified; }
     DocumentOpener openDocument_;  // the frame names the range from the first selection on
 
     PieceGridView* grid_ = nullptr;

@@ -91,6 +91,8 @@ bool MainWindow::OpenPieceFile(const std::string& path) {
     UpdateCaption();
     itmFileSave_->setEnabled(true);
     document_->SetModified(false);
+    UpdateCaption();
+    RememberRecentFile(path);
     return true;
 }
 
@@ -146,6 +148,7 @@ void MainWindow::SavePieceFileSet() {
         return;
     }
     document_->SetModified(false);
+    RememberRecentFile(result.northPath);
 }
 
 bool MainWindow::ConfirmDiscardChanges(const std::string& question, const std::string& title) {
@@ -159,6 +162,8 @@ void MainWindow::RequestExit() {
         if (!prompter_.AskYesNo("Trying to exit without saving. Continue?", "Exiting Gridwright")) return;
         document_->SetModified(false);
     }
+    if (!ConfirmDiscardTerrain()) return;
+    nationalModified_ = false;
     SaveSettings();
     close();
 }
@@ -170,6 +175,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (!ConfirmDiscardTerrain()) {
+        event->ignore();
+        return;
+    }
+    nationalModified_ = false;
+    // The changes are being given up: the caption loses its unsaved mark, so
+    // the placement keys are the usual ones.
+    document_->SetModified(false);
     placement_->SaveFormPosition(*this);
     placement_->SaveFormSize(*this);
     SaveSettings();

@@ -5,6 +5,9 @@
 #include <QMouseEvent>
 
 #include "app/QtText.h"
+
+#include <algorithm>
+#include <cmath>
 #include "core/text/NumberText.h"
 
 namespace gw {
@@ -72,11 +75,35 @@ void PieceGridView::SetCellText(int row, int col, const QString& text) { item(ro
 
 QRect PieceGridView::CellRect(int row, int col) const { return visualRect(model()->index(row - 1, col - 1)); }
 
+QColor HeightColor(double value, double lowest, double highest) {
+    const double span = highest - lowest;
+    const double t = span > 0 && std::isfinite(span) ? (value - lowest) / span : 0.5;
+    // Light tints from blue to red, so black text stays readable on every one.
+    return QColor::fromHsv(static_cast<int>(240 * (1 - std::clamp(t, 0.0, 1.0))), 80, 255);
+}
+
 void PieceGridView::ShowGrid(const PieceGrid& grid) {
     setUpdatesEnabled(false);
     const bool blocked = model()->blockSignals(true);
+    double lowest = grid.Z(1, 1), highest = grid.Z(1, 1);
     for (int r = 1; r <= kCells; ++r) {
-        for (int c = 1; c <= kCells; ++c) item(r - 1, c - 1)->setText(ToQ(PaddedNumberText(grid.Z(c, r))));
+        for (int c = 1; c <= kCells; ++c) {
+            lowest = std::min(lowest, grid.Z(c, r));
+            highest = std::max(highest, grid.Z(c, r));
+        }
+    }
+    for (int r = 1; r <= kCells; ++r) {
+        for (int c = 1; c <= kCells; ++c) {
+            QTableWidgetItem* cell = item(r - 1, c - 1);
+            cell->setText(ToQ(PaddedNumberText(grid.Z(c, r))));
+            if (heightColors_) {
+                cell->setBackground(HeightColor(grid.Z(c, r), lowest, highest));
+                cell->setForeground(Qt::black);
+            } else {
+                cell->setData(Qt::BackgroundRole, QVariant());
+                cell->setData(Qt::ForegroundRole, QVariant());
+            }
+        }
     }
     model()->blockSignals(blocked);
     setUpdatesEnabled(true);

@@ -4,12 +4,16 @@
 // where the selection started and the moving corner (RowSel, ColSel) that follows
 // the mouse or the keyboard. Grid rows and columns count from 1 like the
 // PieceGrid; Qt's own indices are one lower.
+#include <QColor>
 #include <QTableWidget>
 
 #include "core/piece/CellRange.h"
 #include "core/piece/PieceGrid.h"
 
 namespace gw {
+
+// The tint of a cell for value in the piece's range from lowest to highest.
+QColor HeightColor(double value, double lowest, double highest);
 
 class PieceGridView : public QTableWidget {
     Q_OBJECT
@@ -34,6 +38,10 @@ public:
 
     // Rewrites all 289 data cells from the grid with one repaint.
     void ShowGrid(const PieceGrid& grid);
+    // Cells coloured from blue (lowest) to red (highest) when on.
+    void SetHeightColors(bool on) { heightColors_ = on; }
+    bool heightColors() const { return heightColors_; }
+
     // Header texts and column widths: fixed 850 twips, or shared out over the
     // grid's width.
     void LayoutColumns(bool fixedWidth);
@@ -68,6 +76,7 @@ private:
     int anchorCol_ = 1;
     bool extending_ = false;     // a shift or drag moves only the corner
     bool programmatic_ = false;  // SetSelection sets the anchor itself
+    bool heightColors_ = false;
 };
 
 }  // namespace gw

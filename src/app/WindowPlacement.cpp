@@ -27,7 +27,10 @@ double ToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 }  // namespace
 
 QString PlacementKey(const QString& caption) {
-    const std::string text = FromQ(caption);
+    // The unsaved-changes mark is not part of the window's name.
+    QString name = caption;
+    if (name.endsWith(" *")) name.chop(2);
+    const std::string text = FromQ(name);
     return ToQ(TrimBlanks(GetElement(GetElement(text, "-", 0), ":", 0)));
 }
 

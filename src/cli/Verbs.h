@@ -18,6 +18,11 @@ using Args = std::vector<std::string>;
 int RunPieceInfo(const Args& args, CliContext& context);
 int RunEdit(const Args& args, CliContext& context);
 int RunPieceSet(const Args& args, CliContext& context);
+int RunDispMap(const Args& args, CliContext& context);
+int RunStats(const Args& args, CliContext& context);
+int RunSlopeEdges(const Args& args, CliContext& context);
+int RunAddPiece(const Args& args, CliContext& context);
+int RunTexture(const Args& args, CliContext& context);
 
 // Dispatches argv[1] to its verb; handles --help and --version.
 int RunCli(const Args& args, CliContext& context);

@@ -37,6 +37,7 @@ protected:
     void TearDown() override {
         if (window) {
             window->document().SetModified(false);
+            window->SetNationalModified(false);
             window->close();
         }
         window.reset();

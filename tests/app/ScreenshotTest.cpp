@@ -1,6 +1,9 @@
 // Renders every window the way a person sees it. With GRIDWRIGHT_SCREENSHOT_DIR
 // set, the pictures are saved there as PNG files to be looked at.
 #include <QDir>
+#include <cmath>
+
+#include "app/DisplacementWindow.h"
 #include <QPushButton>
 #include <QTimer>
 
@@ -38,6 +41,19 @@ TEST_F(ScreenshotTest, EveryWindow) {
         dialog->findChild<QPushButton*>("btnApply")->click();
     });
     Find<QPushButton>("Command1")->click();
+
+    state.national.values.assign(state.national.values.size(), 7.5);
+    Action("itmNationalSlopeEdges")->trigger();
+    Keep(Find<QWidget>("dlgStatistics"), "statistics-slope");
+
+    // A terrain with a hill and a ramp, mapped at 257 x 257.
+    for (int y = 0; y < 257; ++y)
+        for (int x = 0; x < 257; ++x)
+            state.national.At(x, y) = 12 * std::exp(-((x - 128) * (x - 128) + (y - 90) * (y - 90)) / 900.0) + y / 64.0;
+    prompter.inputAnswers.push_back("20");
+    prompter.fileAnswers.push_back(dir.File("shot257.tga"));
+    Action("itmDispMapMake257DisplacementMapforASC257")->trigger();
+    Keep(&w.DisplacementPreviewWindow(), "displacement-257");
 }
 
 }  // namespace

@@ -1,36 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
+#include <vector>
 
-#include "support/TempDir.h"
+#include "support/CliProcess.h"
 
 namespace {
 
-struct RunResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Runs the real gridwright-cli with its stderr captured through a file.
-RunResult RunCli(const std::string& arguments) {
-    gw::test::TempDir dir;
-    const std::string errFile = dir.File("stderr.txt");
-    const std::string command = std::string(GRIDWRIGHT_CLI) + " " + arguments + " 2>" + errFile;
-    RunResult result{-1, "", ""};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return result;
-    std::array<char, 4096> buffer;
-    std::size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), got);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = gw::test::ReadAll(errFile);
-    return result;
-}
+using gw::test::RunCli;
+using RunResult = gw::test::CliRun;
 
 TEST(PieceInfoCli, PrintsTheGridRowsAsTheEditorShowsThem) {
     RunResult result = RunCli("piece-info " + gw::test::SamplePiecePath());

@@ -12,6 +12,7 @@
 #include "core/piece/PieceFile.h"
 #include "core/piece/RangeOps.h"
 #include "core/piece/ShiftCells.h"
+#include "support/CliProcess.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -19,28 +20,8 @@ namespace {
 
 using test::TempDir;
 
-struct RunResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Runs the real gridwright-cli with its stderr captured through a file.
-RunResult RunCli(const std::string& arguments) {
-    TempDir dir;
-    const std::string errFile = dir.File("stderr.txt");
-    const std::string command = std::string(GRIDWRIGHT_CLI) + " " + arguments + " 2>" + errFile;
-    RunResult result{-1, "", ""};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return result;
-    std::array<char, 4096> buffer;
-    std::size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), got);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = test::ReadAll(errFile);
-    return result;
-}
+using RunResult = gw::test::CliRun;
+using gw::test::RunCli;
 
 PieceGrid Read(const std::string& path) {
     PieceGrid grid;

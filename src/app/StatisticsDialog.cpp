@@ -1,0 +1,90 @@
+#include "app/StatisticsDialog.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/QtText.h"
+#include "app/WaitCursor.h"
+#include "app/WindowPlacement.h"
+#include "core/terrain/NationalGrid.h"
+#include "core/terrain/Statistics.h"
+
+namespace gw {
+
+StatisticsDialog::StatisticsDialog(bool slopeMode, NationalGrid& grid, StatusSink& status,
+                                   WindowPlacement& placement, QWidget* parent)
+    : QDialog(parent), grid_(grid), status_(status), placement_(placement) {
+    setObjectName("dlgStatistics");
+    setModal(false);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(slopeMode ? "Slope Edges of ASC257" : "Display ASC257 Statistics");
+
+    lstStatistics_ = new QListWidget(this);
+    lstStatistics_->setObjectName("lstStatistics");
+    lstStatistics_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    lstStatistics_->setMinimumSize(300, 120);
+    lblPoints_ = new QLabel("# of Points", this);
+    lblPoints_->setObjectName("lblPoints");
+    txtNumPoints_ = new QLineEdit(this);
+    txtNumPoints_->setObjectName("txtNumPoints");
+    txtNumPoints_->setToolTip("How many rows and columns along each border blend towards the edge value");
+    lblEdge_ = new QLabel("Edge Value:", this);
+    lblEdge_->setObjectName("lblEdge");
+    txtEdge_ = new QLineEdit(this);
+    txtEdge_->setObjectName("txtEdge");
+    txtEdge_->setToolTip("The height the outermost row and column take");
+    btnOKButton_ = new QPushButton(slopeMode ? "Slope &Edges" : "&Ok", this);
+    btnOKButton_->setObjectName("btnOKButton");
+    btnOKButton_->setDefault(true);
+    connect(btnOKButton_, &QPushButton::clicked, this, &StatisticsDialog::Apply);
+
+    auto* fields = new QGridLayout();
+    fields->addWidget(lblEdge_, 0, 0);
+    fields->addWidget(txtEdge_, 0, 1);
+    fields->addWidget(lblPoints_, 1, 0);
+    fields->addWidget(txtNumPoints_, 1, 1);
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(lstStatistics_, 1);
+    page->addLayout(fields);
+    page->addWidget(btnOKButton_, 0, Qt::AlignRight);
+    resize(360, 260);
+    placement_.RestoreFormPosition(*this);
+}
+
+void StatisticsDialog::ShowStatistics(bool slopeMode) {
+    const Asc257Statistics statistics = ComputeASC257Statistics(grid_);
+    slopeEdges_ = slopeMode;
+    for (QWidget* control : std::initializer_list<QWidget*>{txtEdge_, lblEdge_, txtNumPoints_, lblPoints_}) {
+        control->setVisible(slopeMode);
+    }
+    if (slopeMode) {
+        txtEdge_->setText(ToQ(DefaultEdgeValueText(statistics)));
+        txtNumPoints_->setText(ToQ(DefaultPointsText()));
+    }
+    show();
+    raise();
+    for (const std::string& line : StatisticsLines(statistics)) lstStatistics_->addItem(ToQ(line));
+}
+
+void StatisticsDialog::Apply() {
+    {
+        WaitCursor wait;
+        if (slopeEdges_ && SlopeASC257Edges(FromQ(txtEdge_->text()), FromQ(txtNumPoints_->text()), grid_, status_)) {
+            Q_EMIT terrainChanged();
+        }
+    }
+    close();
+}
+
+void StatisticsDialog::closeEvent(QCloseEvent* event) {
+    placement_.SaveFormPosition(*this);
+    QDialog::closeEvent(event);
+}
+
+}  // namespace gw

@@ -1,0 +1,112 @@
+#include <ostream>
+
+#include "cli/Verbs.h"
+#include "core/dispmap/DisplacementMap.h"
+#include "core/dispmap/DisplacementMapTexts.h"
+#include "core/image/TgaFile.h"
+#include "core/piece/PieceFile.h"
+
+namespace gw::cli {
+
+namespace {
+
+const char kName[] = "gridwright-cli dispmap: ";
+
+struct DispMapArgs {
+    std::string input;
+    std::string size;
+    std::string output;
+    std::string maxZ;
+    bool maxZGiven = false;
+};
+
+// Fills parsed from args; false (with the reason in error) on a usage error.
+bool ParseDispMapArgs(const Args& args, DispMapArgs& parsed, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--size" || arg == "-o" || arg == "--max-z") {
+            if (!hasValue) {
+                error = arg + " needs a value";
+                return false;
+            }
+            const std::string& value = args[++i];
+            if (arg == "--size") parsed.size = value;
+            if (arg == "-o") parsed.output = value;
+            if (arg == "--max-z") {
+                parsed.maxZ = value;
+                parsed.maxZGiven = true;
+            }
+        } else if (!arg.empty() && arg[0] == '-') {
+            error = "unknown option '" + arg + "'";
+            return false;
+        } else if (parsed.input.empty()) {
+            parsed.input = arg;
+        } else {
+            error = "expected one input file";
+            return false;
+        }
+    }
+    if (parsed.input.empty() || parsed.size.empty() || parsed.output.empty()) {
+        error = "expected FILE.asc --size 17|257|513 -o OUT.tga";
+        return false;
+    }
+    if (parsed.size != "17" && parsed.size != "257" && parsed.size != "513") {
+        error = "--size must be 17, 257 or 513";
+        return false;
+    }
+    if (parsed.size == "17" && parsed.maxZGiven) {
+        error = "--max-z applies to --size 257 and 513 only";
+        return false;
+    }
+    return true;
+}
+
+void PrintDispMapHelp(std::ostream& out) {
+    out << "Usage: gridwright-cli dispmap FILE.asc --size 17|257|513 [--max-z Z] -o OUT.tga\n\n"
+           "Writes a displacement map: a grey TGA picture of the heights, black at the\n"
+           "bottom of the scale, white at its top.\n\n"
+           "  --size 17    FILE.asc is a piece; the map is 16 x 16, its scale runs from the\n"
+           "               piece's lowest to its highest point\n"
+           "  --size 257   FILE.asc is a terrain (ASC257); 257 x 257, scale from 0 to Z or\n"
+           "               to the highest point when that is higher\n"
+           "  --size 513   the same at twice the resolution, 513 x 513\n"
+           "  --max-z Z    the height drawn white on the terrain maps (default 20)\n"
+           "  -o OUT.tga   the picture to write\n";
+}
+
+}  // namespace
+
+int RunDispMap(const Args& args, CliContext& context) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        PrintDispMapHelp(context.out);
+        return 0;
+    }
+    DispMapArgs parsed;
+    std::string error;
+    if (!ParseDispMapArgs(args, parsed, error)) {
+        context.err << kName << error << " (try --help)\n";
+        return 2;
+    }
+    if (parsed.size != "17") {
+        context.err << kName << "--size 257 and 513 need an ASC257 reader\n";
+        return 1;
+    }
+    PieceGrid grid;
+    PieceReadReport report = ReadPieceFile(parsed.input, grid);
+    if (!report.opened) {
+        context.err << kName << report.opened.message() << "\n";
+        return 1;
+    }
+    for (const std::string& problem : report.problems) context.err << kName << parsed.input << ": " << problem << "\n";
+    NullStatusSink quiet;
+    const DisplacementMap map = MakeDisplacementMap17(grid, quiet);
+    if (Outcome saved = WriteTgaFile(parsed.output, map.image); !saved) {
+        context.err << kName << saved.message() << "\n";
+        return 1;
+    }
+    context.out << kStatusAllDone << "\n";
+    return 0;
+}
+
+}  // namespace gw::cli

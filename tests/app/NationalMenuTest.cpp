@@ -1,0 +1,168 @@
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/AppFixture.h"
+#include "core/terrain/Asc257File.h"
+
+namespace gw::test {
+namespace {
+
+class NationalMenuTest : public AppFixture {
+protected:
+    void Trigger(const char* item) { Action(item)->trigger(); }
+    // A terrain file whose cell (x, y) holds x / 256 + y, written by the real writer.
+    std::string WriteTerrain(const std::string& name) {
+        NationalGrid grid;
+        for (int y = 0; y < 257; ++y)
+            for (int x = 0; x < 257; ++x) grid.At(x, y) = x / 256.0 + y;
+        const Asc257SaveNames names = MakeAsc257SaveNames(dir.File(name));
+        NullStatusSink quiet;
+        EXPECT_TRUE(WriteASC257(Skeleton257Path(), names.target, names.outName, names.bakName, names.objectName,
+                                grid, quiet));
+        return names.target;
+    }
+    QString Status() { return Find<QLabel>("lblStatus")->text(); }
+};
+
+TEST_F(NationalMenuTest, OpensAddsSavesAndClears) {
+    StartWindow();
+    const std::string base = WriteTerrain("base.flat.asc");
+    prompter.fileAnswers.push_back(base);
+    Trigger("itmNationalOpenBaseASC257");
+    EXPECT_EQ(prompter.shown[0].request.title, "Select Base Map");
+    EXPECT_EQ(state.national.At(256, 3), 4.0);
+    EXPECT_EQ(state.baseMapFile, base);
+    EXPECT_EQ(Status(), "All done");
+
+    // The open piece (all 2) goes in at the track editor's tile (3, 3), scaled by 0.8.
+    window->document().LoadPiece([] {
+        PieceGrid g;
+        g.values.fill(2);
+        return g;
+    }());
+    prompter.inputAnswers.push_back("3g, 3g,,.8");
+    Trigger("itmNationalAddToASC257");
+    EXPECT_EQ(prompter.shown.back().kind, "input");
+    EXPECT_EQ(prompter.shown.back().title, "ASC Offset");
+    EXPECT_EQ(state.national.At(32, 208), 32 / 256.0 + 208 + 1.6);
+    EXPECT_EQ(state.national.At(48, 208), 48 / 256.0 + 208);
+    EXPECT_TRUE(window->nationalModified());
+
+    prompter.inputAnswers.push_back("");  // cancelled
+    Trigger("itmNationalAddToASC257");
+    EXPECT_EQ(prompter.Messages().back(), "You must enter an X, Y. You entered ()");
+
+    // Save proposes the base name of the file read, and keeps the old file as .bak.
+    prompter.fileAnswers.push_back(base);
+    Trigger("itmNationalSaveASC257");
+    EXPECT_EQ(prompter.shown.back().request.fileName, "base.asc");
+    EXPECT_EQ(prompter.shown.back().request.title, "Save ASC As");
+    EXPECT_EQ(Status(), "All Done");
+    EXPECT_TRUE(Exists(dir.File("base.bak")));
+    EXPECT_FALSE(window->nationalModified());
+    NationalGrid reread;
+    NullStatusSink quiet;
+    ASSERT_TRUE(ReadASC257(base, reread, quiet).ok());
+    EXPECT_EQ(reread, state.national);
+
+    prompter.fileAnswers.push_back("");
+    Trigger("itmNationalSaveASC257");
+    EXPECT_EQ(prompter.Messages().back(), "ASC save cancelled");
+
+    Trigger("itmNationalClearASC257");
+    EXPECT_EQ(state.national, NationalGrid());
+    EXPECT_TRUE(state.baseMapFile.empty());
+    EXPECT_EQ(state.lastAsc257File, base);
+}
+
+TEST_F(NationalMenuTest, BadTerrainFilesAreReportedNeverAllDone) {
+    StartWindow();
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* messagePart;
+    };
+    const Case cases[] = {
+        {"negative.asc", "Vertex 0: X: -128 Y: -128 Z: 1\r\nVertex 1: X: -127 Y: -128 Z: -0.5\r\nVertex 2: X: -126 Y: -128 Z: 3\r\nFace list:\r\n",
+         "ASC file contains negative values. ASC not loaded"},
+        {"novertex.asc", "just some text\r\n", ""},
+    };
+    for (const auto& c : cases) {
+        WriteAll(dir.File(c.name), c.bytes);
+        prompter.fileAnswers.push_back(dir.File(c.name));
+        Trigger("itmNationalOpenBaseASC257");
+        ASSERT_FALSE(prompter.Messages().empty()) << c.name;
+        EXPECT_NE(prompter.Messages().back().find(c.messagePart), std::string::npos) << c.name;
+        EXPECT_NE(Status(), "All done") << c.name;
+    }
+    EXPECT_EQ(state.national.At(1, 0), -0.5);  // values before the stop stay
+    prompter.fileAnswers.push_back(dir.File("missing.asc"));
+    Trigger("itmNationalOpenBaseASC257");
+    EXPECT_NE(prompter.Messages().back().find("missing.asc"), std::string::npos);
+
+    // A missing skeleton never destroys the file it would replace.
+    WriteAll(dir.File("keep.asc"), "previous");
+    state.skeleton257Path = dir.File("no-skeleton.txt");
+    prompter.fileAnswers.push_back(dir.File("keep.asc"));
+    Trigger("itmNationalSaveASC257");
+    EXPECT_EQ(ReadAll(dir.File("keep.asc")), "previous");
+    EXPECT_NE(prompter.Messages().back().find("no-skeleton.txt"), std::string::npos);
+}
+
+TEST_F(NationalMenuTest, StatisticsAndSlopeEdges) {
+    StartWindow();
+    Trigger("itmNationalDisplayStatistics");
+    auto* dialog = Find<QDialog>("dlgStatistics");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Display ASC257 Statistics");
+    EXPECT_EQ(Find<QPushButton>("btnOKButton")->text(), "&Ok");
+    EXPECT_FALSE(Find<QWidget>("txtEdge")->isVisible());
+    auto* list = Find<QListWidget>("lstStatistics");
+    ASSERT_EQ(list->count(), 4);
+    EXPECT_EQ(list->item(0)->text(), "Minimum Z:  0");
+    EXPECT_EQ(list->item(1)->text(), "Maximum Z:  0");
+    EXPECT_EQ(list->item(2)->text(), "Average Z:  0");
+    EXPECT_EQ(list->item(3)->text(), "Average Z on edge:  0");
+    Find<QPushButton>("btnOKButton")->click();
+    QApplication::processEvents();
+
+    state.national.values.assign(state.national.values.size(), 20.0);
+    Trigger("itmNationalSlopeEdges");
+    dialog = Find<QDialog>("dlgStatistics");
+    EXPECT_EQ(dialog->windowTitle(), "Slope Edges of ASC257");
+    EXPECT_EQ(Find<QPushButton>("btnOKButton")->text(), "Slope &Edges");
+    EXPECT_TRUE(Find<QWidget>("txtEdge")->isVisible());
+    EXPECT_EQ(Find<QLineEdit>("txtEdge")->text(), " 20");
+    EXPECT_EQ(Find<QLineEdit>("txtNumPoints")->text(), " 10");
+    EXPECT_EQ(Find<QLabel>("lblEdge")->text(), "Edge Value:");
+    EXPECT_EQ(Find<QLabel>("lblPoints")->text(), "# of Points");
+    // A second call while it is open appends four more lines.
+    Trigger("itmNationalSlopeEdges");
+    EXPECT_EQ(Find<QListWidget>("lstStatistics")->count(), 8);
+    Find<QLineEdit>("txtEdge")->setText("0");
+    Find<QPushButton>("btnOKButton")->click();
+    EXPECT_EQ(state.national.At(5, 0), 0);      // row y = -128
+    EXPECT_EQ(state.national.At(128, 1), 2);    // row y = -127
+    EXPECT_EQ(state.national.At(128, 10), 20);  // row y = -118
+    EXPECT_DOUBLE_EQ(state.national.At(1, 1), 0.2);
+    EXPECT_EQ(Status(), "Slope Edges Done");
+    EXPECT_TRUE(window->nationalModified());
+}
+
+TEST_F(NationalMenuTest, ExitAsksAboutAnUnsavedTerrain) {
+    StartWindow();
+    prompter.inputAnswers.push_back("0, 0");
+    Trigger("itmNationalAddToASC257");
+    prompter.yesNoAnswers.push_back(false);
+    Trigger("itmFileExit");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(prompter.shown.back().text, "The terrain (ASC257) has changes that are not saved. Exit anyway?");
+    prompter.yesNoAnswers.push_back(true);
+    Trigger("itmFileExit");
+    EXPECT_FALSE(window->isVisible());
+}
+
+}  // namespace
+}  // namespace gw::test

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+#include "core/image/TgaFile.h"
+#include "support/CliProcess.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using RunResult = gw::test::CliRun;
+using gw::test::RunCli;
+
+TEST(DispMapCli, WritesThePieceMap) {
+    gw::test::TempDir dir;
+    const std::string out = dir.File("tabletopDispMap17.tga");
+    RunResult result = RunCli("dispmap " + gw::test::SamplePiecePath() + " --size 17 -o " + out);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "All Done\n");
+    EXPECT_EQ(result.err, "");
+    gw::RgbImage map;
+    ASSERT_TRUE(gw::ReadTgaFile(out, map));
+    ASSERT_EQ(map.width(), 16);
+    ASSERT_EQ(map.height(), 16);
+    // The tabletop runs from 0 up ramps of 1.125 per row to its flat top of 4.5
+    // (white) and down steps of 1.5 on the other side.
+    const int rows[16] = {0, 0, 0, 64, 128, 192, 255, 255, 255, 255, 255, 171, 85, 0, 0, 0};
+    for (int y = 0; y < 16; ++y) {
+        for (int x : {0, 7, 15}) {
+            const std::uint32_t grey = static_cast<std::uint32_t>(rows[y]);
+            EXPECT_EQ(map.Rgb(x, y), grey << 16 | grey << 8 | grey) << x << ", " << y;
+        }
+    }
+}
+
+TEST(DispMapCli, ExitStatusAndOneLineErrors) {
+    gw::test::TempDir dir;
+    const std::string piece = gw::test::SamplePiecePath();
+    const std::string out = dir.File("map.tga");
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"dispmap", 2, "gridwright-cli dispmap: expected FILE.asc --size 17|257|513 -o OUT.tga (try --help)\n"},
+        {"dispmap " + piece + " -o " + out, 2, "gridwright-cli dispmap: expected FILE.asc --size 17|257|513 -o OUT.tga (try --help)\n"},
+        {"dispmap " + piece + " --size 16 -o " + out, 2, "gridwright-cli dispmap: --size must be 17, 257 or 513 (try --help)\n"},
+        {"dispmap " + piece + " --size 17 -o", 2, "gridwright-cli dispmap: -o needs a value (try --help)\n"},
+        {"dispmap " + piece + " --size 17 --max-z 20 -o " + out, 2,
+         "gridwright-cli dispmap: --max-z applies to --size 257 and 513 only (try --help)\n"},
+        {"dispmap " + piece + " --size 17 --frob -o " + out, 2, "gridwright-cli dispmap: unknown option '--frob' (try --help)\n"},
+        {"dispmap a.asc b.asc --size 17 -o " + out, 2, "gridwright-cli dispmap: expected one input file (try --help)\n"},
+        {"dispmap /nonexistent/pieceN.asc --size 17 -o " + out, 1,
+         "gridwright-cli dispmap: Cannot open /nonexistent/pieceN.asc: No such file or directory\n"},
+        {"dispmap " + piece + " --size 17 -o /nonexistent/map.tga", 1,
+         "gridwright-cli dispmap: Cannot write /nonexistent/map.tga: No such file or directory\n"},
+        {"dispmap terrain.asc --size 257 -o " + out, 1, "gridwright-cli dispmap: --size 257 and 513 need an ASC257 reader\n"},
+        {"dispmap terrain.asc --size 513 --max-z 30 -o " + out, 1,
+         "gridwright-cli dispmap: --size 257 and 513 need an ASC257 reader\n"},
+    };
+    for (const Case& c : cases) {
+        RunResult result = RunCli(c.arguments);
+        EXPECT_EQ(result.status, c.status) << c.arguments;
+        EXPECT_EQ(result.err, c.error) << c.arguments;
+        EXPECT_EQ(result.out, "") << c.arguments;
+    }
+    EXPECT_FALSE(gw::test::Exists(out));
+    RunResult help = RunCli("dispmap --help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.substr(0, 30), "Usage: gridwright-cli dispmap ");
+}
+
+}  // namespace

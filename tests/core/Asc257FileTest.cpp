@@ -1,0 +1,461 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/io/FileText.h"
+#include "core/io/OutputFile.h"
+#include "core/terrain/Asc257File.h"
+#include "core/text/NumberText.h"
+#include "support/RecordingFakes.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+using test::RecordingStatus;
+using test::ReadAll;
+using test::TempDir;
+using test::WriteAll;
+
+// Fails every OutputFile opened while it lives after that many bytes.
+struct FailAfterBytes {
+    explicit FailAfterBytes(std::int64_t bytes) { OutputFile::FailAfterBytesForTesting(bytes); }
+    ~FailAfterBytes() { OutputFile::FailAfterBytesForTesting(-1); }
+};
+
+// Heights with up to 15 significant digits over many magnitudes, all distinct.
+NationalGrid FifteenDigitGrid() {
+    std::mt19937_64 random(257);
+    std::uniform_int_distribution<long long> mantissa(100000000000000LL, 999999999999999LL);
+    std::uniform_int_distribution<int> exponent(-20, 20);
+    NationalGrid grid;
+    for (double& v : grid.values) {
+        v = ValueOfText(std::to_string(mantissa(random)) + "E" + std::to_string(exponent(random) - 14));
+    }
+    grid.At(0, 0) = 0;
+    grid.At(1, 0) = 5.411765;
+    grid.At(2, 0) = 1e-5;
+    grid.At(3, 0) = 123456789012345;
+    grid.At(4, 0) = 1e300;
+    return grid;
+}
+
+std::string Vertex(int n, const std::string& x, const std::string& y, const std::string& z) {
+    return "Vertex " + std::to_string(n) + ": X: " + x + " Y: " + y + " Z: " + z;
+}
+
+// A small terrain file: header, the given vertex lines, a face list.
+std::string TerrainText(const std::vector<std::string>& vertices, const std::string& end = "\r\n") {
+    std::string text = "Named Object: \"t\"" + end + "Tri-mesh, Vertices: 4     Faces: 1" + end + "Vertex list:" + end;
+    for (const auto& line : vertices) text += line + end;
+    return text + "Face list:" + end + "Face 0:    A:0 B:1 C:2 AB:1 BC:1 CA:0" + end;
+}
+
+NationalGrid Filled(double value) {
+    NationalGrid grid;
+    grid.values.assign(grid.values.size(), value);
+    return grid;
+}
+
+class Asc257FileTest : public ::testing::Test {
+protected:
+    Outcome Write(const NationalGrid& grid, const std::string& name = "track.asc") {
+        const Asc257SaveNames names = MakeAsc257SaveNames(dir.File(name));
+        return WriteASC257(test::Skeleton257Path(), names.target, names.outName, names.bakName, names.objectName,
+                           grid, status);
+    }
+    Asc257ReadResult Read(const std::string& name, NationalGrid& grid) {
+        return ReadASC257(dir.File(name), grid, status);
+    }
+
+    TempDir dir;
+    RecordingStatus status;
+};
+
+TEST_F(Asc257FileTest, WriteThenReadGivesTheSameHeights) {
+    const NationalGrid original = FifteenDigitGrid();
+    ASSERT_TRUE(Write(original));
+    NationalGrid read = Filled(-1);
+    const Asc257ReadResult result = Read("track.asc", read);
+    EXPECT_EQ(result.end, Asc257ReadEnd::AllDone) << result.message;
+    EXPECT_EQ(result.verticesStored, 66049);
+    EXPECT_EQ(result.verticesOutside, 0);
+    EXPECT_EQ(result.linesSkipped, 0);
+    for (std::size_t i = 0; i < original.values.size(); ++i) {
+        ASSERT_EQ(read.values[i], original.values[i]) << "cell " << i % 257 << ", " << i / 257;
+    }
+}
+
+TEST_F(Asc257FileTest, WrittenFileIsTheSkeletonWithNameAndHeights) {
+    NationalGrid grid;
+    grid.At(0, 0) = 5.411765;  // vertex 0: X -128, Y -128
+    grid.At(1, 0) = 0.5;
+    grid.At(2, 0) = -0.5;
+    grid.At(256, 256) = 1e-5;
+    ASSERT_TRUE(Write(grid, "hills.flat.asc"));
+    const std::string text = ReadAll(dir.File("hills.flat.asc"));
+    const std::vector<std::string_view> lines = SplitAnyLines(text);
+    const std::string skeletonText = ReadAll(test::Skeleton257Path());
+    const std::vector<std::string_view> skeleton = SplitAnyLines(skeletonText);
+    ASSERT_EQ(lines.size(), skeleton.size() + 2);
+    EXPECT_EQ(lines[0], "");
+    EXPECT_EQ(lines[1], "Named Object: \"hills\"");
+    EXPECT_EQ(lines[6], "Vertex 0: X: -128.000000 Y: -128.000000 Z:  5.411765");
+    EXPECT_EQ(lines[7], "Vertex 1: X: -127.000000 Y: -128.000000 Z:  .5");
+    EXPECT_EQ(lines[8], "Vertex 2: X: -126.000000 Y: -128.000000 Z: -.5");
+    EXPECT_EQ(lines[9], "Vertex 3: X: -125.000000 Y: -128.000000 Z:  0");
+    EXPECT_EQ(lines[6 + 66048], "Vertex 66048: X: 128.000000 Y: 128.000000 Z:  1E-05");
+    int vertexLines = 0;
+    for (std::size_t i = 0; i < skeleton.size(); ++i) {
+        if (skeleton[i].find("X:") != std::string_view::npos) {
+            ++vertexLines;
+        } else {
+            ASSERT_EQ(lines[i + 2], skeleton[i]) << "line " << i + 2;
+        }
+    }
+    EXPECT_EQ(vertexLines, 66049);
+    // Every line ends with CR LF.
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), static_cast<long>(lines.size()));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), static_cast<long>(lines.size()));
+    EXPECT_EQ(text.substr(text.size() - 15), "Smoothing:  1\r\n");
+    EXPECT_TRUE(test::Exists(dir.File("hills.flat.asc")));
+    EXPECT_FALSE(test::Exists(dir.File("hills.out")));
+}
+
+TEST_F(Asc257FileTest, ClearedGridWritesZeroForEveryVertex) {
+    ASSERT_TRUE(Write(NationalGrid()));
+    int zeros = 0;
+    const std::string text = ReadAll(dir.File("track.asc"));
+    for (std::string_view line : SplitAnyLines(text)) {
+        if (line.find("X:") == std::string_view::npos) continue;
+        ASSERT_EQ(line.substr(line.size() - 5), "Z:  0") << line;
+        ++zeros;
+    }
+    EXPECT_EQ(zeros, 66049);
+}
+
+TEST_F(Asc257FileTest, StatusTextsWhileWritingAndReading) {
+    ASSERT_TRUE(Write(NationalGrid()));
+    ASSERT_EQ(status.texts.size(), 258u);
+    for (int row = 0; row < 257; ++row) {
+        ASSERT_EQ(status.texts[row], "Saving Row: " + PaddedNumberText(row - 128));
+    }
+    EXPECT_EQ(status.texts[1], "Saving Row: -127");
+    EXPECT_EQ(status.texts[128], "Saving Row:  0");
+    EXPECT_EQ(status.texts.back(), "All Done");
+
+    status.texts.clear();
+    NationalGrid grid;
+    ASSERT_TRUE(Read("track.asc", grid).ok());
+    // The 1st, 513th, 1025th ... vertex: 130 of them, then "All done".
+    ASSERT_EQ(status.texts.size(), 131u);
+    for (int k = 0; k < 130; ++k) {
+        const int y = k * 512 / 257 - 128;
+        ASSERT_EQ(status.texts[k], "Row: " + PaddedNumberText(y)) << k;
+    }
+    EXPECT_EQ(status.texts[1], "Row: -127");
+    EXPECT_EQ(status.texts.back(), "All done");
+}
+
+TEST_F(Asc257FileTest, FirstVertexDecidesTheConvention) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> vertices;
+        std::vector<std::pair<std::pair<int, int>, double>> cells;  // expected values
+        long long outside;
+    };
+    const Case cases[] = {
+        {"centred: a negative first X",
+         {Vertex(0, "-128", "-128", "3"), Vertex(1, "0", "0", "4"), Vertex(2, "128", "128", "5")},
+         {{{0, 0}, 3}, {{128, 128}, 4}, {{256, 256}, 5}},
+         0},
+        {"corner: the first X is 0",
+         {Vertex(0, "0", "0", "1"), Vertex(1, "256", "256", "2"), Vertex(2, "128.4", "127.5", "6")},
+         {{{0, 0}, 1}, {{256, 256}, 2}, {{128, 128}, 6}},
+         0},
+        {"corner: two blanks after the number leave field 3 empty",
+         {"Vertex 0:  X: -128 Y: -128 Z: 3", "Vertex 1:  X: 128 Y: 128 Z: 4", "Vertex 2:  X: -1 Y: 0 Z: 8"},
+         {{{128, 128}, 4}},
+         2},
+        {"centred: halves go to the even neighbour",
+         {Vertex(0, "-127.5", "-127.5", "7"), Vertex(1, "0.5", "1.5", "9"), Vertex(2, "-0.5", "2.5", "10")},
+         {{{0, 0}, 7}, {{128, 130}, 10}},
+         0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteAll(dir.File("t.asc"), TerrainText(c.vertices));
+        NationalGrid grid = Filled(-1);
+        const Asc257ReadResult result = Read("t.asc", grid);
+        EXPECT_EQ(result.end, Asc257ReadEnd::AllDone);
+        EXPECT_EQ(result.verticesOutside, c.outside);
+        for (const auto& [cell, value] : c.cells) EXPECT_EQ(grid.At(cell.first, cell.second), value);
+        EXPECT_EQ(result.verticesStored, static_cast<long long>(c.vertices.size()) - c.outside);
+    }
+}
+
+TEST_F(Asc257FileTest, NegativeHeightStopsButKeepsWhatWasRead) {
+    std::vector<std::string> vertices;
+    for (int n = 0; n < 150; ++n) {
+        vertices.push_back(Vertex(n, std::to_string(n % 257 - 128), "-128", n == 99 ? "-0.5" : std::to_string(n + 1)));
+    }
+    WriteAll(dir.File("neg.asc"), TerrainText(vertices));
+    NationalGrid grid = Filled(7);
+    const Asc257ReadResult result = Read("neg.asc", grid);
+    EXPECT_EQ(result.end, Asc257ReadEnd::NegativeValue);
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.message, "ASC file contains negative values. ASC not loaded");
+    EXPECT_EQ(result.verticesStored, 100);
+    for (int n = 0; n < 99; ++n) EXPECT_EQ(grid.At(n, 0), n + 1);
+    EXPECT_EQ(grid.At(99, 0), -0.5);
+    for (int n = 100; n < 150; ++n) EXPECT_EQ(grid.At(n, 0), 7);
+    ASSERT_EQ(status.texts.size(), 2u);
+    EXPECT_EQ(status.texts[0], "Row: -128");
+    EXPECT_EQ(status.texts[1], "Error: ASC contains negative values");
+}
+
+TEST_F(Asc257FileTest, ReadingRules) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<std::pair<std::pair<int, int>, double>> cells;
+        long long stored;
+    };
+    const std::string v0 = Vertex(0, "-128", "-128", "1");
+    const Case cases[] = {
+        {"lines before Vertex 0 are not read",
+         "Vertex 5: X: 10 Y: 10 Z: 9\r\n" + v0 + "\r\nFace list:\r\n", {{{138, 138}, -1}, {{0, 0}, 1}}, 1},
+        {"the face list ends the vertices",
+         v0 + "\r\nFace list:\r\n" + Vertex(1, "0", "0", "4") + "\r\nend\r\n", {{{128, 128}, -1}}, 1},
+        {"any line beginning with Fac ends them",
+         v0 + "\r\nFactory\r\n" + Vertex(1, "0", "0", "4") + "\r\nend\r\n", {{{128, 128}, -1}}, 1},
+        {"the last line is never a vertex",
+         v0 + "\r\n" + Vertex(1, "0", "0", "4") + "\r\n", {{{0, 0}, 1}, {{128, 128}, -1}}, 1},
+        {"nor without a line end",
+         v0 + "\r\n" + Vertex(1, "0", "0", "4"), {{{0, 0}, 1}, {{128, 128}, -1}}, 1},
+        {"blank, page-break and junk lines inside the list are skipped",
+         v0 + "\r\n\r\n                                     Page 1\r\n\r\n\x01\x02\xff junk\r\n" +
+             Vertex(1, "1", "1", "4") + "\r\nFace list:\r\n",
+         {{{128, 128}, -1}, {{129, 129}, 4}}, 2},
+        {"vertices off the terrain are skipped",
+         v0 + "\r\n" + Vertex(1, "129", "0", "4") + "\r\n" + Vertex(2, "1e308", "0", "4") + "\r\n" +
+             Vertex(3, "0", "-128.6", "4") + "\r\n" + Vertex(4, "2", "2", "6") + "\r\nFace list:\r\n",
+         {{{130, 130}, 6}}, 2},
+        {"odd number forms read as typed numbers do",
+         v0 + "\r\n" + Vertex(1, "+1", "1.0E0", "2.5D1") + "\r\n" + Vertex(2, "2abc", "-0", ".5") + "\r\n" +
+             Vertex(3, "3", "3", "abc") + "\r\nFace list:\r\n",
+         {{{129, 129}, 25}, {{130, 128}, 0.5}, {{131, 131}, 0}}, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteAll(dir.File("t.asc"), c.text);
+        NationalGrid grid = Filled(-1);
+        const Asc257ReadResult result = Read("t.asc", grid);
+        EXPECT_EQ(result.end, Asc257ReadEnd::AllDone) << result.message;
+        EXPECT_EQ(result.verticesStored, c.stored);
+        for (const auto& [cell, value] : c.cells) EXPECT_EQ(grid.At(cell.first, cell.second), value);
+    }
+}
+
+TEST_F(Asc257FileTest, CrLfCrAndLfFilesReadAlike) {
+    const std::vector<std::string> vertices = {Vertex(0, "-128", "-128", "1.5"), Vertex(1, "5", "-7", "2.25"),
+                                               Vertex(2, "128", "128", "3")};
+    for (const char* end : {"\r\n", "\r", "\n"}) {
+        SCOPED_TRACE(end[0] == '\n' ? "LF" : (end[1] ? "CR LF" : "CR"));
+        WriteAll(dir.File("t.asc"), TerrainText(vertices, end));
+        NationalGrid grid;
+        EXPECT_TRUE(Read("t.asc", grid).ok());
+        EXPECT_EQ(grid.At(0, 0), 1.5);
+        EXPECT_EQ(grid.At(133, 121), 2.25);
+        EXPECT_EQ(grid.At(256, 256), 3);
+    }
+}
+
+TEST_F(Asc257FileTest, FilesThatCannotBeReadAreReportedNeverAllDone) {
+    NationalGrid grid = Filled(2);
+    const NationalGrid before = grid;
+    Asc257ReadResult missing = Read("absent.asc", grid);
+    EXPECT_EQ(missing.end, Asc257ReadEnd::CannotRead);
+    EXPECT_NE(missing.message.find(dir.File("absent.asc") + ": No such file"), std::string::npos) << missing.message;
+    EXPECT_EQ(ReadASC257(dir.path().string(), grid, status).end, Asc257ReadEnd::CannotRead);
+
+    for (const std::string& text : {std::string(), std::string("hello\r\nworld\r\n"),
+                                    std::string("Vertex 1: X: 0 Y: 0 Z: 5\r\nVertex 2: X: 0 Y: 0 Z: 5\r\n")}) {
+        WriteAll(dir.File("none.asc"), text);
+        const Asc257ReadResult none = Read("none.asc", grid);
+        EXPECT_EQ(none.end, Asc257ReadEnd::NoVertexList);
+        EXPECT_NE(none.message.find("none.asc"), std::string::npos);
+        EXPECT_NE(none.message.find("Vertex 0:"), std::string::npos);
+    }
+    EXPECT_EQ(grid, before);
+    EXPECT_TRUE(status.texts.empty());
+}
+
+long MaxResidentKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Writes a large file a megabyte at a time, so the test itself stays small.
+void WriteLargeFile(const std::string& path, const std::string& head, int megabytes,
+                    const std::function<void(std::string&)>& fillBlock, const std::string& tail) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::string block(1u << 20, '\0');
+    std::fputs(head.c_str(), file);
+    for (int i = 0; i < megabytes; ++i) {
+        fillBlock(block);
+        ASSERT_EQ(std::fwrite(block.data(), 1, block.size(), file), block.size());
+    }
+    std::fwrite(tail.data(), 1, tail.size(), file);
+    ASSERT_EQ(std::fclose(file), 0);
+}
+
+TEST_F(Asc257FileTest, LargeNoiseEndsWithBoundedMemory) {
+    const std::string noise = dir.File("noise.asc");
+    std::mt19937_64 random(7);
+    WriteLargeFile(noise, "", 200, [&](std::string& block) {
+        for (std::size_t i = 0; i + 8 <= block.size(); i += 8) {
+            const std::uint64_t word = random();
+            std::memcpy(block.data() + i, &word, 8);
+        }
+    }, "");
+    // A vertex list broken by a line of 60 MB without any line end.
+    const std::string longLine = dir.File("longline.asc");
+    WriteLargeFile(longLine, Vertex(0, "-128", "-128", "1") + "\r\nVertex 1: X: 1 Y: 1 Z: ", 60,
+                   [](std::string& block) { block.assign(block.size(), '7'); },
+                   "\r\n" + Vertex(2, "2", "2", "3") + "\r\nFace list:\r\n");
+    const long before = MaxResidentKilobytes();
+    NationalGrid grid;
+    const Asc257ReadResult noiseResult = ReadASC257(noise, grid, status);
+    EXPECT_EQ(noiseResult.end, Asc257ReadEnd::NoVertexList);
+    EXPECT_EQ(grid, NationalGrid());
+    const Asc257ReadResult longResult = ReadASC257(longLine, grid, status);
+    EXPECT_EQ(longResult.end, Asc257ReadEnd::AllDone);
+    EXPECT_EQ(grid.At(0, 0), 1);
+    EXPECT_EQ(grid.At(129, 129), 0);  // the overlong line is skipped
+    EXPECT_EQ(grid.At(130, 130), 3);
+    EXPECT_EQ(longResult.linesSkipped, 1);
+    EXPECT_LT(MaxResidentKilobytes() - before, 32 * 1024) << "kilobytes more at the peak";
+}
+
+TEST_F(Asc257FileTest, SecondSaveKeepsTheFirstAsBackup) {
+    const NationalGrid first = Filled(1);
+    const NationalGrid second = Filled(2);
+    ASSERT_TRUE(Write(first));
+    const std::string firstBytes = ReadAll(dir.File("track.asc"));
+    ASSERT_TRUE(Write(second));
+    EXPECT_EQ(ReadAll(dir.File("track.bak")), firstBytes);
+    EXPECT_FALSE(test::Exists(dir.File("track.out")));
+    NationalGrid read;
+    ASSERT_TRUE(Read("track.asc", read).ok());
+    EXPECT_EQ(read, second);
+}
+
+TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
+    const std::string target = dir.File("track.asc"), out = dir.File("track.out"), bak = dir.File("track.bak");
+    std::filesystem::create_directory(dir.File("folder.txt"));
+    WriteAll(dir.File("empty.txt"), "");
+    WriteAll(dir.File("wide.txt"), "Vertex 0: X: 0 Y: 0 Z: 0\r\n" + std::string((1u << 20) + 10, 'w') + "\r\nend\r\n");
+    struct Case {
+        const char* name;
+        std::string skeleton;
+        std::int64_t failAfter;
+        std::string expected;  // part of the message
+    };
+    const Case cases[] = {
+        {"skeleton missing", dir.File("nothere.txt"), -1, dir.File("nothere.txt") + ": No such file"},
+        {"skeleton is a folder", dir.File("folder.txt"), -1, "folder.txt"},
+        {"skeleton empty", dir.File("empty.txt"), -1, "empty.txt is empty"},
+        {"skeleton has an endless line", dir.File("wide.txt"), -1, "is not a mesh template"},
+        {"disk full at once", test::Skeleton257Path(), 0, out + ": No space left on device"},
+        {"disk full half-way", test::Skeleton257Path(), 5 << 20, out + ": No space left on device"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteAll(target, "previous target");
+        WriteAll(bak, "previous backup");
+        status.texts.clear();
+        FailAfterBytes seam(c.failAfter);
+        const Outcome outcome = WriteASC257(c.skeleton, target, out, bak, "track", Filled(3), status);
+        EXPECT_FALSE(outcome);
+        EXPECT_NE(outcome.message().find(c.expected), std::string::npos) << outcome.message();
+        EXPECT_EQ(ReadAll(target), "previous target");
+        EXPECT_EQ(ReadAll(bak), "previous backup");
+        EXPECT_FALSE(test::Exists(out));
+        for (const auto& text : status.texts) EXPECT_NE(text, "All Done");
+    }
+    const Outcome noFolder = WriteASC257(test::Skeleton257Path(), dir.File("no/track.asc"), dir.File("no/track.out"),
+                                         dir.File("no/track.bak"), "track", NationalGrid(), status);
+    EXPECT_FALSE(noFolder);
+    EXPECT_NE(noFolder.message().find("Cannot create " + dir.File("no/track.out")), std::string::npos);
+}
+
+TEST_F(Asc257FileTest, TemplateLinesAreRewrittenByTheirOwnRules) {
+    const std::string skeleton =
+        "Header  keeps   its spacing\n"
+        "Vertex 0:  X: -128  Y: -128  Z: 9\n"
+        "Vertex 1: X: 500 Y: 0 Z: 9\n"            // off the terrain: left out
+        "Vertex 2: X: 0.5 Y: 1.5 Z: 9\n"          // halves to the even neighbour: cell (128, 130)
+        "   Vertex 3:   X: 1   Y: 1   Z:   9  \n"  // collapsed and trimmed
+        "Vertex 4: X: 2 Y: 2\n"                   // no Z label: the height follows the line
+        "Label X: but no vertex word\n"
+        "Vertex 5: X: 3 Y: 3 Z: 9\n";            // the last line is copied as it stands
+    WriteAll(dir.File("skel.txt"), skeleton);
+    NationalGrid grid;
+    grid.At(0, 0) = 1;
+    grid.At(128, 130) = 2;
+    grid.At(129, 129) = -3.25;
+    grid.At(130, 130) = 4;
+    grid.At(131, 131) = 5;
+    ASSERT_TRUE(WriteASC257(dir.File("skel.txt"), dir.File("t.asc"), dir.File("t.out"), dir.File("t.bak"), "t", grid,
+                            status));
+    EXPECT_EQ(ReadAll(dir.File("t.asc")),
+              "\r\n"
+              "Named Object: \"t\"\r\n"
+              "Header  keeps   its spacing\r\n"
+              "Vertex 0: X: -128 Y: -128 Z:  1\r\n"
+              "Vertex 2: X: 0.5 Y: 1.5 Z:  2\r\n"
+              "Vertex 3: X: 1 Y: 1 Z: -3.25\r\n"
+              "Vertex 4: X: 2 Y: 2Z:  4\r\n"
+              "Label X: but no vertex word\r\n"
+              "Vertex 5: X: 3 Y: 3 Z: 9\r\n");
+    const std::vector<std::string> expected = {"Saving Row: -128", "Saving Row:  2", "Saving Row:  1",
+                                               "Saving Row:  2", "All Done"};
+    EXPECT_EQ(status.texts, expected);
+}
+
+TEST(Asc257SaveNames, DefaultNameAndCompanionFiles) {
+    struct Case {
+        std::string currentTer, lastAsc, expected;
+    };
+    const Case defaults[] = {
+        {"", "", "SX2Nat.ASC"},
+        {"", "/terrains/base.flat.asc", "base.asc"},
+        {"C:\\MCM\\Tracks\\Dunes\\dunes.ter", "/terrains/base.asc", "dunes.asc"},
+        {"/tracks/sx/Mud Bowl.TER", "", "Mud Bowl.asc"},
+    };
+    for (const Case& c : defaults) EXPECT_EQ(DefaultAsc257SaveName(c.currentTer, c.lastAsc), c.expected);
+
+    const Asc257SaveNames names = MakeAsc257SaveNames("/terrains/my.dir/dunes.flat.asc");
+    EXPECT_EQ(names.target, "/terrains/my.dir/dunes.flat.asc");
+    EXPECT_EQ(names.outName, "/terrains/my.dir/dunes.out");
+    EXPECT_EQ(names.bakName, "/terrains/my.dir/dunes.bak");
+    EXPECT_EQ(names.objectName, "dunes");
+    const Asc257SaveNames bare = MakeAsc257SaveNames("SX2Nat.ASC");
+    EXPECT_EQ(bare.outName, "SX2Nat.out");
+    EXPECT_EQ(bare.bakName, "SX2Nat.bak");
+}
+
+}  // namespace
+}  // namespace gw

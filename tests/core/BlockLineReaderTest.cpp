@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/io/BlockLineReader.h"
+#include "core/io/FileText.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+using test::TempDir;
+using test::WriteAll;
+
+struct Line {
+    std::string text;
+    bool overlong;
+    bool last;
+    bool operator==(const Line&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Line& line) {
+    return out << "[" << line.text << (line.overlong ? " overlong" : "") << (line.last ? " last" : "") << "]";
+}
+
+// Reads with Next only, or takes bulk runs of lines without `needle` whenever
+// possible and splits them into lines, to show both give the same lines.
+std::vector<Line> ReadLines(const std::string& path, std::size_t maxLine, const char* needle = nullptr) {
+    BlockLineReader reader(maxLine);
+    EXPECT_TRUE(reader.Open(path));
+    std::vector<Line> lines;
+    TextLine line;
+    for (;;) {
+        if (needle) {
+            const std::string_view run = reader.TakeCrLfLinesWithout(needle);
+            if (!run.empty()) {
+                EXPECT_EQ(run.substr(run.size() - 2), "\r\n");
+                EXPECT_EQ(run.find(needle), std::string_view::npos);
+                for (std::string_view piece : SplitAnyLines(run)) lines.push_back({std::string(piece), false, false});
+                continue;
+            }
+        }
+        if (!reader.Next(line)) break;
+        lines.push_back({std::string(line.text), line.overlong, line.last});
+    }
+    EXPECT_TRUE(reader.readError());
+    return lines;
+}
+
+TEST(BlockLineReader, LineEndsAndTheLastLine) {
+    struct Case {
+        std::string bytes;
+        std::vector<Line> lines;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"\r\n", {{"", false, true}}},
+        {"a", {{"a", false, true}}},
+        {"a\r\nb", {{"a", false, false}, {"b", false, true}}},
+        {"a\r\nb\r\n", {{"a", false, false}, {"b", false, true}}},
+        {"a\rb\nc\r\n\r\n", {{"a", false, false}, {"b", false, false}, {"c", false, false}, {"", false, true}}},
+        {"a\n\rb", {{"a", false, false}, {"", false, false}, {"b", false, true}}},
+        {"abcdefgh\r\nxy\r\n", {{"abcd", true, false}, {"xy", false, true}}},
+        {"abcdefgh", {{"abcd", true, true}}},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        WriteAll(dir.File("lines.txt"), c.bytes);
+        EXPECT_EQ(ReadLines(dir.File("lines.txt"), 4), c.lines) << testing::PrintToString(c.bytes);
+    }
+}
+
+TEST(BlockLineReader, LinesAcrossBlocksMatchTheWholeFileSplit) {
+    // A few megabytes of lines of every length, with every kind of line end, so
+    // that line ends (CR LF split too) fall on the block boundaries.
+    TempDir dir;
+    std::mt19937 random(11);
+    const char* ends[] = {"\r\n", "\r", "\n"};
+    for (int variant = 0; variant < 4; ++variant) {
+        std::string text;
+        while (text.size() < 3 * BlockLineReader::kBlockBytes) {
+            text.append(random() % (variant == 3 ? 5000 : 90), static_cast<char>('a' + random() % 26));
+            if (random() % 7 == 0) text += "X:";
+            text += variant == 0 ? "\r\n" : ends[random() % 3];
+        }
+        if (variant == 2) text += "tail without end";
+        WriteAll(dir.File("big.txt"), text);
+        std::vector<Line> expected;
+        for (std::string_view piece : SplitAnyLines(text)) expected.push_back({std::string(piece), false, false});
+        expected.back().last = true;
+        SCOPED_TRACE(variant);
+        EXPECT_EQ(ReadLines(dir.File("big.txt"), 1 << 16), expected);
+        EXPECT_EQ(ReadLines(dir.File("big.txt"), 1 << 16, "X:"), expected);
+    }
+}
+
+TEST(BlockLineReader, BulkRunsStopBeforeTheNeedleAndTheLastLine) {
+    TempDir dir;
+    WriteAll(dir.File("t.txt"), "one\r\ntwo\r\nthree X: here\r\nfour\r\nfive\r\n");
+    BlockLineReader reader;
+    ASSERT_TRUE(reader.Open(dir.File("t.txt")));
+    EXPECT_EQ(reader.TakeCrLfLinesWithout("X:"), "one\r\ntwo\r\n");
+    EXPECT_EQ(reader.TakeCrLfLinesWithout("X:"), "");
+    TextLine line;
+    ASSERT_TRUE(reader.Next(line));
+    EXPECT_EQ(line.text, "three X: here");
+    EXPECT_EQ(reader.TakeCrLfLinesWithout("X:"), "four\r\n");
+    ASSERT_TRUE(reader.Next(line));
+    EXPECT_EQ(line.text, "five");
+    EXPECT_TRUE(line.last);
+    EXPECT_FALSE(reader.Next(line));
+
+    WriteAll(dir.File("cr.txt"), "one\rtwo\r\n");
+    ASSERT_TRUE(reader.Open(dir.File("cr.txt")));
+    EXPECT_EQ(reader.TakeCrLfLinesWithout("X:"), "");
+}
+
+TEST(BlockLineReader, OpenFailuresNameTheFile) {
+    TempDir dir;
+    BlockLineReader reader;
+    const Outcome missing = reader.Open(dir.File("absent.txt"));
+    EXPECT_FALSE(missing);
+    EXPECT_NE(missing.message().find("absent.txt: No such file"), std::string::npos);
+    EXPECT_FALSE(reader.Open(dir.path().string()));
+    TextLine line;
+    EXPECT_FALSE(reader.Next(line));
+}
+
+}  // namespace
+}  // namespace gw

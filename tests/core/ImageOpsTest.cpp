@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/image/ImageOps.h"
+#include "core/image/RgbImage.h"
+#include "support/ReferenceImage.h"
+
+namespace gw {
+namespace {
+
+// A small picture given as rows of letters, each letter its own grey.
+RgbImage Letters(const std::vector<std::string>& rows) {
+    RgbImage image;
+    image.Create(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) image.SetGrey(x, y, static_cast<std::uint8_t>(rows[y][x]));
+    return image;
+}
+
+std::vector<std::string> RowsOf(const RgbImage& image) {
+    std::vector<std::string> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        std::string row;
+        for (int x = 0; x < image.width(); ++x) row += static_cast<char>(image.Pixel(x, y)[0]);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST(RgbImage, SizesOutsideTheBoundsAreRefusedBeforeAllocating) {
+    RgbImage image;
+    ASSERT_TRUE(image.Create(1016, 1016));
+    EXPECT_EQ(image.byteCount(), 1016u * 1016u * 3u);
+    for (const auto& [width, height] : {std::pair{0, 0}, {0, 5}, {5, -1}, {30000, 30000}, {8193, 1}, {1, 8193}}) {
+        Outcome outcome = image.Create(width, height);
+        ASSERT_FALSE(outcome) << width << " x " << height;
+        EXPECT_EQ(outcome.message(), "an image of " + std::to_string(width) + " x " + std::to_string(height) +
+                                         " pixels is outside the sizes we handle (1 to 8192 pixels a side)");
+        EXPECT_EQ(image.width(), 1016);  // a refused size leaves the image as it was
+    }
+    EXPECT_TRUE(image.Create(8192, 1));
+}
+
+// A 3 x 2 picture, so that every turn shows in the sizes and in every pixel.
+TEST(ImageOps, RotationCodeTurnsByCodePlusOneQuarterClockwise) {
+    const RgbImage source = Letters({"abc",
+                                     "def"});
+    struct Case {
+        int code;
+        std::vector<std::string> rows;
+    };
+    const Case cases[] = {
+        {0, {"da",    // a quarter clockwise: the top-left corner goes to the top-right
+             "eb",
+             "fc"}},
+        {1, {"fed",   // a half turn
+             "cba"}},
+        {2, {"cf",    // three quarters clockwise: a quarter counter-clockwise
+             "be",
+             "ad"}},
+        {3, {"abc",   // four quarters
+             "def"}},
+    };
+    for (const Case& c : cases) {
+        RgbImage image = source;
+        ASSERT_TRUE(RotateImage(image, c.code)) << c.code;
+        EXPECT_EQ(RowsOf(image), c.rows) << "code " << c.code;
+    }
+    // The texture builder's orientations: 1 -> code 2, 2 -> code 1, 3 -> code 0; a
+    // tile turned so and then by its orientation's quarters clockwise is upright.
+    for (const auto& [orientation, code] : {std::pair{1, 2}, {2, 1}, {3, 0}}) {
+        RgbImage image = source;
+        ASSERT_TRUE(RotateImage(image, code));
+        for (int turn = 0; turn < orientation; ++turn) ASSERT_TRUE(RotateImage(image, 0));
+        EXPECT_EQ(image, source) << "orientation " << orientation;
+    }
+}
+
+TEST(ImageOps, OtherRotationCodesAreRefusedAndChangeNothing) {
+    const RgbImage source = test::DistinctImage(4, 3);
+    for (int code : {-2, -1, 4, 7}) {
+        RgbImage image = source;
+        Outcome outcome = RotateImage(image, code);
+        ASSERT_FALSE(outcome);
+        EXPECT_EQ(outcome.message(), "rotation code " + std::to_string(code) + " is not one of 0 to 3");
+        EXPECT_EQ(image, source);
+    }
+}
+
+TEST(ImageOps, OverlayIsClippedAtTheTargetsEdges) {
+    const RgbImage tile = Letters({"abc",
+                                   "def"});
+    struct Case {
+        long long x, y;
+        std::vector<std::string> rows;
+    };
+    const Case cases[] = {
+        {0, 0, {"abc..", "def..", "....."}},
+        {1, 1, {".....", ".abc.", ".def."}},
+        {3, 2, {".....", ".....", "...ab"}},   // right and bottom edges cut
+        {-2, -1, {"f....", ".....", "....."}}, // left and top edges cut
+        {5, 0, {".....", ".....", "....."}},   // wholly outside
+        {-3, 0, {".....", ".....", "....."}},
+        {0, -2, {".....", ".....", "....."}},
+        {-4000000000LL, 4000000000LL, {".....", ".....", "....."}},
+    };
+    for (const Case& c : cases) {
+        RgbImage target = Letters({".....", ".....", "....."});
+        OverlayImage(target, tile, c.x, c.y);
+        EXPECT_EQ(RowsOf(target), c.rows) << c.x << ", " << c.y;
+    }
+    // A picture larger than the target fills it with its own top-left part.
+    RgbImage small = Letters({"..", ".."});
+    OverlayImage(small, Letters({"abc", "def", "ghi"}), 0, 0);
+    EXPECT_EQ(RowsOf(small), (std::vector<std::string>{"ab", "de"}));
+}
+
+TEST(ImageOps, SharpenStrengthFiveOnKnownPatterns) {
+    // A flat picture stays flat: the kernel's weights add up to 1.
+    RgbImage flat;
+    flat.Create(5, 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x) flat.SetPixel(x, y, 90, 150, 210);
+    EXPECT_EQ(SharpenImage(flat, kTextureSharpenStrength), flat);
+
+    // One bright dot of 100 on 20: the dot gets 2 x 100 - 8 x 20 / 8 = 180, each
+    // neighbour 2 x 20 - (100 + 7 x 20) / 8 = 10, the rest stays 20.
+    RgbImage dot;
+    dot.Create(5, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 5; ++x) dot.SetGrey(x, y, 20);
+    dot.SetGrey(2, 2, 100);
+    const RgbImage sharp = SharpenImage(dot, kTextureSharpenStrength);
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            const bool centre = x == 2 && y == 2;
+            const bool near = !centre && x >= 1 && x <= 3 && y >= 1 && y <= 3;
+            EXPECT_EQ(sharp.Pixel(x, y)[0], centre ? 180 : near ? 10 : 20) << x << ", " << y;
+        }
+    }
+
+    // A vertical edge 0 | 200: the dark side would go below 0 and is clipped, the
+    // bright side gains 2 x 200 - 5 x 200 / 8 - 3 x 0 / 8 = 275, clipped to 255.
+    // Border pixels repeat the border, so the outer columns keep their value.
+    RgbImage edge;
+    edge.Create(4, 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x) edge.SetGrey(x, y, x < 2 ? 0 : 200);
+    const RgbImage sharpEdge = SharpenImage(edge, kTextureSharpenStrength);
+    for (int y = 0; y < 3; ++y) {
+        EXPECT_EQ(sharpEdge.Pixel(0, y)[0], 0);
+        EXPECT_EQ(sharpEdge.Pixel(1, y)[0], 0);
+        EXPECT_EQ(sharpEdge.Pixel(2, y)[0], 255);
+        EXPECT_EQ(sharpEdge.Pixel(3, y)[0], 200);
+    }
+
+    // Halves round up: a dot of 24 on 20 gives its neighbours
+    // 40 - (24 + 7 x 20) / 8 = 19.5 -> 20, and the dot 48 - 20 = 28.
+    dot.SetGrey(2, 2, 24);
+    const RgbImage slight = SharpenImage(dot, kTextureSharpenStrength);
+    EXPECT_EQ(slight.Pixel(2, 2)[0], 28);
+    EXPECT_EQ(slight.Pixel(1, 1)[0], 20);
+    EXPECT_EQ(slight.Pixel(2, 3)[0], 20);
+
+    // Strength 0 copies; each channel is filtered on its own.
+    EXPECT_EQ(SharpenImage(dot, 0), dot);
+    const RgbImage colours = test::DistinctImage(6, 6);
+    const RgbImage sharpColours = SharpenImage(colours, 5);
+    RgbImage reds = colours;
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 6; ++x) reds.SetGrey(x, y, colours.Pixel(x, y)[0]);
+    const RgbImage sharpReds = SharpenImage(reds, 5);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 6; ++x) EXPECT_EQ(sharpColours.Pixel(x, y)[0], sharpReds.Pixel(x, y)[0]);
+}
+
+TEST(ImageOps, ResizeToTheTextureSize) {
+    // A flat 992 x 992 skeleton grows to 1016 x 1016 without a change of colour.
+    RgbImage skeleton;
+    ASSERT_TRUE(skeleton.Create(992, 992));
+    for (int y = 0; y < 992; ++y)
+        for (int x = 0; x < 992; ++x) skeleton.SetPixel(x, y, 40, 120, 200);
+    RgbImage enlarged;
+    ASSERT_TRUE(ResizeImage(skeleton, 1016, 1016, enlarged));
+    ASSERT_EQ(enlarged.width(), 1016);
+    ASSERT_EQ(enlarged.height(), 1016);
+    for (int y = 0; y < 1016; y += 101)
+        for (int x = 0; x < 1016; x += 7) ASSERT_EQ(enlarged.Rgb(x, y), 0x2878C8u) << x << ", " << y;
+
+    // Left half black, right half white: the edge stays in the middle, the far
+    // sides keep their colours.
+    RgbImage halves;
+    ASSERT_TRUE(halves.Create(992, 4));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 496; x < 992; ++x) halves.SetGrey(x, y, 255);
+    ASSERT_TRUE(ResizeImage(halves, 1016, 8, enlarged));
+    EXPECT_EQ(enlarged.Pixel(0, 0)[0], 0);
+    EXPECT_EQ(enlarged.Pixel(480, 7)[0], 0);
+    EXPECT_EQ(enlarged.Pixel(535, 3)[0], 255);
+    EXPECT_EQ(enlarged.Pixel(1015, 7)[0], 255);
+
+    // Bad sizes and an empty source are refused and leave the target alone.
+    const RgbImage before = enlarged;
+    EXPECT_FALSE(ResizeImage(halves, 0, 1016, enlarged));
+    EXPECT_FALSE(ResizeImage(halves, 30000, 30000, enlarged));
+    Outcome empty = ResizeImage(RgbImage(), 1016, 1016, enlarged);
+    ASSERT_FALSE(empty);
+    EXPECT_EQ(empty.message(), "cannot resize an empty image");
+    EXPECT_EQ(enlarged, before);
+}
+
+}  // namespace
+}  // namespace gw

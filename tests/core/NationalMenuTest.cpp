@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/terrain/NationalMenu.h"
+#include "support/RecordingFakes.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+using test::RecordingStatus;
+using test::ScriptedPrompter;
+using test::ReadAll;
+using test::TempDir;
+using test::WriteAll;
+
+class NationalMenuTest : public ::testing::Test {
+protected:
+    NationalMenuTest() {
+        state.nationalFolder = dir.path().string() + "/";
+        state.skeleton257Path = test::Skeleton257Path();
+    }
+    TempDir dir;
+    EditorState state;
+    ScriptedPrompter prompter;
+    RecordingStatus status;
+};
+
+TEST_F(NationalMenuTest, OpenBaseAsksInTheNationalFolderAndRemembersThePath) {
+    EXPECT_FALSE(OpenBaseASC257(state, prompter, status).has_value());
+    ASSERT_EQ(prompter.fileBoxes.size(), 1u);
+    EXPECT_EQ(prompter.fileBoxes[0].title, "Select Base Map");
+    EXPECT_EQ(prompter.fileBoxes[0].filter, "ASC file|*.asc|All Files|*.*");
+    EXPECT_EQ(prompter.fileBoxes[0].initialFolder, state.nationalFolder);
+    EXPECT_TRUE(state.baseMapFile.empty());
+    EXPECT_TRUE(prompter.messages.empty());
+
+    WriteAll(dir.File("base.flat.asc"), "Vertex 0: X: -128 Y: -128 Z: 4\r\nFace list:\r\n");
+    prompter.fileAnswer = dir.File("base.flat.asc");
+    const auto loaded = OpenBaseASC257(state, prompter, status);
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_TRUE(loaded->ok());
+    EXPECT_EQ(state.national.At(0, 0), 4);
+    EXPECT_EQ(state.baseMapFile, dir.File("base.flat.asc"));
+    EXPECT_EQ(state.lastAsc257File, dir.File("base.flat.asc"));
+    EXPECT_EQ(status.texts.back(), "All done");
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(NationalMenuTest, OpenBaseReportsFilesThatDoNotLoad) {
+    WriteAll(dir.File("neg.asc"), "Vertex 0: X: -128 Y: -128 Z: -1\r\nFace list:\r\n");
+    prompter.fileAnswer = dir.File("neg.asc");
+    EXPECT_EQ(OpenBaseASC257(state, prompter, status)->end, Asc257ReadEnd::NegativeValue);
+    EXPECT_EQ(state.national.At(0, 0), -1);
+    EXPECT_EQ(state.baseMapFile, dir.File("neg.asc"));
+    EXPECT_EQ(status.texts.back(), "Error: ASC contains negative values");
+    prompter.fileAnswer = dir.File("absent.asc");
+    EXPECT_EQ(OpenBaseASC257(state, prompter, status)->end, Asc257ReadEnd::CannotRead);
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[0], "Gridwright|ASC file contains negative values. ASC not loaded");
+    EXPECT_EQ(prompter.messages[1], "Gridwright|Cannot open " + dir.File("absent.asc") + ": No such file or directory");
+}
+
+TEST_F(NationalMenuTest, SaveProposesANameAndKeepsThePreviousFile) {
+    struct Case {
+        std::string currentTer, lastAsc, proposed;
+    };
+    const Case cases[] = {{"", "", "SX2Nat.ASC"}, {"", "/t/base.flat.asc", "base.asc"}, {"/t/sx/dunes.ter", "/t/b.asc", "dunes.asc"}};
+    for (const Case& c : cases) {
+        state.currentTerFile = c.currentTer;
+        state.lastAsc257File = c.lastAsc;
+        prompter.fileBoxes.clear();
+        prompter.fileAnswer.clear();
+        EXPECT_FALSE(SaveASC257(state, prompter, status));
+        ASSERT_EQ(prompter.fileBoxes.size(), 1u);
+        EXPECT_EQ(prompter.fileBoxes[0].fileName, c.proposed);
+        EXPECT_EQ(prompter.fileBoxes[0].title, "Save ASC As");
+        EXPECT_EQ(prompter.fileBoxes[0].initialFolder, state.nationalFolder);
+        EXPECT_EQ(prompter.messages.back(), "Gridwright|ASC save cancelled");
+    }
+
+    WriteAll(dir.File("track.asc"), "previous");
+    state.national.At(5, 5) = 2.5;
+    prompter.fileAnswer = dir.File("track.asc");
+    prompter.messages.clear();
+    ASSERT_TRUE(SaveASC257(state, prompter, status));
+    EXPECT_EQ(ReadAll(dir.File("track.bak")), "previous");
+    EXPECT_NE(ReadAll(dir.File("track.asc")).find("\r\nVertex 1290: X: -123.000000 Y: -123.000000 Z:  2.5\r\n"),
+              std::string::npos);
+    EXPECT_EQ(status.texts.back(), "All Done");
+    EXPECT_TRUE(prompter.messages.empty());
+
+    state.skeleton257Path = dir.File("gone.txt");
+    EXPECT_FALSE(SaveASC257(state, prompter, status));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_NE(prompter.messages[0].find(dir.File("gone.txt") + ": No such file"), std::string::npos);
+    EXPECT_EQ(ReadAll(dir.File("track.bak")), "previous");
+}
+
+}  // namespace
+}  // namespace gw

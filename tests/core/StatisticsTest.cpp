@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/EditorState.h"
+#include "core/terrain/ClearAsc257.h"
+#include "core/terrain/Statistics.h"
+#include "core/text/NumberText.h"
+#include "support/RecordingFakes.h"
+
+namespace gw {
+namespace {
+
+using test::RecordingStatus;
+NationalGrid Filled(double value) {
+    NationalGrid grid;
+    grid.values.assign(grid.values.size(), value);
+    return grid;
+}
+
+// Terrain coordinates, -128 to 128.
+double At(const NationalGrid& grid, int x, int y) { return grid.At(x + 128, y + 128); }
+
+TEST(Statistics, LinesOfKnownTerrains) {
+    struct Case {
+        const char* name;
+        NationalGrid grid;
+        std::array<std::string, 4> lines;
+    };
+    NationalGrid hill = Filled(2);
+    hill.At(128, 128) = 66051;            // raises the sum by 66,049: average 3
+    for (int i = 0; i < 257; ++i) hill.At(i, 0) = 6;  // bottom row
+    std::vector<Case> cases = {
+        {"cleared", NationalGrid(), {"Minimum Z:  0", "Maximum Z:  0", "Average Z:  0", "Average Z on edge:  0"}},
+        {"five everywhere", Filled(5), {"Minimum Z:  5", "Maximum Z:  5", "Average Z:  5", "Average Z on edge:  5"}},
+        {"all above 1000", Filled(1500),
+         {"Minimum Z:  1000", "Maximum Z:  1500", "Average Z:  1500", "Average Z on edge:  1500"}},
+        {"all below -1", Filled(-3), {"Minimum Z: -3", "Maximum Z: -1", "Average Z: -3", "Average Z on edge: -3"}},
+        {"a hill and a raised border row", hill,
+         {"Minimum Z:  2", "Maximum Z:  66051",
+          "Average Z:  " + PaddedNumberText(3 + 257 * 4 / 66049.0).substr(1),
+          "Average Z on edge:  3.00390625"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(StatisticsLines(ComputeASC257Statistics(c.grid)), c.lines);
+    }
+    EXPECT_EQ(DefaultEdgeValueText(ComputeASC257Statistics(hill)), " 3.00390625");
+    EXPECT_EQ(DefaultPointsText(), " 10");
+}
+
+TEST(Statistics, SlopeTenPointsTowardsZero) {
+    NationalGrid grid = Filled(20);
+    RecordingStatus status;
+    EXPECT_TRUE(SlopeASC257Edges(" 0", " 10", grid, status));
+    EXPECT_EQ(status.texts, std::vector<std::string>{"Slope Edges Done"});
+    // Rows from the bottom, at a column away from the side bands.
+    EXPECT_EQ(At(grid, 0, -128), 0);
+    EXPECT_EQ(PaddedNumberText(At(grid, 0, -127)), " 2");
+    EXPECT_EQ(PaddedNumberText(At(grid, 0, -119)), " 18");
+    EXPECT_EQ(At(grid, 0, -118), 20);
+    EXPECT_EQ(At(grid, 0, 128), 0);
+    EXPECT_EQ(PaddedNumberText(At(grid, 0, 119)), " 18");
+    EXPECT_EQ(At(grid, 0, 118), 20);
+    EXPECT_EQ(At(grid, -128, 0), 0);
+    EXPECT_EQ(PaddedNumberText(At(grid, 127, 0)), " 2");
+    EXPECT_EQ(At(grid, -118, 0), 20);
+    // Corners: the factors multiply.
+    EXPECT_EQ(PaddedNumberText(At(grid, -127, -127)), " .2");
+    EXPECT_EQ(PaddedNumberText(At(grid, 127, 127)), " .2");
+    EXPECT_EQ(PaddedNumberText(At(grid, -124, -126)), " 1.6");  // 20 x 2/10 (row -126) x 4/10 (column -124)
+    EXPECT_EQ(At(grid, -128, 50), 0);
+    EXPECT_EQ(At(grid, 0, 0), 20);
+}
+
+TEST(Statistics, SlopeBandWidths) {
+    struct Case {
+        const char* points;
+        std::vector<std::pair<int, double>> bottomRows;  // row y at x = 0 -> expected value
+    };
+    // Edge 0 on a terrain of 10: a row with factor f keeps 10 f.
+    const Case cases[] = {
+        {"1", {{-128, 0}, {-127, 10}}},
+        {"-1", {{-128, 0}, {-127, 10}}},
+        {"2.5", {{-128, 0}, {-127, 4}, {-126, 8}, {-125, 10}}},  // round(-126.5) is -126
+        {"0.5", {{-128, 0}, {-127, 10}}},                       // round(-128.5) is -128
+        {"0.4", {{-128, 10}}},                                  // round(-128.6) is -129: no line
+        {"4abc", {{-128, 0}, {-125, 7.5}, {-124, 10}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.points);
+        NationalGrid grid = Filled(10);
+        RecordingStatus status;
+        SlopeASC257Edges("0", c.points, grid, status);
+        for (const auto& [y, value] : c.bottomRows) EXPECT_DOUBLE_EQ(At(grid, 0, y), value) << y;
+    }
+}
+
+TEST(Statistics, SlopeEdgeCases) {
+    RecordingStatus status;
+    // One point: only the outermost lines change, each exactly to the edge.
+    NationalGrid one = Filled(2);
+    SlopeASC257Edges("5", "1", one, status);
+    for (int k = -128; k <= 128; ++k) {
+        EXPECT_EQ(At(one, k, -128), 5);
+        EXPECT_EQ(At(one, k, 128), 5);
+        EXPECT_EQ(At(one, -128, k), 5);
+        EXPECT_EQ(At(one, 128, k), 5);
+    }
+    EXPECT_EQ(At(one, -127, -127), 2);
+
+    // Zero or no number: nothing changes, no status.
+    status.texts.clear();
+    for (const char* none : {"0", "", "abc", "-0"}) {
+        NationalGrid grid = Filled(3);
+        EXPECT_FALSE(SlopeASC257Edges("9", none, grid, status));
+        EXPECT_EQ(grid, Filled(3));
+    }
+    EXPECT_TRUE(status.texts.empty());
+
+    // An edge that is not a number is 0.
+    NationalGrid noEdge = Filled(3);
+    SlopeASC257Edges("edge", "1", noEdge, status);
+    EXPECT_EQ(At(noEdge, 0, -128), 0);
+
+    // Wide bands overlap; huge ones end and leave ordinary numbers.
+    for (const char* wide : {"200", "257", "300", "1e9", "1e300"}) {
+        NationalGrid grid = Filled(8);
+        SlopeASC257Edges("4", wide, grid, status);
+        for (double v : grid.values) ASSERT_TRUE(v >= 4 && v <= 8) << wide << ": " << v;
+        EXPECT_EQ(At(grid, 0, -128), 4) << wide;
+    }
+}
+
+TEST(ClearAsc257, ZeroesTheTerrainAndForgetsItsTrack) {
+    EditorState state;
+    state.national = Filled(4);
+    state.currentTerFile = "/tracks/dunes.ter";
+    state.baseMapFile = "/terrains/base.asc";
+    state.lastAsc257File = "/terrains/base.asc";
+    state.piece.Z(3, 3) = 7;
+    ClearASC257(state);
+    EXPECT_EQ(state.national, NationalGrid());
+    EXPECT_TRUE(state.currentTerFile.empty());
+    EXPECT_TRUE(state.baseMapFile.empty());
+    EXPECT_EQ(state.lastAsc257File, "/terrains/base.asc");
+    EXPECT_EQ(state.piece.Z(3, 3), 7);
+}
+
+}  // namespace
+}  // namespace gw

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/image/TgaFile.h"
+#include "support/ReferenceImage.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+using test::FirstDifference;
+
+std::string TgaData(const std::string& name) { return test::TestDataPath("tga/" + name); }
+
+// Files other programs wrote (GIMP, and the collections named in
+// tests/data/tga/PROVENANCE.md), each with the picture it must decode to.
+TEST(TgaReader, ReadsEveryVariantLikeItsReferencePicture) {
+    struct Case {
+        std::string tga;
+        std::string png;
+    };
+    std::vector<Case> cases;
+    for (const std::string mode : {"l", "la", "p", "rgb", "rgba"})
+        for (const std::string origin : {"bl", "tl"})
+            for (const std::string packing : {"raw", "rle"})
+                cases.push_back({"pillow/200x32_" + mode + "_" + origin + "_" + packing + ".tga",
+                                 "pillow/200x32_" + mode + ".png"});
+    for (const std::string variant : {"bl_raw", "bl_rle", "tl_raw", "tl_rle"})
+        cases.push_back({"pillow/1x1_l_" + variant + ".tga", "pillow/1x1_l.png"});
+    cases.push_back({"pillow/200x32_p_bl_raw_origin.tga", "pillow/200x32_p.png"});  // origin fields set
+    cases.push_back({"pillow/cross_scan_line.tga", "pillow/cross_scan_line.png"});  // packet over a row end
+    cases.push_back({"pillow/p_16.tga", "pillow/p_16.png"});                        // 16-bit palette, ID field
+    for (const std::string name : {"bottom_left", "bottom_right", "top_left", "top_right",  // all four origins
+                                   "cmap_offset"})                                          // map from index 39
+        cases.push_back({"image-rs/" + name + ".tga", "image-rs/" + name + ".tga.png"});
+
+    for (const Case& c : cases) {
+        RgbImage expected = test::ReadPngReference(TgaData(c.png));
+        ASSERT_FALSE(expected.empty()) << c.png;
+        RgbImage read;
+        Outcome outcome = ReadTgaFile(TgaData(c.tga), read);
+        ASSERT_TRUE(outcome) << c.tga << ": " << outcome.message();
+        EXPECT_EQ(FirstDifference(read, expected), "") << c.tga;
+    }
+}
+
+// 15- and 16-bit colours: stb_image widens a 5-bit channel v to v * 255 / 31
+// rounded down, the references round to nearest, so a channel may be one lower.
+TEST(TgaReader, ReadsFiveBitColoursWithinOneLevel) {
+    for (const std::string name : {"b5-attrib", "b5-noattrib", "b5-cmap", "b5-unused-cmap"}) {
+        RgbImage expected = test::ReadPngReference(TgaData("image-rs/" + name + ".tga.png"));
+        RgbImage read;
+        Outcome outcome = ReadTgaFile(TgaData("image-rs/" + name + ".tga"), read);
+        ASSERT_TRUE(outcome) << name << ": " << outcome.message();
+        ASSERT_EQ(read.width(), expected.width()) << name;
+        ASSERT_EQ(read.height(), expected.height()) << name;
+        EXPECT_LE(test::LargestChannelDifference(read, expected), 1) << name;
+    }
+    // Two 16-bit pixels, 0x541F and 0x83EA, as Pillow reads them too.
+    RgbImage pair;
+    ASSERT_TRUE(ReadTgaFile(TgaData("pillow/rgba16.tga"), pair));
+    ASSERT_EQ(pair.width(), 2);
+    EXPECT_EQ(pair.Rgb(0, 0), 0xAC00FFu);
+    EXPECT_EQ(pair.Rgb(1, 0), 0x00FF52u);
+}
+
+// An 18-byte header: image type, width, height, bits per pixel, descriptor;
+// no ID and no colour map.
+std::string Header(int type, int width, int height, int bits, int descriptor = 0) {
+    std::string h(18, '\0');
+    h[2] = static_cast<char>(type);
+    h[12] = static_cast<char>(width & 0xFF);
+    h[13] = static_cast<char>(width >> 8);
+    h[14] = static_cast<char>(height & 0xFF);
+    h[15] = static_cast<char>(height >> 8);
+    h[16] = static_cast<char>(bits);
+    h[17] = static_cast<char>(descriptor);
+    return h;
+}
+
+TEST(TgaReader, RefusesBrokenFilesWithTheirReason) {
+    struct Case {
+        std::string name;
+        std::string bytes;
+        std::string reason;
+    };
+    std::string mapped = Header(1, 2, 1, 8);
+    mapped[1] = 1;  // colour map: 2 entries of 24 bits
+    mapped[5] = 2;
+    mapped[7] = 24;
+    mapped += std::string(6, '\x7F') + "\x01\x02";  // index 2 is past the map
+    const std::string png = test::ReadAll(TgaData("pillow/1x1_l.png"));
+    const Case cases[] = {
+        {"empty file", "", "the file is too short for a TGA header (0 bytes)"},
+        {"header cut short", Header(2, 4, 4, 24).substr(0, 17), "the file is too short for a TGA header (17 bytes)"},
+        {"0 x 0 image", Header(2, 0, 0, 24), "the header claims 0 x 0 pixels, outside the sizes we read "
+                                             "(1 to 8192 pixels a side)"},
+        {"30000 x 30000 image", Header(2, 30000, 30000, 24) + std::string(64, '\0'),
+         "the header claims 30000 x 30000 pixels, outside the sizes we read (1 to 8192 pixels a side)"},
+        {"30000 x 30000 run-length image", Header(10, 30000, 30000, 24) + "\xFF\x01\x02\x03",
+         "the header claims 30000 x 30000 pixels"},
+        {"raw pixels cut short", Header(2, 4, 4, 24) + std::string(47, '\x10'),
+         "the file ends inside the pixel data (truncated TGA file)"},
+        {"run-length packet cut short", Header(10, 200, 1, 24) + "\x81\x01\x02\x03\x7F\x01\x02",
+         "the file ends inside the pixel data (truncated TGA file)"},
+        {"too few packets", Header(10, 200, 1, 24) + "\xFF\x01\x02\x03",
+         "the file ends inside the pixel data (truncated TGA file)"},
+        {"colour index outside the map", mapped, "a pixel names a colour outside the colour map"},
+        {"no image data", Header(0, 4, 4, 24), "the TGA file holds no image data (image type 0)"},
+        {"compressed colour-mapped Huffman", Header(32, 4, 4, 8), "unsupported TGA image type 32"},
+        {"grey of 24 bits", Header(3, 4, 4, 24) + std::string(48, '\0'), "grey pixels of 24 bits"},
+        {"true colour of 8 bits", Header(2, 4, 4, 8) + std::string(16, '\0'), "true-colour pixels of 8 bits"},
+        {"a PNG file", png, "not a TGA file (colour map type 80)"},
+    };
+    test::TempDir dir;
+    for (const Case& c : cases) {
+        const std::string path = dir.File("broken.tga");
+        test::WriteAll(path, c.bytes);
+        RgbImage image = test::DistinctImage(3, 2);
+        const RgbImage before = image;
+        Outcome outcome = ReadTgaFile(path, image);
+        ASSERT_FALSE(outcome) << c.name;
+        EXPECT_EQ(outcome.message().substr(0, path.size() + 14), "Cannot read " + path + ": ") << c.name;
+        EXPECT_NE(outcome.message().find(c.reason), std::string::npos) << c.name << ": " << outcome.message();
+        EXPECT_EQ(image, before) << c.name << ": a failed read must leave the image alone";
+    }
+}
+
+// Files other programs' fuzzers and tests found broken: each is refused, none crashes.
+TEST(TgaReader, RefusesTheCollectedBrokenFiles) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"image-rs/regression/bad-color-map.tga", "a colour-mapped TGA file without a colour map"},
+        {"image-rs/regression/flip-zero-height.tga", "not a TGA file (colour map type 2)"},
+        {"image-rs/regression/flip-zero-height2.tga", "not a TGA file (colour map type 218)"},
+        {"image-rs/regression/orientation-zero-width.tga", "holds no image data"},
+        {"image-rs/regression/overfull-image.tga", "truncated TGA file"},
+        {"image-rs/regression/sixteen-bit-gray-colormap.tga", "holds no image data"},
+        {"image-rs/regression/sixteen-bit-gray-colormap2.tga", "grey pixels of 32 bits"},
+        {"image-rs/regression/slice-copy-length.tga", "the header claims 8224 x 32 pixels"},
+        {"pillow/p_8.tga", "the file ends inside its image ID or colour map (truncated TGA file)"},
+        {"pillow/cross_scan_line_truncated.tga", "the file ends inside the pixel data (truncated TGA file)"},
+    };
+    for (const auto& [file, reason] : cases) {
+        RgbImage image;
+        Outcome outcome = ReadTgaFile(TgaData(file), image);
+        ASSERT_FALSE(outcome) << file;
+        EXPECT_NE(outcome.message().find(reason), std::string::npos) << file << ": " << outcome.message();
+        EXPECT_TRUE(image.empty());
+    }
+}
+
+TEST(TgaReader, MissingFileNamesTheFileAndTheSystemsReason) {
+    RgbImage image;
+    Outcome outcome = ReadTgaFile("/nonexistent/skel.tga", image);
+    ASSERT_FALSE(outcome);
+    EXPECT_EQ(outcome.message(), "Cannot open /nonexistent/skel.tga: No such file or directory");
+}
+
+// Every cut of a file without a footer is refused: the reader never makes up the
+// missing pixels.
+TEST(TgaReader, EveryTruncationIsRefused) {
+    for (const std::string name : {"pillow/200x32_p_bl_rle.tga", "pillow/200x32_rgb_bl_rle.tga",
+                                   "pillow/200x32_l_tl_raw.tga"}) {
+        std::string bytes = test::ReadAll(TgaData(name));
+        const std::size_t footer = bytes.rfind("TRUEVISION-XFILE.");
+        ASSERT_NE(footer, std::string::npos);
+        bytes.resize(footer - 8);  // the footer's two offsets stand before its signature
+        RgbImage whole;
+        ASSERT_TRUE(DecodeTga(bytes, whole)) << name;
+        // Extension and developer areas may follow the pixels; find where they end.
+        std::size_t end = bytes.size();
+        RgbImage image;
+        while (end > 0 && DecodeTga(std::string_view(bytes).substr(0, end - 1), image)) --end;
+        for (std::size_t cut = 0; cut < end; cut += 7) {
+            EXPECT_FALSE(DecodeTga(std::string_view(bytes).substr(0, cut), image)) << name << " cut at " << cut;
+        }
+    }
+}
+
+// Damaged bytes anywhere: a clear refusal or a picture of the header's size,
+// never a crash.
+TEST(TgaReader, DamagedBytesNeverCrash) {
+    const std::string original = test::ReadAll(TgaData("pillow/200x32_p_tl_rle.tga"));
+    std::uint32_t seed = 12345;
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes = original;
+        for (int hit = 0; hit < 3; ++hit) {
+            seed = seed * 1664525u + 1013904223u;
+            const std::size_t at = (round < 200) ? static_cast<std::size_t>(round % 18) : (seed >> 8) % bytes.size();
+            bytes[at] = static_cast<char>(seed >> 24);
+        }
+        RgbImage image;
+        Outcome outcome = DecodeTga(bytes, image);
+        if (outcome) {
+            EXPECT_GE(image.width(), 1);
+            EXPECT_EQ(image.byteCount(), static_cast<std::size_t>(image.width()) * image.height() * 3);
+        } else {
+            EXPECT_FALSE(outcome.message().empty());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace gw

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/image/TgaFile.h"
+#include "core/io/OutputFile.h"
+#include "support/ReferenceImage.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+using test::TempDir;
+
+TEST(TgaWriter, WriteThenReadGivesTheSamePixels) {
+    TempDir dir;
+    for (const auto& [width, height] : {std::pair{1, 1}, {16, 16}, {37, 5}, {3, 250}, {513, 513}}) {
+        const RgbImage original = test::DistinctImage(width, height);
+        const std::string path = dir.File("map.tga");
+        ASSERT_TRUE(WriteTgaFile(path, original));
+        RgbImage read;
+        ASSERT_TRUE(ReadTgaFile(path, read));
+        EXPECT_EQ(test::FirstDifference(read, original), "") << width << " x " << height;
+        EXPECT_FALSE(test::Exists(path + ".out"));
+    }
+}
+
+// 24-bit uncompressed true colour, no ID, no colour map, origin bottom-left: the
+// first stored pixel is the bottom-left one, in blue, green, red order.
+TEST(TgaWriter, WritesPlainTwentyFourBitFromTheBottomRow) {
+    RgbImage image;
+    ASSERT_TRUE(image.Create(3, 2));
+    image.SetPixel(0, 0, 0x11, 0x22, 0x33);  // top-left
+    image.SetPixel(0, 1, 0xA1, 0xB2, 0xC3);  // bottom-left
+    image.SetPixel(2, 1, 0xD1, 0xE2, 0xF3);  // bottom-right
+    const std::string bytes = EncodeTga(image);
+    const std::string header("\0\0\2\0\0\0\0\0\0\0\0\0\3\0\2\0\x18\0", 18);
+    ASSERT_EQ(bytes.size(), 18u + 3 * 2 * 3);
+    EXPECT_EQ(bytes.substr(0, 18), header);
+    EXPECT_EQ(bytes.substr(18, 3), "\xC3\xB2\xA1");
+    EXPECT_EQ(bytes.substr(24, 3), "\xF3\xE2\xD1");
+    EXPECT_EQ(bytes.substr(27, 3), std::string("\x33\x22\x11"));
+}
+
+// A full disk is reported with the target's name, and the previous file stays.
+TEST(TgaWriter, FailedWriteIsReportedAndKeepsThePreviousFile) {
+    TempDir dir;
+    const std::string path = dir.File("DunesDispMap513.tga");
+    test::WriteAll(path, "previous map");
+    for (std::int64_t failAfter : {0, 17, 18, 1000}) {
+        OutputFile::FailAfterBytesForTesting(failAfter);
+        Outcome outcome = WriteTgaFile(path, test::DistinctImage(40, 40));
+        OutputFile::FailAfterBytesForTesting(-1);
+        ASSERT_FALSE(outcome) << failAfter;
+        EXPECT_EQ(outcome.message(), "Cannot write " + path + ": No space left on device");
+        EXPECT_EQ(test::ReadAll(path), "previous map");
+        EXPECT_FALSE(test::Exists(path + ".out"));
+    }
+}
+
+TEST(TgaWriter, UnwritableFolderAndEmptyImageAreRefused) {
+    Outcome missingFolder = WriteTgaFile("/nonexistent/map.tga", test::DistinctImage(2, 2));
+    ASSERT_FALSE(missingFolder);
+    EXPECT_EQ(missingFolder.message(), "Cannot write /nonexistent/map.tga: No such file or directory");
+
+    TempDir dir;
+    Outcome empty = WriteTgaFile(dir.File("empty.tga"), RgbImage());
+    ASSERT_FALSE(empty);
+    EXPECT_EQ(empty.message(), "Cannot write " + dir.File("empty.tga") + ": the image is empty");
+    EXPECT_FALSE(test::Exists(dir.File("empty.tga")));
+}
+
+}  // namespace
+}  // namespace gw
