@@ -6,8 +6,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <stdlib.h>  // mkdtemp
+#include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/Interfaces.h"
 
 #define GW_FUZZ_CHECK(condition)                                                     \
     do {                                                                             \
@@ -42,5 +47,40 @@ inline std::vector<std::string_view> SplitFields(std::string_view input, std::si
     fields.push_back(input);
     return fields;
 }
+
+// A file name in a folder of this run's own, removed when the run ends: for
+// the readers that only read files.
+inline std::string ScratchPath(const std::string& name) {
+    static const std::string folder = [] {
+        std::string pattern = (std::filesystem::temp_directory_path() / "gw-fuzz-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) std::abort();
+        static const std::string removeAtExit = pattern;
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(removeAtExit, ec);
+        });
+        return pattern;
+    }();
+    return folder + "/" + name;
+}
+
+// Writes bytes to path; stops the run when it cannot (the disk, not the input).
+inline void WriteScratchFile(const std::string& path, std::string_view bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    GW_FUZZ_CHECK(file != nullptr);
+    GW_FUZZ_CHECK(std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
+    GW_FUZZ_CHECK(std::fclose(file) == 0);
+}
+
+// Answers every box as a person who cancels, and counts the messages.
+class QuietPrompter final : public Prompter {
+public:
+    void Message(const std::string&, const std::string&) override { ++messages; }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    std::string Input(const std::string&, const std::string&, const std::string&) override { return {}; }
+    std::string OpenFileName(const FileBoxRequest&) override { return {}; }
+    std::string SaveFileName(const FileBoxRequest&) override { return {}; }
+    int messages = 0;
+};
 
 }  // namespace gw::fuzz

@@ -1,10 +1,6 @@
 // Profile files on any bytes: read a key, write one, save the file, read it
 // back. A write changes the one key's line (or adds lines for it) and nothing
 // else: every other line comes through byte for byte, in its place.
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -91,20 +87,6 @@ void CheckOnlyTheKeyChanged(std::string before, std::string_view after, std::str
     GW_FUZZ_CHECK(IsLineOfKey(newLines[prefix + added - 1], key));
 }
 
-const std::string& ScratchFile() {
-    static const std::string path = [] {
-        std::string folder = (std::filesystem::temp_directory_path() / "gw-fuzz-profile-XXXXXX").string();
-        if (!mkdtemp(folder.data())) std::abort();
-        static const std::string removeAtExit = folder;
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove_all(removeAtExit, ec);
-        });
-        return folder + "/track.ter";
-    }();
-    return path;
-}
-
 }  // namespace
 
 // Input: section, key and value, each ended by a zero byte, then the file's bytes.
@@ -127,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckOnlyTheKeyChanged(std::string(file), document.Text(), key);
 
     // Written to disk and read back, by the document and by the one-shot reader.
-    const std::string& path = ScratchFile();
+    const std::string path = gw::fuzz::ScratchPath("track.ter");
     GW_FUZZ_CHECK(document.Save(path).ok());
     gw::ProfileDocument loaded;
     GW_FUZZ_CHECK(gw::ProfileDocument::Load(path, loaded).ok());
