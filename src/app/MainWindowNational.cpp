@@ -4,6 +4,7 @@
 
 #include "app/DisplacementWindow.h"
 #include "app/MainWindow.h"
+#include "app/MakeTextureWindow.h"
 #include "app/PieceDocument.h"
 #include "app/StatisticsDialog.h"
 #include "app/WaitCursor.h"
@@ -73,6 +74,17 @@ void MainWindow::WireDispMapMenu() {
             [this] { MakeTerrainDisplacementMap(TerrainMapSize::k257); });
     connect(item("itmDispMapMake513DisplacementMapforASC257"), &QAction::triggered, this,
             [this] { MakeTerrainDisplacementMap(TerrainMapSize::k513); });
+    // Texture > Make Texture opens the builder empty; its File > Open picks a track.
+    connect(item("itmTextureMakeTexture"), &QAction::triggered, this,
+            [this] { TextureBuilderWindow().StartTextureBuilder(""); });
+}
+
+MakeTextureWindow& MainWindow::TextureBuilderWindow() {
+    if (!makeTexture_) {
+        makeTexture_ = new MakeTextureWindow(state_.programFolder, state_.trackFolder, prompter_, statusSink(), this);
+        makeTexture_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return *makeTexture_;
 }
 
 DisplacementWindow& MainWindow::DisplacementPreviewWindow() {
