@@ -17,6 +17,9 @@ const Verb kVerbs[] = {
     {"edit", "apply range operations (set, scale, mirror, rotate, slope, shift) to a piece", &RunEdit},
     {"piece-set", "write a piece's file set (N, W, S, E; NS, EW; or NSEW) with backups", &RunPieceSet},
     {"dispmap", "write a displacement map (grey TGA of the heights) of a piece or terrain", &RunDispMap},
+    {"stats", "print an ASC257 terrain's lowest, highest and average heights", &RunStats},
+    {"slope-edges", "blend an ASC257 terrain's borders towards an edge height", &RunSlopeEdges},
+    {"add-piece", "add a track piece onto an ASC257 terrain at X, Y, Z, Scale", &RunAddPiece},
 };
 
 void PrintUsage(std::ostream& out) {

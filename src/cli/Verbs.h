@@ -19,6 +19,9 @@ int RunPieceInfo(const Args& args, CliContext& context);
 int RunEdit(const Args& args, CliContext& context);
 int RunPieceSet(const Args& args, CliContext& context);
 int RunDispMap(const Args& args, CliContext& context);
+int RunStats(const Args& args, CliContext& context);
+int RunSlopeEdges(const Args& args, CliContext& context);
+int RunAddPiece(const Args& args, CliContext& context);
 
 // Dispatches argv[1] to its verb; handles --help and --version.
 int RunCli(const Args& args, CliContext& context);

@@ -1,0 +1,53 @@
+#include "cli/TerrainCliFiles.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "core/ProgramFolder.h"
+#include "core/terrain/Asc257File.h"
+
+namespace gw::cli {
+
+ParsedArgs ParseVerbArgs(const Args& args, const std::vector<std::string>& valueOptions) {
+    ParsedArgs parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            parsed.help = true;
+        } else if (std::find(valueOptions.begin(), valueOptions.end(), arg) != valueOptions.end()) {
+            if (i + 1 >= args.size()) {
+                parsed.error = "option " + arg + " needs a value";
+                return parsed;
+            }
+            parsed.values[arg] = args[++i];
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            parsed.error = "unknown option " + arg;
+            return parsed;
+        } else {
+            parsed.files.push_back(arg);
+        }
+    }
+    return parsed;
+}
+
+bool LoadTerrain(const std::string& verb, const std::string& path, NationalGrid& grid, CliContext& context) {
+    NullStatusSink quiet;
+    const Asc257ReadResult result = ReadASC257(path, grid, quiet);
+    if (result.ok()) return true;
+    context.err << "gridwright-cli " << verb << ": ";
+    if (result.end == Asc257ReadEnd::NegativeValue) context.err << path << ": ";
+    context.err << result.message << "\n";
+    return false;
+}
+
+bool SaveTerrain(const std::string& verb, const std::string& path, const NationalGrid& grid, CliContext& context) {
+    NullStatusSink quiet;
+    const Asc257SaveNames names = MakeAsc257SaveNames(path);
+    const Outcome written = WriteASC257(JoinPath(context.programFolder, "skelasc257.txt"), names.target,
+                                        names.outName, names.bakName, names.objectName, grid, quiet);
+    if (written) return true;
+    context.err << "gridwright-cli " << verb << ": " << written.message() << "\n";
+    return false;
+}
+
+}  // namespace gw::cli

@@ -1,0 +1,31 @@
+#pragma once
+// What the terrain verbs share: their option parsing and the loading and saving
+// of an ASC257 with one-line errors.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "cli/Verbs.h"
+#include "core/terrain/NationalGrid.h"
+
+namespace gw::cli {
+
+struct ParsedArgs {
+    std::vector<std::string> files;             // positional arguments
+    std::map<std::string, std::string> values;  // option -> value
+    bool help = false;
+    std::string error;  // not empty: the arguments are not usable
+};
+
+// Splits args into files and the given options, each of which takes a value.
+ParsedArgs ParseVerbArgs(const Args& args, const std::vector<std::string>& valueOptions);
+
+// Reads an ASC257 into grid; on failure writes "gridwright-cli VERB: reason" to
+// err and returns false.
+bool LoadTerrain(const std::string& verb, const std::string& path, NationalGrid& grid, CliContext& context);
+
+// Writes grid to path through the program folder's skelasc257.txt, keeping the
+// previous file as its .bak, as Save ASC257 does.
+bool SaveTerrain(const std::string& verb, const std::string& path, const NationalGrid& grid, CliContext& context);
+
+}  // namespace gw::cli

@@ -1,0 +1,194 @@
+#include "core/io/BlockLineReader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "core/io/FileText.h"
+
+namespace gw {
+
+namespace {
+
+constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
+
+// The first CR or LF in [from, to). Searched in growing windows so that a file
+// with only one kind of line end does not make every search run to the block's end.
+std::size_t FindLineEnd(const char* bytes, std::size_t from, std::size_t to) {
+    std::size_t window = 256;
+    while (from < to) {
+        const std::size_t length = std::min(window, to - from);
+        const char* start = bytes + from;
+        const void* cr = std::memchr(start, '\r', length);
+        const std::size_t limit = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - start) : length;
+        if (const void* lf = std::memchr(start, '\n', limit)) return static_cast<std::size_t>(static_cast<const char*>(lf) - bytes);
+        if (cr) return static_cast<std::size_t>(static_cast<const char*>(cr) - bytes);
+        from += length;
+        window = std::min(window * 2, std::size_t{1} << 16);
+    }
+    return kNotFound;
+}
+
+// Whether any of the 64 byte pairs (bytes[k], bytes[k + 1]) starting in
+// bytes[0..63] has a CR without its LF or an LF without its CR. Sixteen pairs
+// at a time: this check runs over every byte that is copied in bulk.
+bool HasLoneLineEnd64(const char* bytes) {
+    using Bytes16 = char __attribute__((vector_size(16)));
+    const Bytes16 cr = {'\r', '\r', '\r', '\r', '\r', '\r', '\r', '\r', '\r', '\r', '\r', '\r', '\r', '\r', '\r', '\r'};
+    const Bytes16 lf = {'\n', '\n', '\n', '\n', '\n', '\n', '\n', '\n', '\n', '\n', '\n', '\n', '\n', '\n', '\n', '\n'};
+    Bytes16 lone = {};
+    for (int k = 0; k < 64; k += 16) {
+        Bytes16 first, second;
+        std::memcpy(&first, bytes + k, sizeof first);
+        std::memcpy(&second, bytes + k + 1, sizeof second);
+        lone |= (first == cr) ^ (second == lf);
+    }
+    std::uint64_t halves[2];
+    std::memcpy(halves, &lone, sizeof halves);
+    return (halves[0] | halves[1]) != 0;
+}
+
+// Index of the first line end in [0, n) that is not part of a CR LF pair, or n.
+// Reads bytes[n].
+std::size_t FirstLoneLineEnd(const char* bytes, std::size_t n) {
+    if (n > 0 && bytes[0] == '\n') return 0;
+    std::size_t i = 0;
+    while (i + 64 <= n && !HasLoneLineEnd64(bytes + i)) i += 64;
+    for (; i < n; ++i) {
+        if ((bytes[i] == '\r') != (bytes[i + 1] == '\n')) return i;
+    }
+    return n;
+}
+
+// A bulk run looks this far ahead at most.
+constexpr std::size_t kRunWindow = std::size_t{256} << 10;
+
+}  // namespace
+
+BlockLineReader::BlockLineReader(std::size_t maxLineBytes)
+    : maxLine_(maxLineBytes == 0 ? 1 : maxLineBytes) {}
+
+Outcome BlockLineReader::Open(const std::string& path) {
+    path_ = path;
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        return Outcome::Fail("Cannot read " + path + ": " + SystemReason(EISDIR));
+    }
+    file_.reset(std::fopen(path.c_str(), "rb"));
+    if (!file_) return Outcome::Fail("Cannot open " + path + ": " + SystemReason());
+    // The blocks are large; stdio's own buffer would only add a copy.
+    std::setvbuf(file_.get(), nullptr, _IONBF, 0);
+    // Room for one block after a kept partial line and its CR.
+    buffer_.assign(kBlockBytes + maxLine_ + 2, '\0');
+    pos_ = end_ = 0;
+    dropped_ = noRunBefore_ = 0;
+    eof_ = done_ = false;
+    readError_ = Outcome::Ok();
+    return Outcome::Ok();
+}
+
+bool BlockLineReader::Refill() {
+    if (eof_ || !file_) return false;
+    char* bytes = buffer_.data();
+    if (pos_ > 0) {
+        dropped_ += pos_;
+        std::memmove(bytes, bytes + pos_, end_ - pos_);
+        end_ -= pos_;
+        pos_ = 0;
+    }
+    const std::size_t room = buffer_.size() - end_;
+    const std::size_t got = std::fread(bytes + end_, 1, room, file_.get());
+    end_ += got;
+    if (got < room) {
+        if (std::ferror(file_.get())) {
+            readError_ = Outcome::Fail("Cannot read " + path_ + ": " + SystemReason(errno != 0 ? errno : EIO));
+        }
+        eof_ = true;
+    }
+    return got > 0;
+}
+
+bool BlockLineReader::Next(TextLine& line) {
+    if (done_ || !file_) return false;
+    bool overlong = false;
+    std::size_t scanFrom = pos_;
+    std::size_t lineEnd = kNotFound;
+    for (;;) {
+        lineEnd = FindLineEnd(buffer_.data(), scanFrom, end_);
+        if (lineEnd != kNotFound) break;
+        if (end_ - pos_ > maxLine_) {
+            // Keep the start of a line that does not fit and drop the rest as it
+            // streams past, so a file without line ends cannot fill the memory.
+            if (!overlong) longPrefix_.assign(buffer_.data() + pos_, maxLine_);
+            overlong = true;
+            pos_ = end_;
+        }
+        const std::size_t kept = end_ - pos_;
+        if (!Refill()) {
+            // The file ends without a line end: what is buffered is its last line.
+            done_ = true;
+            if (end_ == pos_ && !overlong) return false;
+            const std::size_t length = end_ - pos_;
+            if (!overlong && length > maxLine_) {
+                longPrefix_.assign(buffer_.data() + pos_, maxLine_);
+                overlong = true;
+            }
+            line.text = overlong ? std::string_view(longPrefix_) : std::string_view(buffer_.data() + pos_, length);
+            line.overlong = overlong;
+            line.last = true;
+            pos_ = end_;
+            return true;
+        }
+        scanFrom = pos_ + kept;
+    }
+
+    std::size_t length = lineEnd - pos_;
+    if (!overlong && length > maxLine_) {
+        longPrefix_.assign(buffer_.data() + pos_, maxLine_);
+        overlong = true;
+    }
+    if (overlong) {
+        // The text lives in longPrefix_; only the line end is kept in the buffer.
+        pos_ = lineEnd;
+        length = 0;
+    }
+    // From here on the line is [pos_, pos_ + length) and its end at pos_ + length;
+    // a refill moves pos_ to 0 and keeps both.
+    std::size_t after = length + 1;
+    if (buffer_[pos_ + length] == '\r') {
+        if (pos_ + after == end_) Refill();
+        if (pos_ + after < end_ && buffer_[pos_ + after] == '\n') ++after;
+    }
+    bool last = false;
+    if (pos_ + after == end_ && !Refill()) last = true;
+    line.text = overlong ? std::string_view(longPrefix_) : std::string_view(buffer_.data() + pos_, length);
+    line.overlong = overlong;
+    line.last = last;
+    pos_ += after;
+    if (last) done_ = true;
+    return true;
+}
+
+std::string_view BlockLineReader::TakeCrLfLinesWithout(std::string_view needle) {
+    const std::uint64_t here = dropped_ + pos_;
+    if (done_ || !file_ || here < noRunBefore_ || end_ - pos_ < 2) return {};
+    // At least one byte stays after the run, so it never holds the last line.
+    const std::string_view ahead(buffer_.data() + pos_, std::min(end_ - pos_ - 1, kRunWindow));
+    const std::size_t found = needle.empty() ? std::string_view::npos : ahead.find(needle);
+    const std::size_t needleAt = found == std::string_view::npos ? ahead.size() : found;
+    const std::size_t lone = FirstLoneLineEnd(ahead.data(), needleAt);
+    // Line ends before this index close lines that qualify.
+    const std::size_t stop = lone < needleAt ? lone + 1 : needleAt;
+    const void* lastLf = stop == 0 ? nullptr : memrchr(ahead.data(), '\n', stop);
+    if (lastLf == nullptr) {
+        // No line starts again before stop, so asking there is no use.
+        noRunBefore_ = here + stop + 1;
+        return {};
+    }
+    const std::size_t length = static_cast<std::size_t>(static_cast<const char*>(lastLf) - ahead.data()) + 1;
+    pos_ += length;
+    return ahead.substr(0, length);
+}
+
+}  // namespace gw

@@ -1,0 +1,99 @@
+#include "core/terrain/AddPiece.h"
+
+#include <cstdint>
+
+#include "core/text/FieldString.h"
+#include "core/text/NumberText.h"
+
+namespace gw {
+
+namespace {
+
+constexpr std::int64_t kCentre = 128;
+// A piece covers 16 x 16 terrain cells; its last row and column are the first
+// ones of the neighbouring piece.
+constexpr int kPieceCells = 16;
+// Offset at which a piece reaches the terrain's last column or row.
+constexpr std::int64_t kLastPieceOffset = 112;
+constexpr double kDefaultScale = 0.67;
+
+// Terrain coordinates of track-editor tiles: tile 1 in X starts at the lowest X,
+// tile 1 in Y is the highest row of tiles.
+double TileX(double tile) { return (tile - 1) * 16 - 128; }
+double TileY(double tile) { return 112 - (tile - 1) * 16; }
+
+bool HasTileMark(const std::string& field) { return UpperAscii(field).find('G') != std::string::npos; }
+
+}  // namespace
+
+AddPieceCount AddPieceToASC257(const std::string& xText, const std::string& yText,
+                               const std::string& zText, const std::string& scaleText,
+                               const PieceGrid& piece, NationalGrid& grid) {
+    AddPieceCount count;
+    std::int64_t ox = 0, oy = 0;
+    if (!RoundToIndex(ValueOfText(xText), ox) || !RoundToIndex(ValueOfText(yText), oy)) {
+        // Offsets this far out place nothing on the terrain.
+        count.cellsOutside = kPieceCells * kPieceCells;
+        return count;
+    }
+    const double z = ValueOfText(zText);
+    const double scale = scaleText.empty() ? kDefaultScale : ValueOfText(scaleText);
+    auto cell = [&](std::int64_t x, std::int64_t y) -> double* {
+        if (!NationalGrid::Contains(x, y)) {
+            ++count.cellsOutside;
+            return nullptr;
+        }
+        ++count.cellsChanged;
+        return &grid.At(static_cast<int>(x), static_cast<int>(y));
+    };
+    for (int j = 0; j < kPieceCells; ++j) {
+        for (int i = 0; i < kPieceCells; ++i) {
+            if (double* v = cell(ox + i + kCentre, oy + j + kCentre)) {
+                *v = scale * piece.Z(i + 1, 17 - j) + *v + z;
+            }
+        }
+    }
+    // The last piece of a row or column also closes the terrain's edge, at the
+    // piece's base height.
+    const std::int64_t last = NationalGrid::kSize - 1;
+    if (ox == kLastPieceOffset) {
+        for (int j = 0; j < kPieceCells; ++j) {
+            if (double* v = cell(last, oy + j + kCentre)) *v = z;
+        }
+    }
+    if (oy == kLastPieceOffset) {
+        for (int i = 0; i <= kPieceCells; ++i) {
+            if (double* v = cell(ox + i + kCentre, last)) *v = z;
+        }
+    }
+    return count;
+}
+
+AddAnswer ParseAddAnswer(const std::string& answer) {
+    AddAnswer parsed;
+    parsed.xText = GetElement(answer, ",", 0);
+    parsed.yText = GetElement(answer, ",", 1);
+    parsed.zText = GetElement(answer, ",", 2);
+    parsed.scaleText = GetElement(answer, ",", 3);
+    if (parsed.xText.empty() || parsed.yText.empty()) {
+        parsed.message = "You must enter an X, Y. You entered (" + answer + ")";
+        return parsed;
+    }
+    if (HasTileMark(parsed.xText)) parsed.xText = PaddedNumberText(TileX(ValueOfText(parsed.xText)));
+    if (HasTileMark(parsed.yText)) parsed.yText = PaddedNumberText(TileY(ValueOfText(parsed.yText)));
+    parsed.ok = true;
+    return parsed;
+}
+
+bool PromptAddToASC257(Prompter& prompter, const PieceGrid& piece, NationalGrid& grid) {
+    const std::string answer = prompter.Input(kAddPromptText, kAddPromptTitle, "");
+    const AddAnswer parsed = ParseAddAnswer(answer);
+    if (!parsed.ok) {
+        prompter.Message(parsed.message, kAddMessageTitle);
+        return false;
+    }
+    AddPieceToASC257(parsed.xText, parsed.yText, parsed.zText, parsed.scaleText, piece, grid);
+    return true;
+}
+
+}  // namespace gw

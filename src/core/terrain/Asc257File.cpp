@@ -1,0 +1,302 @@
+#include "core/terrain/Asc257File.h"
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+
+#include "core/io/BlockLineReader.h"
+#include "core/io/OutputFile.h"
+#include "core/piece/PieceFile.h"
+#include "core/text/FastNumbers.h"
+#include "core/text/FieldString.h"
+#include "core/text/NumberText.h"
+
+namespace gw {
+
+namespace {
+
+// Terrain coordinates run from -128 to 128; the grid's indices from 0 to 256.
+constexpr std::int64_t kCentre = 128;
+
+// The status shows progress once per this many vertices while reading.
+constexpr long long kReadStatusEvery = 512;
+
+// A skeleton line longer than this cannot be part of a mesh template.
+constexpr std::size_t kLongestSkeletonLine = std::size_t{1} << 20;
+
+// Output is handed to the file in pieces of about this size.
+constexpr std::size_t kWriteChunk = std::size_t{1} << 20;
+
+// The first fields of a vertex line once its runs of blanks are collapsed and
+// it is trimmed: the runs of non-blank characters. Missing fields stay empty.
+template <int kCount>
+struct LineFields {
+    std::string_view field[kCount];
+};
+
+template <int kCount>
+LineFields<kCount> SplitAtBlankRuns(std::string_view line) {
+    LineFields<kCount> fields;
+    const char* at = line.data();
+    const char* const end = at + line.size();
+    for (int index = 0; index < kCount; ++index) {
+        while (at < end && *at == ' ') ++at;
+        if (at == end) break;
+        const char* const start = at;
+        while (at < end && *at != ' ') ++at;
+        fields.field[index] = std::string_view(start, static_cast<std::size_t>(at - start));
+    }
+    return fields;
+}
+
+// X and Y rounded to the nearest whole number, halves to the even neighbour,
+// then moved from terrain coordinates to grid indices; false off the grid.
+// (The same rounding as RoundHalfEven, without its fmod: this runs for every
+// vertex of the file.)
+bool CellOf(double x, double y, int& ix, int& iy) {
+    auto nearest = [](double v) {
+        const double r = std::round(v);
+        return std::fabs(r - v) == 0.5 ? 2.0 * std::round(v / 2.0) : r;
+    };
+    const double cx = nearest(x) + static_cast<double>(kCentre);
+    const double cy = nearest(y) + static_cast<double>(kCentre);
+    // Written so that NaN fails too.
+    if (!(cx >= 0 && cx < NationalGrid::kSize && cy >= 0 && cy < NationalGrid::kSize)) return false;
+    ix = static_cast<int>(cx);
+    iy = static_cast<int>(cy);
+    return true;
+}
+
+// The first vertex line decides where the lattice lies: its X (field 3 of the
+// line as it stands, blanks not collapsed) below 0 means coordinates centred on
+// the terrain (-128 to 128), anything else coordinates from a corner (0 to 256).
+bool IsCentredConvention(std::string_view firstVertexLine) {
+    return RoundHalfEven(ValueOfText(GetElement(firstVertexLine, " ", 3))) < 0;
+}
+
+bool IsFaceListStart(std::string_view line) { return line.substr(0, 3) == "Fac"; }
+
+bool IsVertexLine(std::string_view line) { return line.find("X:") != std::string_view::npos; }
+
+// Appends text with its leading blanks dropped and every other run of blanks
+// collapsed to one, without a heap allocation per line.
+void AppendCompressed(std::string_view text, std::string& out) {
+    const std::size_t start = out.size();
+    out.resize(start + text.size());
+    char* to = out.data() + start;
+    bool blank = true;  // drops the leading run
+    for (const char c : text) {
+        if (c == ' ') {
+            if (blank) continue;
+            blank = true;
+        } else {
+            blank = false;
+        }
+        *to++ = c;
+    }
+    out.resize(static_cast<std::size_t>(to - out.data()));
+}
+
+// Writes the height into a template vertex line: the line collapsed and trimmed
+// as far as its "Z:" label, then "Z: " and the padded number. Collapsing blanks
+// neither makes nor breaks a "Z:", so the label is found in the line as it stands.
+void AppendVertexLine(std::string_view line, double z, std::string& out) {
+    const std::size_t label = line.find("Z:");
+    if (label == std::string_view::npos) {
+        AppendCompressed(line, out);
+        if (!out.empty() && out.back() == ' ') out.pop_back();  // the trimmed line end
+    } else {
+        AppendCompressed(line.substr(0, label), out);
+    }
+    out += "Z: ";
+    AppendPaddedNumberText(out, z);
+    out += "\r\n";
+}
+
+// The folder part of a path, with its closing separator; empty for a bare name.
+std::string FolderOf(const std::string& path) {
+    const std::size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
+class Asc257Reader {
+public:
+    Asc257Reader(NationalGrid& grid, StatusSink& status, Asc257ReadResult& result)
+        : grid_(grid), status_(status), result_(result) {}
+
+    // False when reading must stop here.
+    bool Handle(const TextLine& line) {
+        if (!started_) {
+            if (line.overlong || line.text.find("Vertex 0:") == std::string_view::npos) return true;
+            started_ = true;
+            centred_ = IsCentredConvention(line.text);
+        }
+        // The file's last line is never a vertex (it belongs to the face list).
+        if (line.last || IsFaceListStart(line.text)) return false;
+        if (line.overlong || !IsVertexLine(line.text)) {
+            ++result_.linesSkipped;
+            return true;
+        }
+        return HandleVertex(SplitAtBlankRuns<8>(line.text));
+    }
+
+    bool started() const { return started_; }
+
+private:
+    bool HandleVertex(const LineFields<8>& fields) {
+        ++vertexCount_;
+        double x = ValueOfField(fields.field[3]);
+        double y = ValueOfField(fields.field[5]);
+        if (!centred_) {
+            x -= kCentre;
+            y -= kCentre;
+        }
+        int ix = 0, iy = 0;
+        if (CellOf(x, y, ix, iy)) {
+            const double z = ValueOfField(fields.field[7]);
+            grid_.At(ix, iy) = z;
+            ++result_.verticesStored;
+            if (z < 0) {
+                status_.Status(kAsc257NegativeStatus);
+                result_.end = Asc257ReadEnd::NegativeValue;
+                result_.message = kAsc257NegativeMessage;
+                return false;
+            }
+        } else {
+            ++result_.verticesOutside;
+        }
+        if ((vertexCount_ - 1) % kReadStatusEvery == 0) status_.Status("Row: " + PaddedNumberText(RoundHalfEven(y)));
+        return true;
+    }
+
+    NationalGrid& grid_;
+    StatusSink& status_;
+    Asc257ReadResult& result_;
+    bool started_ = false;
+    bool centred_ = false;
+    long long vertexCount_ = 0;
+};
+
+}  // namespace
+
+Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusSink& status) {
+    Asc257ReadResult result;
+    BlockLineReader lines;
+    const Outcome opened = lines.Open(path);
+    if (!opened) {
+        result.end = Asc257ReadEnd::CannotRead;
+        result.message = opened.message();
+        return result;
+    }
+    Asc257Reader reader(grid, status, result);
+    TextLine line;
+    while (lines.Next(line)) {
+        if (!reader.Handle(line)) break;
+    }
+    if (result.end != Asc257ReadEnd::AllDone) return result;
+    if (!lines.readError().ok()) {
+        result.end = Asc257ReadEnd::CannotRead;
+        result.message = lines.readError().message();
+        return result;
+    }
+    if (!reader.started()) {
+        result.end = Asc257ReadEnd::NoVertexList;
+        result.message = "Cannot load " + path + ": it holds no vertex list (no \"Vertex 0:\" line). Nothing was loaded.";
+        return result;
+    }
+    status.Status("All done");
+    return result;
+}
+
+Outcome WriteASC257(const std::string& skeleton257Path, const std::string& target,
+                    const std::string& outName, const std::string& bakName,
+                    const std::string& objectName, const NationalGrid& grid, StatusSink& status) {
+    BlockLineReader skeleton(kLongestSkeletonLine);
+    const Outcome opened = skeleton.Open(skeleton257Path);
+    if (!opened) return Outcome::Fail("The skeleton template is missing or unreadable. " + opened.message());
+    OutputFile out;
+    const Outcome created = out.Open(outName);
+    if (!created) return created;
+
+    std::string chunk;
+    chunk.reserve(kWriteChunk + 4096);
+    chunk += "\r\nNamed Object: \"" + objectName + "\"\r\n";
+    Outcome failure = Outcome::Ok();
+    bool anyLine = false;
+    bool anyRow = false;
+    double lastRow = 0;
+    TextLine line;
+    bool afterVertex = false;
+    for (;;) {
+        // Lines without an "X:" (the face list) are copied in bulk. Within the
+        // vertex list the next line is a vertex line too and is not looked for.
+        const std::string_view copied = afterVertex ? std::string_view() : skeleton.TakeCrLfLinesWithout("X:");
+        if (!copied.empty()) {
+            anyLine = true;
+            out.Write(chunk);
+            chunk.clear();
+            out.Write(copied);
+            continue;
+        }
+        if (!skeleton.Next(line)) break;
+        anyLine = true;
+        if (line.overlong) {
+            failure = Outcome::Fail("The skeleton template " + skeleton257Path +
+                                    " is not a mesh template: it has a line of more than " +
+                                    std::to_string(kLongestSkeletonLine) + " characters.");
+            break;
+        }
+        // The template's last line is copied as it stands, whatever it holds.
+        afterVertex = !line.last && IsSkeletonVertexLine(line.text);
+        if (afterVertex) {
+            const LineFields<6> fields = SplitAtBlankRuns<6>(line.text);
+            const double x = ValueOfField(fields.field[3]);
+            const double y = ValueOfField(fields.field[5]);
+            int ix = 0, iy = 0;
+            if (!CellOf(x, y, ix, iy)) continue;  // a template vertex off the terrain has no height to write
+            AppendVertexLine(line.text, grid.At(ix, iy), chunk);
+            const double row = iy - static_cast<double>(kCentre);
+            if (!anyRow || row != lastRow) {
+                status.Status("Saving Row: " + PaddedNumberText(row));
+                lastRow = row;
+                anyRow = true;
+            }
+        } else {
+            chunk += line.text;
+            chunk += "\r\n";
+        }
+        if (chunk.size() >= kWriteChunk) {
+            out.Write(chunk);
+            chunk.clear();
+        }
+    }
+    if (failure.ok() && !skeleton.readError().ok()) {
+        failure = Outcome::Fail("The skeleton template could not be read. " + skeleton.readError().message());
+    }
+    if (failure.ok() && !anyLine) failure = Outcome::Fail("The skeleton template " + skeleton257Path + " is empty.");
+    out.Write(chunk);
+    const Outcome closed = out.Close();
+    if (!failure.ok() || !closed.ok()) {
+        std::error_code ignored;
+        std::filesystem::remove(outName, ignored);
+        return failure.ok() ? closed : failure;
+    }
+    const Outcome committed = CommitOutFile(target, outName, bakName);
+    if (!committed) return committed;
+    status.Status("All Done");
+    return Outcome::Ok();
+}
+
+std::string DefaultAsc257SaveName(const std::string& currentTerFile, const std::string& lastAsc257File) {
+    if (!currentTerFile.empty()) return GetBaseName(currentTerFile) + ".asc";
+    if (!lastAsc257File.empty()) return GetBaseName(lastAsc257File) + ".asc";
+    return "SX2Nat.ASC";
+}
+
+Asc257SaveNames MakeAsc257SaveNames(const std::string& target) {
+    const std::string folder = FolderOf(target);
+    const std::string base = GetBaseName(target);
+    return {target, folder + base + ".out", folder + base + ".bak", base};
+}
+
+}  // namespace gw

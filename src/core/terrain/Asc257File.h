@@ -1,0 +1,68 @@
+#pragma once
+// ASC257 files: a whole National or Quarry terrain as one ASC mesh of 257 x 257
+// vertices. The reader loads the vertex heights into the NationalGrid; the
+// writer puts the grid's heights into a copy of the terrain skeleton.
+#include <string>
+
+#include "core/Interfaces.h"
+#include "core/Outcome.h"
+#include "core/terrain/NationalGrid.h"
+
+namespace gw {
+
+// The message box and the status text of a file that holds a negative height.
+inline constexpr const char* kAsc257NegativeMessage = "ASC file contains negative values. ASC not loaded";
+inline constexpr const char* kAsc257NegativeStatus = "Error: ASC contains negative values";
+
+enum class Asc257ReadEnd {
+    AllDone,        // read to the face list or the end; status "All done" shown
+    NegativeValue,  // stopped at a negative height; the GUI shows kAsc257NegativeMessage
+    NoVertexList,   // no "Vertex 0:" line: nothing was read
+    CannotRead,     // the file could not be opened, or reading failed part-way
+};
+
+struct Asc257ReadResult {
+    Asc257ReadEnd end = Asc257ReadEnd::AllDone;
+    // For every end but AllDone: the text to show in a message box.
+    std::string message;
+    long long verticesStored = 0;
+    // Vertex lines whose cell lies outside the grid; they are skipped.
+    long long verticesOutside = 0;
+    // Lines inside the vertex list that are not vertex lines (page breaks,
+    // blank lines, garbage); they are skipped.
+    long long linesSkipped = 0;
+
+    bool ok() const { return end == Asc257ReadEnd::AllDone; }
+};
+
+// Reads the ASC257 file at path into grid. Cells the file does not name keep
+// their values; on a negative height the values read so far, the negative one
+// included, stay. Shows "Row: " + the row's Y for the 1st, 513th, 1025th ...
+// vertex, then "All done" (or kAsc257NegativeStatus). The caller keeps
+// LastASC257File.
+Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusSink& status);
+
+// Writes grid through the skeleton template to outName, then keeps the old
+// target as bakName and gives outName the target's name. Shows "Saving Row: " +
+// Y once per row of the template and "All Done" at the end. A missing skeleton
+// or a failed write leaves target and bakName untouched and says why.
+Outcome WriteASC257(const std::string& skeleton257Path, const std::string& target,
+                    const std::string& outName, const std::string& bakName,
+                    const std::string& objectName, const NationalGrid& grid, StatusSink& status);
+
+// The name that Save ASC257 proposes: the base name of the SX track's .TER, else
+// of the ASC257 last read, with ".asc"; else "SX2Nat.ASC".
+std::string DefaultAsc257SaveName(const std::string& currentTerFile, const std::string& lastAsc257File);
+
+// The files of one Save ASC257: the .out and .bak files take the target's base
+// name (up to its first period) and lie in the target's folder; the object line
+// carries the base name.
+struct Asc257SaveNames {
+    std::string target;
+    std::string outName;
+    std::string bakName;
+    std::string objectName;
+};
+Asc257SaveNames MakeAsc257SaveNames(const std::string& target);
+
+}  // namespace gw
