@@ -1,16 +1,18 @@
-// gridwright-datagen OUTDIR: writes the skeleton templates, the flat stock terrain,
-// the bundled sample piece and the sample SX track into OUTDIR (the build's
-// program folder).
+// gridwright-datagen OUTDIR: writes the skeleton templates, the texture builder's
+// skeleton images, the flat stock terrain, the bundled sample piece and the
+// sample SX track into OUTDIR (the build's program folder).
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
 
+#include "core/image/TgaFile.h"
 #include "core/io/OutputFile.h"
 #include "core/piece/PieceFile.h"
 #include "core/piece/SkeletonText.h"
 #include "core/samples/SampleTrack.h"
+#include "core/texture/SkeletonImage.h"
 #include "core/trackfiles/StockFiles.h"
 
 namespace {
@@ -48,6 +50,12 @@ double Tabletop(int, int j) {
     return 0.0;
 }
 
+bool WriteSkeletonImage(const std::string& path, int side) {
+    const gw::Outcome written = gw::WriteTgaFile(path, gw::MakeSkeletonImage(side));
+    if (!written) std::fprintf(stderr, "gridwright-datagen: %s\n", written.message().c_str());
+    return written.ok();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -62,6 +70,8 @@ int main(int argc, char** argv) {
     bool ok = WriteText(outDir + "/skelasc.txt", skeleton);
     ok = WriteText(outDir + "/skelasc257.txt", gw::MakeSkeletonText(gw::kTerrainLattice)) && ok;
     ok = WriteText(outDir + "/flat.asc", gw::MakeFlatTerrainText()) && ok;
+    ok = WriteSkeletonImage(outDir + "/skel.tga", 992) && ok;
+    ok = WriteSkeletonImage(outDir + "/skel1016.tga", 1016) && ok;
 
     const std::string samples = outDir + "/samples/";
     gw::Outcome written = gw::WriteFileWithBackup(

@@ -1,0 +1,101 @@
+#include <ostream>
+#include <vector>
+
+#include "cli/Verbs.h"
+#include "core/texture/TextureJob.h"
+#include "core/texture/TextureRun.h"
+#include "core/texture/TextureTexts.h"
+
+namespace gw::cli {
+
+namespace {
+
+const char kName[] = "gridwright-cli texture: ";
+
+// The builder's message boxes become lines on stderr; questions and file boxes
+// are never asked by a texture run and answer No or nothing.
+class MessageLines final : public Prompter {
+public:
+    void Message(const std::string& text, const std::string&) override { messages.push_back(text); }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    std::string Input(const std::string&, const std::string&, const std::string&) override { return std::string(); }
+    std::string OpenFileName(const FileBoxRequest&) override { return std::string(); }
+    std::string SaveFileName(const FileBoxRequest&) override { return std::string(); }
+
+    std::vector<std::string> messages;
+};
+
+bool ParseTextureArgs(const Args& args, std::string& ter, std::string& output, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-o") {
+            if (i + 1 >= args.size()) {
+                error = "-o needs a value";
+                return false;
+            }
+            output = args[++i];
+        } else if (!arg.empty() && arg[0] == '-') {
+            error = "unknown option '" + arg + "'";
+            return false;
+        } else if (ter.empty()) {
+            ter = arg;
+        } else {
+            error = "expected one .TER file";
+            return false;
+        }
+    }
+    if (ter.empty()) {
+        error = "expected TRACK.TER [-o OUT.tga]";
+        return false;
+    }
+    // As File > Open names it: beside the .TER.
+    if (output.empty()) output = MenuTexturePath(ter);
+    return true;
+}
+
+void PrintTextureHelp(std::ostream& out) {
+    out << "Usage: gridwright-cli texture TRACK.TER [-o OUT.tga]\n\n"
+           "Composes a terrain's 1016 x 1016 texture from the textures of the track's\n"
+           "pieces: each TexturePlacement of TRACK.TER is pasted onto the 992 x 992\n"
+           "skel.tga, turned as the track's .TRK says, then the picture is enlarged,\n"
+           "sharpened and saved as OUT.tga. MakeTexture.log, beside OUT.tga, lists every\n"
+           "placement. Texture files are looked for as the .TER names them, then beside\n"
+           "the .TER; the .TRK is the .TER's name with .trk beside it.\n\n"
+           "  -o OUT.tga   the texture to write (default: the .TER's name followed by\n"
+           "               UnRendered.tga, beside the .TER)\n\n"
+           "Warnings (a missing .TRK or texture) go to stderr; the exit status is 0 when\n"
+           "the texture and its log were written.\n";
+}
+
+}  // namespace
+
+int RunTexture(const Args& args, CliContext& context) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        PrintTextureHelp(context.out);
+        return 0;
+    }
+    std::string ter;
+    std::string output;
+    std::string error;
+    if (!ParseTextureArgs(args, ter, output, error)) {
+        context.err << kName << error << " (try --help)\n";
+        return 2;
+    }
+    MessageLines prompter;
+    NullTextureView view;
+    NullStatusSink mainStatus;
+    const TextureRunResult result =
+        RunTextureJob(ter, output, TextureJobMode::CmdLine, context.programFolder, view, mainStatus, prompter);
+    // The failure that ends the run is said once, as the closing error line.
+    for (const std::string& message : prompter.messages) {
+        if (result.ok() || message != result.outcome.message()) context.err << message << "\n";
+    }
+    if (!result.ok()) {
+        context.err << kName << result.outcome.message() << "\n";
+        return 1;
+    }
+    context.out << kTextureFinishedConverting << ter << "\n";
+    return 0;
+}
+
+}  // namespace gw::cli

@@ -1,0 +1,36 @@
+#include "core/texture/TextureLog.h"
+
+#include "core/io/OutputFile.h"
+
+namespace gw {
+
+void TextureLog::Line(const std::string& line) {
+    text_ += line;
+    text_ += "\r\n";
+}
+
+void TextureLog::Header(const std::string& trackFile) {
+    const std::string rule(59, '=');
+    Line(rule);
+    Line("= " + trackFile);
+    Line(rule);
+}
+
+void TextureLog::Placement(int pieceNumber, const std::string& transform, int orientationRead, int orientationUsed,
+                           const std::string& texture) {
+    Line(std::string(45, '-'));
+    Line("Piece # = " + std::to_string(pieceNumber));
+    Line("Transform = " + transform);
+    Line("Orientation = " + std::to_string(orientationRead));
+    Line("Remapped Orientation = " + std::to_string(orientationUsed));
+    Line("Texture = " + texture);
+}
+
+Outcome TextureLog::Save(const std::string& path) const {
+    OutputFile file;
+    if (Outcome opened = file.Open(path); !opened) return opened;
+    file.Write(text_);
+    return file.Close();
+}
+
+}  // namespace gw

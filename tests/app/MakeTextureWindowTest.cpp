@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <filesystem>
+
+#include "app/ImagePicture.h"
+#include "app/MakeTextureWindow.h"
+#include "app/ScriptedPrompter.h"
+#include "core/image/TgaFile.h"
+#include "support/RecordingStatusSink.h"
+#include "support/TempDir.h"
+#include "support/TextureTrack.h"
+
+namespace gw::test {
+namespace {
+
+constexpr std::uint32_t kRed = 0xD00000;
+constexpr std::uint32_t kBlue = 0x0000D0;
+
+class MakeTextureWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<MakeTextureWindow>(ProgramFolder(), trackFolder, prompter, mainStatus);
+        track.fileSets = {"Red.tga", "Blue.tga"};
+        WriteTile(track.File("Reda.tga"), SolidTile(kRed));
+        // Blue with a red mark in its top-left quarter.
+        WriteTile(track.File("Bluea.tga"), MarkedTile(kBlue, kRed));
+        track.FillCells(256, [](int n) { return n % 2 == 1 ? 1 : 2; });
+        track.trackKeys = {{"Orient_02", "2"}};
+        track.Write();
+    }
+    void TearDown() override { window->close(); }
+
+    QString Status() const { return window->findChild<QLabel*>("lblStatus")->text(); }
+    QAction* Action(const char* name) const { return window->findChild<QAction*>(name); }
+
+    TempDir dir;
+    TextureTrack track{dir.path().string(), "Dunes"};
+    std::string trackFolder = "/remembered/";
+    ScriptedPrompter prompter;
+    RecordingStatusSink mainStatus;
+    std::unique_ptr<MakeTextureWindow> window;
+};
+
+TEST_F(MakeTextureWindowTest, ControlsAndMenu) {
+    EXPECT_EQ(window->objectName(), "frmMakeTexture");
+    EXPECT_EQ(window->windowTitle(), "Make Texture");
+    auto* picture = window->findChild<ImagePicture*>("picMap");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->size(), QSize(320, 320));
+    ASSERT_NE(window->findChild<QLabel*>("lblStatus"), nullptr);
+    auto* file = window->findChild<QMenu*>("mnuFile");
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->title(), "&File");
+    const QList<QAction*> items = file->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->objectName(), "itmFileOpen");
+    EXPECT_EQ(items[0]->text(), "&Open");
+    EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_EQ(items[1]->objectName(), "itmFileSep1");
+    EXPECT_EQ(items[2]->objectName(), "itmFileExit");
+    EXPECT_EQ(items[2]->text(), "E&xit");
+}
+
+TEST_F(MakeTextureWindowTest, FileOpenComposesTheChosenTrack) {
+    window->show();
+    prompter.fileAnswers = {track.terPath()};
+    Action("itmFileOpen")->trigger();
+    EXPECT_EQ(Status(), "All Done");
+    EXPECT_TRUE(prompter.Messages().empty());
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].request.filter, "TER file|*.ter|All Files|*.*");
+    EXPECT_EQ(prompter.shown[0].request.initialFolder, "");
+    EXPECT_TRUE(mainStatus.texts.empty());
+
+    RgbImage texture;
+    ASSERT_TRUE(ReadTgaFile(track.File("DunesUnRendered.tga"), texture));
+    ASSERT_EQ(texture.width(), 1016);
+    ASSERT_EQ(texture.height(), 1016);
+    // Piece 1 red; piece 2 (turned half way) blue with its mark bottom-right.
+    EXPECT_EQ(texture.Rgb(32, 32), kRed);
+    EXPECT_EQ(texture.Rgb(64 + 16, 16), kBlue);
+    EXPECT_EQ(texture.Rgb(64 + 48, 48), kRed);
+    const std::string log = ReadAll(track.File("MakeTexture.log"));
+    EXPECT_NE(log.find("Piece # = 2\r\nTransform = 0\r\nOrientation = 2\r\nRemapped Orientation = 1\r\n"
+                       "Texture = Bluea.tga\r\n"),
+              std::string::npos);
+
+    // The preview shows the finished skeleton at 320 x 320.
+    const QImage& shown = window->findChild<ImagePicture*>("picMap")->shown();
+    ASSERT_EQ(shown.size(), QSize(320, 320));
+    EXPECT_EQ(shown.pixel(5, 5) & 0xFFFFFF, kRed);
+    EXPECT_EQ(shown.pixel(20 + 5, 5) & 0xFFFFFF, kBlue);
+    // As a person sees it (saved with GRIDWRIGHT_SCREENSHOT_DIR set).
+    QApplication::processEvents();
+    const QPixmap picture = window->grab();
+    EXPECT_FALSE(picture.isNull());
+    const QString folder = qEnvironmentVariable("GRIDWRIGHT_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) picture.save(QDir(folder).filePath("make-texture.png"));
+
+    // The next box opens in TrackFolder, now that a .TER folder is remembered.
+    Action("itmFileOpen")->trigger();
+    EXPECT_EQ(Status(), "Nothing to do");
+    EXPECT_EQ(prompter.shown.back().request.initialFolder, "/remembered/");
+}
+
+TEST_F(MakeTextureWindowTest, CancelledOpenHasNothingToDo) {
+    Action("itmFileOpen")->trigger();
+    EXPECT_EQ(Status(), "Nothing to do");
+    EXPECT_FALSE(window->lastRun());
+}
+
+TEST_F(MakeTextureWindowTest, ConversionJobReportsToTheMainWindow) {
+    std::filesystem::create_directories(dir.File("out"));
+    window->StartTextureBuilder("\"" + track.terPath() + "\",\"" + dir.File("out") + "\"");
+    EXPECT_TRUE(window->isVisible());
+    const std::string finished = "Finished converting " + track.terPath();
+    EXPECT_EQ(Status().toStdString(), finished);
+    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{finished});
+    EXPECT_TRUE(Exists(dir.File("out") + "/DunesUnRendered.tga"));
+    EXPECT_TRUE(Exists(dir.File("out") + "/MakeTexture.log"));
+}
+
+TEST_F(MakeTextureWindowTest, JobWithoutTerOnlyOpensTheWindow) {
+    window->StartTextureBuilder(track.terPath() + "," + dir.File("out"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Status(), "");
+    EXPECT_FALSE(window->lastRun());
+    Action("itmFileExit")->trigger();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MakeTextureWindowTest, MissingTrackAndInvalidMapIdAreShown) {
+    std::filesystem::remove(track.trackPath());
+    track.placements.resize(20);
+    track.Write();
+    std::filesystem::remove(track.trackPath());
+    prompter.fileAnswers = {track.terPath()};
+    Action("itmFileOpen")->trigger();
+    const std::vector<std::string> expected = {
+        track.trackPath() + " not found.\n\nSome track pieces may not be rotated correctly.\n"
+                            "Make sure the SX .TER and .TRK file are in the\nsame directory",
+        "Invalid MapID"};
+    EXPECT_EQ(prompter.Messages(), expected);
+    EXPECT_EQ(Status(), "Invalid MapID in TexturePlacement_21: no texture written");
+    EXPECT_FALSE(Exists(track.File("DunesUnRendered.tga")));
+}
+
+}  // namespace
+}  // namespace gw::test

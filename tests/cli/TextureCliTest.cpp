@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+
+#include "core/image/TgaFile.h"
+#include "support/TempDir.h"
+#include "support/TextureTrack.h"
+
+namespace {
+
+using gw::test::TextureTrack;
+
+struct RunResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs the real gridwright-cli with its stderr captured through a file.
+RunResult RunCli(const std::string& arguments) {
+    gw::test::TempDir dir;
+    const std::string errFile = dir.File("stderr.txt");
+    const std::string command = std::string(GRIDWRIGHT_CLI) + " " + arguments + " 2>" + errFile;
+    RunResult result{-1, "", ""};
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return result;
+    std::array<char, 4096> buffer;
+    std::size_t got;
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), got);
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.err = gw::test::ReadAll(errFile);
+    return result;
+}
+
+// Two textures in a checkerboard; pieces 1 and 2 turned a quarter each way.
+TextureTrack CheckerTrack(const gw::test::TempDir& dir) {
+    TextureTrack track(dir.path().string(), "Dunes");
+    track.fileSets = {"Light.tga", "Dark.tga"};
+    gw::test::WriteTile(track.File("Lighta.tga"), gw::test::MarkedTile(0xE0E0E0, 0xFF0000));
+    gw::test::WriteTile(track.File("Darka.tga"), gw::test::SolidTile(0x202020));
+    track.FillCells(256, [](int n) { return ((n - 1) % 16 + (n - 1) / 16) % 2 + 1; });
+    track.trackKeys = {{"Orient_01", "1"}};
+    return track;
+}
+
+TEST(TextureCli, ComposesTheTextureAndItsLog) {
+    gw::test::TempDir dir;
+    TextureTrack track = CheckerTrack(dir);
+    track.Write();
+    std::filesystem::create_directories(dir.File("out"));
+    const std::string out = dir.File("out") + "/Checker.tga";
+    RunResult result = RunCli("texture " + track.terPath() + " -o " + out);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "Finished converting " + track.terPath() + "\n");
+    EXPECT_EQ(result.err, "");
+    gw::RgbImage texture;
+    ASSERT_TRUE(gw::ReadTgaFile(out, texture));
+    EXPECT_EQ(texture.width(), 1016);
+    EXPECT_EQ(texture.height(), 1016);
+    // Piece 1's mark turned a quarter counter-clockwise: bottom-left of its cell.
+    EXPECT_EQ(texture.Rgb(16, 48), 0xFF0000u);
+    EXPECT_EQ(texture.Rgb(16, 16), 0xE0E0E0u);
+    EXPECT_EQ(texture.Rgb(63 + 32, 32), 0x202020u);
+    const std::string log = gw::test::ReadAll(dir.File("out") + "/MakeTexture.log");
+    EXPECT_EQ(log.substr(61, 2 + track.trackPath().size() + 2), "= " + track.trackPath() + "\r\n");
+    EXPECT_NE(log.find("Piece # = 1\r\nTransform = 0\r\nOrientation = 1\r\nRemapped Orientation = 2\r\n"
+                       "Texture = Lighta.tga\r\n"),
+              std::string::npos);
+    EXPECT_FALSE(gw::test::Exists(track.File("MakeTexture.log")));
+}
+
+TEST(TextureCli, WarningsGoToStderrAsLines) {
+    gw::test::TempDir dir;
+    TextureTrack track = CheckerTrack(dir);
+    track.writeTrack = false;
+    track.placements[4].mapId = "7";  // no such file set
+    track.Write();
+    const std::string out = dir.File("Dunes.tga");
+    RunResult result = RunCli("texture " + track.terPath() + " -o " + out);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, track.trackPath() +
+                              " not found.\n\nSome track pieces may not be rotated correctly.\n"
+                              "Make sure the SX .TER and .TRK file are in the\nsame directory\n"
+                              "Error opening \n");
+    EXPECT_TRUE(gw::test::Exists(out));
+}
+
+TEST(TextureCli, ExitStatusAndOneLineErrors) {
+    gw::test::TempDir dir;
+    TextureTrack track = CheckerTrack(dir);
+    track.Write();
+    const std::string ter = track.terPath();
+    const std::string out = dir.File("out.tga");
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"texture", 2, "gridwright-cli texture: expected TRACK.TER [-o OUT.tga] (try --help)\n"},
+        {"texture -o " + out, 2, "gridwright-cli texture: expected TRACK.TER [-o OUT.tga] (try --help)\n"},
+        {"texture " + ter + " -o", 2, "gridwright-cli texture: -o needs a value (try --help)\n"},
+        {"texture " + ter + " --frob -o " + out, 2, "gridwright-cli texture: unknown option '--frob' (try --help)\n"},
+        {"texture a.ter b.ter -o " + out, 2, "gridwright-cli texture: expected one .TER file (try --help)\n"},
+        {"texture /nonexistent/Dunes.ter -o " + out, 1,
+         "gridwright-cli texture: Cannot open /nonexistent/Dunes.ter: No such file or directory\n"},
+        // The log beside the texture fails too; the texture's failure closes.
+        {"texture " + ter + " -o /nonexistent/out.tga", 1,
+         "Cannot create /nonexistent/MakeTexture.log: No such file or directory\n"
+         "gridwright-cli texture: Cannot write /nonexistent/out.tga: No such file or directory\n"},
+    };
+    for (const Case& c : cases) {
+        RunResult result = RunCli(c.arguments);
+        EXPECT_EQ(result.status, c.status) << c.arguments;
+        EXPECT_EQ(result.out, "") << c.arguments;
+        EXPECT_EQ(result.err, c.error) << c.arguments;
+    }
+    EXPECT_FALSE(gw::test::Exists(out));
+
+    // Without -o the texture goes beside the .TER, named as File > Open names it.
+    RunResult beside = RunCli("texture " + ter);
+    EXPECT_EQ(beside.status, 0) << beside.err;
+    EXPECT_TRUE(gw::test::Exists(track.File("DunesUnRendered.tga")));
+    EXPECT_TRUE(gw::test::Exists(track.File("MakeTexture.log")));
+
+    // Fewer placements than pieces: no texture, a non-zero exit.
+    track.placements.resize(3);
+    track.Write();
+    RunResult invalid = RunCli("texture " + ter + " -o " + out);
+    EXPECT_EQ(invalid.status, 1);
+    EXPECT_EQ(invalid.err, "Invalid MapID\ngridwright-cli texture: Invalid MapID in TexturePlacement_4: no texture written\n");
+    EXPECT_FALSE(gw::test::Exists(out));
+
+    RunResult help = RunCli("texture --help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.substr(0, 30), "Usage: gridwright-cli texture ");
+    RunResult list = RunCli("--help");
+    EXPECT_NE(list.out.find("  texture\t"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,174 @@
+// The texture builder's small rules: job texts, where the texture and its log go,
+// the .TRK's keys and their remapping, the palette of the .TER.
+#include <gtest/gtest.h>
+
+#include "app/ScriptedPrompter.h"
+#include "core/texture/TextureJob.h"
+#include "core/texture/TextureOrientation.h"
+#include "core/texture/TexturePalette.h"
+#include "core/texture/TrackValue.h"
+
+namespace gw {
+namespace {
+
+TEST(TextureJob, JobTextGivesTheQuotedPaths) {
+    struct Case {
+        std::string jobText;
+        std::string ter;
+        std::string folder;
+    };
+    const Case cases[] = {
+        {R"("C:\MCM\Dunes.ter","C:\MCM\National\")", R"(C:\MCM\Dunes.ter)", R"(C:\MCM\National\)"},
+        {R"(  "/t/Dunes.ter" ,  "/out" )", "/t/Dunes.ter", "/out"},
+        {R"("/t/Dunes.ter")", "/t/Dunes.ter", ""},
+        // A .TER part without quotes gives an empty path: the window only opens.
+        {R"(/t/Dunes.ter,"/out")", "", "/out"},
+        {R"(/t/Dunes.ter,/out)", "", ""},
+        {"", "", ""},
+        // A comma inside the quotes belongs to the path.
+        {R"("/t/Dunes, v2/Dunes.ter","/out, new")", "/t/Dunes, v2/Dunes.ter", "/out, new"},
+        // An unclosed quote runs to the end of its field.
+        {R"("/t/Dunes.ter)", "/t/Dunes.ter", ""},
+    };
+    for (const Case& c : cases) {
+        const TextureJob job = ParseTextureJobText(c.jobText);
+        EXPECT_EQ(job.terPath, c.ter) << c.jobText;
+        EXPECT_EQ(job.outputFolder, c.folder) << c.jobText;
+    }
+}
+
+TEST(TextureJob, TheConversionsJobTextRoundTrips) {
+    EXPECT_EQ(MakeTextureJobText("", "/out"), "");
+    const std::string text = MakeTextureJobText("/t/Dunes, v2/Dunes.ter", "/out/");
+    EXPECT_EQ(text, R"("/t/Dunes, v2/Dunes.ter","/out/")");
+    const TextureJob job = ParseTextureJobText(text);
+    EXPECT_EQ(job.terPath, "/t/Dunes, v2/Dunes.ter");
+    EXPECT_EQ(job.outputFolder, "/out/");
+}
+
+TEST(TextureJob, TextureAndLogPaths) {
+    // The conversion's texture goes into its output folder.
+    EXPECT_EQ(ConversionTexturePath("/out", "/t/Dunes.ter"), "/out/DunesUnRendered.tga");
+    EXPECT_EQ(ConversionTexturePath("/out/", "/t/Dunes.ter"), "/out/DunesUnRendered.tga");
+    EXPECT_EQ(ConversionTexturePath(R"(C:\MCM\National\)", R"(C:\MCM\my.track.ter)"),
+              R"(C:\MCM\National\myUnRendered.tga)");
+    // Without an output folder it stays beside the .TER, never at the root.
+    EXPECT_EQ(ConversionTexturePath("", "/t/Dunes.ter"), "/t/DunesUnRendered.tga");
+
+    // File > Open's texture is beside the .TER; a period in a folder name does
+    // not cut the path.
+    struct Case {
+        std::string ter;
+        std::string texture;
+    };
+    const Case cases[] = {
+        {"/t/Dunes.ter", "/t/DunesUnRendered.tga"},
+        {"/home/me/.wine/drive_c/MCM/Dunes.ter", "/home/me/.wine/drive_c/MCM/DunesUnRendered.tga"},
+        {"/t/v1.2/my.track.ter", "/t/v1.2/myUnRendered.tga"},
+        {R"(C:\MCM\Dunes.TER)", R"(C:\MCM\DunesUnRendered.tga)"},
+        {"Dunes.ter", "DunesUnRendered.tga"},
+        {"/t/Dunes", "/t/DunesUnRendered.tga"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(MenuTexturePath(c.ter), c.texture) << c.ter;
+
+    EXPECT_EQ(TextureLogPath("/out/DunesUnRendered.tga"), "/out/MakeTexture.log");
+    EXPECT_EQ(TextureLogPath(R"(C:\out\DunesUnRendered.tga)"), R"(C:\out\MakeTexture.log)");
+    EXPECT_EQ(TextureLogPath("DunesUnRendered.tga"), "MakeTexture.log");
+}
+
+TEST(TextureJob, OpenBoxStartsInTrackFolderOnlyOnceATerWasGiven) {
+    const FileBoxRequest first = TerFileBox(false, "/tracks/");
+    EXPECT_EQ(first.filter, "TER file|*.ter|All Files|*.*");
+    EXPECT_EQ(first.defaultExtension, ".ter");
+    EXPECT_EQ(first.initialFolder, "");
+    EXPECT_EQ(TerFileBox(true, "/tracks/").initialFolder, "/tracks/");
+}
+
+TEST(TextureOrientation, KeysAndRemapping) {
+    EXPECT_EQ(OrientationKey(1), "Orient_01");
+    EXPECT_EQ(OrientationKey(9), "Orient_09");
+    EXPECT_EQ(OrientationKey(10), "Orient_10");
+    EXPECT_EQ(OrientationKey(256), "Orient_256");
+    const std::pair<int, int> table[] = {{0, -1}, {1, 2}, {2, 1}, {3, 0}, {-2, -2}, {-1, -1}, {4, 4}, {99, 99}};
+    for (const auto& [read, used] : table) EXPECT_EQ(RemapOrientation(read), used) << read;
+}
+
+TEST(TrackValue, IntegersAreLeadingNumbersRoundedHalfToEven) {
+    const ProfileDocument file(
+        "[S]\r\nA=12abc\r\nB=2.5\r\nC=3.5\r\nD=-1.5\r\nE=abc\r\nF=1e12\r\nG= 7 \r\nH=-2147483648\r\nI=2147483648\r\n");
+    const std::pair<const char*, int> cases[] = {{"A", 12}, {"B", 2},           {"C", 4}, {"D", -2}, {"E", 0},
+                                                 {"F", 0},  {"G", 7},           {"H", -2147483647 - 1}, {"I", 0}};
+    for (const auto& [key, value] : cases) EXPECT_EQ(ReadTrackInteger(file, "S", key, "0"), value) << key;
+    EXPECT_EQ(ReadTrackInteger(file, "S", "Missing", "-2"), -2);
+    EXPECT_EQ(ReadTrackInteger(file, "Nowhere", "A", "5"), 5);
+}
+
+TEST(TrackValue, TextsAreCutToTheReadersBuffer) {
+    const ProfileDocument file("[S]\r\nLong=" + std::string(300, 'x') + "\r\n");
+    EXPECT_EQ(ReadTrackText(file, "S", "Long", ""), std::string(254, 'x'));
+}
+
+TEST(TexturePalette, FileSetNamesGainTheirSuffix) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Dirt.tga", "Dirta.tga"},
+        {"Dirt", "Dirta.tga"},
+        {"DIRT.TGA", "DIRTa.tga"},
+        {"Dirt.tga.tga", "Dirta.tga"},
+        {R"(C:\MCM\Tex\Grass.tga)", R"(C:\MCM\Tex\Grassa.tga)"},
+        {"a.tga", "aa.tga"},
+        {"", "a.tga"},
+    };
+    for (const auto& [fileSet, texture] : cases) EXPECT_EQ(TextureFileOfFileSet(fileSet), texture) << fileSet;
+}
+
+TEST(TexturePalette, LoadsEntriesAndReportsWhatIsMissing) {
+    struct Case {
+        std::string ter;
+        int size;
+        std::vector<std::string> entries;  // MapID 1 on
+        std::vector<std::string> messages;
+    };
+    const std::string sets = "FileSet_1=Dirt.tga\r\nFileSet_2=Grass.tga\r\nFileSet_3=Rock\r\n";
+    const Case cases[] = {
+        {"[TerrainPalette]\r\nTotalFileSets=3\r\n" + sets, 3, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""}, {}},
+        {"[TerrainPalette]\r\nTotalFileSets=2\r\n" + sets, 2, {"Dirta.tga", "Grassa.tga", ""}, {}},
+        {"[TerrainPalette]\r\nTotalFileSets=4\r\n" + sets, 4, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""},
+         {"Error process Textures"}},
+        {"[TerrainPalette]\r\nTotalFileSets=100000\r\n" + sets, 100000, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""},
+         {"Error process Textures"}},
+        {"[TerrainPalette]\r\nTotalFileSets=0\r\n" + sets, 0, {""}, {"No Textures to process"}},
+        {"[TerrainPalette]\r\nTotalFileSets=-5\r\n" + sets, -5, {""}, {"No Textures to process"}},
+        {"[TerrainPalette]\r\n" + sets, 0, {""}, {"No Textures to process"}},
+        {"", 0, {""}, {"No Textures to process"}},
+        // A gap stops the reading at the gap.
+        {"[TerrainPalette]\r\nTotalFileSets=3\r\nFileSet_1=Dirt.tga\r\nFileSet_3=Rock.tga\r\n", 3,
+         {"Dirta.tga", "", ""}, {"Error process Textures"}},
+    };
+    for (const Case& c : cases) {
+        test::ScriptedPrompter prompter;
+        const TexturePalette palette = LoadTexturePalette(ProfileDocument(c.ter), prompter);
+        EXPECT_EQ(palette.size(), c.size) << c.ter;
+        for (std::size_t i = 0; i < c.entries.size(); ++i)
+            EXPECT_EQ(palette.Entry(static_cast<long long>(i) + 1), c.entries[i]) << c.ter << " MapID " << i + 1;
+        EXPECT_EQ(prompter.Messages(), c.messages) << c.ter;
+        for (const auto& box : prompter.shown) EXPECT_EQ(box.title, "Gridwright");
+    }
+}
+
+TEST(TexturePalette, OnlyTheFirst256EntriesAreKept) {
+    std::string ter = "[TerrainPalette]\r\nTotalFileSets=300\r\n";
+    for (int j = 1; j <= 300; ++j) ter += "FileSet_" + std::to_string(j) + "=T" + std::to_string(j) + ".tga\r\n";
+    test::ScriptedPrompter prompter;
+    const TexturePalette palette = LoadTexturePalette(ProfileDocument(ter), prompter);
+    EXPECT_EQ(palette.size(), 300);
+    EXPECT_EQ(palette.Entry(1), "T1a.tga");
+    EXPECT_EQ(palette.Entry(256), "T256a.tga");
+    EXPECT_EQ(palette.Entry(257), "");
+    EXPECT_EQ(palette.Entry(0), "");
+    EXPECT_EQ(palette.Entry(-1), "");
+    EXPECT_EQ(palette.Entry(1LL << 40), "");
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+}  // namespace
+}  // namespace gw

@@ -1,0 +1,310 @@
+// Whole texture runs: the skeleton images of the program's folder, the saved
+// 1016 x 1016 texture, MakeTexture.log beside it, the closing texts of each
+// mode, and every way a run can fail.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+
+#include "app/ScriptedPrompter.h"
+#include "core/image/ImageOps.h"
+#include "core/image/TgaFile.h"
+#include "core/io/OutputFile.h"
+#include "core/texture/SkeletonImage.h"
+#include "core/texture/TextureRun.h"
+#include "support/RecordingStatusSink.h"
+#include "support/TempDir.h"
+#include "support/TextureTrack.h"
+
+namespace gw {
+namespace {
+
+using test::TextureTrack;
+
+constexpr std::uint32_t kColours[4] = {0xC00000, 0x00C000, 0x0000C0, 0xC0C000};
+
+TextureTrack FourColourTrack(const std::string& folder) {
+    TextureTrack track(folder, "Dunes");
+    const char* names[4] = {"Red", "Green", "Blue", "Yellow"};
+    for (int i = 0; i < 4; ++i) {
+        track.fileSets.push_back(std::string(names[i]) + ".tga");
+        test::WriteTile(track.File(std::string(names[i]) + "a.tga"), test::SolidTile(kColours[i]));
+    }
+    track.FillCells(256, [](int n) { return (n - 1) % 4 + 1; });
+    return track;
+}
+
+std::vector<std::string> Progress(std::vector<std::string> before, std::vector<std::string> after) {
+    std::vector<std::string> texts = std::move(before);
+    for (int n = 16; n <= 256; n += 16) texts.push_back(std::to_string(n));
+    texts.insert(texts.end(), after.begin(), after.end());
+    return texts;
+}
+
+bool Contains(const std::vector<std::string>& texts, const std::string& text) {
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+class TextureRunTest : public ::testing::Test {
+protected:
+    void TearDown() override { OutputFile::FailAfterBytesForTesting(-1); }
+
+    test::TempDir dir;
+    test::RecordingTextureView view;
+    test::RecordingStatusSink mainStatus;
+    test::ScriptedPrompter prompter;
+};
+
+TEST(SkeletonImages, ShippedWithTheirSizes) {
+    for (int side : {992, 1016}) {
+        RgbImage shipped;
+        const std::string name = side == 992 ? "skel.tga" : "skel1016.tga";
+        ASSERT_TRUE(ReadTgaFile(test::ProgramFolder() + "/" + name, shipped)) << name;
+        EXPECT_EQ(shipped, MakeSkeletonImage(side)) << name;
+    }
+    const RgbImage skeleton = MakeSkeletonImage(992);
+    EXPECT_EQ(skeleton.Rgb(0, 0), kSkeletonGridLine);
+    EXPECT_EQ(skeleton.Rgb(62, 30), kSkeletonGridLine);
+    EXPECT_EQ(skeleton.Rgb(30, 930), kSkeletonGridLine);
+    EXPECT_EQ(skeleton.Rgb(1, 1), kSkeletonGround);
+    EXPECT_EQ(skeleton.Rgb(991, 991), kSkeletonGround);
+}
+
+TEST_F(TextureRunTest, MenuRunSavesTheTextureAndItsLog) {
+    TextureTrack track = FourColourTrack(dir.path().string());
+    track.Write();
+    const TextureRunResult run = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), view, prompter);
+    ASSERT_TRUE(run.ok()) << run.outcome.message();
+    EXPECT_EQ(run.outputPath, track.File("DunesUnRendered.tga"));
+    EXPECT_EQ(run.logPath, track.File("MakeTexture.log"));
+    EXPECT_TRUE(run.imageSaved);
+    EXPECT_EQ(run.tilesPlaced, 256);
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(view.texts, Progress({"Processing " + track.terPath()}, {"All Done"}));
+    EXPECT_EQ(view.previews, 17);  // every 16 pieces and the finished skeleton
+
+    RgbImage texture;
+    ASSERT_TRUE(ReadTgaFile(run.outputPath, texture));
+    ASSERT_EQ(texture.width(), 1016);
+    ASSERT_EQ(texture.height(), 1016);
+    // Inside each cell (62 pixels become 63.5) the colour is flat, so neither
+    // the enlargement nor the sharpening changes it.
+    for (int n = 1; n <= 256; ++n) {
+        const int x = static_cast<int>((TextureTrack::CellLeft(n) + 31) * 1016.0 / 992);
+        const int y = static_cast<int>((TextureTrack::CellTop(n) + 31) * 1016.0 / 992);
+        ASSERT_EQ(texture.Rgb(x, y), kColours[(n - 1) % 4]) << "piece " << n;
+    }
+    // Exactly the finished skeleton, enlarged and sharpened.
+    RgbImage enlarged;
+    ASSERT_TRUE(ResizeImage(view.lastPreview, 1016, 1016, enlarged));
+    EXPECT_EQ(texture, SharpenImage(enlarged, 5));
+
+    const std::string log = test::ReadAll(run.logPath);
+    EXPECT_EQ(log.substr(0, 61), std::string(59, '=') + "\r\n");
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3 + 256 * 6);
+    EXPECT_EQ(log.find("\n\n"), std::string::npos);
+    const std::string last = "Texture = Yellowa.tga\r\n";
+    EXPECT_EQ(log.substr(log.size() - last.size()), last);
+}
+
+TEST_F(TextureRunTest, ConversionRunReportsToBothStatusLines) {
+    std::filesystem::create_directories(dir.File("track"));
+    TextureTrack track = FourColourTrack(dir.File("track"));
+    track.Write();
+    std::filesystem::create_directories(dir.File("out"));
+    const TextureRunResult run =
+        RunTextureForConversion(track.terPath(), dir.File("out"), test::ProgramFolder(), view, mainStatus, prompter);
+    ASSERT_TRUE(run.ok()) << run.outcome.message();
+    EXPECT_EQ(run.outputPath, dir.File("out") + "/DunesUnRendered.tga");
+    EXPECT_TRUE(test::Exists(run.outputPath));
+    EXPECT_TRUE(test::Exists(dir.File("out") + "/MakeTexture.log"));
+    // The log goes beside the texture, not into the program's folder.
+    EXPECT_FALSE(test::Exists(track.File("MakeTexture.log")));
+    const std::string finished = "Finished converting " + track.terPath();
+    EXPECT_EQ(view.texts, Progress({"Processing " + track.terPath()}, {finished}));
+    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{finished});
+}
+
+TEST_F(TextureRunTest, NoPaletteSavesTheBareSkeleton) {
+    TextureTrack track = FourColourTrack(dir.path().string());
+    track.totalFileSets = "-3";
+    track.Write();
+    const TextureRunResult run = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), view, prompter);
+    ASSERT_TRUE(run.ok());
+    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"No Textures to process"});
+    EXPECT_EQ(view.texts, (std::vector<std::string>{"Processing " + track.terPath(), "All Done"}));
+    RgbImage texture;
+    ASSERT_TRUE(ReadTgaFile(run.outputPath, texture));
+    RgbImage enlarged;
+    ASSERT_TRUE(ResizeImage(MakeSkeletonImage(992), 1016, 1016, enlarged));
+    EXPECT_EQ(texture, SharpenImage(enlarged, 5));
+    EXPECT_EQ(test::ReadAll(run.logPath),
+              std::string(59, '=') + "\r\n= " + track.trackPath() + "\r\n" + std::string(59, '=') + "\r\n");
+}
+
+TEST_F(TextureRunTest, InvalidMapIdWritesNoTexture) {
+    TextureTrack track = FourColourTrack(dir.path().string());
+    track.placements.resize(200);
+    track.Write();
+    const TextureRunResult run =
+        RunTextureForConversion(track.terPath(), "", test::ProgramFolder(), view, mainStatus, prompter);
+    ASSERT_FALSE(run.ok());
+    const std::string failure = "Invalid MapID in TexturePlacement_201: no texture written";
+    EXPECT_EQ(run.outcome.message(), failure);
+    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Invalid MapID"});
+    EXPECT_FALSE(test::Exists(run.outputPath));
+    EXPECT_FALSE(run.imageSaved);
+    EXPECT_EQ(view.texts.back(), failure);
+    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{failure});
+    // The log tells what was done up to the stop.
+    const std::string log = test::ReadAll(run.logPath);
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3 + 200 * 6);
+}
+
+TEST_F(TextureRunTest, FailedSaveIsReportedNeverFollowedByDone) {
+    TextureTrack track = FourColourTrack(dir.path().string());
+    track.Write();
+    test::WriteAll(track.File("DunesUnRendered.tga"), "the previous texture");
+    // The log (about 40 KB) fits; the texture (3 MB) does not.
+    OutputFile::FailAfterBytesForTesting(100000);
+    const TextureRunResult run =
+        RunTextureForConversion(track.terPath(), track.folder(), test::ProgramFolder(), view, mainStatus, prompter);
+    OutputFile::FailAfterBytesForTesting(-1);
+    ASSERT_FALSE(run.ok());
+    EXPECT_FALSE(run.imageSaved);
+    const std::string& failure = run.outcome.message();
+    EXPECT_NE(failure.find("No space left on device"), std::string::npos) << failure;
+    EXPECT_NE(failure.find("DunesUnRendered.tga"), std::string::npos) << failure;
+    EXPECT_EQ(view.texts.back(), failure);
+    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{failure});
+    EXPECT_FALSE(Contains(view.texts, "All Done"));
+    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{failure});
+    // The earlier texture is untouched; the log is still written.
+    EXPECT_EQ(test::ReadAll(track.File("DunesUnRendered.tga")), "the previous texture");
+    const std::string log = test::ReadAll(run.logPath);
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3 + 256 * 6);
+
+    // In the menu's mode too.
+    test::RecordingTextureView menuView;
+    OutputFile::FailAfterBytesForTesting(100000);
+    const TextureRunResult menuRun = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), menuView, prompter);
+    OutputFile::FailAfterBytesForTesting(-1);
+    ASSERT_FALSE(menuRun.ok());
+    EXPECT_EQ(menuView.texts.back(), menuRun.outcome.message());
+    EXPECT_FALSE(Contains(menuView.texts, "All Done"));
+}
+
+TEST_F(TextureRunTest, FailedLogIsReported) {
+    TextureTrack track = FourColourTrack(dir.path().string());
+    track.Write();
+    // A folder where the log should go.
+    std::filesystem::create_directories(track.File("MakeTexture.log"));
+    const TextureRunResult run = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), view, prompter);
+    ASSERT_FALSE(run.ok());
+    EXPECT_TRUE(run.imageSaved);
+    EXPECT_EQ(run.outcome.message().rfind("Cannot create " + track.File("MakeTexture.log"), 0), 0u);
+    EXPECT_EQ(view.texts.back(), run.outcome.message());
+    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{run.outcome.message()});
+}
+
+TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
+    std::filesystem::create_directories(dir.File("track"));
+    TextureTrack track = FourColourTrack(dir.File("track"));
+    track.Write();
+    const std::string program = dir.File("program");
+    std::filesystem::create_directories(program);
+    std::filesystem::create_directories(dir.File("out"));
+    struct Case {
+        std::function<void()> prepare;
+        std::string status;
+    };
+    const Case cases[] = {
+        {[] {}, "Get Skel error: Cannot open " + program + "/skel.tga: No such file or directory"},
+        {[&] { test::WriteAll(program + "/skel.tga", "not a picture"); },
+         "Get Skel error: Cannot read " + program + "/skel.tga: "},
+        {[&] { test::WriteTile(program + "/skel.tga", test::SolidTile(0, 500)); },
+         "Get Skel error: " + program + "/skel.tga is 500 x 500 pixels, not 992 x 992"},
+        {[&] { test::WriteTile(program + "/skel.tga", MakeSkeletonImage(992)); },
+         "Get Skel 1016 error: Cannot open " + program + "/skel1016.tga: No such file or directory"},
+        {[&] { test::WriteTile(program + "/skel1016.tga", test::SolidTile(0, 992)); },
+         "Get Skel 1016 error: " + program + "/skel1016.tga is 992 x 992 pixels, not 1016 x 1016"},
+    };
+    for (const Case& c : cases) {
+        c.prepare();
+        test::RecordingTextureView caseView;
+        test::RecordingStatusSink caseMain;
+        test::ScriptedPrompter casePrompter;
+        const TextureRunResult run =
+            RunTextureForConversion(track.terPath(), dir.File("out"), program, caseView, caseMain, casePrompter);
+        ASSERT_FALSE(run.ok());
+        ASSERT_EQ(caseView.texts.size(), 2u);
+        EXPECT_EQ(caseView.texts[1].substr(0, c.status.size()), c.status);
+        EXPECT_EQ(caseMain.texts, std::vector<std::string>{caseView.texts[1]});
+        EXPECT_TRUE(casePrompter.shown.empty());
+        EXPECT_FALSE(test::Exists(run.outputPath));
+        // The log is rewritten at every run, here with nothing in it.
+        EXPECT_TRUE(test::Exists(run.logPath));
+        EXPECT_EQ(test::ReadAll(run.logPath), "");
+    }
+}
+
+TEST_F(TextureRunTest, BuilderStartsJobsAndFileOpen) {
+    std::filesystem::create_directories(dir.File("my.tracks"));
+    TextureTrack track = FourColourTrack(dir.File("my.tracks"));
+    track.Write();
+    std::string trackFolder = "/remembered/tracks/";
+    TextureBuilder builder(test::ProgramFolder(), trackFolder, view, mainStatus, prompter);
+
+    // A job text without quotes around the .TER runs nothing.
+    EXPECT_FALSE(builder.StartJob(track.terPath() + ",\"" + dir.File("out") + "\""));
+    EXPECT_TRUE(view.texts.empty());
+    EXPECT_EQ(builder.terFolder(), "");
+
+    // A cancelled Open box: nothing to do; the box had no initial folder yet.
+    EXPECT_FALSE(builder.OpenAndRun());
+    EXPECT_EQ(view.texts, std::vector<std::string>{"Nothing to do"});
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].request.initialFolder, "");
+    EXPECT_EQ(prompter.shown[0].request.filter, "TER file|*.ter|All Files|*.*");
+
+    // A chosen .TER in a folder with a period: the texture and .TRK beside it.
+    view.texts.clear();
+    prompter.fileAnswers = {track.terPath()};
+    auto run = builder.OpenAndRun();
+    ASSERT_TRUE(run);
+    ASSERT_TRUE(run->ok()) << run->outcome.message();
+    EXPECT_EQ(run->outputPath, track.File("DunesUnRendered.tga"));
+    EXPECT_TRUE(test::Exists(run->outputPath));
+    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{});
+    EXPECT_EQ(view.texts.back(), "All Done");
+    EXPECT_TRUE(mainStatus.texts.empty());
+    EXPECT_EQ(builder.terFolder(), track.folder() + "/");
+
+    // Now a folder is remembered: the box opens in TrackFolder.
+    trackFolder = "/changed/";
+    builder.OpenAndRun();
+    EXPECT_EQ(prompter.shown.back().request.initialFolder, "/changed/");
+
+    // A job from the conversion.
+    std::filesystem::create_directories(dir.File("out"));
+    view.texts.clear();
+    run = builder.StartJob("\"" + track.terPath() + "\",\"" + dir.File("out") + "\"");
+    ASSERT_TRUE(run);
+    ASSERT_TRUE(run->ok());
+    EXPECT_EQ(run->outputPath, dir.File("out") + "/DunesUnRendered.tga");
+    EXPECT_EQ(view.texts.front(), "Processing " + track.terPath());
+    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{"Finished converting " + track.terPath()});
+}
+
+TEST_F(TextureRunTest, ConversionWithoutTerRunsNothing) {
+    const TextureRunResult run = RunTextureForConversion("", dir.File("out"), test::ProgramFolder(), view, mainStatus,
+                                                         prompter);
+    EXPECT_FALSE(run.ok());
+    EXPECT_EQ(run.outcome.message(), "No .TER file given");
+    EXPECT_TRUE(view.texts.empty());
+    EXPECT_TRUE(mainStatus.texts.empty());
+}
+
+}  // namespace
+}  // namespace gw
