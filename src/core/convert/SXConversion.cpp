@@ -39,11 +39,13 @@ void AddLine(std::string& text, const std::string& line) {
 std::string ConversionRefusal(const SXConversionOptions& options) {
     if (!options.AnyFileOutput()) return std::string();
     if (options.outputFolder.empty()) return kSelectOutputDir;
-    if (IsSameFolder(options.outputFolder, FolderOfPath(options.terFile))) {
-        return "The output folder " + options.outputFolder + " is the folder of the SX track " + options.terFile +
-               "; its own files would be replaced. Please choose another output folder.";
-    }
-    return std::string();
+    return OutputFolderRefusal(options.outputFolder, options.terFile);
+}
+
+std::string OutputFolderRefusal(const std::string& outputFolder, const std::string& terFile) {
+    if (!IsSameFolder(outputFolder, FolderOfPath(terFile))) return std::string();
+    return "The output folder " + outputFolder + " is the folder of the SX track " + terFile +
+           "; its own files would be replaced. Please choose another output folder.";
 }
 
 bool SXConversionResult::ok() const {

@@ -39,6 +39,9 @@ struct SXConversionOptions {
 // (after resolving links and ignoring letter case), whose .TER and .SCN the new
 // ones would replace.
 std::string ConversionRefusal(const SXConversionOptions& options);
+// The second check alone: empty, or the message refusing outputFolder as the
+// folder of the track terFile.
+std::string OutputFolderRefusal(const std::string& outputFolder, const std::string& terFile);
 
 // The texture step; given the .TER and the output folder.
 using ConversionTextureRunner = std::function<Outcome(const std::string& terFile, const std::string& outFolder)>;
