@@ -17,6 +17,7 @@
 #include <filesystem>
 
 #include "app/AppIcon.h"
+#include "app/MakeTextureWindow.h"
 #include "app/QtText.h"
 #include "app/WaitCursor.h"
 #include "app/WindowPlacement.h"
@@ -24,6 +25,7 @@
 #include "core/convert/ConversionTexts.h"
 #include "core/image/RgbImage.h"
 #include "core/text/FieldString.h"
+#include "core/texture/TextureJob.h"
 
 namespace gw {
 
@@ -294,6 +296,16 @@ void ConvertSXDialog::closeEvent(QCloseEvent* event) {
     // Closing only hides the dialog; ConvertSX unloads it.
     event->ignore();
     reject();
+}
+
+ConversionTextureRunner TextureStepInWindow(MakeTextureWindow& window) {
+    return [&window](const std::string& terFile, const std::string& outFolder) {
+        window.StartTextureBuilder(MakeTextureJobText(terFile, outFolder));
+        // The window keeps its last run; only a run for this job counts.
+        const auto& run = window.lastRun();
+        if (run && run->outputPath == ConversionTexturePath(outFolder, terFile)) return run->outcome;
+        return Outcome::Fail("The texture builder did not take the job for " + terFile);
+    };
 }
 
 ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context) {

@@ -20,6 +20,7 @@ class QTreeView;
 
 namespace gw {
 
+class MakeTextureWindow;
 class WindowPlacement;
 
 class ConvertSXDialog : public QDialog {
@@ -115,6 +116,10 @@ struct ConvertSXOutcome {
     ConvertSXEnd end = ConvertSXEnd::NoFile;
     SXConversionResult result;
 };
+
+// The texture step through the builder's window frmMakeTexture, as the
+// conversion hands it a job: the window shows the progress and stays open.
+ConversionTextureRunner TextureStepInWindow(MakeTextureWindow& window);
 
 // National > Create from SX .TER (mode "Convert") and Open SX .TER ("Open").
 // Failures of the run are shown in one message box at its end.

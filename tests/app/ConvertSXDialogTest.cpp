@@ -16,6 +16,7 @@
 
 #include "app/AppFixture.h"
 #include "app/ConvertSXDialog.h"
+#include "app/MakeTextureWindow.h"
 #include "app/QtText.h"
 #include "app/WindowPlacement.h"
 #include "core/convert/ConversionTexts.h"
@@ -46,7 +47,8 @@ protected:
     }
 
     // Runs ConvertSX; answer gets the modal dialog once it is shown.
-    ConvertSXOutcome Run(const std::string& mode, std::function<void(ConvertSXDialog&)> answer) {
+    ConvertSXOutcome Run(const std::string& mode, std::function<void(ConvertSXDialog&)> answer,
+                         ConversionTextureRunner texture = {}) {
         bool answered = false;
         // Owned here, so a timer that found no dialog cannot fire into a later test.
         QTimer timer;
@@ -59,6 +61,7 @@ protected:
         });
         timer.start(0);
         ConvertSXContext context = Context();
+        context.texture = std::move(texture);
         ConvertSXOutcome outcome = ConvertSX(mode, context);
         EXPECT_TRUE(answered || outcome.end == ConvertSXEnd::NoFile);
         return outcome;
@@ -283,14 +286,22 @@ std::vector<std::string> NamesIn(const std::string& folder) {
 TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
     prompter.fileAnswers = {ter};
     const std::string typed = dir.File("typed");
-    const ConvertSXOutcome outcome = Run("Convert", [&](ConvertSXDialog& dialog) {
-        SetText(dialog, "txtOutputDir", PathToQ(typed));
-        SetText(dialog, "txtGridRes", "2.5");
-        Click(dialog, "chkQuarry");
-        prompter.yesNoAnswers = {true};  // create the typed folder
-        Click(dialog, "OKButton");
-    });
+    MakeTextureWindow textureWindow(state.programFolder, state.trackFolder, prompter, mainStatus);
+    const ConvertSXOutcome outcome = Run(
+        "Convert",
+        [&](ConvertSXDialog& dialog) {
+            SetText(dialog, "txtOutputDir", PathToQ(typed));
+            SetText(dialog, "txtGridRes", "2.5");
+            Click(dialog, "chkQuarry");
+            prompter.yesNoAnswers = {true};  // create the typed folder
+            Click(dialog, "OKButton");
+        },
+        TextureStepInWindow(textureWindow));
     ASSERT_EQ(outcome.end, ConvertSXEnd::Ran);
+    ASSERT_TRUE(outcome.result.ok()) << outcome.result.FailureText();
+    EXPECT_TRUE(prompter.Messages().empty());
+    EXPECT_TRUE(textureWindow.isVisible()) << "the builder's window shows the texture's progress and stays open";
+    EXPECT_EQ(mainStatus.texts.back(), "Finished converting " + ter);
     EXPECT_EQ(state.nationalFolder, typed + "/");
     EXPECT_EQ(emptyPieceShown, 1);
     // Save ASC257 then proposes the name the new .TER refers to.
@@ -302,11 +313,13 @@ TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
     fs::rename(typed, dir.File("fromDialog"));
 
     const CliRun cli = RunCli("convert " + ter + " -o " + typed + " --quarry --grid-res 2.5", dir);
-    EXPECT_EQ(cli.status, outcome.result.ok() ? 0 : 1) << cli.err;
-    const std::vector<std::string> names1 = NamesIn(dir.File("fromDialog"));
-    EXPECT_EQ(names1, NamesIn(typed));
-    EXPECT_GE(names1.size(), 5u);
-    for (const std::string& name : names1) {
+    EXPECT_EQ(cli.status, 0) << cli.err;
+    EXPECT_EQ(cli.err, "");
+    const std::vector<std::string> written = NamesIn(dir.File("fromDialog"));
+    EXPECT_EQ(written, (std::vector<std::string>{"Dunes.SCN", "Dunes.TER", "Dunes.asc", "DunesDispMap513.tga",
+                                                 "DunesUnRendered.tga", "MakeTexture.log", "flat.asc"}));
+    EXPECT_EQ(written, NamesIn(typed));
+    for (const std::string& name : written) {
         EXPECT_TRUE(ReadAll(dir.File("fromDialog/" + name)) == ReadAll(typed + "/" + name)) << name << " differs";
     }
 }

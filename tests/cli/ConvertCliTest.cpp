@@ -71,13 +71,16 @@ void ExpectTerrainFile(const std::string& path, const gw::NationalGrid& expected
 TEST(ConvertCli, WritesTheTerrainAndEveryFileTheDialogWrites) {
     TempDir dir;
     const std::string out = dir.File("nat");  // created by the verb
-    RunResult result = RunCli("convert " + SampleTer() + " -o " + out + " --grid-res 2.0 --no-texture");
+    RunResult result = RunCli("convert " + SampleTer() + " -o " + out + " --grid-res 2.0");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out, out + "/DunesDispMap513.tga\n" + out + "/Dunes.SCN\n" + out + "/Dunes.TER\n" + out +
-                              "/flat.asc\n" + out + "/Dunes.asc\n");
+    EXPECT_EQ(result.out, out + "/DunesDispMap513.tga\n" + out + "/DunesUnRendered.tga\n" + out + "/Dunes.SCN\n" +
+                              out + "/Dunes.TER\n" + out + "/flat.asc\n" + out + "/Dunes.asc\n");
     EXPECT_EQ(NamesIn(out), (std::vector<std::string>{"Dunes.SCN", "Dunes.TER", "Dunes.asc", "DunesDispMap513.tga",
-                                                      "flat.asc"}));
+                                                      "DunesUnRendered.tga", "MakeTexture.log", "flat.asc"}));
+    gw::RgbImage texture;
+    ASSERT_TRUE(gw::ReadTgaFile(out + "/DunesUnRendered.tga", texture));
+    EXPECT_EQ(texture.width(), 1016);
     ExpectTerrainFile(out + "/Dunes.asc", BuiltInMemory("5.411765"));
     // The new .TER names the terrain file just written.
     gw::ProfileDocument ter;

@@ -1,9 +1,9 @@
 #include "core/convert/SXConversion.h"
 
 #include "core/ProgramFolder.h"
-#include "core/convert/ConversionTexture.h"
 #include "core/dispmap/DisplacementMapFiles.h"
-#include "core/text/FieldString.h"
+#include "core/texture/TextureJob.h"
+#include "core/texture/TextureRun.h"
 #include "core/trackfiles/FindTrackFile.h"
 #include "core/trackfiles/TrackFiles.h"
 
@@ -27,6 +27,16 @@ public:
 private:
     Prompter& inner_;
 };
+
+// The texture builder's conversion run without its window. Its own boxes (a
+// tile that cannot be read, a missing .TRK) reach the person.
+Outcome TextureWithoutWindow(const std::string& terFile, const std::string& out, const EditorState& state,
+                             ConversionSurroundings& surroundings) {
+    NullTextureView noWindow;
+    return RunTextureForConversion(terFile, out, state.programFolder, noWindow, surroundings.mainStatus,
+                                   surroundings.prompter)
+        .outcome;
+}
 
 void AddLine(std::string& text, const std::string& line) {
     if (line.empty()) return;
@@ -107,11 +117,9 @@ SXConversionResult RunSXConversion(const SXConversionOptions& options, EditorSta
         result.steps.push_back({"513 displacement map", run.path, run.saved});
     }
     if (options.texture) {
-        const std::string path = JoinPath(out, GetBaseName(options.terFile) + "UnRendered.tga");
-        Outcome made = surroundings.texture
-                           ? surroundings.texture(options.terFile, out)
-                           : BuildConversionTexture(options.terFile, out, state.programFolder, surroundings.mainStatus);
-        result.steps.push_back({"texture", path, made});
+        result.steps.push_back({"texture", ConversionTexturePath(out, options.terFile),
+                                surroundings.texture ? surroundings.texture(options.terFile, out)
+                                                     : TextureWithoutWindow(options.terFile, out, state, surroundings)});
     }
     if (options.writeScn) {
         result.steps.push_back({".SCN", SceneFilePath(out, options.terFile),

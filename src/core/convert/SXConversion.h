@@ -52,7 +52,8 @@ struct ConversionSurroundings {
     DisplacementPreview& preview;   // the displacement map's window
     Prompter& prompter;             // boxes of the steps (none on a normal run)
     std::string userDataFolder;     // searched for stock files before the program's folder
-    // Runs the texture step; empty: BuildConversionTexture with the main status.
+    // Runs the texture step; empty: the texture builder's conversion run
+    // (RunTextureForConversion) without a window.
     ConversionTextureRunner texture;
 };
 
