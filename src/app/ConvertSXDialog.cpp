@@ -311,6 +311,10 @@ ConversionTextureRunner TextureStepInWindow(MakeTextureWindow& window) {
 ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context) {
     ConvertSXOutcome outcome;
     EditorState& state = context.state;
+    if (state.pieceModified && !context.prompter.AskYesNo(kConvertDiscardPieceQuestion, kConvertMessageTitle)) {
+        outcome.end = ConvertSXEnd::KeptPiece;
+        return outcome;
+    }
     FileBoxRequest request;
     request.title = kSelectTerTitle;
     request.filter = kTerFilter;

@@ -107,6 +107,7 @@ struct ConvertSXContext {
 };
 
 enum class ConvertSXEnd {
+    KeptPiece,  // the unsaved piece was kept (No to the question): nothing happened
     NoFile,     // the Open box was cancelled: nothing happened
     Cancelled,  // the dialog was cancelled: "Convert SX cancelled"
     Ran,        // the conversion ran (see the result for failures)
@@ -122,7 +123,8 @@ struct ConvertSXOutcome {
 ConversionTextureRunner TextureStepInWindow(MakeTextureWindow& window);
 
 // National > Create from SX .TER (mode "Convert") and Open SX .TER ("Open").
-// Failures of the run are shown in one message box at its end.
+// An unsaved piece is not emptied without asking first. Failures of the run
+// are shown in one message box at its end.
 ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context);
 
 }  // namespace gw

@@ -63,7 +63,7 @@ protected:
         ConvertSXContext context = Context();
         context.texture = std::move(texture);
         ConvertSXOutcome outcome = ConvertSX(mode, context);
-        EXPECT_TRUE(answered || outcome.end == ConvertSXEnd::NoFile);
+        EXPECT_TRUE(answered || outcome.end == ConvertSXEnd::NoFile || outcome.end == ConvertSXEnd::KeptPiece);
         return outcome;
     }
 
@@ -240,8 +240,25 @@ TEST_F(ConvertSXDialogTest, ACancelledOpenBoxDoesNothing) {
     EXPECT_EQ(state.currentTerFile, "");
 }
 
+TEST_F(ConvertSXDialogTest, AnUnsavedPieceIsNotEmptiedWithoutAsking) {
+    state.piece.Z(3, 3) = 4.0;
+    state.pieceModified = true;
+    prompter.fileAnswers = {ter};
+    prompter.yesNoAnswers = {false};
+    const ConvertSXOutcome outcome = Run("Convert", [](ConvertSXDialog&) { ADD_FAILURE() << "no dialog expected"; });
+    EXPECT_EQ(outcome.end, ConvertSXEnd::KeptPiece);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].kind, "question");
+    EXPECT_EQ(prompter.shown[0].text,
+              "The open piece has changes that are not saved. The conversion empties the piece grid. Convert anyway?");
+    EXPECT_EQ(state.piece.Z(3, 3), 4.0);
+    EXPECT_TRUE(state.pieceModified);
+    EXPECT_EQ(state.currentTerFile, "");
+}
+
 TEST_F(ConvertSXDialogTest, OpenSXLoadsTheTrackAndWritesNoFile) {
     prompter.fileAnswers = {ter};
+    prompter.yesNoAnswers = {true};  // the unsaved piece may go
     state.nationalFolder = out + "/";
     state.piece.Z(3, 3) = 4.0;
     state.pieceModified = true;

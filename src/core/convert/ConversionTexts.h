@@ -42,6 +42,11 @@ inline constexpr const char* kCreateFolderQuestion = " doesn't exist. Would you 
 
 inline constexpr const char* kConvertCancelled = "Convert SX cancelled";
 
+// Asked before anything else when the open piece has unsaved changes: the
+// conversion leaves the piece grid empty.
+inline constexpr const char* kConvertDiscardPieceQuestion =
+    "The open piece has changes that are not saved. The conversion empties the piece grid. Convert anyway?";
+
 // The main window's status after the track is in the grid.
 inline constexpr const char* kConvertAllDone = "All Done";
 
