@@ -26,7 +26,8 @@ void PrintConvertHelp(std::ostream& out) {
            "Z scale. With BASE the .TER's name up to its first period, DIR receives\n"
            "BASE.asc (the terrain, under the name the new .TER gives it),\n"
            "BASEDispMap513.tga, BASEUnRendered.tga, BASE.SCN, BASE.TER and flat.asc.\n"
-           "DIR is created when missing; the track's own folder is refused.\n\n"
+           "DIR is created when missing and named in the new .TER as an absolute folder;\n"
+           "the track's own folder is refused.\n\n"
            "  -o DIR            the output folder\n"
            "  --quarry          a Quarry terrain (Z base 15.0) instead of a National one\n"
            "  --z-base Z        height under every piece (default 5.411765; Quarry 15.0)\n"
@@ -81,7 +82,14 @@ SXConversionOptions OptionsFrom(const ParsedArgs& parsed, std::string& error) {
     options.zScaleText = Value(parsed, "--z-scale", kDefaultZScale);
     options.maxZText = Value(parsed, "--max-z", kDefaultMaxZ);
     options.gridResText = Value(parsed, "--grid-res", kDefaultGridRes);
+    // The new .TER names this folder for the game, which does not run in our
+    // current folder: a relative folder is made absolute.
     options.outputFolder = Value(parsed, "-o", "");
+    if (!options.outputFolder.empty()) {
+        std::error_code ec;
+        const std::filesystem::path absolute = std::filesystem::absolute(options.outputFolder, ec);
+        if (!ec) options.outputFolder = absolute.lexically_normal().string();
+    }
     options.writeTer = !openOnly && !parsed.flags.count("--no-ter");
     options.writeScn = !openOnly && !parsed.flags.count("--no-scn");
     options.dispMap = !openOnly && !parsed.flags.count("--no-dispmap");

@@ -23,11 +23,13 @@ struct RunResult {
     std::string err;
 };
 
-// Runs the real gridwright-cli with its stderr captured through a file.
-RunResult RunCli(const std::string& arguments) {
+// Runs the real gridwright-cli (in folder, when given) with its stderr captured
+// through a file.
+RunResult RunCli(const std::string& arguments, const std::string& folder = "") {
     TempDir dir;
     const std::string errFile = dir.File("stderr.txt");
-    const std::string command = std::string(GRIDWRIGHT_CLI) + " " + arguments + " 2>" + errFile;
+    const std::string command = (folder.empty() ? "" : "cd " + folder + " && ") + std::string(GRIDWRIGHT_CLI) + " " +
+                                arguments + " 2>" + errFile;
     RunResult result{-1, "", ""};
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return result;
@@ -119,6 +121,17 @@ TEST(ConvertCli, OptionsChooseTheFilesAndTheHeights) {
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(NamesIn(out2), (std::vector<std::string>{"Dunes.asc"}));
     ExpectTerrainFile(out2 + "/Dunes.asc", BuiltInMemory("2"));
+}
+
+TEST(ConvertCli, ARelativeOutputFolderIsNamedAbsoluteInTheNewTer) {
+    TempDir dir;
+    RunResult result = RunCli("convert " + SampleTer() + " -o nat --no-texture --no-dispmap --no-scn", dir.path().string());
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string out = fs::canonical(dir.path()).string() + "/nat";
+    EXPECT_EQ(result.out, out + "/Dunes.TER\n" + out + "/flat.asc\n" + out + "/Dunes.asc\n");
+    gw::ProfileDocument ter;
+    ASSERT_TRUE(gw::ProfileDocument::Load(out + "/Dunes.TER", ter));
+    EXPECT_EQ(ter.Get("ElevationData", "ElevationPath", ""), out + "/");
 }
 
 TEST(ConvertCli, OpenOnlySavesTheTerrainAndNothingElse) {
