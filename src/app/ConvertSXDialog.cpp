@@ -132,7 +132,8 @@ void ConvertSXDialog::BuildControls() {
     lblDescription_ = new QLabel(this);
     lblDescription_->setObjectName("lblDescription");
     lblDescription_->setWordWrap(true);
-    lblDescription_->setMinimumWidth(300);
+    lblDescription_->setMinimumWidth(340);
+    lblDescription_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     auto* image = new QLabel(this);
     image->setObjectName("Image1");
     image->setPixmap(AppIconPixmap(64));
@@ -226,6 +227,10 @@ void ConvertSXDialog::ShowStartingValues() {
     txtZScale_->setText(kDefaultZScale);
     txtMaxZ_->setText(kDefaultMaxZ);
     txtGridRes_->setText(kDefaultGridRes);
+    // The help text decides the dialog's height; nested layouts do not ask a
+    // wrapped label for its height, so it is given.
+    lblDescription_->setMinimumHeight(lblDescription_->heightForWidth(lblDescription_->minimumWidth()));
+    adjustSize();
 }
 
 SXConversionOptions ConvertSXDialog::Options() const {
