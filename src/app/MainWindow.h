@@ -94,6 +94,8 @@ public Q_SLOTS:
     void SaveASC257();
     void ClearASC257();
     void ShowASC257Statistics(bool slopeMode);
+    // National > Create from SX .TER ("Convert") and Open SX .TER ("Open").
+    void ConvertSXTrack(const std::string& mode);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

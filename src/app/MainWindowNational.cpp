@@ -2,6 +2,9 @@
 // saved, cleared and measured here.
 #include <QAction>
 
+#include "app/CellEditBox.h"
+
+#include "app/ConvertSXDialog.h"
 #include "app/DisplacementWindow.h"
 #include "app/MainWindow.h"
 #include "app/MakeTextureWindow.h"
@@ -14,6 +17,7 @@
 #include "core/terrain/Asc257File.h"
 #include "core/terrain/ClearAsc257.h"
 #include "core/terrain/NationalMenu.h"
+#include "core/trackfiles/StockFiles.h"
 
 namespace gw {
 
@@ -23,6 +27,8 @@ void MainWindow::WireNationalMenu() {
         action->setEnabled(true);
         return action;
     };
+    connect(item("itmNationalCreateFromSX"), &QAction::triggered, this, [this] { ConvertSXTrack("Convert"); });
+    connect(item("itmNationalOpenSXTER"), &QAction::triggered, this, [this] { ConvertSXTrack("Open"); });
     connect(item("itmNationalOpenBaseASC257"), &QAction::triggered, this, &MainWindow::OpenBaseASC257);
     connect(item("itmNationalAddToASC257"), &QAction::triggered, this, &MainWindow::AddToASC257);
     connect(item("itmNationalSaveASC257"), &QAction::triggered, this, &MainWindow::SaveASC257);
@@ -50,6 +56,24 @@ void MainWindow::SaveASC257() {
 void MainWindow::ClearASC257() {
     gw::ClearASC257(state_);
     nationalModified_ = false;
+}
+
+void MainWindow::ConvertSXTrack(const std::string& mode) {
+    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    ConvertSXContext context(state_, prompter_, statusSink(), *placement_);
+    context.parent = this;
+    context.userDataFolder = DefaultUserDataFolder();
+    context.preview = &DisplacementPreviewWindow();
+    context.texture = TextureStepInWindow(TextureBuilderWindow());
+    context.showEmptyPiece = [this] {
+        document_->LoadPiece(state_.piece);  // all zero; the undo history goes with the piece
+        itmFileSave_->setEnabled(false);
+        document_->SetModified(false);
+        UpdateCaption();
+    };
+    const ConvertSXOutcome outcome = ConvertSX(mode, context);
+    // A track that went into the grid is a terrain not yet saved.
+    if (outcome.end == ConvertSXEnd::Ran) nationalModified_ = true;
 }
 
 void MainWindow::ShowASC257Statistics(bool slopeMode) {
