@@ -31,6 +31,7 @@ class ArrowPicture;
 class CellEditBox;
 class Display3DWindow;
 class DisplacementWindow;
+class MakeTextureWindow;
 class PieceDocument;
 class PieceGridView;
 class RecentFiles;
@@ -79,6 +80,8 @@ public:
     CurveState& curveState() { return curveState_; }
     Display3DWindow* display3D() const { return display3D_; }
     DisplacementWindow& DisplacementPreviewWindow();
+    // The texture builder's window, created on first use; it stays until closed.
+    MakeTextureWindow& TextureBuilderWindow();
 
 public Q_SLOTS:
     void OpenPiece();
@@ -91,6 +94,8 @@ public Q_SLOTS:
     void SaveASC257();
     void ClearASC257();
     void ShowASC257Statistics(bool slopeMode);
+    // National > Create from SX .TER ("Convert") and Open SX .TER ("Open").
+    void ConvertSXTrack(const std::string& mode);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -150,6 +155,7 @@ private:
     AboutBox* aboutBox_ = nullptr;
     Display3DWindow* display3D_ = nullptr;
     DisplacementWindow* displacement_ = nullptr;
+    QPointer<MakeTextureWindow> makeTexture_;
     CurveState curveState_;
     QAction* itmFileSaveAs_ = nullptr;
     QAction* itmOptionsHeightColors_ = nullptr;

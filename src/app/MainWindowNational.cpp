@@ -2,8 +2,12 @@
 // saved, cleared and measured here.
 #include <QAction>
 
+#include "app/CellEditBox.h"
+
+#include "app/ConvertSXDialog.h"
 #include "app/DisplacementWindow.h"
 #include "app/MainWindow.h"
+#include "app/MakeTextureWindow.h"
 #include "app/PieceDocument.h"
 #include "app/StatisticsDialog.h"
 #include "app/WaitCursor.h"
@@ -13,6 +17,7 @@
 #include "core/terrain/Asc257File.h"
 #include "core/terrain/ClearAsc257.h"
 #include "core/terrain/NationalMenu.h"
+#include "core/trackfiles/StockFiles.h"
 
 namespace gw {
 
@@ -22,6 +27,8 @@ void MainWindow::WireNationalMenu() {
         action->setEnabled(true);
         return action;
     };
+    connect(item("itmNationalCreateFromSX"), &QAction::triggered, this, [this] { ConvertSXTrack("Convert"); });
+    connect(item("itmNationalOpenSXTER"), &QAction::triggered, this, [this] { ConvertSXTrack("Open"); });
     connect(item("itmNationalOpenBaseASC257"), &QAction::triggered, this, &MainWindow::OpenBaseASC257);
     connect(item("itmNationalAddToASC257"), &QAction::triggered, this, &MainWindow::AddToASC257);
     connect(item("itmNationalSaveASC257"), &QAction::triggered, this, &MainWindow::SaveASC257);
@@ -51,6 +58,24 @@ void MainWindow::ClearASC257() {
     nationalModified_ = false;
 }
 
+void MainWindow::ConvertSXTrack(const std::string& mode) {
+    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    ConvertSXContext context(state_, prompter_, statusSink(), *placement_);
+    context.parent = this;
+    context.userDataFolder = DefaultUserDataFolder();
+    context.preview = &DisplacementPreviewWindow();
+    context.texture = TextureStepInWindow(TextureBuilderWindow());
+    context.showEmptyPiece = [this] {
+        document_->LoadPiece(state_.piece);  // all zero; the undo history goes with the piece
+        itmFileSave_->setEnabled(false);
+        document_->SetModified(false);
+        UpdateCaption();
+    };
+    const ConvertSXOutcome outcome = ConvertSX(mode, context);
+    // A track that went into the grid is a terrain not yet saved.
+    if (outcome.end == ConvertSXEnd::Ran) nationalModified_ = true;
+}
+
 void MainWindow::ShowASC257Statistics(bool slopeMode) {
     if (!statistics_) {
         statistics_ = new StatisticsDialog(slopeMode, state_.national, statusSink(), *placement_, this);
@@ -73,6 +98,17 @@ void MainWindow::WireDispMapMenu() {
             [this] { MakeTerrainDisplacementMap(TerrainMapSize::k257); });
     connect(item("itmDispMapMake513DisplacementMapforASC257"), &QAction::triggered, this,
             [this] { MakeTerrainDisplacementMap(TerrainMapSize::k513); });
+    // Texture > Make Texture opens the builder empty; its File > Open picks a track.
+    connect(item("itmTextureMakeTexture"), &QAction::triggered, this,
+            [this] { TextureBuilderWindow().StartTextureBuilder(""); });
+}
+
+MakeTextureWindow& MainWindow::TextureBuilderWindow() {
+    if (!makeTexture_) {
+        makeTexture_ = new MakeTextureWindow(state_.programFolder, state_.trackFolder, prompter_, statusSink(), this);
+        makeTexture_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return *makeTexture_;
 }
 
 DisplacementWindow& MainWindow::DisplacementPreviewWindow() {

@@ -85,19 +85,13 @@ QColor HeightColor(double value, double lowest, double highest) {
 void PieceGridView::ShowGrid(const PieceGrid& grid) {
     setUpdatesEnabled(false);
     const bool blocked = model()->blockSignals(true);
-    double lowest = grid.Z(1, 1), highest = grid.Z(1, 1);
-    for (int r = 1; r <= kCells; ++r) {
-        for (int c = 1; c <= kCells; ++c) {
-            lowest = std::min(lowest, grid.Z(c, r));
-            highest = std::max(highest, grid.Z(c, r));
-        }
-    }
+    const HeightRange range = PieceHeightRange(grid);
     for (int r = 1; r <= kCells; ++r) {
         for (int c = 1; c <= kCells; ++c) {
             QTableWidgetItem* cell = item(r - 1, c - 1);
             cell->setText(ToQ(PaddedNumberText(grid.Z(c, r))));
             if (heightColors_) {
-                cell->setBackground(HeightColor(grid.Z(c, r), lowest, highest));
+                cell->setBackground(HeightColor(grid.Z(c, r), range.lowest, range.highest));
                 cell->setForeground(Qt::black);
             } else {
                 cell->setData(Qt::BackgroundRole, QVariant());

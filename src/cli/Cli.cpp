@@ -20,6 +20,7 @@ const Verb kVerbs[] = {
     {"stats", "print an ASC257 terrain's lowest, highest and average heights", &RunStats},
     {"slope-edges", "blend an ASC257 terrain's borders towards an edge height", &RunSlopeEdges},
     {"add-piece", "add a track piece onto an ASC257 terrain at X, Y, Z, Scale", &RunAddPiece},
+    {"convert", "convert an SX track (.TER) into a National or Quarry terrain and its files", &RunConvert},
     {"texture", "compose a terrain's texture from its track's piece textures, with its log", &RunTexture},
 };
 

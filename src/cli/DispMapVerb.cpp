@@ -1,5 +1,7 @@
 #include <ostream>
 
+#include "cli/CliProgress.h"
+#include "cli/TerrainCliFiles.h"
 #include "cli/Verbs.h"
 #include "core/dispmap/DisplacementMap.h"
 #include "core/dispmap/DisplacementMapTexts.h"
@@ -75,6 +77,24 @@ void PrintDispMapHelp(std::ostream& out) {
            "  -o OUT.tga   the picture to write\n";
 }
 
+// The terrain maps: the ASC257 read, its map computed with the given Max Z
+// (the menu's default without one) and saved.
+int RunTerrainMap(const DispMapArgs& parsed, CliContext& context) {
+    NationalGrid grid;
+    if (!LoadTerrain("dispmap", parsed.input, grid, context)) return 1;
+    const std::string maxZ = parsed.maxZGiven ? parsed.maxZ : kMaxZDefault;
+    TerminalProgress progress(context.err, context.showProgress);
+    const DisplacementMap map = parsed.size == "257" ? MakeDisplacementMap257(grid, maxZ, progress)
+                                                     : MakeDisplacementMap513(grid, maxZ, progress);
+    progress.Finish();
+    if (Outcome saved = WriteTgaFile(parsed.output, map.image); !saved) {
+        context.err << kName << saved.message() << "\n";
+        return 1;
+    }
+    context.out << DispMapDoneText(map.top) << "\n";
+    return 0;
+}
+
 }  // namespace
 
 int RunDispMap(const Args& args, CliContext& context) {
@@ -88,10 +108,7 @@ int RunDispMap(const Args& args, CliContext& context) {
         context.err << kName << error << " (try --help)\n";
         return 2;
     }
-    if (parsed.size != "17") {
-        context.err << kName << "--size 257 and 513 need an ASC257 reader\n";
-        return 1;
-    }
+    if (parsed.size != "17") return RunTerrainMap(parsed, context);
     PieceGrid grid;
     PieceReadReport report = ReadPieceFile(parsed.input, grid);
     if (!report.opened) {

@@ -8,7 +8,8 @@
 
 namespace gw::cli {
 
-ParsedArgs ParseVerbArgs(const Args& args, const std::vector<std::string>& valueOptions) {
+ParsedArgs ParseVerbArgs(const Args& args, const std::vector<std::string>& valueOptions,
+                         const std::vector<std::string>& flagOptions) {
     ParsedArgs parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -20,6 +21,8 @@ ParsedArgs ParseVerbArgs(const Args& args, const std::vector<std::string>& value
                 return parsed;
             }
             parsed.values[arg] = args[++i];
+        } else if (std::find(flagOptions.begin(), flagOptions.end(), arg) != flagOptions.end()) {
+            parsed.flags.insert(arg);
         } else if (arg.size() > 1 && arg[0] == '-') {
             parsed.error = "unknown option " + arg;
             return parsed;

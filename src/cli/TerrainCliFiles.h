@@ -2,6 +2,7 @@
 // What the terrain verbs share: their option parsing and the loading and saving
 // of an ASC257 with one-line errors.
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -13,12 +14,15 @@ namespace gw::cli {
 struct ParsedArgs {
     std::vector<std::string> files;             // positional arguments
     std::map<std::string, std::string> values;  // option -> value
+    std::set<std::string> flags;                // given options that take no value
     bool help = false;
     std::string error;  // not empty: the arguments are not usable
 };
 
-// Splits args into files and the given options, each of which takes a value.
-ParsedArgs ParseVerbArgs(const Args& args, const std::vector<std::string>& valueOptions);
+// Splits args into files and the given options: valueOptions take a value,
+// flagOptions none.
+ParsedArgs ParseVerbArgs(const Args& args, const std::vector<std::string>& valueOptions,
+                         const std::vector<std::string>& flagOptions = {});
 
 // Reads an ASC257 into grid; on failure writes "gridwright-cli VERB: reason" to
 // err and returns false.

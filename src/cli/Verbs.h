@@ -11,6 +11,8 @@ struct CliContext {
     std::string programFolder;  // where skelasc.txt and the other data lie
     std::ostream& out;
     std::ostream& err;
+    // stderr is a terminal: long work shows a progress line there.
+    bool showProgress = false;
 };
 
 using Args = std::vector<std::string>;
@@ -22,6 +24,7 @@ int RunDispMap(const Args& args, CliContext& context);
 int RunStats(const Args& args, CliContext& context);
 int RunSlopeEdges(const Args& args, CliContext& context);
 int RunAddPiece(const Args& args, CliContext& context);
+int RunConvert(const Args& args, CliContext& context);
 int RunTexture(const Args& args, CliContext& context);
 
 // Dispatches argv[1] to its verb; handles --help and --version.

@@ -16,7 +16,7 @@
 #include "app/PieceGridView.h"
 #include "core/EditorState.h"
 #include "support/TempDir.h"
-#include "app/ScriptedPrompter.h"
+#include "support/ScriptedPrompter.h"
 
 #include <ostream>
 

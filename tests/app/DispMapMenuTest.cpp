@@ -72,3 +72,19 @@ TEST_F(DispMapMenuTest, TerrainMapsAskMaxZAndTheFile) {
 
 }  // namespace
 }  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+TEST_F(DispMapMenuTest, MakeTextureOpensTheBuilderEmpty) {
+    StartWindow();
+    Action("itmTextureMakeTexture")->trigger();
+    auto* builder = window->findChild<QWidget*>("frmMakeTexture");
+    ASSERT_NE(builder, nullptr);
+    EXPECT_TRUE(builder->isVisible());
+    EXPECT_EQ(builder->windowTitle(), "Make Texture");
+    EXPECT_TRUE(prompter.shown.empty());  // nothing is asked until File > Open
+}
+
+}  // namespace
+}  // namespace gw::test

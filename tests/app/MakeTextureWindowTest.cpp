@@ -10,7 +10,7 @@
 
 #include "app/ImagePicture.h"
 #include "app/MakeTextureWindow.h"
-#include "app/ScriptedPrompter.h"
+#include "support/ScriptedPrompter.h"
 #include "core/image/TgaFile.h"
 #include "support/RecordingStatusSink.h"
 #include "support/TempDir.h"

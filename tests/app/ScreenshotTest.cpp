@@ -54,6 +54,20 @@ TEST_F(ScreenshotTest, EveryWindow) {
     prompter.fileAnswers.push_back(dir.File("shot257.tga"));
     Action("itmDispMapMake257DisplacementMapforASC257")->trigger();
     Keep(&w.DisplacementPreviewWindow(), "displacement-257");
+
+    // The conversion dialog on the sample track, cancelled once seen.
+    prompter.yesNoAnswers.push_back(true);  // the edited piece may be emptied
+    prompter.fileAnswers.push_back(ProgramFolder() + "/samples/Dunes/Dunes.TER");
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->objectName(), "dlgConvertSX");
+        Keep(dialog, "convert-dialog");
+        dialog->findChild<QPushButton*>("CancelButton")->click();
+    });
+    Action("itmNationalCreateFromSX")->trigger();
+    ASSERT_EQ(prompter.Messages().size(), 1u);
+    EXPECT_EQ(prompter.Messages()[0], "Convert SX cancelled");
 }
 
 }  // namespace

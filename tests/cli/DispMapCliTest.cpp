@@ -7,6 +7,7 @@
 
 #include "core/image/TgaFile.h"
 #include "support/CliProcess.h"
+#include "core/terrain/Asc257File.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -40,6 +41,8 @@ TEST(DispMapCli, ExitStatusAndOneLineErrors) {
     gw::test::TempDir dir;
     const std::string piece = gw::test::SamplePiecePath();
     const std::string out = dir.File("map.tga");
+    const std::string notMesh = dir.File("notes.asc");
+    gw::test::WriteAll(notMesh, "not a mesh\r\n");
     struct Case {
         std::string arguments;
         int status;
@@ -58,9 +61,10 @@ TEST(DispMapCli, ExitStatusAndOneLineErrors) {
          "gridwright-cli dispmap: Cannot open /nonexistent/pieceN.asc: No such file or directory\n"},
         {"dispmap " + piece + " --size 17 -o /nonexistent/map.tga", 1,
          "gridwright-cli dispmap: Cannot write /nonexistent/map.tga: No such file or directory\n"},
-        {"dispmap terrain.asc --size 257 -o " + out, 1, "gridwright-cli dispmap: --size 257 and 513 need an ASC257 reader\n"},
-        {"dispmap terrain.asc --size 513 --max-z 30 -o " + out, 1,
-         "gridwright-cli dispmap: --size 257 and 513 need an ASC257 reader\n"},
+        {"dispmap /nonexistent/terrain.asc --size 257 -o " + out, 1,
+         "gridwright-cli dispmap: Cannot open /nonexistent/terrain.asc: No such file or directory\n"},
+        {"dispmap " + notMesh + " --size 513 --max-z 30 -o " + out, 1,
+         "gridwright-cli dispmap: Cannot load " + notMesh + ": it holds no vertex list (no \"Vertex 0:\" line). Nothing was loaded.\n"},
     };
     for (const Case& c : cases) {
         RunResult result = RunCli(c.arguments);
@@ -72,6 +76,45 @@ TEST(DispMapCli, ExitStatusAndOneLineErrors) {
     RunResult help = RunCli("dispmap --help");
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.substr(0, 30), "Usage: gridwright-cli dispmap ");
+}
+
+// The terrain maps read an ASC257; without --max-z the top of the scale is the
+// menu's default, 20.
+TEST(DispMapCli, WritesTheTerrainMapsOfAnAsc257) {
+    gw::test::TempDir dir;
+    gw::NationalGrid grid;
+    grid.At(0, 0) = 10.0;   // bottom-left: the picture's bottom row
+    grid.At(256, 256) = 5;  // top-right: the picture's top row
+    gw::NullStatusSink quiet;
+    const std::string terrain = dir.File("hill.asc");
+    ASSERT_TRUE(gw::WriteASC257(gw::test::Skeleton257Path(), terrain, dir.File("hill.out"), dir.File("hill.bak"), "hill",
+                                grid, quiet));
+    struct Case {
+        std::string options;
+        int size;
+        std::string done;
+        std::uint32_t bottomLeft, topRight;
+    };
+    const Case cases[] = {
+        {"--size 257", 257, "DispMap Done - Max Z =  20\n", 128, 64},
+        {"--size 513", 513, "DispMap Done - Max Z =  20\n", 128, 64},
+        {"--size 257 --max-z 40", 257, "DispMap Done - Max Z =  40\n", 64, 32},
+        {"--size 513 --max-z 2", 513, "DispMap Done - Max Z =  10\n", 255, 128},
+    };
+    for (const Case& c : cases) {
+        const std::string out = dir.File("map.tga");
+        RunResult result = RunCli("dispmap " + terrain + " " + c.options + " -o " + out);
+        ASSERT_EQ(result.status, 0) << c.options << result.err;
+        EXPECT_EQ(result.out, c.done) << c.options;
+        EXPECT_EQ(result.err, "") << c.options;
+        gw::RgbImage map;
+        ASSERT_TRUE(gw::ReadTgaFile(out, map));
+        ASSERT_EQ(map.width(), c.size);
+        ASSERT_EQ(map.height(), c.size);
+        const std::uint32_t grey = 0x010101;
+        EXPECT_EQ(map.Rgb(0, c.size - 1), c.bottomLeft * grey) << c.options;
+        EXPECT_EQ(map.Rgb(c.size - 1, 0), c.topRight * grey) << c.options;
+    }
 }
 
 }  // namespace

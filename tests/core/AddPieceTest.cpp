@@ -139,7 +139,7 @@ TEST(AddPiece, OffsetsRoundHalfToEvenAndFarOffsetsPlaceNothing) {
 }
 
 TEST(AddPiece, PromptAsksWithTheExactTextAndACancelChangesNothing) {
-    test::RecordingPrompter prompter;
+    test::OneAnswerPrompter prompter;
     NationalGrid grid = Filled(1);
     EXPECT_FALSE(PromptAddToASC257(prompter, NumberedPiece(), grid));
     ASSERT_EQ(prompter.inputs.size(), 1u);

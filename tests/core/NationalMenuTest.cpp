@@ -11,7 +11,7 @@ namespace gw {
 namespace {
 
 using test::RecordingStatus;
-using test::RecordingPrompter;
+using test::OneAnswerPrompter;
 using test::ReadAll;
 using test::TempDir;
 using test::WriteAll;
@@ -24,7 +24,7 @@ protected:
     }
     TempDir dir;
     EditorState state;
-    RecordingPrompter prompter;
+    OneAnswerPrompter prompter;
     RecordingStatus status;
 };
 

@@ -2,7 +2,7 @@
 // turned as the .TRK says, every decision in the log.
 #include <gtest/gtest.h>
 
-#include "app/ScriptedPrompter.h"
+#include "support/ScriptedPrompter.h"
 #include "core/image/TgaFile.h"
 #include "core/text/FieldString.h"
 #include "core/texture/TextureSkeleton.h"

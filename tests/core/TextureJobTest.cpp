@@ -2,7 +2,7 @@
 // the .TRK's keys and their remapping, the palette of the .TER.
 #include <gtest/gtest.h>
 
-#include "app/ScriptedPrompter.h"
+#include "support/ScriptedPrompter.h"
 #include "core/texture/TextureJob.h"
 #include "core/texture/TextureOrientation.h"
 #include "core/texture/TexturePalette.h"

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/ScriptedPrompter.h"
+#include "support/ScriptedPrompter.h"
 #include "core/image/ImageOps.h"
 #include "core/image/TgaFile.h"
 #include "core/io/OutputFile.h"

@@ -13,9 +13,7 @@ struct RecordingStatus final : StatusSink {
     void Status(const std::string& text) override { texts.push_back(text); }
 };
 
-// Named apart from app/ScriptedPrompter.h: both live in core_tests, and two
-// classes of one name there would break the one-definition rule.
-struct RecordingPrompter final : Prompter {
+struct OneAnswerPrompter final : Prompter {
     std::string inputAnswer;  // what the input box answers ("" is a cancel)
     std::string fileAnswer;   // what the file boxes answer ("" is a cancel)
     bool yes = false;

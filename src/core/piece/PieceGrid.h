@@ -2,6 +2,7 @@
 // The heights of the open track piece. Indexed Z(column, row) like the grid shows
 // them: column 1 is X = 0, row 1 is the top row (Y = 24). Storage runs from 0 to
 // 18 in both indices; the piece lives in 1..17 and the rim is never shown.
+#include <algorithm>
 #include <array>
 
 namespace gw {
@@ -21,6 +22,22 @@ struct PieceGrid {
 
     bool operator==(const PieceGrid&) const = default;
 };
+
+// The lowest and highest height of the piece's 17 x 17 cells.
+struct HeightRange {
+    double lowest = 0;
+    double highest = 0;
+};
+inline HeightRange PieceHeightRange(const PieceGrid& grid) {
+    HeightRange range{grid.Z(1, 1), grid.Z(1, 1)};
+    for (int r = PieceGrid::kFirst; r <= PieceGrid::kLast; ++r) {
+        for (int c = PieceGrid::kFirst; c <= PieceGrid::kLast; ++c) {
+            range.lowest = std::min(range.lowest, grid.Z(c, r));
+            range.highest = std::max(range.highest, grid.Z(c, r));
+        }
+    }
+    return range;
+}
 
 // Piece coordinates of a grid cell: X = (c - 1) x 1.5, Y = (17 - r) x 1.5.
 inline double CellX(int column) { return (column - 1) * 1.5; }

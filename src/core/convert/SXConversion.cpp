@@ -1,0 +1,144 @@
+#include "core/convert/SXConversion.h"
+
+#include "core/ProgramFolder.h"
+#include "core/dispmap/DisplacementMapFiles.h"
+#include "core/texture/TextureJob.h"
+#include "core/texture/TextureRun.h"
+#include "core/trackfiles/FindTrackFile.h"
+#include "core/trackfiles/TrackFiles.h"
+
+namespace gw {
+
+namespace {
+
+// The steps' own boxes would repeat what the result reports once at the end;
+// questions and file boxes still reach the person.
+class QuietMessages final : public Prompter {
+public:
+    explicit QuietMessages(Prompter& inner) : inner_(inner) {}
+    void Message(const std::string&, const std::string&) override {}
+    bool AskYesNo(const std::string& text, const std::string& title) override { return inner_.AskYesNo(text, title); }
+    std::string Input(const std::string& prompt, const std::string& title, const std::string& defaultText) override {
+        return inner_.Input(prompt, title, defaultText);
+    }
+    std::string OpenFileName(const FileBoxRequest& request) override { return inner_.OpenFileName(request); }
+    std::string SaveFileName(const FileBoxRequest& request) override { return inner_.SaveFileName(request); }
+
+private:
+    Prompter& inner_;
+};
+
+// The texture builder's conversion run without its window. Its own boxes (a
+// tile that cannot be read, a missing .TRK) reach the person.
+Outcome TextureWithoutWindow(const std::string& terFile, const std::string& out, const EditorState& state,
+                             ConversionSurroundings& surroundings) {
+    NullTextureView noWindow;
+    return RunTextureForConversion(terFile, out, state.programFolder, noWindow, surroundings.mainStatus,
+                                   surroundings.prompter)
+        .outcome;
+}
+
+void AddLine(std::string& text, const std::string& line) {
+    if (line.empty()) return;
+    if (!text.empty()) text += "\n";
+    text += line;
+}
+
+}  // namespace
+
+std::string ConversionRefusal(const SXConversionOptions& options) {
+    if (!options.AnyFileOutput()) return std::string();
+    if (options.outputFolder.empty()) return kSelectOutputDir;
+    return OutputFolderRefusal(options.outputFolder, options.terFile);
+}
+
+std::string OutputFolderRefusal(const std::string& outputFolder, const std::string& terFile) {
+    if (!IsSameFolder(outputFolder, FolderOfPath(terFile))) return std::string();
+    return "The output folder " + outputFolder + " is the folder of the SX track " + terFile +
+           "; its own files would be replaced. Please choose another output folder.";
+}
+
+bool SXConversionResult::ok() const {
+    if (!refusal.empty() || !build.ok()) return false;
+    for (const ConversionStep& step : steps) {
+        if (!step.outcome) return false;
+    }
+    return true;
+}
+
+std::string SXConversionResult::FailureText() const {
+    if (!refusal.empty()) return refusal;
+    std::string text = NationalBuildProblemsText(build);
+    for (const ConversionStep& step : steps) {
+        if (!step.outcome) AddLine(text, "The " + step.what + " was not written: " + step.outcome.message());
+    }
+    return text;
+}
+
+std::string PiecesNotAddedStatus(const NationalBuild& build) {
+    return "Track loaded, " + std::to_string(build.notAdded.size()) + " of " + std::to_string(kTrackPieces) +
+           " pieces not added";
+}
+
+std::string FilesNotWrittenStatus(std::size_t failed, std::size_t total) {
+    return "Conversion not complete, " + std::to_string(failed) + " of " + std::to_string(total) +
+           " files not written";
+}
+
+void EmptyPieceAfterConversion(EditorState& state) {
+    state.piece = PieceGrid{};
+    state.pieceModified = false;
+    state.pieceFilePath.clear();
+}
+
+SXConversionResult RunSXConversion(const SXConversionOptions& options, EditorState& state,
+                                   ConversionSurroundings& surroundings) {
+    SXConversionResult result;
+    result.refusal = ConversionRefusal(options);
+    if (!result.refusal.empty()) return result;
+
+    state.currentTerFile = options.terFile;
+    result.build = BuildNationalFromTer(options.terFile, options.zBaseText, options.zScaleText, state.national,
+                                        surroundings.mainStatus);
+    if (!result.build.terRead) {
+        surroundings.mainStatus.Status(result.build.terRead.message());
+        return result;
+    }
+    EmptyPieceAfterConversion(state);
+    result.pieceEmptied = true;
+    surroundings.mainStatus.Status(result.build.ok() ? std::string(kConvertAllDone)
+                                                     : PiecesNotAddedStatus(result.build));
+
+    const std::string& out = options.outputFolder;
+    if (options.dispMap) {
+        QuietMessages quiet(surroundings.prompter);
+        const DisplacementMapRun run = RunTerrainDisplacementMap(TerrainMapSize::k513, state, out, options.maxZText,
+                                                                 surroundings.preview, surroundings.mainStatus, quiet);
+        result.steps.push_back({"513 displacement map", run.path, run.saved});
+    }
+    if (options.texture) {
+        result.steps.push_back({"texture", ConversionTexturePath(out, options.terFile),
+                                surroundings.texture ? surroundings.texture(options.terFile, out)
+                                                     : TextureWithoutWindow(options.terFile, out, state, surroundings)});
+    }
+    if (options.writeScn) {
+        result.steps.push_back({".SCN", SceneFilePath(out, options.terFile),
+                                WriteSceneFile(options.environment, out, options.terFile, state.programFolder,
+                                               surroundings.userDataFolder)});
+    }
+    if (options.writeTer) {
+        result.steps.push_back({".TER", TerrainFilePath(out, options.terFile),
+                                WriteTerrainFile(options.environment, out, options.gridResText, options.terFile,
+                                                 state.programFolder, surroundings.userDataFolder)});
+        const std::string flat = JoinPath(out, "flat.asc");
+        result.steps.push_back(
+            {"flat.asc", flat, CopyStockFile("flat.asc", flat, state.programFolder, surroundings.userDataFolder)});
+    }
+    // A later step's done text must not hide an earlier failure.
+    std::size_t failed = 0;
+    for (const ConversionStep& step : result.steps) failed += step.outcome ? 0 : 1;
+    if (failed > 0) surroundings.mainStatus.Status(FilesNotWrittenStatus(failed, result.steps.size()));
+    return result;
+}
+
+}  // namespace gw

@@ -1,0 +1,361 @@
+// dlgConvertSX and ConvertSX, answered by the test: the Quarry rule, the OK
+// button's checks in their order, cancelling, the presets of both menu items,
+// and a whole conversion whose files match the command-line tool's byte for byte.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeView>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <sys/wait.h>
+
+#include "app/AppFixture.h"
+#include "app/ConvertSXDialog.h"
+#include "app/MakeTextureWindow.h"
+#include "app/QtText.h"
+#include "app/WindowPlacement.h"
+#include "core/convert/ConversionTexts.h"
+#include "core/terrain/Asc257File.h"
+#include "support/RecordingStatusSink.h"
+
+namespace gw::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ConvertSXDialogTest : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        placement = std::make_unique<WindowPlacement>(*settings);
+        trackFolder = dir.File("Dunes");
+        fs::copy(ProgramFolder() + "/samples/Dunes", trackFolder, fs::copy_options::recursive);
+        ter = trackFolder + "/Dunes.TER";
+        out = dir.File("nat");
+        fs::create_directory(out);
+    }
+
+    ConvertSXContext Context() {
+        ConvertSXContext context(state, prompter, mainStatus, *placement);
+        context.showEmptyPiece = [this] { ++emptyPieceShown; };
+        return context;
+    }
+
+    // Runs ConvertSX; answer gets the modal dialog once it is shown.
+    ConvertSXOutcome Run(const std::string& mode, std::function<void(ConvertSXDialog&)> answer,
+                         ConversionTextureRunner texture = {}) {
+        bool answered = false;
+        // Owned here, so a timer that found no dialog cannot fire into a later test.
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<ConvertSXDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            answered = true;
+            answer(*dialog);
+        });
+        timer.start(0);
+        ConvertSXContext context = Context();
+        context.texture = std::move(texture);
+        ConvertSXOutcome outcome = ConvertSX(mode, context);
+        EXPECT_TRUE(answered || outcome.end == ConvertSXEnd::NoFile || outcome.end == ConvertSXEnd::KeptPiece);
+        return outcome;
+    }
+
+    std::unique_ptr<WindowPlacement> placement;
+    RecordingStatusSink mainStatus;
+    int emptyPieceShown = 0;
+    std::string trackFolder, ter, out;
+};
+
+template <typename T>
+T* In(QWidget& dialog, const char* name) {
+    T* found = dialog.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+QString Text(QWidget& dialog, const char* name) {
+    if (auto* box = dialog.findChild<QLineEdit*>(name)) return box->text();
+    return In<QLabel>(dialog, name)->text();
+}
+
+void SetText(QWidget& dialog, const char* name, const QString& text) { In<QLineEdit>(dialog, name)->setText(text); }
+void Click(QWidget& dialog, const char* name) { In<QAbstractButton>(dialog, name)->click(); }
+
+// With GRIDWRIGHT_SCREENSHOT_DIR set, the dialog as a person sees it is saved there.
+TEST_F(ConvertSXDialogTest, Screenshot) {
+    ConvertSXDialog dialog(prompter);
+    dialog.PresetForMode("Convert");
+    dialog.ShowOutputFolder(out);
+    dialog.ShowTerFile(ter);
+    dialog.ShowStartingValues();
+    dialog.show();
+    QApplication::processEvents();
+    const QPixmap picture = dialog.grab();
+    EXPECT_FALSE(picture.isNull());
+    const QString folder = qEnvironmentVariable("GRIDWRIGHT_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) picture.save(QDir(folder).filePath("convert-sx-dialog.png"));
+}
+
+TEST_F(ConvertSXDialogTest, QuarryBoxSetsTheZBaseWhateverWasTyped) {
+    ConvertSXDialog dialog(prompter);
+    dialog.ShowStartingValues();
+    EXPECT_EQ(Text(dialog, "txtZOffset"), "5.411765");
+    Click(dialog, "chkQuarry");
+    EXPECT_EQ(Text(dialog, "txtZOffset"), "15.0");
+    SetText(dialog, "txtZOffset", "12");
+    Click(dialog, "chkQuarry");
+    EXPECT_EQ(Text(dialog, "txtZOffset"), "5.411765");
+    // Setting the box from code raises the same rule.
+    In<QCheckBox>(dialog, "chkQuarry")->setChecked(true);
+    EXPECT_EQ(Text(dialog, "txtZOffset"), "15.0");
+    EXPECT_EQ(dialog.Options().environment, "Quarry");
+}
+
+TEST_F(ConvertSXDialogTest, OkChecksItsValuesInOrderAndKeepsTheDialogAtTheFirstFailure) {
+    const std::string newFolder = dir.File("new/deeper");
+    struct Case {
+        const char* name;
+        QString zBase, zScale, folder;
+        bool convertMode;
+        std::deque<bool> answers;
+        std::vector<std::string> boxes;  // kind: text
+        const char* focus;               // empty: the dialog was left
+    };
+    const std::string refusal = "The output folder " + trackFolder + " is the folder of the SX track " + ter +
+                                "; its own files would be replaced. Please choose another output folder.";
+    const Case cases[] = {
+        {"all empty", "", "", "", true, {}, {"message: Please enter a value for ZBase"}, "txtZOffset"},
+        {"a blank is a value", " ", "", "", true, {}, {"message: Please enter a value for Z Scale"}, "txtZScale"},
+        {"no folder", "5", "0.67", "", true, {}, {"message: Please select an output directory."}, "txtOutputDir"},
+        {"missing folder, No", "5", "0.67", PathToQ(newFolder), true, {false},
+         {"question: " + newFolder + " doesn't exist. Would you like to create it?"}, "keep"},
+        {"missing folder, Yes", "5", "0.67", PathToQ(newFolder), true, {true},
+         {"question: " + newFolder + " doesn't exist. Would you like to create it?"}, ""},
+        {"the track's own folder", "5", "0.67", PathToQ(trackFolder), true, {}, {"message: " + refusal}, "txtOutputDir"},
+        {"the track's own folder, only opening", "5", "0.67", PathToQ(trackFolder), false, {}, {}, ""},
+        {"texts that are not numbers pass", "abc", "x", PathToQ(out), true, {}, {}, ""},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(dir.File("new"));
+        prompter.shown.clear();
+        prompter.yesNoAnswers = c.answers;
+        ConvertSXDialog dialog(prompter);
+        dialog.PresetForMode(c.convertMode ? "Convert" : "Open");
+        dialog.ShowTerFile(ter);
+        dialog.show();
+        SetText(dialog, "txtZOffset", c.zBase);
+        SetText(dialog, "txtZScale", c.zScale);
+        SetText(dialog, "txtOutputDir", c.folder);
+        Click(dialog, "OKButton");
+        std::vector<std::string> boxes;
+        for (const ShownBox& box : prompter.shown) boxes.push_back(box.kind + ": " + box.text);
+        EXPECT_EQ(boxes, c.boxes) << c.name;
+        for (const ShownBox& box : prompter.shown) EXPECT_EQ(box.title, "Gridwright") << c.name;
+        const bool left = std::string(c.focus).empty();
+        EXPECT_EQ(dialog.isVisible(), !left) << c.name;
+        EXPECT_EQ(dialog.bCancel, !left) << c.name;
+        if (!left && std::string(c.focus) != "keep") {
+            ASSERT_NE(dialog.focusWidget(), nullptr) << c.name;
+            EXPECT_EQ(dialog.focusWidget()->objectName(), c.focus) << c.name;
+        }
+        EXPECT_EQ(Text(dialog, "txtOutputDir"), c.folder) << c.name << ": the folder text stays as typed";
+        EXPECT_EQ(fs::exists(newFolder), std::string(c.name) == "missing folder, Yes") << c.name;
+    }
+}
+
+TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGridAlone) {
+    state.trackFolder = "/tracks/";
+    state.nationalFolder = out + "/";
+    state.national.At(7, 7) = 2.5;
+    const NationalGrid before = state.national;
+    prompter.fileAnswers = {ter};
+    std::map<std::string, bool> checks;
+    std::map<std::string, QString> texts;
+    QString caption, treeFolder;
+    const ConvertSXOutcome outcome = Run("Convert", [&](ConvertSXDialog& dialog) {
+        caption = dialog.windowTitle();
+        for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"}) {
+            checks[name] = In<QCheckBox>(dialog, name)->isChecked();
+        }
+        for (const char* name : {"txtZOffset", "txtZScale", "txtMaxZ", "txtGridRes", "txtOutputDir", "lblTerName",
+                                 "lblDescription", "lblZOffset", "lblZScale", "lblMaxZ", "lblGridRes", "lblOutputDir"}) {
+            texts[name] = Text(dialog, name);
+        }
+        auto* tree = In<QTreeView>(dialog, "Dir1");
+        treeFolder = static_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex());
+        EXPECT_GE(In<QComboBox>(dialog, "Drive1")->count(), 1);
+        EXPECT_EQ(In<QAbstractButton>(dialog, "chkDispMap")->text(), "&Disp Map");
+        Click(dialog, "CancelButton");
+    });
+    EXPECT_EQ(outcome.end, ConvertSXEnd::Cancelled);
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.shown[0].kind, "open");
+    EXPECT_EQ(prompter.shown[0].request.title, "Select TER file");
+    EXPECT_EQ(prompter.shown[0].request.filter, "TER file|*.ter|All Files|*.*");
+    EXPECT_EQ(prompter.shown[0].request.defaultExtension, "*.ter");
+    EXPECT_EQ(prompter.shown[0].request.initialFolder, "/tracks/");
+    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Convert SX cancelled"});
+
+    EXPECT_EQ(caption, "Convert MCM SX track to National");
+    EXPECT_EQ(checks, (std::map<std::string, bool>{{"chkQuarry", false}, {"chkTer", true}, {"chkSCN", true},
+                                                   {"chkSpline", true}, {"chkDispMap", true}, {"chkTexture", true}}));
+    EXPECT_EQ(texts["txtZOffset"], "5.411765");
+    EXPECT_EQ(texts["txtZScale"], "0.67");
+    EXPECT_EQ(texts["txtMaxZ"], "20.0");
+    EXPECT_EQ(texts["txtGridRes"], "3.0");
+    // The folder list was set to NationalFolder, and its rule wrote its path back.
+    EXPECT_EQ(texts["txtOutputDir"], PathToQ(out));
+    EXPECT_EQ(treeFolder, PathToQ(out));
+    EXPECT_EQ(texts["lblTerName"], PathToQ(ter));
+    EXPECT_EQ(texts["lblDescription"], kConvertHelpText);
+    EXPECT_EQ(texts["lblZOffset"], "Z Base");
+    EXPECT_EQ(texts["lblGridRes"], "Grid Res:");
+    EXPECT_EQ(texts["lblOutputDir"], "Output Directory");
+
+    // The track is remembered even though the run was cancelled; nothing else moved.
+    EXPECT_EQ(state.trackFolder, trackFolder + "/");
+    EXPECT_EQ(state.currentTerFile, ter);
+    EXPECT_EQ(state.nationalFolder, out + "/");
+    EXPECT_EQ(state.national, before);
+    EXPECT_EQ(emptyPieceShown, 0);
+    EXPECT_TRUE(mainStatus.texts.empty());
+}
+
+TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingAndClosingTheWindowCancels) {
+    state.nationalFolder = dir.File("not/there/");
+    prompter.fileAnswers = {ter};
+    std::vector<bool> checks;
+    QString folderText;
+    const ConvertSXOutcome outcome = Run("Open", [&](ConvertSXDialog& dialog) {
+        for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"}) {
+            checks.push_back(In<QCheckBox>(dialog, name)->isChecked());
+        }
+        folderText = Text(dialog, "txtOutputDir");
+        dialog.close();
+    });
+    EXPECT_EQ(outcome.end, ConvertSXEnd::Cancelled);
+    EXPECT_EQ(checks, std::vector<bool>(6, false));
+    EXPECT_EQ(folderText, PathToQ(dir.File("not/there/"))) << "a missing NationalFolder is shown as it is";
+    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Convert SX cancelled"});
+}
+
+TEST_F(ConvertSXDialogTest, ACancelledOpenBoxDoesNothing) {
+    state.trackFolder = "/tracks/";
+    const ConvertSXOutcome outcome = Run("Convert", [](ConvertSXDialog&) { ADD_FAILURE() << "no dialog expected"; });
+    EXPECT_EQ(outcome.end, ConvertSXEnd::NoFile);
+    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(state.trackFolder, "/tracks/");
+    EXPECT_EQ(state.currentTerFile, "");
+}
+
+TEST_F(ConvertSXDialogTest, AnUnsavedPieceIsNotEmptiedWithoutAsking) {
+    state.piece.Z(3, 3) = 4.0;
+    state.pieceModified = true;
+    prompter.fileAnswers = {ter};
+    prompter.yesNoAnswers = {false};
+    const ConvertSXOutcome outcome = Run("Convert", [](ConvertSXDialog&) { ADD_FAILURE() << "no dialog expected"; });
+    EXPECT_EQ(outcome.end, ConvertSXEnd::KeptPiece);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].kind, "question");
+    EXPECT_EQ(prompter.shown[0].text,
+              "The open piece has changes that are not saved. The conversion empties the piece grid. Convert anyway?");
+    EXPECT_EQ(state.piece.Z(3, 3), 4.0);
+    EXPECT_TRUE(state.pieceModified);
+    EXPECT_EQ(state.currentTerFile, "");
+}
+
+TEST_F(ConvertSXDialogTest, OpenSXLoadsTheTrackAndWritesNoFile) {
+    prompter.fileAnswers = {ter};
+    prompter.yesNoAnswers = {true};  // the unsaved piece may go
+    state.nationalFolder = out + "/";
+    state.piece.Z(3, 3) = 4.0;
+    state.pieceModified = true;
+    const ConvertSXOutcome outcome = Run("Open", [](ConvertSXDialog& dialog) { Click(dialog, "OKButton"); });
+    ASSERT_EQ(outcome.end, ConvertSXEnd::Ran);
+    EXPECT_TRUE(outcome.result.ok()) << outcome.result.FailureText();
+    EXPECT_TRUE(fs::is_empty(out));
+    EXPECT_EQ(mainStatus.texts.back(), "All Done");
+    EXPECT_NEAR(state.national.At(56, 243), 5.411765 + 0.67 * 4.5, 1e-9);
+    EXPECT_EQ(emptyPieceShown, 1);
+    EXPECT_EQ(state.piece, PieceGrid{});
+    EXPECT_FALSE(state.pieceModified);
+    EXPECT_TRUE(prompter.Messages().empty());
+}
+
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+CliRun RunCli(const std::string& arguments, const TempDir& dir) {
+    const std::string errFile = dir.File("cli-stderr.txt");
+    CliRun result{-1, "", ""};
+    FILE* pipe = popen((std::string(GRIDWRIGHT_CLI) + " " + arguments + " 2>" + errFile).c_str(), "r");
+    if (!pipe) return result;
+    std::array<char, 4096> buffer;
+    std::size_t got;
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), got);
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.err = ReadAll(errFile);
+    return result;
+}
+
+std::vector<std::string> NamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
+    prompter.fileAnswers = {ter};
+    const std::string typed = dir.File("typed");
+    MakeTextureWindow textureWindow(state.programFolder, state.trackFolder, prompter, mainStatus);
+    const ConvertSXOutcome outcome = Run(
+        "Convert",
+        [&](ConvertSXDialog& dialog) {
+            SetText(dialog, "txtOutputDir", PathToQ(typed));
+            SetText(dialog, "txtGridRes", "2.5");
+            Click(dialog, "chkQuarry");
+            prompter.yesNoAnswers = {true};  // create the typed folder
+            Click(dialog, "OKButton");
+        },
+        TextureStepInWindow(textureWindow));
+    ASSERT_EQ(outcome.end, ConvertSXEnd::Ran);
+    ASSERT_TRUE(outcome.result.ok()) << outcome.result.FailureText();
+    EXPECT_TRUE(prompter.Messages().empty());
+    EXPECT_TRUE(textureWindow.isVisible()) << "the builder's window shows the texture's progress and stays open";
+    EXPECT_EQ(mainStatus.texts.back(), "Finished converting " + ter);
+    EXPECT_EQ(state.nationalFolder, typed + "/");
+    EXPECT_EQ(emptyPieceShown, 1);
+    // Save ASC257 then proposes the name the new .TER refers to.
+    const std::string asc = typed + "/" + DefaultAsc257SaveName(state.currentTerFile, state.lastAsc257File);
+    const Asc257SaveNames names = MakeAsc257SaveNames(asc);
+    NullStatusSink quiet;
+    ASSERT_TRUE(WriteASC257(state.skeleton257Path, names.target, names.outName, names.bakName, names.objectName,
+                            state.national, quiet));
+    fs::rename(typed, dir.File("fromDialog"));
+
+    const CliRun cli = RunCli("convert " + ter + " -o " + typed + " --quarry --grid-res 2.5", dir);
+    EXPECT_EQ(cli.status, 0) << cli.err;
+    EXPECT_EQ(cli.err, "");
+    const std::vector<std::string> written = NamesIn(dir.File("fromDialog"));
+    EXPECT_EQ(written, (std::vector<std::string>{"Dunes.SCN", "Dunes.TER", "Dunes.asc", "DunesDispMap513.tga",
+                                                 "DunesUnRendered.tga", "MakeTexture.log", "flat.asc"}));
+    EXPECT_EQ(written, NamesIn(typed));
+    for (const std::string& name : written) {
+        EXPECT_TRUE(ReadAll(dir.File("fromDialog/" + name)) == ReadAll(typed + "/" + name)) << name << " differs";
+    }
+}
+
+}  // namespace
+}  // namespace gw::test

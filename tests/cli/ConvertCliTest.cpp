@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+
+#include "core/convert/BuildNational.h"
+#include "core/image/TgaFile.h"
+#include "core/terrain/Asc257File.h"
+#include "core/trackfiles/ProfileFile.h"
+#include "support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using gw::test::TempDir;
+
+struct RunResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs the real gridwright-cli (in folder, when given) with its stderr captured
+// through a file.
+RunResult RunCli(const std::string& arguments, const std::string& folder = "") {
+    TempDir dir;
+    const std::string errFile = dir.File("stderr.txt");
+    const std::string command = (folder.empty() ? "" : "cd " + folder + " && ") + std::string(GRIDWRIGHT_CLI) + " " +
+                                arguments + " 2>" + errFile;
+    RunResult result{-1, "", ""};
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return result;
+    std::array<char, 4096> buffer;
+    std::size_t got;
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), got);
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.err = gw::test::ReadAll(errFile);
+    return result;
+}
+
+std::string SampleTer() { return gw::test::ProgramFolder() + "/samples/Dunes/Dunes.TER"; }
+
+std::vector<std::string> NamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    if (!fs::exists(folder)) return names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The terrain the conversion builds in memory, for comparing with what it saved.
+gw::NationalGrid BuiltInMemory(const char* zBase, double start = 0.0) {
+    gw::NationalGrid grid;
+    grid.values.assign(grid.values.size(), start);
+    gw::NullStatusSink quiet;
+    gw::BuildNationalFromTer(SampleTer(), zBase, "0.67", grid, quiet);
+    return grid;
+}
+
+void ExpectTerrainFile(const std::string& path, const gw::NationalGrid& expected) {
+    gw::NationalGrid read;
+    gw::NullStatusSink quiet;
+    ASSERT_TRUE(gw::ReadASC257(path, read, quiet).ok()) << path;
+    for (std::size_t k = 0; k < read.values.size(); ++k) {
+        ASSERT_NEAR(read.values[k], expected.values[k], 1e-9) << path << " cell " << k;
+    }
+}
+
+TEST(ConvertCli, WritesTheTerrainAndEveryFileTheDialogWrites) {
+    TempDir dir;
+    const std::string out = dir.File("nat");  // created by the verb
+    RunResult result = RunCli("convert " + SampleTer() + " -o " + out + " --grid-res 2.0");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, out + "/DunesDispMap513.tga\n" + out + "/DunesUnRendered.tga\n" + out + "/Dunes.SCN\n" +
+                              out + "/Dunes.TER\n" + out + "/flat.asc\n" + out + "/Dunes.asc\n");
+    EXPECT_EQ(NamesIn(out), (std::vector<std::string>{"Dunes.SCN", "Dunes.TER", "Dunes.asc", "DunesDispMap513.tga",
+                                                      "DunesUnRendered.tga", "MakeTexture.log", "flat.asc"}));
+    gw::RgbImage texture;
+    ASSERT_TRUE(gw::ReadTgaFile(out + "/DunesUnRendered.tga", texture));
+    EXPECT_EQ(texture.width(), 1016);
+    ExpectTerrainFile(out + "/Dunes.asc", BuiltInMemory("5.411765"));
+    // The new .TER names the terrain file just written.
+    gw::ProfileDocument ter;
+    ASSERT_TRUE(gw::ProfileDocument::Load(out + "/Dunes.TER", ter));
+    EXPECT_EQ(ter.Get("ElevationFile_65", "Name", ""), "Dunes.asc");
+    EXPECT_EQ(ter.Get("ElevationData", "GridResolutionInFeet", ""), "2.0");
+    EXPECT_EQ(ter.Get("ElevationData", "ElevationPath", ""), out + "/");
+    gw::RgbImage map;
+    ASSERT_TRUE(gw::ReadTgaFile(out + "/DunesDispMap513.tga", map));
+    EXPECT_EQ(map.width(), 513);
+}
+
+TEST(ConvertCli, OptionsChooseTheFilesAndTheHeights) {
+    TempDir dir;
+    // A base terrain at 1.0 everywhere, and Quarry heights.
+    gw::NationalGrid base;
+    base.values.assign(base.values.size(), 1.0);
+    gw::NullStatusSink quiet;
+    ASSERT_TRUE(gw::WriteASC257(gw::test::Skeleton257Path(), dir.File("base.asc"), dir.File("base.out"),
+                                dir.File("base.bak"), "base", base, quiet));
+    const std::string out = dir.File("quarry");
+    RunResult result = RunCli("convert " + SampleTer() + " -o " + out +
+                              " --quarry --no-scn --no-dispmap --no-texture --base " + dir.File("base.asc"));
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(NamesIn(out), (std::vector<std::string>{"Dunes.TER", "Dunes.asc", "flat.asc"}));
+    ExpectTerrainFile(out + "/Dunes.asc", BuiltInMemory("15.0", 1.0));
+    gw::ProfileDocument ter;
+    ASSERT_TRUE(gw::ProfileDocument::Load(out + "/Dunes.TER", ter));
+    EXPECT_EQ(ter.Get("ElevationFile_97", "Name", ""), "Dunes.asc");
+    EXPECT_FALSE(ter.Find("TextureMapFile_2", "Name"));
+
+    // --no-ter also leaves out flat.asc; --z-base overrides the Quarry rule.
+    const std::string out2 = dir.File("bare");
+    result = RunCli("convert " + SampleTer() + " -o " + out2 +
+                    " --quarry --z-base 2 --no-ter --no-scn --no-dispmap --no-texture");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(NamesIn(out2), (std::vector<std::string>{"Dunes.asc"}));
+    ExpectTerrainFile(out2 + "/Dunes.asc", BuiltInMemory("2"));
+}
+
+TEST(ConvertCli, ARelativeOutputFolderIsNamedAbsoluteInTheNewTer) {
+    TempDir dir;
+    RunResult result = RunCli("convert " + SampleTer() + " -o nat --no-texture --no-dispmap --no-scn", dir.path().string());
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string out = fs::canonical(dir.path()).string() + "/nat";
+    EXPECT_EQ(result.out, out + "/Dunes.TER\n" + out + "/flat.asc\n" + out + "/Dunes.asc\n");
+    gw::ProfileDocument ter;
+    ASSERT_TRUE(gw::ProfileDocument::Load(out + "/Dunes.TER", ter));
+    EXPECT_EQ(ter.Get("ElevationData", "ElevationPath", ""), out + "/");
+}
+
+TEST(ConvertCli, OpenOnlySavesTheTerrainAndNothingElse) {
+    TempDir dir;
+    const std::string asc = dir.File("only/track.asc");
+    fs::create_directory(dir.File("only"));
+    RunResult result = RunCli("convert " + SampleTer() + " --open-only --save-asc " + asc);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, asc + "\n");
+    EXPECT_EQ(NamesIn(dir.File("only")), (std::vector<std::string>{"track.asc"}));
+    ExpectTerrainFile(asc, BuiltInMemory("5.411765"));
+    // Saving again keeps the previous terrain as the .bak.
+    result = RunCli("convert " + SampleTer() + " --open-only --save-asc " + asc + " --z-base 1");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(NamesIn(dir.File("only")), (std::vector<std::string>{"track.asc", "track.bak"}));
+    ExpectTerrainFile(dir.File("only/track.bak"), BuiltInMemory("5.411765"));
+}
+
+TEST(ConvertCli, ExitStatusAndOneLineErrors) {
+    TempDir dir;
+    const std::string ter = SampleTer();
+    const std::string out = dir.File("out");
+    const std::string trackFolder = gw::test::ProgramFolder() + "/samples/Dunes";
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"convert", 2, "gridwright-cli convert: expected one TRACK.TER (try --help)\n"},
+        {"convert " + ter, 2, "gridwright-cli convert: expected -o DIR (or --open-only --save-asc FILE) (try --help)\n"},
+        {"convert " + ter + " " + ter + " -o " + out, 2, "gridwright-cli convert: expected one TRACK.TER (try --help)\n"},
+        {"convert " + ter + " -o", 2, "gridwright-cli convert: option -o needs a value (try --help)\n"},
+        {"convert " + ter + " -o " + out + " --frob", 2, "gridwright-cli convert: unknown option --frob (try --help)\n"},
+        {"convert " + ter + " --open-only", 2, "gridwright-cli convert: --open-only needs --save-asc FILE (try --help)\n"},
+        {"convert " + dir.File("none.TER") + " -o " + out, 1,
+         "gridwright-cli convert: Cannot open " + dir.File("none.TER") + ": No such file or directory\n"},
+        {"convert " + ter + " -o " + trackFolder, 1,
+         "gridwright-cli convert: The output folder " + trackFolder + " is the folder of the SX track " + ter +
+             "; its own files would be replaced. Please choose another output folder.\n"},
+        {"convert " + ter + " -o " + trackFolder + " --no-ter --no-scn --no-dispmap --no-texture", 1,
+         "gridwright-cli convert: The output folder " + trackFolder + " is the folder of the SX track " + ter +
+             "; its own files would be replaced. Please choose another output folder.\n"},
+        {"convert " + ter + " -o " + out + " --base " + dir.File("none.asc"), 1,
+         "gridwright-cli convert: Cannot open " + dir.File("none.asc") + ": No such file or directory\n"},
+        {"convert " + ter + " --open-only --save-asc /nonexistent/t.asc", 1,
+         "gridwright-cli convert: Cannot create /nonexistent/t.out: No such file or directory\n"},
+    };
+    const std::vector<std::string> trackFiles = NamesIn(trackFolder);
+    for (const Case& c : cases) {
+        RunResult result = RunCli(c.arguments);
+        EXPECT_EQ(result.status, c.status) << c.arguments;
+        EXPECT_EQ(result.err, c.error) << c.arguments;
+        EXPECT_EQ(result.out, "") << c.arguments;
+    }
+    EXPECT_EQ(NamesIn(trackFolder), trackFiles) << "nothing was written into the track's folder";
+    EXPECT_FALSE(fs::exists(out)) << "failed runs create no output folder";
+
+    RunResult help = RunCli("convert --help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.substr(0, 30), "Usage: gridwright-cli convert ");
+    EXPECT_EQ(help.err, "");
+    RunResult verbs = RunCli("--help");
+    EXPECT_NE(verbs.out.find("  convert\t"), std::string::npos);
+}
+
+TEST(ConvertCli, PiecesThatCannotBeReadAreErrorsButTheRestIsWritten) {
+    TempDir dir;
+    fs::copy(gw::test::ProgramFolder() + "/samples/Dunes", dir.File("Dunes"), fs::copy_options::recursive);
+    fs::remove(dir.File("Dunes/DoubleN.asc"));
+    const std::string out = dir.File("out");
+    RunResult result = RunCli("convert " + dir.File("Dunes/Dunes.TER") + " -o " + out + " --no-texture");
+    EXPECT_EQ(result.status, 1);
+    // The practice line's double (column 8, row 5) and the west edge's (column 0,
+    // row 10) are ridden north.
+    EXPECT_EQ(result.err,
+              "gridwright-cli convert: Piece 89 C:\\MCM\\Tracks\\Dunes\\DoubleN.asc not added: Cannot open "
+              "C:\\MCM\\Tracks\\Dunes\\DoubleN.asc: No such file or directory\n"
+              "gridwright-cli convert: Piece 161 C:\\MCM\\Tracks\\Dunes\\DoubleN.asc not added: Cannot open "
+              "C:\\MCM\\Tracks\\Dunes\\DoubleN.asc: No such file or directory\n");
+    EXPECT_EQ(NamesIn(out), (std::vector<std::string>{"Dunes.SCN", "Dunes.TER", "Dunes.asc", "DunesDispMap513.tga",
+                                                      "flat.asc"}));
+}
+
+}  // namespace

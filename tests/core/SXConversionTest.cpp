@@ -1,0 +1,361 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/ProgramFolder.h"
+#include "core/convert/BuildNational.h"
+#include "core/convert/SXConversion.h"
+#include "core/image/TgaFile.h"
+#include "core/trackfiles/ProfileFile.h"
+#include "support/RecordingStatusSink.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+namespace fs = std::filesystem;
+using test::RecordingStatusSink;
+using test::TempDir;
+
+constexpr double kZBase = 5.411765;
+
+class QuietPreview final : public DisplacementPreview {
+public:
+    void ShowPreview() override {}
+    void Status(const std::string&) override {}
+    void DrawMap(const RgbImage&) override {}
+};
+
+class NoBoxes final : public Prompter {
+public:
+    void Message(const std::string& text, const std::string&) override { messages.push_back(text); }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    std::string Input(const std::string&, const std::string&, const std::string&) override { return ""; }
+    std::string OpenFileName(const FileBoxRequest&) override { return ""; }
+    std::string SaveFileName(const FileBoxRequest&) override { return ""; }
+    std::vector<std::string> messages;
+};
+
+// The sample track copied into a folder of the test's own, so it can be changed.
+std::string CopySampleTrack(const TempDir& dir) {
+    const std::string folder = dir.File("Dunes");
+    fs::copy(test::ProgramFolder() + "/samples/Dunes", folder, fs::copy_options::recursive);
+    return folder + "/Dunes.TER";
+}
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) names.push_back(entry.path().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+struct Spot {
+    int x, y;
+    double height;  // the piece's height there, before the Z scale
+    const char* why;
+};
+
+// Worked out by hand from the sample's layout and shapes: piece (column c, row r)
+// covers cells x = 16c .. 16c + 15 and y = 240 - 16r .. 255 - 16r. A file turned k
+// quarter turns counter-clockwise holds at lattice point (i, j) the north file's
+// height at: k = 1 (N(j, 16 - i)), k = 2 (N(16 - i, 16 - j)), k = 3 (N(16 - j, i)).
+const Spot kSpots[] = {
+    {0, 240, 3.6, "berm N at the north-west corner: i 0, j 0 lies 16 from the turn, on the bank"},
+    {8, 250, 2.88, "berm N, i 8, j 10: 12.806 from the turn, (12.806 - 8) x .6 rounded"},
+    {56, 243, 4.5, "tabletop E (c 3, r 0), i 8: the top; an eastbound jump varies along X"},
+    {53, 252, 3.0, "tabletop E, i 5: N(16 - 12, 5), the ramp's second step"},
+    {240, 240, 0.0, "berm E at the north-east corner, i 0, j 0: N(16, 0), the turn's centre"},
+    {255, 240, 3.6, "berm E, i 15, j 0: N(16, 15), 15 from the turn"},
+    {15, 8, 0.04, "berm W (c 0, r 15), i 15, j 8: N(8, 1), 8.06 from the turn"},
+    {4, 15, 2.42, "berm W, i 4, j 15: N(15, 12), 12.04 from the turn"},
+    {136, 135, 2.0, "step-up N on the practice line (c 8, r 7), j 7: the face's second step"},
+    {100, 100, 0.0, "grass (c 6, r 9)"},
+};
+
+TEST(BuildNationalFromTer, SampleTrackGivesTheHeightsWorkedOutByHand) {
+    NationalGrid grid;
+    RecordingStatusSink status;
+    const std::string ter = test::ProgramFolder() + "/samples/Dunes/Dunes.TER";
+    const NationalBuild build = BuildNationalFromTer(ter, "5.411765", "0.67", grid, status);
+    ASSERT_TRUE(build.ok()) << NationalBuildProblemsText(build);
+    EXPECT_EQ(build.piecesAdded, 256);
+    for (const Spot& spot : kSpots) {
+        EXPECT_NEAR(grid.At(spot.x, spot.y), kZBase + 0.67 * spot.height, 1e-9) << spot.why;
+    }
+    // The pieces at BaseX 240 close the last column, those at BaseY 240 the last
+    // row, at exactly Z Base: the pieces' own last lattice lines (the north-east
+    // berm's are 3.6 high) are not used.
+    for (int k = 0; k <= 256; ++k) {
+        EXPECT_EQ(grid.At(256, k), kZBase) << "column 256, row " << k;
+        EXPECT_EQ(grid.At(k, 256), kZBase) << "row 256, column " << k;
+    }
+    ASSERT_EQ(status.texts.size(), 256u);
+    EXPECT_EQ(status.texts[0], " 1 C:\\MCM\\Tracks\\Dunes\\BermN.asc");
+    EXPECT_EQ(status.texts[1], " 2 C:\\MCM\\Tracks\\Dunes\\flatnsew.asc");
+    EXPECT_EQ(status.texts[15], " 16 C:\\MCM\\Tracks\\Dunes\\BermE.asc");
+    EXPECT_EQ(status.texts[255], " 256 C:\\MCM\\Tracks\\Dunes\\BermS.asc");
+}
+
+TEST(BuildNationalFromTer, AddsOntoWhatTheGridHoldsButClosesTheEdgesAtZBase) {
+    const std::string ter = test::ProgramFolder() + "/samples/Dunes/Dunes.TER";
+    NullStatusSink quiet;
+    struct Case {
+        const char* name;
+        double start;
+        int runs;
+        const char* zBase;
+        const char* zScale;
+    };
+    const Case cases[] = {
+        {"a base terrain at 1", 1.0, 1, "5.411765", "0.67"},
+        {"converted twice without clearing", 0.0, 2, "5.411765", "0.67"},
+        {"Quarry base and a scale of 1", 0.0, 1, "15.0", "1.0"},
+    };
+    for (const Case& c : cases) {
+        NationalGrid grid;
+        grid.values.assign(grid.values.size(), c.start);
+        for (int run = 0; run < c.runs; ++run) BuildNationalFromTer(ter, c.zBase, c.zScale, grid, quiet);
+        const double zBase = std::stod(c.zBase);
+        const double zScale = std::stod(c.zScale);
+        for (const Spot& spot : kSpots) {
+            EXPECT_NEAR(grid.At(spot.x, spot.y), c.start + c.runs * (zBase + zScale * spot.height), 1e-9)
+                << c.name << ": " << spot.why;
+        }
+        EXPECT_EQ(grid.At(256, 0), zBase) << c.name;
+        EXPECT_EQ(grid.At(256, 256), zBase) << c.name;
+        EXPECT_EQ(grid.At(0, 256), zBase) << c.name;
+    }
+}
+
+TEST(BuildNationalFromTer, PiecesThatCannotBeReadLeaveTheirPlaceAsItWasAndAreListed) {
+    TempDir dir;
+    const std::string ter = CopySampleTrack(dir);
+    fs::remove(dir.File("Dunes/StepUpN.asc"));
+    // Piece 16 (the north-east berm) loses its section; piece 2 names a file that is not there.
+    ProfileDocument document;
+    ASSERT_TRUE(ProfileDocument::Load(ter, document));
+    std::string text = document.Text();
+    const std::size_t at = text.find("[ElevationFile_16]");
+    text.replace(at, std::string("[ElevationFile_16]").size(), "[Elevation_16]");
+    document = ProfileDocument(text);
+    ASSERT_TRUE(document.Set("ElevationFile_2", "Name", "nothere.asc"));
+    ASSERT_TRUE(document.Save(ter));
+
+    NationalGrid grid;
+    NullStatusSink quiet;
+    const NationalBuild build = BuildNationalFromTer(ter, "5.411765", "0.67", grid, quiet);
+    EXPECT_FALSE(build.ok());
+    // Piece 2 (column 1, row 0), piece 16, and the step-up N pieces (practice line, row 7).
+    std::set<int> numbers;
+    for (const PieceNotAdded& piece : build.notAdded) numbers.insert(piece.number);
+    EXPECT_EQ(numbers, (std::set<int>{2, 16, 7 * 16 + 9}));
+    EXPECT_EQ(build.piecesAdded, 253);
+    EXPECT_EQ(grid.At(16 + 5, 240 + 5), 0.0) << "piece 2's place is untouched";
+    EXPECT_EQ(grid.At(136, 135), 0.0) << "the step-up's place is untouched";
+    EXPECT_EQ(grid.At(240 + 3, 240 + 3), 0.0) << "piece 16's place is untouched";
+    EXPECT_NEAR(grid.At(0, 240), kZBase + 0.67 * 3.6, 1e-9) << "the other pieces are there";
+    const std::string problems = NationalBuildProblemsText(build);
+    EXPECT_NE(problems.find("Piece 2 C:\\MCM\\Tracks\\Dunes\\nothere.asc not added: Cannot open"), std::string::npos)
+        << problems;
+    EXPECT_NE(problems.find("Piece 16 C:\\MCM\\Tracks\\Dunes\\Not found not added: "
+                            "the .TER has no section [ElevationFile_16]"),
+              std::string::npos)
+        << problems;
+    EXPECT_EQ(std::count(problems.begin(), problems.end(), '\n'), 2) << problems;
+    EXPECT_EQ(PiecesNotAddedStatus(build), "Track loaded, 3 of 256 pieces not added");
+}
+
+TEST(BuildNationalFromTer, ATerThatCannotBeReadChangesNothing) {
+    TempDir dir;
+    NationalGrid grid;
+    grid.At(3, 3) = 7.0;
+    const NationalGrid before = grid;
+    RecordingStatusSink status;
+    const NationalBuild build = BuildNationalFromTer(dir.File("missing.TER"), "5.411765", "0.67", grid, status);
+    EXPECT_FALSE(build.terRead);
+    EXPECT_NE(build.terRead.message().find("missing.TER"), std::string::npos);
+    EXPECT_EQ(grid, before);
+    EXPECT_TRUE(status.texts.empty());
+}
+
+class SXConversionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        state.programFolder = test::ProgramFolder();
+        ter = CopySampleTrack(dir);
+        out = dir.File("nat");
+        fs::create_directory(out);
+        options.terFile = ter;
+        options.outputFolder = out;
+        options.writeTer = options.writeScn = options.dispMap = options.texture = true;
+        state.piece.Z(5, 5) = 3.0;
+        state.pieceModified = true;
+        state.pieceFilePath = "/pieces/bumpN.asc";
+    }
+    SXConversionResult Run() {
+        ConversionSurroundings surroundings{status, preview, prompter, "", texture};
+        return RunSXConversion(options, state, surroundings);
+    }
+    TempDir dir;
+    EditorState state;
+    std::string ter, out;
+    SXConversionOptions options;
+    RecordingStatusSink status;
+    QuietPreview preview;
+    NoBoxes prompter;
+    ConversionTextureRunner texture;
+};
+
+TEST_F(SXConversionTest, WritesTheChosenFilesInOrderAndEmptiesThePiece) {
+    std::vector<std::string> textureCalls;
+    texture = [&](const std::string& terFile, const std::string& outFolder) {
+        textureCalls.push_back(terFile + " -> " + outFolder);
+        return Outcome::Ok();
+    };
+    const SXConversionResult result = Run();
+    ASSERT_TRUE(result.ok()) << result.FailureText();
+    EXPECT_EQ(result.FailureText(), "");
+    EXPECT_EQ(state.currentTerFile, ter);
+    EXPECT_EQ(textureCalls, (std::vector<std::string>{ter + " -> " + out}));
+
+    std::vector<std::string> order;
+    for (const ConversionStep& step : result.steps) order.push_back(step.what + " " + step.path);
+    EXPECT_EQ(order, (std::vector<std::string>{"513 displacement map " + out + "/DunesDispMap513.tga",
+                                               "texture " + out + "/DunesUnRendered.tga", ".SCN " + out + "/Dunes.SCN",
+                                               ".TER " + out + "/Dunes.TER", "flat.asc " + out + "/flat.asc"}));
+
+    // The piece is left flat, unmodified and without a file.
+    EXPECT_TRUE(result.pieceEmptied);
+    EXPECT_EQ(state.piece, PieceGrid{});
+    EXPECT_FALSE(state.pieceModified);
+    EXPECT_EQ(state.pieceFilePath, "");
+
+    // "All Done" once the track is in, then the map's own done text.
+    ASSERT_GE(status.texts.size(), 258u);
+    EXPECT_EQ(status.texts[256], "All Done");
+    EXPECT_EQ(status.texts[257].rfind("DispMap Done - Max Z = ", 0), 0u);
+
+    RgbImage map;
+    ASSERT_TRUE(ReadTgaFile(out + "/DunesDispMap513.tga", map));
+    EXPECT_EQ(map.width(), 513);
+    EXPECT_EQ(test::ReadAll(out + "/flat.asc"), test::ReadAll(test::ProgramFolder() + "/flat.asc"));
+}
+
+TEST_F(SXConversionTest, TheTextureOfTheSampleTrackIsComposedIntoTheOutputFolder) {
+    options.writeTer = options.writeScn = options.dispMap = false;
+    const SXConversionResult result = Run();
+    ASSERT_TRUE(result.ok()) << result.FailureText();
+    ASSERT_EQ(result.steps.size(), 1u);
+    EXPECT_EQ(result.steps[0].path, out + "/DunesUnRendered.tga");
+    RgbImage texture;
+    ASSERT_TRUE(ReadTgaFile(out + "/DunesUnRendered.tga", texture));
+    EXPECT_EQ(texture.width(), 1016);
+    EXPECT_EQ(texture.height(), 1016);
+    // The log lies beside the texture and names the .TRK found beside the .TER.
+    const std::string log = test::ReadAll(out + "/MakeTexture.log");
+    EXPECT_NE(log.find("= " + dir.File("Dunes/Dunes.TRK")), std::string::npos) << log.substr(0, 300);
+    EXPECT_EQ(status.texts.back(), "Finished converting " + ter);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(SXConversionTest, TheNewTerAndScnCarryTheKeysThatMakeTheGameLoadTheTerrain) {
+    texture = [](const std::string&, const std::string&) { return Outcome::Ok(); };
+    for (const char* environment : {"National", "Quarry"}) {
+        options.environment = environment;
+        options.gridResText = "2.5";
+        ASSERT_TRUE(Run().ok());
+        ProfileDocument newTer, newScn;
+        ASSERT_TRUE(ProfileDocument::Load(out + "/Dunes.TER", newTer));
+        ASSERT_TRUE(ProfileDocument::Load(out + "/Dunes.SCN", newScn));
+        const bool quarry = std::string(environment) == "Quarry";
+        EXPECT_EQ(newTer.Get("ElevationData", "GridResolutionInFeet", ""), "2.5");
+        EXPECT_EQ(newTer.Get("ElevationData", "ElevationPath", ""), out + "/");
+        EXPECT_EQ(newTer.Get("ElevationData", "TextureMapPath", ""), out + "/");
+        EXPECT_EQ(newTer.Get("TerrainPalette", "FileSet_1", ""), out + "/DunesTex.tga");
+        EXPECT_EQ(newTer.Get("TerrainPalette", "FileSet_2", ""), out + "/DunesTexA.tga");
+        EXPECT_EQ(newTer.Get("TextureMapFile_1", "Name", ""), "DunesTex.tga");
+        EXPECT_EQ(newTer.Find("TextureMapFile_2", "Name").value_or("none"), quarry ? "none" : "DunesTile.tga");
+        for (int n = quarry ? 97 : 65; n <= (quarry ? 121 : 73); ++n) {
+            EXPECT_EQ(newTer.Get("ElevationFile_" + std::to_string(n), "Name", ""), "Dunes.asc") << environment << n;
+        }
+        EXPECT_EQ(newScn.Get("SceneInfo", "SceneName", ""), "Dunes at Dusk");
+        EXPECT_EQ(newScn.Get("Environment", "TerrainFile", ""), "Dunes.TRN");
+    }
+}
+
+TEST_F(SXConversionTest, TheTracksOwnFolderIsRefusedBeforeAnythingIsWritten) {
+    // Also when reached through a link, and whichever single output is chosen.
+    fs::create_directory_symlink(dir.File("Dunes"), dir.File("link"));
+    for (const std::string& folder : {dir.File("Dunes"), dir.File("Dunes/"), dir.File("link")}) {
+        for (int only = 0; only < 4; ++only) {
+            options.outputFolder = folder;
+            options.writeTer = only == 0;
+            options.writeScn = only == 1;
+            options.dispMap = only == 2;
+            options.texture = only == 3;
+            const std::vector<std::string> before = FilesIn(dir.File("Dunes"));
+            const std::string terBytes = test::ReadAll(ter);
+            const SXConversionResult result = Run();
+            EXPECT_EQ(result.refusal, "The output folder " + folder + " is the folder of the SX track " + ter +
+                                          "; its own files would be replaced. Please choose another output folder.");
+            EXPECT_EQ(result.FailureText(), result.refusal);
+            EXPECT_FALSE(result.pieceEmptied);
+            EXPECT_EQ(FilesIn(dir.File("Dunes")), before);
+            EXPECT_EQ(test::ReadAll(ter), terBytes);
+            EXPECT_EQ(state.national, NationalGrid{}) << "the grid is untouched";
+            EXPECT_EQ(state.currentTerFile, "");
+            EXPECT_EQ(state.piece.Z(5, 5), 3.0);
+            EXPECT_TRUE(status.texts.empty());
+        }
+    }
+}
+
+TEST_F(SXConversionTest, OpeningOnlyLoadsTheTrackWhateverTheFolder) {
+    options.writeTer = options.writeScn = options.dispMap = options.texture = false;
+    options.spline = true;  // starts no work
+    options.outputFolder = dir.File("Dunes");
+    const std::vector<std::string> before = FilesIn(dir.File("Dunes"));
+    const SXConversionResult result = Run();
+    EXPECT_TRUE(result.ok());
+    EXPECT_TRUE(result.steps.empty());
+    EXPECT_EQ(FilesIn(dir.File("Dunes")), before);
+    EXPECT_TRUE(FilesIn(out).empty());
+    EXPECT_EQ(status.texts.back(), "All Done");
+    EXPECT_NEAR(state.national.At(56, 243), kZBase + 0.67 * 4.5, 1e-9);
+}
+
+TEST_F(SXConversionTest, FailedStepsAreAllReportedAndTheLastStatusSaysSo) {
+    options.outputFolder = dir.File("no/such/folder");
+    const SXConversionResult result = Run();
+    EXPECT_FALSE(result.ok());
+    ASSERT_EQ(result.steps.size(), 5u);
+    for (const ConversionStep& step : result.steps) EXPECT_FALSE(step.outcome) << step.what;
+    EXPECT_EQ(result.steps[1].outcome.message().rfind("Cannot write " + options.outputFolder + "/DunesUnRendered.tga", 0),
+              0u)
+        << result.steps[1].outcome.message();
+    const std::string text = result.FailureText();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4) << text;
+    EXPECT_EQ(text.rfind("The 513 displacement map was not written: Cannot write " + options.outputFolder, 0), 0u)
+        << text;
+    EXPECT_EQ(status.texts.back(), "Conversion not complete, 5 of 5 files not written");
+    // The map's box is left to the caller's summary; the texture builder shows its own.
+    for (const std::string& message : prompter.messages) {
+        EXPECT_EQ(message.find("DispMap"), std::string::npos) << message;
+    }
+    EXPECT_TRUE(result.pieceEmptied) << "the track is in the grid all the same";
+}
+
+TEST_F(SXConversionTest, AnEmptyOutputFolderIsRefusedWhenFilesAreToBeWritten) {
+    options.outputFolder = "";
+    EXPECT_EQ(Run().refusal, "Please select an output directory.");
+    options.writeTer = options.writeScn = options.dispMap = options.texture = false;
+    EXPECT_EQ(Run().refusal, "");
+}
+
+}  // namespace
+}  // namespace gw
