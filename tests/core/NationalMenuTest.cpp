@@ -5,12 +5,13 @@
 
 #include "core/terrain/NationalMenu.h"
 #include "support/RecordingFakes.h"
+#include "support/RecordingStatusSink.h"
 #include "support/TempDir.h"
 
 namespace gw {
 namespace {
 
-using test::RecordingStatus;
+using RecordingStatus = test::RecordingStatusSink;
 using test::OneAnswerPrompter;
 using test::ReadAll;
 using test::TempDir;

@@ -7,12 +7,12 @@
 #include "core/terrain/ClearAsc257.h"
 #include "core/terrain/Statistics.h"
 #include "core/text/NumberText.h"
-#include "support/RecordingFakes.h"
+#include "support/RecordingStatusSink.h"
 
 namespace gw {
 namespace {
 
-using test::RecordingStatus;
+using RecordingStatus = test::RecordingStatusSink;
 NationalGrid Filled(double value) {
     NationalGrid grid;
     grid.values.assign(grid.values.size(), value);
