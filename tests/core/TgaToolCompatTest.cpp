@@ -57,6 +57,7 @@ TEST(TgaToolCompat, ReadsWhatImageMagickWrites) {
     const std::string topLeft = "-auto-orient -orient TopLeft";
     const std::string topRight = "-auto-orient -flop -orient TopRight";
     const std::string bottomRight = "-auto-orient -rotate 180 -orient BottomRight";
+    // Every image type and origin once.
     struct Case {
         bool grey;
         std::string options;
@@ -65,23 +66,13 @@ TEST(TgaToolCompat, ReadsWhatImageMagickWrites) {
     const Case cases[] = {
         {false, bottomLeft + " -alpha off", "type 2, 24 bits, descriptor 0"},
         {false, bottomLeft + " -alpha off -compress RLE", "type 10, 24 bits, descriptor 0"},
-        {false, bottomLeft + " -alpha on", "type 2, 32 bits, descriptor 8"},
-        {false, bottomLeft + " -alpha on -compress RLE", "type 10, 32 bits, descriptor 8"},
-        {false, topLeft + " -alpha off", "type 2, 24 bits, descriptor 32"},
-        {false, topLeft + " -alpha off -compress RLE", "type 10, 24 bits, descriptor 32"},
         {false, topLeft + " -alpha on", "type 2, 32 bits, descriptor 40"},
-        {false, topRight + " -alpha off", "type 2, 24 bits, descriptor 48"},
         {false, topRight + " -alpha off -compress RLE", "type 10, 24 bits, descriptor 48"},
-        {false, bottomRight + " -alpha off", "type 2, 24 bits, descriptor 16"},
         {false, bottomRight + " -alpha on -compress RLE", "type 10, 32 bits, descriptor 24"},
         {false, bottomLeft + " -type Palette", "type 1, 8 bits, descriptor 0"},
-        {false, bottomLeft + " -type Palette -compress RLE", "type 9, 8 bits, descriptor 0"},
-        {false, topLeft + " -type Palette", "type 1, 8 bits, descriptor 32"},
         {false, topRight + " -type Palette -compress RLE", "type 9, 8 bits, descriptor 48"},
         {true, bottomLeft + " -type Grayscale", "type 3, 8 bits, descriptor 0"},
-        {true, bottomLeft + " -type Grayscale -compress RLE", "type 11, 8 bits, descriptor 0"},
         {true, topLeft + " -type Grayscale -compress RLE", "type 11, 8 bits, descriptor 32"},
-        {true, bottomRight + " -type Grayscale", "type 3, 8 bits, descriptor 16"},
     };
     test::TempDir dir;
     for (const Case& c : cases) {
