@@ -76,14 +76,6 @@ TEST(TextureJob, TextureAndLogPaths) {
     EXPECT_EQ(TextureLogPath("DunesUnRendered.tga"), "MakeTexture.log");
 }
 
-TEST(TextureJob, OpenBoxStartsInTrackFolderOnlyOnceATerWasGiven) {
-    const FileBoxRequest first = TerFileBox(false, "/tracks/");
-    EXPECT_EQ(first.filter, "TER file|*.ter|All Files|*.*");
-    EXPECT_EQ(first.defaultExtension, ".ter");
-    EXPECT_EQ(first.initialFolder, "");
-    EXPECT_EQ(TerFileBox(true, "/tracks/").initialFolder, "/tracks/");
-}
-
 TEST(TextureOrientation, KeysAndRemapping) {
     EXPECT_EQ(OrientationKey(1), "Orient_01");
     EXPECT_EQ(OrientationKey(9), "Orient_09");

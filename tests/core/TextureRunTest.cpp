@@ -256,6 +256,7 @@ TEST_F(TextureRunTest, BuilderStartsJobsAndFileOpen) {
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].request.initialFolder, "");
     EXPECT_EQ(prompter.shown[0].request.filter, "TER file|*.ter|All Files|*.*");
+    EXPECT_EQ(prompter.shown[0].request.defaultExtension, ".ter");
 
     // A chosen .TER in a folder with a period: the texture and .TRK beside it.
     view.texts.clear();
