@@ -124,12 +124,9 @@ TEST(TexturePalette, LoadsEntriesAndReportsWhatIsMissing) {
     const Case cases[] = {
         {"[TerrainPalette]\r\nTotalFileSets=3\r\n" + sets, 3, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""}, {}},
         {"[TerrainPalette]\r\nTotalFileSets=2\r\n" + sets, 2, {"Dirta.tga", "Grassa.tga", ""}, {}},
-        {"[TerrainPalette]\r\nTotalFileSets=4\r\n" + sets, 4, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""},
-         {"Error process Textures"}},
         {"[TerrainPalette]\r\nTotalFileSets=100000\r\n" + sets, 100000, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""},
          {"Error process Textures"}},
         {"[TerrainPalette]\r\nTotalFileSets=0\r\n" + sets, 0, {""}, {"No Textures to process"}},
-        {"[TerrainPalette]\r\nTotalFileSets=-5\r\n" + sets, -5, {""}, {"No Textures to process"}},
         {"[TerrainPalette]\r\n" + sets, 0, {""}, {"No Textures to process"}},
         {"", 0, {""}, {"No Textures to process"}},
         // A gap stops the reading at the gap.
