@@ -26,7 +26,6 @@ struct ReadCase {
 };
 
 const ReadCase kReadCases[] = {
-    {"plain", "[A]\r\nk=v\r\n", "A", "k", "v"},
     {"section case ignored", "[ElevationData]\r\nElevationPath=C:\\MCM\\\r\n", "ELEVATIONDATA", "ElevationPath",
      "C:\\MCM\\"},
     {"key case ignored", "[A]\r\nNaMe=v\r\n", "A", "name", "v"},
