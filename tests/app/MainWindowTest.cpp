@@ -266,6 +266,7 @@ TEST_F(MainWindowTest, ExitStoresSettingsAndPlacement) {
     EXPECT_EQ(again.pos(), QPoint(200, 90));
     EXPECT_EQ(state.pieceFolder, dir.path().string() + "/");
     EXPECT_FALSE(Action("itmOptionsGreeting")->isChecked());
+    EXPECT_EQ(Find<QLabel>("lblGreeting")->text(), " ");
 }
 
 TEST_F(MainWindowTest, OpeningOverUnsavedChangesAsksAndClearsTheHistory) {
