@@ -48,8 +48,19 @@ TEST(PieceInfoCli, ExitStatusAndOneLineErrors) {
         EXPECT_NE(result.err.find(c.errorPart), std::string::npos) << c.arguments << ": " << result.err;
     }
     EXPECT_EQ(RunCli("--version").out, "gridwright-cli 1.0.0\n");
-    EXPECT_EQ(RunCli("--help").status, 0);
-    EXPECT_EQ(RunCli("piece-info --help").status, 0);
+}
+
+TEST(Cli, EveryVerbIsListedAndAnswersHelp) {
+    const CliRun overview = RunCli("--help");
+    EXPECT_EQ(overview.status, 0);
+    for (const std::string verb : {"piece-info", "edit", "piece-set", "dispmap", "stats", "slope-edges", "add-piece",
+                                   "convert", "texture"}) {
+        EXPECT_NE(overview.out.find("  " + verb + "\t"), std::string::npos) << verb;
+        const CliRun help = RunCli(verb + " --help");
+        EXPECT_EQ(help.status, 0) << verb;
+        EXPECT_EQ(help.out.rfind("Usage: gridwright-cli " + verb + " ", 0), 0u) << help.out;
+        EXPECT_EQ(help.err, "") << verb;
+    }
 }
 
 }  // namespace

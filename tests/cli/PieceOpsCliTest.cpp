@@ -154,11 +154,6 @@ TEST(PieceOpsCli, ExitStatusAndOneLineErrors) {
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << c.arguments << ": " << result.err;
     }
     EXPECT_TRUE(FilesIn(dir).empty());
-    for (const char* verb : {"edit", "piece-set"}) {
-        const CliRun help = RunCli(std::string(verb) + " --help");
-        EXPECT_EQ(help.status, 0);
-        EXPECT_EQ(help.out.rfind(std::string("Usage: gridwright-cli ") + verb + " PIECE.asc -o ", 0), 0u) << help.out;
-    }
 }
 
 }  // namespace

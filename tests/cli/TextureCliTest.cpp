@@ -109,10 +109,6 @@ TEST(TextureCli, ExitStatusAndOneLineErrors) {
     EXPECT_EQ(invalid.status, 1);
     EXPECT_EQ(invalid.err, "Invalid MapID\ngridwright-cli texture: Invalid MapID in TexturePlacement_4: no texture written\n");
     EXPECT_FALSE(gw::test::Exists(out));
-
-    const CliRun help = RunCli("texture --help");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.substr(0, 30), "Usage: gridwright-cli texture ");
 }
 
 }  // namespace
