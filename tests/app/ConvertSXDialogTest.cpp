@@ -3,7 +3,6 @@
 // and a whole conversion whose files match the command-line tool's byte for byte.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QPushButton>
@@ -86,21 +85,6 @@ QString Text(QWidget& dialog, const char* name) {
 
 void SetText(QWidget& dialog, const char* name, const QString& text) { In<QLineEdit>(dialog, name)->setText(text); }
 void Click(QWidget& dialog, const char* name) { In<QAbstractButton>(dialog, name)->click(); }
-
-// With GRIDWRIGHT_SCREENSHOT_DIR set, the dialog as a person sees it is saved there.
-TEST_F(ConvertSXDialogTest, Screenshot) {
-    ConvertSXDialog dialog(prompter);
-    dialog.PresetForMode("Convert");
-    dialog.ShowOutputFolder(out);
-    dialog.ShowTerFile(ter);
-    dialog.ShowStartingValues();
-    dialog.show();
-    QApplication::processEvents();
-    const QPixmap picture = dialog.grab();
-    EXPECT_FALSE(picture.isNull());
-    const QString folder = qEnvironmentVariable("GRIDWRIGHT_SCREENSHOT_DIR");
-    if (!folder.isEmpty()) picture.save(QDir(folder).filePath("convert-sx-dialog.png"));
-}
 
 TEST_F(ConvertSXDialogTest, QuarryBoxSetsTheZBaseWhateverWasTyped) {
     ConvertSXDialog dialog(prompter);
