@@ -38,12 +38,6 @@ protected:
         fs::create_directory(out);
     }
 
-    ConvertSXContext Context() {
-        ConvertSXContext context(state, prompter, mainStatus, *placement);
-        context.showEmptyPiece = [this] { ++emptyPieceShown; };
-        return context;
-    }
-
     // Runs ConvertSX; answer gets the modal dialog once it is shown.
     ConvertSXOutcome Run(const std::string& mode, std::function<void(ConvertSXDialog&)> answer,
                          ConversionTextureRunner texture = {}) {
@@ -58,7 +52,8 @@ protected:
             answer(*dialog);
         });
         timer.start(0);
-        ConvertSXContext context = Context();
+        ConvertSXContext context(state, prompter, mainStatus, *placement);
+        context.showEmptyPiece = [this] { ++emptyPieceShown; };
         context.texture = std::move(texture);
         ConvertSXOutcome outcome = ConvertSX(mode, context);
         EXPECT_TRUE(answered || outcome.end == ConvertSXEnd::NoFile || outcome.end == ConvertSXEnd::KeptPiece);

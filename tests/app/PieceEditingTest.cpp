@@ -78,24 +78,44 @@ TEST_F(PieceEditingTest, EmptyValueBoxShowsItsMessageAndChangesNothing) {
     EXPECT_EQ(Z(1, 1), 0);
 }
 
-TEST_F(PieceEditingTest, MirrorRotateAndSlope) {
+TEST_F(PieceEditingTest, RangeButtonsAndArrowsChangeTheRange) {
     OpenDistinct();
-    Grid()->SetSelection({1, 5, 1, 2});  // 5 columns by 2 rows
+    const PieceGrid original = state.piece;
+    Grid()->SetSelection({1, 5, 1, 2});
     Click("btnMirrorH");
-    EXPECT_EQ(Z(1, 1), 5.01);
-    EXPECT_EQ(Z(5, 2), 1.02);
-    EXPECT_EQ(Find<QLabel>("lblStatus")->text(), "All Done");
-    Click("btnMirrorV");
-    EXPECT_EQ(Z(1, 1), 5.02);
+    EXPECT_EQ(Find<QLabel>("lblStatus")->text(), "All Done");  // the mirrors report on the status line
+    struct Case {
+        const char* control;
+        CellRange range;
+        int c, r;
+        double z;
+        const char* undo;
+    };
+    const Case cases[] = {
+        {"btnMirrorH", {1, 5, 1, 2}, 1, 1, 5.01, "Undo Mirror H"},  // 5 columns by 2 rows
+        {"btnMirrorV", {1, 5, 1, 2}, 1, 1, 1.02, "Undo Mirror V"},
+        {"btnRotate", {10, 12, 10, 12}, 10, 10, 12.10, "Undo Rotate 90 CCW"},  // the top-right cell ends top-left
+        {"picRight", {1, 17, 1, 17}, 1, 5, 17.05, "Undo Shift Right"},
+        {"picUp", {3, 3, 2, 6}, 3, 6, 3.02, "Undo Shift Up"},
+    };
+    for (const Case& c : cases) {
+        window->document().LoadPiece(original);
+        Grid()->SetSelection(c.range);
+        if (auto* arrow = window->findChild<ArrowPicture*>(c.control)) {
+            QTest::mouseClick(arrow, Qt::LeftButton);
+            EXPECT_FALSE(arrow->pressedLook());
+        } else {
+            Click(c.control);
+        }
+        EXPECT_EQ(Z(c.c, c.r), c.z) << c.control;
+        EXPECT_EQ(Action("itmEditUndo")->text(), c.undo);
+    }
 
-    Grid()->SetSelection({10, 12, 10, 12});
-    Click("btnRotate");
-    EXPECT_EQ(Z(10, 10), 12.10);  // the top-right cell ends top-left
     Grid()->SetSelection({10, 12, 10, 13});
     const PieceGrid before = state.piece;
     Click("btnRotate");
-    ASSERT_EQ(prompter.Messages().size(), 1u);
-    EXPECT_EQ(prompter.Messages()[0], "Unable to rotate range.  Range must be same height and width.");
+    EXPECT_EQ(prompter.Messages(),
+              std::vector<std::string>{"Unable to rotate range.  Range must be same height and width."});
     EXPECT_EQ(state.piece, before);
 
     Grid()->SetSelection({1, 17, 3, 3});
@@ -106,21 +126,6 @@ TEST_F(PieceEditingTest, MirrorRotateAndSlope) {
     Click("btnSlopeRows");
     for (int c = 1; c <= 17; ++c) EXPECT_EQ(Z(c, 3), c - 1);
     EXPECT_EQ(Z(2, 4), 2.04);
-}
-
-TEST_F(PieceEditingTest, ArrowsShiftTheRangeCyclically) {
-    OpenDistinct();
-    Grid()->SetSelection({1, 17, 1, 17});
-    auto* right = Find<ArrowPicture>("picRight");
-    QTest::mouseClick(right, Qt::LeftButton);
-    EXPECT_EQ(Z(1, 5), 17.05);
-    EXPECT_EQ(Z(2, 5), 1.05);
-    EXPECT_FALSE(right->pressedLook());
-    Grid()->SetSelection({3, 3, 2, 6});  // column 3 now holds column 2's heights
-    QTest::mouseClick(Find<ArrowPicture>("picUp"), Qt::LeftButton);
-    EXPECT_EQ(Z(3, 2), 2.03);
-    EXPECT_EQ(Z(3, 6), 2.02);
-    EXPECT_EQ(window->findChild<QUndoStack*>()->undoText(), "Shift Up");
 }
 
 TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBit) {
