@@ -110,20 +110,5 @@ TEST_F(MakeTextureWindowTest, JobsOpenTheWindowAndReportToTheMainWindow) {
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(MakeTextureWindowTest, MissingTrackAndInvalidMapIdAreShown) {
-    track.placements.resize(20);
-    track.Write();
-    std::filesystem::remove(track.trackPath());
-    prompter.fileAnswers = {track.terPath()};
-    Action("itmFileOpen")->trigger();
-    const std::vector<std::string> expected = {
-        track.trackPath() + " not found.\n\nSome track pieces may not be rotated correctly.\n"
-                            "Make sure the SX .TER and .TRK file are in the\nsame directory",
-        "Invalid MapID"};
-    EXPECT_EQ(prompter.Messages(), expected);
-    EXPECT_EQ(Status(), "Invalid MapID in TexturePlacement_21: no texture written");
-    EXPECT_FALSE(Exists(track.File("DunesUnRendered.tga")));
-}
-
 }  // namespace
 }  // namespace gw::test
