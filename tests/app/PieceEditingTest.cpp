@@ -155,36 +155,16 @@ TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBit) {
     EXPECT_EQ(Action("itmEditRedo")->text(), "Redo Rotate 90 CCW");
 }
 
-TEST_F(PieceEditingTest, SavingWritesTheSetTheOptionChooses) {
-    struct Case {
-        const char* option;
-        std::vector<const char*> files;
-    };
-    const Case cases[] = {{"opt4Files", {"bumpN.asc", "bumpW.asc", "bumpS.asc", "bumpE.asc"}},
-                          {"opt2Files", {"bumpNS.asc", "bumpEW.asc"}},
-                          {"opt1File", {"bumpNSEW.asc"}}};
-    OpenDistinct("srcN.asc");
-    Find<QLineEdit>("txtPieceName")->setText("bump");
-    Grid()->SetSelection({3, 7, 4, 9});
-    int round = 0;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.option);
-        Find<QRadioButton>(c.option)->click();
-        window->document().ApplyToPiece("Test", [&round](PieceGrid& g) { g.Z(17, 17) = 100 + ++round; });
-        Action("itmFileSave")->trigger();
-        EXPECT_FALSE(state.pieceModified);
-        EXPECT_EQ(Grid()->Selection(), (CellRange{3, 7, 4, 9}));
-        for (const char* file : c.files) EXPECT_TRUE(Exists(dir.File(file))) << file;
-        EXPECT_EQ(window->windowTitle(), "Gridwright - " + PathToQ(dir.File(c.files[0])));
-        EXPECT_EQ(ReadBack(c.files[0]), state.piece);
-    }
-}
-
-TEST_F(PieceEditingTest, EditedNameAndSaveAsDecideTheFiles) {
+TEST_F(PieceEditingTest, TheOptionAndTheNameDecideTheFilesSaved) {
     OpenDistinct("bumpN.asc");
+    Grid()->SetSelection({3, 7, 4, 9});
+    window->document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(17, 17) = 100; });
     Find<QLineEdit>("txtPieceName")->setText("bump2");
     Action("itmFileSave")->trigger();
     for (const char* f : {"bump2N.asc", "bump2W.asc", "bump2S.asc", "bump2E.asc"}) EXPECT_TRUE(Exists(dir.File(f))) << f;
+    EXPECT_EQ(ReadBack("bump2N.asc"), state.piece);
+    EXPECT_FALSE(state.pieceModified);
+    EXPECT_EQ(Grid()->Selection(), (CellRange{3, 7, 4, 9}));
     EXPECT_EQ(window->windowTitle(), "Gridwright - " + PathToQ(dir.File("bump2N.asc")));
 
     Find<QRadioButton>("opt2Files")->click();
@@ -195,6 +175,11 @@ TEST_F(PieceEditingTest, EditedNameAndSaveAsDecideTheFiles) {
     EXPECT_TRUE(Exists(dir.File("rampNS.asc")));
     EXPECT_TRUE(Exists(dir.File("rampEW.asc")));
     EXPECT_FALSE(Exists(dir.File("rampN.asc")));
+
+    Find<QRadioButton>("opt1File")->click();
+    Action("itmFileSave")->trigger();
+    EXPECT_EQ(ReadBack("rampNSEW.asc"), state.piece);
+    EXPECT_EQ(window->windowTitle(), "Gridwright - " + PathToQ(dir.File("rampNSEW.asc")));
 
     prompter.fileAnswers.push_back(dir.File("rampN.asc"));
     Action("itmFileSaveAs")->trigger();
