@@ -15,6 +15,7 @@
 #include "app/PieceDocument.h"
 #include "app/PieceGridView.h"
 #include "core/EditorState.h"
+#include "core/piece/PieceFile.h"
 #include "support/TempDir.h"
 #include "support/ScriptedPrompter.h"
 
@@ -48,6 +49,21 @@ protected:
         window->StartUp();
         QApplication::processEvents();
         return *window;
+    }
+
+    // Writes a piece whose cell (c, r) holds c + r / 100 and returns its path.
+    std::string WriteDistinctPiece(const std::string& name) const {
+        PieceGrid grid;
+        for (int r = 1; r <= 17; ++r)
+            for (int c = 1; c <= 17; ++c) grid.Z(c, r) = c + r / 100.0;
+        const std::string path = dir.File(name);
+        EXPECT_TRUE(WritePieceFile(SkeletonPath(), path, path + ".out", path + ".bak", "piece", grid));
+        return path;
+    }
+    // Starts the window when it is not up yet and opens such a piece.
+    void OpenDistinct(const std::string& name = "bumpN.asc") {
+        if (!window) StartWindow();
+        ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(name)));
     }
 
     template <typename T>

@@ -3,17 +3,13 @@
 // and a whole conversion whose files match the command-line tool's byte for byte.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
-#include <sys/wait.h>
 
 #include "app/AppFixture.h"
 #include "app/ConvertSXDialog.h"
@@ -22,6 +18,7 @@
 #include "app/WindowPlacement.h"
 #include "core/convert/ConversionTexts.h"
 #include "core/terrain/Asc257File.h"
+#include "support/CliProcess.h"
 #include "support/RecordingStatusSink.h"
 
 namespace gw::test {
@@ -41,12 +38,6 @@ protected:
         fs::create_directory(out);
     }
 
-    ConvertSXContext Context() {
-        ConvertSXContext context(state, prompter, mainStatus, *placement);
-        context.showEmptyPiece = [this] { ++emptyPieceShown; };
-        return context;
-    }
-
     // Runs ConvertSX; answer gets the modal dialog once it is shown.
     ConvertSXOutcome Run(const std::string& mode, std::function<void(ConvertSXDialog&)> answer,
                          ConversionTextureRunner texture = {}) {
@@ -61,7 +52,8 @@ protected:
             answer(*dialog);
         });
         timer.start(0);
-        ConvertSXContext context = Context();
+        ConvertSXContext context(state, prompter, mainStatus, *placement);
+        context.showEmptyPiece = [this] { ++emptyPieceShown; };
         context.texture = std::move(texture);
         ConvertSXOutcome outcome = ConvertSX(mode, context);
         EXPECT_TRUE(answered || outcome.end == ConvertSXEnd::NoFile || outcome.end == ConvertSXEnd::KeptPiece);
@@ -88,21 +80,6 @@ QString Text(QWidget& dialog, const char* name) {
 
 void SetText(QWidget& dialog, const char* name, const QString& text) { In<QLineEdit>(dialog, name)->setText(text); }
 void Click(QWidget& dialog, const char* name) { In<QAbstractButton>(dialog, name)->click(); }
-
-// With GRIDWRIGHT_SCREENSHOT_DIR set, the dialog as a person sees it is saved there.
-TEST_F(ConvertSXDialogTest, Screenshot) {
-    ConvertSXDialog dialog(prompter);
-    dialog.PresetForMode("Convert");
-    dialog.ShowOutputFolder(out);
-    dialog.ShowTerFile(ter);
-    dialog.ShowStartingValues();
-    dialog.show();
-    QApplication::processEvents();
-    const QPixmap picture = dialog.grab();
-    EXPECT_FALSE(picture.isNull());
-    const QString folder = qEnvironmentVariable("GRIDWRIGHT_SCREENSHOT_DIR");
-    if (!folder.isEmpty()) picture.save(QDir(folder).filePath("convert-sx-dialog.png"));
-}
 
 TEST_F(ConvertSXDialogTest, QuarryBoxSetsTheZBaseWhateverWasTyped) {
     ConvertSXDialog dialog(prompter);
@@ -177,22 +154,22 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
     state.national.At(7, 7) = 2.5;
     const NationalGrid before = state.national;
     prompter.fileAnswers = {ter};
-    std::map<std::string, bool> checks;
-    std::map<std::string, QString> texts;
-    QString caption, treeFolder;
     const ConvertSXOutcome outcome = Run("Convert", [&](ConvertSXDialog& dialog) {
-        caption = dialog.windowTitle();
-        for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"}) {
-            checks[name] = In<QCheckBox>(dialog, name)->isChecked();
+        EXPECT_EQ(dialog.windowTitle(), "Convert MCM SX track to National");
+        for (const char* name : {"chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"}) {
+            EXPECT_TRUE(In<QCheckBox>(dialog, name)->isChecked()) << name;
         }
-        for (const char* name : {"txtZOffset", "txtZScale", "txtMaxZ", "txtGridRes", "txtOutputDir", "lblTerName",
-                                 "lblDescription", "lblZOffset", "lblZScale", "lblMaxZ", "lblGridRes", "lblOutputDir"}) {
-            texts[name] = Text(dialog, name);
-        }
-        auto* tree = In<QTreeView>(dialog, "Dir1");
-        treeFolder = static_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex());
-        EXPECT_GE(In<QComboBox>(dialog, "Drive1")->count(), 1);
+        EXPECT_FALSE(In<QCheckBox>(dialog, "chkQuarry")->isChecked());
         EXPECT_EQ(In<QAbstractButton>(dialog, "chkDispMap")->text(), "&Disp Map");
+        const std::pair<const char*, QString> texts[] = {
+            {"txtZOffset", "5.411765"}, {"txtZScale", "0.67"}, {"txtMaxZ", "20.0"}, {"txtGridRes", "3.0"},
+            {"txtOutputDir", PathToQ(out)}, {"lblTerName", PathToQ(ter)}, {"lblDescription", kConvertHelpText},
+            {"lblZOffset", "Z Base"}, {"lblGridRes", "Grid Res:"}, {"lblOutputDir", "Output Directory"}};
+        for (const auto& [name, text] : texts) EXPECT_EQ(Text(dialog, name), text) << name;
+        // The folder list was set to NationalFolder, and its rule wrote its path back.
+        auto* tree = In<QTreeView>(dialog, "Dir1");
+        EXPECT_EQ(static_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex()), PathToQ(out));
+        EXPECT_GE(In<QComboBox>(dialog, "Drive1")->count(), 1);
         Click(dialog, "CancelButton");
     });
     EXPECT_EQ(outcome.end, ConvertSXEnd::Cancelled);
@@ -203,22 +180,6 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
     EXPECT_EQ(prompter.shown[0].request.defaultExtension, "*.ter");
     EXPECT_EQ(prompter.shown[0].request.initialFolder, "/tracks/");
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Convert SX cancelled"});
-
-    EXPECT_EQ(caption, "Convert MCM SX track to National");
-    EXPECT_EQ(checks, (std::map<std::string, bool>{{"chkQuarry", false}, {"chkTer", true}, {"chkSCN", true},
-                                                   {"chkSpline", true}, {"chkDispMap", true}, {"chkTexture", true}}));
-    EXPECT_EQ(texts["txtZOffset"], "5.411765");
-    EXPECT_EQ(texts["txtZScale"], "0.67");
-    EXPECT_EQ(texts["txtMaxZ"], "20.0");
-    EXPECT_EQ(texts["txtGridRes"], "3.0");
-    // The folder list was set to NationalFolder, and its rule wrote its path back.
-    EXPECT_EQ(texts["txtOutputDir"], PathToQ(out));
-    EXPECT_EQ(treeFolder, PathToQ(out));
-    EXPECT_EQ(texts["lblTerName"], PathToQ(ter));
-    EXPECT_EQ(texts["lblDescription"], kConvertHelpText);
-    EXPECT_EQ(texts["lblZOffset"], "Z Base");
-    EXPECT_EQ(texts["lblGridRes"], "Grid Res:");
-    EXPECT_EQ(texts["lblOutputDir"], "Output Directory");
 
     // The track is remembered even though the run was cancelled; nothing else moved.
     EXPECT_EQ(state.trackFolder, trackFolder + "/");
@@ -232,18 +193,14 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
 TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingAndClosingTheWindowCancels) {
     state.nationalFolder = dir.File("not/there/");
     prompter.fileAnswers = {ter};
-    std::vector<bool> checks;
-    QString folderText;
     const ConvertSXOutcome outcome = Run("Open", [&](ConvertSXDialog& dialog) {
         for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"}) {
-            checks.push_back(In<QCheckBox>(dialog, name)->isChecked());
+            EXPECT_FALSE(In<QCheckBox>(dialog, name)->isChecked()) << name;
         }
-        folderText = Text(dialog, "txtOutputDir");
+        EXPECT_EQ(Text(dialog, "txtOutputDir"), PathToQ(dir.File("not/there/"))) << "a missing folder is shown as it is";
         dialog.close();
     });
     EXPECT_EQ(outcome.end, ConvertSXEnd::Cancelled);
-    EXPECT_EQ(checks, std::vector<bool>(6, false));
-    EXPECT_EQ(folderText, PathToQ(dir.File("not/there/"))) << "a missing NationalFolder is shown as it is";
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Convert SX cancelled"});
 }
 
@@ -290,25 +247,6 @@ TEST_F(ConvertSXDialogTest, OpenSXLoadsTheTrackAndWritesNoFile) {
     EXPECT_TRUE(prompter.Messages().empty());
 }
 
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-CliRun RunCli(const std::string& arguments, const TempDir& dir) {
-    const std::string errFile = dir.File("cli-stderr.txt");
-    CliRun result{-1, "", ""};
-    FILE* pipe = popen((std::string(GRIDWRIGHT_CLI) + " " + arguments + " 2>" + errFile).c_str(), "r");
-    if (!pipe) return result;
-    std::array<char, 4096> buffer;
-    std::size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), got);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = ReadAll(errFile);
-    return result;
-}
-
 std::vector<std::string> NamesIn(const std::string& folder) {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
@@ -345,7 +283,7 @@ TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
                             state.national, quiet));
     fs::rename(typed, dir.File("fromDialog"));
 
-    const CliRun cli = RunCli("convert " + ter + " -o " + typed + " --quarry --grid-res 2.5", dir);
+    const CliRun cli = RunCli("convert " + ter + " -o " + typed + " --quarry --grid-res 2.5");
     EXPECT_EQ(cli.status, 0) << cli.err;
     EXPECT_EQ(cli.err, "");
     const std::vector<std::string> written = NamesIn(dir.File("fromDialog"));

@@ -8,22 +8,11 @@
 
 #include "app/AppFixture.h"
 #include "app/QtText.h"
-#include "core/piece/PieceFile.h"
 
 namespace gw::test {
 namespace {
 
 using MainWindowTest = AppFixture;
-
-// Writes a piece whose cells are all distinct and returns its path.
-std::string WriteDistinctPiece(const TempDir& dir, const std::string& name) {
-    PieceGrid grid;
-    for (int r = 1; r <= 17; ++r)
-        for (int c = 1; c <= 17; ++c) grid.Z(c, r) = c + r / 100.0;
-    const std::string path = dir.File(name);
-    EXPECT_TRUE(WritePieceFile(SkeletonPath(), path, path + ".out", path + ".bak", "piece", grid));
-    return path;
-}
 
 TEST_F(MainWindowTest, StartsWithDefaultsWhenNothingIsStored) {
     MainWindow& w = StartWindow();
@@ -32,9 +21,6 @@ TEST_F(MainWindowTest, StartsWithDefaultsWhenNothingIsStored) {
     EXPECT_FALSE(Action("itmOptionsFixedColumnWidth")->isChecked());
     EXPECT_FALSE(Action("itmFileSave")->isEnabled());
     EXPECT_TRUE(state.pieceFolder.empty());
-    EXPECT_TRUE(state.trackFolder.empty());
-    EXPECT_TRUE(state.nationalFolder.empty());
-    EXPECT_FALSE(state.pieceModified);
     EXPECT_EQ(w.height(), 514);  // 7710 twips
     EXPECT_EQ(Grid()->horizontalHeaderItem(0)->text(), " 0");
     EXPECT_EQ(Grid()->horizontalHeaderItem(1)->text(), " 1.5");
@@ -71,7 +57,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
 }
 
 TEST_F(MainWindowTest, OpensAPieceThroughTheFileBox) {
-    const std::string path = WriteDistinctPiece(dir, "bumpN.asc");
+    const std::string path = WriteDistinctPiece("bumpN.asc");
     MainWindow& w = StartWindow();
     prompter.fileAnswers.push_back(path);
     Action("itmFileOpen")->trigger();
@@ -88,7 +74,6 @@ TEST_F(MainWindowTest, OpensAPieceThroughTheFileBox) {
     EXPECT_TRUE(Find<QRadioButton>("opt4Files")->isChecked());
     EXPECT_EQ(Find<QLineEdit>("txtPieceName")->text(), "bump");
     EXPECT_TRUE(Action("itmFileSave")->isEnabled());
-    EXPECT_FALSE(state.pieceModified);
     EXPECT_EQ(prompter.Messages().size(), 0u);
 
     // The next box starts in the piece's folder.
@@ -97,71 +82,44 @@ TEST_F(MainWindowTest, OpensAPieceThroughTheFileBox) {
     EXPECT_EQ(prompter.shown.back().request.initialFolder, dir.path().string() + "/");
 }
 
-TEST_F(MainWindowTest, KindOfTheOpenedFileSelectsItsOption) {
+TEST_F(MainWindowTest, TheFileNameSelectsTheOptionOrTheFileIsRefused) {
     const std::pair<const char*, const char*> cases[] = {
-        {"rampNSEW.asc", "opt1File"}, {"rampNS.asc", "opt2Files"}, {"rampns.asc", "opt2Files"}, {"rampN.asc", "opt4Files"}};
+        {"rampNSEW.asc", "opt1File"}, {"rampNS.asc", "opt2Files"}, {"rampns.asc", "opt2Files"}, {"rampN.asc", "opt4Files"},
+        {"bumpW.asc", nullptr},       {"bumpS.asc", nullptr},      {"bumpE.asc", nullptr},      {"bumpEW.asc", nullptr}};
     StartWindow();
     for (const auto& [name, option] : cases) {
-        ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, name))) << name;
-        EXPECT_TRUE(Find<QRadioButton>(option)->isChecked()) << name;
-        EXPECT_EQ(state.pieceName, "ramp") << name;
-    }
-}
-
-TEST_F(MainWindowTest, RefusesFilesThatAreNotNorthFiles) {
-    StartWindow();
-    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
-    for (const char* name : {"bumpW.asc", "bumpS.asc", "bumpE.asc", "bumpEW.asc"}) {
         prompter.shown.clear();
-        EXPECT_FALSE(window->OpenPieceFile(WriteDistinctPiece(dir, name)));
-        ASSERT_EQ(prompter.Messages().size(), 1u) << name;
-        EXPECT_EQ(prompter.Messages()[0],
-                  "Please only edit the North file (N), the North-South file (NS), or the North-South-East-West file (NSEW)");
+        EXPECT_EQ(window->OpenPieceFile(WriteDistinctPiece(name)), option != nullptr) << name;
+        if (option) {
+            EXPECT_TRUE(Find<QRadioButton>(option)->isChecked()) << name;
+            EXPECT_EQ(state.pieceName, "ramp") << name;
+            continue;
+        }
+        EXPECT_TRUE(state.pieceFilePath.empty()) << name;
+        EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Please only edit the North file (N), the North-South "
+                                                                "file (NS), or the North-South-East-West file (NSEW)"});
         EXPECT_EQ(prompter.shown[0].title, "Gridwright");
-        EXPECT_EQ(Grid()->CellText(1, 1), " 1.01") << name;
-        EXPECT_TRUE(state.pieceFilePath.empty());
     }
-}
-
-TEST_F(MainWindowTest, UnreadableFileChangesNothing) {
-    StartWindow();
-    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
+    // A file that cannot be read changes nothing either.
     const QString caption = window->windowTitle();
+    prompter.shown.clear();
     EXPECT_FALSE(window->OpenPieceFile(dir.File("goneN.asc")));
     ASSERT_EQ(prompter.Messages().size(), 1u);
     EXPECT_NE(prompter.Messages()[0].find("goneN.asc"), std::string::npos);
     EXPECT_EQ(window->windowTitle(), caption);
-    EXPECT_EQ(state.pieceName, "bump");
 }
 
-TEST_F(MainWindowTest, BadFilesOpenWithoutHarm) {
+TEST_F(MainWindowTest, VerticesOutsideTheGridAreListedInOneMessage) {
     StartWindow();
-    struct Case {
-        const char* name;
-        std::string bytes;
-        bool problems;
-    };
-    std::string binary;
-    for (int i = 0; i < 70000; ++i) binary += static_cast<char>((i * 131) % 256);
-    const Case cases[] = {
-        {"emptyN.asc", "", false},
-        {"binaryN.asc", binary, false},
-        {"hugeN.asc", std::string(50u << 20, '7'), false},
-        {"farN.asc", "Vertex 0: X: 1e308 Y: 0 Z: 1\r\nVertex 1: X: 0 Y: 0 Z: 1e308\r\nFace list:\r\n", true},
-    };
-    for (const auto& c : cases) {
-        prompter.shown.clear();
-        WriteAll(dir.File(c.name), c.bytes);
-        EXPECT_TRUE(window->OpenPieceFile(dir.File(c.name))) << c.name;
-        EXPECT_EQ(prompter.Messages().size(), c.problems ? 1u : 0u) << c.name;
-    }
+    WriteAll(dir.File("farN.asc"), "Vertex 0: X: 1e308 Y: 0 Z: 1\r\nVertex 1: X: 0 Y: 0 Z: 1e308\r\nFace list:\r\n");
+    EXPECT_TRUE(window->OpenPieceFile(dir.File("farN.asc")));
+    EXPECT_EQ(prompter.Messages().size(), 1u);
     EXPECT_EQ(Grid()->CellText(17, 1), " 1E+308");
 }
 
 TEST_F(MainWindowTest, TypingOnACellEditsItInPlace) {
-    StartWindow();
-    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
-    auto* box = Find<QLineEdit>("txtActiveCell");
+    OpenDistinct();
+    auto* box = CellEditor();
     Grid()->SetCurrentCell(4, 6);
     Grid()->setFocus();
     QTest::keyClick(Grid(), Qt::Key_7);
@@ -186,12 +144,10 @@ TEST_F(MainWindowTest, TypingOnACellEditsItInPlace) {
 }
 
 TEST_F(MainWindowTest, DoubleClickEditsTheCellsTextAndEscapeCancels) {
-    StartWindow();
-    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
-    auto* box = Find<QLineEdit>("txtActiveCell");
+    OpenDistinct();
+    auto* box = CellEditor();
     Grid()->SetCurrentCell(2, 2);
-    const QPoint centre = Grid()->CellRect(2, 2).center();
-    QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, Qt::NoModifier, Grid()->CellRect(2, 2).center());
     ASSERT_TRUE(box->isVisible());
     EXPECT_EQ(box->text(), " 2.02");
     EXPECT_EQ(box->cursorPosition(), 5);
@@ -205,7 +161,6 @@ TEST_F(MainWindowTest, DoubleClickEditsTheCellsTextAndEscapeCancels) {
 
 TEST_F(MainWindowTest, UpAndDownCommitAndMoveWithinTheDataRows) {
     StartWindow();
-    auto* box = Find<QLineEdit>("txtActiveCell");
     struct Case {
         int startRow;
         Qt::Key key;
@@ -216,10 +171,10 @@ TEST_F(MainWindowTest, UpAndDownCommitAndMoveWithinTheDataRows) {
         Grid()->SetCurrentCell(c.startRow, 3);
         Grid()->setFocus();
         QTest::keyClick(Grid(), Qt::Key_4);
-        QTest::keyClick(box, c.key);
+        QTest::keyClick(CellEditor(), c.key);
         EXPECT_EQ(state.piece.Z(3, c.startRow), 4) << c.startRow;
         EXPECT_EQ(Grid()->Row(), c.endRow);
-        EXPECT_FALSE(box->isVisible());
+        EXPECT_FALSE(CellEditor()->isVisible());
     }
 }
 
@@ -256,20 +211,9 @@ TEST_F(MainWindowTest, MouseDragKeepsTheAnchorWhereThePressWas) {
     EXPECT_EQ(Grid()->Selection(), (CellRange{9, 15, 9, 2}));
 }
 
-TEST_F(MainWindowTest, RefreshKeepsTheSelection) {
-    StartWindow();
-    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
-    Grid()->SetSelection(CellRange{3, 7, 4, 9});
-    window->document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(1, 1) = 42; });
-    EXPECT_EQ(Grid()->Selection(), (CellRange{3, 7, 4, 9}));
-    EXPECT_EQ(Grid()->CellText(1, 1), " 42");
-}
-
 TEST_F(MainWindowTest, ColumnWidthsFollowTheOption) {
     MainWindow& w = StartWindow();
     const int proportional = Grid()->columnWidth(0);
-    EXPECT_EQ(proportional, static_cast<int>(RoundHalfEven(
-                                PieceGridView::ProportionalColumnTwips(Grid()->width() * 15) / 15.0)));
     Action("itmOptionsFixedColumnWidth")->trigger();
     for (int c = 0; c < 17; ++c) EXPECT_EQ(Grid()->columnWidth(c), 57);  // 850 twips
     w.resize(w.width() + 150, 700);
@@ -280,39 +224,26 @@ TEST_F(MainWindowTest, ColumnWidthsFollowTheOption) {
     EXPECT_GT(Grid()->columnWidth(0), proportional);
 }
 
-TEST_F(MainWindowTest, ExitAsksAboutUnsavedChanges) {
+TEST_F(MainWindowTest, ExitAndTheCloseBoxAskAboutUnsavedChanges) {
     MainWindow& w = StartWindow();
     w.document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(1, 1) = 1; });
-    ASSERT_TRUE(state.pieceModified);
-
-    prompter.yesNoAnswers.push_back(false);
+    prompter.yesNoAnswers = {false, false, true};
     Action("itmFileExit")->trigger();
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "Trying to exit without saving. Continue?");
     EXPECT_EQ(prompter.shown[0].title, "Exiting Gridwright");
     EXPECT_TRUE(w.isVisible());
-    EXPECT_TRUE(state.pieceModified);
-
-    prompter.yesNoAnswers.push_back(true);
-    Action("itmFileExit")->trigger();
-    EXPECT_EQ(prompter.shown.size(), 2u);  // asked once, not again by the close
-    EXPECT_FALSE(w.isVisible());
-}
-
-TEST_F(MainWindowTest, CloseBoxAsksAndNoKeepsTheWindowOpen) {
-    MainWindow& w = StartWindow();
-    w.document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(1, 1) = 1; });
-    prompter.yesNoAnswers.push_back(false);
     w.close();
     EXPECT_TRUE(w.isVisible());
-    prompter.yesNoAnswers.push_back(true);
-    w.close();
+    EXPECT_TRUE(state.pieceModified);
+    Action("itmFileExit")->trigger();
+    EXPECT_EQ(prompter.shown.size(), 3u);  // asked once, not again by the close
     EXPECT_FALSE(w.isVisible());
 }
 
 TEST_F(MainWindowTest, ExitStoresSettingsAndPlacement) {
     MainWindow& w = StartWindow();
-    ASSERT_TRUE(w.OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
+    ASSERT_TRUE(w.OpenPieceFile(WriteDistinctPiece("bumpN.asc")));
     Action("itmOptionsGreeting")->trigger();
     w.move(200, 90);
     Action("itmFileExit")->trigger();
@@ -329,38 +260,24 @@ TEST_F(MainWindowTest, ExitStoresSettingsAndPlacement) {
     EXPECT_EQ(again.pos(), QPoint(200, 90));
     EXPECT_EQ(state.pieceFolder, dir.path().string() + "/");
     EXPECT_FALSE(Action("itmOptionsGreeting")->isChecked());
+    EXPECT_EQ(Find<QLabel>("lblGreeting")->text(), " ");
 }
 
-TEST_F(MainWindowTest, UndoAndRedoRestoreTheGridAndOpeningClearsTheHistory) {
-    StartWindow();
-    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
-    const PieceGrid original = state.piece;
+TEST_F(MainWindowTest, OpeningOverUnsavedChangesAsksAndClearsTheHistory) {
+    OpenDistinct();
     Grid()->SetCurrentCell(1, 1);
     TypeIntoCell("5");
-    QTest::keyClick(Find<QLineEdit>("txtActiveCell"), Qt::Key_Return);
-    const PieceGrid edited = state.piece;
-    QAction* undo = Action("itmEditUndo");
-    EXPECT_EQ(undo->text(), "Undo Edit Cell");
-    undo->trigger();
-    EXPECT_EQ(state.piece, original);
-    EXPECT_EQ(Grid()->CellText(1, 1), " 1.01");
-    Action("itmEditRedo")->trigger();
-    EXPECT_EQ(state.piece, edited);
-
-    prompter.yesNoAnswers.push_back(true);  // open over unsaved changes
-    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "otherN.asc")));
-    EXPECT_FALSE(undo->isEnabled());
-    EXPECT_EQ(prompter.shown.back().kind, "question");
-}
-
-TEST_F(MainWindowTest, OpeningOverUnsavedChangesCanBeDeclined) {
-    StartWindow();
-    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(dir, "bumpN.asc")));
-    window->document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(1, 1) = 77; });
-    prompter.yesNoAnswers.push_back(false);
-    EXPECT_FALSE(window->OpenPieceFile(WriteDistinctPiece(dir, "otherN.asc")));
-    EXPECT_EQ(state.piece.Z(1, 1), 77);
+    QTest::keyClick(CellEditor(), Qt::Key_Return);
+    const std::string other = WriteDistinctPiece("otherN.asc");
+    prompter.yesNoAnswers = {false, true};
+    EXPECT_FALSE(window->OpenPieceFile(other));
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "The open piece has changes that are not saved. Open another piece anyway?");
+    EXPECT_EQ(state.piece.Z(1, 1), 5);
     EXPECT_EQ(state.pieceName, "bump");
+    ASSERT_TRUE(window->OpenPieceFile(other));
+    EXPECT_EQ(state.pieceName, "other");
+    EXPECT_FALSE(Action("itmEditUndo")->isEnabled());
 }
 
 }  // namespace

@@ -45,13 +45,6 @@ TEST_F(ShellWindowsTest, GreetingFollowsTheOption) {
     EXPECT_TRUE(greeting->text().contains(first));
 }
 
-TEST_F(ShellWindowsTest, GreetingOffWhenStoredOff) {
-    settings->Set("UseGreeting", "0");
-    StartWindow();
-    EXPECT_EQ(Find<QLabel>("lblGreeting")->text(), " ");
-    EXPECT_FALSE(Action("itmOptionsGreeting")->isChecked());
-}
-
 TEST_F(ShellWindowsTest, HelpPagesOpenOrReportTheirFailure) {
     StartWindow();
     QStringList opened;

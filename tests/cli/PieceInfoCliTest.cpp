@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -7,27 +8,24 @@
 
 namespace {
 
+using gw::test::CliRun;
 using gw::test::RunCli;
-using RunResult = gw::test::CliRun;
 
 TEST(PieceInfoCli, PrintsTheGridRowsAsTheEditorShowsThem) {
-    RunResult result = RunCli("piece-info " + gw::test::SamplePiecePath());
+    const CliRun result = RunCli("piece-info " + gw::test::SamplePiecePath());
     ASSERT_EQ(result.status, 0) << result.err;
-    // Tabletop sample: row 17 (Y 0) is ground, rows 7..10 hold the flat top at 4.5.
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < result.out.size()) {
-        std::size_t end = result.out.find('\n', start);
-        lines.push_back(result.out.substr(start, end - start));
-        start = end + 1;
-    }
+    std::istringstream in(result.out);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
     ASSERT_EQ(lines.size(), 17u);
-    std::string top;
-    for (int i = 0; i < 17; ++i) top += (i ? "\t" : "") + std::string(" 0");
-    EXPECT_EQ(lines[0], top);
-    std::string flat;
-    for (int i = 0; i < 17; ++i) flat += (i ? "\t" : "") + std::string(" 4.5");
-    EXPECT_EQ(lines[8], flat);  // j = 8, grid row 9
+    const auto row = [](const std::string& cell) {
+        std::string text = cell;
+        for (int i = 1; i < 17; ++i) text += "\t" + cell;
+        return text;
+    };
+    // Tabletop sample: row 17 (Y 0) is ground, rows 7..10 hold the flat top at 4.5.
+    EXPECT_EQ(lines[0], row(" 0"));
+    EXPECT_EQ(lines[8], row(" 4.5"));             // j = 8, grid row 9
     EXPECT_EQ(lines[12].substr(0, 5), " 1.5\t");  // j = 4, grid row 13: first ramp step
 }
 
@@ -45,13 +43,24 @@ TEST(PieceInfoCli, ExitStatusAndOneLineErrors) {
         {"piece-info /nonexistent/pieceN.asc", 1, "Cannot open /nonexistent/pieceN.asc: No such file"},
     };
     for (const auto& c : cases) {
-        RunResult result = RunCli(c.arguments);
+        const CliRun result = RunCli(c.arguments);
         EXPECT_EQ(result.status, c.status) << c.arguments;
         EXPECT_NE(result.err.find(c.errorPart), std::string::npos) << c.arguments << ": " << result.err;
     }
     EXPECT_EQ(RunCli("--version").out, "gridwright-cli 1.0.0\n");
-    EXPECT_EQ(RunCli("--help").status, 0);
-    EXPECT_EQ(RunCli("piece-info --help").status, 0);
+}
+
+TEST(Cli, EveryVerbIsListedAndAnswersHelp) {
+    const CliRun overview = RunCli("--help");
+    EXPECT_EQ(overview.status, 0);
+    for (const std::string verb : {"piece-info", "edit", "piece-set", "dispmap", "stats", "slope-edges", "add-piece",
+                                   "convert", "texture"}) {
+        EXPECT_NE(overview.out.find("  " + verb + "\t"), std::string::npos) << verb;
+        const CliRun help = RunCli(verb + " --help");
+        EXPECT_EQ(help.status, 0) << verb;
+        EXPECT_EQ(help.out.rfind("Usage: gridwright-cli " + verb + " ", 0), 0u) << help.out;
+        EXPECT_EQ(help.err, "") << verb;
+    }
 }
 
 }  // namespace

@@ -16,21 +16,15 @@
 #include "core/terrain/Asc257File.h"
 #include "core/text/NumberText.h"
 #include "support/RecordingFakes.h"
+#include "support/RecordingStatusSink.h"
 #include "support/TempDir.h"
 
 namespace gw {
 namespace {
 
-using test::RecordingStatus;
 using test::ReadAll;
 using test::TempDir;
 using test::WriteAll;
-
-// Fails every OutputFile opened while it lives after that many bytes.
-struct FailAfterBytes {
-    explicit FailAfterBytes(std::int64_t bytes) { OutputFile::FailAfterBytesForTesting(bytes); }
-    ~FailAfterBytes() { OutputFile::FailAfterBytesForTesting(-1); }
-};
 
 // Heights with up to 15 significant digits over many magnitudes, all distinct.
 NationalGrid FifteenDigitGrid() {
@@ -78,12 +72,16 @@ protected:
     }
 
     TempDir dir;
-    RecordingStatus status;
+    test::RecordingStatusSink status;
 };
 
-TEST_F(Asc257FileTest, WriteThenReadGivesTheSameHeights) {
+TEST_F(Asc257FileTest, WriteThenReadGivesTheSameHeightsAndTheFormerFileIsTheBackup) {
     const NationalGrid original = FifteenDigitGrid();
+    ASSERT_TRUE(Write(Filled(1)));
+    const std::string firstBytes = ReadAll(dir.File("track.asc"));
     ASSERT_TRUE(Write(original));
+    EXPECT_EQ(ReadAll(dir.File("track.bak")), firstBytes);
+    EXPECT_FALSE(test::Exists(dir.File("track.out")));
     NationalGrid read = Filled(-1);
     const Asc257ReadResult result = Read("track.asc", read);
     EXPECT_EQ(result.end, Asc257ReadEnd::AllDone) << result.message;
@@ -127,20 +125,7 @@ TEST_F(Asc257FileTest, WrittenFileIsTheSkeletonWithNameAndHeights) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), static_cast<long>(lines.size()));
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), static_cast<long>(lines.size()));
     EXPECT_EQ(text.substr(text.size() - 15), "Smoothing:  1\r\n");
-    EXPECT_TRUE(test::Exists(dir.File("hills.flat.asc")));
     EXPECT_FALSE(test::Exists(dir.File("hills.out")));
-}
-
-TEST_F(Asc257FileTest, ClearedGridWritesZeroForEveryVertex) {
-    ASSERT_TRUE(Write(NationalGrid()));
-    int zeros = 0;
-    const std::string text = ReadAll(dir.File("track.asc"));
-    for (std::string_view line : SplitAnyLines(text)) {
-        if (line.find("X:") == std::string_view::npos) continue;
-        ASSERT_EQ(line.substr(line.size() - 5), "Z:  0") << line;
-        ++zeros;
-    }
-    EXPECT_EQ(zeros, 66049);
 }
 
 TEST_F(Asc257FileTest, StatusTextsWhileWritingAndReading) {
@@ -231,6 +216,8 @@ TEST_F(Asc257FileTest, ReadingRules) {
         long long stored;
     };
     const std::string v0 = Vertex(0, "-128", "-128", "1");
+    const std::vector<std::string> ends = {Vertex(0, "-128", "-128", "1.5"), Vertex(1, "5", "-7", "2.25"),
+                                           Vertex(2, "128", "128", "3")};
     const Case cases[] = {
         {"lines before Vertex 0 are not read",
          "Vertex 5: X: 10 Y: 10 Z: 9\r\n" + v0 + "\r\nFace list:\r\n", {{{138, 138}, -1}, {{0, 0}, 1}}, 1},
@@ -250,6 +237,8 @@ TEST_F(Asc257FileTest, ReadingRules) {
          v0 + "\r\n" + Vertex(1, "129", "0", "4") + "\r\n" + Vertex(2, "1e308", "0", "4") + "\r\n" +
              Vertex(3, "0", "-128.6", "4") + "\r\n" + Vertex(4, "2", "2", "6") + "\r\nFace list:\r\n",
          {{{130, 130}, 6}}, 2},
+        {"CR line ends", TerrainText(ends, "\r"), {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}}, 3},
+        {"LF line ends", TerrainText(ends, "\n"), {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}}, 3},
         {"odd number forms read as typed numbers do",
          v0 + "\r\n" + Vertex(1, "+1", "1.0E0", "2.5D1") + "\r\n" + Vertex(2, "2abc", "-0", ".5") + "\r\n" +
              Vertex(3, "3", "3", "abc") + "\r\nFace list:\r\n",
@@ -263,20 +252,6 @@ TEST_F(Asc257FileTest, ReadingRules) {
         EXPECT_EQ(result.end, Asc257ReadEnd::AllDone) << result.message;
         EXPECT_EQ(result.verticesStored, c.stored);
         for (const auto& [cell, value] : c.cells) EXPECT_EQ(grid.At(cell.first, cell.second), value);
-    }
-}
-
-TEST_F(Asc257FileTest, CrLfCrAndLfFilesReadAlike) {
-    const std::vector<std::string> vertices = {Vertex(0, "-128", "-128", "1.5"), Vertex(1, "5", "-7", "2.25"),
-                                               Vertex(2, "128", "128", "3")};
-    for (const char* end : {"\r\n", "\r", "\n"}) {
-        SCOPED_TRACE(end[0] == '\n' ? "LF" : (end[1] ? "CR LF" : "CR"));
-        WriteAll(dir.File("t.asc"), TerrainText(vertices, end));
-        NationalGrid grid;
-        EXPECT_TRUE(Read("t.asc", grid).ok());
-        EXPECT_EQ(grid.At(0, 0), 1.5);
-        EXPECT_EQ(grid.At(133, 121), 2.25);
-        EXPECT_EQ(grid.At(256, 256), 3);
     }
 }
 
@@ -349,19 +324,6 @@ TEST_F(Asc257FileTest, LargeNoiseEndsWithBoundedMemory) {
     EXPECT_LT(MaxResidentKilobytes() - before, 32 * 1024) << "kilobytes more at the peak";
 }
 
-TEST_F(Asc257FileTest, SecondSaveKeepsTheFirstAsBackup) {
-    const NationalGrid first = Filled(1);
-    const NationalGrid second = Filled(2);
-    ASSERT_TRUE(Write(first));
-    const std::string firstBytes = ReadAll(dir.File("track.asc"));
-    ASSERT_TRUE(Write(second));
-    EXPECT_EQ(ReadAll(dir.File("track.bak")), firstBytes);
-    EXPECT_FALSE(test::Exists(dir.File("track.out")));
-    NationalGrid read;
-    ASSERT_TRUE(Read("track.asc", read).ok());
-    EXPECT_EQ(read, second);
-}
-
 TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
     const std::string target = dir.File("track.asc"), out = dir.File("track.out"), bak = dir.File("track.bak");
     std::filesystem::create_directory(dir.File("folder.txt"));
@@ -386,7 +348,7 @@ TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
         WriteAll(target, "previous target");
         WriteAll(bak, "previous backup");
         status.texts.clear();
-        FailAfterBytes seam(c.failAfter);
+        test::FailWritesAfter seam(c.failAfter);
         const Outcome outcome = WriteASC257(c.skeleton, target, out, bak, "track", Filled(3), status);
         EXPECT_FALSE(outcome);
         EXPECT_NE(outcome.message().find(c.expected), std::string::npos) << outcome.message();
@@ -452,9 +414,7 @@ TEST(Asc257SaveNames, DefaultNameAndCompanionFiles) {
     EXPECT_EQ(names.outName, "/terrains/my.dir/dunes.out");
     EXPECT_EQ(names.bakName, "/terrains/my.dir/dunes.bak");
     EXPECT_EQ(names.objectName, "dunes");
-    const Asc257SaveNames bare = MakeAsc257SaveNames("SX2Nat.ASC");
-    EXPECT_EQ(bare.outName, "SX2Nat.out");
-    EXPECT_EQ(bare.bakName, "SX2Nat.bak");
+    EXPECT_EQ(MakeAsc257SaveNames("SX2Nat.ASC").bakName, "SX2Nat.bak");
 }
 
 }  // namespace

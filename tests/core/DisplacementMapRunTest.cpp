@@ -9,6 +9,8 @@
 #include "core/dispmap/DisplacementMapRun.h"
 #include "core/image/TgaFile.h"
 #include "core/io/OutputFile.h"
+#include "support/RecordingFakes.h"
+#include "support/RecordingStatusSink.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -26,31 +28,8 @@ public:
     RgbImage drawn;
 };
 
-class RecordingStatus final : public StatusSink {
-public:
-    void Status(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
-
-class ScriptedPrompter final : public Prompter {
-public:
-    void Message(const std::string& text, const std::string& title) override { messages.push_back(title + ": " + text); }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::string Input(const std::string& prompt, const std::string& title, const std::string& defaultText) override {
-        inputs.push_back(title + " | " + prompt + " | " + defaultText);
-        return inputAnswer;
-    }
-    std::string OpenFileName(const FileBoxRequest&) override { return ""; }
-    std::string SaveFileName(const FileBoxRequest& request) override {
-        saveBoxes.push_back(request);
-        return saveAnswer;
-    }
-    std::vector<std::string> messages;
-    std::vector<std::string> inputs;
-    std::vector<FileBoxRequest> saveBoxes;
-    std::string inputAnswer;
-    std::string saveAnswer;
-};
+using RecordingStatus = test::RecordingStatusSink;
+using ScriptedPrompter = test::OneAnswerPrompter;
 
 // Runs a block with the process's current folder set to folder.
 class CurrentFolder {
@@ -108,7 +87,7 @@ TEST(DisplacementMapRun, MaxZBoxTextsAndAnEmptyAnswer) {
     prompter.inputAnswer = "";
     EXPECT_FALSE(AskDisplacementMapMaxZ(prompter, maxZ));
     ASSERT_EQ(prompter.inputs.size(), 2u);
-    EXPECT_EQ(prompter.inputs[0], "Displacment Map Max Z | Input the Z value that equates to color 255,255,255. | 20");
+    EXPECT_EQ(prompter.inputs[0], "Displacment Map Max Z|20|Input the Z value that equates to color 255,255,255.");
 }
 
 TEST(DisplacementMapRun, PieceMapWithoutAPieceOnlySaysSo) {
@@ -118,7 +97,7 @@ TEST(DisplacementMapRun, PieceMapWithoutAPieceOnlySaysSo) {
     FakePreview preview;
     ScriptedPrompter prompter;
     const DisplacementMapRun run = RunDisplacementMap17(state, preview, prompter);
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{"Gridwright: Please open an SX ASC file"});
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{"Gridwright|Please open an SX ASC file"});
     EXPECT_EQ(preview.shown, 0);
     EXPECT_TRUE(preview.texts.empty());
     EXPECT_EQ(run.path, "");
@@ -159,7 +138,7 @@ TEST(DisplacementMapRun, FailedSaveIsReportedInsteadOfDone) {
     ASSERT_FALSE(run.saved);
     EXPECT_EQ(run.saved.message(), reason);
     EXPECT_EQ(preview.texts.back(), reason);
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{"Gridwright: " + reason});
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{"Gridwright|" + reason});
     EXPECT_FALSE(test::Exists(dir.File("bumpDispMap17.tga")));
 
     EditorState terrain;
@@ -175,7 +154,7 @@ TEST(DisplacementMapRun, FailedSaveIsReportedInsteadOfDone) {
     const std::string terrainReason = "Cannot write " + dir.File("DunesDispMap513.tga") + ": No space left on device";
     EXPECT_EQ(terrainPreview.texts.back(), terrainReason);
     EXPECT_EQ(mainStatus.texts, std::vector<std::string>{terrainReason});
-    EXPECT_EQ(terrainPrompter.messages, std::vector<std::string>{"Gridwright: " + terrainReason});
+    EXPECT_EQ(terrainPrompter.messages, std::vector<std::string>{"Gridwright|" + terrainReason});
 }
 
 TEST(DisplacementMapRun, TerrainMapAsksWhereWhenNoTerIsCurrent) {
@@ -191,16 +170,14 @@ TEST(DisplacementMapRun, TerrainMapAsksWhereWhenNoTerIsCurrent) {
     RecordingStatus mainStatus;
     ScriptedPrompter prompter;
     DisplacementMapRun run = RunTerrainDisplacementMap(TerrainMapSize::k257, state, "", "20", preview, mainStatus, prompter);
-    ASSERT_EQ(prompter.saveBoxes.size(), 1u);
-    EXPECT_EQ(prompter.saveBoxes[0].title, "Save Displacement Map 257");
-    EXPECT_EQ(prompter.saveBoxes[0].fileName, "QuarryDispMap257.tga");
-    EXPECT_EQ(prompter.saveBoxes[0].initialFolder, state.nationalFolder);
+    ASSERT_EQ(prompter.fileBoxes.size(), 1u);
+    EXPECT_EQ(prompter.fileBoxes[0].fileName, "QuarryDispMap257.tga");
     EXPECT_EQ(mainStatus.texts, std::vector<std::string>{"Make Displacement Map cancelled"});
     EXPECT_EQ(preview.shown, 0);
     EXPECT_EQ(run.path, "");
 
     // Answered: saved there, both status labels end with the done text.
-    prompter.saveAnswer = dir.File("chosen.tga");
+    prompter.fileAnswer = dir.File("chosen.tga");
     mainStatus.texts.clear();
     run = RunTerrainDisplacementMap(TerrainMapSize::k513, state, "", "20", preview, mainStatus, prompter);
     ASSERT_TRUE(run.saved) << run.saved.message();
@@ -229,7 +206,7 @@ TEST(DisplacementMapRun, CurrentTerNamesTheMapWithoutAsking) {
     ASSERT_TRUE(run.saved) << run.saved.message();
     EXPECT_EQ(run.path, dir.File("DunesDispMap513.tga"));
     EXPECT_TRUE(test::Exists(run.path));
-    EXPECT_TRUE(prompter.saveBoxes.empty());
+    EXPECT_TRUE(prompter.fileBoxes.empty());
     EXPECT_EQ(mainStatus.texts.back(), "DispMap Done - Max Z =  30");
 
     // From the menu (no output folder) the map lands in the current folder.
@@ -241,7 +218,7 @@ TEST(DisplacementMapRun, CurrentTerNamesTheMapWithoutAsking) {
     ASSERT_TRUE(run.saved) << run.saved.message();
     EXPECT_EQ(run.path, "DunesDispMap257.tga");
     EXPECT_TRUE(test::Exists(current.File("DunesDispMap257.tga")));
-    EXPECT_TRUE(prompter.saveBoxes.empty());
+    EXPECT_TRUE(prompter.fileBoxes.empty());
 }
 
 }  // namespace

@@ -45,18 +45,13 @@ TEST_F(TrackFolder, AWindowsPathIsFoundBesideTheTerWhateverTheCase) {
     EXPECT_EQ(ResolveTrackFile("BUMPN.ASC", ter), InTrack("bumpn.ASC"));
 }
 
-TEST_F(TrackFolder, AnExistingPathIsUsedAsWritten) {
+TEST_F(TrackFolder, TheWrittenFolderIsSearchedExactlyThenLooselyBeforeTheTersFolder) {
     std::filesystem::create_directories(dir.path() / "pieces");
-    WriteAll(dir.File("pieces/bumpN.asc"), "x");
     WriteAll(InTrack("bumpN.asc"), "y");
-    EXPECT_EQ(ResolveTrackFile(dir.File("pieces/bumpN.asc"), ter), dir.File("pieces/bumpN.asc"));
-}
-
-TEST_F(TrackFolder, TheWrittenFolderIsSearchedLooselyBeforeTheTersFolder) {
-    std::filesystem::create_directories(dir.path() / "pieces");
     WriteAll(dir.File("pieces/BUMPN.asc"), "x");
-    WriteAll(InTrack("bumpN.asc"), "y");
     EXPECT_EQ(ResolveTrackFile(dir.File("pieces/bumpN.asc"), ter), dir.File("pieces/BUMPN.asc"));
+    WriteAll(dir.File("pieces/bumpN.asc"), "x");
+    EXPECT_EQ(ResolveTrackFile(dir.File("pieces/bumpN.asc"), ter), dir.File("pieces/bumpN.asc"));
 }
 
 TEST_F(TrackFolder, AFileFoundNowhereComesBackAsWritten) {
@@ -88,22 +83,15 @@ TEST_F(TrackFolder, OneFinderResolvesManyPieces) {
     EXPECT_EQ(finder.Resolve("C:\\MCM\\Tracks\\Dunes\\c3.asc"), "C:\\MCM\\Tracks\\Dunes\\c3.asc");
 }
 
-TEST_F(TrackFolder, SceneAndTrackBesideTheTerWhateverTheCase) {
+TEST_F(TrackFolder, SceneAndTrackBesideTheTerWhateverTheCaseElseTheBuiltPaths) {
+    EXPECT_EQ(FindSceneBesideTer(ter), InTrack("Dunes.SCN"));
+    EXPECT_EQ(FindTrackBesideTer(ter), InTrack("Dunes.trk"));
     WriteAll(InTrack("DUNES.scn"), "[SceneInfo]\r\n");
     WriteAll(InTrack("dunes.TRK"), "[Track]\r\n");
     EXPECT_EQ(FindSceneBesideTer(ter), InTrack("DUNES.scn"));
     EXPECT_EQ(FindTrackBesideTer(ter), InTrack("dunes.TRK"));
-}
-
-TEST_F(TrackFolder, MissingSceneAndTrackGiveTheBuiltPaths) {
-    EXPECT_EQ(FindSceneBesideTer(ter), InTrack("Dunes.SCN"));
-    EXPECT_EQ(FindTrackBesideTer(ter), InTrack("Dunes.trk"));
-}
-
-TEST(FindTrackFile, TrackBesideATerInAFolderWithAPeriod) {
-    TempDir dir;
+    // A period in the folder's name and in the .TER's: names up to the first period.
     std::filesystem::create_directories(dir.path() / "my.tracks");
-    WriteAll(dir.File("my.tracks/My.Track.ter"), "");
     WriteAll(dir.File("my.tracks/MY.trk"), "");
     EXPECT_EQ(FindTrackBesideTer(dir.File("my.tracks/My.Track.ter")), dir.File("my.tracks/MY.trk"));
     EXPECT_EQ(FindSceneBesideTer(dir.File("my.tracks/My.Track.ter")), dir.File("my.tracks/My.SCN"));

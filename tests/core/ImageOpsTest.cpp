@@ -118,15 +118,8 @@ TEST(ImageOps, OverlayIsClippedAtTheTargetsEdges) {
 }
 
 TEST(ImageOps, SharpenStrengthFiveOnKnownPatterns) {
-    // A flat picture stays flat: the kernel's weights add up to 1.
-    RgbImage flat;
-    flat.Create(5, 4);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 5; ++x) flat.SetPixel(x, y, 90, 150, 210);
-    EXPECT_EQ(SharpenImage(flat, kTextureSharpenStrength), flat);
-
     // One bright dot of 100 on 20: the dot gets 2 x 100 - 8 x 20 / 8 = 180, each
-    // neighbour 2 x 20 - (100 + 7 x 20) / 8 = 10, the rest stays 20.
+    // neighbour 2 x 20 - (100 + 7 x 20) / 8 = 10, the flat rest stays 20.
     RgbImage dot;
     dot.Create(5, 5);
     for (int y = 0; y < 5; ++y)
@@ -149,12 +142,8 @@ TEST(ImageOps, SharpenStrengthFiveOnKnownPatterns) {
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 4; ++x) edge.SetGrey(x, y, x < 2 ? 0 : 200);
     const RgbImage sharpEdge = SharpenImage(edge, kTextureSharpenStrength);
-    for (int y = 0; y < 3; ++y) {
-        EXPECT_EQ(sharpEdge.Pixel(0, y)[0], 0);
-        EXPECT_EQ(sharpEdge.Pixel(1, y)[0], 0);
-        EXPECT_EQ(sharpEdge.Pixel(2, y)[0], 255);
-        EXPECT_EQ(sharpEdge.Pixel(3, y)[0], 200);
-    }
+    // Every row: 0, 0, 255, 200.
+    EXPECT_EQ(RowsOf(sharpEdge), std::vector<std::string>(3, std::string("\0\0\xFF\xC8", 4)));
 
     // Halves round up: a dot of 24 on 20 gives its neighbours
     // 40 - (24 + 7 x 20) / 8 = 19.5 -> 20, and the dot 48 - 20 = 28.

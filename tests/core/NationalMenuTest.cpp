@@ -5,12 +5,13 @@
 
 #include "core/terrain/NationalMenu.h"
 #include "support/RecordingFakes.h"
+#include "support/RecordingStatusSink.h"
 #include "support/TempDir.h"
 
 namespace gw {
 namespace {
 
-using test::RecordingStatus;
+using RecordingStatus = test::RecordingStatusSink;
 using test::OneAnswerPrompter;
 using test::ReadAll;
 using test::TempDir;
@@ -64,22 +65,14 @@ TEST_F(NationalMenuTest, OpenBaseReportsFilesThatDoNotLoad) {
 }
 
 TEST_F(NationalMenuTest, SaveProposesANameAndKeepsThePreviousFile) {
-    struct Case {
-        std::string currentTer, lastAsc, proposed;
-    };
-    const Case cases[] = {{"", "", "SX2Nat.ASC"}, {"", "/t/base.flat.asc", "base.asc"}, {"/t/sx/dunes.ter", "/t/b.asc", "dunes.asc"}};
-    for (const Case& c : cases) {
-        state.currentTerFile = c.currentTer;
-        state.lastAsc257File = c.lastAsc;
-        prompter.fileBoxes.clear();
-        prompter.fileAnswer.clear();
-        EXPECT_FALSE(SaveASC257(state, prompter, status));
-        ASSERT_EQ(prompter.fileBoxes.size(), 1u);
-        EXPECT_EQ(prompter.fileBoxes[0].fileName, c.proposed);
-        EXPECT_EQ(prompter.fileBoxes[0].title, "Save ASC As");
-        EXPECT_EQ(prompter.fileBoxes[0].initialFolder, state.nationalFolder);
-        EXPECT_EQ(prompter.messages.back(), "Gridwright|ASC save cancelled");
-    }
+    // The name comes from the current .TER (the naming rules have their own test).
+    state.currentTerFile = "/t/sx/dunes.ter";
+    EXPECT_FALSE(SaveASC257(state, prompter, status));
+    ASSERT_EQ(prompter.fileBoxes.size(), 1u);
+    EXPECT_EQ(prompter.fileBoxes[0].fileName, "dunes.asc");
+    EXPECT_EQ(prompter.fileBoxes[0].title, "Save ASC As");
+    EXPECT_EQ(prompter.fileBoxes[0].initialFolder, state.nationalFolder);
+    EXPECT_EQ(prompter.messages.back(), "Gridwright|ASC save cancelled");
 
     WriteAll(dir.File("track.asc"), "previous");
     state.national.At(5, 5) = 2.5;

@@ -5,9 +5,9 @@
 #include <set>
 #include <string>
 
-#include "core/io/OutputFile.h"
 #include "core/piece/PieceFile.h"
 #include "core/piece/PieceSet.h"
+#include "support/RecordingFakes.h"
 #include "support/RecordingStatusSink.h"
 #include "support/TempDir.h"
 
@@ -50,13 +50,8 @@ std::set<std::string> FilesIn(const TempDir& dir) {
     return names;
 }
 
-class FailAfterBytes {
-public:
-    explicit FailAfterBytes(std::int64_t bytes) { OutputFile::FailAfterBytesForTesting(bytes); }
-    ~FailAfterBytes() { OutputFile::FailAfterBytesForTesting(-1); }
-};
-
-TEST(PieceSet, KindOfAnyText) {
+// The file names of each kind show in the saving tests below.
+TEST(PieceSet, KindOfAnyTextAndTheExtensionAsGiven) {
     EXPECT_EQ(PieceSetKindOf("NSEW"), PieceSetKind::NSEW);
     EXPECT_EQ(PieceSetKindOf("nsew"), PieceSetKind::NSEW);
     EXPECT_EQ(PieceSetKindOf("Ns"), PieceSetKind::NS);
@@ -64,31 +59,6 @@ TEST(PieceSet, KindOfAnyText) {
     EXPECT_EQ(PieceSetKindOf(""), PieceSetKind::N);
     EXPECT_EQ(PieceSetKindOf("EW"), PieceSetKind::N);
     EXPECT_STREQ(PieceKindText(PieceSetKind::NS), "NS");
-}
-
-TEST(PieceSet, FileNamesByKind) {
-    struct Case {
-        PieceSetKind kind;
-        std::vector<std::string> suffixes;
-    };
-    const Case cases[] = {
-        {PieceSetKind::N, {"N", "W", "S", "E"}},
-        {PieceSetKind::NS, {"NS", "EW"}},
-        {PieceSetKind::NSEW, {"NSEW"}},
-    };
-    for (const Case& c : cases) {
-        const std::vector<PieceSetFile> files = PieceSetFiles("/pieces/", "bump", "asc", c.kind);
-        ASSERT_EQ(files.size(), c.suffixes.size());
-        for (std::size_t i = 0; i < files.size(); ++i) {
-            const std::string base = "/pieces/bump" + c.suffixes[i];
-            EXPECT_EQ(files[i].suffix, c.suffixes[i]);
-            EXPECT_EQ(files[i].path, base + ".asc");
-            EXPECT_EQ(files[i].outPath, base + ".out");
-            EXPECT_EQ(files[i].backupPath, base + ".bak");
-            EXPECT_EQ(files[i].quarterTurns, static_cast<int>(i));
-        }
-    }
-    // The suffix is upper case whatever the name; the extension is kept as given.
     EXPECT_EQ(PieceSetFiles("/p", "ramp", "ASC", PieceSetKind::NS)[1].path, "/p/rampEW.ASC");
 }
 
@@ -178,7 +148,7 @@ TEST(PieceSet, AFailedSaveListsEveryFileAndLeavesGridAndOldFilesAlone) {
     RecordingStatusSink status;
     PieceSetSaveResult result;
     {
-        FailAfterBytes diskFull(100);
+        test::FailWritesAfter diskFull(100);
         result = SavePieceFileSet(grid, folder, "bump", "asc", PieceSetKind::N, test::SkeletonPath(), status);
     }
     EXPECT_FALSE(result.ok());

@@ -51,28 +51,22 @@ std::vector<std::string> Framed(const std::string& first, std::vector<std::strin
     return middle;
 }
 
-TEST(RangeOps, SingleCellStandsForTheWholeGridAndBecomesTheSelection) {
-    PieceGrid grid = NumberedGrid();
-    const PieceGrid before = grid;
-    SetRangeValue(grid, CellRange{5, 5, 3, 3}, 5);
-    for (int r = 1; r <= 17; ++r)
-        for (int c = 1; c <= 17; ++c) EXPECT_EQ(grid.Z(c, r), 5);
-    ExpectOutsideUnchanged(before, grid, NormalRange{1, 17, 1, 17});
-
+TEST(RangeOps, SetValueFillsTheRangeWhateverTheCornerOrderAndASingleCellIsTheWholeGrid) {
+    struct Case {
+        CellRange selection;
+        NormalRange range;
+    };
+    // The second selection's anchor lies right of and below its moving corner.
+    for (const Case& c : {Case{{5, 5, 3, 3}, {1, 17, 1, 17}}, Case{{6, 2, 5, 3}, {2, 6, 3, 5}}}) {
+        PieceGrid grid = NumberedGrid();
+        SetRangeValue(grid, c.selection, -0.75);
+        for (int r = c.range.rLo; r <= c.range.rHi; ++r)
+            for (int col = c.range.cLo; col <= c.range.cHi; ++col) EXPECT_EQ(grid.Z(col, r), -0.75);
+        ExpectOutsideUnchanged(NumberedGrid(), grid, c.range);
+    }
     EXPECT_EQ(SelectionAfterRangeOperation(CellRange{5, 5, 3, 3}), (CellRange{1, 17, 1, 17}));
     // Any other selection stays as the user made it, corners in selection order.
     EXPECT_EQ(SelectionAfterRangeOperation(CellRange{6, 2, 5, 3}), (CellRange{6, 2, 5, 3}));
-    EXPECT_EQ(SelectionAfterRangeOperation(CellRange{4, 4, 1, 9}), (CellRange{4, 4, 1, 9}));
-}
-
-TEST(RangeOps, SetValueFillsTheRectangleWhateverTheCornerOrder) {
-    PieceGrid grid = NumberedGrid();
-    const PieceGrid before = grid;
-    SetRangeValue(grid, CellRange{6, 2, 5, 3}, -0.75);  // anchor right and below the moving corner
-    const NormalRange range{2, 6, 3, 5};
-    for (int r = 3; r <= 5; ++r)
-        for (int c = 2; c <= 6; ++c) EXPECT_EQ(grid.Z(c, r), -0.75);
-    ExpectOutsideUnchanged(before, grid, range);
 }
 
 TEST(RangeOps, ScaleAndDisplace) {
@@ -113,28 +107,26 @@ TEST(RangeOps, ResultsTooLargeForANumberLeaveTheCellAlone) {
     EXPECT_EQ(grid.Z(2, 1), 2e300);
 }
 
-TEST(RangeOps, MirrorHReversesEachRowOfAFiveByTwoRange) {
-    PieceGrid grid = NumberedGrid();
-    const PieceGrid before = grid;
-    RecordingStatusSink status;
-    MirrorRange(grid, CellRange{3, 7, 4, 5}, MirrorAxis::LeftRight, status);
-    for (int r = 4; r <= 5; ++r)
-        for (int c = 3; c <= 7; ++c) EXPECT_EQ(grid.Z(c, r), Numbered(10 - c, r)) << c << "," << r;
-    ExpectOutsideUnchanged(before, grid, NormalRange{3, 7, 4, 5});
-    EXPECT_EQ(status.texts, Framed("Saving and mirroring grid", RowTexts("Row", 2)));
-}
-
-TEST(RangeOps, MirrorVReversesTheRowsOfAFiveByTwoRange) {
-    PieceGrid grid = NumberedGrid();
-    const PieceGrid before = grid;
-    RecordingStatusSink status;
-    MirrorRange(grid, CellRange{7, 3, 5, 4}, MirrorAxis::TopBottom, status);
-    for (int c = 3; c <= 7; ++c) {
-        EXPECT_EQ(grid.Z(c, 4), Numbered(c, 5));
-        EXPECT_EQ(grid.Z(c, 5), Numbered(c, 4));
+TEST(RangeOps, MirrorsReverseTheRowsOrTheColumnsOfAFiveByTwoRange) {
+    struct Case {
+        MirrorAxis axis;
+        CellRange selection;
+        double (*expected)(int c, int r);
+        std::vector<std::string> status;
+    };
+    const Case cases[] = {
+        {MirrorAxis::LeftRight, {3, 7, 4, 5}, [](int c, int r) { return Numbered(10 - c, r); }, RowTexts("Row", 2)},
+        {MirrorAxis::TopBottom, {7, 3, 5, 4}, [](int c, int r) { return Numbered(c, 9 - r); }, RowTexts("Col", 5)},
+    };
+    for (const Case& c : cases) {
+        PieceGrid grid = NumberedGrid();
+        RecordingStatusSink status;
+        MirrorRange(grid, c.selection, c.axis, status);
+        for (int r = 4; r <= 5; ++r)
+            for (int col = 3; col <= 7; ++col) EXPECT_EQ(grid.Z(col, r), c.expected(col, r)) << col << "," << r;
+        ExpectOutsideUnchanged(NumberedGrid(), grid, NormalRange{3, 7, 4, 5});
+        EXPECT_EQ(status.texts, Framed("Saving and mirroring grid", c.status));
     }
-    ExpectOutsideUnchanged(before, grid, NormalRange{3, 7, 4, 5});
-    EXPECT_EQ(status.texts, Framed("Saving and mirroring grid", RowTexts("Col", 5)));
 }
 
 TEST(RangeOps, MirrorOfTheWholeGridCountsWithPaddedNumbers) {
@@ -156,12 +148,8 @@ TEST(RangeOps, RotateTurnsASquareRangeCounterclockwise) {
     //                            d e f  --->  b e h
     //                            g h i        a d g
     ASSERT_EQ(RotateRange(grid, CellRange{4, 2, 2, 4}, status), RotateResult::Rotated);
-    const double expected[3][3] = {{Numbered(4, 2), Numbered(4, 3), Numbered(4, 4)},
-                                   {Numbered(3, 2), Numbered(3, 3), Numbered(3, 4)},
-                                   {Numbered(2, 2), Numbered(2, 3), Numbered(2, 4)}};
-    for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 3; ++c) EXPECT_EQ(grid.Z(c + 2, r + 2), expected[r][c]) << c << "," << r;
-    EXPECT_EQ(grid.Z(2, 2), before.Z(4, 2));  // top-right to top-left
+    for (int r = 2; r <= 4; ++r)
+        for (int c = 2; c <= 4; ++c) EXPECT_EQ(grid.Z(c, r), Numbered(6 - r, c)) << c << "," << r;
     ExpectOutsideUnchanged(before, grid, NormalRange{2, 4, 2, 4});
     EXPECT_EQ(status.texts, Framed("Saving and rotating grid", RowTexts("Row", 3)));
 }
@@ -189,16 +177,6 @@ TEST(RangeOps, WholeGridTurnMovesColumnIRowJToColumnJRow18MinusI) {
         RotateRange(grid, CellRange{1, 17, 1, 17}, status);
     }
     EXPECT_EQ(grid, start);
-}
-
-TEST(RangeOps, SlopeRowsFromZeroToSixteen) {
-    PieceGrid grid = NumberedGrid();
-    grid.Z(1, 6) = 0;
-    grid.Z(17, 6) = 16;
-    const PieceGrid before = grid;
-    SlopeRange(grid, CellRange{1, 17, 6, 6}, SlopeDirection::AlongRows);
-    for (int c = 1; c <= 17; ++c) EXPECT_EQ(grid.Z(c, 6), c - 1);
-    ExpectOutsideUnchanged(before, grid, NormalRange{1, 17, 6, 6});
 }
 
 TEST(RangeOps, SlopeSlopesEachLineOnItsOwnBetweenItsEnds) {

@@ -80,18 +80,13 @@ TEST_F(SampleTrackTest, EveryPositionHasOnePieceFoundBesideTheTerInItsOwnLetterC
         EXPECT_EQ(read, Turned(MakeSamplePiece(tile.piece), tile.orientation)) << name;
     }
     EXPECT_EQ(bases.size(), 256u);
-    EXPECT_TRUE(bases.count({0, 0}) && bases.count({240, 240}) && bases.count({0, 240}) && bases.count({240, 0}));
     EXPECT_GT(foundOnlyLoosely, 0) << "some names must differ in letter case from the files";
 }
 
 TEST_F(SampleTrackTest, OrientationsVaryAndNoneOverridesSome) {
     ProfileDocument track;
     ASSERT_TRUE(ProfileDocument::Load(FindTrackBesideTer(ter), track));
-    EXPECT_TRUE(track.Find("Track", "Orient_01"));
-    EXPECT_TRUE(track.Find("Track", "Orient_09"));
-    EXPECT_TRUE(track.Find("Track", "Orient_10"));
-    EXPECT_TRUE(track.Find("Track", "Orient_256"));
-    EXPECT_FALSE(track.Find("Track", "Orient_1"));
+    EXPECT_FALSE(track.Find("Track", "Orient_1"));  // the keys are Orient_01 .. Orient_256, read below
     std::set<std::string> orientations, onTrackOrientations;
     int none = 0;
     for (int n = 1; n <= 256; ++n) {

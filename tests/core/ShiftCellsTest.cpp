@@ -15,15 +15,6 @@ PieceGrid NumberedGrid() {
 
 double Numbered(int c, int r) { return 100.0 * r + c; }
 
-TEST(ShiftCells, DirectionsOfTheFourArrows) {
-    EXPECT_EQ(ShiftStepOf(ShiftDirection::Up).dy, 1);
-    EXPECT_EQ(ShiftStepOf(ShiftDirection::Up).dx, 0);
-    EXPECT_EQ(ShiftStepOf(ShiftDirection::Down).dy, -1);
-    EXPECT_EQ(ShiftStepOf(ShiftDirection::Left).dx, -1);
-    EXPECT_EQ(ShiftStepOf(ShiftDirection::Right).dx, 1);
-    EXPECT_EQ(ShiftStepOf(ShiftDirection::Right).dy, 0);
-}
-
 // A 3 x 3 range at columns 4..6, rows 7..9; expected[r][c] names the cell of the
 // original grid whose value lands in range cell (c, r).
 TEST(ShiftCells, EachDirectionMovesTheRangeCyclically) {

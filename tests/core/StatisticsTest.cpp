@@ -1,18 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/EditorState.h"
 #include "core/terrain/ClearAsc257.h"
 #include "core/terrain/Statistics.h"
 #include "core/text/NumberText.h"
-#include "support/RecordingFakes.h"
+#include "support/RecordingStatusSink.h"
 
 namespace gw {
 namespace {
 
-using test::RecordingStatus;
+using RecordingStatus = test::RecordingStatusSink;
 NationalGrid Filled(double value) {
     NationalGrid grid;
     grid.values.assign(grid.values.size(), value);
@@ -55,23 +56,15 @@ TEST(Statistics, SlopeTenPointsTowardsZero) {
     RecordingStatus status;
     EXPECT_TRUE(SlopeASC257Edges(" 0", " 10", grid, status));
     EXPECT_EQ(status.texts, std::vector<std::string>{"Slope Edges Done"});
-    // Rows from the bottom, at a column away from the side bands.
-    EXPECT_EQ(At(grid, 0, -128), 0);
-    EXPECT_EQ(PaddedNumberText(At(grid, 0, -127)), " 2");
-    EXPECT_EQ(PaddedNumberText(At(grid, 0, -119)), " 18");
-    EXPECT_EQ(At(grid, 0, -118), 20);
-    EXPECT_EQ(At(grid, 0, 128), 0);
-    EXPECT_EQ(PaddedNumberText(At(grid, 0, 119)), " 18");
-    EXPECT_EQ(At(grid, 0, 118), 20);
-    EXPECT_EQ(At(grid, -128, 0), 0);
-    EXPECT_EQ(PaddedNumberText(At(grid, 127, 0)), " 2");
-    EXPECT_EQ(At(grid, -118, 0), 20);
-    // Corners: the factors multiply.
-    EXPECT_EQ(PaddedNumberText(At(grid, -127, -127)), " .2");
-    EXPECT_EQ(PaddedNumberText(At(grid, 127, 127)), " .2");
-    EXPECT_EQ(PaddedNumberText(At(grid, -124, -126)), " 1.6");  // 20 x 2/10 (row -126) x 4/10 (column -124)
-    EXPECT_EQ(At(grid, -128, 50), 0);
-    EXPECT_EQ(At(grid, 0, 0), 20);
+    // Terrain (x, y) and its height: rows and columns away from the other bands,
+    // then the corners, where the factors multiply: 20 x 2/10 (row -126) x 4/10
+    // (column -124) is 1.6.
+    const std::tuple<int, int, const char*> cells[] = {
+        {0, -128, " 0"}, {0, -127, " 2"},   {0, -119, " 18"},   {0, -118, " 20"}, {0, 128, " 0"},
+        {0, 119, " 18"}, {0, 118, " 20"},   {-128, 0, " 0"},    {127, 0, " 2"},   {-118, 0, " 20"},
+        {0, 0, " 20"},   {-127, -127, " .2"}, {127, 127, " .2"}, {-124, -126, " 1.6"}, {-128, 50, " 0"},
+    };
+    for (const auto& [x, y, text] : cells) EXPECT_EQ(PaddedNumberText(At(grid, x, y)), text) << x << ", " << y;
 }
 
 TEST(Statistics, SlopeBandWidths) {

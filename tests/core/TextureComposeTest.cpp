@@ -4,7 +4,6 @@
 
 #include "support/ScriptedPrompter.h"
 #include "core/image/TgaFile.h"
-#include "core/text/FieldString.h"
 #include "core/texture/TextureSkeleton.h"
 #include "core/texture/TileTexture.h"
 #include "support/TempDir.h"
@@ -18,6 +17,8 @@ using test::TextureTrack;
 
 constexpr std::uint32_t kGround = 0x102030;
 constexpr std::uint32_t kColours[4] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00};
+constexpr std::uint32_t kMark = 0xFF00FF;
+constexpr std::uint32_t kField = 0x00A000;
 
 RgbImage Ground() { return test::SolidTile(kGround, 992); }
 
@@ -30,42 +31,50 @@ std::vector<std::string> LinesOf(const std::string& text) {
     return lines;
 }
 
-// Four solid textures; piece n uses MapID (n - 1) % 4 + 1.
-TextureTrack FourColourTrack(const test::TempDir& dir) {
-    TextureTrack track(dir.path().string(), "Dunes");
-    const char* names[4] = {"Red", "Green", "Blue", "Yellow"};
-    for (int i = 0; i < 4; ++i) {
-        track.fileSets.push_back(std::string(names[i]) + ".tga");
-        test::WriteTile(track.File(std::string(names[i]) + "a.tga"), test::SolidTile(kColours[i]));
+class TextureCompose : public ::testing::Test {
+protected:
+    // Writes the track and composes its texture on the ground.
+    TextureSkeleton Compose(const TextureTrack& track) {
+        track.Write();
+        return ComposeTextureSkeleton(track.terPath(), Ground(), view, prompter);
     }
-    track.FillCells(256, [](int n) { return (n - 1) % 4 + 1; });
-    return track;
-}
+    // Four solid textures; piece n uses MapID (n - 1) % 4 + 1.
+    TextureTrack FourColourTrack() {
+        TextureTrack track(dir.path().string(), "Dunes");
+        const char* names[4] = {"Red", "Green", "Blue", "Yellow"};
+        for (int i = 0; i < 4; ++i) {
+            track.fileSets.push_back(std::string(names[i]) + ".tga");
+            test::WriteTile(track.File(std::string(names[i]) + "a.tga"), test::SolidTile(kColours[i]));
+        }
+        track.FillCells(256, [](int n) { return (n - 1) % 4 + 1; });
+        return track;
+    }
+    // Every piece shows one tile marked in its top-left quadrant.
+    TextureTrack MarkedTrack(const std::string& fileSet = "Marked.tga", const std::string& tileFile = "Markeda.tga") {
+        TextureTrack track(dir.path().string(), "Dunes");
+        track.fileSets = {fileSet};
+        test::WriteTile(track.File(tileFile), test::MarkedTile(kField, kMark));
+        track.FillCells(256, [](int) { return 1; });
+        return track;
+    }
 
-TEST(TextureCompose, TileCellsFromTheIndices) {
-    // XIndex / 16 x 62 from the left, (240 - YIndex) / 16 x 62 from the top.
-    EXPECT_EQ(TileLeft(0), 0);
-    EXPECT_EQ(TileLeft(16), 62);
-    EXPECT_EQ(TileLeft(240), 930);
-    EXPECT_EQ(TileTop(240), 0);
-    EXPECT_EQ(TileTop(0), 930);
-    EXPECT_EQ(TileTop(224), 62);
-    // Halves go to the even neighbour: 4 gives 15.5, 12 gives 46.5.
-    EXPECT_EQ(TileLeft(4), 16);
-    EXPECT_EQ(TileLeft(12), 46);
-    EXPECT_EQ(TileLeft(1), 4);
-    EXPECT_EQ(TileTop(236), 16);
-    EXPECT_EQ(TileLeft(-16), -62);
-    EXPECT_EQ(TileLeft(2147483647), 8321499132LL);
-}
-
-TEST(TextureCompose, EachTileLandsInItsCell) {
     test::TempDir dir;
-    TextureTrack track = FourColourTrack(dir);
-    track.Write();
     test::RecordingTextureView view;
     test::ScriptedPrompter prompter;
-    const TextureSkeleton composed = ComposeTextureSkeleton(track.terPath(), Ground(), view, prompter);
+};
+
+TEST(TileTexture, TileCellsFromTheIndices) {
+    // XIndex / 16 x 62 from the left, (240 - YIndex) / 16 x 62 from the top; halves
+    // go to the even neighbour: 4 gives 15.5, 12 gives 46.5.
+    const std::pair<int, long long> left[] = {{0, 0},   {16, 62}, {240, 930}, {4, 16},
+                                              {12, 46}, {1, 4},   {-16, -62}, {2147483647, 8321499132LL}};
+    for (const auto& [index, pixel] : left) EXPECT_EQ(TileLeft(index), pixel) << index;
+    const std::pair<int, long long> top[] = {{240, 0}, {0, 930}, {224, 62}, {236, 16}};
+    for (const auto& [index, pixel] : top) EXPECT_EQ(TileTop(index), pixel) << index;
+}
+
+TEST_F(TextureCompose, EachTileLandsInItsCell) {
+    const TextureSkeleton composed = Compose(FourColourTrack());
     ASSERT_TRUE(composed.outcome) << composed.outcome.message();
     EXPECT_EQ(composed.placed, 256);
     EXPECT_EQ(composed.failed, 0);
@@ -85,14 +94,8 @@ TEST(TextureCompose, EachTileLandsInItsCell) {
     EXPECT_EQ(view.lastPreview, composed.image);
 }
 
-TEST(TextureCompose, TilesAreTurnedAsTheTrackSays) {
-    test::TempDir dir;
-    TextureTrack track(dir.path().string(), "Dunes");
-    track.fileSets = {"Marked.tga"};
-    constexpr std::uint32_t kMark = 0xFF00FF;
-    constexpr std::uint32_t kField = 0x00A000;
-    test::WriteTile(track.File("Markeda.tga"), test::MarkedTile(kField, kMark));
-    track.FillCells(256, [](int) { return 1; });
+TEST_F(TextureCompose, TilesAreTurnedAsTheTrackSays) {
+    TextureTrack track = MarkedTrack();
     track.placements[5].transform = "NONE";  // piece 6
     track.trackKeys = {
         {"Orient_01", "0"}, {"Orient_02", "1"}, {"Orient_03", "2"}, {"Orient_04", "3"},
@@ -103,10 +106,7 @@ TEST(TextureCompose, TilesAreTurnedAsTheTrackSays) {
         {"Orient_08", "7"},  // unknown: unchanged, no turn
         {"Orient_10", "2"}, {"Orient_256", "3"},
     };
-    track.Write();
-    test::RecordingTextureView view;
-    test::ScriptedPrompter prompter;
-    const TextureSkeleton composed = ComposeTextureSkeleton(track.terPath(), Ground(), view, prompter);
+    const TextureSkeleton composed = Compose(track);
     ASSERT_TRUE(composed.outcome) << composed.outcome.message();
     EXPECT_TRUE(prompter.shown.empty());
 
@@ -126,38 +126,15 @@ TEST(TextureCompose, TilesAreTurnedAsTheTrackSays) {
                 << "piece " << piece << " quadrant " << c;
         }
     }
-
-    const std::vector<std::string> lines = LinesOf(composed.log.text());
-    ASSERT_EQ(lines.size(), 3u + 256 * 6);
-    // Piece n's lines start at 3 + (n - 1) * 6.
-    const auto pieceLines = [&](int n) {
-        return std::vector<std::string>(lines.begin() + 3 + (n - 1) * 6, lines.begin() + 3 + n * 6);
-    };
-    const std::string dashes(45, '-');
-    EXPECT_EQ(pieceLines(2), (std::vector<std::string>{dashes, "Piece # = 2", "Transform = 0", "Orientation = 1",
-                                                       "Remapped Orientation = 2", "Texture = Markeda.tga"}));
-    EXPECT_EQ(pieceLines(6), (std::vector<std::string>{dashes, "Piece # = 6", "Transform = NONE", "Orientation = -2",
-                                                       "Remapped Orientation = -1", "Texture = Markeda.tga"}));
-    EXPECT_EQ(pieceLines(7), (std::vector<std::string>{dashes, "Piece # = 7", "Transform = 0", "Orientation = -2",
-                                                       "Remapped Orientation = -2", "Texture = Markeda.tga"}));
-    EXPECT_EQ(pieceLines(8)[3], "Orientation = 7");
-    EXPECT_EQ(pieceLines(8)[4], "Remapped Orientation = 7");
-    EXPECT_EQ(pieceLines(1)[4], "Remapped Orientation = -1");
-    EXPECT_EQ(pieceLines(4)[4], "Remapped Orientation = 0");
-    EXPECT_EQ(pieceLines(256)[1], "Piece # = 256");
 }
 
-TEST(TextureCompose, LogHeaderAndPlacementsLineForLine) {
-    test::TempDir dir;
-    TextureTrack track = FourColourTrack(dir);
-    track.placements[1].transform = std::nullopt;  // piece 2: the default "0"
-    track.placements[2].transform = "NONE";
+TEST_F(TextureCompose, LogHeaderAndPlacementsLineForLine) {
+    TextureTrack track = FourColourTrack();
+    track.placements[1].transform = std::nullopt;  // piece 2: the default "0", and no orientation key
+    track.placements[2].transform = "NONE";         // not turned, whatever its key says
     track.placements[3].transform = "FlipX";
-    track.trackKeys = {{"Orient_01", "3"}, {"Orient_02", "2"}, {"Orient_03", "1"}, {"Orient_04", "0"}};
-    track.Write();
-    test::RecordingTextureView view;
-    test::ScriptedPrompter prompter;
-    const TextureSkeleton composed = ComposeTextureSkeleton(track.terPath(), Ground(), view, prompter);
+    track.trackKeys = {{"Orient_01", "3"}, {"Orient_03", "1"}, {"Orient_04", "0"}};
+    const TextureSkeleton composed = Compose(track);
     const std::string expectedStart =
         "===========================================================\r\n"
         "= " + track.trackPath() + "\r\n"
@@ -171,8 +148,8 @@ TEST(TextureCompose, LogHeaderAndPlacementsLineForLine) {
         "---------------------------------------------\r\n"
         "Piece # = 2\r\n"
         "Transform = 0\r\n"
-        "Orientation = 2\r\n"
-        "Remapped Orientation = 1\r\n"
+        "Orientation = -2\r\n"
+        "Remapped Orientation = -2\r\n"
         "Texture = Greena.tga\r\n"
         "---------------------------------------------\r\n"
         "Piece # = 3\r\n"
@@ -192,14 +169,10 @@ TEST(TextureCompose, LogHeaderAndPlacementsLineForLine) {
     EXPECT_EQ(LinesOf(composed.log.text()).size(), 3u + 256 * 6);
 }
 
-TEST(TextureCompose, FewerThan256PlacementsStopAtTheFirstMissingOne) {
-    test::TempDir dir;
-    TextureTrack track = FourColourTrack(dir);
+TEST_F(TextureCompose, FewerThan256PlacementsStopAtTheFirstMissingOne) {
+    TextureTrack track = FourColourTrack();
     track.placements.resize(16);
-    track.Write();
-    test::RecordingTextureView view;
-    test::ScriptedPrompter prompter;
-    const TextureSkeleton composed = ComposeTextureSkeleton(track.terPath(), Ground(), view, prompter);
+    const TextureSkeleton composed = Compose(track);
     ASSERT_FALSE(composed.outcome);
     EXPECT_EQ(composed.outcome.message(), "Invalid MapID in TexturePlacement_17: no texture written");
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Invalid MapID"});
@@ -207,14 +180,10 @@ TEST(TextureCompose, FewerThan256PlacementsStopAtTheFirstMissingOne) {
     EXPECT_EQ(LinesOf(composed.log.text()).size(), 3u + 16 * 6);
 }
 
-TEST(TextureCompose, NoPaletteMeansNoPlacements) {
-    test::TempDir dir;
-    TextureTrack track = FourColourTrack(dir);
+TEST_F(TextureCompose, NoPaletteMeansNoPlacements) {
+    TextureTrack track = FourColourTrack();
     track.totalFileSets = "0";
-    track.Write();
-    test::RecordingTextureView view;
-    test::ScriptedPrompter prompter;
-    const TextureSkeleton composed = ComposeTextureSkeleton(track.terPath(), Ground(), view, prompter);
+    const TextureSkeleton composed = Compose(track);
     ASSERT_TRUE(composed.outcome);
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"No Textures to process"});
     EXPECT_EQ(composed.placed, 0);
@@ -222,55 +191,36 @@ TEST(TextureCompose, NoPaletteMeansNoPlacements) {
     EXPECT_EQ(LinesOf(composed.log.text()).size(), 3u);
 }
 
-TEST(TextureCompose, MissingTrackFileWarnsOnceAndTurnsNothing) {
-    test::TempDir dir;
-    TextureTrack track(dir.path().string(), "Dunes");
-    track.fileSets = {"Marked.tga"};
-    test::WriteTile(track.File("Markeda.tga"), test::MarkedTile(0x00A000, 0xFF00FF));
-    track.FillCells(256, [](int) { return 1; });
+TEST_F(TextureCompose, MissingTrackFileWarnsOnceAndTurnsNothing) {
+    TextureTrack track = MarkedTrack();
     track.writeTrack = false;
-    track.Write();
-    test::RecordingTextureView view;
-    test::ScriptedPrompter prompter;
-    const TextureSkeleton composed = ComposeTextureSkeleton(track.terPath(), Ground(), view, prompter);
+    const TextureSkeleton composed = Compose(track);
     ASSERT_TRUE(composed.outcome);
     const std::string expected = track.trackPath() +
                                  " not found.\n\nSome track pieces may not be rotated correctly.\n"
                                  "Make sure the SX .TER and .TRK file are in the\nsame directory";
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{expected});
     EXPECT_EQ(prompter.shown[0].title, "Gridwright");
-    for (int n = 1; n <= 256; ++n) ASSERT_EQ(CellPixel(composed.image, n, 15, 15), 0xFF00FFu) << n;
-    const std::vector<std::string> lines = LinesOf(composed.log.text());
-    EXPECT_EQ(lines[1], "= " + track.trackPath());
-    EXPECT_EQ(lines[6], "Orientation = -2");
-    EXPECT_EQ(lines[7], "Remapped Orientation = -2");
+    for (int n = 1; n <= 256; ++n) ASSERT_EQ(CellPixel(composed.image, n, 15, 15), kMark) << n;
+    EXPECT_EQ(LinesOf(composed.log.text())[1], "= " + track.trackPath());
 }
 
-TEST(TextureCompose, TrackAndTexturesAreFoundWhateverTheirLetterCase) {
-    test::TempDir dir;
-    TextureTrack track(dir.path().string(), "Dunes");
+TEST_F(TextureCompose, TrackAndTexturesAreFoundWhateverTheirLetterCase) {
     // The game wrote Windows paths; the files were copied with other case.
-    track.fileSets = {R"(C:\MCM\Textures\DIRT.TGA)"};
-    test::WriteTile(track.File("dirta.tga"), test::MarkedTile(0x00A000, 0xFF00FF));
-    track.FillCells(256, [](int) { return 1; });
-    track.trackKeys = {{"Orient_01", "2"}};
+    TextureTrack track = MarkedTrack(R"(C:\MCM\Textures\DIRT.TGA)", "dirta.tga");
     track.writeTrack = false;
-    track.Write();
     test::WriteAll(track.File("DUNES.TRK"), "[Track]\r\nOrient_01=2\r\n");
-    test::RecordingTextureView view;
-    test::ScriptedPrompter prompter;
-    const TextureSkeleton composed = ComposeTextureSkeleton(track.terPath(), Ground(), view, prompter);
+    const TextureSkeleton composed = Compose(track);
     ASSERT_TRUE(composed.outcome);
     EXPECT_TRUE(prompter.shown.empty()) << prompter.shown[0].text;
     EXPECT_EQ(composed.placed, 256);
-    EXPECT_EQ(CellPixel(composed.image, 1, 46, 46), 0xFF00FFu);  // half turn
+    EXPECT_EQ(CellPixel(composed.image, 1, 46, 46), kMark);  // half turn
     const std::vector<std::string> lines = LinesOf(composed.log.text());
     EXPECT_EQ(lines[1], "= " + track.File("DUNES.TRK"));
     EXPECT_EQ(lines[8], R"(Texture = C:\MCM\Textures\DIRTa.tga)");
 }
 
-TEST(TextureCompose, BadTilesAreReportedAndLeaveTheirCellBare) {
-    test::TempDir dir;
+TEST_F(TextureCompose, BadTilesAreReportedAndLeaveTheirCellBare) {
     TextureTrack track(dir.path().string(), "Dunes");
     const std::string good = EncodeTga(test::SolidTile(0xFF0000));
     std::string zeroSize = good;
@@ -297,10 +247,7 @@ TEST(TextureCompose, BadTilesAreReportedAndLeaveTheirCellBare) {
     }
     track.fileSets.push_back("Missing.tga");
     track.FillCells(256, [](int n) { return n <= 6 ? n : 99; });  // MapID 99: no texture at all
-    track.Write();
-    test::RecordingTextureView view;
-    test::ScriptedPrompter prompter;
-    const TextureSkeleton composed = ComposeTextureSkeleton(track.terPath(), Ground(), view, prompter);
+    const TextureSkeleton composed = Compose(track);
     ASSERT_TRUE(composed.outcome);
     EXPECT_EQ(composed.placed, 0);
     EXPECT_EQ(composed.failed, 256);
@@ -316,18 +263,13 @@ TEST(TextureCompose, BadTilesAreReportedAndLeaveTheirCellBare) {
     EXPECT_EQ(composed.image, Ground());
 }
 
-TEST(TextureCompose, TilesOfAnotherSizeFillTheirCell) {
-    test::TempDir dir;
+TEST_F(TextureCompose, TilesOfAnotherSizeFillTheirCell) {
     TextureTrack track(dir.path().string(), "Dunes");
     track.fileSets = {"Small.tga", "Wide.tga"};
     test::WriteTile(track.File("Smalla.tga"), test::SolidTile(0x3050F0, 31));
-    RgbImage wide = test::SolidTile(0xF0A000, 100);
-    test::WriteTile(track.File("Widea.tga"), wide);
+    test::WriteTile(track.File("Widea.tga"), test::SolidTile(0xF0A000, 100));
     track.FillCells(256, [](int n) { return n % 2 + 1; });
-    track.Write();
-    test::RecordingTextureView view;
-    test::ScriptedPrompter prompter;
-    const TextureSkeleton composed = ComposeTextureSkeleton(track.terPath(), Ground(), view, prompter);
+    const TextureSkeleton composed = Compose(track);
     ASSERT_TRUE(composed.outcome);
     EXPECT_EQ(composed.placed, 256);
     for (auto [dx, dy] : {std::pair{0, 0}, {61, 61}, {30, 45}}) {
@@ -336,16 +278,12 @@ TEST(TextureCompose, TilesOfAnotherSizeFillTheirCell) {
     }
 }
 
-TEST(TextureCompose, PlacementsOffTheSkeletonAreCutOff) {
-    test::TempDir dir;
-    TextureTrack track = FourColourTrack(dir);
+TEST_F(TextureCompose, PlacementsOffTheSkeletonAreCutOff) {
+    TextureTrack track = FourColourTrack();
     track.placements[0] = {"1", "-8", "248", "0"};          // half a tile over the top-left corner
     track.placements[1] = {"2", "99999999999", "0", "0"};   // far beyond: counts as 0
     track.placements[2] = {"3", "2147483647", "-2147483648", "0"};
-    track.Write();
-    test::RecordingTextureView view;
-    test::ScriptedPrompter prompter;
-    const TextureSkeleton composed = ComposeTextureSkeleton(track.terPath(), Ground(), view, prompter);
+    const TextureSkeleton composed = Compose(track);
     ASSERT_TRUE(composed.outcome);
     // Piece 1 covers -31..30 on both axes; pieces 2 and 3 left their cells.
     EXPECT_EQ(composed.image.Rgb(0, 0), kColours[0]);
@@ -356,10 +294,7 @@ TEST(TextureCompose, PlacementsOffTheSkeletonAreCutOff) {
     EXPECT_EQ(composed.placed, 256);
 }
 
-TEST(TextureCompose, UnreadableTerStopsWithItsReason) {
-    test::TempDir dir;
-    test::RecordingTextureView view;
-    test::ScriptedPrompter prompter;
+TEST_F(TextureCompose, UnreadableTerStopsWithItsReason) {
     const std::string ter = dir.File("Nowhere.ter");
     const TextureSkeleton composed = ComposeTextureSkeleton(ter, Ground(), view, prompter);
     ASSERT_FALSE(composed.outcome);

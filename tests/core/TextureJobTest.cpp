@@ -76,14 +76,6 @@ TEST(TextureJob, TextureAndLogPaths) {
     EXPECT_EQ(TextureLogPath("DunesUnRendered.tga"), "MakeTexture.log");
 }
 
-TEST(TextureJob, OpenBoxStartsInTrackFolderOnlyOnceATerWasGiven) {
-    const FileBoxRequest first = TerFileBox(false, "/tracks/");
-    EXPECT_EQ(first.filter, "TER file|*.ter|All Files|*.*");
-    EXPECT_EQ(first.defaultExtension, ".ter");
-    EXPECT_EQ(first.initialFolder, "");
-    EXPECT_EQ(TerFileBox(true, "/tracks/").initialFolder, "/tracks/");
-}
-
 TEST(TextureOrientation, KeysAndRemapping) {
     EXPECT_EQ(OrientationKey(1), "Orient_01");
     EXPECT_EQ(OrientationKey(9), "Orient_09");
@@ -132,12 +124,9 @@ TEST(TexturePalette, LoadsEntriesAndReportsWhatIsMissing) {
     const Case cases[] = {
         {"[TerrainPalette]\r\nTotalFileSets=3\r\n" + sets, 3, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""}, {}},
         {"[TerrainPalette]\r\nTotalFileSets=2\r\n" + sets, 2, {"Dirta.tga", "Grassa.tga", ""}, {}},
-        {"[TerrainPalette]\r\nTotalFileSets=4\r\n" + sets, 4, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""},
-         {"Error process Textures"}},
         {"[TerrainPalette]\r\nTotalFileSets=100000\r\n" + sets, 100000, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""},
          {"Error process Textures"}},
         {"[TerrainPalette]\r\nTotalFileSets=0\r\n" + sets, 0, {""}, {"No Textures to process"}},
-        {"[TerrainPalette]\r\nTotalFileSets=-5\r\n" + sets, -5, {""}, {"No Textures to process"}},
         {"[TerrainPalette]\r\n" + sets, 0, {""}, {"No Textures to process"}},
         {"", 0, {""}, {"No Textures to process"}},
         // A gap stops the reading at the gap.

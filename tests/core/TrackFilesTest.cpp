@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "core/io/OutputFile.h"
 #include "core/trackfiles/ProfileFile.h"
 #include "core/trackfiles/TrackFiles.h"
+#include "support/RecordingFakes.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -24,39 +24,6 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
-TEST(TrackFiles, NationalTerKeysForDunesInCNat) {
-    const std::vector<ProfileEntry> expected = {
-        {"ElevationData", "GridResolutionInFeet", "3.0"},
-        {"ElevationData", "ElevationPath", "C:\\nat\\"},
-        {"ElevationData", "TextureMapPath", "C:\\nat\\"},
-        {"TerrainPalette", "FileSet_1", "C:\\nat\\DunesTex.tga"},
-        {"TerrainPalette", "FileSet_2", "C:\\nat\\DunesTexA.tga"},
-        {"TextureMapFile_1", "Name", "DunesTex.tga"},
-        {"TextureMapFile_2", "Name", "DunesTile.tga"},
-        {"ElevationFile_65", "Name", "Dunes.asc"},
-        {"ElevationFile_66", "Name", "Dunes.asc"},
-        {"ElevationFile_67", "Name", "Dunes.asc"},
-        {"ElevationFile_68", "Name", "Dunes.asc"},
-        {"ElevationFile_69", "Name", "Dunes.asc"},
-        {"ElevationFile_70", "Name", "Dunes.asc"},
-        {"ElevationFile_71", "Name", "Dunes.asc"},
-        {"ElevationFile_72", "Name", "Dunes.asc"},
-        {"ElevationFile_73", "Name", "Dunes.asc"},
-    };
-    EXPECT_EQ(TerrainFileEntries(TerrainEnvironment::National, "C:\\nat", "3.0", "Dunes"), expected);
-}
-
-TEST(TrackFiles, QuarryTerKeysHaveNoSecondTextureMapAnd25ElevationFiles) {
-    const auto entries = TerrainFileEntries(TerrainEnvironment::Quarry, "C:\\nat", "3.0", "Dunes");
-    ASSERT_EQ(entries.size(), 31u);
-    for (const auto& entry : entries) EXPECT_NE(entry.section, "TextureMapFile_2");
-    EXPECT_EQ(entries[5], (ProfileEntry{"TextureMapFile_1", "Name", "DunesTex.tga"}));
-    for (int n = 97; n <= 121; ++n) {
-        EXPECT_EQ(entries[static_cast<std::size_t>(n - 97 + 6)],
-                  (ProfileEntry{"ElevationFile_" + std::to_string(n), "Name", "Dunes.asc"}));
-    }
-}
-
 TEST(TrackFiles, FolderValueEndsInOneSeparatorOfTheFoldersOwnKind) {
     struct Case {
         std::string folder, value;
@@ -69,12 +36,7 @@ TEST(TrackFiles, FolderValueEndsInOneSeparatorOfTheFoldersOwnKind) {
     for (const auto& c : cases) EXPECT_EQ(FolderValue(c.folder), c.value) << c.folder;
 }
 
-TEST(TrackFiles, SceneKeys) {
-    using Entries = std::vector<ProfileEntry>;
-    EXPECT_EQ(SceneFileEntries("Valley Run", "Dunes"),
-              (Entries{{"SceneInfo", "SceneName", "Valley Run"}, {"Environment", "TerrainFile", "Dunes.TRN"}}));
-    EXPECT_EQ(SceneFileEntries("Not Found", "Dunes")[0].value, "Dunes");
-    // Only the scene default's own spelling stands for a missing name.
+TEST(TrackFiles, OnlyTheSceneDefaultsOwnSpellingStandsForAMissingName) {
     EXPECT_EQ(SceneFileEntries("Not found", "Dunes")[0].value, "Not found");
     EXPECT_EQ(SceneFileEntries("", "Dunes")[0].value, "");
 }
@@ -86,11 +48,9 @@ TEST(TrackFiles, EnvironmentIsQuarryOnlyForThatExactText) {
     }
 }
 
-TEST(TrackFiles, NamesComeFromTheTersNameUpToItsFirstPeriod) {
+TEST(TrackFiles, NamesComeFromAWindowsPathToo) {
     EXPECT_EQ(TerrainFilePath("/out", "C:\\tracks\\Dunes.ter"), "/out/Dunes.TER");
     EXPECT_EQ(SceneFilePath("/out/", "C:\\tracks\\Dunes.ter"), "/out/Dunes.SCN");
-    EXPECT_EQ(TerrainFilePath("/out", "/home/u/my.dir/My.Track.ter"), "/out/My.TER");
-    EXPECT_EQ(SceneFilePath("/out", "My.Track.ter"), "/out/My.SCN");
 }
 
 // An SX track in track/, an empty output folder nat/, and the build's program
@@ -127,11 +87,6 @@ TEST_F(Conversion, NationalTerIsTheStockFileWithItsKeysReplaced) {
     expected = ReplaceAll(expected, "Name=nationalTile.tga", "Name=DunesTile.tga");
     expected = ReplaceAll(expected, "Name=flat.asc", "Name=Dunes.asc");
     EXPECT_EQ(ReadAll(Out("Dunes.TER")), expected);
-    for (int n = 65; n <= 73; ++n) {
-        EXPECT_EQ(ReadPrivateValue("ElevationFile_" + std::to_string(n), "Name", "Not found", Out("Dunes.TER")),
-                  "Dunes.asc");
-    }
-    EXPECT_EQ(ReadPrivateValue("TerrainPalette", "TotalFileSets", "0", Out("Dunes.TER")), "2");
 }
 
 TEST_F(Conversion, QuarryTerKeepsTheStocksSecondTextureMap) {
@@ -140,21 +95,14 @@ TEST_F(Conversion, QuarryTerKeepsTheStocksSecondTextureMap) {
              "[ElevationData]\r\nElevationPath=old\r\n\r\n[TextureMapFile_2]\r\nName=Stock.tga\r\n\r\n"
              "[ElevationFile_96]\r\nName=keep.asc\r\n");
     ASSERT_TRUE(WriteTerrainFile("Quarry", out, "3.0", ter, program, dir.File("user")));
-    const std::string file = Out("Dunes.TER");
-    EXPECT_EQ(ReadPrivateValue("TextureMapFile_2", "Name", "Not found", file), "Stock.tga");
-    EXPECT_EQ(ReadPrivateValue("ElevationFile_96", "Name", "Not found", file), "keep.asc");
-    for (int n = 97; n <= 121; ++n) {
-        EXPECT_EQ(ReadPrivateValue("ElevationFile_" + std::to_string(n), "Name", "Not found", file), "Dunes.asc");
-    }
-    EXPECT_EQ(ReadPrivateValue("ElevationFile_122", "Name", "Not found", file), "Not found");
-    // New keys go after the last key of their section, new sections at the end.
+    // The stock's keys stay; new keys go after the last key of their section, new sections at the end.
     const std::string o = out + "/";
     std::string expected = "[ElevationData]\r\nElevationPath=" + o + "\r\nGridResolutionInFeet=3.0\r\nTextureMapPath=" +
                            o + "\r\n\r\n[TextureMapFile_2]\r\nName=Stock.tga\r\n\r\n[ElevationFile_96]\r\n"
                            "Name=keep.asc\r\n[TerrainPalette]\r\nFileSet_1=" + o + "DunesTex.tga\r\nFileSet_2=" + o +
                            "DunesTexA.tga\r\n[TextureMapFile_1]\r\nName=DunesTex.tga\r\n";
     for (int n = 97; n <= 121; ++n) expected += "[ElevationFile_" + std::to_string(n) + "]\r\nName=Dunes.asc\r\n";
-    EXPECT_EQ(ReadAll(file), expected);
+    EXPECT_EQ(ReadAll(Out("Dunes.TER")), expected);
 }
 
 TEST_F(Conversion, WithoutStockFilesTheTerHoldsOnlyItsKeysInOrder) {
@@ -179,8 +127,6 @@ TEST_F(Conversion, ATrackNamedWithPeriodsGivesFilesNamedUpToTheFirst) {
     WriteAll(myTer, "");
     ASSERT_TRUE(WriteSceneFile("National", out, myTer, program));
     ASSERT_TRUE(WriteTerrainFile("National", out, "3.0", myTer, program));
-    EXPECT_TRUE(test::Exists(Out("My.TER")));
-    EXPECT_TRUE(test::Exists(Out("My.SCN")));
     EXPECT_EQ(ReadPrivateValue("ElevationFile_65", "Name", "", Out("My.TER")), "My.asc");
     EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", Out("My.SCN")), "My");
     EXPECT_EQ(ReadPrivateValue("Environment", "TerrainFile", "", Out("My.SCN")), "My.TRN");
@@ -255,15 +201,10 @@ TEST_F(Conversion, AMissingOutputFolderIsReported) {
     EXPECT_EQ(written.message(), "Cannot write " + missing + "/Dunes.TER: No such file or directory");
 }
 
-struct FailWritesAfter {
-    explicit FailWritesAfter(std::int64_t bytes) { OutputFile::FailAfterBytesForTesting(bytes); }
-    ~FailWritesAfter() { OutputFile::FailAfterBytesForTesting(-1); }
-};
-
 TEST_F(Conversion, AFailedWriteLeavesThePreviousFilesIntact) {
     WriteAll(Out("Dunes.TER"), "[Previous]\r\nTer=1\r\n");
     WriteAll(Out("Dunes.SCN"), "[Previous]\r\nScn=1\r\n");
-    FailWritesAfter failing(100);
+    test::FailWritesAfter failing(100);
     Outcome terrain = WriteTerrainFile("National", out, "3.0", ter, program);
     Outcome scene = WriteSceneFile("National", out, ter, program);
     ASSERT_FALSE(terrain);
@@ -290,7 +231,7 @@ TEST_F(Conversion, AMissingStockFileToCopyIsReported) {
 
 TEST_F(Conversion, AFailedCopyLeavesTheTargetIntact) {
     WriteAll(Out("flat.asc"), "old");
-    FailWritesAfter failing(1000);
+    test::FailWritesAfter failing(1000);
     EXPECT_FALSE(CopyStockFile("flat.asc", Out("flat.asc"), program));
     EXPECT_EQ(ReadAll(Out("flat.asc")), "old");
 }

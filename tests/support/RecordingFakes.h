@@ -1,17 +1,14 @@
 #pragma once
-// Stand-ins for the status line and the boxes: they record what the core shows
-// and answer from a script.
+// Stand-ins for the boxes and for a full disk: they record what the core shows,
+// answer from a script, and make every file write fail after some bytes.
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "core/Interfaces.h"
+#include "core/io/OutputFile.h"
 
 namespace gw::test {
-
-struct RecordingStatus final : StatusSink {
-    std::vector<std::string> texts;
-    void Status(const std::string& text) override { texts.push_back(text); }
-};
 
 struct OneAnswerPrompter final : Prompter {
     std::string inputAnswer;  // what the input box answers ("" is a cancel)
@@ -36,6 +33,12 @@ struct OneAnswerPrompter final : Prompter {
         fileBoxes.push_back(request);
         return fileAnswer;
     }
+};
+
+// While it lives, every OutputFile opened fails (no space left) after that many bytes.
+struct FailWritesAfter {
+    explicit FailWritesAfter(std::int64_t bytes) { OutputFile::FailAfterBytesForTesting(bytes); }
+    ~FailWritesAfter() { OutputFile::FailAfterBytesForTesting(-1); }
 };
 
 }  // namespace gw::test
