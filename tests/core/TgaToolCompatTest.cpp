@@ -12,7 +12,8 @@ namespace gw {
 namespace {
 
 std::string FindConvert() {
-    for (const char* candidate : {"/usr/local/bin/convert", "/usr/bin/convert"}) {
+    // The packaged ImageMagick first; a locally installed one otherwise.
+    for (const char* candidate : {"/usr/bin/convert", "/usr/local/bin/convert"}) {
         if (test::Exists(candidate)) return candidate;
     }
     return "";
