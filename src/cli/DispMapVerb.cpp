@@ -98,7 +98,7 @@ int RunTerrainMap(const DispMapArgs& parsed, CliContext& context) {
 }  // namespace
 
 int RunDispMap(const Args& args, CliContext& context) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    if (IsHelpRequest(args)) {
         PrintDispMapHelp(context.out);
         return 0;
     }

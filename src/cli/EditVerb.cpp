@@ -168,7 +168,7 @@ bool Apply(const Operation& operation, const CellRange& range, PieceGrid& grid) 
 }  // namespace
 
 int RunEdit(const Args& args, CliContext& context) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    if (IsHelpRequest(args)) {
         PrintEditHelp(context.out);
         return 0;
     }

@@ -7,7 +7,7 @@
 namespace gw::cli {
 
 int RunPieceInfo(const Args& args, CliContext& context) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    if (IsHelpRequest(args)) {
         context.out << "Usage: gridwright-cli piece-info FILE.asc\n\n"
                        "Prints the piece's heights as 17 lines, grid row 1 (the top, Y = 24) first;\n"
                        "each line holds the 17 cell texts of that row separated by a TAB.\n";

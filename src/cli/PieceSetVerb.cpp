@@ -72,7 +72,7 @@ std::string ParsePieceSetArguments(const Args& args, PieceSetArguments& parsed) 
 }  // namespace
 
 int RunPieceSet(const Args& args, CliContext& context) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    if (IsHelpRequest(args)) {
         PrintPieceSetHelp(context.out);
         return 0;
     }

@@ -70,7 +70,7 @@ void PrintTextureHelp(std::ostream& out) {
 }  // namespace
 
 int RunTexture(const Args& args, CliContext& context) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    if (IsHelpRequest(args)) {
         PrintTextureHelp(context.out);
         return 0;
     }

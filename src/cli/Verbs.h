@@ -17,6 +17,11 @@ struct CliContext {
 
 using Args = std::vector<std::string>;
 
+// True when the verb's only argument asks for its help text.
+inline bool IsHelpRequest(const Args& args) {
+    return args.size() == 1 && (args[0] == "--help" || args[0] == "-h");
+}
+
 int RunPieceInfo(const Args& args, CliContext& context);
 int RunEdit(const Args& args, CliContext& context);
 int RunPieceSet(const Args& args, CliContext& context);

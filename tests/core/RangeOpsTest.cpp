@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/NumberedGrid.h"
+
 #include <cmath>
 #include <limits>
 #include <string>
@@ -13,17 +15,8 @@ namespace {
 
 using test::RecordingStatusSink;
 
-// Every cell holds 100 x row + column, and the unseen rim holds -1, so a value
-// that lands in the wrong cell, or a write outside the piece, shows.
-PieceGrid NumberedGrid() {
-    PieceGrid grid;
-    grid.values.fill(-1);
-    for (int r = 1; r <= 17; ++r)
-        for (int c = 1; c <= 17; ++c) grid.Z(c, r) = 100.0 * r + c;
-    return grid;
-}
-
-double Numbered(int c, int r) { return 100.0 * r + c; }
+using test::Numbered;
+using test::NumberedGrid;
 
 bool Inside(const NormalRange& range, int c, int r) {
     return c >= range.cLo && c <= range.cHi && r >= range.rLo && r <= range.rHi;

@@ -1,19 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "support/NumberedGrid.h"
+
 #include "core/piece/ShiftCells.h"
 
 namespace gw {
 namespace {
 
-PieceGrid NumberedGrid() {
-    PieceGrid grid;
-    grid.values.fill(-1);
-    for (int r = 1; r <= 17; ++r)
-        for (int c = 1; c <= 17; ++c) grid.Z(c, r) = 100.0 * r + c;
-    return grid;
-}
-
-double Numbered(int c, int r) { return 100.0 * r + c; }
+using test::Numbered;
+using test::NumberedGrid;
 
 // A 3 x 3 range at columns 4..6, rows 7..9; expected[r][c] names the cell of the
 // original grid whose value lands in range cell (c, r).
