@@ -32,7 +32,7 @@ QString NoticesText() {
                "without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the "
                "GNU General Public License for more details.</p>"
                "<p>You should have received a copy of the GNU General Public License along with this program "
-               "(the file LICENSE; on Debian /usr/share/common-licenses/GPL-3). If not, see "
+               "(the file LICENSE in its source; on Debian systems /usr/share/common-licenses/GPL-3). If not, see "
                "<a href=\"https://www.gnu.org/licenses/\">https://www.gnu.org/licenses/</a>.</p>"
                "<p><b>Other software in this program</b></p>"
                "<p>stb_image, stb_image_write and stb_image_resize (reading, writing and resizing images), "
