@@ -73,8 +73,8 @@ void Run(benchmark::State& state, const std::vector<std::string>& arguments) {
     }
 }
 
-void BM_CliStartBaseline(benchmark::State& state) { Run(state, {"--version"}); }
-BENCHMARK(BM_CliStartBaseline)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+void BM_HeightmapCliStartBaseline(benchmark::State& state) { Run(state, {"--version"}); }
+BENCHMARK(BM_HeightmapCliStartBaseline)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
 
 void BM_ExportHeightmap257Process(benchmark::State& state) {
     const Files& files = TheFiles();
