@@ -19,6 +19,7 @@ namespace {
 
 constexpr char kTruncated[] = "the file ends too early (it is truncated)";
 constexpr char kUnreadable[] = "reading the file failed";
+constexpr png_alloc_size_t kLargestAncillaryChunk = png_alloc_size_t{1} << 20;
 
 // Where a decode's bytes come from: an open file or bytes in memory.
 struct PngSource {
@@ -80,15 +81,21 @@ void RequestSixteenBitGrey(png_structp png, int colourType, int bitDepth) {
     if constexpr (std::endian::native == std::endian::little) png_set_swap(png);
 }
 
-void KeepRecordedHeights(png_structp png, png_infop info, PngDecodeState& state) {
-    png_textp texts = nullptr;
-    int count = 0;
-    png_get_text(png, info, &texts, &count);
-    for (int i = 0; i < count; ++i) {
-        if (!texts[i].key || !texts[i].text) continue;
-        if (std::strcmp(texts[i].key, kHeightmapLowestKey) == 0) state.lowestText = texts[i].text;
-        if (std::strcmp(texts[i].key, kHeightmapHighestKey) == 0) state.highestText = texts[i].text;
-    }
+// Every ancillary chunk comes here instead of to libpng's own handlers, which
+// would allocate whatever a damaged length claims; libpng hands over only
+// chunks within its allocation limit. The text chunks with the recorded
+// heights are kept, everything else (colour profiles, gamma, other texts) is
+// dropped: a heightmap's samples are read as they stand.
+int KeepRecordedHeights(png_structp png, png_unknown_chunkp chunk) {
+    auto* state = static_cast<PngDecodeState*>(png_get_user_chunk_ptr(png));
+    if (std::memcmp(chunk->name, "tEXt", 4) != 0 || chunk->data == nullptr) return 1;
+    const std::string_view text(reinterpret_cast<const char*>(chunk->data), chunk->size);
+    const std::size_t end = text.find('\0');
+    if (end == std::string_view::npos) return 1;
+    const std::string_view key = text.substr(0, end);
+    if (key == kHeightmapLowestKey) state->lowestText = text.substr(end + 1);
+    if (key == kHeightmapHighestKey) state->highestText = text.substr(end + 1);
+    return 1;
 }
 
 // The decode itself; false when libpng refused the data (state.error says why)
@@ -131,7 +138,6 @@ bool DecodePng(png_structp png, png_infop info, PngDecodeState& state) {
         png_read_image(png, state.rows.data());
     }
     png_read_end(png, info);
-    KeepRecordedHeights(png, info, state);
     return true;
 }
 
@@ -167,6 +173,11 @@ HeightmapRead DecodeFrom(PngSource source) {
         result.outcome = Outcome::Fail("there is not enough memory to read it");
         return result;
     }
+    // A damaged chunk length must not become a huge allocation: ancillary
+    // chunks go to our handler, and those above the limit are skipped.
+    png_set_chunk_malloc_max(png, kLargestAncillaryChunk);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+    png_set_read_user_chunk_fn(png, &state, &KeepRecordedHeights);
     png_set_sig_bytes(png, sizeof signature);
     png_set_read_fn(png, &state.source, &ReadPngBytes);
     const bool decoded = DecodePng(png, info, state);
