@@ -33,6 +33,7 @@ int RunAddPiece(const Args& args, CliContext& context) {
         context.err << "gridwright-cli add-piece: " << answer.message << "\n";
         return 2;
     }
+    if (!CanWriteOutputs("add-piece", {out->second}, parsed.files, context)) return 1;
     NationalGrid grid;
     if (!LoadTerrain("add-piece", parsed.files[0], grid, context)) return 1;
     PieceGrid piece;

@@ -24,6 +24,7 @@ int RunSlopeEdges(const Args& args, CliContext& context) {
                     << (parsed.error.empty() ? "expected IN.asc and -o OUT.asc" : parsed.error) << " (try --help)\n";
         return 2;
     }
+    if (!CanWriteOutputs("slope-edges", {out->second}, {parsed.files[0]}, context)) return 1;
     NationalGrid grid;
     if (!LoadTerrain("slope-edges", parsed.files[0], grid, context)) return 1;
     const Asc257Statistics statistics = ComputeASC257Statistics(grid);

@@ -21,7 +21,7 @@ TEST(TgaWriter, WriteThenReadGivesTheSamePixels) {
         RgbImage read;
         ASSERT_TRUE(ReadTgaFile(path, read));
         EXPECT_EQ(test::FirstDifference(read, original), "") << width << " x " << height;
-        EXPECT_FALSE(test::Exists(path + ".out"));
+        EXPECT_EQ(test::FilesIn(dir), std::set<std::string>{"map.tga"});
     }
 }
 
@@ -54,7 +54,7 @@ TEST(TgaWriter, FailedWriteIsReportedAndKeepsThePreviousFile) {
         ASSERT_FALSE(outcome) << failAfter;
         EXPECT_EQ(outcome.message(), "Cannot write " + path + ": No space left on device");
         EXPECT_EQ(test::ReadAll(path), "previous map");
-        EXPECT_FALSE(test::Exists(path + ".out"));
+        EXPECT_EQ(test::FilesIn(dir), std::set<std::string>{"DunesDispMap513.tga"});
     }
 }
 
