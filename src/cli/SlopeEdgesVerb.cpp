@@ -15,7 +15,7 @@ int RunSlopeEdges(const Args& args, CliContext& context) {
                        "inner end keeps almost its own height. E and N are read as the Slope Edges\n"
                        "dialog reads them; E defaults to the border's average height, N to 10.\n"
                        "OUT.asc is written through skelasc257.txt; a previous OUT keeps its content\n"
-                       "in the .bak file of the same base name.\n";
+                       "in OUT.bak (T.v2.asc keeps T.v2.bak). OUT may not be IN.\n";
         return 0;
     }
     const auto out = parsed.values.find("-o");

@@ -72,7 +72,7 @@ Outcome FileReplacement::Commit() {
         return Outcome::Fail(message);
     }
     finished_ = true;
-    if (int error = sys::SyncFolder(folder); error != 0) {
+    if (int error = lock.SyncFolder(); error != 0) {
         return Outcome::Fail(target_ + " was written but may not be on the disk yet: " + SystemReason(error));
     }
     return Outcome::Ok();

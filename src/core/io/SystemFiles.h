@@ -21,9 +21,6 @@ int CreateNewFile(const std::string& path, std::FILE*& file);
 // Flushes the stream and makes the file's data durable on the disk.
 int SyncFile(std::FILE* file);
 
-// Makes the folder's entries durable (after a rename into it).
-int SyncFolder(const std::string& folder);
-
 // While it is held, no other FolderLock on the same folder (in this or any
 // other process) can be taken: the writers of a folder's files take it around
 // their rename and .bak rotation. It leaves no file behind.
@@ -36,6 +33,8 @@ public:
 
     // Waits until the lock is free.
     int Lock(const std::string& folder);
+    // Makes the locked folder's entries durable (after a rename into it).
+    int SyncFolder();
 
 private:
     int handle_ = -1;

@@ -46,15 +46,6 @@ int SyncFile(std::FILE* file) {
     return 0;
 }
 
-int SyncFolder(const std::string& folder) {
-    const int handle = OpenFolder(folder);
-    if (handle < 0) return errno;
-    const int error = ::fsync(handle) == 0 ? 0 : errno;
-    ::close(handle);
-    // Some file systems cannot sync a folder; the rename itself is done.
-    return error == EINVAL || error == EROFS ? 0 : error;
-}
-
 FolderLock::~FolderLock() {
     if (handle_ >= 0) ::close(handle_);  // closing releases the lock
 }
@@ -74,6 +65,13 @@ int FolderLock::Lock(const std::string& folder) {
     }
     handle_ = handle;
     return 0;
+}
+
+int FolderLock::SyncFolder() {
+    if (handle_ < 0) return EBADF;
+    const int error = ::fsync(handle_) == 0 ? 0 : errno;
+    // Some file systems cannot sync a folder; the rename itself is done.
+    return error == EINVAL || error == EROFS ? 0 : error;
 }
 
 std::string FollowLinks(const std::string& path) {
