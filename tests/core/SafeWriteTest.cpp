@@ -92,16 +92,20 @@ TEST(SafeWrite, EveryWriterRefusesFoldersOddFilesAndCompanionNamesBeforeWriting)
 }
 
 // One rule for every writer, as QSaveFile has it: the link stays a link, the
-// file it points to gets the new content and its backup lies beside it.
+// file it points to gets the new content (and keeps its access rights) and its
+// backup lies beside it.
 TEST(SafeWrite, ALinkIsWrittenThroughToItsFile) {
+    const fs::perms rights = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     for (const Writer& writer : Writers()) {
         TempDir dir;
         fs::create_directory(dir.path() / "real");
         WriteAll(dir.File("real/r.dat"), "old");
+        fs::permissions(dir.path() / "real/r.dat", rights);
         fs::create_symlink("real/r.dat", dir.path() / "link.dat");
         ASSERT_TRUE(writer.write(dir.File("link.dat"))) << writer.name;
         EXPECT_EQ(fs::read_symlink(dir.path() / "link.dat"), "real/r.dat") << writer.name;
         EXPECT_NE(ReadAll(dir.File("real/r.dat")), "old") << writer.name;
+        EXPECT_EQ(fs::status(dir.path() / "real/r.dat").permissions(), rights) << writer.name;
         EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"link.dat", "real"})) << writer.name;
         const std::set<std::string> real = writer.keepsBackup ? std::set<std::string>{"r.dat", "r.bak"}
                                                               : std::set<std::string>{"r.dat"};
