@@ -88,6 +88,7 @@ int RunExportHeightmap(const Args& args, CliContext& context) {
         context.err << kVerb << complaint << " (try --help)\n";
         return 2;
     }
+    if (!CanWriteOutputs("export-heightmap", {output->second}, {parsed.files[0]}, context)) return 1;
     HeightmapExport exported;
     if (!ExportFile(parsed.files[0], exported, context)) return 1;
     if (Outcome written = WriteHeightmapFile(output->second, exported.map, exported.heights); !written) {

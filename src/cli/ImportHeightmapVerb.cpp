@@ -75,8 +75,8 @@ std::string ParseImportArguments(const Args& args, ImportArguments& arguments, b
 // Writes the grid through the skeleton, with the companion names every save uses.
 bool SavePiece(const std::string& path, const PieceGrid& grid, CliContext& context) {
     const Asc257SaveNames names = MakeAsc257SaveNames(path);
-    const Outcome written = WritePieceFile(JoinPath(context.programFolder, "skelasc.txt"), names.target,
-                                           names.outName, names.bakName, names.objectName, grid);
+    const Outcome written =
+        WritePieceFile(JoinPath(context.programFolder, "skelasc.txt"), names.target, names.objectName, grid);
     if (!written) context.err << kVerb << written.message() << "\n";
     return written.ok();
 }
@@ -95,6 +95,7 @@ int RunImportHeightmap(const Args& args, CliContext& context) {
         context.err << kVerb << complaint << " (try --help)\n";
         return 2;
     }
+    if (!CanWriteOutputs("import-heightmap", {arguments.output}, {arguments.input}, context)) return 1;
     const HeightmapRead read = ReadHeightmapFile(arguments.input);
     if (!read.outcome) {
         context.err << kVerb << read.outcome.message() << "\n";
