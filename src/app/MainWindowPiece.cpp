@@ -86,7 +86,7 @@ bool MainWindow::OpenPieceFile(const std::string& path) {
     state_.pieceKind = parts.kind;
     state_.pieceFilePath = path;
     SelectKindOption(parts.kind);
-    txtPieceName_->setText(ToQ(parts.name));
+    txtPieceName_->setText(PathToQ(parts.name));
     document_->LoadPiece(grid);
     UpdateCaption();
     itmFileSave_->setEnabled(true);
@@ -99,7 +99,7 @@ bool MainWindow::OpenPieceFile(const std::string& path) {
 void MainWindow::SavePiece() {
     if (txtActiveCell_->isVisible()) CommitCellEdit();
     WaitCursor wait;
-    state_.pieceName = FromQ(txtPieceName_->text());
+    state_.pieceName = PathFromQ(txtPieceName_->text());
     state_.pieceKind = opt1File_->isChecked() ? "NSEW" : opt2Files_->isChecked() ? "NS" : "N";
     SavePieceFileSet();
 }
@@ -111,7 +111,7 @@ void MainWindow::SavePieceAs() {
     request.filter = kAscFilter;
     request.defaultExtension = ".asc";
     request.initialFolder = state_.pieceFolder;
-    request.fileName = FromQ(txtPieceName_->text());
+    request.fileName = PathFromQ(txtPieceName_->text());
     const std::string path = prompter_.SaveFileName(request);
     if (path.empty()) return;
     WaitCursor wait;
@@ -124,7 +124,7 @@ void MainWindow::SavePieceAs() {
     if (state_.pieceKind.empty()) state_.pieceKind = "N";
     SelectKindOption(state_.pieceKind);
     itmFileSave_->setEnabled(true);
-    txtPieceName_->setText(ToQ(state_.pieceName));
+    txtPieceName_->setText(PathToQ(state_.pieceName));
     SavePieceFileSet();
 }
 

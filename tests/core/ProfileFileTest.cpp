@@ -222,8 +222,8 @@ TEST(ProfileFile, SaveFollowsASymbolicLink) {
 TEST(ProfileFile, VeryLongLinesAreKeptAndRead) {
     TempDir dir;
     const std::string file = dir.File("long.ter");
-    const std::string junk(8 << 20, 'j');
-    const std::string longValue(8 << 20, 'v');
+    const std::string junk(1 << 20, 'j');
+    const std::string longValue(1 << 20, 'v');
     WriteAll(file, "[A]\r\n" + junk + "\r\nk=" + longValue + "\r\n[B]\r\n");
     EXPECT_EQ(ReadPrivateValue("A", "k", "", file), std::string(254, 'v'));
     ASSERT_TRUE(WritePrivateValue("B", "n", "1", file));

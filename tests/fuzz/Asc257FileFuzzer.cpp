@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     GW_FUZZ_CHECK(written.ok());
     std::string bytes;
-    GW_FUZZ_CHECK(gw::ReadFileBytes(target, bytes).ok());
+    GW_FUZZ_CHECK(gw::ReadFileBytes(target, gw::kTerrainFileCap, bytes).ok());
     GW_FUZZ_CHECK(bytes == WrittenLineByLine(input, grid));
     return 0;
 }

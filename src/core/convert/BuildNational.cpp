@@ -27,19 +27,22 @@ struct ReadPiece {
     PieceGrid grid;
     Outcome opened = Outcome::Ok();
     long long problems = 0;
+    bool withoutVertices = false;
+    bool counted = false;  // its lack of vertices is already listed
 };
 
 // Each file is read once into an empty grid, however often the track uses it,
 // so no piece inherits heights from the piece read before it.
 class PieceCache {
 public:
-    const ReadPiece& Get(const std::string& path) {
+    ReadPiece& Get(const std::string& path) {
         auto found = pieces_.find(path);
         if (found != pieces_.end()) return found->second;
         ReadPiece piece;
         PieceReadReport report = ReadPieceFile(path, piece.grid);
         piece.opened = report.opened;
         piece.problems = report.problemCount;
+        piece.withoutVertices = report.opened && report.verticesStored == 0 && report.problemCount == 0;
         return pieces_.emplace(path, std::move(piece)).first->second;
     }
 
@@ -69,14 +72,21 @@ NationalBuild BuildNationalFromTer(const std::string& terFile, const std::string
             build.notAdded.push_back({n, name, "the .TER has no section [" + section + "]"});
             continue;
         }
-        const ReadPiece& piece = pieces.Get(finder.Resolve(name));
+        const std::string path = finder.Resolve(name);
+        ReadPiece& piece = pieces.Get(path);
         if (!piece.opened) {
             build.notAdded.push_back({n, name, piece.opened.message()});
             continue;
         }
         build.vertexProblems += piece.problems;
-        AddPieceToASC257(PlainNumberText(baseX - 128), PlainNumberText(baseY - 128), zBaseText, zScaleText,
-                         piece.grid, grid);
+        if (piece.withoutVertices && !piece.counted) {
+            build.filesWithoutVertices.push_back(path);
+            piece.counted = true;
+        }
+        const AddPieceCount count = AddPieceToASC257(PlainNumberText(baseX - 128), PlainNumberText(baseY - 128),
+                                                     zBaseText, zScaleText, piece.grid, grid);
+        build.cellsNotFinite += count.cellsNotFinite;
+        if (count.cellsChanged + count.cellsNotFinite == 0) ++build.piecesOffTerrain;
         ++build.piecesAdded;
     }
     return build;
@@ -99,6 +109,7 @@ std::string NationalBuildProblemsText(const NationalBuild& build, std::size_t ma
     if (build.vertexProblems > 0) {
         addLine(std::to_string(build.vertexProblems) + " vertex lines of the piece files named no cell and were skipped");
     }
+    if (build.cellsNotFinite > 0) addLine(NotFiniteCellsText(build.cellsNotFinite));
     return text;
 }
 

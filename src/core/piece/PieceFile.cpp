@@ -103,7 +103,7 @@ PieceReadReport ReadPieceText(std::string_view bytes, PieceGrid& grid) {
 
 PieceReadReport ReadPieceFile(const std::string& path, PieceGrid& grid) {
     std::string bytes;
-    Outcome read = ReadFileBytes(path, bytes);
+    Outcome read = ReadFileBytes(path, kPieceFileCap, bytes);
     if (!read) {
         PieceReadReport report;
         report.opened = read;
@@ -150,7 +150,7 @@ Outcome WritePieceFile(const std::string& skeletonPath, const std::string& targe
                        const std::string& outPath, const std::string& backupPath,
                        const std::string& objectName, const PieceGrid& grid) {
     std::string skeleton;
-    Outcome read = ReadFileBytes(skeletonPath, skeleton);
+    Outcome read = ReadFileBytes(skeletonPath, kPieceFileCap, skeleton);
     if (!read) return Outcome::Fail("The skeleton template is missing or unreadable. " + read.message());
     if (skeleton.empty()) return Outcome::Fail("The skeleton template " + skeletonPath + " is empty.");
     return WriteFileWithBackup(targetPath, outPath, backupPath,

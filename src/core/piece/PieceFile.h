@@ -21,8 +21,12 @@ struct PieceReadReport {
     static constexpr std::size_t kMaxProblems = 20;
 };
 
+// Said of a piece file without a single vertex line: nothing of it was read.
+inline constexpr const char* kNoVertexLineWarning = "it holds no vertex line, so it was read as a flat piece";
+
 // Reads the file at path into grid. Cells for which the file has no vertex keep
-// their values. Never touches anything but the grid.
+// their values. Never touches anything but the grid. Only a regular file of at
+// most kPieceFileCap is read.
 PieceReadReport ReadPieceFile(const std::string& path, PieceGrid& grid);
 // The same on bytes already in memory (the fuzzers and tests use it).
 PieceReadReport ReadPieceText(std::string_view bytes, PieceGrid& grid);

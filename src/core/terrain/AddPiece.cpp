@@ -1,5 +1,6 @@
 #include "core/terrain/AddPiece.h"
 
+#include <cmath>
 #include <cstdint>
 
 #include "core/text/FieldString.h"
@@ -49,7 +50,15 @@ AddPieceCount AddPieceToASC257(const std::string& xText, const std::string& yTex
     for (int j = 0; j < kPieceCells; ++j) {
         for (int i = 0; i < kPieceCells; ++i) {
             if (double* v = cell(ox + i + kCentre, oy + j + kCentre)) {
-                *v = scale * piece.Z(i + 1, 17 - j) + *v + z;
+                // An absurd scale or Z overflows: such a height is never stored
+                // (it would be saved as " Inf" and read back as 0).
+                const double added = scale * piece.Z(i + 1, 17 - j) + *v + z;
+                if (std::isfinite(added)) {
+                    *v = added;
+                } else {
+                    --count.cellsChanged;
+                    ++count.cellsNotFinite;
+                }
             }
         }
     }
@@ -92,7 +101,8 @@ bool PromptAddToASC257(Prompter& prompter, const PieceGrid& piece, NationalGrid&
         prompter.Message(parsed.message, kTerrainMessageTitle);
         return false;
     }
-    AddPieceToASC257(parsed.xText, parsed.yText, parsed.zText, parsed.scaleText, piece, grid);
+    const AddPieceCount count = AddPieceToASC257(parsed.xText, parsed.yText, parsed.zText, parsed.scaleText, piece, grid);
+    if (count.cellsNotFinite > 0) prompter.Message(NotFiniteCellsText(count.cellsNotFinite), kTerrainMessageTitle);
     return true;
 }
 

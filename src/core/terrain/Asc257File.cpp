@@ -24,6 +24,10 @@ constexpr long long kReadStatusEvery = 512;
 // A skeleton line longer than this cannot be part of a mesh template.
 constexpr std::size_t kLongestSkeletonLine = std::size_t{1} << 20;
 
+// A vertex line is under 100 characters; only the start of a longer line is
+// kept (it is skipped as no vertex line), so no line can fill the memory.
+constexpr std::size_t kLongestTerrainLine = std::size_t{4} << 10;
+
 // Output is handed to the file in pieces of about this size.
 constexpr std::size_t kWriteChunk = std::size_t{1} << 20;
 
@@ -140,8 +144,12 @@ public:
             started_ = true;
             centred_ = IsCentredConvention(line.text);
         }
+        if (IsFaceListStart(line.text)) {
+            faceList_ = true;
+            return false;
+        }
         // The file's last line is never a vertex (it belongs to the face list).
-        if (line.last || IsFaceListStart(line.text)) return false;
+        if (line.last) return false;
         if (line.overlong || !IsVertexLine(line.text)) {
             ++result_.linesSkipped;
             return true;
@@ -150,6 +158,7 @@ public:
     }
 
     bool started() const { return started_; }
+    bool reachedFaceList() const { return faceList_; }
 
 private:
     bool HandleVertex(const LineFields<8>& fields) {
@@ -183,6 +192,7 @@ private:
     Asc257ReadResult& result_;
     bool started_ = false;
     bool centred_ = false;
+    bool faceList_ = false;
     long long vertexCount_ = 0;
 };
 
@@ -190,14 +200,16 @@ private:
 
 Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusSink& status) {
     Asc257ReadResult result;
-    BlockLineReader lines;
-    const Outcome opened = lines.Open(path);
+    BlockLineReader lines(kLongestTerrainLine);
+    const Outcome opened = lines.Open(path, kTerrainFileCap);
     if (!opened) {
         result.end = Asc257ReadEnd::CannotRead;
         result.message = opened.message();
         return result;
     }
-    Asc257Reader reader(grid, status, result);
+    // Read into a copy: a file that fails part-way leaves the terrain as it was.
+    NationalGrid read = grid;
+    Asc257Reader reader(read, status, result);
     TextLine line;
     while (lines.Next(line)) {
         if (!reader.Handle(line)) break;
@@ -213,6 +225,8 @@ Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusS
         result.message = "Cannot load " + path + ": it holds no vertex list (no \"Vertex 0:\" line). Nothing was loaded.";
         return result;
     }
+    result.cutShort = !reader.reachedFaceList();
+    grid = std::move(read);
     status.Status("All done");
     return result;
 }
@@ -221,7 +235,7 @@ Outcome WriteASC257(const std::string& skeleton257Path, const std::string& targe
                     const std::string& outName, const std::string& bakName,
                     const std::string& objectName, const NationalGrid& grid, StatusSink& status) {
     BlockLineReader skeleton(kLongestSkeletonLine);
-    const Outcome opened = skeleton.Open(skeleton257Path);
+    const Outcome opened = skeleton.Open(skeleton257Path, kTerrainFileCap);
     if (!opened) return Outcome::Fail("The skeleton template is missing or unreadable. " + opened.message());
     OutputFile out;
     const Outcome created = out.Open(outName);

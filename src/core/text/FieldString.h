@@ -24,11 +24,18 @@ std::string Compress(std::string_view text);
 std::string TrimBlanks(std::string_view text);
 
 // Path routines. Both \ and / separate folders: the game writes Windows paths
-// into its track files, and the program builds native ones.
+// into its track files, and the program builds native ones. Each takes the path
+// as NormalSeparators gives it, so dir//Track/Dunes.TER is Dunes.TER in dir/Track/.
 std::string GetFileName(std::string_view path);   // C:\tracks\bumpN.asc -> bumpN.asc
 std::string GetBaseName(std::string_view path);   // up to the name's first period
 std::string GetExtension(std::string_view path);  // between its first and second period
 std::string GetDirectory(std::string_view path);  // everything before the file name
+
+// The path with every run of separators made one (its first) and a closing
+// separator dropped, as a shell's "$DIR/$FILE" with DIR ending in / or a hand
+// edited track file gives them. A network path's leading \\ and a root's
+// leading / (or \) stay: they mean something.
+std::string NormalSeparators(std::string_view path);
 
 bool IsPathSeparator(char c);
 
