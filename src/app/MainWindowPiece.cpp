@@ -79,6 +79,10 @@ bool MainWindow::OpenPieceFile(const std::string& path) {
         return false;
     }
     if (report.problemCount > 0) prompter_.Message(ReadProblemsText(path, report), kTitle);
+    // Not one height came from the file: the grid still shows the piece before
+    // (silently, when the file has no vertex line at all), so nothing may claim
+    // the new file: neither the caption nor a later Save.
+    if (report.verticesStored == 0) return false;
 
     state_.pieceFolder = parts.folder;
     state_.pieceName = parts.name;
