@@ -35,6 +35,13 @@ std::string ReadProblemsText(const std::string& path, const PieceReadReport& rep
     return text;
 }
 
+// The piece name box shows the name as well as the file system's encoding
+// lets it; a name the person did not change keeps its own bytes, so a name that
+// is not valid UTF-8 is saved under itself, not under its look-alike.
+std::string NameFromBox(const QString& shown, const std::string& kept) {
+    return shown == PathToQ(kept) ? kept : PathFromQ(shown);
+}
+
 }  // namespace
 
 void MainWindow::OpenPiece() {
@@ -103,7 +110,7 @@ bool MainWindow::OpenPieceFile(const std::string& path) {
 void MainWindow::SavePiece() {
     if (txtActiveCell_->isVisible()) CommitCellEdit();
     WaitCursor wait;
-    state_.pieceName = PathFromQ(txtPieceName_->text());
+    state_.pieceName = NameFromBox(txtPieceName_->text(), state_.pieceName);
     state_.pieceKind = opt1File_->isChecked() ? "NSEW" : opt2Files_->isChecked() ? "NS" : "N";
     SavePieceFileSet();
 }
@@ -115,7 +122,7 @@ void MainWindow::SavePieceAs() {
     request.filter = kAscFilter;
     request.defaultExtension = ".asc";
     request.initialFolder = state_.pieceFolder;
-    request.fileName = PathFromQ(txtPieceName_->text());
+    request.fileName = NameFromBox(txtPieceName_->text(), state_.pieceName);
     const std::string path = prompter_.SaveFileName(request);
     if (path.empty()) return;
     WaitCursor wait;

@@ -120,6 +120,22 @@ TEST_F(MainWindowTest, TheFileNameSelectsTheOptionOrTheFileIsRefused) {
     }
 }
 
+TEST_F(MainWindowTest, NamesOpenShowAndSaveUnderTheirOwnBytes) {
+    StartWindow();
+    const std::pair<std::string, QString> names[] = {
+        {"D\xc3\xbcne", QString::fromUtf8("D\xc3\xbcne")},  // UTF-8 shows as itself
+        {"D\xfcne", QString("D") + QChar(0xFFFD) + "ne"},      // not UTF-8: shown as best it can be
+    };
+    for (const auto& [name, shown] : names) {
+        ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(name + "N.asc")));
+        EXPECT_EQ(Find<QLineEdit>("txtPieceName")->text(), shown);
+        EXPECT_TRUE(window->windowTitle().endsWith(shown + "N.asc")) << window->windowTitle().toStdString();
+        Action("itmFileSave")->trigger();
+        EXPECT_TRUE(Exists(dir.File(name + "N.bak"))) << "saved over itself";
+        EXPECT_TRUE(Exists(dir.File(name + "W.asc")));
+    }
+}
+
 TEST_F(MainWindowTest, VerticesOutsideTheGridAreListedInOneMessage) {
     StartWindow();
     WriteAll(dir.File("farN.asc"), "Vertex 0: X: 1e308 Y: 0 Z: 1\r\nVertex 1: X: 0 Y: 0 Z: 1e308\r\nFace list:\r\n");
