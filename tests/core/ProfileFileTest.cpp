@@ -92,6 +92,7 @@ const WriteCase kWriteCases[] = {
     {"new section at the end", "[A]\r\nk=1\r\n", "B", "j", "2", "[A]\r\nk=1\r\n[B]\r\nj=2\r\n"},
     {"new section after a last line without end", "[A]\r\nk=1", "B", "j", "2", "[A]\r\nk=1\r\n[B]\r\nj=2\r\n"},
     {"appended after a last key line without end", "[A]\r\nk=1", "A", "j", "2", "[A]\r\nk=1\r\nj=2\r\n"},
+    {"the same value on a last line without end gains the end", "[A]\r\nk=", "A", "k", "", "[A]\r\nk=\r\n"},
     {"appended after a header that ends the file", "[A]", "A", "j", "2", "[A]\r\nj=2\r\n"},
     {"empty file", "", "A", "k", "v", "[A]\r\nk=v\r\n"},
     {"LF-only file: only the written line gets CR LF", "[A]\nk=1\nj=2\n", "A", "k", "9", "[A]\nk=9\r\nj=2\n"},

@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bump = Read(folders.track + "/bump.asc");
 
     static gw::EditorState state;
-    state.national.Clear();
+    gw::fuzz::Zero(state.national.values);
     state.programFolder = folders.program;
     gw::SXConversionOptions options;
     options.terFile = ter;
@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     GW_FUZZ_CHECK(build.piecesAdded + static_cast<int>(build.notAdded.size()) == gw::kTrackPieces);
     GW_FUZZ_CHECK(build.piecesOffTerrain >= 0 && build.piecesOffTerrain <= build.piecesAdded);
-    for (double z : state.national.values) GW_FUZZ_CHECK(std::isfinite(z));
+    GW_FUZZ_CHECK(gw::fuzz::AllFinite(state.national.values));
 
     // The chosen files, each written whole or reported.
     GW_FUZZ_CHECK(result.steps.size() == 3);
@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GW_FUZZ_CHECK(gw::WriteASC257(folders.program + "/skelasc257.txt", names.target, names.outName, names.bakName,
                                   names.objectName, state.national, status)
                       .ok());
-    gw::NationalGrid read;
+    static gw::NationalGrid read;
     const gw::Asc257ReadResult back = gw::ReadASC257(names.target, read, status);
     // The template's three vertices; reading stops at a negative height.
     const gw::NationalGrid& grid = state.national;

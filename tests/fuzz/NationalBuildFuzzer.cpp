@@ -32,12 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     gw::fuzz::WriteScratchFile(ter, gw::fuzz::AsText(data, size));
 
     static gw::NationalGrid grid;
-    grid.Clear();
+    gw::fuzz::Zero(grid.values);
     gw::NullStatusSink status;
     const gw::NationalBuild build = gw::BuildNationalFromTer(ter, "5.411765", "0.67", grid, status);
     GW_FUZZ_CHECK(build.terRead.ok());
     GW_FUZZ_CHECK(build.piecesAdded + static_cast<int>(build.notAdded.size()) == gw::kTrackPieces);
     GW_FUZZ_CHECK(build.vertexProblems >= 0);
+    GW_FUZZ_CHECK(gw::fuzz::AllFinite(grid.values));
     for (const gw::PieceNotAdded& piece : build.notAdded) {
         GW_FUZZ_CHECK(piece.number >= 1 && piece.number <= gw::kTrackPieces && !piece.reason.empty());
     }

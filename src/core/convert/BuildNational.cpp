@@ -64,14 +64,16 @@ NationalBuild BuildNationalFromTer(const std::string& terFile, const std::string
     const std::string elevationPath = PrivateValue(ter, "ElevationData", "ElevationPath", "Not found");
     for (int n = 1; n <= kTrackPieces; ++n) {
         const std::string section = "ElevationFile_" + std::to_string(n);
-        const std::string name = elevationPath + PrivateValue(ter, section, "Name", "Not found");
-        const double baseX = RoundHalfEven(ValueOfText(PrivateValue(ter, section, "BaseX", "0")));
-        const double baseY = RoundHalfEven(ValueOfText(PrivateValue(ter, section, "BaseY", "0")));
+        // A missing section gives every key its default: nothing to look up.
+        const bool present = ter.HasSection(section);
+        const std::string name = elevationPath + (present ? PrivateValue(ter, section, "Name", "Not found") : "Not found");
         status.Status(PaddedNumberText(n) + " " + name);
-        if (!ter.HasSection(section)) {
+        if (!present) {
             build.notAdded.push_back({n, name, "the .TER has no section [" + section + "]"});
             continue;
         }
+        const double baseX = RoundHalfEven(ValueOfText(PrivateValue(ter, section, "BaseX", "0")));
+        const double baseY = RoundHalfEven(ValueOfText(PrivateValue(ter, section, "BaseY", "0")));
         const std::string path = finder.Resolve(name);
         ReadPiece& piece = pieces.Get(path);
         if (!piece.opened) {

@@ -8,6 +8,7 @@
 
 #include "core/Outcome.h"
 #include "core/piece/PieceGrid.h"
+#include "core/text/FieldString.h"
 
 namespace gw {
 
@@ -45,5 +46,10 @@ Outcome WritePieceFile(const std::string& skeletonPath, const std::string& targe
 
 // True for a line that the writer treats as a vertex line.
 bool IsSkeletonVertexLine(std::string_view line);
+
+// Appends a template's vertex line with the height z written in: the line with
+// its blanks collapsed and trimmed as far as its "Z:" label, then "Z: ", the
+// padded number and CR LF. fields are the line's SplitAtBlankRuns<7>.
+void AppendVertexLine(std::string_view line, const LineFields<7>& fields, double z, std::string& out);
 
 }  // namespace gw
