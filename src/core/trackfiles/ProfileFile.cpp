@@ -111,7 +111,7 @@ ProfileDocument::ProfileDocument(std::string bytes) : text_(std::move(bytes)) { 
 
 Outcome ProfileDocument::Load(const std::string& path, ProfileDocument& document) {
     std::string bytes;
-    Outcome read = ReadFileBytes(path, bytes);
+    Outcome read = ReadFileBytes(path, kTrackFileCap, bytes);
     if (!read) return read;
     document = ProfileDocument(std::move(bytes));
     return Outcome::Ok();
@@ -230,7 +230,7 @@ std::string ReadPrivateValue(std::string_view section, std::string_view key, std
     while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
     std::string value(defaultValue);
     std::string bytes;
-    if (ReadFileBytes(file, bytes)) {
+    if (ReadFileBytes(file, kTrackFileCap, bytes)) {
         if (auto found = FindInText(bytes, section, key)) value = std::move(*found);
     }
     if (value.size() > kMaxPrivateValueLength) value.resize(kMaxPrivateValueLength);
