@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "core/io/BlockLineReader.h"
@@ -174,14 +175,11 @@ Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusS
     return result;
 }
 
-Outcome WriteASC257(const std::string& skeleton257Path, const std::string& target, const std::string& objectName,
-                    const NationalGrid& grid, StatusSink& status) {
-    BlockLineReader skeleton(kLongestSkeletonLine);
-    const Outcome opened = skeleton.Open(skeleton257Path, kTerrainFileCap);
-    if (!opened) return Outcome::Fail("The skeleton template is missing or unreadable. " + opened.message());
-    FileReplacement out(target, KeepBackup::Yes);
-    if (Outcome created = out.Begin(); !created) return created;
+namespace {
 
+// The terrain's text from the opened skeleton, handed to write in chunks.
+Outcome EmitASC257(BlockLineReader& skeleton, const std::string& skeleton257Path, const std::string& objectName,
+                   const NationalGrid& grid, StatusSink& status, const std::function<void(std::string_view)>& write) {
     std::string chunk;
     chunk.reserve(kWriteChunk + 4096);
     chunk += "\r\nNamed Object: \"" + objectName + "\"\r\n";
@@ -197,9 +195,9 @@ Outcome WriteASC257(const std::string& skeleton257Path, const std::string& targe
         const std::string_view copied = afterVertex ? std::string_view() : skeleton.TakeCrLfLinesWithout("X:");
         if (!copied.empty()) {
             anyLine = true;
-            out.Write(chunk);
+            write(chunk);
             chunk.clear();
-            out.Write(copied);
+            write(copied);
             continue;
         }
         if (!skeleton.Next(line)) break;
@@ -230,7 +228,7 @@ Outcome WriteASC257(const std::string& skeleton257Path, const std::string& targe
             chunk += "\r\n";
         }
         if (chunk.size() >= kWriteChunk) {
-            out.Write(chunk);
+            write(chunk);
             chunk.clear();
         }
     }
@@ -238,11 +236,36 @@ Outcome WriteASC257(const std::string& skeleton257Path, const std::string& targe
         failure = Outcome::Fail("The skeleton template could not be read. " + skeleton.readError().message());
     }
     if (failure.ok() && !anyLine) failure = Outcome::Fail("The skeleton template " + skeleton257Path + " is empty.");
-    if (!failure.ok()) return failure;  // the temporary goes with out
-    out.Write(chunk);
+    if (!failure.ok()) return failure;
+    write(chunk);
+    return Outcome::Ok();
+}
+
+}  // namespace
+
+Outcome WriteASC257(const std::string& skeleton257Path, const std::string& target, const std::string& objectName,
+                    const NationalGrid& grid, StatusSink& status) {
+    BlockLineReader skeleton(kLongestSkeletonLine);
+    const Outcome opened = skeleton.Open(skeleton257Path, kTerrainFileCap);
+    if (!opened) return Outcome::Fail("The skeleton template is missing or unreadable. " + opened.message());
+    FileReplacement out(target, KeepBackup::Yes);
+    if (Outcome created = out.Begin(); !created) return created;
+    const Outcome emitted = EmitASC257(skeleton, skeleton257Path, objectName, grid, status,
+                                       [&out](std::string_view bytes) { out.Write(bytes); });
+    if (!emitted) return emitted;  // the temporary goes with out
     if (Outcome committed = out.Commit(); !committed) return committed;
     status.Status("All Done");
     return Outcome::Ok();
+}
+
+Outcome StreamASC257(const std::string& skeleton257Path, const std::string& objectName, const NationalGrid& grid,
+                     StatusSink& status, const std::function<void(std::string_view)>& write) {
+    BlockLineReader skeleton(kLongestSkeletonLine);
+    const Outcome opened = skeleton.Open(skeleton257Path, kTerrainFileCap);
+    if (!opened) return Outcome::Fail("The skeleton template is missing or unreadable. " + opened.message());
+    const Outcome emitted = EmitASC257(skeleton, skeleton257Path, objectName, grid, status, write);
+    if (emitted) status.Status("All Done");
+    return emitted;
 }
 
 std::string DefaultAsc257SaveName(const std::string& currentTerFile, const std::string& lastAsc257File) {

@@ -2,7 +2,9 @@
 // ASC257 files: a whole National or Quarry terrain as one ASC mesh of 257 x 257
 // vertices. The reader loads the vertex heights into the NationalGrid; the
 // writer puts the grid's heights into a copy of the terrain skeleton.
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/Interfaces.h"
 #include "core/Outcome.h"
@@ -54,6 +56,11 @@ Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusS
 // backup untouched and says why.
 Outcome WriteASC257(const std::string& skeleton257Path, const std::string& target, const std::string& objectName,
                     const NationalGrid& grid, StatusSink& status);
+
+// The same text handed to write in chunks instead of a file (a terrain sent
+// to standard output); the skeleton's failures are said as WriteASC257 says them.
+Outcome StreamASC257(const std::string& skeleton257Path, const std::string& objectName, const NationalGrid& grid,
+                     StatusSink& status, const std::function<void(std::string_view)>& write);
 
 // The name that Save ASC257 proposes: the base name of the SX track's .TER, else
 // of the ASC257 last read, with ".asc"; else "SX2Nat.ASC".
