@@ -63,7 +63,8 @@ int RunTerrainMap(const ParsedOptions& parsed, CliContext& context) {
 int RunDispMap(const Args& args, CliContext& context) {
     ParsedOptions parsed;
     if (const int end = ParseVerbOptions(kDispMap, args, context, parsed); end >= 0) return end;
-    if (parsed.operands.size() != 1 || !parsed.Has("--size") || !parsed.Has("-o"))
+    if (parsed.operands.size() > 1) return UsageError(kDispMap, "expected one input file", context);
+    if (parsed.operands.empty() || !parsed.Has("--size") || !parsed.Has("-o"))
         return UsageError(kDispMap, "expected FILE.asc --size 17|257|513 -o OUT.tga", context);
     if (parsed.Value("--size") == "17" && parsed.Has("--max-z"))
         return UsageError(kDispMap, "--max-z applies to --size 257 and 513 only", context);

@@ -98,7 +98,7 @@ bool SavePiece(const std::string& verb, const std::string& path, const PieceGrid
 bool StandardOutputRefused(const std::string& verb, const std::string& output, const std::string& what,
                            CliContext& context) {
     if (!IsStandardOutput(output)) return false;
-    context.err << "gridwright-cli " << verb << ": standard output (-) cannot take " << what << "\n";
+    context.err << "gridwright-cli " << verb << ": standard output (-) cannot take " << what << " (try --help)\n";
     return true;
 }
 

@@ -53,7 +53,8 @@ const VerbSpec kTexture{
 int RunTexture(const Args& args, CliContext& context) {
     ParsedOptions parsed;
     if (const int end = ParseVerbOptions(kTexture, args, context, parsed); end >= 0) return end;
-    if (parsed.operands.size() != 1) return UsageError(kTexture, "expected TRACK.TER [-o OUT.tga]", context);
+    if (parsed.operands.size() > 1) return UsageError(kTexture, "expected one .TER file", context);
+    if (parsed.operands.empty()) return UsageError(kTexture, "expected TRACK.TER [-o OUT.tga]", context);
     const std::string& ter = parsed.operands[0];
     // As File > Open names it: beside the .TER.
     const std::string output = parsed.Value("-o", MenuTexturePath(ter));

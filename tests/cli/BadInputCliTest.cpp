@@ -25,7 +25,7 @@ void WriteTerrain(const std::string& path, double height) {
     grid.values.assign(grid.values.size(), height);
     NullStatusSink quiet;
     const Asc257SaveNames names = MakeAsc257SaveNames(path);
-    ASSERT_TRUE(WriteASC257(test::Skeleton257Path(), names.target, names.outName, names.bakName, names.objectName,
+    ASSERT_TRUE(WriteASC257(test::Skeleton257Path(), names.target, names.objectName,
                             grid, quiet));
 }
 
@@ -66,10 +66,10 @@ TEST(BadInputCli, RefusalsAndWarningsAreOneLineEach) {
          "gridwright-cli add-piece: 256" + overflow},
         {"slope-edges " + dir.File("huge.asc") + " --edge -1e308 --points 1 -o " + dir.File("s.asc"), 0,
          "gridwright-cli slope-edges: 1028" + overflow},
-        {"convert " + offTerrain + " -o " + dir.File("out1") + " --no-texture --no-dispmap", 1,
+        {"convert " + offTerrain + " -o " + dir.File("out1") + " --no-texture --no-dispmap -q", 1,
          "gridwright-cli convert: no piece landed on the terrain: the BaseX and BaseY of all 256 pieces place them "
          "off its grid\n"},
-        {"convert " + flatPiece + " -o " + dir.File("out2") + " --no-texture --no-dispmap", 1,
+        {"convert " + flatPiece + " -o " + dir.File("out2") + " --no-texture --no-dispmap -q", 1,
          "gridwright-cli convert: " + dir.File("flat/words.asc") +
              ": it holds no vertex line, so it was read as a flat piece\n"},
     };
