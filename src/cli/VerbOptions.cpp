@@ -15,7 +15,8 @@ const char* const kCommonOptionsHelp =
     "  -q, --quiet  no status lines (the files written, \"All Done\") on stderr;\n"
     "               errors and warnings stay\n"
     "  -h, --help   this text\n"
-    "Options take their value as --opt VALUE or --opt=VALUE; -- ends the options.\n";
+    "An option's value is the next argument, or follows the option after \"=\";\n"
+    "\"--\" ends the options, so that a file name may start with \"-\".\n";
 
 namespace {
 
