@@ -148,8 +148,9 @@ std::string Refusal(const VerbSpec& verb, int code, const std::string& argument,
     }
     const OptionSpec* spec = SpecNamed(verb, name);
     const bool common = name == "--help" || name == "--quiet";
-    if (code == ':') return name + " needs a value";
+    // A flag given "=value" is ':' in the BSD runtime (MinGW-w64), '?' in glibc.
     if (withValue && (common || (spec && spec->kind == ValueKind::None))) return name + " takes no value";
+    if (code == ':') return name + " needs a value";
     return "unknown option '" + name + "'";
 }
 
