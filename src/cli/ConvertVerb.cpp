@@ -1,4 +1,8 @@
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
+#include <utility>
+#include <vector>
 #include <ostream>
 
 #include "cli/CliProgress.h"
@@ -124,6 +128,37 @@ void PrintFailures(const std::string& text, CliContext& context) {
     }
 }
 
+// The pieces not added, one line per piece file and reason: a file missing
+// under many placements is said once, with the first of its piece numbers.
+void PrintPiecesNotAdded(const std::vector<PieceNotAdded>& notAdded, CliContext& context) {
+    constexpr std::size_t kNumbersShown = 5;
+    std::vector<std::pair<const PieceNotAdded*, std::vector<int>>> files;
+    for (const PieceNotAdded& piece : notAdded) {
+        auto same = std::find_if(files.begin(), files.end(), [&piece](const auto& file) {
+            return file.first->name == piece.name && file.first->reason == piece.reason;
+        });
+        if (same == files.end()) {
+            files.push_back({&piece, {}});
+            same = std::prev(files.end());
+        }
+        same->second.push_back(piece.number);
+    }
+    for (const auto& [piece, numbers] : files) {
+        context.err << kName << (numbers.size() == 1 ? "Piece " : "Pieces ");
+        for (std::size_t i = 0; i < numbers.size() && i < kNumbersShown; ++i)
+            context.err << (i > 0 ? ", " : "") << numbers[i];
+        if (numbers.size() > kNumbersShown) context.err << " and " << numbers.size() - kNumbersShown << " more";
+        context.err << " " << piece->name << " not added: " << piece->reason << "\n";
+    }
+}
+
+// What went wrong besides the pieces not added (said by PrintPiecesNotAdded).
+void PrintOtherFailures(const SXConversionResult& result, CliContext& context) {
+    SXConversionResult rest = result;
+    rest.build.notAdded.clear();
+    PrintFailures(rest.FailureText(), context);
+}
+
 // Pieces that the editor adds without a word but that leave a hole in the
 // terrain: a piece file without a vertex line (added flat) and pieces placed
 // wholly off the terrain. True when there were any.
@@ -217,7 +252,8 @@ int RunConvert(const Args& args, CliContext& context) {
     for (const ConversionStep& step : result.steps) {
         if (step.outcome) context.Status() << step.path << "\n";
     }
-    PrintFailures(result.FailureText(), context);
+    PrintPiecesNotAdded(result.build.notAdded, context);
+    PrintOtherFailures(result, context);
     const bool piecesMissing = WarnAboutPieces(result.build, context);
 
     const Outcome saved = SaveConvertedTerrain(ascPath, state.national, progress, context);
