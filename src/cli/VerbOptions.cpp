@@ -127,6 +127,21 @@ const OptionSpec* SpecOfCode(const VerbSpec& verb, int code) {
     return nullptr;
 }
 
+// The long options that name (as typed, perhaps shortened) stands for: the
+// one it spells out in full, else all that it begins.
+std::vector<std::string> LongNamesFor(const VerbSpec& verb, const std::string& name) {
+    std::vector<std::string> all = {"--help", "--quiet"};
+    for (const OptionSpec& spec : verb.options) {
+        if (IsLong(spec)) all.push_back(spec.name);
+    }
+    std::vector<std::string> begun;
+    for (const std::string& option : all) {
+        if (option == name) return {option};
+        if (option.rfind(name, 0) == 0) begun.push_back(option);
+    }
+    return begun;
+}
+
 const OptionSpec* SpecNamed(const VerbSpec& verb, const std::string& name) {
     for (const OptionSpec& spec : verb.options) {
         if (name == spec.name) return &spec;
@@ -143,6 +158,14 @@ std::string Refusal(const VerbSpec& verb, int code, const std::string& argument,
         const std::size_t equals = argument.find('=');
         name = argument.substr(0, equals);
         withValue = equals != std::string::npos;
+        const std::vector<std::string> meant = LongNamesFor(verb, name);
+        if (meant.size() == 1) name = meant[0];
+        if (meant.size() > 1) {
+            std::string list;
+            for (std::size_t i = 0; i < meant.size(); ++i)
+                list += (i == 0 ? "" : i + 1 == meant.size() ? " or " : ", ") + meant[i];
+            return "'" + name + "' is ambiguous: " + list;
+        }
     } else {
         name = std::string("-") + static_cast<char>(shortOption);
     }

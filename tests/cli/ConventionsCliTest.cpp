@@ -41,6 +41,8 @@ TEST(CliConventions, UsageErrorsNameTheOptionOnOneLine) {
         {convert + " --z-base=", "convert: --z-base needs a number, not ''"},
         {convert + " --quarry=yes", "convert: --quarry takes no value"},
         {convert + " --frob", "convert: unknown option '--frob'"},
+        {convert + " --no", "convert: '--no' is ambiguous: --no-ter, --no-scn, --no-dispmap or --no-texture"},
+        {convert + " --quar=1", "convert: --quarry takes no value"},
         {"convert " + ter + " -o", "convert: -o needs a value"},
         {edit + " --set nan", "edit: --set needs a number, not 'nan'"},
         {edit + " --displace 1e999", "edit: --displace needs a number, not '1e999'"},
