@@ -57,12 +57,12 @@ protected:
 
 // Data written to standard output that never arrived (a full disk, a closed
 // pipe) is a failure, said once after the verb has run.
-int CheckedOutput(const Verb& verb, int status, CliContext& context) {
+int CheckedOutput(const std::string& who, int status, CliContext& context) {
     errno = 0;
     context.out.flush();
     if (context.out) return status;
     const int reason = errno;
-    context.err << "gridwright-cli " << verb.name << ": cannot write to standard output";
+    context.err << who << ": cannot write to standard output";
     if (reason != 0) context.err << ": " << std::strerror(reason);
     context.err << "\n";
     return status == 0 ? 1 : status;
@@ -84,14 +84,17 @@ int RunCli(const Args& args, CliContext& context) {
     const std::string& first = args[0];
     if (first == "--help" || first == "-h" || first == "help") {
         PrintUsage(context.out);
-        return 0;
+        return CheckedOutput("gridwright-cli", 0, context);
     }
     if (first == "--version") {
         context.out << "gridwright-cli " << GRIDWRIGHT_VERSION << "\n";
-        return 0;
+        return CheckedOutput("gridwright-cli", 0, context);
     }
     for (const Verb& verb : kVerbs) {
-        if (first == verb.name) return CheckedOutput(verb, verb.run(Args(args.begin() + 1, args.end()), context), context);
+        if (first == verb.name) {
+            const int status = verb.run(Args(args.begin() + 1, args.end()), context);
+            return CheckedOutput(std::string("gridwright-cli ") + verb.name, status, context);
+        }
     }
     context.err << "gridwright-cli: unknown verb '" << first << "' (try --help)\n";
     return 2;

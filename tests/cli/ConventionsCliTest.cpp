@@ -168,11 +168,13 @@ TEST(CliConventions, AFailedStandardOutputIsAnError) {
         {"piece-info " + piece, "piece-info"},
         {"stats " + test::ProgramFolder() + "/flat.asc", "stats"},
         {"edit " + piece + " --set 1 -o -", "edit"},
+        {"--version", ""},
     };
     for (const auto& [arguments, verb] : cases) {
         const CliRun result = RunCli(arguments + " >/dev/full");
         EXPECT_EQ(result.status, 1) << arguments;
-        EXPECT_EQ(result.err.rfind("gridwright-cli " + verb + ": cannot write to standard output", 0), 0u) << result.err;
+        const std::string who = verb.empty() ? "gridwright-cli" : "gridwright-cli " + verb;
+        EXPECT_EQ(result.err.rfind(who + ": cannot write to standard output", 0), 0u) << result.err;
         EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
     }
 }
