@@ -176,13 +176,12 @@ bool WarnAboutPieces(const NationalBuild& build, CliContext& context) {
     return !build.filesWithoutVertices.empty() || build.piecesOffTerrain > 0;
 }
 
-// Checks what can be checked before the work starts: the track can be read,
-// the output folder is not the track's own (the terrain goes there too, so it
-// is refused even when no other file is chosen), and no file to be written is
-// one the run reads; then makes the folder. A run that stops here leaves
-// nothing behind.
-bool PrepareOutputFolder(const SXConversionOptions& options, bool openOnly, const ParsedOptions& parsed,
-                         const std::string& ascPath, CliContext& context) {
+// Checks what can be checked before anything else is read: the track can be
+// read, the output folder is not the track's own (the terrain goes there too,
+// so it is refused even when no other file is chosen), and no file to be
+// written is one the run reads. A refusal is the only thing the run prints.
+bool CheckOutputs(const SXConversionOptions& options, bool openOnly, const ParsedOptions& parsed,
+                  const std::string& ascPath, CliContext& context) {
     ProfileDocument track;
     if (Outcome read = ProfileDocument::Load(options.terFile, track); !read) {
         context.err << kName << read.message() << "\n";
@@ -198,8 +197,12 @@ bool PrepareOutputFolder(const SXConversionOptions& options, bool openOnly, cons
     outputs.push_back(ascPath);
     std::vector<std::string> inputs = TrackInputFiles(options.terFile);
     if (parsed.Has("--base")) inputs.push_back(parsed.Value("--base"));
-    if (!CanWriteOutputs("convert", outputs, inputs, context)) return false;
-    if (openOnly) return true;
+    return CanWriteOutputs("convert", outputs, inputs, context);
+}
+
+// Makes the output folder, once every check passed and the base terrain was
+// read, so a run that stops earlier leaves nothing behind.
+bool MakeOutputFolder(const SXConversionOptions& options, CliContext& context) {
     std::error_code ec;
     std::filesystem::create_directories(options.outputFolder, ec);
     if (ec) {
@@ -234,10 +237,11 @@ int RunConvert(const Args& args, CliContext& context) {
     const std::string ascPath =
         parsed.Value("--save-asc", JoinPath(options.outputFolder, GetBaseName(options.terFile) + ".asc"));
 
+    if (!CheckOutputs(options, openOnly, parsed, ascPath, context)) return 1;
     EditorState state;
     state.programFolder = context.programFolder;
     if (parsed.Has("--base") && !LoadTerrain("convert", parsed.Value("--base"), state.national, context)) return 1;
-    if (!PrepareOutputFolder(options, openOnly, parsed, ascPath, context)) return 1;
+    if (!openOnly && !MakeOutputFolder(options, context)) return 1;
 
     TerminalProgress progress(context.err, context.showProgress && !context.quiet);
     TerminalPreview preview(progress);

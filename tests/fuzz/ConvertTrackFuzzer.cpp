@@ -5,7 +5,7 @@
 // height is anything but a finite number, and what was written reads back.
 //
 // Input: the .TER, a zero byte, the piece file odd.asc beside it, a zero byte,
-// the track's .SCN. Beside them lies a real piece, bump.asc. The folders are
+// the track's .SCN. Beside them lies a real piece's vertex lines, bump.asc. The folders are
 // made once and reused.
 #include <cmath>
 #include <filesystem>
@@ -42,8 +42,8 @@ const Folders& MakeFolders() {
         gw::PieceGrid bump;
         for (int row = 1; row <= 17; ++row)
             for (int column = 1; column <= 17; ++column) bump.Z(column, row) = (column + row) % 4 * 0.5;
-        write(made.track + "/bump.asc",
-              gw::BuildPieceFileText(gw::MakeSkeletonText(gw::kPieceLattice), bump, "bump"));
+        write(made.track + "/bump.asc", gw::fuzz::VertexLinesOnly(gw::BuildPieceFileText(
+                                            gw::MakeSkeletonText(gw::kPieceLattice), bump, "bump")));
         return made;
     }();
     return folders;
@@ -70,7 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     gw::fuzz::WriteScratchFile(ter, fields[0]);
     gw::fuzz::WriteScratchFile(folders.track + "/odd.asc", fields[1]);
     gw::fuzz::WriteScratchFile(folders.track + "/Track.SCN", fields[2]);
-    const std::string bump = Read(folders.track + "/bump.asc");
 
     static gw::EditorState state;
     gw::fuzz::Zero(state.national.values);
@@ -87,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The track is only read.
     GW_FUZZ_CHECK(result.refusal.empty());
-    GW_FUZZ_CHECK(Read(ter) == fields[0] && Read(folders.track + "/bump.asc") == bump);
+    GW_FUZZ_CHECK(Read(ter) == fields[0]);
     const gw::NationalBuild& build = result.build;
     if (!build.terRead) {
         GW_FUZZ_CHECK(result.steps.empty() && !result.ok());
@@ -108,8 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The terrain saved as the tool saves it, and read back.
     const gw::Asc257SaveNames names = gw::MakeAsc257SaveNames(folders.out + "/Track.asc");
-    GW_FUZZ_CHECK(gw::WriteASC257(folders.program + "/skelasc257.txt", names.target, names.outName, names.bakName,
-                                  names.objectName, state.national, status)
+    GW_FUZZ_CHECK(gw::WriteASC257(folders.program + "/skelasc257.txt", names.target, names.objectName,
+                                  state.national, status)
                       .ok());
     static gw::NationalGrid read;
     const gw::Asc257ReadResult back = gw::ReadASC257(names.target, read, status);

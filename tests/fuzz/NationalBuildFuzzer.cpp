@@ -1,5 +1,5 @@
 // The SX conversion's reading of a track: any bytes as the .TER, beside two
-// real piece files. Every one of the 256 places is either added or reported,
+// piece files (their vertex lines). Every one of the 256 places is either added or reported,
 // and the report stays short whatever the file holds.
 #include <string>
 
@@ -18,9 +18,10 @@ void WritePieces() {
     for (int row = 1; row <= 17; ++row) {
         for (int column = 1; column <= 17; ++column) bump.Z(column, row) = (column * row) % 5 * 0.75;
     }
-    gw::fuzz::WriteScratchFile(gw::fuzz::ScratchPath("bump.asc"), gw::BuildPieceFileText(skeleton, bump, "bump"));
+    gw::fuzz::WriteScratchFile(gw::fuzz::ScratchPath("bump.asc"),
+                               gw::fuzz::VertexLinesOnly(gw::BuildPieceFileText(skeleton, bump, "bump")));
     gw::fuzz::WriteScratchFile(gw::fuzz::ScratchPath("flat.asc"),
-                               gw::BuildPieceFileText(skeleton, gw::PieceGrid(), "flat"));
+                               gw::fuzz::VertexLinesOnly(gw::BuildPieceFileText(skeleton, gw::PieceGrid(), "flat")));
 }
 
 }  // namespace

@@ -63,14 +63,20 @@ NationalBuild BuildNationalFromTer(const std::string& terFile, const std::string
     TrackFileFinder finder(terFile);
     PieceCache pieces;
     const std::string elevationPath = PrivateValue(ter, "ElevationData", "ElevationPath", "Not found");
+    // Texts built anew for each of the 256 places reuse their memory.
+    std::string section, progress;
     for (int n = 1; n <= kTrackPieces; ++n) {
-        const std::string section = "ElevationFile_" + std::to_string(n);
+        section.assign("ElevationFile_").append(std::to_string(n));
         // A missing section gives every key its default: nothing to look up.
         const bool present = ter.HasSection(section);
-        const std::string name = elevationPath + (present ? PrivateValue(ter, section, "Name", "Not found") : "Not found");
-        status.Status(PaddedNumberText(n) + " " + name);
+        std::string name = elevationPath + (present ? PrivateValue(ter, section, "Name", "Not found") : "Not found");
+        // PaddedNumberText of a whole number: a blank and its digits.
+        progress.assign(" ").append(std::to_string(n)).append(" ").append(name);
+        status.Status(progress);
         if (!present) {
-            build.notAdded.push_back({n, name, "the .TER has no section [" + section + "]"});
+            std::string reason = "the .TER has no section [";
+            reason.append(section).append("]");
+            build.notAdded.push_back({n, std::move(name), std::move(reason)});
             continue;
         }
         const double baseX = RoundHalfEven(ValueOfText(PrivateValue(ter, section, "BaseX", "0")));
