@@ -1,10 +1,11 @@
 #include <charconv>
-#include <cmath>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/TerrainCliFiles.h"
+#include "cli/VerbOptions.h"
 #include "cli/Verbs.h"
 #include "core/ProgramFolder.h"
 #include "core/piece/PieceFile.h"
@@ -34,35 +35,39 @@ struct EditArguments {
     std::vector<Operation> operations;
 };
 
-void PrintEditHelp(std::ostream& out) {
-    out << "Usage: gridwright-cli edit PIECE.asc -o OUT.asc [--range C1,R1,C2,R2] OPERATION...\n\n"
-           "Applies the editor's range operations to a piece, in the order given, and writes\n"
-           "the result through the skeleton template as OUT (the old OUT is kept as its .bak).\n\n"
-           "  --range C1,R1,C2,R2  grid columns and rows 1..17: the anchor cell (C1, R1), then\n"
-           "                       the opposite corner; row 1 is the top row. Without it, or\n"
-           "                       with a single cell, the whole grid is used.\n\n"
-           "Operations:\n"
-           "  --set V          every cell of the range becomes V\n"
-           "  --scale V        every cell is multiplied by V\n"
-           "  --displace V     V is added to every cell\n"
-           "  --mirror-h       each row of the range is reversed (left-right)\n"
-           "  --mirror-v       the rows of the range are reversed (top-bottom)\n"
-           "  --rotate         a quarter turn counterclockwise; the range must be square\n"
-           "  --slope-rows     each row becomes a straight slope between its end cells\n"
-           "  --slope-cols     each column becomes a straight slope between its end cells\n"
-           "  --shift up|down|left|right\n"
-           "                   moves the range's values one cell, the leaving line coming\n"
-           "                   back in at the opposite edge\n\n"
-           "Prints OUT's path when it was written.\n";
-}
-
-bool ParseNumber(const std::string& text, double& value) {
-    std::string_view digits = text;
-    if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
-    if (digits.empty()) return false;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    return error == std::errc() && end == digits.data() + digits.size() && std::isfinite(value);
-}
+const VerbSpec kEdit{
+    "edit",
+    "Usage: gridwright-cli edit PIECE.asc -o OUT.asc [--range C1,R1,C2,R2] OPERATION...\n\n"
+    "Applies the editor's range operations to a piece, in the order given, and writes\n"
+    "the result through the skeleton template as OUT (the old OUT is kept as its .bak;\n"
+    "-o - writes the piece to standard output).\n\n"
+    "  --range C1,R1,C2,R2  grid columns and rows 1..17: the anchor cell (C1, R1), then\n"
+    "                       the opposite corner; row 1 is the top row. Without it, or\n"
+    "                       with a single cell, the whole grid is used.\n\n"
+    "Operations:\n"
+    "  --set V          every cell of the range becomes V\n"
+    "  --scale V        every cell is multiplied by V\n"
+    "  --displace V     V is added to every cell\n"
+    "  --mirror-h       each row of the range is reversed (left-right)\n"
+    "  --mirror-v       the rows of the range are reversed (top-bottom)\n"
+    "  --rotate         a quarter turn counterclockwise; the range must be square\n"
+    "  --slope-rows     each row becomes a straight slope between its end cells\n"
+    "  --slope-cols     each column becomes a straight slope between its end cells\n"
+    "  --shift up|down|left|right\n"
+    "                   moves the range's values one cell, the leaving line coming\n"
+    "                   back in at the opposite edge\n\n"
+    "Says OUT's path on stderr when it was written.\n",
+    {{"-o", ValueKind::Text},
+     {"--range", ValueKind::Text},
+     {"--set", ValueKind::Number, true},
+     {"--scale", ValueKind::Number, true},
+     {"--displace", ValueKind::Number, true},
+     {"--mirror-h"},
+     {"--mirror-v"},
+     {"--rotate"},
+     {"--slope-rows"},
+     {"--slope-cols"},
+     {"--shift", ValueKind::Choice, true, "up|down|left|right"}}};
 
 bool ParseCell(const std::string& text, int& cell) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), cell);
@@ -84,63 +89,47 @@ bool ParseRange(const std::string& text, CellRange& range) {
     return true;
 }
 
-bool ParseShift(const std::string& text, ShiftDirection& direction) {
-    if (text == "up") direction = ShiftDirection::Up;
-    else if (text == "down") direction = ShiftDirection::Down;
-    else if (text == "left") direction = ShiftDirection::Left;
-    else if (text == "right") direction = ShiftDirection::Right;
-    else return false;
-    return true;
+ShiftDirection ShiftOf(const std::string& text) {
+    if (text == "up") return ShiftDirection::Up;
+    if (text == "down") return ShiftDirection::Down;
+    if (text == "left") return ShiftDirection::Left;
+    return ShiftDirection::Right;
+}
+
+// The operation an option stands for; false for the options that are none.
+bool OperationOf(const GivenOption& option, Operation& operation) {
+    static const std::pair<const char*, OperationKind> kKinds[] = {
+        {"--set", OperationKind::Set},           {"--scale", OperationKind::Scale},
+        {"--displace", OperationKind::Displace}, {"--mirror-h", OperationKind::MirrorH},
+        {"--mirror-v", OperationKind::MirrorV},  {"--rotate", OperationKind::Rotate},
+        {"--slope-rows", OperationKind::SlopeRows}, {"--slope-cols", OperationKind::SlopeCols},
+        {"--shift", OperationKind::Shift}};
+    for (const auto& [name, kind] : kKinds) {
+        if (std::string(name) != option.spec->name) continue;
+        operation = Operation{kind, option.number, ShiftDirection::Up};
+        if (kind == OperationKind::Shift) operation.direction = ShiftOf(option.value);
+        return true;
+    }
+    return false;
 }
 
 // Empty when the arguments are sound, else the one-line complaint.
-std::string ParseEditArguments(const Args& args, EditArguments& parsed) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        auto next = [&](std::string& value) {
-            if (i + 1 >= args.size()) return false;
-            value = args[++i];
-            return true;
-        };
-        std::string value;
-        if (arg == "-o") {
-            if (!parsed.output.empty()) return "-o given twice";
-            if (!next(parsed.output) || parsed.output.empty()) return "-o needs an output file";
-        } else if (arg == "--range") {
-            if (parsed.haveRange) return "--range given twice";
-            if (!next(value) || !ParseRange(value, parsed.range))
-                return "--range needs four grid numbers 1..17 as C1,R1,C2,R2";
-            parsed.haveRange = true;
-        } else if (arg == "--set" || arg == "--scale" || arg == "--displace") {
-            Operation operation{arg == "--set" ? OperationKind::Set
-                                : arg == "--scale" ? OperationKind::Scale
-                                                   : OperationKind::Displace};
-            if (!next(value) || !ParseNumber(value, operation.value)) return arg + " needs a number";
-            parsed.operations.push_back(operation);
-        } else if (arg == "--shift") {
-            Operation operation{OperationKind::Shift};
-            if (!next(value) || !ParseShift(value, operation.direction))
-                return "--shift needs up, down, left or right";
-            parsed.operations.push_back(operation);
-        } else if (arg == "--mirror-h") {
-            parsed.operations.push_back({OperationKind::MirrorH});
-        } else if (arg == "--mirror-v") {
-            parsed.operations.push_back({OperationKind::MirrorV});
-        } else if (arg == "--rotate") {
-            parsed.operations.push_back({OperationKind::Rotate});
-        } else if (arg == "--slope-rows") {
-            parsed.operations.push_back({OperationKind::SlopeRows});
-        } else if (arg == "--slope-cols") {
-            parsed.operations.push_back({OperationKind::SlopeCols});
-        } else if (!arg.empty() && arg[0] == '-') {
-            return "unknown option '" + arg + "'";
-        } else {
-            if (!parsed.input.empty()) return "expected one piece file, got '" + parsed.input + "' and '" + arg + "'";
-            parsed.input = arg;
-        }
-    }
-    if (parsed.input.empty()) return "expected a piece file";
+std::string ReadEditArguments(const ParsedOptions& options, EditArguments& parsed) {
+    if (options.operands.size() > 1)
+        return "expected one piece file, got '" + options.operands[0] + "' and '" + options.operands[1] + "'";
+    if (options.operands.empty()) return "expected a piece file";
+    parsed.input = options.operands[0];
+    parsed.output = options.Value("-o");
     if (parsed.output.empty()) return "expected -o OUT.asc";
+    if (options.Has("--range")) {
+        if (!ParseRange(options.Value("--range"), parsed.range))
+            return "--range needs four grid numbers 1..17 as C1,R1,C2,R2";
+        parsed.haveRange = true;
+    }
+    for (const GivenOption& option : options.given) {
+        Operation operation{OperationKind::Set};
+        if (OperationOf(option, operation)) parsed.operations.push_back(operation);
+    }
     const std::string extension = UpperAscii(GetExtension(parsed.output));
     if (extension == "OUT" || extension == "BAK")
         return "the output may not end in .out or .bak: those are its temporary and backup files";
@@ -168,25 +157,14 @@ bool Apply(const Operation& operation, const CellRange& range, PieceGrid& grid) 
 }  // namespace
 
 int RunEdit(const Args& args, CliContext& context) {
-    if (IsHelpRequest(args)) {
-        PrintEditHelp(context.out);
-        return 0;
-    }
+    ParsedOptions options;
+    if (const int end = ParseVerbOptions(kEdit, args, context, options); end >= 0) return end;
     EditArguments parsed;
-    const std::string complaint = ParseEditArguments(args, parsed);
-    if (!complaint.empty()) {
-        context.err << kVerbName << ": " << complaint << " (try --help)\n";
-        return 2;
-    }
+    if (const std::string complaint = ReadEditArguments(options, parsed); !complaint.empty())
+        return UsageError(kEdit, complaint, context);
     if (!CanWriteOutputs("edit", {parsed.output}, {parsed.input}, context)) return 1;
     PieceGrid grid;
-    PieceReadReport report = ReadPieceFile(parsed.input, grid);
-    if (!report.opened) {
-        context.err << kVerbName << ": " << report.opened.message() << "\n";
-        return 1;
-    }
-    for (const std::string& problem : report.problems)
-        context.err << kVerbName << ": " << parsed.input << ": " << problem << "\n";
+    if (!LoadPiece("edit", parsed.input, grid, context)) return 1;
 
     // After the first operation a single cell has become the whole grid; the
     // range stays as given, since every operation applies that rule itself.
@@ -196,14 +174,8 @@ int RunEdit(const Args& args, CliContext& context) {
             return 1;
         }
     }
-
-    Outcome written = WritePieceFile(JoinPath(context.programFolder, "skelasc.txt"), parsed.output,
-                                     GetBaseName(parsed.output), grid);
-    if (!written) {
-        context.err << kVerbName << ": " << written.message() << "\n";
-        return 1;
-    }
-    context.out << parsed.output << "\n";
+    if (!SavePiece("edit", parsed.output, grid, context)) return 1;
+    if (!IsStandardOutput(parsed.output)) context.Status() << parsed.output << "\n";
     return 0;
 }
 

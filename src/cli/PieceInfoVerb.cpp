@@ -1,31 +1,29 @@
 #include <ostream>
 
+#include "cli/TerrainCliFiles.h"
+#include "cli/VerbOptions.h"
 #include "cli/Verbs.h"
-#include "core/piece/PieceFile.h"
 #include "core/text/NumberText.h"
 
 namespace gw::cli {
 
+namespace {
+
+const VerbSpec kPieceInfo{
+    "piece-info",
+    "Usage: gridwright-cli piece-info FILE.asc\n\n"
+    "Prints the piece's heights as 17 lines, grid row 1 (the top, Y = 24) first;\n"
+    "each line holds the 17 cell texts of that row separated by a TAB.\n",
+    {}};
+
+}  // namespace
+
 int RunPieceInfo(const Args& args, CliContext& context) {
-    if (IsHelpRequest(args)) {
-        context.out << "Usage: gridwright-cli piece-info FILE.asc\n\n"
-                       "Prints the piece's heights as 17 lines, grid row 1 (the top, Y = 24) first;\n"
-                       "each line holds the 17 cell texts of that row separated by a TAB.\n";
-        return 0;
-    }
-    if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
-        context.err << "gridwright-cli piece-info: expected one piece file (try --help)\n";
-        return 2;
-    }
+    ParsedOptions parsed;
+    if (const int end = ParseVerbOptions(kPieceInfo, args, context, parsed); end >= 0) return end;
+    if (parsed.operands.size() != 1) return UsageError(kPieceInfo, "expected one piece file", context);
     PieceGrid grid;
-    PieceReadReport report = ReadPieceFile(args[0], grid);
-    if (!report.opened) {
-        context.err << "gridwright-cli piece-info: " << report.opened.message() << "\n";
-        return 1;
-    }
-    for (const std::string& problem : report.problems) {
-        context.err << "gridwright-cli piece-info: " << args[0] << ": " << problem << "\n";
-    }
+    if (!LoadPiece("piece-info", parsed.operands[0], grid, context)) return 1;
     for (int row = 1; row <= 17; ++row) {
         for (int column = 1; column <= 17; ++column) {
             if (column > 1) context.out << '\t';

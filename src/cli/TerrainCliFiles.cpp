@@ -4,39 +4,35 @@
 #include <ostream>
 
 #include "core/ProgramFolder.h"
+#include "core/io/FileText.h"
 #include "core/io/WriteTargets.h"
+#include "core/piece/PieceFile.h"
 #include "core/terrain/Asc257File.h"
 
 namespace gw::cli {
 
-ParsedArgs ParseVerbArgs(const Args& args, const std::vector<std::string>& valueOptions,
-                         const std::vector<std::string>& flagOptions) {
-    ParsedArgs parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            parsed.help = true;
-        } else if (std::find(valueOptions.begin(), valueOptions.end(), arg) != valueOptions.end()) {
-            if (i + 1 >= args.size()) {
-                parsed.error = "option " + arg + " needs a value";
-                return parsed;
-            }
-            parsed.values[arg] = args[++i];
-        } else if (std::find(flagOptions.begin(), flagOptions.end(), arg) != flagOptions.end()) {
-            parsed.flags.insert(arg);
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            parsed.error = "unknown option " + arg;
-            return parsed;
-        } else {
-            parsed.files.push_back(arg);
-        }
+bool LoadPiece(const std::string& verb, const std::string& path, PieceGrid& grid, CliContext& context) {
+    const PieceReadReport report = ReadPieceFile(path, grid);
+    const std::string prefix = "gridwright-cli " + verb + ": ";
+    if (!report.opened) {
+        context.err << prefix << report.opened.message() << "\n";
+        return false;
     }
-    return parsed;
+    for (const std::string& problem : report.problems) context.err << prefix << path << ": " << problem << "\n";
+    if (report.verticesStored == 0 && report.problemCount == 0) {
+        context.err << prefix << path << ": " << kNoVertexLineWarning << "\n";
+    }
+    return true;
 }
 
 bool LoadTerrain(const std::string& verb, const std::string& path, NationalGrid& grid, CliContext& context) {
     NullStatusSink quiet;
     const Asc257ReadResult result = ReadASC257(path, grid, quiet);
+    if (result.ok() && result.cutShort) {
+        context.err << "gridwright-cli " << verb << ": " << path << ": the file ends inside its vertex list (cut short?); "
+                    << result.verticesStored << " of " << NationalGrid::kSize * NationalGrid::kSize
+                    << " heights were read\n";
+    }
     if (result.ok()) return true;
     context.err << "gridwright-cli " << verb << ": ";
     if (result.end == Asc257ReadEnd::NegativeValue) context.err << path << ": ";
@@ -46,11 +42,15 @@ bool LoadTerrain(const std::string& verb, const std::string& path, NationalGrid&
 
 bool CanWriteOutputs(const std::string& verb, const std::vector<std::string>& outputs,
                      const std::vector<std::string>& inputs, CliContext& context) {
-    std::string refusal;
+    std::vector<std::string> files;
     for (const std::string& output : outputs) {
-        if (refusal.empty()) refusal = WriteTargetRefusal(output);
+        if (!IsStandardOutput(output)) files.push_back(output);
     }
-    if (refusal.empty()) refusal = InputOverwriteRefusal(outputs, inputs);
+    std::string refusal;
+    for (const std::string& file : files) {
+        if (refusal.empty()) refusal = WriteTargetRefusal(file);
+    }
+    if (refusal.empty()) refusal = InputOverwriteRefusal(files, inputs);
     if (refusal.empty()) return true;
     context.err << "gridwright-cli " << verb << ": " << refusal << "\n";
     return false;
@@ -58,12 +58,48 @@ bool CanWriteOutputs(const std::string& verb, const std::vector<std::string>& ou
 
 bool SaveTerrain(const std::string& verb, const std::string& path, const NationalGrid& grid, CliContext& context) {
     NullStatusSink quiet;
-    const Asc257SaveNames names = MakeAsc257SaveNames(path);
-    const Outcome written =
-        WriteASC257(JoinPath(context.programFolder, "skelasc257.txt"), names.target, names.objectName, grid, quiet);
+    const std::string skeleton = JoinPath(context.programFolder, "skelasc257.txt");
+    Outcome written = Outcome::Ok();
+    if (IsStandardOutput(path)) {
+        written = StreamASC257(skeleton, "terrain", grid, quiet, [&context](std::string_view bytes) {
+            context.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        });
+    } else {
+        const Asc257SaveNames names = MakeAsc257SaveNames(path);
+        written = WriteASC257(skeleton, names.target, names.objectName, grid, quiet);
+    }
     if (written) return true;
     context.err << "gridwright-cli " << verb << ": " << written.message() << "\n";
     return false;
+}
+
+bool SavePiece(const std::string& verb, const std::string& path, const PieceGrid& grid, CliContext& context) {
+    const std::string skeletonPath = JoinPath(context.programFolder, "skelasc.txt");
+    Outcome written = Outcome::Ok();
+    if (IsStandardOutput(path)) {
+        std::string skeleton;
+        written = ReadFileBytes(skeletonPath, kPieceFileCap, skeleton);
+        if (!written) {
+            written = Outcome::Fail("The skeleton template is missing or unreadable. " + written.message());
+        } else if (skeleton.empty()) {
+            written = Outcome::Fail("The skeleton template " + skeletonPath + " is empty.");
+        } else {
+            context.out << BuildPieceFileText(skeleton, grid, "piece");
+        }
+    } else {
+        const Asc257SaveNames names = MakeAsc257SaveNames(path);
+        written = WritePieceFile(skeletonPath, names.target, names.objectName, grid);
+    }
+    if (written) return true;
+    context.err << "gridwright-cli " << verb << ": " << written.message() << "\n";
+    return false;
+}
+
+bool StandardOutputRefused(const std::string& verb, const std::string& output, const std::string& what,
+                           CliContext& context) {
+    if (!IsStandardOutput(output)) return false;
+    context.err << "gridwright-cli " << verb << ": standard output (-) cannot take " << what << " (try --help)\n";
+    return true;
 }
 
 }  // namespace gw::cli

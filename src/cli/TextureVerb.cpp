@@ -1,13 +1,16 @@
 #include <ostream>
 #include <vector>
 
+#include "cli/CliProgress.h"
 #include "cli/TerrainCliFiles.h"
+#include "cli/VerbOptions.h"
 #include "cli/Verbs.h"
 #include "core/ProgramFolder.h"
 #include "core/convert/RunFiles.h"
 #include "core/texture/TextureJob.h"
 #include "core/texture/TextureRun.h"
 #include "core/texture/TextureTexts.h"
+#include "core/texture/TileTexture.h"
 
 namespace gw::cli {
 
@@ -28,62 +31,34 @@ public:
     std::vector<std::string> messages;
 };
 
-bool ParseTextureArgs(const Args& args, std::string& ter, std::string& output, std::string& error) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "-o") {
-            if (i + 1 >= args.size()) {
-                error = "-o needs a value";
-                return false;
-            }
-            output = args[++i];
-        } else if (!arg.empty() && arg[0] == '-') {
-            error = "unknown option '" + arg + "'";
-            return false;
-        } else if (ter.empty()) {
-            ter = arg;
-        } else {
-            error = "expected one .TER file";
-            return false;
-        }
-    }
-    if (ter.empty()) {
-        error = "expected TRACK.TER [-o OUT.tga]";
-        return false;
-    }
-    // As File > Open names it: beside the .TER.
-    if (output.empty()) output = MenuTexturePath(ter);
-    return true;
-}
-
-void PrintTextureHelp(std::ostream& out) {
-    out << "Usage: gridwright-cli texture TRACK.TER [-o OUT.tga]\n\n"
-           "Composes a terrain's 1016 x 1016 texture from the textures of the track's\n"
-           "pieces: each TexturePlacement of TRACK.TER is pasted onto the 992 x 992\n"
-           "skel.tga, turned as the track's .TRK says, then the picture is enlarged,\n"
-           "sharpened and saved as OUT.tga. MakeTexture.log, beside OUT.tga, lists every\n"
-           "placement. Texture files are looked for as the .TER names them, then beside\n"
-           "the .TER; the .TRK is the .TER's name with .trk beside it.\n\n"
-           "  -o OUT.tga   the texture to write (default: the .TER's name followed by\n"
-           "               UnRendered.tga, beside the .TER)\n\n"
-           "Warnings (a missing .TRK or texture) go to stderr; the exit status is 0 when\n"
-           "the texture and its log were written.\n";
-}
+const VerbSpec kTexture{
+    "texture",
+    "Usage: gridwright-cli texture TRACK.TER [-o OUT.tga]\n\n"
+    "Composes a terrain's 1016 x 1016 texture from the textures of the track's\n"
+    "pieces: each TexturePlacement of TRACK.TER is pasted onto the 992 x 992\n"
+    "skel.tga, turned as the track's .TRK says, then the picture is enlarged,\n"
+    "sharpened and saved as OUT.tga. MakeTexture.log, beside OUT.tga, lists every\n"
+    "placement. Texture files are looked for as the .TER names them, then beside\n"
+    "the .TER; the .TRK is the .TER's name with .trk beside it.\n\n"
+    "  -o OUT.tga   the texture to write (default: the .TER's name followed by\n"
+    "               UnRendered.tga, beside the .TER); not standard output, since\n"
+    "               the log goes beside it\n\n"
+    "Warnings (a missing .TRK, each texture file that cannot be read, once) go to\n"
+    "stderr, one line each; \"Finished converting\" too. The exit status is 0 when\n"
+    "the whole texture and its log were written.\n",
+    {{"-o", ValueKind::Text}}};
 
 }  // namespace
 
 int RunTexture(const Args& args, CliContext& context) {
-    if (IsHelpRequest(args)) {
-        PrintTextureHelp(context.out);
-        return 0;
-    }
-    std::string ter;
-    std::string output;
-    std::string error;
-    if (!ParseTextureArgs(args, ter, output, error)) {
-        context.err << kName << error << " (try --help)\n";
-        return 2;
-    }
+    ParsedOptions parsed;
+    if (const int end = ParseVerbOptions(kTexture, args, context, parsed); end >= 0) return end;
+    if (parsed.operands.size() > 1) return UsageError(kTexture, "expected one .TER file", context);
+    if (parsed.operands.empty()) return UsageError(kTexture, "expected TRACK.TER [-o OUT.tga]", context);
+    const std::string& ter = parsed.operands[0];
+    // As File > Open names it: beside the .TER.
+    const std::string output = parsed.Value("-o", MenuTexturePath(ter));
+    if (StandardOutputRefused("texture", output, "a texture: its log goes beside it", context)) return 2;
     std::vector<std::string> inputs = TrackInputFiles(ter);
     for (const std::string& skeleton : {kSkeletonImageName, kSkeleton1016ImageName})
         inputs.push_back(JoinPath(context.programFolder, skeleton));
@@ -93,15 +68,21 @@ int RunTexture(const Args& args, CliContext& context) {
     NullStatusSink mainStatus;
     const TextureRunResult result =
         RunTextureJob(ter, output, TextureJobMode::CmdLine, context.programFolder, view, mainStatus, prompter);
-    // The failure that ends the run is said once, as the closing error line.
+    // The failure that ends the run is said once, as the closing error line; the
+    // box of unreadable tiles becomes one line per file with the reader's reason.
+    const std::string tileBox = TileFailuresBoxText(result.tileFailures);
     for (const std::string& message : prompter.messages) {
-        if (result.ok() || message != result.outcome.message()) context.err << message << "\n";
+        if (!result.tileFailures.empty() && message == tileBox) {
+            for (const TileFailure& failure : result.tileFailures) context.err << kName << failure.reason << "\n";
+        } else if (result.ok() || message != result.outcome.message()) {
+            context.err << kName << OneLine(message) << "\n";
+        }
     }
     if (!result.ok()) {
         context.err << kName << result.outcome.message() << "\n";
         return 1;
     }
-    context.out << kTextureFinishedConverting << ter << "\n";
+    context.Status() << kTextureFinishedConverting << ter << "\n";
     return 0;
 }
 

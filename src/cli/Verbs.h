@@ -1,6 +1,8 @@
 #pragma once
 // Every verb of gridwright-cli is one function that parses its arguments, calls the
-// core and returns the exit status. Errors go to err as one line.
+// core and returns the exit status. Standard output carries data only (a piece's
+// heights, statistics, a file written to "-"); errors, warnings and status lines
+// go to err, one line each.
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -13,14 +15,14 @@ struct CliContext {
     std::ostream& err;
     // stderr is a terminal: long work shows a progress line there.
     bool showProgress = false;
+    // -q: no status lines (errors and warnings are still written).
+    bool quiet = false;
+
+    // Where status lines go: err, or nowhere under -q.
+    std::ostream& Status();
 };
 
 using Args = std::vector<std::string>;
-
-// True when the verb's only argument asks for its help text.
-inline bool IsHelpRequest(const Args& args) {
-    return args.size() == 1 && (args[0] == "--help" || args[0] == "-h");
-}
 
 int RunPieceInfo(const Args& args, CliContext& context);
 int RunEdit(const Args& args, CliContext& context);

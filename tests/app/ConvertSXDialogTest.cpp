@@ -282,7 +282,7 @@ TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
     ASSERT_TRUE(WriteASC257(state.skeleton257Path, names.target, names.objectName, state.national, quiet));
     fs::rename(typed, dir.File("fromDialog"));
 
-    const CliRun cli = RunCli("convert " + ter + " -o " + typed + " --quarry --grid-res 2.5");
+    const CliRun cli = RunCli("convert " + ter + " -o " + typed + " --quarry --grid-res 2.5 -q");
     EXPECT_EQ(cli.status, 0) << cli.err;
     EXPECT_EQ(cli.err, "");
     const std::vector<std::string> written = NamesIn(dir.File("fromDialog"));

@@ -40,8 +40,8 @@ TEST(ConvertCli, WritesEveryFileTheDialogWritesAndListsThem) {
     const std::string out = dir.File("nat");  // created by the verb
     const CliRun result = RunCli("convert " + SampleTer() + " -o " + out + " --grid-res 2.0");
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out, out + "/DunesDispMap513.tga\n" + out + "/DunesUnRendered.tga\n" + out + "/Dunes.SCN\n" +
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, out + "/DunesDispMap513.tga\n" + out + "/DunesUnRendered.tga\n" + out + "/Dunes.SCN\n" +
                               out + "/Dunes.TER\n" + out + "/flat.asc\n" + out + "/Dunes.asc\n");
     EXPECT_EQ(NamesIn(out), (std::vector<std::string>{"Dunes.SCN", "Dunes.TER", "Dunes.asc", "DunesDispMap513.tga",
                                                       "DunesUnRendered.tga", "MakeTexture.log", "flat.asc"}));
@@ -84,7 +84,7 @@ TEST(ConvertCli, ARelativeOutputFolderIsNamedAbsoluteInTheNewTer) {
     fs::current_path(before);
     ASSERT_EQ(result.status, 0) << result.err;
     const std::string out = fs::canonical(dir.path()).string() + "/nat";
-    EXPECT_EQ(result.out, out + "/Dunes.TER\n" + out + "/flat.asc\n" + out + "/Dunes.asc\n");
+    EXPECT_EQ(result.err, out + "/Dunes.TER\n" + out + "/flat.asc\n" + out + "/Dunes.asc\n");
     gw::ProfileDocument ter;
     ASSERT_TRUE(gw::ProfileDocument::Load(out + "/Dunes.TER", ter));
     EXPECT_EQ(ter.Get("ElevationData", "ElevationPath", ""), out + "/");
@@ -96,7 +96,7 @@ TEST(ConvertCli, OpenOnlySavesTheTerrainAndNothingElse) {
     fs::create_directory(dir.File("only"));
     CliRun result = RunCli("convert " + SampleTer() + " --open-only --save-asc " + asc);
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, asc + "\n");
+    EXPECT_EQ(result.err, asc + "\n");
     EXPECT_EQ(NamesIn(dir.File("only")), (std::vector<std::string>{"track.asc"}));
     EXPECT_NEAR(TabletopHeight(asc), 5.411765 + 0.67 * 4.5, 1e-9);
 }
@@ -115,8 +115,6 @@ TEST(ConvertCli, ExitStatusAndOneLineErrors) {
         {"convert", 2, "gridwright-cli convert: expected one TRACK.TER (try --help)\n"},
         {"convert " + ter, 2, "gridwright-cli convert: expected -o DIR (or --open-only --save-asc FILE) (try --help)\n"},
         {"convert " + ter + " " + ter + " -o " + out, 2, "gridwright-cli convert: expected one TRACK.TER (try --help)\n"},
-        {"convert " + ter + " -o", 2, "gridwright-cli convert: option -o needs a value (try --help)\n"},
-        {"convert " + ter + " -o " + out + " --frob", 2, "gridwright-cli convert: unknown option --frob (try --help)\n"},
         {"convert " + ter + " --open-only", 2, "gridwright-cli convert: --open-only needs --save-asc FILE (try --help)\n"},
         {"convert " + dir.File("none.TER") + " -o " + out, 1,
          "gridwright-cli convert: Cannot open " + dir.File("none.TER") + ": No such file or directory\n"},
@@ -144,14 +142,12 @@ TEST(ConvertCli, PiecesThatCannotBeReadAreErrorsButTheRestIsWritten) {
     fs::copy(gw::test::ProgramFolder() + "/samples/Dunes", dir.File("Dunes"), fs::copy_options::recursive);
     fs::remove(dir.File("Dunes/DoubleN.asc"));
     const std::string out = dir.File("out");
-    CliRun result = RunCli("convert " + dir.File("Dunes/Dunes.TER") + " -o " + out + " --no-texture");
+    CliRun result = RunCli("convert " + dir.File("Dunes/Dunes.TER") + " -o " + out + " --no-texture -q");
     EXPECT_EQ(result.status, 1);
     // The practice line's double (column 8, row 5) and the west edge's (column 0,
-    // row 10) are ridden north.
+    // row 10) are ridden north: the missing file is said once, for both.
     EXPECT_EQ(result.err,
-              "gridwright-cli convert: Piece 89 C:\\MCM\\Tracks\\Dunes\\DoubleN.asc not added: Cannot open "
-              "C:\\MCM\\Tracks\\Dunes\\DoubleN.asc: No such file or directory\n"
-              "gridwright-cli convert: Piece 161 C:\\MCM\\Tracks\\Dunes\\DoubleN.asc not added: Cannot open "
+              "gridwright-cli convert: Pieces 89, 161 C:\\MCM\\Tracks\\Dunes\\DoubleN.asc not added: Cannot open "
               "C:\\MCM\\Tracks\\Dunes\\DoubleN.asc: No such file or directory\n");
     EXPECT_EQ(NamesIn(out), (std::vector<std::string>{"Dunes.SCN", "Dunes.TER", "Dunes.asc", "DunesDispMap513.tga",
                                                       "flat.asc"}));

@@ -17,8 +17,8 @@ TEST(DispMapCli, WritesThePieceMap) {
     const std::string out = dir.File("tabletopDispMap17.tga");
     CliRun result = RunCli("dispmap " + gw::test::SamplePiecePath() + " --size 17 -o " + out);
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "All Done\n");
-    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.err, "All Done\n");
+    EXPECT_EQ(result.out, "");
     gw::RgbImage map;
     ASSERT_TRUE(gw::ReadTgaFile(out, map));
     ASSERT_EQ(map.width(), 16);
@@ -43,11 +43,9 @@ TEST(DispMapCli, ExitStatusAndOneLineErrors) {
     const Case cases[] = {
         {"dispmap", 2, "gridwright-cli dispmap: expected FILE.asc --size 17|257|513 -o OUT.tga (try --help)\n"},
         {"dispmap " + piece + " -o " + out, 2, "gridwright-cli dispmap: expected FILE.asc --size 17|257|513 -o OUT.tga (try --help)\n"},
-        {"dispmap " + piece + " --size 16 -o " + out, 2, "gridwright-cli dispmap: --size must be 17, 257 or 513 (try --help)\n"},
-        {"dispmap " + piece + " --size 17 -o", 2, "gridwright-cli dispmap: -o needs a value (try --help)\n"},
+        {"dispmap " + piece + " --size 16 -o " + out, 2, "gridwright-cli dispmap: --size must be 17, 257 or 513, not '16' (try --help)\n"},
         {"dispmap " + piece + " --size 17 --max-z 20 -o " + out, 2,
          "gridwright-cli dispmap: --max-z applies to --size 257 and 513 only (try --help)\n"},
-        {"dispmap " + piece + " --size 17 --frob -o " + out, 2, "gridwright-cli dispmap: unknown option '--frob' (try --help)\n"},
         {"dispmap a.asc b.asc --size 17 -o " + out, 2, "gridwright-cli dispmap: expected one input file (try --help)\n"},
         {"dispmap /nonexistent/pieceN.asc --size 17 -o " + out, 1,
          "gridwright-cli dispmap: Cannot open /nonexistent/pieceN.asc: No such file or directory\n"},
@@ -90,8 +88,8 @@ TEST(DispMapCli, WritesTheTerrainMapsOfAnAsc257) {
         const std::string out = dir.File("map.tga");
         CliRun result = RunCli("dispmap " + terrain + " " + c.options + " -o " + out);
         ASSERT_EQ(result.status, 0) << c.options << result.err;
-        EXPECT_EQ(result.out, c.done) << c.options;
-        EXPECT_EQ(result.err, "") << c.options;
+        EXPECT_EQ(result.err, c.done) << c.options;
+        EXPECT_EQ(result.out, "") << c.options;
         gw::RgbImage map;
         ASSERT_TRUE(gw::ReadTgaFile(out, map));
         ASSERT_EQ(map.width(), c.size);

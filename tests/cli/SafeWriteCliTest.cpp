@@ -94,7 +94,7 @@ TEST(SafeWriteCli, ParallelRunsNeverCross) {
     for (int i = 0; i < 4; ++i) {
         const std::string v = std::to_string(i);
         for (const auto& [value, output] : {std::pair{10 + i, "p.v" + v + ".asc"}, {20 + i, std::string("p.asc")}}) {
-            jobs.push_back({"edit " + test::SamplePiecePath() + " --set " + std::to_string(value) + " -o " +
+            jobs.push_back({"edit -q " + test::SamplePiecePath() + " --set " + std::to_string(value) + " -o " +
                                 dir.File(output),
                             output, value});
         }

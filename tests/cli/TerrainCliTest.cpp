@@ -120,11 +120,10 @@ TEST(TerrainCli, ExitStatusAndOneLineErrors) {
          "gridwright-cli stats: Cannot load " + dir.File("words.asc") +
              ": it holds no vertex list (no \"Vertex 0:\" line). Nothing was loaded.\n"},
         {"slope-edges " + base, 2, "gridwright-cli slope-edges: expected IN.asc and -o OUT.asc (try --help)\n"},
-        {"slope-edges " + base + " -o", 2, "gridwright-cli slope-edges: option -o needs a value (try --help)\n"},
         {"add-piece " + base + " " + piece + " -o " + out, 2,
          "gridwright-cli add-piece: expected BASE.asc PIECE.asc --at \"X, Y, Z, Scale\" -o OUT.asc (try --help)\n"},
         {"add-piece " + base + " " + piece + " --at ',3' -o " + out, 2,
-         "gridwright-cli add-piece: You must enter an X, Y. You entered (,3)\n"},
+         "gridwright-cli add-piece: --at: You must enter an X, Y. You entered (,3) (try --help)\n"},
         {"add-piece " + Quoted(test::Skeleton257Path()) + " /nonexistent/pieceN.asc --at 1,1 -o " + out, 1,
          "gridwright-cli add-piece: Cannot open /nonexistent/pieceN.asc: No such file or directory\n"},
         {"add-piece " + Quoted(test::Skeleton257Path()) + " " + piece + " --at 1,1 -o /nonexistent/out.asc", 1,

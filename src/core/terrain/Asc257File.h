@@ -2,7 +2,9 @@
 // ASC257 files: a whole National or Quarry terrain as one ASC mesh of 257 x 257
 // vertices. The reader loads the vertex heights into the NationalGrid; the
 // writer puts the grid's heights into a copy of the terrain skeleton.
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/Interfaces.h"
 #include "core/Outcome.h"
@@ -31,13 +33,17 @@ struct Asc257ReadResult {
     // Lines inside the vertex list that are not vertex lines (page breaks,
     // blank lines, garbage); they are skipped.
     long long linesSkipped = 0;
+    // The vertex list ran to the end of the file, without the face list that
+    // closes a whole terrain: the file was cut short. What it held was read.
+    bool cutShort = false;
 
     bool ok() const { return end == Asc257ReadEnd::AllDone; }
 };
 
 // Reads the ASC257 file at path into grid. Cells the file does not name keep
-// their values; on a negative height the values read so far, the negative one
-// included, stay. Shows "Row: " + the row's Y for the 1st, 513th, 1025th ...
+// their values. A read that fails (a negative height, a file that cannot be
+// opened or read to its end, no vertex list) leaves grid exactly as it was, so
+// a half-read terrain can never be saved by mistake. Shows "Row: " + the row's Y for the 1st, 513th, 1025th ...
 // vertex, then "All done" (or kAsc257NegativeStatus). The caller keeps
 // LastASC257File.
 Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusSink& status);
@@ -50,6 +56,11 @@ Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusS
 // backup untouched and says why.
 Outcome WriteASC257(const std::string& skeleton257Path, const std::string& target, const std::string& objectName,
                     const NationalGrid& grid, StatusSink& status);
+
+// The same text handed to write in chunks instead of a file (a terrain sent
+// to standard output); the skeleton's failures are said as WriteASC257 says them.
+Outcome StreamASC257(const std::string& skeleton257Path, const std::string& objectName, const NationalGrid& grid,
+                     StatusSink& status, const std::function<void(std::string_view)>& write);
 
 // The name that Save ASC257 proposes: the base name of the SX track's .TER, else
 // of the ASC257 last read, with ".asc"; else "SX2Nat.ASC".
