@@ -110,7 +110,7 @@ void Display3DWindow::Redraw() {
                                            ViewDistanceOfZoom(scrlZoom_->value()));
     const ViewArea& a = wireframe.area;
     pic3D_->SetLines(QRectF(a.left, a.top, a.width, a.height), std::move(wireframe.lines));
-    if (!wireframe.errorMessage.empty()) prompter_.Message(wireframe.errorMessage, "Gridwright");
+    if (!wireframe.errorMessage.empty()) prompter_.Warning(wireframe.errorMessage, "Gridwright");
 }
 
 void Display3DWindow::ToggleColors() {

@@ -1,6 +1,7 @@
 #pragma once
 // A picture box that paints line segments given in its own drawing units: the
-// area (left, top, width, height) is stretched over the widget, y downward.
+// area (left, top, width, height) is shown as large as the widget allows with
+// one scale for x and y, centred, y downward; a square stays a square.
 #include <QColor>
 #include <QRectF>
 #include <QWidget>
@@ -22,6 +23,10 @@ public:
     QColor foreground() const { return foreground_; }
     QColor background() const { return background_; }
     const std::vector<LineSegment>& lines() const { return lines_; }
+
+    // Between the widget's pixels and the drawing units.
+    QPointF ToArea(const QPointF& pixel) const;
+    QPointF FromArea(const QPointF& point) const;
 
     // Paints the lines into any painter over the given rectangle.
     static void PaintLines(QPainter& painter, const QRect& target, const QRectF& area,

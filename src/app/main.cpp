@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QCoreApplication>
+#include <cstdio>
 
 #include "app/AppSettings.h"
+#include "app/EditorCommandLine.h"
 #include "app/MainWindow.h"
 #include "app/QtText.h"
 #include "app/WidgetPrompter.h"
@@ -9,9 +11,24 @@
 #include "core/ProgramFolder.h"
 
 int main(int argc, char** argv) {
+    // Help and version are answered before Qt looks for a display.
+    const gw::EditorCommandLine early = gw::ParseEditorCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (early.action == gw::EditorCommandLine::Action::Help || early.action == gw::EditorCommandLine::Action::Version) {
+        std::fputs(early.text.c_str(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("Gridwright");
     QCoreApplication::setApplicationVersion(GRIDWRIGHT_VERSION);
+    // What is left once Qt has taken its own options.
+    std::vector<std::string> arguments;
+    for (const QString& argument : QCoreApplication::arguments().mid(1)) arguments.push_back(gw::PathFromQ(argument));
+    const gw::EditorCommandLine line = gw::ParseEditorCommandLine(arguments);
+    if (line.action == gw::EditorCommandLine::Action::Error) {
+        std::fputs(line.text.c_str(), stderr);
+        return 2;
+    }
 
     gw::EditorState state;
     state.programFolder = gw::FindProgramFolder(gw::PathFromQ(QCoreApplication::applicationDirPath()));
@@ -24,7 +41,7 @@ int main(int argc, char** argv) {
     prompter.SetParent(&window);
     window.StartUp();
 
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1) window.OpenPieceFile(gw::PathFromQ(arguments.at(1)));
+    // A missing or unreadable file gets the same message as File > Open gives.
+    if (!line.piecePath.empty()) window.OpenPieceFile(line.piecePath);
     return app.exec();
 }

@@ -2,7 +2,7 @@
 
 #include "cli/Verbs.h"
 #include "core/piece/PieceFile.h"
-#include "core/text/NumberText.h"
+#include "core/piece/RangeText.h"
 
 namespace gw::cli {
 
@@ -26,13 +26,8 @@ int RunPieceInfo(const Args& args, CliContext& context) {
     for (const std::string& problem : report.problems) {
         context.err << "gridwright-cli piece-info: " << args[0] << ": " << problem << "\n";
     }
-    for (int row = 1; row <= 17; ++row) {
-        for (int column = 1; column <= 17; ++column) {
-            if (column > 1) context.out << '\t';
-            context.out << PaddedNumberText(grid.Z(column, row));
-        }
-        context.out << '\n';
-    }
+    // The editor copies a range in the same form, so the two cannot drift apart.
+    context.out << RangeText(grid);
     return 0;
 }
 

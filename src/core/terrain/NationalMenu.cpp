@@ -15,7 +15,7 @@ std::optional<Asc257ReadResult> OpenBaseASC257(EditorState& state, Prompter& pro
     state.baseMapFile = path;
     state.lastAsc257File = path;
     Asc257ReadResult result = ReadASC257(path, state.national, status);
-    if (!result.ok()) prompter.Message(result.message, kTerrainMessageTitle);
+    if (!result.ok()) prompter.Warning(result.message, kTerrainMessageTitle);
     return result;
 }
 
@@ -34,7 +34,7 @@ bool SaveASC257(const EditorState& state, Prompter& prompter, StatusSink& status
     const Asc257SaveNames names = MakeAsc257SaveNames(target);
     const Outcome written = WriteASC257(state.skeleton257Path, names.target, names.outName, names.bakName,
                                         names.objectName, state.national, status);
-    if (!written) prompter.Message(written.message(), kTerrainMessageTitle);
+    if (!written) prompter.Warning(written.message(), kTerrainMessageTitle);
     return written.ok();
 }
 
