@@ -24,9 +24,10 @@ CurveDialog::CurveDialog(CurveState& state, const NumberFormat& numberFormat, QW
     setWindowTitle("Set Curve");
     setModal(true);
 
-    // The 200 x 300 drawing units as large as the dialog allows.
+    // The 200 x 300 drawing units fill the picture, as large as the dialog allows.
     picCurve_ = new LinePicture("picCurve", this);
-    picCurve_->setMinimumSize(200, 300);
+    picCurve_->SetKeepAspect(false);
+    picCurve_->setMinimumSize(240, 300);
     picCurve_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     picCurve_->installEventFilter(this);
     picCurve_->setCursor(Qt::CrossCursor);
@@ -37,16 +38,21 @@ CurveDialog::CurveDialog(CurveState& state, const NumberFormat& numberFormat, QW
     auto* frame2 = new QGroupBox("Control Point 2", this);
     frame2->setObjectName("Frame2");
     const CurveBars& bars = state_.bars;
-    auto* layout1 = new QGridLayout(frame1);
-    layout1->addWidget(MakeBar("hscrlPoint1x", Qt::Horizontal, kCurveBarXMaximum, bars.point1x, CurveBar::Point1X), 0, 0);
-    layout1->addWidget(MakeBar("vscrlPoint1y", Qt::Vertical, kCurveBarYMaximum, bars.point1y, CurveBar::Point1Y), 0, 1, 2, 1);
-    layout1->addWidget(MakeValueLabel("lblPoint1x"), 1, 0);
-    layout1->addWidget(MakeValueLabel("lblPoint1y"), 2, 0, 1, 2);
-    auto* layout2 = new QGridLayout(frame2);
-    layout2->addWidget(MakeBar("hscrlPoint2x", Qt::Horizontal, kCurveBarXMaximum, bars.point2x, CurveBar::Point2X), 0, 0);
-    layout2->addWidget(MakeBar("vscrlPoint2y", Qt::Vertical, kCurveBarYMaximum, bars.point2y, CurveBar::Point2Y), 0, 1, 2, 1);
-    layout2->addWidget(MakeValueLabel("lblPoint2x"), 1, 0);
-    layout2->addWidget(MakeValueLabel("lblPoint2y"), 2, 0, 1, 2);
+    // Each frame: the position bar with its value under it, then the height's
+    // value, and the height bar standing beside them.
+    auto addBars = [this](QGroupBox* frame, const char* xName, const char* yName, const char* xLabel,
+                          const char* yLabel, int x, int y, CurveBar xBar, CurveBar yBar) {
+        auto* layout = new QGridLayout(frame);
+        layout->addWidget(MakeBar(xName, Qt::Horizontal, kCurveBarXMaximum, x, xBar), 0, 0);
+        layout->addWidget(MakeValueLabel(xLabel), 1, 0);
+        layout->addWidget(MakeValueLabel(yLabel), 2, 0);
+        layout->addWidget(MakeBar(yName, Qt::Vertical, kCurveBarYMaximum, y, yBar), 0, 1, 4, 1);
+        layout->setRowStretch(3, 1);
+    };
+    addBars(frame1, "hscrlPoint1x", "vscrlPoint1y", "lblPoint1x", "lblPoint1y", bars.point1x, bars.point1y,
+            CurveBar::Point1X, CurveBar::Point1Y);
+    addBars(frame2, "hscrlPoint2x", "vscrlPoint2y", "lblPoint2x", "lblPoint2y", bars.point2x, bars.point2y,
+            CurveBar::Point2X, CurveBar::Point2Y);
 
     auto makeLabel = [this](const char* name, const QString& text) {
         auto* label = new QLabel(text, this);

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
-#include <cstdio>
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -48,6 +50,21 @@ namespace gw {
 namespace {
 
 constexpr int kInitialWidthPixels = 980;
+
+// Layouts keep the sizes they worked out until they run again, which Qt does
+// later. Running every layout in the page now, innermost first, makes the sizes
+// read next those of the present fonts, texts and arrangement.
+void SettleLayouts(QWidget& page) {
+    const QList<QWidget*> widgets = page.findChildren<QWidget*>();
+    for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
+        if (QLayout* layout = (*it)->layout()) {
+            layout->invalidate();
+            layout->activate();
+        }
+    }
+    page.layout()->invalidate();
+    page.layout()->activate();
+}
 
 QPushButton* MakeButton(const char* objectName, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -153,6 +170,8 @@ void MainWindow::BuildMenus() {
     connect(itmOptionsFixedColumnWidth_, &QAction::toggled, this, [this](bool checked) {
         fixedColumnWidth_ = checked;
         LayoutPieceGrid();
+        // Fixed columns may need a wider window to show all 17.
+        FitWindowToGrid();
     });
     itmOptionsHeightColors_ = AddItem(options, "itmOptionsHeightColors", "Color Cells by &Height");
     itmOptionsHeightColors_->setCheckable(true);
@@ -333,8 +352,10 @@ void MainWindow::ArrangeControls(int perRow) {
         QWidget* item = controlBlocks_[i];
         if (item == lblGreeting_) row->addWidget(item, 1);
         else row->addWidget(item, 0, Qt::AlignTop);
+        // Each row's blocks keep their own widths; the rest of the row stays empty.
+        const bool rowEnds = (i + 1) % static_cast<std::size_t>(perRow) == 0 || i + 1 == controlBlocks_.size();
+        if (rowEnds && row->indexOf(lblGreeting_) < 0) row->addStretch(1);
     }
-    if (row && row->indexOf(lblGreeting_) < 0) row->addStretch(1);
     controlsPerRow_ = perRow;
 }
 
@@ -346,8 +367,9 @@ void MainWindow::FitControlsToFont() {
     // window does not change its width as the texts change.
     lblRowCol_->setMinimumWidth(widthOf(lblRowCol_, "C:  22.5 - R:  22.5"));
     lblCellValue_->setMinimumWidth(widthOf(lblCellValue_, "Z: -1.23456789012346E+308"));
-    frmRanges_->setMinimumWidth(widthOf(frmRanges_, "Current Range: (22.5:22.5)-(22.5:22.5)") +
-                                3 * frmRanges_->fontMetrics().averageCharWidth());
+    frmRanges_->setMinimumWidth(std::max(frmRanges_->minimumSizeHint().width(),
+                                         widthOf(frmRanges_, "Current Range: (22.5:22.5)-(22.5:22.5)") +
+                                             3 * frmRanges_->fontMetrics().averageCharWidth()));
     txtNewVal_->setFixedWidth(widthOf(txtNewVal_, "-1234.5678") + 2 * txtNewVal_->fontMetrics().averageCharWidth());
 }
 
@@ -381,10 +403,8 @@ void MainWindow::FitWindowToGrid() {
     grid_->FitToFont();
     const QSize full = grid_->FullSize();
     const QSize room = RoomOnScreen();
-    // The layouts keep their sizes until they are told, and their parents too.
     auto neededSize = [this] {
-        centralWidget()->layout()->invalidate();
-        centralWidget()->updateGeometry();
+        SettleLayouts(*centralWidget());
         layout()->invalidate();
         return minimumSizeHint();
     };
@@ -408,7 +428,6 @@ void MainWindow::FitWindowToGrid() {
     setMinimumWidth(needed.width());
     setFixedHeight(needed.height());
     if (width() < needed.width()) resize(needed.width(), height());
-    fprintf(stderr, "FIT room %d %d full %d %d needed %d %d perRow %d size %d %d frame %d %d\n", room.width(), room.height(), full.width(), full.height(), needed.width(), needed.height(), controlsPerRow_, width(), height(), frameGeometry().width(), frameGeometry().height());
     LayoutPieceGrid();
     if (isVisible()) WindowPlacement::KeepOnScreen(*this);
 }
@@ -435,6 +454,8 @@ void MainWindow::StartUp() {
     placement_->RestoreFormPosition(*this);
     placement_->RestoreFormSize(*this);
     show();
+    // Moved to a screen of another size or scale, the window fits itself anew.
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::ScheduleFit);
     FitWindowToGrid();
     ShowAboutBox();
     ShowGreeting();
@@ -449,6 +470,8 @@ void MainWindow::StartUp() {
 
 void MainWindow::ShowGreeting() {
     lblGreeting_->setText(itmOptionsGreeting_->isChecked() ? ToQ(GreetingTextNow(CurrentUserName())) : QString(" "));
+    // A long name may need more room than the blank did.
+    ScheduleFit();
 }
 
 void MainWindow::ShowAboutBox() {

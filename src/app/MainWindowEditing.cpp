@@ -14,6 +14,7 @@
 #include "app/PieceGridView.h"
 #include "app/QtText.h"
 #include "app/WaitCursor.h"
+#include "app/WindowPlacement.h"
 #include "core/piece/CurveTool.h"
 #include "core/piece/RangeOps.h"
 #include "core/piece/RangeText.h"
@@ -159,6 +160,7 @@ void MainWindow::DeleteSelection() {
 void MainWindow::Show3DView() {
     if (!display3D_) display3D_ = new Display3DWindow(*document_, *placement_, prompter_, this);
     display3D_->show();
+    WindowPlacement::KeepOnScreen(*display3D_);
     display3D_->raise();
     display3D_->activateWindow();
     display3D_->Redraw();

@@ -109,7 +109,8 @@ void PieceGridView::FitToFont() {
 
 QSize PieceGridView::FullSize() const {
     const int frame = 2 * frameWidth();
-    return QSize(HeaderColumnWidth() + kCells * NarrowestColumn() + frame,
+    const int column = fixedWidth_ ? std::max(NarrowestColumn(), kFixedColumnPixels) : NarrowestColumn();
+    return QSize(HeaderColumnWidth() + kCells * column + frame,
                  HeaderRowHeight() + kCells * verticalHeader()->defaultSectionSize() + frame);
 }
 
@@ -180,6 +181,7 @@ void PieceGridView::ShowGrid(const PieceGrid& grid) {
 }
 
 void PieceGridView::LayoutColumns(bool fixedWidth) {
+    fixedWidth_ = fixedWidth;
     setUpdatesEnabled(false);
     QStringList across, down;
     for (int i = 0; i < kCells; ++i) {

@@ -51,7 +51,8 @@ public:
     void FitToFont();
     // The narrowest column that shows the header texts and ordinary values whole.
     int NarrowestColumn() const;
-    // All 17 rows and columns at their narrowest, without scroll bars.
+    // All 17 rows and columns at their narrowest (or at the fixed width),
+    // without scroll bars.
     QSize FullSize() const;
     QSize sizeHint() const override { return FullSize(); }
 
@@ -92,6 +93,7 @@ private:
     bool extending_ = false;     // a shift or drag moves only the corner
     bool programmatic_ = false;  // SetSelection sets the anchor itself
     bool heightColors_ = false;
+    bool fixedWidth_ = false;
 };
 
 }  // namespace gw

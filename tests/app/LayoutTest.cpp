@@ -55,10 +55,17 @@ protected:
                 EXPECT_GE(a->width(), a->minimumSizeHint().width()) << name.toStdString();
                 EXPECT_GE(a->height(), a->minimumSizeHint().height()) << name.toStdString();
             }
+        }
+        ExpectControlsApart();
+    }
+
+    void ExpectControlsApart() const {
+        const std::vector<QWidget*> controls = Controls();
+        for (QWidget* a : controls) {
             for (QWidget* b : controls) {
                 if (a < b && !a->isAncestorOf(b) && !b->isAncestorOf(a)) {
                     EXPECT_FALSE(InWindow(a).intersects(InWindow(b)))
-                        << name.toStdString() << " overlaps " << b->objectName().toStdString();
+                        << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
                 }
             }
         }
@@ -102,11 +109,7 @@ TEST_F(LayoutTest, OnASmallScreenTheWindowStaysOnItAndTheGridScrolls) {
     EXPECT_TRUE(small.contains(window->frameGeometry()));
     EXPECT_TRUE(Grid()->verticalScrollBar()->isVisible());
     EXPECT_TRUE(Grid()->horizontalScrollBar()->isVisible());
-    // Every control still shows whole, beside each other.
-    const std::vector<QWidget*> controls = Controls();
-    for (QWidget* a : controls)
-        for (QWidget* b : controls)
-            if (a < b && !a->isAncestorOf(b) && !b->isAncestorOf(a)) EXPECT_FALSE(InWindow(a).intersects(InWindow(b)));
+    ExpectControlsApart();
 
     // A place stored for a screen that is gone is brought back onto one.
     window->close();

@@ -210,7 +210,7 @@ TEST_F(PieceEditingTest, FailedSaveIsReportedAndKeepsThePieceUnsaved) {
     EXPECT_EQ(state.piece, grid);
     EXPECT_EQ(ReadAll(dir.File("bumpN.asc")), previous);
     EXPECT_FALSE(Exists(dir.File("bumpW.asc")));
-    EXPECT_EQ(Find<QLabel>("lblStatus")->text(), "Save failed: 4 of 4");
+    EXPECT_EQ(Find<QLabel>("lblStatus")->text(), "Save failed: 4 of 4 files not written");
 
     // What the status said was about that piece, not the next one.
     prompter.yesNoAnswers = {true};
