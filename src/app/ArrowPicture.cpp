@@ -9,8 +9,13 @@ namespace gw {
 ArrowPicture::ArrowPicture(Direction direction, const QString& objectName, QWidget* parent)
     : QWidget(parent), direction_(direction) {
     setObjectName(objectName);
-    setFixedSize(sizeHint());
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
+}
+
+QSize ArrowPicture::sizeHint() const {
+    const int side = fontMetrics().height() + 8;
+    return QSize(side, side);
 }
 
 void ArrowPicture::SetPressedLook(bool pressed) {

@@ -13,7 +13,10 @@ public:
 
     void SetPressedLook(bool pressed);
     bool pressedLook() const { return pressed_; }
-    QSize sizeHint() const override { return QSize(22, 22); }
+    // A square as tall as a line of text and a little more, so the arrows grow
+    // with the font like the buttons beside them.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 Q_SIGNALS:
     void clicked();

@@ -257,7 +257,7 @@ bool ConvertSXDialog::CheckValues() {
         {txtZOffset_, kEnterZBase}, {txtZScale_, kEnterZScale}, {txtOutputDir_, kSelectOutputDir}};
     for (const auto& [box, message] : required) {
         if (!box->text().isEmpty()) continue;
-        prompter_.Message(message, kConvertMessageTitle);
+        prompter_.Warning(message, kConvertMessageTitle);
         box->setFocus();
         return false;
     }
@@ -272,14 +272,14 @@ bool ConvertSXDialog::CheckOutputFolder() {
         std::filesystem::create_directories(PathFromQ(folder), ec);
         if (ec) {
             // Without the folder every file of the run would fail.
-            prompter_.Message("Cannot create " + PathFromQ(folder) + ": " + ec.message(), kConvertMessageTitle);
+            prompter_.Warning("Cannot create " + PathFromQ(folder) + ": " + ec.message(), kConvertMessageTitle);
             txtOutputDir_->setFocus();
             return false;
         }
     }
     // The track's own .TER and .SCN would be replaced by the new ones.
     if (std::string refusal = ConversionRefusal(Options()); !refusal.empty()) {
-        prompter_.Message(refusal, kConvertMessageTitle);
+        prompter_.Warning(refusal, kConvertMessageTitle);
         txtOutputDir_->setFocus();
         return false;
     }
@@ -358,7 +358,7 @@ ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context) {
     }
     outcome.end = ConvertSXEnd::Ran;
     if (outcome.result.pieceEmptied && context.showEmptyPiece) context.showEmptyPiece();
-    if (!outcome.result.ok()) context.prompter.Message(outcome.result.FailureText(), kConvertMessageTitle);
+    if (!outcome.result.ok()) context.prompter.Warning(outcome.result.FailureText(), kConvertMessageTitle);
     return outcome;
 }
 

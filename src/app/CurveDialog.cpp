@@ -5,12 +5,16 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineF>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "app/LinePicture.h"
 #include "app/QtText.h"
+
+#include <cmath>
 
 namespace gw {
 
@@ -20,20 +24,35 @@ CurveDialog::CurveDialog(CurveState& state, const NumberFormat& numberFormat, QW
     setWindowTitle("Set Curve");
     setModal(true);
 
+    // The 200 x 300 drawing units fill the picture, as large as the dialog allows.
     picCurve_ = new LinePicture("picCurve", this);
-    picCurve_->setFixedSize(300, 450);  // the 200 x 300 drawing units, one and a half pixels each
+    picCurve_->SetKeepAspect(false);
+    picCurve_->setMinimumSize(240, 300);
+    picCurve_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    picCurve_->installEventFilter(this);
+    picCurve_->setCursor(Qt::CrossCursor);
+    picCurve_->setToolTip("Drag a control point's square, or move it with the bars");
 
     auto* frame1 = new QGroupBox("Control Point 1", this);
     frame1->setObjectName("Frame1");
     auto* frame2 = new QGroupBox("Control Point 2", this);
     frame2->setObjectName("Frame2");
     const CurveBars& bars = state_.bars;
-    auto* layout1 = new QGridLayout(frame1);
-    layout1->addWidget(MakeBar("hscrlPoint1x", Qt::Horizontal, kCurveBarXMaximum, bars.point1x, CurveBar::Point1X), 0, 0);
-    layout1->addWidget(MakeBar("vscrlPoint1y", Qt::Vertical, kCurveBarYMaximum, bars.point1y, CurveBar::Point1Y), 0, 1);
-    auto* layout2 = new QGridLayout(frame2);
-    layout2->addWidget(MakeBar("hscrlPoint2x", Qt::Horizontal, kCurveBarXMaximum, bars.point2x, CurveBar::Point2X), 0, 0);
-    layout2->addWidget(MakeBar("vscrlPoint2y", Qt::Vertical, kCurveBarYMaximum, bars.point2y, CurveBar::Point2Y), 0, 1);
+    // Each frame: the position bar with its value under it, then the height's
+    // value, and the height bar standing beside them.
+    auto addBars = [this](QGroupBox* frame, const char* xName, const char* yName, const char* xLabel,
+                          const char* yLabel, int x, int y, CurveBar xBar, CurveBar yBar) {
+        auto* layout = new QGridLayout(frame);
+        layout->addWidget(MakeBar(xName, Qt::Horizontal, kCurveBarXMaximum, x, xBar), 0, 0);
+        layout->addWidget(MakeValueLabel(xLabel), 1, 0);
+        layout->addWidget(MakeValueLabel(yLabel), 2, 0);
+        layout->addWidget(MakeBar(yName, Qt::Vertical, kCurveBarYMaximum, y, yBar), 0, 1, 4, 1);
+        layout->setRowStretch(3, 1);
+    };
+    addBars(frame1, "hscrlPoint1x", "vscrlPoint1y", "lblPoint1x", "lblPoint1y", bars.point1x, bars.point1y,
+            CurveBar::Point1X, CurveBar::Point1Y);
+    addBars(frame2, "hscrlPoint2x", "vscrlPoint2y", "lblPoint2x", "lblPoint2y", bars.point2x, bars.point2y,
+            CurveBar::Point2X, CurveBar::Point2Y);
 
     auto makeLabel = [this](const char* name, const QString& text) {
         auto* label = new QLabel(text, this);
@@ -63,9 +82,60 @@ CurveDialog::CurveDialog(CurveState& state, const NumberFormat& numberFormat, QW
     side->addWidget(apply);
     side->addWidget(cancel);
     auto* page = new QHBoxLayout(this);
-    page->addWidget(picCurve_);
+    page->addWidget(picCurve_, 1);
     page->addLayout(side);
     DrawCurvePreview();
+}
+
+QLabel* CurveDialog::MakeValueLabel(const char* name) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    return label;
+}
+
+void CurveDialog::ShowBarValues() {
+    // In the piece's terms: a position along the range and a height.
+    const CurveBars& bars = state_.bars;
+    auto text = [this](const char* what, double value) { return what + ToQ(PlainNumberText(value, numberFormat_)); };
+    findChild<QLabel*>("lblPoint1x")->setText(text("Position ", PositionOfX(bars.point1x)));
+    findChild<QLabel*>("lblPoint1y")->setText(text("Height ", HeightOfY(bars.point1y)));
+    findChild<QLabel*>("lblPoint2x")->setText(text("Position ", PositionOfX(bars.point2x)));
+    findChild<QLabel*>("lblPoint2y")->setText(text("Height ", HeightOfY(bars.point2y)));
+}
+
+bool CurveDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != picCurve_) return QDialog::eventFilter(watched, event);
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+        // The nearer inner point takes the press when it lies within a few pixels.
+        const QPointF at = mouse->position();
+        constexpr double kReach = 10;
+        double nearest = kReach;
+        dragged_ = 0;
+        for (int i : {1, 2}) {
+            const CurvePoint& p = state_.points[static_cast<std::size_t>(i)];
+            const double distance = QLineF(at, picCurve_->FromArea(QPointF(p.x, p.y))).length();
+            if (distance <= nearest) {
+                nearest = distance;
+                dragged_ = i;
+            }
+        }
+        return dragged_ != 0;
+    }
+    if (event->type() == QEvent::MouseMove && dragged_ != 0) {
+        // Through the bars, which keep the point inside their ranges and redraw.
+        const QPointF to = picCurve_->ToArea(mouse->position());
+        const char* xBar = dragged_ == 1 ? "hscrlPoint1x" : "hscrlPoint2x";
+        const char* yBar = dragged_ == 1 ? "vscrlPoint1y" : "vscrlPoint2y";
+        findChild<QScrollBar*>(xBar)->setValue(static_cast<int>(std::lround(to.x())));
+        findChild<QScrollBar*>(yBar)->setValue(static_cast<int>(std::lround(to.y())));
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease && dragged_ != 0) {
+        dragged_ = 0;
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QScrollBar* CurveDialog::MakeBar(const char* name, Qt::Orientation orientation, int maximum, int value, CurveBar which) {
@@ -91,6 +161,7 @@ void CurveDialog::SetEnds(double enterHeight, double exitHeight) {
 
 void CurveDialog::DrawCurvePreview() {
     picCurve_->SetLines(QRectF(0, 0, kCurveBarXMaximum, kCurveBarYMaximum), CurvePreviewLines(state_));
+    if (findChild<QLabel*>("lblPoint2y")) ShowBarValues();
 }
 
 void CurveDialog::closeEvent(QCloseEvent* event) {

@@ -1,11 +1,13 @@
 #pragma once
 // frmDrawCurve ("Set Curve"): four scroll bars move the two inner control points
-// of the profile and the picture shows the curve as it changes.
+// of the profile and the picture shows the curve as it changes. The points can
+// also be dragged on the picture; the bars follow, and each bar shows its value.
 #include <QDialog>
 
 #include "core/piece/CurveTool.h"
 #include "core/text/NumberText.h"
 
+class QLabel;
 class QScrollBar;
 
 namespace gw {
@@ -24,13 +26,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QScrollBar* MakeBar(const char* name, Qt::Orientation orientation, int maximum, int value, CurveBar which);
+    QLabel* MakeValueLabel(const char* name);
+    void ShowBarValues();
 
     CurveState& state_;
     NumberFormat numberFormat_;
     LinePicture* picCurve_ = nullptr;
+    int dragged_ = 0;  // the inner point being dragged (1 or 2), 0 for none
 };
 
 }  // namespace gw

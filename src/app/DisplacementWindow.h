@@ -1,15 +1,15 @@
 #pragma once
-// frmDisplacement ("Displacement Map"): the map being made, pixel for pixel, and
-// the run's progress. The picture keeps what earlier runs drew around a smaller
-// map, as a drawing surface does.
+// frmDisplacement ("Displacement Map"): the map being made and the run's
+// progress. The picture holds exactly the last map's pixels; the pane shows it
+// as large as the window allows.
 #include <QImage>
 #include <QWidget>
 
 #include "core/dispmap/DisplacementMapRun.h"
 
-class QLabel;
-
 namespace gw {
+
+class StatusLabel;
 
 class DisplacementWindow : public QWidget, public DisplacementPreview {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
 private:
     QImage picture_;
     QWidget* picDisplaceMap_ = nullptr;
-    QLabel* lblStatus_ = nullptr;
+    StatusLabel* lblStatus_ = nullptr;
 };
 
 }  // namespace gw

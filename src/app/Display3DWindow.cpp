@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -30,7 +31,7 @@ Display3DWindow::Display3DWindow(PieceDocument& document, WindowPlacement& place
     auto* central = new QWidget(this);
     setCentralWidget(central);
     pic3D_ = new LinePicture("pic3D", central);
-    pic3D_->setMinimumSize(420, 420);
+    pic3D_->setMinimumSize(200, 200);
     pic3D_->SetColors(palette().color(QPalette::WindowText), palette().color(QPalette::Window));
 
     bars_ = new QGridLayout();
@@ -70,7 +71,8 @@ Display3DWindow::Display3DWindow(PieceDocument& document, WindowPlacement& place
         if (isVisible()) Redraw();
     });
     UpdateLabels();
-    resize(520, 600);
+    // 420 x 420 for the picture where the screen has room for it.
+    resize(QSize(520, 600).boundedTo(screen()->availableGeometry().size() - QSize(10, 40)));
     placement_.RestoreFormPosition(*this);
 }
 
@@ -110,7 +112,7 @@ void Display3DWindow::Redraw() {
                                            ViewDistanceOfZoom(scrlZoom_->value()));
     const ViewArea& a = wireframe.area;
     pic3D_->SetLines(QRectF(a.left, a.top, a.width, a.height), std::move(wireframe.lines));
-    if (!wireframe.errorMessage.empty()) prompter_.Message(wireframe.errorMessage, "Gridwright");
+    if (!wireframe.errorMessage.empty()) prompter_.Warning(wireframe.errorMessage, "Gridwright");
 }
 
 void Display3DWindow::ToggleColors() {

@@ -1,5 +1,8 @@
 #include "app/MainWindow.h"
 
+#include <algorithm>
+
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -13,6 +16,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -26,6 +32,7 @@
 #include "app/QtText.h"
 #include "app/WaitCursor.h"
 #include "app/RecentFiles.h"
+#include "app/StatusLabel.h"
 #include "app/UserName.h"
 #include "app/WindowPlacement.h"
 #include "core/ProgramFolder.h"
@@ -43,7 +50,21 @@ namespace gw {
 namespace {
 
 constexpr int kInitialWidthPixels = 980;
-constexpr int kMinimumWidthPixels = 760;
+
+// Layouts keep the sizes they worked out until they run again, which Qt does
+// later. Running every layout in the page now, innermost first, makes the sizes
+// read next those of the present fonts, texts and arrangement.
+void SettleLayouts(QWidget& page) {
+    const QList<QWidget*> widgets = page.findChildren<QWidget*>();
+    for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
+        if (QLayout* layout = (*it)->layout()) {
+            layout->invalidate();
+            layout->activate();
+        }
+    }
+    page.layout()->invalidate();
+    page.layout()->activate();
+}
 
 QPushButton* MakeButton(const char* objectName, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -74,11 +95,12 @@ MainWindow::MainWindow(EditorState& state, AppSettings& settings, Prompter& prom
     WireDispMapMenu();
     connect(document_, &PieceDocument::pieceChanged, this, &MainWindow::RefreshPieceGrid);
     connect(document_, &PieceDocument::modifiedChanged, this, &MainWindow::UpdateCaption);
+    connect(document_, &PieceDocument::pieceChanged, this, [this] { ShowCurrentCell(grid_->Row(), grid_->Col()); });
+    connect(grid_, &PieceGridView::fitChanged, this, &MainWindow::ScheduleFit);
     AddToolTips();
     setAcceptDrops(true);
-    setFixedHeight(kFixedHeightTwips / PieceGridView::kTwipsPerPixel);
-    setMinimumWidth(kMinimumWidthPixels);
     resize(kInitialWidthPixels, height());
+    FitWindowToGrid();
 }
 
 MainWindow::~MainWindow() = default;
@@ -93,6 +115,9 @@ QAction* MainWindow::AddItem(QMenu* menu, const char* objectName, const QString&
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("menuFile");
+    QAction* newPiece = AddItem(file, "itmFileNew", "&New");
+    newPiece->setShortcut(QKeySequence::New);
+    connect(newPiece, &QAction::triggered, this, &MainWindow::NewPiece);
     QAction* open = AddItem(file, "itmFileOpen", "&Open SX ASC");
     open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, &MainWindow::OpenPiece);
@@ -100,7 +125,8 @@ void MainWindow::BuildMenus() {
     itmFileSave_->setShortcut(QKeySequence::Save);
     connect(itmFileSave_, &QAction::triggered, this, &MainWindow::SavePiece);
     itmFileSaveAs_ = AddItem(file, "itmFileSaveAs", "Save SX ASC &As");
-    itmFileSaveAs_->setShortcut(QKeySequence::SaveAs);
+    // Not every desktop binds a key to Save As; this one is the common choice.
+    itmFileSaveAs_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(itmFileSaveAs_, &QAction::triggered, this, &MainWindow::SavePieceAs);
     file->addSeparator();
     mnuFileRecent_ = file->addMenu("&Recent Files");
@@ -121,6 +147,17 @@ void MainWindow::BuildMenus() {
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     edit->addAction(undo);
     edit->addAction(redo);
+    edit->addSeparator();
+    // Line edits keep these keys for their own text while they have the focus.
+    QAction* copy = AddItem(edit, "itmEditCopy", "&Copy");
+    copy->setShortcut(QKeySequence::Copy);
+    connect(copy, &QAction::triggered, this, &MainWindow::CopySelection);
+    QAction* paste = AddItem(edit, "itmEditPaste", "&Paste");
+    paste->setShortcut(QKeySequence::Paste);
+    connect(paste, &QAction::triggered, this, &MainWindow::PasteAtActiveCell);
+    QAction* clear = AddItem(edit, "itmEditDelete", "&Delete");
+    clear->setShortcut(QKeySequence::Delete);
+    connect(clear, &QAction::triggered, this, &MainWindow::DeleteSelection);
 
     QMenu* view = menuBar()->addMenu("&View");
     view->setObjectName("mnuView");
@@ -133,6 +170,8 @@ void MainWindow::BuildMenus() {
     connect(itmOptionsFixedColumnWidth_, &QAction::toggled, this, [this](bool checked) {
         fixedColumnWidth_ = checked;
         LayoutPieceGrid();
+        // Fixed columns may need a wider window to show all 17.
+        FitWindowToGrid();
     });
     itmOptionsHeightColors_ = AddItem(options, "itmOptionsHeightColors", "Color Cells by &Height");
     itmOptionsHeightColors_->setCheckable(true);
@@ -194,48 +233,61 @@ void MainWindow::BuildControls() {
     page->addWidget(grid_);
     txtActiveCell_ = new CellEditBox(grid_->viewport());
 
-    auto* controls = new QHBoxLayout();
-    controls->setSpacing(10);
-    page->addLayout(controls);
+    // The controls stand in one row under the grid, or in two or three rows on
+    // a screen too narrow for one (ArrangeControls).
+    controlRows_ = new QVBoxLayout();
+    controlRows_->setSpacing(6);
+    page->addLayout(controlRows_);
+    auto block = [central](QLayout* inner) {
+        auto* holder = new QWidget(central);
+        inner->setContentsMargins(0, 0, 0, 0);
+        holder->setLayout(inner);
+        return holder;
+    };
 
-    // The current cell and the value operations.
+    // The current cell and the value operations. No control has a width in
+    // pixels: FitControlsToFont sizes the few that need it from the font.
     auto* valueColumn = new QGridLayout();
     valueColumn->setVerticalSpacing(3);
     lblActiveCell_ = new QLabel("Active Cell:", central);
     lblActiveCell_->setObjectName("lblActiveCell");
     lblRowCol_ = new QLabel(central);
     lblRowCol_->setObjectName("lblRowCol");
-    lblRowCol_->setMinimumWidth(130);
+    lblCellValue_ = new QLabel(central);
+    lblCellValue_->setObjectName("lblCellValue");
+    lblCellValue_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     txtNewVal_ = new QLineEdit(central);
     txtNewVal_->setObjectName("txtNewVal");
-    txtNewVal_->setFixedWidth(80);
     txtNewVal_->setPlaceholderText("value");
     valueColumn->addWidget(lblActiveCell_, 0, 0);
     valueColumn->addWidget(lblRowCol_, 0, 1);
-    valueColumn->addWidget(txtNewVal_, 1, 0);
-    valueColumn->addWidget(MakeButton("btnSetRange", "&Apply Value", central), 1, 1);
-    valueColumn->addWidget(MakeButton("btnScale", "S&cale", central), 2, 0);
-    valueColumn->addWidget(MakeButton("btnDisplace", "Dis&place", central), 2, 1);
-    controls->addLayout(valueColumn);
+    valueColumn->addWidget(lblCellValue_, 1, 0, 1, 2);
+    valueColumn->addWidget(txtNewVal_, 2, 0);
+    valueColumn->addWidget(MakeButton("btnSetRange", "&Apply Value", central), 2, 1);
+    valueColumn->addWidget(MakeButton("btnScale", "S&cale", central), 3, 0);
+    valueColumn->addWidget(MakeButton("btnDisplace", "Dis&place", central), 3, 1);
+    valueColumn->setRowStretch(4, 1);
+    controlBlocks_.push_back(block(valueColumn));
 
     auto* turnColumn = new QVBoxLayout();
     turnColumn->setSpacing(3);
     turnColumn->addWidget(MakeButton("btnRotate", "&Rotate 90 CCW", central));
     turnColumn->addWidget(MakeButton("btnSlopeRows", "&Slope Rows", central));
     turnColumn->addWidget(MakeButton("btn3D", "&3D", central));
-    controls->addLayout(turnColumn);
+    turnColumn->addStretch(1);
+    controlBlocks_.push_back(block(turnColumn));
 
+    // Alt+H is the Help menu and Alt+C is Scale: these two buttons take the next
+    // free letter of their captions, so every Alt key has one meaning.
     frmRanges_ = new QGroupBox("Current Range:", central);
     frmRanges_->setObjectName("frmRanges");
-    frmRanges_->setMinimumWidth(250);
     auto* rangeButtons = new QGridLayout(frmRanges_);
-    rangeButtons->setContentsMargins(6, 4, 6, 4);
     rangeButtons->setVerticalSpacing(3);
-    rangeButtons->addWidget(MakeButton("btnMirrorH", "Mirror &H", frmRanges_), 0, 0);
+    rangeButtons->addWidget(MakeButton("btnMirrorH", "M&irror H", frmRanges_), 0, 0);
     rangeButtons->addWidget(MakeButton("btnMirrorV", "&Mirror V", frmRanges_), 0, 1);
-    rangeButtons->addWidget(MakeButton("btnSlopeCols", "Slope &Cols", frmRanges_), 1, 0);
+    rangeButtons->addWidget(MakeButton("btnSlopeCols", "S&lope Cols", frmRanges_), 1, 0);
     rangeButtons->addWidget(MakeButton("Command1", "Curve Cols", frmRanges_), 1, 1);
-    controls->addWidget(frmRanges_);
+    controlBlocks_.push_back(frmRanges_);
 
     auto* shift = new QGridLayout();
     shift->setSpacing(1);
@@ -246,12 +298,12 @@ void MainWindow::BuildControls() {
     shift->addWidget(new ArrowPicture(ArrowPicture::Direction::Left, "picLeft", central), 2, 0);
     shift->addWidget(new ArrowPicture(ArrowPicture::Direction::Right, "picRight", central), 2, 2);
     shift->addWidget(new ArrowPicture(ArrowPicture::Direction::Down, "picDown", central), 3, 1);
-    controls->addLayout(shift);
+    shift->setRowStretch(4, 1);
+    controlBlocks_.push_back(block(shift));
 
     frmFileInfo_ = new QGroupBox("Track Piece ", central);
     frmFileInfo_->setObjectName("frmFileInfo");
     auto* fileInfo = new QGridLayout(frmFileInfo_);
-    fileInfo->setContentsMargins(6, 2, 6, 4);
     fileInfo->setVerticalSpacing(0);
     opt1File_ = new QRadioButton("1 file  - NSEW", frmFileInfo_);
     opt1File_->setObjectName("opt1File");
@@ -270,26 +322,117 @@ void MainWindow::BuildControls() {
     fileInfo->addWidget(opt2Files_, 1, 0);
     fileInfo->addWidget(opt4Files_, 2, 0);
     fileInfo->addWidget(txtPieceName_, 3, 0);
-    controls->addWidget(frmFileInfo_);
+    controlBlocks_.push_back(frmFileInfo_);
     lblGreeting_ = new QLabel(" ", central);
     lblGreeting_->setObjectName("lblGreeting");
     lblGreeting_->setWordWrap(true);
     lblGreeting_->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-    lblGreeting_->setMinimumWidth(120);
-    controls->addWidget(lblGreeting_, 1);
+    controlBlocks_.push_back(lblGreeting_);
+    ArrangeControls(static_cast<int>(controlBlocks_.size()));
 
     // A click on an option sets the kind that the next save writes.
     connect(opt1File_, &QRadioButton::toggled, this, [this](bool on) { if (on) state_.pieceKind = "NSEW"; });
     connect(opt2Files_, &QRadioButton::toggled, this, [this](bool on) { if (on) state_.pieceKind = "NS"; });
     connect(opt4Files_, &QRadioButton::toggled, this, [this](bool on) { if (on) state_.pieceKind = "N"; });
 
-    lblStatus_ = new QLabel(" ", central);
-    lblStatus_->setObjectName("lblStatus");
-    lblStatus_->setFrameShape(QFrame::StyledPanel);
-    lblStatus_->setFrameShadow(QFrame::Sunken);
-    lblStatus_->setMinimumHeight(20);
+    lblStatus_ = new StatusLabel(central);
     page->addWidget(lblStatus_);
     page->addStretch(1);
+}
+
+void MainWindow::ArrangeControls(int perRow) {
+    while (QLayoutItem* row = controlRows_->takeAt(0)) delete row;  // the blocks stay
+    QHBoxLayout* row = nullptr;
+    for (std::size_t i = 0; i < controlBlocks_.size(); ++i) {
+        if (i % static_cast<std::size_t>(perRow) == 0) {
+            row = new QHBoxLayout();
+            row->setSpacing(10);
+            controlRows_->addLayout(row);
+        }
+        QWidget* item = controlBlocks_[i];
+        if (item == lblGreeting_) row->addWidget(item, 1);
+        else row->addWidget(item, 0, Qt::AlignTop);
+        // Each row's blocks keep their own widths; the rest of the row stays empty.
+        const bool rowEnds = (i + 1) % static_cast<std::size_t>(perRow) == 0 || i + 1 == controlBlocks_.size();
+        if (rowEnds && row->indexOf(lblGreeting_) < 0) row->addStretch(1);
+    }
+    controlsPerRow_ = perRow;
+}
+
+void MainWindow::FitControlsToFont() {
+    auto widthOf = [](const QWidget* widget, const char* text) {
+        return widget->fontMetrics().horizontalAdvance(QString::fromLatin1(text));
+    };
+    // Wide enough for the longest text each can show, so no text is cut and the
+    // window does not change its width as the texts change.
+    lblRowCol_->setMinimumWidth(widthOf(lblRowCol_, "C:  22.5 - R:  22.5"));
+    lblCellValue_->setMinimumWidth(widthOf(lblCellValue_, "Z: -1.23456789012346E+308"));
+    frmRanges_->setMinimumWidth(std::max(frmRanges_->minimumSizeHint().width(),
+                                         widthOf(frmRanges_, "Current Range: (22.5:22.5)-(22.5:22.5)") +
+                                             3 * frmRanges_->fontMetrics().averageCharWidth()));
+    // Room for a few words a line: a large font would otherwise wrap the
+    // greeting into a column of single words.
+    lblGreeting_->setMinimumWidth(widthOf(lblGreeting_, "How's it going today"));
+    txtNewVal_->setFixedWidth(widthOf(txtNewVal_, "-1234.5678") + 2 * txtNewVal_->fontMetrics().averageCharWidth());
+}
+
+void MainWindow::ScheduleFit() {
+    // Every widget hears of a new font on its own; fit once they all have.
+    if (fitScheduled_) return;
+    fitScheduled_ = true;
+    QTimer::singleShot(0, this, [this] {
+        fitScheduled_ = false;
+        FitWindowToGrid();
+    });
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) ScheduleFit();
+}
+
+QSize MainWindow::RoomOnScreen() const {
+    const QScreen* on = QGuiApplication::screenAt(geometry().center());
+    if (!on) on = screen();
+    const QSize frame = frameGeometry().size() - size();
+    // Before the window manager has framed the window its frame is unknown; a
+    // title bar and borders take about this much.
+    const QSize margins = frame.isEmpty() ? QSize(10, 40) : frame;
+    return on->availableGeometry().size() - margins;
+}
+
+void MainWindow::FitWindowToGrid() {
+    FitControlsToFont();
+    grid_->FitToFont();
+    const QSize full = grid_->FullSize();
+    const QSize room = RoomOnScreen();
+    auto neededSize = [this] {
+        SettleLayouts(*centralWidget());
+        layout()->invalidate();
+        return minimumSizeHint();
+    };
+    // The controls in as few rows as the screen's width allows.
+    grid_->setMinimumSize(QSize(0, full.height()));
+    const int blocks = static_cast<int>(controlBlocks_.size());
+    for (int perRow : {blocks, (blocks + 1) / 2, (blocks + 2) / 3}) {
+        if (perRow != controlsPerRow_) ArrangeControls(perRow);
+        if (neededSize().width() <= room.width()) break;
+    }
+    grid_->setMinimumSize(full);
+    QSize needed = neededSize();
+    // A screen too small for the whole grid gets a grid that scrolls.
+    const QSize over = (needed - room).expandedTo(QSize(0, 0));
+    if (over.width() > 0 || over.height() > 0) {
+        grid_->setMinimumSize((full - over).expandedTo(full / 4));
+        needed = neededSize();
+    }
+    // The height follows the font, as the described fixed height did at its
+    // font; the width is the user's, never less than everything needs.
+    setMinimumWidth(needed.width());
+    setFixedHeight(needed.height());
+    if (width() < needed.width()) resize(needed.width(), height());
+    LayoutPieceGrid();
+    if (isVisible()) WindowPlacement::KeepOnScreen(*this);
 }
 
 void MainWindow::WireGridEvents() {
@@ -314,6 +457,9 @@ void MainWindow::StartUp() {
     placement_->RestoreFormPosition(*this);
     placement_->RestoreFormSize(*this);
     show();
+    // Moved to a screen of another size or scale, the window fits itself anew.
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::ScheduleFit);
+    FitWindowToGrid();
     ShowAboutBox();
     ShowGreeting();
     document_->SetModified(false);
@@ -327,6 +473,8 @@ void MainWindow::StartUp() {
 
 void MainWindow::ShowGreeting() {
     lblGreeting_->setText(itmOptionsGreeting_->isChecked() ? ToQ(GreetingTextNow(CurrentUserName())) : QString(" "));
+    // A long name may need more room than the blank did.
+    ScheduleFit();
 }
 
 void MainWindow::ShowAboutBox() {
@@ -345,11 +493,11 @@ bool MainWindow::OpenProgramDocument(const char* fileName) {
 }
 
 void MainWindow::ShowHelpPage() {
-    if (!OpenProgramDocument("Gridwright.html")) prompter_.Message("Error launching help file.", kTitle);
+    if (!OpenProgramDocument("Gridwright.html")) prompter_.Warning("Error launching help file.", kTitle);
 }
 
 void MainWindow::ShowFaqPage() {
-    if (!OpenProgramDocument("GridwrightFAQ.html")) prompter_.Message("Error launching FAQ.", kTitle);
+    if (!OpenProgramDocument("GridwrightFAQ.html")) prompter_.Warning("Error launching FAQ.", kTitle);
 }
 
 void MainWindow::Status(const std::string& text) {
@@ -366,7 +514,7 @@ void MainWindow::RefreshPieceGrid() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (isMinimized() || isMaximized()) return;
+    if (isMinimized()) return;
     // The layout gives the grid its new width first; the columns follow it.
     if (centralWidget() && centralWidget()->layout()) centralWidget()->layout()->activate();
     LayoutPieceGrid();
@@ -392,7 +540,7 @@ void MainWindow::RebuildRecentMenu() {
         item->setObjectName(QString("itmFileRecent%1").arg(i + 1));
         connect(item, &QAction::triggered, this, [this, path] {
             if (!QFileInfo::exists(path)) {
-                prompter_.Message("The file " + PathFromQ(path) + " no longer exists.", kTitle);
+                prompter_.Warning("The file " + PathFromQ(path) + " no longer exists.", kTitle);
                 recentFiles_->Remove(path);
                 RebuildRecentMenu();
                 return;
@@ -417,16 +565,16 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 void MainWindow::AddToolTips() {
     const std::pair<const char*, const char*> tips[] = {
-        {"btnSetRange", "Set every selected cell to the value in the box (Alt+A)"},
-        {"btnScale", "Multiply every selected cell by the value in the box (Alt+C)"},
-        {"btnDisplace", "Add the value in the box to every selected cell (Alt+P)"},
-        {"btnMirrorH", "Mirror the selection left to right (Alt+H)"},
-        {"btnMirrorV", "Mirror the selection top to bottom (Alt+M)"},
-        {"btnRotate", "Turn a square selection a quarter turn counterclockwise (Alt+R)"},
-        {"btnSlopeRows", "Make each selected row a straight slope between its end cells (Alt+S)"},
-        {"btnSlopeCols", "Make each selected column a straight slope between its end cells (Alt+L)"},
+        {"btnSetRange", "Set every selected cell to the value in the box"},
+        {"btnScale", "Multiply every selected cell by the value in the box"},
+        {"btnDisplace", "Add the value in the box to every selected cell"},
+        {"btnMirrorH", "Mirror the selection left to right"},
+        {"btnMirrorV", "Mirror the selection top to bottom"},
+        {"btnRotate", "Turn a square selection a quarter turn counterclockwise"},
+        {"btnSlopeRows", "Make each selected row a straight slope between its end cells"},
+        {"btnSlopeCols", "Make each selected column a straight slope between its end cells"},
         {"Command1", "Shape the inner rows of the selection with a curve from its bottom to its top row"},
-        {"btn3D", "Show the piece as a 3D wireframe that follows every edit (Alt+3)"},
+        {"btn3D", "Show the piece as a 3D wireframe that follows every edit"},
         {"picUp", "Shift the selected cells up one row; the top row comes back at the bottom"},
         {"picDown", "Shift the selected cells down one row; the bottom row comes back at the top"},
         {"picLeft", "Shift the selected cells left one column; the left column comes back at the right"},
@@ -437,14 +585,23 @@ void MainWindow::AddToolTips() {
         {"opt2Files", "Save nameNS and nameEW, for a piece that looks the same after a half turn"},
         {"opt4Files", "Save nameN, nameW, nameS and nameE"},
         {"grdMesh", "Type on a cell, double-click it or press F2 to edit it; drag or Shift+arrows to select"},
+        {"lblCellValue", "The active cell's value in full"},
     };
     for (const auto& [name, tip] : tips) {
-        if (QWidget* widget = findChild<QWidget*>(name)) widget->setToolTip(tip);
+        QWidget* widget = findChild<QWidget*>(name);
+        if (!widget) continue;
+        // The Alt key comes from the caption itself, so the tip cannot name another.
+        const auto* button = qobject_cast<QAbstractButton*>(widget);
+        const int amp = button ? button->text().indexOf('&') : -1;
+        const QString key = amp >= 0 ? QString(" (Alt+%1)").arg(button->text().at(amp + 1).toUpper()) : QString();
+        widget->setToolTip(tip + key);
     }
 }
 
 void MainWindow::ShowCurrentCell(int row, int col) {
     lblRowCol_->setText("C: " + ToQ(PaddedNumberText(CellX(col))) + " - R: " + ToQ(PaddedNumberText(CellY(row))));
+    // The whole value, which a narrow cell may show with fewer digits.
+    lblCellValue_->setText("Z: " + ToQ(PaddedNumberText(state_.piece.Z(col, row))));
 }
 
 void MainWindow::ShowCurrentRange() {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/EditorState.h"
 #include "core/dispmap/DisplacementMapFiles.h"
@@ -22,6 +23,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace gw {
 
@@ -62,6 +64,10 @@ public:
     void RefreshPieceGrid();
     // Header texts and column widths.
     void LayoutPieceGrid();
+    // Sizes the window from the font: its height shows every row and control,
+    // its least width every column and control; on a screen too small for that,
+    // the grid scrolls instead.
+    void FitWindowToGrid();
 
     // How documents are shown (the help pages); tests replace it.
     using DocumentOpener = std::function<bool(const QString& path)>;
@@ -71,7 +77,6 @@ public:
     void ShowAboutBox();
     WindowPlacement& placement() { return *placement_; }
 
-    static constexpr int kFixedHeightTwips = 7710;
     static constexpr const char* kTitle = "Gridwright";
     // Shown after the caption while the piece has unsaved changes.
     static constexpr const char* kUnsavedMark = " *";
@@ -84,6 +89,7 @@ public:
     MakeTextureWindow& TextureBuilderWindow();
 
 public Q_SLOTS:
+    void NewPiece();
     void OpenPiece();
     void SavePiece();
     void SavePieceAs();
@@ -96,8 +102,13 @@ public Q_SLOTS:
     void ShowASC257Statistics(bool slopeMode);
     // National > Create from SX .TER ("Convert") and Open SX .TER ("Open").
     void ConvertSXTrack(const std::string& mode);
+    // Edit > Copy, Paste and Delete on the grid's selection.
+    void CopySelection();
+    void PasteAtActiveCell();
+    void DeleteSelection();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -108,6 +119,10 @@ private:
 
     void BuildMenus();
     void BuildControls();
+    void FitControlsToFont();
+    void ArrangeControls(int perRow);
+    void ScheduleFit();
+    QSize RoomOnScreen() const;
     QAction* AddItem(QMenu* menu, const char* objectName, const QString& caption, bool enabled = true);
     void WireGridEvents();
 
@@ -152,6 +167,10 @@ private:
     PieceDocument* document_;
     bool fixedColumnWidth_ = false;
     bool rangeCaptionLive_ = false;
+    bool fitScheduled_ = false;
+    QVBoxLayout* controlRows_ = nullptr;
+    std::vector<QWidget*> controlBlocks_;  // the groups of controls under the grid, in order
+    int controlsPerRow_ = 0;
     AboutBox* aboutBox_ = nullptr;
     Display3DWindow* display3D_ = nullptr;
     DisplacementWindow* displacement_ = nullptr;
@@ -174,6 +193,7 @@ public:
     int editRow_ = 1, editCol_ = 1;
     QLabel* lblActiveCell_ = nullptr;
     QLabel* lblRowCol_ = nullptr;
+    QLabel* lblCellValue_ = nullptr;
     QGroupBox* frmRanges_ = nullptr;
     QLineEdit* txtNewVal_ = nullptr;
     QGroupBox* frmFileInfo_ = nullptr;

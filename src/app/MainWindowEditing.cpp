@@ -1,5 +1,7 @@
 // The main window's range buttons, the shift arrows and the curve tool: each
 // takes the grid's selection and applies one core operation to the piece.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -12,8 +14,10 @@
 #include "app/PieceGridView.h"
 #include "app/QtText.h"
 #include "app/WaitCursor.h"
+#include "app/WindowPlacement.h"
 #include "core/piece/CurveTool.h"
 #include "core/piece/RangeOps.h"
+#include "core/piece/RangeText.h"
 #include "core/piece/ShiftCells.h"
 
 namespace gw {
@@ -54,7 +58,7 @@ void MainWindow::WireRangeButtons() {
         RunRangeOperation("Rotate 90 CCW", [this, &refused](PieceGrid& g, const CellRange& r) {
             refused = RotateRange(g, r, statusSink()) == RotateResult::NotSquare;
         });
-        if (refused) prompter_.Message(kRotateRangeRefusedMessage, kTitle);
+        if (refused) prompter_.Warning(kRotateRangeRefusedMessage, kTitle);
     });
     connect(button("btnSlopeRows"), &QPushButton::clicked, this, [this] {
         RunRangeOperation("Slope Rows", [](PieceGrid& g, const CellRange& r) {
@@ -83,7 +87,7 @@ void MainWindow::WireRangeButtons() {
 bool MainWindow::ReadValueBox(const char* emptyMessage, double& value) {
     const QString text = txtNewVal_->text();
     if (text.isEmpty()) {
-        prompter_.Message(emptyMessage, kTitle);
+        prompter_.Warning(emptyMessage, kTitle);
         return false;
     }
     value = ValueOfText(FromQ(text));  // blanks alone count as 0
@@ -116,7 +120,7 @@ void MainWindow::CurveSelectedColumns() {
     if (!(taken == selection)) grid_->SetSelection(taken);
     const CurveStart start = StartCurve(curveState_, CurveRequestFor(state_.piece, selection));
     if (!start.shown) {
-        prompter_.Message(kCurveTooFewRowsMessage, kTitle);
+        prompter_.Warning(kCurveTooFewRowsMessage, kTitle);
         return;
     }
     CurveDialog dialog(curveState_, UserNumberFormat(), this);
@@ -128,9 +132,35 @@ void MainWindow::CurveSelectedColumns() {
     });
 }
 
+void MainWindow::CopySelection() {
+    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    // Exactly the highlighted cells, in the form piece-info prints.
+    QGuiApplication::clipboard()->setText(ToQ(RangeText(state_.piece, Normalise(grid_->Selection()))));
+}
+
+void MainWindow::PasteAtActiveCell() {
+    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    const RangeValues values = ParseRangeText(FromQ(QGuiApplication::clipboard()->text()));
+    const int col = grid_->Col(), row = grid_->Row();
+    PastedRange pasted;
+    document_->ApplyToPiece("Paste", [&](PieceGrid& grid) { pasted = PasteRangeValues(grid, values, col, row); });
+    // The highlight shows what the paste covered, clipped to the grid.
+    if (pasted.written) {
+        const NormalRange& r = pasted.range;
+        grid_->SetSelection(CellRange{r.cLo, r.cHi, r.rLo, r.rHi});
+    }
+}
+
+void MainWindow::DeleteSelection() {
+    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    const NormalRange range = Normalise(grid_->Selection());
+    document_->ApplyToPiece("Delete", [&](PieceGrid& grid) { SetCellsValue(grid, range, 0); });
+}
+
 void MainWindow::Show3DView() {
     if (!display3D_) display3D_ = new Display3DWindow(*document_, *placement_, prompter_, this);
     display3D_->show();
+    WindowPlacement::KeepOnScreen(*display3D_);
     display3D_->raise();
     display3D_->activateWindow();
     display3D_->Redraw();

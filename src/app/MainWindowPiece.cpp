@@ -56,14 +56,22 @@ void MainWindow::OpenPiece() {
 }
 
 bool MainWindow::OpenPieceFile(const std::string& path) {
+    // The file is read into a copy first, and the piece's folder, name, kind and
+    // caption change only once it is open: a refused or unreadable file changes
+    // nothing, so a later Save cannot write the old grid under its name.
+    PieceGrid grid = state_.piece;
+    PieceReadReport report;
+    {
+        WaitCursor wait;
+        report = ReadPieceFile(path, grid);
+    }
+    if (!report.opened) {
+        prompter_.Warning(report.opened.message(), kTitle);
+        return false;
+    }
     const PiecePathParts parts = SplitPiecePath(path);
     if (parts.kind.empty()) {
-        state_.pieceFolder = parts.folder;
-        state_.pieceName = parts.name;
-        state_.pieceExtension = parts.extension;
-        state_.pieceKind.clear();
-        state_.pieceFilePath.clear();
-        prompter_.Message(kNorthFileOnlyMessage, kTitle);
+        prompter_.Warning(kNorthFileOnlyMessage, kTitle);
         return false;
     }
     // Opening replaces the grid and forgets the undo history, so unsaved edits
@@ -72,20 +80,7 @@ bool MainWindow::OpenPieceFile(const std::string& path) {
                                kTitle)) {
         return false;
     }
-    // The file is read into a copy first: a file that cannot be read changes
-    // nothing, not even the caption, so a later Save cannot write the old grid
-    // under the new name by mistake.
-    PieceGrid grid = state_.piece;
-    PieceReadReport report;
-    {
-        WaitCursor wait;
-        report = ReadPieceFile(path, grid);
-    }
-    if (!report.opened) {
-        prompter_.Message(report.opened.message(), kTitle);
-        return false;
-    }
-    if (report.problemCount > 0) prompter_.Message(ReadProblemsText(path, report), kTitle);
+    if (report.problemCount > 0) prompter_.Warning(ReadProblemsText(path, report), kTitle);
     // Not one height came from the file: the grid still shows the piece before
     // (silently, when the file has no vertex line at all), so nothing may claim
     // the new file: neither the caption nor a later Save.
@@ -99,16 +94,37 @@ bool MainWindow::OpenPieceFile(const std::string& path) {
     SelectKindOption(parts.kind);
     txtPieceName_->setText(PathToQ(parts.name));
     document_->LoadPiece(grid);
-    UpdateCaption();
     itmFileSave_->setEnabled(true);
-    document_->SetModified(false);
     UpdateCaption();
+    // What the status said was about the piece before.
+    Status(" ");
     RememberRecentFile(path);
     return true;
 }
 
+void MainWindow::NewPiece() {
+    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    // One undoable step like every other change of the grid; only the piece's
+    // name and kind start afresh.
+    document_->ApplyToPiece("New", [](PieceGrid& grid) { grid = PieceGrid{}; });
+    state_.pieceName = "untitled";
+    state_.pieceKind = "N";
+    state_.pieceExtension = "asc";
+    state_.pieceFilePath.clear();
+    SelectKindOption("N");
+    txtPieceName_->setText("untitled");
+    itmFileSave_->setEnabled(true);
+    UpdateCaption();
+    Status(" ");
+}
+
 void MainWindow::SavePiece() {
     if (txtActiveCell_->isVisible()) CommitCellEdit();
+    // A new piece has no folder of its own yet: ask where it goes.
+    if (state_.pieceFilePath.empty()) {
+        SavePieceAs();
+        return;
+    }
     WaitCursor wait;
     state_.pieceName = NameFromBox(txtPieceName_->text(), state_.pieceName);
     state_.pieceKind = opt1File_->isChecked() ? "NSEW" : opt2Files_->isChecked() ? "NS" : "N";
@@ -154,8 +170,10 @@ void MainWindow::SavePieceFileSet() {
         UpdateCaption();
     }
     if (!result.ok()) {
-        // The piece stays marked unsaved, so leaving the program still asks.
-        prompter_.Message(PieceSetFailureText(result), kTitle);
+        // The files on disk may now be half old, half new: the piece stays
+        // unsaved whatever the undo history says, so leaving the program asks.
+        document_->SetModified(true);
+        prompter_.Warning(PieceSetFailureText(result), kTitle);
         return;
     }
     document_->SetModified(false);
@@ -237,9 +255,9 @@ void MainWindow::CommitCellEdit() {
     const double value = ValueOfText(FromQ(typed));
     const int row = editRow_, col = editCol_;
     document_->ApplyToPiece("Edit Cell", [&](PieceGrid& grid) { grid.Z(col, row) = value; });
-    // The cell shows the text as typed until the grid is next rewritten.
+    // The cell shows the text as typed until the grid is next rewritten. An edit
+    // that leaves the value as it was is no change: the piece stays as saved.
     grid_->SetCellText(row, col, typed);
-    document_->SetModified(true);
 }
 
 void MainWindow::CancelCellEdit() {

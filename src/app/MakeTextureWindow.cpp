@@ -7,7 +7,9 @@
 
 #include "app/ImagePicture.h"
 #include "app/QtText.h"
+#include "app/StatusLabel.h"
 #include "app/WaitCursor.h"
+#include "app/WindowPlacement.h"
 #include "core/texture/TextureTexts.h"
 
 namespace gw {
@@ -36,11 +38,9 @@ MakeTextureWindow::MakeTextureWindow(std::string programFolder, const std::strin
     auto* layout = new QVBoxLayout(central);
     picMap_ = new ImagePicture(kPreviewSide, kPreviewSide, central);
     picMap_->setObjectName("picMap");
-    lblStatus_ = new QLabel(central);
-    lblStatus_->setObjectName("lblStatus");
-    lblStatus_->setMinimumWidth(kPreviewSide);
-    // A long path must not widen the window.
-    lblStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // A long path neither widens the window nor loses its file name.
+    lblStatus_ = new StatusLabel(central);
+    lblStatus_->setText("");
     layout->addWidget(picMap_);
     layout->addWidget(lblStatus_);
     setCentralWidget(central);
@@ -57,6 +57,7 @@ void MakeTextureWindow::BuildMenus() {
 
 void MakeTextureWindow::StartTextureBuilder(const std::string& jobText) {
     show();
+    WindowPlacement::KeepOnScreen(*this);
     raise();
     repaint();
     WaitCursor hourglass;
@@ -65,6 +66,10 @@ void MakeTextureWindow::StartTextureBuilder(const std::string& jobText) {
 
 void MakeTextureWindow::OpenTerFile() {
     const std::string terPath = builder_.AskTerFile();
+    // The file box belongs to the main window and brought it to the front: the
+    // texture is drawn here, so this window comes back on top.
+    raise();
+    activateWindow();
     if (terPath.empty()) return;
     WaitCursor hourglass;
     lastRun_ = RunTextureFromMenu(terPath, programFolder_, *this, prompter_);

@@ -14,6 +14,7 @@ class QLabel;
 namespace gw {
 
 class ImagePicture;
+class StatusLabel;
 
 class MakeTextureWindow : public QMainWindow, private TextureView {
     Q_OBJECT
@@ -42,7 +43,7 @@ private:
     Prompter& prompter_;
     TextureBuilder builder_;
     ImagePicture* picMap_ = nullptr;
-    QLabel* lblStatus_ = nullptr;
+    StatusLabel* lblStatus_ = nullptr;
     std::optional<TextureRunResult> lastRun_;
 };
 

@@ -24,7 +24,9 @@ private:
 }  // namespace
 
 PieceDocument::PieceDocument(EditorState& state, QObject* parent)
-    : QObject(parent), state_(state), undoStack_(new QUndoStack(this)) {}
+    : QObject(parent), state_(state), undoStack_(new QUndoStack(this)) {
+    connect(undoStack_, &QUndoStack::cleanChanged, this, &PieceDocument::FollowCleanState);
+}
 
 PieceDocument::~PieceDocument() = default;
 
@@ -37,12 +39,20 @@ bool PieceDocument::ApplyToPiece(const QString& text, const std::function<void(P
 }
 
 void PieceDocument::LoadPiece(const PieceGrid& grid) {
-    undoStack_->clear();
+    undoStack_->clear();  // an empty history is clean
     state_.piece = grid;
     Q_EMIT pieceChanged();
+    SetModified(false);
 }
 
 void PieceDocument::SetModified(bool modified) {
+    if (modified) undoStack_->resetClean();
+    else undoStack_->setClean();
+    FollowCleanState();
+}
+
+void PieceDocument::FollowCleanState() {
+    const bool modified = !undoStack_->isClean();
     if (state_.pieceModified == modified) return;
     state_.pieceModified = modified;
     Q_EMIT modifiedChanged(modified);
@@ -51,7 +61,6 @@ void PieceDocument::SetModified(bool modified) {
 void PieceDocument::SetGridFromHistory(const PieceGrid& grid) {
     state_.piece = grid;
     Q_EMIT pieceChanged();
-    SetModified(true);
 }
 
 }  // namespace gw

@@ -28,10 +28,16 @@ public:
     bool ApplyToPiece(const QString& text, const std::function<void(PieceGrid&)>& op);
 
     // Replaces the grid without an undo step and forgets the history (a piece
-    // was opened, or the grid was emptied by a conversion).
+    // was opened, or the grid was emptied by a conversion); the piece is as saved.
     void LoadPiece(const PieceGrid& grid);
 
+    // Unsaved changes follow the undo history: the piece is modified unless the
+    // history stands where it stood when the piece was last opened or saved, so
+    // undoing back to the saved grid makes it unsaved no more.
     bool modified() const { return state_.pieceModified; }
+    // false: the history's present step becomes the saved one (a save, or
+    // changes given up). true: no step is the saved one until the next save
+    // (a save that failed part way).
     void SetModified(bool modified);
 
     // Used by the undo command.
@@ -43,6 +49,8 @@ Q_SIGNALS:
     void modifiedChanged(bool modified);
 
 private:
+    void FollowCleanState();
+
     EditorState& state_;
     QUndoStack* undoStack_;
 };

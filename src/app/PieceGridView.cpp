@@ -1,8 +1,12 @@
 #include "app/PieceGridView.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include "app/QtText.h"
 
@@ -13,8 +17,43 @@
 namespace gw {
 
 namespace {
+
 constexpr int kCells = 17;
-constexpr int kRowHeightPixels = 18;
+// A value a column must show whole: the heights modders type are rarely wider.
+const QString kOrdinaryValue = QStringLiteral("-12.75");
+// Room around a cell's text, as the item delegate leaves it.
+constexpr int kCellPadding = 8;
+
+// Paints a number too long for its cell with fewer digits rather than cut off,
+// so "1.23456789012346E+17" shows as "1.2E+17", never as "1.2345…"; the tooltip
+// holds the whole text.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const int room = option->rect.width() - kCellPadding;
+        if (option->text.isEmpty() || option->fontMetrics.horizontalAdvance(option->text) <= room) return;
+        const double value = ValueOfText(FromQ(option->text));
+        for (int digits = 14; digits >= 1; --digits) {
+            const QString shorter = ToQ(PaddedNumberText(value, digits));
+            if (option->fontMetrics.horizontalAdvance(shorter) <= room) {
+                option->text = shorter;
+                return;
+            }
+        }
+    }
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem&,
+                   const QModelIndex& index) override {
+        if (event->type() != QEvent::ToolTip) return false;
+        QToolTip::showText(event->globalPos(), index.data().toString().trimmed(), view);
+        return true;
+    }
+};
+
 }  // namespace
 
 PieceGridView::PieceGridView(QWidget* parent) : QTableWidget(kCells, kCells, parent) {
@@ -22,18 +61,17 @@ PieceGridView::PieceGridView(QWidget* parent) : QTableWidget(kCells, kCells, par
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A grid that does not fit (a small screen, a wide fixed column) scrolls.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setItemDelegate(new CellDelegate(this));
     setCornerButtonEnabled(false);
     setTabKeyNavigation(false);
     horizontalHeader()->setSectionsClickable(false);
     verticalHeader()->setSectionsClickable(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(kRowHeightPixels);
-    verticalHeader()->setMinimumSectionSize(kRowHeightPixels);
-    horizontalHeader()->setFixedHeight(kRowHeightPixels + 2);
-    verticalHeader()->setFixedWidth(kHeaderColumnTwips / kTwipsPerPixel);
+    verticalHeader()->setMinimumWidth(kHeaderColumnPixels);
     verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (int r = 0; r < kCells; ++r) {
         for (int c = 0; c < kCells; ++c) {
@@ -42,10 +80,48 @@ PieceGridView::PieceGridView(QWidget* parent) : QTableWidget(kCells, kCells, par
             setItem(r, c, item);
         }
     }
-    // Tall enough for every row, never a scroll bar.
-    setFixedHeight(horizontalHeader()->height() + kCells * kRowHeightPixels + 2 * frameWidth());
     LayoutColumns(false);
+    FitToFont();
     SetCurrentCell(1, 1);
+}
+
+int PieceGridView::HeaderColumnWidth() const {
+    return std::max(verticalHeader()->minimumWidth(), verticalHeader()->sizeHint().width());
+}
+
+int PieceGridView::HeaderRowHeight() const {
+    return std::max(horizontalHeader()->minimumHeight(), horizontalHeader()->sizeHint().height());
+}
+
+int PieceGridView::NarrowestColumn() const {
+    int narrowest = fontMetrics().horizontalAdvance(kOrdinaryValue) + kCellPadding;
+    for (int c = 0; c < kCells; ++c) narrowest = std::max(narrowest, horizontalHeader()->sectionSizeHint(c));
+    return narrowest;
+}
+
+void PieceGridView::FitToFont() {
+    const int rowHeight = std::max(fontMetrics().height() + 4, verticalHeader()->sectionSizeHint(0));
+    verticalHeader()->setMinimumSectionSize(rowHeight);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    for (int r = 0; r < kCells; ++r) setRowHeight(r, rowHeight);
+    updateGeometry();
+}
+
+QSize PieceGridView::FullSize() const {
+    const int frame = 2 * frameWidth();
+    const int column = fixedWidth_ ? std::max(NarrowestColumn(), kFixedColumnPixels) : NarrowestColumn();
+    return QSize(HeaderColumnWidth() + kCells * column + frame,
+                 HeaderRowHeight() + kCells * verticalHeader()->defaultSectionSize() + frame);
+}
+
+void PieceGridView::selectAll() { SetSelection(CellRange{1, 17, 1, 17}); }
+
+void PieceGridView::changeEvent(QEvent* event) {
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        FitToFont();
+        Q_EMIT fitChanged();
+    }
 }
 
 int PieceGridView::RowSel() const { return currentRow() + 1; }
@@ -104,11 +180,8 @@ void PieceGridView::ShowGrid(const PieceGrid& grid) {
     viewport()->update();
 }
 
-int PieceGridView::ProportionalColumnTwips(int gridWidthTwips) {
-    return static_cast<int>(RoundHalfEven((gridWidthTwips - kHeaderColumnTwips - 100) / 17.0));
-}
-
 void PieceGridView::LayoutColumns(bool fixedWidth) {
+    fixedWidth_ = fixedWidth;
     setUpdatesEnabled(false);
     QStringList across, down;
     for (int i = 0; i < kCells; ++i) {
@@ -117,8 +190,13 @@ void PieceGridView::LayoutColumns(bool fixedWidth) {
     }
     setHorizontalHeaderLabels(across);
     setVerticalHeaderLabels(down);
-    const int twips = fixedWidth ? kFixedColumnTwips : ProportionalColumnTwips(width() * kTwipsPerPixel);
-    const int pixels = std::max(8, static_cast<int>(RoundHalfEven(static_cast<double>(twips) / kTwipsPerPixel)));
+    // Shared out over the room beside the header column, less a vertical scroll
+    // bar when the rows do not fit.
+    int room = width() - 2 * frameWidth() - HeaderColumnWidth();
+    if (height() - 2 * frameWidth() - HeaderRowHeight() < kCells * verticalHeader()->defaultSectionSize()) {
+        room -= verticalScrollBar()->sizeHint().width();
+    }
+    const int pixels = std::max(NarrowestColumn(), fixedWidth ? kFixedColumnPixels : room / kCells);
     for (int c = 0; c < kCells; ++c) setColumnWidth(c, pixels);
     setUpdatesEnabled(true);
 }
@@ -169,7 +247,13 @@ void PieceGridView::currentChanged(const QModelIndex& current, const QModelIndex
     if (!current.isValid()) return;
     // Extending a selection moves only its corner; the current cell, which
     // the labels report, is the anchor.
-    if (extending_) return;
+    // A drag moves the current cell after Qt has selected up to the cell before,
+    // so the highlight is drawn again here: it always covers the range the
+    // caption names and the operations take.
+    if (extending_) {
+        SelectRectangle();
+        return;
+    }
     if (!programmatic_) {
         anchorRow_ = current.row() + 1;
         anchorCol_ = current.column() + 1;

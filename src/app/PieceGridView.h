@@ -42,14 +42,25 @@ public:
     void SetHeightColors(bool on) { heightColors_ = on; }
     bool heightColors() const { return heightColors_; }
 
-    // Header texts and column widths: fixed 850 twips, or shared out over the
-    // grid's width.
+    // Header texts and column widths: every column fixed at 850 twips, or the
+    // grid's width shared out; never narrower than the font needs.
     void LayoutColumns(bool fixedWidth);
 
-    static constexpr int kTwipsPerPixel = 15;
-    static constexpr int kHeaderColumnTwips = 500;
-    static constexpr int kFixedColumnTwips = 850;
-    static int ProportionalColumnTwips(int gridWidthTwips);
+    // Row height and header sizes from the font, so every row, column and header
+    // text shows at any desktop font size and scale.
+    void FitToFont();
+    // The narrowest column that shows the header texts and ordinary values whole.
+    int NarrowestColumn() const;
+    // All 17 rows and columns at their narrowest (or at the fixed width),
+    // without scroll bars.
+    QSize FullSize() const;
+    QSize sizeHint() const override { return FullSize(); }
+
+    // Selects all 289 cells as the operations will take them.
+    void selectAll() override;
+
+    static constexpr int kHeaderColumnPixels = 33;  // 500 twips, the least the header column gets
+    static constexpr int kFixedColumnPixels = 57;   // 850 twips
 
 Q_SIGNALS:
     // The current cell (the anchor) changed; the editor shows its coordinates.
@@ -59,8 +70,11 @@ Q_SIGNALS:
     // A key typed on the grid or a double click asks for the cell editor. keyCode
     // is the typed character, or 32 for a double click, 13 for Enter.
     void editRequested(int keyCode);
+    // The font changed the grid's size; the window fits itself to it again.
+    void fitChanged();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -71,12 +85,15 @@ protected:
 
 private:
     void SelectRectangle();
+    int HeaderColumnWidth() const;
+    int HeaderRowHeight() const;
 
     int anchorRow_ = 1;
     int anchorCol_ = 1;
     bool extending_ = false;     // a shift or drag moves only the corner
     bool programmatic_ = false;  // SetSelection sets the anchor itself
     bool heightColors_ = false;
+    bool fixedWidth_ = false;
 };
 
 }  // namespace gw

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,12 +24,14 @@ StatisticsDialog::StatisticsDialog(bool slopeMode, NationalGrid& grid, StatusSin
     setObjectName("dlgStatistics");
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(slopeMode ? "Slope Edges of ASC257" : "Display ASC257 Statistics");
 
     lstStatistics_ = new QListWidget(this);
     lstStatistics_->setObjectName("lstStatistics");
     lstStatistics_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    lstStatistics_->setMinimumSize(300, 120);
+    // Four lines of the longest statistic, in the list's own font.
+    const QFontMetrics list(lstStatistics_->font());
+    lstStatistics_->setMinimumSize(list.horizontalAdvance("Average Z on edge: -1.23456789012346") + 24,
+                                   5 * list.height());
     lblPoints_ = new QLabel("# of Points", this);
     lblPoints_->setObjectName("lblPoints");
     txtNumPoints_ = new QLineEdit(this);
@@ -39,10 +42,14 @@ StatisticsDialog::StatisticsDialog(bool slopeMode, NationalGrid& grid, StatusSin
     txtEdge_ = new QLineEdit(this);
     txtEdge_->setObjectName("txtEdge");
     txtEdge_->setToolTip("The height the outermost row and column take");
-    btnOKButton_ = new QPushButton(slopeMode ? "Slope &Edges" : "&Ok", this);
+    btnOKButton_ = new QPushButton(this);
     btnOKButton_->setObjectName("btnOKButton");
     btnOKButton_->setDefault(true);
     connect(btnOKButton_, &QPushButton::clicked, this, &StatisticsDialog::Apply);
+    // Sloping changes the terrain, so slope mode can also be left without it.
+    btnCancel_ = new QPushButton("&Cancel", this);
+    btnCancel_->setObjectName("btnCancel");
+    connect(btnCancel_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* fields = new QGridLayout();
     fields->addWidget(lblEdge_, 0, 0);
@@ -52,14 +59,28 @@ StatisticsDialog::StatisticsDialog(bool slopeMode, NationalGrid& grid, StatusSin
     auto* page = new QVBoxLayout(this);
     page->addWidget(lstStatistics_, 1);
     page->addLayout(fields);
-    page->addWidget(btnOKButton_, 0, Qt::AlignRight);
-    resize(360, 260);
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch(1);
+    buttons->addWidget(btnOKButton_);
+    buttons->addWidget(btnCancel_);
+    page->addLayout(buttons);
+    ShowMode(slopeMode);
+    resize(sizeHint().expandedTo(QSize(360, 260)));
     placement_.RestoreFormPosition(*this);
+}
+
+void StatisticsDialog::ShowMode(bool slopeMode) {
+    // The caption and the button always name the mode the dialog is in, also
+    // when the dialog, still open, is asked for the other one.
+    setWindowTitle(slopeMode ? "Slope Edges of ASC257" : "Display ASC257 Statistics");
+    btnOKButton_->setText(slopeMode ? "Slope &Edges" : "&Ok");
+    btnCancel_->setVisible(slopeMode);
 }
 
 void StatisticsDialog::ShowStatistics(bool slopeMode) {
     const Asc257Statistics statistics = ComputeASC257Statistics(grid_);
     slopeEdges_ = slopeMode;
+    ShowMode(slopeMode);
     for (QWidget* control : std::initializer_list<QWidget*>{txtEdge_, lblEdge_, txtNumPoints_, lblPoints_}) {
         control->setVisible(slopeMode);
     }

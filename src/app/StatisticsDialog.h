@@ -17,7 +17,7 @@ class WindowPlacement;
 class StatisticsDialog : public QDialog {
     Q_OBJECT
 public:
-    // slopeMode chooses the captions, which stay as chosen for the dialog's life.
+    // slopeMode chooses the first captions; ShowStatistics changes them with the mode.
     StatisticsDialog(bool slopeMode, NationalGrid& grid, StatusSink& status, WindowPlacement& placement,
                      QWidget* parent);
 
@@ -35,6 +35,7 @@ protected:
 
 private:
     void Apply();
+    void ShowMode(bool slopeMode);
 
     NationalGrid& grid_;
     StatusSink& status_;
@@ -46,6 +47,7 @@ private:
     QLabel* lblEdge_ = nullptr;
     QLineEdit* txtEdge_ = nullptr;
     QPushButton* btnOKButton_ = nullptr;
+    QPushButton* btnCancel_ = nullptr;
 };
 
 }  // namespace gw

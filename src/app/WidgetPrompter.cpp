@@ -61,6 +61,11 @@ void WidgetPrompter::Message(const std::string& text, const std::string& title) 
     QMessageBox::information(parent_, ToQ(title), MessageToQ(text), QMessageBox::Ok);
 }
 
+void WidgetPrompter::Warning(const std::string& text, const std::string& title) {
+    NormalCursorWhileAsking normal;
+    QMessageBox::warning(parent_, ToQ(title), ToQ(text), QMessageBox::Ok);
+}
+
 bool WidgetPrompter::AskYesNo(const std::string& text, const std::string& title) {
     NormalCursorWhileAsking normal;
     return QMessageBox::question(parent_, ToQ(title), MessageToQ(text), QMessageBox::Yes | QMessageBox::No,

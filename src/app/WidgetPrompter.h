@@ -14,6 +14,7 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     void Message(const std::string& text, const std::string& title) override;
+    void Warning(const std::string& text, const std::string& title) override;
     bool AskYesNo(const std::string& text, const std::string& title) override;
     std::string Input(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
     std::string OpenFileName(const FileBoxRequest& request) override;

@@ -1,6 +1,7 @@
 #include "app/WindowPlacement.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <QScreen>
 #include <QWidget>
 
@@ -41,6 +42,36 @@ double CenteredEdgeTwips(double screenTwips, double windowTwips) {
     return d < 1 ? 0.0 : d / 2;
 }
 
+QRect PlaceOnScreens(const QRect& frame, const QList<QRect>& screens) {
+    if (screens.isEmpty()) return frame;
+    const QRect* best = &screens.front();
+    long long bestArea = -1;
+    for (const QRect& screen : screens) {
+        if (screen.contains(frame)) return frame;
+        const QRect shared = screen.intersected(frame);
+        const long long area = shared.isEmpty() ? 0 : static_cast<long long>(shared.width()) * shared.height();
+        if (area > bestArea) {
+            best = &screen;
+            bestArea = area;
+        }
+    }
+    QRect placed(frame.topLeft(), frame.size().boundedTo(best->size()));
+    placed.moveLeft(std::clamp(placed.left(), best->left(), best->right() - placed.width() + 1));
+    placed.moveTop(std::clamp(placed.top(), best->top(), best->bottom() - placed.height() + 1));
+    return placed;
+}
+
+void WindowPlacement::KeepOnScreen(QWidget& window) {
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) screens.prepend(primary->availableGeometry());
+    const QRect frame = window.frameGeometry();
+    const QRect placed = PlaceOnScreens(frame, screens);
+    if (placed == frame) return;
+    window.resize(window.size() - (frame.size() - placed.size()));
+    window.move(window.pos() + (placed.topLeft() - frame.topLeft()));
+}
+
 void WindowPlacement::RestoreFormPosition(QWidget& window) {
     if (window.isMinimized()) return;
     const QString key = PlacementKey(window.windowTitle());
@@ -50,6 +81,8 @@ void WindowPlacement::RestoreFormPosition(QWidget& window) {
     const QString left = settings_.Get("Left" + key, kNotFound);
     if (left != kNotFound) window.move(ToPixels(ValueOfText(FromQ(left))), window.y());
     else CenterFormHorizontally(window);
+    // A place stored under another arrangement of screens may be on none now.
+    if (top != kNotFound || left != kNotFound) KeepOnScreen(window);
 }
 
 void WindowPlacement::RestoreFormSize(QWidget& window) {

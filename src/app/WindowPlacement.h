@@ -2,6 +2,8 @@
 // Every window's remembered place: top and left (the main window also its height
 // and width) are stored in twips under keys derived from the window's caption;
 // a window with no stored place is centred on the screen.
+#include <QList>
+#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -22,6 +24,12 @@ QString TwipsText(double twips);
 // given size, in twips; 0 when the window does not fit.
 double CenteredEdgeTwips(double screenTwips, double windowTwips);
 
+// Where a window's frame goes so that it lies wholly on a screen: unchanged when
+// one screen's available area holds it; otherwise moved (and, if larger, cut to
+// size) onto the screen that shows most of it, or the first screen when it is on
+// none. Screens are their available areas, the first being the primary.
+QRect PlaceOnScreens(const QRect& frame, const QList<QRect>& screens);
+
 class WindowPlacement {
 public:
     explicit WindowPlacement(AppSettings& settings) : settings_(settings) {}
@@ -32,6 +40,9 @@ public:
     void SaveFormSize(QWidget& window);
     void CenterFormHorizontally(QWidget& window);
     void CenterFormVertically(QWidget& window);
+    // Brings a window that lies off the screens (a stored place from another
+    // screen layout, or a window taller than the screen) wholly onto one.
+    static void KeepOnScreen(QWidget& window);
 
 private:
     AppSettings& settings_;

@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QCoreApplication>
+#include <cstdio>
 
 #include "app/AppSettings.h"
+#include "app/EditorCommandLine.h"
 #include "app/MainWindow.h"
 #include "app/QtText.h"
 #include "app/WidgetPrompter.h"
@@ -9,9 +11,23 @@
 #include "core/ProgramFolder.h"
 
 int main(int argc, char** argv) {
+    // Help and version are answered before Qt looks for a display.
+    const gw::EditorCommandLine early = gw::ParseEditorCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (early.action == gw::EditorCommandLine::Action::Help || early.action == gw::EditorCommandLine::Action::Version) {
+        std::fputs(early.text.c_str(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("Gridwright");
     QCoreApplication::setApplicationVersion(GRIDWRIGHT_VERSION);
+    // What is left once Qt has taken its own options, as the system gave it: a
+    // QString cannot carry a name that is not valid UTF-8.
+    const gw::EditorCommandLine line = gw::ParseEditorCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (line.action == gw::EditorCommandLine::Action::Error) {
+        std::fputs(line.text.c_str(), stderr);
+        return 2;
+    }
 
     gw::EditorState state;
     state.programFolder = gw::FindProgramFolder(gw::PathFromQ(QCoreApplication::applicationDirPath()));
@@ -24,8 +40,7 @@ int main(int argc, char** argv) {
     prompter.SetParent(&window);
     window.StartUp();
 
-    // The name as the system gave it (QApplication has taken its own options
-    // out): a QString cannot carry a name that is not valid UTF-8.
-    if (argc > 1) window.OpenPieceFile(argv[1]);
+    // A missing or unreadable file gets the same message as File > Open gives.
+    if (!line.piecePath.empty()) window.OpenPieceFile(line.piecePath);
     return app.exec();
 }

@@ -3,7 +3,7 @@
 #include "cli/TerrainCliFiles.h"
 #include "cli/VerbOptions.h"
 #include "cli/Verbs.h"
-#include "core/text/NumberText.h"
+#include "core/piece/RangeText.h"
 
 namespace gw::cli {
 
@@ -24,13 +24,8 @@ int RunPieceInfo(const Args& args, CliContext& context) {
     if (parsed.operands.size() != 1) return UsageError(kPieceInfo, "expected one piece file", context);
     PieceGrid grid;
     if (!LoadPiece("piece-info", parsed.operands[0], grid, context)) return 1;
-    for (int row = 1; row <= 17; ++row) {
-        for (int column = 1; column <= 17; ++column) {
-            if (column > 1) context.out << '\t';
-            context.out << PaddedNumberText(grid.Z(column, row));
-        }
-        context.out << '\n';
-    }
+    // The editor copies a range in the same form, so the two cannot drift apart.
+    context.out << RangeText(grid);
     return 0;
 }
 

@@ -32,6 +32,9 @@ public:
     virtual ~Prompter() = default;
     // A message box with only an OK button.
     virtual void Message(const std::string& text, const std::string& title) = 0;
+    // The same box for a refusal or a failure, shown with the warning icon where
+    // boxes have icons; elsewhere it is just a message.
+    virtual void Warning(const std::string& text, const std::string& title) { Message(text, title); }
     // A question with Yes and No; true for Yes.
     virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
     // An input box; a cancelled box answers an empty text.

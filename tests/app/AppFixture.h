@@ -47,6 +47,9 @@ protected:
     MainWindow& StartWindow() {
         window = std::make_unique<MainWindow>(state, *settings, prompter);
         window->StartUp();
+        // The about box comes up last; keys go to the main window, as after a click on it.
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         QApplication::processEvents();
         return *window;
     }

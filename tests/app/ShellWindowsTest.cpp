@@ -5,6 +5,8 @@
 
 #include "app/AboutBox.h"
 #include "app/AppFixture.h"
+#include "app/EditorCommandLine.h"
+#include "support/CliProcess.h"
 #include "app/UserName.h"
 #include "core/text/FieldString.h"
 
@@ -74,6 +76,31 @@ TEST_F(ShellWindowsTest, HelpPagesOpenOrReportTheirFailure) {
     const std::vector<std::string> expected = {"Error launching help file.", "Error launching FAQ.",
                                                "Error launching help file."};
     EXPECT_EQ(prompter.Messages(), expected);
+}
+
+// `gridwright --help` and `--version` answer without a window; anything else
+// that is not one piece is refused with a word.
+TEST(EditorCommandLine, HelpVersionOrOnePiece) {
+    struct Case {
+        const char* arguments;
+        int status;
+        const char* outPart;
+        const char* errPart;
+    };
+    const Case cases[] = {
+        {"--help", 0, "Usage: gridwright [PIECE.asc]", ""},
+        {"-stylesheet x.qss -h", 0, "Usage: gridwright [PIECE.asc]", ""},
+        {"--version", 0, "gridwright " GRIDWRIGHT_VERSION "\n", ""},
+        {"--frobnicate", 2, "", "gridwright: unknown option '--frobnicate' (try --help)"},
+        {"aN.asc bN.asc", 2, "", "one piece at a time"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = RunProgram("QT_QPA_PLATFORM=offscreen " GRIDWRIGHT_EDITOR, c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments;
+        EXPECT_NE(run.out.find(c.outPart), std::string::npos) << c.arguments << ": " << run.out;
+        EXPECT_NE(run.err.find(c.errPart), std::string::npos) << c.arguments << ": " << run.err;
+    }
+    EXPECT_EQ(ParseEditorCommandLine({"/tracks/bumpN.asc"}).piecePath, "/tracks/bumpN.asc");
 }
 
 }  // namespace

@@ -63,15 +63,18 @@ TEST(DisplacementMapFiles, NamesAndTheSaveBox) {
     EXPECT_EQ(TerrainDisplacementMapFixedPath(TerrainMapSize::k513, "/home/rider/my.track.ter"), "myDispMap513.tga");
     EXPECT_EQ(TerrainDisplacementMapFixedPath(TerrainMapSize::k513, ""), "");
 
-    const FileBoxRequest box = TerrainDisplacementMapSaveBox(TerrainMapSize::k257, "/national/", "/maps/base.asc");
+    const FileBoxRequest box = TerrainDisplacementMapSaveBox(TerrainMapSize::k257, "/national/", "", "/maps/base.asc");
     EXPECT_EQ(box.title, "Save Displacement Map 257");
     EXPECT_EQ(box.filter, "TGA file|*.tga|All Files|*.*");
     EXPECT_EQ(box.defaultExtension, "*.tga");
     EXPECT_EQ(box.initialFolder, "/national/");
     EXPECT_EQ(box.fileName, "baseDispMap257.tga");
-    const FileBoxRequest noBase = TerrainDisplacementMapSaveBox(TerrainMapSize::k513, "", "");
+    const FileBoxRequest noBase = TerrainDisplacementMapSaveBox(TerrainMapSize::k513, "", "", "");
     EXPECT_EQ(noBase.title, "Save Displacement Map 513");
     EXPECT_EQ(noBase.fileName, "");
+    // After a conversion the box proposes the converted track's name.
+    EXPECT_EQ(TerrainDisplacementMapSaveBox(TerrainMapSize::k257, "/nat/", "C:\\T\\Dunes.ter", "/b.asc").fileName,
+              "DunesDispMap257.tga");
 
     EXPECT_EQ(PlaceInOutputFolder("DunesDispMap513.tga", "/out"), "/out/DunesDispMap513.tga");
     EXPECT_EQ(PlaceInOutputFolder("/maps/x.y.tga", "/out/"), "/out/x.y");  // base name and first extension
@@ -114,7 +117,7 @@ TEST(DisplacementMapRun, PieceMapIsSavedBesideThePiece) {
     EXPECT_EQ(run.path, dir.File("bumpDispMap17.tga"));
     EXPECT_EQ(preview.shown, 1);
     EXPECT_EQ(preview.texts.front(), "Computing Min/Max");
-    EXPECT_EQ(preview.texts.back(), "All Done");
+    EXPECT_EQ(preview.texts.back(), "All Done - saved as " + run.path);
     EXPECT_EQ(preview.drawn.width(), 17);
     EXPECT_TRUE(prompter.messages.empty());
 
@@ -182,8 +185,9 @@ TEST(DisplacementMapRun, TerrainMapAsksWhereWhenNoTerIsCurrent) {
     run = RunTerrainDisplacementMap(TerrainMapSize::k513, state, "", "20", preview, mainStatus, prompter);
     ASSERT_TRUE(run.saved) << run.saved.message();
     EXPECT_EQ(run.path, dir.File("chosen.tga"));
-    EXPECT_EQ(preview.texts.back(), "DispMap Done - Max Z =  20");
-    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{"DispMap Done - Max Z =  20"});
+    const std::string done = "DispMap Done - Max Z =  20 - saved as " + run.path;
+    EXPECT_EQ(preview.texts.back(), done);
+    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{done});
     RgbImage saved;
     ASSERT_TRUE(ReadTgaFile(run.path, saved));
     ASSERT_EQ(saved.width(), 513);
@@ -192,7 +196,7 @@ TEST(DisplacementMapRun, TerrainMapAsksWhereWhenNoTerIsCurrent) {
     EXPECT_EQ(saved, preview.drawn);
 }
 
-TEST(DisplacementMapRun, CurrentTerNamesTheMapWithoutAsking) {
+TEST(DisplacementMapRun, OnlyTheConversionSavesWithoutAsking) {
     TempDir dir;
     EditorState state;
     state.currentTerFile = "C:\\MCM\\Tracks\\Dunes\\Dunes.ter";
@@ -207,18 +211,22 @@ TEST(DisplacementMapRun, CurrentTerNamesTheMapWithoutAsking) {
     EXPECT_EQ(run.path, dir.File("DunesDispMap513.tga"));
     EXPECT_TRUE(test::Exists(run.path));
     EXPECT_TRUE(prompter.fileBoxes.empty());
-    EXPECT_EQ(mainStatus.texts.back(), "DispMap Done - Max Z =  30");
+    EXPECT_EQ(mainStatus.texts.back(), "DispMap Done - Max Z =  30 - saved as " + run.path);
 
-    // From the menu (no output folder) the map lands in the current folder.
+    // From the menu (no output folder) it asks, proposing the track's name in the
+    // conversion's folder, and never writes into the process's current folder.
+    state.nationalFolder = dir.path().string() + "/";
+    prompter.fileAnswer = dir.File("DunesDispMap257.tga");
     TempDir current;
     {
         CurrentFolder inside(current.path());
         run = RunTerrainDisplacementMap(TerrainMapSize::k257, state, "", "20", preview, mainStatus, prompter);
     }
-    ASSERT_TRUE(run.saved) << run.saved.message();
-    EXPECT_EQ(run.path, "DunesDispMap257.tga");
-    EXPECT_TRUE(test::Exists(current.File("DunesDispMap257.tga")));
-    EXPECT_TRUE(prompter.fileBoxes.empty());
+    ASSERT_EQ(prompter.fileBoxes.size(), 1u);
+    EXPECT_EQ(prompter.fileBoxes[0].fileName, "DunesDispMap257.tga");
+    EXPECT_EQ(prompter.fileBoxes[0].initialFolder, state.nationalFolder);
+    EXPECT_TRUE(test::Exists(dir.File("DunesDispMap257.tga")));
+    EXPECT_TRUE(std::filesystem::is_empty(current.path()));
 }
 
 }  // namespace

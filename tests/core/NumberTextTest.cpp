@@ -94,6 +94,9 @@ TEST(NumberText, PlainFormFollowsTheUsersSettings) {
     EXPECT_EQ(PlainNumberText(-0.5, noLeadingZero), "-.5");
     // The padded form never follows the settings.
     EXPECT_EQ(PaddedNumberText(0.5), " .5");
+    // Fewer digits for a narrow cell keep the exponent, so the number keeps its size.
+    EXPECT_EQ(PaddedNumberText(1.23456789012346E+17, 3), " 1.23E+17");
+    EXPECT_EQ(PaddedNumberText(-0.126, 2), "-.13");
 }
 
 TEST(NumberText, RoundsHalfToEven) {

@@ -16,12 +16,12 @@ struct CliRun {
     std::string err;
 };
 
-// Runs gridwright-cli with the arguments (shell syntax) and captures its exit
-// status, stdout and, through a file, stderr.
-inline CliRun RunCli(const std::string& arguments) {
+// Runs a program with the arguments (shell syntax) and captures its exit status,
+// stdout and, through a file, stderr.
+inline CliRun RunProgram(const std::string& program, const std::string& arguments) {
     TempDir dir;
     const std::string errFile = dir.File("stderr.txt");
-    const std::string command = std::string(GRIDWRIGHT_CLI) + " " + arguments + " 2>" + errFile;
+    const std::string command = program + " " + arguments + " 2>" + errFile;
     CliRun result{-1, "", ""};
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return result;
@@ -33,5 +33,7 @@ inline CliRun RunCli(const std::string& arguments) {
     result.err = ReadAll(errFile);
     return result;
 }
+
+inline CliRun RunCli(const std::string& arguments) { return RunProgram(GRIDWRIGHT_CLI, arguments); }
 
 }  // namespace gw::test

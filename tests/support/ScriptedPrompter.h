@@ -14,6 +14,7 @@ struct ShownBox {
     std::string text;  // message or prompt; for file boxes the title
     std::string title;
     FileBoxRequest request;  // file boxes only
+    bool warning = false;    // a message shown with the warning icon
 };
 
 class ScriptedPrompter final : public Prompter {
@@ -25,6 +26,9 @@ public:
 
     void Message(const std::string& text, const std::string& title) override {
         shown.push_back({"message", text, title, {}});
+    }
+    void Warning(const std::string& text, const std::string& title) override {
+        shown.push_back({"message", text, title, {}, true});
     }
     bool AskYesNo(const std::string& text, const std::string& title) override {
         shown.push_back({"question", text, title, {}});

@@ -56,5 +56,8 @@ DisplacementMap MakeDisplacementMap513(const NationalGrid& grid, std::string_vie
 
 // "DispMap Done - Max Z = " and top in the status-text number form.
 std::string DispMapDoneText(double top);
+// The same followed by " - saved as " and the file written, so the status line
+// says where the map went.
+std::string DispMapSavedText(double top, const std::string& path);
 
 }  // namespace gw

@@ -24,13 +24,14 @@ std::string TerrainDisplacementMapFixedPath(TerrainMapSize size, const std::stri
 }
 
 FileBoxRequest TerrainDisplacementMapSaveBox(TerrainMapSize size, const std::string& nationalFolder,
-                                             const std::string& baseMapFile) {
+                                             const std::string& currentTerFile, const std::string& baseMapFile) {
     FileBoxRequest box;
     box.title = "Save Displacement Map " + std::to_string(static_cast<int>(size));
     box.filter = "TGA file|*.tga|All Files|*.*";
     box.defaultExtension = "*.tga";
     box.initialFolder = nationalFolder;
-    box.fileName = baseMapFile.empty() ? "" : TerrainDisplacementMapName(size, baseMapFile);
+    const std::string& namedAfter = currentTerFile.empty() ? baseMapFile : currentTerFile;
+    box.fileName = namedAfter.empty() ? "" : TerrainDisplacementMapName(size, namedAfter);
     return box;
 }
 

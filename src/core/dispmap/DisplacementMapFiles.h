@@ -19,17 +19,18 @@ std::string PieceDisplacementMapPath(const std::string& pieceFolder, const std::
 // period) and the suffix. C:\tracks\dunes.ter gives dunesDispMap257.tga.
 std::string TerrainDisplacementMapName(TerrainMapSize size, const std::string& path);
 
-// With a current .TER (after a conversion) the terrain map is saved without
-// asking, under the .TER's base name and the suffix and without a folder, so it
-// lands in the current folder. Empty when no .TER is current: then ask.
+// A conversion names its terrain map after the .TER it converts: the .TER's base
+// name and the suffix, no folder (the conversion puts it in its output folder).
+// Empty when no .TER is current.
 std::string TerrainDisplacementMapFixedPath(TerrainMapSize size, const std::string& currentTerFile);
 
-// The Save box asked when no .TER is current: title "Save Displacement Map 257"
-// (or 513), filter "TGA file|*.tga|All Files|*.*", default extension "*.tga",
-// NationalFolder, and the base map's name with the suffix (empty without a base
-// map).
+// The Save box the menu items ask: title "Save Displacement Map 257" (or 513),
+// filter "TGA file|*.tga|All Files|*.*", default extension "*.tga", NationalFolder
+// (where a conversion left its terrain), and the name after the current .TER, else
+// after the base map, else empty. A map is never written unseen into whatever
+// folder the program happens to run in.
 FileBoxRequest TerrainDisplacementMapSaveBox(TerrainMapSize size, const std::string& nationalFolder,
-                                             const std::string& baseMapFile);
+                                             const std::string& currentTerFile, const std::string& baseMapFile);
 
 // A conversion's output folder takes the map: outputFolder, a separator, and the
 // path's base name, "." and extension (an empty folder leaves the path as is).

@@ -14,7 +14,7 @@ void ReportSaveFailure(const Outcome& saved, DisplacementPreview& preview, Statu
                        Prompter& prompter) {
     preview.Status(saved.message());
     if (mainStatus) mainStatus->Status(saved.message());
-    prompter.Message(saved.message(), kDispMapMessageTitle);
+    prompter.Warning(saved.message(), kDispMapMessageTitle);
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ DisplacementMapRun RunDisplacementMap17(const EditorState& state, DisplacementPr
         ReportSaveFailure(run.saved, preview, nullptr, prompter);
         return run;
     }
-    preview.Status(kStatusAllDone);
+    preview.Status(kStatusAllDone + kStatusSavedAs + run.path);
     return run;
 }
 
@@ -49,9 +49,11 @@ DisplacementMapRun RunTerrainDisplacementMap(TerrainMapSize size, const EditorSt
                                              DisplacementPreview& preview, StatusSink& mainStatus,
                                              Prompter& prompter) {
     DisplacementMapRun run;
-    std::string path = TerrainDisplacementMapFixedPath(size, state.currentTerFile);
+    // Only a conversion, which names its output folder, saves without asking.
+    std::string path = outputFolder.empty() ? "" : TerrainDisplacementMapFixedPath(size, state.currentTerFile);
     if (path.empty()) {
-        path = prompter.SaveFileName(TerrainDisplacementMapSaveBox(size, state.nationalFolder, state.baseMapFile));
+        path = prompter.SaveFileName(
+            TerrainDisplacementMapSaveBox(size, state.nationalFolder, state.currentTerFile, state.baseMapFile));
         if (path.empty()) {
             mainStatus.Status(kDispMapCancelled);
             return run;
@@ -67,7 +69,7 @@ DisplacementMapRun RunTerrainDisplacementMap(TerrainMapSize size, const EditorSt
         ReportSaveFailure(run.saved, preview, &mainStatus, prompter);
         return run;
     }
-    const std::string done = DispMapDoneText(map.top);
+    const std::string done = DispMapSavedText(map.top, run.path);
     preview.Status(done);
     mainStatus.Status(done);
     return run;

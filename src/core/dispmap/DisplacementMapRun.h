@@ -20,8 +20,7 @@ class DisplacementPreview : public StatusSink {
 public:
     // Shows the window (not modal) and repaints it.
     virtual void ShowPreview() = 0;
-    // Draws the map's pixels at the picture's top-left corner; whatever a larger
-    // earlier map left around them stays.
+    // Shows the map's pixels in place of whatever map was shown before.
     virtual void DrawMap(const RgbImage& pixels) = 0;
 };
 

@@ -27,5 +27,7 @@ inline const std::string kStatusProcessing = "Processing Terrain";
 inline const std::string kStatusProcessingRow = "Processing Terrain Row: ";
 inline const std::string kStatusAllDone = "All Done";
 inline const std::string kStatusDispMapDone = "DispMap Done - Max Z = ";
+// Follows a closing text with the path of the file written.
+inline const std::string kStatusSavedAs = " - saved as ";
 
 }  // namespace gw

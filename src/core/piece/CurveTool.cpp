@@ -18,9 +18,6 @@ void AssignIfFinite(double& target, double value) {
     if (std::isfinite(value)) target = value;
 }
 
-double PositionOfX(double x) { return (x - 20) / 10; }
-double HeightOfY(double y) { return (300 - y - 20) / 10; }
-
 CurvePoint BezierPoint(const std::array<CurvePoint, 4>& points, double t) {
     static constexpr double kBinomial[4] = {1, 3, 3, 1};
     CurvePoint point;
@@ -74,6 +71,9 @@ void AddSquare(std::vector<LineSegment>& lines, const CurvePoint& centre) {
 }
 
 }  // namespace
+
+double PositionOfX(double x) { return (x - 20) / 10; }
+double HeightOfY(double y) { return (300 - y - 20) / 10; }
 
 void LoadCurveDialog(CurveState& state) {
     // The form's own settings; their changes move the inner points but draw

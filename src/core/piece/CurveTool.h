@@ -38,6 +38,10 @@ inline constexpr int kCurveBarYMaximum = 300;
 
 enum class CurveBar { Point1X, Point1Y, Point2X, Point2Y };
 
+// A drawing unit back in the piece's terms: the position of an x, the height of a y.
+double PositionOfX(double x);
+double HeightOfY(double y);
+
 // Everything the tool keeps between uses; the program owns one.
 struct CurveState {
     std::array<CurvePoint, 4> points{};  // P0 enter end, P1 and P2 inner, P3 exit end

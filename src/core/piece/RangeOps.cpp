@@ -1,5 +1,6 @@
 #include "core/piece/RangeOps.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -45,9 +46,12 @@ CellRange SelectionAfterRangeOperation(const CellRange& selection) {
 }
 
 void SetRangeValue(PieceGrid& grid, const CellRange& selection, double value) {
-    const NormalRange range = TakeRange(selection);
-    for (int r = range.rLo; r <= range.rHi; ++r)
-        for (int c = range.cLo; c <= range.cHi; ++c) StoreIfFinite(grid.Z(c, r), value);
+    SetCellsValue(grid, TakeRange(selection), value);
+}
+
+void SetCellsValue(PieceGrid& grid, const NormalRange& range, double value) {
+    for (int r = std::max(range.rLo, 1); r <= std::min(range.rHi, 17); ++r)
+        for (int c = std::max(range.cLo, 1); c <= std::min(range.cHi, 17); ++c) StoreIfFinite(grid.Z(c, r), value);
 }
 
 void AdjustRange(PieceGrid& grid, const CellRange& selection, AdjustMode mode, double value) {

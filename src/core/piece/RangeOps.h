@@ -22,6 +22,9 @@ CellRange SelectionAfterRangeOperation(const CellRange& selection);
 
 // Every cell of the range gets the value.
 void SetRangeValue(PieceGrid& grid, const CellRange& selection, double value);
+// Every cell of exactly this rectangle (clipped to the grid) gets the value; a
+// single cell stays a single cell, as the editor's Delete wants it.
+void SetCellsValue(PieceGrid& grid, const NormalRange& range, double value);
 
 enum class AdjustMode { Scale, Displace };
 

@@ -106,7 +106,7 @@ bool PromptAddToASC257(Prompter& prompter, const PieceGrid& piece, NationalGrid&
     const std::string answer = prompter.Input(kAddPromptText, kAddPromptTitle, "");
     const AddAnswer parsed = ParseAddAnswer(answer);
     if (!parsed.ok) {
-        prompter.Message(parsed.message, kTerrainMessageTitle);
+        prompter.Warning(parsed.message, kTerrainMessageTitle);
         return false;
     }
     const AddPieceCount count = AddPieceToASC257(parsed.xText, parsed.yText, parsed.zText, parsed.scaleText, piece, grid);

@@ -16,7 +16,7 @@ std::optional<Asc257ReadResult> OpenBaseASC257(EditorState& state, Prompter& pro
     if (!result.ok()) {
         // The terrain is still the one before: a later Save must not propose
         // the name of the file that failed and overwrite it with that terrain.
-        prompter.Message(result.message, kTerrainMessageTitle);
+        prompter.Warning(result.message, kTerrainMessageTitle);
         return result;
     }
     state.baseMapFile = path;
@@ -38,7 +38,7 @@ bool SaveASC257(const EditorState& state, Prompter& prompter, StatusSink& status
     }
     const Asc257SaveNames names = MakeAsc257SaveNames(target);
     const Outcome written = WriteASC257(state.skeleton257Path, names.target, names.objectName, state.national, status);
-    if (!written) prompter.Message(written.message(), kTerrainMessageTitle);
+    if (!written) prompter.Warning(written.message(), kTerrainMessageTitle);
     return written.ok();
 }
 

@@ -1,5 +1,6 @@
 #include "core/text/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -12,10 +13,10 @@ bool IsSkippedSpace(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Digits as to_chars writes them in general form: lower-case exponent, no padding.
-std::string GeneralDigits(double value) {
+std::string GeneralDigits(double value, int significantDigits) {
     char buffer[64];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                std::chars_format::general, 15);
+                                std::chars_format::general, significantDigits);
     std::string text(buffer, result.ptr);
     for (char& c : text) {
         if (c == 'e') c = 'E';
@@ -25,7 +26,7 @@ std::string GeneralDigits(double value) {
 
 // The shared body of both text forms: no trailing zeros (to_chars drops them),
 // no leading zero before the period, never "-0".
-std::string BareNumberText(double value) {
+std::string BareNumberText(double value, int significantDigits = 15) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value > 0 ? "Inf" : "-Inf";
     if (value == 0) return "0";  // also turns -0 into 0
@@ -35,7 +36,7 @@ std::string BareNumberText(double value) {
     // number instead, less than one part in 10^14 below.
     constexpr double kLargestFifteenDigits = 1.79769313486231e308;
     if (std::fabs(value) > kLargestFifteenDigits) value = std::copysign(kLargestFifteenDigits, value);
-    std::string text = GeneralDigits(value);
+    std::string text = GeneralDigits(value, significantDigits);
     if (text.rfind("0.", 0) == 0) text.erase(0, 1);
     else if (text.rfind("-0.", 0) == 0) text.erase(1, 1);
     return text;
@@ -108,8 +109,10 @@ double ValueOfText(std::string_view text) {
     return number[0] == '-' ? -value : value;
 }
 
-std::string PaddedNumberText(double value) {
-    std::string text = BareNumberText(value);
+std::string PaddedNumberText(double value) { return PaddedNumberText(value, 15); }
+
+std::string PaddedNumberText(double value, int significantDigits) {
+    std::string text = BareNumberText(value, std::clamp(significantDigits, 1, 15));
     if (text[0] != '-') text.insert(text.begin(), ' ');
     return text;
 }

@@ -19,6 +19,11 @@ double ValueOfText(std::string_view text);
 // that is not negative: " 1.5", " .5", " 0", "-.25".
 std::string PaddedNumberText(double value);
 
+// The same form rounded to fewer significant digits (1 to 15), for a place too
+// narrow for the whole number: 1.23456789012346E+17 with 3 digits is " 1.23E+17",
+// so a shortened number still reads as its value.
+std::string PaddedNumberText(double value, int significantDigits);
+
 // The user's way of writing a decimal number: separator and whether a zero
 // stands before it. The core never asks the system; the GUI passes it in.
 struct NumberFormat {

@@ -1,0 +1,123 @@
+// The main window fits its font: every row, column and header text of the grid
+// shows whole and no two controls overlap, at the window's own size and at its
+// least size, whatever the desktop's font; on a screen too small for all that,
+// the window stays on the screen and the grid scrolls.
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "app/AppFixture.h"
+#include "app/ArrowPicture.h"
+#include "app/StatusLabel.h"
+
+namespace gw::test {
+namespace {
+
+class LayoutTest : public AppFixture {
+protected:
+    void TearDown() override {
+        qApp->setStyleSheet("");
+        QApplication::setFont(font_);
+        AppFixture::TearDown();
+    }
+
+    // The controls a person reads or clicks, as laid out in the window.
+    std::vector<QWidget*> Controls() const {
+        std::vector<QWidget*> controls{Grid()};
+        for (QWidget* w : window->centralWidget()->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
+                                 qobject_cast<QLineEdit*>(w) || qobject_cast<ArrowPicture*>(w);
+            if (control && w->isVisibleTo(window.get()) && !Grid()->isAncestorOf(w)) controls.push_back(w);
+        }
+        return controls;
+    }
+    QRect InWindow(const QWidget* w) const { return QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size()); }
+
+    void ExpectEverythingShows(const std::string& where) {
+        SCOPED_TRACE(where);
+        const QRect viewport = Grid()->viewport()->rect();
+        for (int i = 1; i <= 17; ++i) {
+            EXPECT_TRUE(viewport.contains(Grid()->CellRect(i, 1))) << "row " << i;
+            EXPECT_TRUE(viewport.contains(Grid()->CellRect(1, i))) << "column " << i;
+            EXPECT_GE(Grid()->horizontalHeader()->sectionSize(i - 1), Grid()->horizontalHeader()->sectionSizeHint(i - 1));
+        }
+        EXPECT_GE(Grid()->verticalHeader()->width(), Grid()->verticalHeader()->sizeHint().width());
+        const std::vector<QWidget*> controls = Controls();
+        const QRect page = InWindow(window->centralWidget());
+        for (QWidget* a : controls) {
+            const QString name = a->objectName().isEmpty() ? a->metaObject()->className() : a->objectName();
+            EXPECT_TRUE(page.contains(InWindow(a))) << name.toStdString() << " is cut off";
+            // A text control at least as wide as its text (the status line leaves out its middle by design).
+            if (!qobject_cast<StatusLabel*>(a) && !(qobject_cast<QLabel*>(a) && static_cast<QLabel*>(a)->wordWrap())) {
+                EXPECT_GE(a->width(), a->minimumSizeHint().width()) << name.toStdString();
+                EXPECT_GE(a->height(), a->minimumSizeHint().height()) << name.toStdString();
+            }
+        }
+        ExpectControlsApart();
+    }
+
+    void ExpectControlsApart() const {
+        const std::vector<QWidget*> controls = Controls();
+        for (QWidget* a : controls) {
+            for (QWidget* b : controls) {
+                if (a < b && !a->isAncestorOf(b) && !b->isAncestorOf(a)) {
+                    EXPECT_FALSE(InWindow(a).intersects(InWindow(b)))
+                        << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
+                }
+            }
+        }
+    }
+
+    QFont font_ = QApplication::font();
+};
+
+TEST_F(LayoutTest, EveryRowColumnAndControlShowsAtEveryFontSize) {
+    struct Case {
+        const char* how;  // the application's font, or a style sheet as `gridwright -stylesheet` sets it
+        int points;
+    };
+    for (const Case& c : {Case{"font", 8}, Case{"font", 14}, Case{"style", 11}, Case{"style", 18}}) {
+        const std::string where = std::string(c.how) + " " + std::to_string(c.points) + " pt";
+        if (std::string(c.how) == "font") {
+            QFont font = font_;
+            font.setPointSize(c.points);
+            QApplication::setFont(font);
+        } else {
+            qApp->setStyleSheet(QString("* { font-size: %1pt; }").arg(c.points));
+        }
+        StartWindow();
+        QApplication::processEvents();
+        ExpectEverythingShows(where);
+        window->resize(window->minimumSize());
+        QApplication::processEvents();
+        ExpectEverythingShows(where + ", least size");
+        TearDown();
+    }
+}
+
+TEST_F(LayoutTest, OnASmallScreenTheWindowStaysOnItAndTheGridScrolls) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens.size(), 2);
+    const QRect small = screens[1]->availableGeometry();
+    StartWindow();
+    window->move(small.topLeft());
+    window->FitWindowToGrid();
+    QApplication::processEvents();
+    EXPECT_TRUE(small.contains(window->frameGeometry()));
+    EXPECT_TRUE(Grid()->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(Grid()->horizontalScrollBar()->isVisible());
+    ExpectControlsApart();
+
+    // A place stored for a screen that is gone is brought back onto one.
+    window->close();
+    settings->Set("TopGridwright", "60000");
+    settings->Set("LeftGridwright", "-90000");
+    StartWindow();
+    EXPECT_TRUE(screens[0]->availableGeometry().contains(window->frameGeometry()));
+}
+
+}  // namespace
+}  // namespace gw::test
