@@ -213,7 +213,9 @@ TEST(ProfileFile, AFailedWriteLeavesTheOldFileIntact) {
 TEST(ProfileFile, SaveFollowsASymbolicLink) {
     TempDir dir;
     WriteAll(dir.File("real.ter"), "[A]\r\nk=1\r\n");
-    std::filesystem::create_symlink(dir.File("real.ter"), dir.File("link.ter"));
+    std::error_code noLinks;
+    std::filesystem::create_symlink(dir.File("real.ter"), dir.File("link.ter"), noLinks);
+    if (noLinks) GTEST_SKIP() << "no symbolic links here (MinGW's runtime on Windows): " << noLinks.message();
     ASSERT_TRUE(WritePrivateValue("A", "k", "2", dir.File("link.ter")));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.ter")));
     EXPECT_EQ(ReadAll(dir.File("real.ter")), "[A]\r\nk=2\r\n");
