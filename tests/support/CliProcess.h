@@ -8,9 +8,6 @@
 #ifdef _WIN32
 #include <filesystem>
 #include <vector>
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 #else
 #include <sys/wait.h>
