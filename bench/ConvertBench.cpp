@@ -89,8 +89,8 @@ void BM_ConvertSampleTrackCore(benchmark::State& state) {
         editor.programFolder = kBinDir;
         gw::ConversionSurroundings surroundings{status, preview, prompter, "", {}};
         const gw::SXConversionResult result = gw::RunSXConversion(options, editor, surroundings);
-        const gw::Outcome saved = gw::WriteASC257(kBinDir + "/skelasc257.txt", names.target, names.outName,
-                                                  names.bakName, names.objectName, editor.national, status);
+        const gw::Outcome saved = gw::WriteASC257(kBinDir + "/skelasc257.txt", names.target, names.objectName,
+                                                  editor.national, status);
         if (!result.ok() || !saved) {
             state.SkipWithError((result.FailureText() + saved.message()).c_str());
             break;

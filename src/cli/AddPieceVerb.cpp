@@ -16,7 +16,7 @@ int RunAddPiece(const Args& args, CliContext& context) {
                        "(-128 to 112; a G after a number means track-editor tile numbers, 1 to 16),\n"
                        "then Z (empty: follow the terrain) and Scale (empty: .67), for example\n"
                        "\"3g, 3g,,.8\". OUT.asc is written through skelasc257.txt; a previous OUT\n"
-                       "keeps its content in the .bak file of the same base name.\n";
+                       "keeps its content in OUT.bak (T.v2.asc keeps T.v2.bak). OUT may not be an input.\n";
         return 0;
     }
     const auto at = parsed.values.find("--at");
@@ -33,6 +33,7 @@ int RunAddPiece(const Args& args, CliContext& context) {
         context.err << "gridwright-cli add-piece: " << answer.message << "\n";
         return 2;
     }
+    if (!CanWriteOutputs("add-piece", {out->second}, parsed.files, context)) return 1;
     NationalGrid grid;
     if (!LoadTerrain("add-piece", parsed.files[0], grid, context)) return 1;
     PieceGrid piece;

@@ -5,6 +5,7 @@
 #include "cli/TerrainCliFiles.h"
 #include "cli/Verbs.h"
 #include "core/ProgramFolder.h"
+#include "core/convert/RunFiles.h"
 #include "core/convert/SXConversion.h"
 #include "core/terrain/Asc257File.h"
 #include "core/text/FieldString.h"
@@ -113,20 +114,29 @@ void PrintFailures(const std::string& text, CliContext& context) {
 }
 
 // Checks what can be checked before the work starts: the track can be read,
-// and the output folder is not the track's own (the terrain goes there too, so
-// it is refused even when no other file is chosen); then makes the folder. A
-// run that stops here leaves nothing behind.
-bool PrepareOutputFolder(const SXConversionOptions& options, bool openOnly, CliContext& context) {
+// the output folder is not the track's own (the terrain goes there too, so it
+// is refused even when no other file is chosen), and no file to be written is
+// one the run reads; then makes the folder. A run that stops here leaves
+// nothing behind.
+bool PrepareOutputFolder(const SXConversionOptions& options, bool openOnly, const ParsedArgs& parsed,
+                         const std::string& ascPath, CliContext& context) {
     ProfileDocument track;
     if (Outcome read = ProfileDocument::Load(options.terFile, track); !read) {
         context.err << kName << read.message() << "\n";
         return false;
     }
-    if (openOnly) return true;
-    if (std::string refusal = OutputFolderRefusal(options.outputFolder, options.terFile); !refusal.empty()) {
-        context.err << kName << refusal << "\n";
-        return false;
+    if (!openOnly) {
+        if (std::string refusal = OutputFolderRefusal(options.outputFolder, options.terFile); !refusal.empty()) {
+            context.err << kName << refusal << "\n";
+            return false;
+        }
     }
+    std::vector<std::string> outputs = ConversionOutputFiles(options);
+    outputs.push_back(ascPath);
+    std::vector<std::string> inputs = TrackInputFiles(options.terFile);
+    if (parsed.values.count("--base")) inputs.push_back(parsed.values.at("--base"));
+    if (!CanWriteOutputs("convert", outputs, inputs, context)) return false;
+    if (openOnly) return true;
     std::error_code ec;
     std::filesystem::create_directories(options.outputFolder, ec);
     if (ec) {
@@ -162,7 +172,7 @@ int RunConvert(const Args& args, CliContext& context) {
     if (parsed.values.count("--base") && !LoadTerrain("convert", parsed.values.at("--base"), state.national, context)) {
         return 1;
     }
-    if (!PrepareOutputFolder(options, openOnly, context)) return 1;
+    if (!PrepareOutputFolder(options, openOnly, parsed, ascPath, context)) return 1;
 
     TerminalProgress progress(context.err, context.showProgress);
     TerminalPreview preview(progress);
@@ -180,8 +190,8 @@ int RunConvert(const Args& args, CliContext& context) {
     PrintFailures(result.FailureText(), context);
 
     Asc257SaveNames names = MakeAsc257SaveNames(ascPath);
-    const Outcome saved = WriteASC257(JoinPath(context.programFolder, "skelasc257.txt"), names.target, names.outName,
-                                      names.bakName, names.objectName, state.national, progress);
+    const Outcome saved = WriteASC257(JoinPath(context.programFolder, "skelasc257.txt"), names.target,
+                                      names.objectName, state.national, progress);
     progress.Finish();
     if (!saved) {
         context.err << kName << saved.message() << "\n";

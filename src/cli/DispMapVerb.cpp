@@ -108,6 +108,7 @@ int RunDispMap(const Args& args, CliContext& context) {
         context.err << kName << error << " (try --help)\n";
         return 2;
     }
+    if (!CanWriteOutputs("dispmap", {parsed.output}, {parsed.input}, context)) return 1;
     if (parsed.size != "17") return RunTerrainMap(parsed, context);
     PieceGrid grid;
     PieceReadReport report = ReadPieceFile(parsed.input, grid);

@@ -1,7 +1,9 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <vector>
 
+#include "cli/TerrainCliFiles.h"
 #include "cli/Verbs.h"
 #include "core/ProgramFolder.h"
 #include "core/piece/PieceFile.h"
@@ -100,6 +102,9 @@ int RunPieceSet(const Args& args, CliContext& context) {
     const PieceSetKind kind = PieceSetKindOf(parsed.kind.empty() ? parts.kind : parsed.kind);
     const std::string name = parsed.haveName ? parsed.name : parts.name;
     const std::string extension = parts.extension.empty() ? "asc" : parts.extension;
+    std::vector<std::string> outputs;
+    for (const PieceSetFile& file : PieceSetFiles(parsed.folder, name, extension, kind)) outputs.push_back(file.path);
+    if (!CanWriteOutputs("piece-set", outputs, {parsed.input}, context)) return 1;
     NullStatusSink quiet;
     const PieceSetSaveResult result = SavePieceFileSet(grid, parsed.folder, name, extension, kind,
                                                        JoinPath(context.programFolder, "skelasc.txt"), quiet);

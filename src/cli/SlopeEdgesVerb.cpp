@@ -15,7 +15,7 @@ int RunSlopeEdges(const Args& args, CliContext& context) {
                        "inner end keeps almost its own height. E and N are read as the Slope Edges\n"
                        "dialog reads them; E defaults to the border's average height, N to 10.\n"
                        "OUT.asc is written through skelasc257.txt; a previous OUT keeps its content\n"
-                       "in the .bak file of the same base name.\n";
+                       "in OUT.bak (T.v2.asc keeps T.v2.bak). OUT may not be IN.\n";
         return 0;
     }
     const auto out = parsed.values.find("-o");
@@ -24,6 +24,7 @@ int RunSlopeEdges(const Args& args, CliContext& context) {
                     << (parsed.error.empty() ? "expected IN.asc and -o OUT.asc" : parsed.error) << " (try --help)\n";
         return 2;
     }
+    if (!CanWriteOutputs("slope-edges", {out->second}, {parsed.files[0]}, context)) return 1;
     NationalGrid grid;
     if (!LoadTerrain("slope-edges", parsed.files[0], grid, context)) return 1;
     const Asc257Statistics statistics = ComputeASC257Statistics(grid);

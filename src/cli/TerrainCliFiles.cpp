@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "core/ProgramFolder.h"
+#include "core/io/WriteTargets.h"
 #include "core/terrain/Asc257File.h"
 
 namespace gw::cli {
@@ -43,11 +44,23 @@ bool LoadTerrain(const std::string& verb, const std::string& path, NationalGrid&
     return false;
 }
 
+bool CanWriteOutputs(const std::string& verb, const std::vector<std::string>& outputs,
+                     const std::vector<std::string>& inputs, CliContext& context) {
+    std::string refusal;
+    for (const std::string& output : outputs) {
+        if (refusal.empty()) refusal = WriteTargetRefusal(output);
+    }
+    if (refusal.empty()) refusal = InputOverwriteRefusal(outputs, inputs);
+    if (refusal.empty()) return true;
+    context.err << "gridwright-cli " << verb << ": " << refusal << "\n";
+    return false;
+}
+
 bool SaveTerrain(const std::string& verb, const std::string& path, const NationalGrid& grid, CliContext& context) {
     NullStatusSink quiet;
     const Asc257SaveNames names = MakeAsc257SaveNames(path);
-    const Outcome written = WriteASC257(JoinPath(context.programFolder, "skelasc257.txt"), names.target,
-                                        names.outName, names.bakName, names.objectName, grid, quiet);
+    const Outcome written =
+        WriteASC257(JoinPath(context.programFolder, "skelasc257.txt"), names.target, names.objectName, grid, quiet);
     if (written) return true;
     context.err << "gridwright-cli " << verb << ": " << written.message() << "\n";
     return false;

@@ -28,6 +28,12 @@ ParsedArgs ParseVerbArgs(const Args& args, const std::vector<std::string>& value
 // err and returns false.
 bool LoadTerrain(const std::string& verb, const std::string& path, NationalGrid& grid, CliContext& context);
 
+// False (with "gridwright-cli VERB: reason" on err) when an output would be
+// refused by its writer (WriteTargetRefusal) or is one of the run's inputs:
+// checked before the run, so a run with several outputs writes none of them.
+bool CanWriteOutputs(const std::string& verb, const std::vector<std::string>& outputs,
+                     const std::vector<std::string>& inputs, CliContext& context);
+
 // Writes grid to path through the program folder's skelasc257.txt, keeping the
 // previous file as its .bak, as Save ASC257 does.
 bool SaveTerrain(const std::string& verb, const std::string& path, const NationalGrid& grid, CliContext& context);

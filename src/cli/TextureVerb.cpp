@@ -1,7 +1,10 @@
 #include <ostream>
 #include <vector>
 
+#include "cli/TerrainCliFiles.h"
 #include "cli/Verbs.h"
+#include "core/ProgramFolder.h"
+#include "core/convert/RunFiles.h"
 #include "core/texture/TextureJob.h"
 #include "core/texture/TextureRun.h"
 #include "core/texture/TextureTexts.h"
@@ -81,6 +84,10 @@ int RunTexture(const Args& args, CliContext& context) {
         context.err << kName << error << " (try --help)\n";
         return 2;
     }
+    std::vector<std::string> inputs = TrackInputFiles(ter);
+    for (const std::string& skeleton : {kSkeletonImageName, kSkeleton1016ImageName})
+        inputs.push_back(JoinPath(context.programFolder, skeleton));
+    if (!CanWriteOutputs("texture", {output, TextureLogPath(output)}, inputs, context)) return 1;
     MessageLines prompter;
     NullTextureView view;
     NullStatusSink mainStatus;

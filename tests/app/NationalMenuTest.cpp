@@ -19,8 +19,7 @@ protected:
             for (int x = 0; x < 257; ++x) grid.At(x, y) = x / 256.0 + y;
         const Asc257SaveNames names = MakeAsc257SaveNames(dir.File(name));
         NullStatusSink quiet;
-        EXPECT_TRUE(WriteASC257(Skeleton257Path(), names.target, names.outName, names.bakName, names.objectName,
-                                grid, quiet));
+        EXPECT_TRUE(WriteASC257(Skeleton257Path(), names.target, names.objectName, grid, quiet));
         return names.target;
     }
     QString Status() { return Find<QLabel>("lblStatus")->text(); }
@@ -54,13 +53,14 @@ TEST_F(NationalMenuTest, OpensAddsSavesAndClears) {
     Trigger("itmNationalAddToASC257");
     EXPECT_EQ(prompter.Messages().back(), "You must enter an X, Y. You entered ()");
 
-    // Save proposes the base name of the file read, and keeps the old file as .bak.
+    // Save proposes the base name of the file read, and keeps the old file as
+    // .bak, named by all of the file name but its extension.
     prompter.fileAnswers.push_back(base);
     Trigger("itmNationalSaveASC257");
     EXPECT_EQ(prompter.shown.back().request.fileName, "base.asc");
     EXPECT_EQ(prompter.shown.back().request.title, "Save ASC As");
     EXPECT_EQ(Status(), "All Done");
-    EXPECT_TRUE(Exists(dir.File("base.bak")));
+    EXPECT_TRUE(Exists(dir.File("base.flat.bak")));
     EXPECT_FALSE(window->nationalModified());
 
     Trigger("itmNationalClearASC257");

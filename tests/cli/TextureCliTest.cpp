@@ -85,7 +85,7 @@ TEST(TextureCli, ExitStatusAndOneLineErrors) {
          "gridwright-cli texture: Cannot open /nonexistent/Dunes.ter: No such file or directory\n"},
         // The log beside the texture fails too; the texture's failure closes.
         {"texture " + ter + " -o /nonexistent/out.tga", 1,
-         "Cannot create /nonexistent/MakeTexture.log: No such file or directory\n"
+         "Cannot write /nonexistent/MakeTexture.log: No such file or directory\n"
          "gridwright-cli texture: Cannot write /nonexistent/out.tga: No such file or directory\n"},
     };
     for (const Case& c : cases) {

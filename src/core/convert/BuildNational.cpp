@@ -1,5 +1,6 @@
 #include "core/convert/BuildNational.h"
 
+#include <filesystem>
 #include <map>
 #include <string_view>
 
@@ -80,6 +81,22 @@ NationalBuild BuildNationalFromTer(const std::string& terFile, const std::string
         ++build.piecesAdded;
     }
     return build;
+}
+
+std::vector<std::string> TrackPieceFiles(const std::string& terFile) {
+    std::vector<std::string> files;
+    ProfileDocument ter;
+    if (!ProfileDocument::Load(terFile, ter)) return files;
+    TrackFileFinder finder(terFile);
+    const std::string elevationPath = PrivateValue(ter, "ElevationData", "ElevationPath", "Not found");
+    for (int n = 1; n <= kTrackPieces; ++n) {
+        const std::string section = "ElevationFile_" + std::to_string(n);
+        if (!ter.HasSection(section)) continue;
+        const std::string path = finder.Resolve(elevationPath + PrivateValue(ter, section, "Name", "Not found"));
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(path, ec)) files.push_back(path);
+    }
+    return files;
 }
 
 std::string NationalBuildProblemsText(const NationalBuild& build, std::size_t maxLines) {

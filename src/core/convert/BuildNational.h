@@ -46,6 +46,10 @@ struct NationalBuild {
 NationalBuild BuildNationalFromTer(const std::string& terFile, const std::string& zBaseText,
                                    const std::string& zScaleText, NationalGrid& grid, StatusSink& status);
 
+// The piece files of the .TER's ElevationFile sections, found as
+// BuildNationalFromTer finds them; only those that exist.
+std::vector<std::string> TrackPieceFiles(const std::string& terFile);
+
 // The pieces that were not added, one line each ("Piece 7 C:\...\bumpN.asc:
 // reason"), at most maxLines of them and a last line counting the rest; plus a
 // line counting skipped vertices. Empty when there is nothing to say.

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "core/io/FileText.h"
-#include "core/io/OutputFile.h"
+#include "core/io/ReplaceFile.h"
 #include "core/text/FieldString.h"
 #include "core/text/NumberText.h"
 
@@ -147,14 +147,12 @@ std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
 }
 
 Outcome WritePieceFile(const std::string& skeletonPath, const std::string& targetPath,
-                       const std::string& outPath, const std::string& backupPath,
                        const std::string& objectName, const PieceGrid& grid) {
     std::string skeleton;
     Outcome read = ReadFileBytes(skeletonPath, skeleton);
     if (!read) return Outcome::Fail("The skeleton template is missing or unreadable. " + read.message());
     if (skeleton.empty()) return Outcome::Fail("The skeleton template " + skeletonPath + " is empty.");
-    return WriteFileWithBackup(targetPath, outPath, backupPath,
-                               BuildPieceFileText(skeleton, grid, objectName));
+    return WriteFileWithBackup(targetPath, BuildPieceFileText(skeleton, grid, objectName));
 }
 
 }  // namespace gw

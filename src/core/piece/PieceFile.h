@@ -32,11 +32,11 @@ PieceReadReport ReadPieceText(std::string_view bytes, PieceGrid& grid);
 std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
                                const std::string& objectName);
 
-// Writes the piece through the skeleton to outPath, then keeps the old target as
-// backupPath and gives outPath the target's name. A missing skeleton or any
-// failed write leaves the target and its backup untouched.
+// Writes the piece through the skeleton to a temporary .out file beside the
+// target, then keeps the old target as its .bak (BackupPathOf) and gives the new
+// file the target's name (WriteFileWithBackup). A missing skeleton or any failed
+// write leaves the target and its backup untouched.
 Outcome WritePieceFile(const std::string& skeletonPath, const std::string& targetPath,
-                       const std::string& outPath, const std::string& backupPath,
                        const std::string& objectName, const PieceGrid& grid);
 
 // True for a line that the writer treats as a vertex line.

@@ -2,10 +2,10 @@
 
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
 
 #include "core/io/BlockLineReader.h"
-#include "core/io/OutputFile.h"
+#include "core/io/ReplaceFile.h"
+#include "core/io/WriteTargets.h"
 #include "core/piece/PieceFile.h"
 #include "core/text/FastNumbers.h"
 #include "core/text/FieldString.h"
@@ -122,12 +122,6 @@ void AppendVertexLine(std::string_view line, const LineFields<7>& fields, double
     out += "\r\n";
 }
 
-// The folder part of a path, with its closing separator; empty for a bare name.
-std::string FolderOf(const std::string& path) {
-    const std::size_t cut = path.find_last_of("/\\");
-    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
-
 class Asc257Reader {
 public:
     Asc257Reader(NationalGrid& grid, StatusSink& status, Asc257ReadResult& result)
@@ -217,15 +211,13 @@ Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusS
     return result;
 }
 
-Outcome WriteASC257(const std::string& skeleton257Path, const std::string& target,
-                    const std::string& outName, const std::string& bakName,
-                    const std::string& objectName, const NationalGrid& grid, StatusSink& status) {
+Outcome WriteASC257(const std::string& skeleton257Path, const std::string& target, const std::string& objectName,
+                    const NationalGrid& grid, StatusSink& status) {
     BlockLineReader skeleton(kLongestSkeletonLine);
     const Outcome opened = skeleton.Open(skeleton257Path);
     if (!opened) return Outcome::Fail("The skeleton template is missing or unreadable. " + opened.message());
-    OutputFile out;
-    const Outcome created = out.Open(outName);
-    if (!created) return created;
+    FileReplacement out(target, KeepBackup::Yes);
+    if (Outcome created = out.Begin(); !created) return created;
 
     std::string chunk;
     chunk.reserve(kWriteChunk + 4096);
@@ -283,15 +275,9 @@ Outcome WriteASC257(const std::string& skeleton257Path, const std::string& targe
         failure = Outcome::Fail("The skeleton template could not be read. " + skeleton.readError().message());
     }
     if (failure.ok() && !anyLine) failure = Outcome::Fail("The skeleton template " + skeleton257Path + " is empty.");
+    if (!failure.ok()) return failure;  // the temporary goes with out
     out.Write(chunk);
-    const Outcome closed = out.Close();
-    if (!failure.ok() || !closed.ok()) {
-        std::error_code ignored;
-        std::filesystem::remove(outName, ignored);
-        return failure.ok() ? closed : failure;
-    }
-    const Outcome committed = CommitOutFile(target, outName, bakName);
-    if (!committed) return committed;
+    if (Outcome committed = out.Commit(); !committed) return committed;
     status.Status("All Done");
     return Outcome::Ok();
 }
@@ -303,9 +289,7 @@ std::string DefaultAsc257SaveName(const std::string& currentTerFile, const std::
 }
 
 Asc257SaveNames MakeAsc257SaveNames(const std::string& target) {
-    const std::string folder = FolderOf(target);
-    const std::string base = GetBaseName(target);
-    return {target, folder + base + ".out", folder + base + ".bak", base};
+    return {target, BackupPathOf(target), GetBaseName(target)};
 }
 
 }  // namespace gw
