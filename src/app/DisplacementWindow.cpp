@@ -51,7 +51,7 @@ DisplacementWindow::DisplacementWindow(QWidget* parent)
 }
 
 void DisplacementWindow::Status(const std::string& text) {
-    lblStatus_->setText(ToQ(text));
+    lblStatus_->setText(MessageToQ(text));
     lblStatus_->repaint();
 }
 

@@ -40,8 +40,8 @@ void MainWindow::WireNationalMenu() {
 void MainWindow::OpenBaseASC257() {
     WaitCursor wait;
     const std::optional<Asc257ReadResult> result = gw::OpenBaseASC257(state_, prompter_, statusSink());
-    // The grid now holds the file that was read.
-    if (result && result->verticesStored > 0) nationalModified_ = false;
+    // The grid now holds the file that was read; a failed read changed nothing.
+    if (result && result->ok() && result->verticesStored > 0) nationalModified_ = false;
 }
 
 void MainWindow::AddToASC257() {

@@ -71,7 +71,7 @@ void MakeTextureWindow::OpenTerFile() {
 }
 
 void MakeTextureWindow::Status(const std::string& text) {
-    lblStatus_->setText(ToQ(text));
+    lblStatus_->setText(MessageToQ(text));
     lblStatus_->repaint();
 }
 

@@ -58,12 +58,12 @@ QString FileDialogFilter(const std::string& filter) {
 
 void WidgetPrompter::Message(const std::string& text, const std::string& title) {
     NormalCursorWhileAsking normal;
-    QMessageBox::information(parent_, ToQ(title), ToQ(text), QMessageBox::Ok);
+    QMessageBox::information(parent_, ToQ(title), MessageToQ(text), QMessageBox::Ok);
 }
 
 bool WidgetPrompter::AskYesNo(const std::string& text, const std::string& title) {
     NormalCursorWhileAsking normal;
-    return QMessageBox::question(parent_, ToQ(title), ToQ(text), QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(parent_, ToQ(title), MessageToQ(text), QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
     prompter.SetParent(&window);
     window.StartUp();
 
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1) window.OpenPieceFile(gw::PathFromQ(arguments.at(1)));
+    // The name as the system gave it (QApplication has taken its own options
+    // out): a QString cannot carry a name that is not valid UTF-8.
+    if (argc > 1) window.OpenPieceFile(argv[1]);
     return app.exec();
 }

@@ -2,7 +2,6 @@
 
 #include "cli/TerrainCliFiles.h"
 #include "cli/Verbs.h"
-#include "core/piece/PieceFile.h"
 #include "core/terrain/AddPiece.h"
 
 namespace gw::cli {
@@ -37,15 +36,11 @@ int RunAddPiece(const Args& args, CliContext& context) {
     NationalGrid grid;
     if (!LoadTerrain("add-piece", parsed.files[0], grid, context)) return 1;
     PieceGrid piece;
-    const PieceReadReport report = ReadPieceFile(parsed.files[1], piece);
-    if (!report.opened) {
-        context.err << "gridwright-cli add-piece: " << report.opened.message() << "\n";
-        return 1;
+    if (!LoadPiece("add-piece", parsed.files[1], piece, context)) return 1;
+    const AddPieceCount count = AddPieceToASC257(answer.xText, answer.yText, answer.zText, answer.scaleText, piece, grid);
+    if (count.cellsNotFinite > 0) {
+        context.err << "gridwright-cli add-piece: " << NotFiniteCellsText(count.cellsNotFinite) << "\n";
     }
-    for (const std::string& problem : report.problems) {
-        context.err << "gridwright-cli add-piece: " << parsed.files[1] << ": " << problem << "\n";
-    }
-    AddPieceToASC257(answer.xText, answer.yText, answer.zText, answer.scaleText, piece, grid);
     return SaveTerrain("add-piece", out->second, grid, context) ? 0 : 1;
 }
 

@@ -7,6 +7,7 @@
 #include "core/ProgramFolder.h"
 #include "core/convert/RunFiles.h"
 #include "core/convert/SXConversion.h"
+#include "core/piece/PieceFile.h"
 #include "core/terrain/Asc257File.h"
 #include "core/text/FieldString.h"
 #include "core/trackfiles/ProfileFile.h"
@@ -113,6 +114,23 @@ void PrintFailures(const std::string& text, CliContext& context) {
     }
 }
 
+// Pieces that the editor adds without a word but that leave a hole in the
+// terrain: a piece file without a vertex line (added flat) and pieces placed
+// wholly off the terrain. True when there were any.
+bool WarnAboutPieces(const NationalBuild& build, CliContext& context) {
+    for (const std::string& file : build.filesWithoutVertices) {
+        context.err << kName << file << ": " << kNoVertexLineWarning << "\n";
+    }
+    const int off = build.piecesOffTerrain;
+    if (off > 0 && off == build.piecesAdded) {
+        context.err << kName << "no piece landed on the terrain: the BaseX and BaseY of all " << off
+                    << " pieces place them off its grid\n";
+    } else if (off > 0) {
+        context.err << kName << off << " pieces were not added: their BaseX and BaseY place them off the terrain's grid\n";
+    }
+    return !build.filesWithoutVertices.empty() || build.piecesOffTerrain > 0;
+}
+
 // Checks what can be checked before the work starts: the track can be read,
 // the output folder is not the track's own (the terrain goes there too, so it
 // is refused even when no other file is chosen), and no file to be written is
@@ -188,6 +206,7 @@ int RunConvert(const Args& args, CliContext& context) {
         if (step.outcome) context.out << step.path << "\n";
     }
     PrintFailures(result.FailureText(), context);
+    const bool piecesMissing = WarnAboutPieces(result.build, context);
 
     Asc257SaveNames names = MakeAsc257SaveNames(ascPath);
     const Outcome saved = WriteASC257(JoinPath(context.programFolder, "skelasc257.txt"), names.target,
@@ -198,7 +217,7 @@ int RunConvert(const Args& args, CliContext& context) {
         return 1;
     }
     context.out << names.target << "\n";
-    return result.ok() ? 0 : 1;
+    return result.ok() && !piecesMissing ? 0 : 1;
 }
 
 }  // namespace gw::cli

@@ -180,13 +180,7 @@ int RunEdit(const Args& args, CliContext& context) {
     }
     if (!CanWriteOutputs("edit", {parsed.output}, {parsed.input}, context)) return 1;
     PieceGrid grid;
-    PieceReadReport report = ReadPieceFile(parsed.input, grid);
-    if (!report.opened) {
-        context.err << kVerbName << ": " << report.opened.message() << "\n";
-        return 1;
-    }
-    for (const std::string& problem : report.problems)
-        context.err << kVerbName << ": " << parsed.input << ": " << problem << "\n";
+    if (!LoadPiece("edit", parsed.input, grid, context)) return 1;
 
     // After the first operation a single cell has become the whole grid; the
     // range stays as given, since every operation applies that rule itself.

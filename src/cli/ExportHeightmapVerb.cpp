@@ -5,6 +5,7 @@
 #include "core/heightmap/HeightmapFile.h"
 #include "core/heightmap/HeightmapGrid.h"
 #include "core/io/BlockLineReader.h"
+#include "core/io/InputFile.h"
 #include "core/piece/PieceFile.h"
 
 namespace gw::cli {
@@ -34,7 +35,7 @@ void PrintExportHelp(std::ostream& out) {
 // of a terrain is read to tell: the count stops after the piece's number.
 Outcome IsTerrainFile(const std::string& path, bool& terrain) {
     BlockLineReader lines;
-    if (Outcome opened = lines.Open(path); !opened) return opened;
+    if (Outcome opened = lines.Open(path, kTerrainFileCap); !opened) return opened;
     long long vertices = 0;
     TextLine line;
     while (vertices <= kPieceVertices && lines.Next(line)) {

@@ -6,7 +6,6 @@
 #include "cli/TerrainCliFiles.h"
 #include "cli/Verbs.h"
 #include "core/ProgramFolder.h"
-#include "core/piece/PieceFile.h"
 #include "core/piece/PiecePath.h"
 #include "core/piece/PieceSet.h"
 #include "core/text/FieldString.h"
@@ -90,13 +89,7 @@ int RunPieceSet(const Args& args, CliContext& context) {
         return 1;
     }
     PieceGrid grid;
-    PieceReadReport report = ReadPieceFile(parsed.input, grid);
-    if (!report.opened) {
-        context.err << kVerbName << ": " << report.opened.message() << "\n";
-        return 1;
-    }
-    for (const std::string& problem : report.problems)
-        context.err << kVerbName << ": " << parsed.input << ": " << problem << "\n";
+    if (!LoadPiece("piece-set", parsed.input, grid, context)) return 1;
 
     const PiecePathParts parts = SplitPiecePath(parsed.input);
     const PieceSetKind kind = PieceSetKindOf(parsed.kind.empty() ? parts.kind : parsed.kind);

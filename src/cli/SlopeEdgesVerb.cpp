@@ -3,6 +3,7 @@
 #include "cli/TerrainCliFiles.h"
 #include "cli/Verbs.h"
 #include "core/terrain/Statistics.h"
+#include "core/terrain/TerrainTexts.h"
 
 namespace gw::cli {
 
@@ -31,8 +32,12 @@ int RunSlopeEdges(const Args& args, CliContext& context) {
     const auto edge = parsed.values.find("--edge");
     const auto points = parsed.values.find("--points");
     NullStatusSink quiet;
-    SlopeASC257Edges(edge == parsed.values.end() ? DefaultEdgeValueText(statistics) : edge->second,
-                     points == parsed.values.end() ? DefaultPointsText() : points->second, grid, quiet);
+    const SlopeEdgesResult sloped =
+        SlopeASC257Edges(edge == parsed.values.end() ? DefaultEdgeValueText(statistics) : edge->second,
+                         points == parsed.values.end() ? DefaultPointsText() : points->second, grid, quiet);
+    if (sloped.cellsNotFinite > 0) {
+        context.err << "gridwright-cli slope-edges: " << NotFiniteCellsText(sloped.cellsNotFinite) << "\n";
+    }
     return SaveTerrain("slope-edges", out->second, grid, context) ? 0 : 1;
 }
 

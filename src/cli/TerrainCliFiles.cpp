@@ -5,6 +5,7 @@
 
 #include "core/ProgramFolder.h"
 #include "core/io/WriteTargets.h"
+#include "core/piece/PieceFile.h"
 #include "core/terrain/Asc257File.h"
 
 namespace gw::cli {
@@ -34,9 +35,28 @@ ParsedArgs ParseVerbArgs(const Args& args, const std::vector<std::string>& value
     return parsed;
 }
 
+bool LoadPiece(const std::string& verb, const std::string& path, PieceGrid& grid, CliContext& context) {
+    const PieceReadReport report = ReadPieceFile(path, grid);
+    const std::string prefix = "gridwright-cli " + verb + ": ";
+    if (!report.opened) {
+        context.err << prefix << report.opened.message() << "\n";
+        return false;
+    }
+    for (const std::string& problem : report.problems) context.err << prefix << path << ": " << problem << "\n";
+    if (report.verticesStored == 0 && report.problemCount == 0) {
+        context.err << prefix << path << ": " << kNoVertexLineWarning << "\n";
+    }
+    return true;
+}
+
 bool LoadTerrain(const std::string& verb, const std::string& path, NationalGrid& grid, CliContext& context) {
     NullStatusSink quiet;
     const Asc257ReadResult result = ReadASC257(path, grid, quiet);
+    if (result.ok() && result.cutShort) {
+        context.err << "gridwright-cli " << verb << ": " << path << ": the file ends inside its vertex list (cut short?); "
+                    << result.verticesStored << " of " << NationalGrid::kSize * NationalGrid::kSize
+                    << " heights were read\n";
+    }
     if (result.ok()) return true;
     context.err << "gridwright-cli " << verb << ": ";
     if (result.end == Asc257ReadEnd::NegativeValue) context.err << path << ": ";

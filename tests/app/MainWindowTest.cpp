@@ -8,6 +8,7 @@
 
 #include "app/AppFixture.h"
 #include "app/QtText.h"
+#include "support/SpecialFiles.h"
 
 namespace gw::test {
 namespace {
@@ -100,13 +101,39 @@ TEST_F(MainWindowTest, TheFileNameSelectsTheOptionOrTheFileIsRefused) {
                                                                 "file (NS), or the North-South-East-West file (NSEW)"});
         EXPECT_EQ(prompter.shown[0].title, "Gridwright");
     }
-    // A file that cannot be read changes nothing either.
+    // A file that cannot be read changes nothing either, nor does one without a
+    // vertex line (silently): the caption never names a file not in the grid.
     const QString caption = window->windowTitle();
-    prompter.shown.clear();
-    EXPECT_FALSE(window->OpenPieceFile(dir.File("goneN.asc")));
-    ASSERT_EQ(prompter.Messages().size(), 1u);
-    EXPECT_NE(prompter.Messages()[0].find("goneN.asc"), std::string::npos);
-    EXPECT_EQ(window->windowTitle(), caption);
+    const std::string fifo = MakeSpecialFile(SpecialKind::Fifo, dir.File("fifoN.asc"), kPieceFileCap).path;
+    WriteAll(dir.File("wordsN.asc"), "hello\r\nworld\r\n");
+    const std::pair<std::string, std::string> refused[] = {
+        {dir.File("goneN.asc"), "Cannot open " + dir.File("goneN.asc") + ": No such file or directory"},
+        {fifo, "Cannot read " + fifo + ": it is a FIFO, not a regular file"},
+        {dir.File("wordsN.asc"), ""},
+    };
+    for (const auto& [path, message] : refused) {
+        prompter.shown.clear();
+        prompter.fileAnswers = {path};
+        Action("itmFileOpen")->trigger();
+        EXPECT_EQ(prompter.Messages(), message.empty() ? std::vector<std::string>() : std::vector{message}) << path;
+        EXPECT_EQ(window->windowTitle(), caption) << path;
+    }
+}
+
+TEST_F(MainWindowTest, NamesOpenShowAndSaveUnderTheirOwnBytes) {
+    StartWindow();
+    const std::pair<std::string, QString> names[] = {
+        {"D\xc3\xbcne", QString::fromUtf8("D\xc3\xbcne")},  // UTF-8 shows as itself
+        {"D\xfcne", QString("D") + QChar(0xFFFD) + "ne"},      // not UTF-8: shown as best it can be
+    };
+    for (const auto& [name, shown] : names) {
+        ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(name + "N.asc")));
+        EXPECT_EQ(Find<QLineEdit>("txtPieceName")->text(), shown);
+        EXPECT_TRUE(window->windowTitle().endsWith(shown + "N.asc")) << window->windowTitle().toStdString();
+        Action("itmFileSave")->trigger();
+        EXPECT_TRUE(Exists(dir.File(name + "N.bak"))) << "saved over itself";
+        EXPECT_TRUE(Exists(dir.File(name + "W.asc")));
+    }
 }
 
 TEST_F(MainWindowTest, VerticesOutsideTheGridAreListedInOneMessage) {

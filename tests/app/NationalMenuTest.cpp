@@ -2,9 +2,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/AppFixture.h"
 #include "core/terrain/Asc257File.h"
+#include "support/SpecialFiles.h"
 
 namespace gw::test {
 namespace {
@@ -67,6 +69,34 @@ TEST_F(NationalMenuTest, OpensAddsSavesAndClears) {
     EXPECT_EQ(state.national, NationalGrid());
     EXPECT_TRUE(state.baseMapFile.empty());
     EXPECT_EQ(state.lastAsc257File, base);
+}
+
+TEST_F(NationalMenuTest, SpecialFilesAreRefusedInABoxAndChangeNothing) {
+    StartWindow();
+    state.nationalFolder = dir.path().string();
+    state.national.At(7, 7) = 7;
+    const NationalGrid before = state.national;
+    const std::string fifo = MakeSpecialFile(SpecialKind::Fifo, dir.File("track.ter"), kTrackFileCap).path;
+    const std::pair<const char*, std::string> cases[] = {
+        {"itmNationalOpenBaseASC257", "/dev/zero"},
+        {"itmNationalOpenSXTER", fifo},
+    };
+    for (const auto& [item, path] : cases) {
+        prompter.shown.clear();
+        prompter.fileAnswers = {path};
+        // The conversion's dialog, in its Open mode, is accepted as it stands.
+        QTimer::singleShot(0, [] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                dialog->findChild<QPushButton*>("OKButton")->click();
+        });
+        Trigger(item);
+        const std::string reason = path == fifo ? "it is a FIFO" : "it is a device";
+        EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Cannot read " + path + ": " + reason +
+                                                                 ", not a regular file"})
+            << item;
+        EXPECT_EQ(state.national, before) << item;
+    }
+    EXPECT_EQ(state.baseMapFile, "");
 }
 
 TEST_F(NationalMenuTest, StatisticsAndSlopeEdges) {

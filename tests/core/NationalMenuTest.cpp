@@ -53,9 +53,11 @@ TEST_F(NationalMenuTest, OpenBaseAsksInTheNationalFolderAndRemembersThePath) {
 TEST_F(NationalMenuTest, OpenBaseReportsFilesThatDoNotLoad) {
     WriteAll(dir.File("neg.asc"), "Vertex 0: X: -128 Y: -128 Z: -1\r\nFace list:\r\n");
     prompter.fileAnswer = dir.File("neg.asc");
+    state.lastAsc257File = "before.asc";
     EXPECT_EQ(OpenBaseASC257(state, prompter, status)->end, Asc257ReadEnd::NegativeValue);
-    EXPECT_EQ(state.national.At(0, 0), -1);
-    EXPECT_EQ(state.baseMapFile, dir.File("neg.asc"));
+    EXPECT_EQ(state.national, NationalGrid());
+    EXPECT_EQ(state.baseMapFile, "");  // a later Save must not propose the file that failed
+    EXPECT_EQ(state.lastAsc257File, "before.asc");
     EXPECT_EQ(status.texts.back(), "Error: ASC contains negative values");
     prompter.fileAnswer = dir.File("absent.asc");
     EXPECT_EQ(OpenBaseASC257(state, prompter, status)->end, Asc257ReadEnd::CannotRead);

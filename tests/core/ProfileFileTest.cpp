@@ -91,6 +91,7 @@ const WriteCase kWriteCases[] = {
     {"new section at the end", "[A]\r\nk=1\r\n", "B", "j", "2", "[A]\r\nk=1\r\n[B]\r\nj=2\r\n"},
     {"new section after a last line without end", "[A]\r\nk=1", "B", "j", "2", "[A]\r\nk=1\r\n[B]\r\nj=2\r\n"},
     {"appended after a last key line without end", "[A]\r\nk=1", "A", "j", "2", "[A]\r\nk=1\r\nj=2\r\n"},
+    {"the same value on a last line without end gains the end", "[A]\r\nk=", "A", "k", "", "[A]\r\nk=\r\n"},
     {"appended after a header that ends the file", "[A]", "A", "j", "2", "[A]\r\nj=2\r\n"},
     {"empty file", "", "A", "k", "v", "[A]\r\nk=v\r\n"},
     {"LF-only file: only the written line gets CR LF", "[A]\nk=1\nj=2\n", "A", "k", "9", "[A]\nk=9\r\nj=2\n"},
@@ -189,8 +190,8 @@ TEST(ProfileFile, AFolderIsNotAProfileFile) {
 TEST(ProfileFile, VeryLongLinesAreKeptAndRead) {
     TempDir dir;
     const std::string file = dir.File("long.ter");
-    const std::string junk(8 << 20, 'j');
-    const std::string longValue(8 << 20, 'v');
+    const std::string junk(1 << 20, 'j');
+    const std::string longValue(1 << 20, 'v');
     WriteAll(file, "[A]\r\n" + junk + "\r\nk=" + longValue + "\r\n[B]\r\n");
     EXPECT_EQ(ReadPrivateValue("A", "k", "", file), std::string(254, 'v'));
     ASSERT_TRUE(WritePrivateValue("B", "n", "1", file));

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/io/FileText.h"
+#include "core/io/InputFile.h"
 #include "core/io/ReplaceFile.h"
 #include "core/text/FieldString.h"
 
@@ -41,7 +42,8 @@ HeightmapRead ReadRaw(const std::string& path) {
                                                    std::to_string(Heightmap::kMaxSide) + " samples");
     if (!checked) return Refused(checked);
     std::string bytes;
-    if (Outcome read = ReadFileBytes(path, bytes); !read) return Refused(read);
+    if (Outcome read = ReadFileBytes(path, ReadCap{kMaxRawBytes, "a raw heightmap"}, bytes); !read)
+        return Refused(read);
     HeightmapRead result = DecodeHeightmapRaw(bytes);
     if (!result.outcome) result.outcome = Outcome::Fail("Cannot read " + path + ": " + result.outcome.message());
     return result;

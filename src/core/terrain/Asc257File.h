@@ -31,13 +31,17 @@ struct Asc257ReadResult {
     // Lines inside the vertex list that are not vertex lines (page breaks,
     // blank lines, garbage); they are skipped.
     long long linesSkipped = 0;
+    // The vertex list ran to the end of the file, without the face list that
+    // closes a whole terrain: the file was cut short. What it held was read.
+    bool cutShort = false;
 
     bool ok() const { return end == Asc257ReadEnd::AllDone; }
 };
 
 // Reads the ASC257 file at path into grid. Cells the file does not name keep
-// their values; on a negative height the values read so far, the negative one
-// included, stay. Shows "Row: " + the row's Y for the 1st, 513th, 1025th ...
+// their values. A read that fails (a negative height, a file that cannot be
+// opened or read to its end, no vertex list) leaves grid exactly as it was, so
+// a half-read terrain can never be saved by mistake. Shows "Row: " + the row's Y for the 1st, 513th, 1025th ...
 // vertex, then "All done" (or kAsc257NegativeStatus). The caller keeps
 // LastASC257File.
 Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusSink& status);

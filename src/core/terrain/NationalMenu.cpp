@@ -12,10 +12,15 @@ std::optional<Asc257ReadResult> OpenBaseASC257(EditorState& state, Prompter& pro
     request.initialFolder = state.nationalFolder;
     const std::string path = prompter.OpenFileName(request);
     if (path.empty()) return std::nullopt;
+    Asc257ReadResult result = ReadASC257(path, state.national, status);
+    if (!result.ok()) {
+        // The terrain is still the one before: a later Save must not propose
+        // the name of the file that failed and overwrite it with that terrain.
+        prompter.Message(result.message, kTerrainMessageTitle);
+        return result;
+    }
     state.baseMapFile = path;
     state.lastAsc257File = path;
-    Asc257ReadResult result = ReadASC257(path, state.national, status);
-    if (!result.ok()) prompter.Message(result.message, kTerrainMessageTitle);
     return result;
 }
 

@@ -10,10 +10,10 @@
 
 namespace gw {
 
-// Asks for a file in the national folder and reads it onto the terrain.
-// BaseMapFile and LastASC257File take the path before reading. A cancelled box
-// does nothing and gives no result; a file that cannot be loaded is reported in
-// a message box.
+// Asks for a file in the national folder and reads it onto the terrain;
+// BaseMapFile and LastASC257File take its path. A cancelled box does nothing and
+// gives no result; a file that cannot be loaded is reported in a message box and
+// changes nothing, neither the terrain nor the two paths.
 std::optional<Asc257ReadResult> OpenBaseASC257(EditorState& state, Prompter& prompter, StatusSink& status);
 
 // Asks for a target, proposing DefaultAsc257SaveName, and writes the terrain
