@@ -31,7 +31,7 @@ void WriteTerrain(const std::string& path, double height) {
 // The sample track copied to folder, its .TER's lines changed by the pattern.
 std::string TrackCopy(const std::string& folder, const std::string& pattern, const std::string& replacement) {
     fs::copy(test::ProgramFolder() + "/samples/Dunes", folder, fs::copy_options::recursive);
-    const std::string ter = folder + "/Dunes.TER";
+    const std::string ter = test::Native(folder + "/Dunes.TER");
     test::WriteAll(ter, std::regex_replace(test::ReadAll(ter), std::regex(pattern), replacement));
     return ter;
 }
