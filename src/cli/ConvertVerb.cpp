@@ -134,10 +134,10 @@ bool WarnAboutPieces(const NationalBuild& build, CliContext& context) {
 // Checks what can be checked before the work starts: the track can be read,
 // the output folder is not the track's own (the terrain goes there too, so it
 // is refused even when no other file is chosen), and no file to be written is
-// one the run reads; then makes the folder. A run that stops here leaves
+// one the run reads. A run that stops here has read no terrain and leaves
 // nothing behind.
-bool PrepareOutputFolder(const SXConversionOptions& options, bool openOnly, const ParsedArgs& parsed,
-                         const std::string& ascPath, CliContext& context) {
+bool CheckOutputs(const SXConversionOptions& options, bool openOnly, const ParsedArgs& parsed,
+                  const std::string& ascPath, CliContext& context) {
     ProfileDocument track;
     if (Outcome read = ProfileDocument::Load(options.terFile, track); !read) {
         context.err << kName << read.message() << "\n";
@@ -153,8 +153,10 @@ bool PrepareOutputFolder(const SXConversionOptions& options, bool openOnly, cons
     outputs.push_back(ascPath);
     std::vector<std::string> inputs = TrackInputFiles(options.terFile);
     if (parsed.values.count("--base")) inputs.push_back(parsed.values.at("--base"));
-    if (!CanWriteOutputs("convert", outputs, inputs, context)) return false;
-    if (openOnly) return true;
+    return CanWriteOutputs("convert", outputs, inputs, context);
+}
+
+bool CreateOutputFolder(const SXConversionOptions& options, CliContext& context) {
     std::error_code ec;
     std::filesystem::create_directories(options.outputFolder, ec);
     if (ec) {
@@ -187,10 +189,11 @@ int RunConvert(const Args& args, CliContext& context) {
 
     EditorState state;
     state.programFolder = context.programFolder;
+    if (!CheckOutputs(options, openOnly, parsed, ascPath, context)) return 1;
     if (parsed.values.count("--base") && !LoadTerrain("convert", parsed.values.at("--base"), state.national, context)) {
         return 1;
     }
-    if (!PrepareOutputFolder(options, openOnly, parsed, ascPath, context)) return 1;
+    if (!openOnly && !CreateOutputFolder(options, context)) return 1;
 
     TerminalProgress progress(context.err, context.showProgress);
     TerminalPreview preview(progress);
