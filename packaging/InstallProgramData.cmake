@@ -10,7 +10,7 @@ foreach(item IN LISTS items)
     continue()
   endif()
   file(READ "${GRIDWRIGHT_BIN_DIR}/${item}" magic LIMIT 4 HEX)
-  if(magic STREQUAL "7f454c46")  # an ELF file: a program of the build
+  if(magic STREQUAL "7f454c46" OR magic MATCHES "^4d5a")  # ELF or Windows (MZ): a program of the build
     continue()
   endif()
   get_filename_component(folder "${item}" DIRECTORY)

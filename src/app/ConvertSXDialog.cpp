@@ -25,6 +25,7 @@
 #include "core/convert/ConversionTexts.h"
 #include "core/image/RgbImage.h"
 #include "core/text/FieldString.h"
+#include "core/trackfiles/GameFolder.h"
 #include "core/texture/TextureJob.h"
 
 namespace gw {
@@ -110,6 +111,11 @@ void ConvertSXDialog::BuildControls() {
 
     txtOutputDir_ = AddValueBox("txtOutputDir", "lblOutputDir", "Output Directory");
     txtOutputDir_->setMaximumWidth(QWIDGETSIZE_MAX);
+    // For output that will be copied elsewhere, for example into the game's
+    // Tracks folder on a Windows machine.
+    txtGameFolder_ = AddValueBox("txtGameFolder", "lblGameFolder", "Game folder");
+    txtGameFolder_->setMaximumWidth(QWIDGETSIZE_MAX);
+    connect(txtOutputDir_, &QLineEdit::textChanged, this, &ConvertSXDialog::ShowDefaultGameFolder);
     txtZOffset_ = AddValueBox("txtZOffset", "lblZOffset", "Z Base");
     txtZScale_ = AddValueBox("txtZScale", "lblZScale", "Z Scale");
     txtMaxZ_ = AddValueBox("txtMaxZ", "lblMaxZ", "Max Z");
@@ -151,6 +157,8 @@ void ConvertSXDialog::BuildControls() {
     folderSide->addWidget(txtOutputDir_);
     folderSide->addWidget(Drive1_);
     folderSide->addWidget(Dir1_, 1);
+    folderSide->addWidget(findChild<QLabel*>("lblGameFolder"));
+    folderSide->addWidget(txtGameFolder_);
 
     auto* values = new QFormLayout();
     for (QLineEdit* box : {txtZOffset_, txtZScale_, txtMaxZ_, txtGridRes_}) {
@@ -216,6 +224,13 @@ void ConvertSXDialog::OnDriveChanged(int index) {
     ShowFolderInList(root);
 }
 
+void ConvertSXDialog::ShowDefaultGameFolder() {
+    const std::string output = PathFromQ(txtOutputDir_->text());
+    txtGameFolder_->setPlaceholderText(output.empty() ? QString() : ToQ(GameFolderFor(output, "")));
+}
+
+void ConvertSXDialog::ShowGameFolder(const std::string& folder) { txtGameFolder_->setText(ToQ(folder)); }
+
 void ConvertSXDialog::ShowTerFile(const std::string& terFile) {
     terFile_ = terFile;
     lblTerName_->setText(PathToQ(terFile));
@@ -242,6 +257,7 @@ SXConversionOptions ConvertSXDialog::Options() const {
     options.maxZText = FromQ(txtMaxZ_->text());
     options.gridResText = FromQ(txtGridRes_->text());
     options.outputFolder = PathFromQ(txtOutputDir_->text());
+    options.gameFolder = FromQ(txtGameFolder_->text());
     options.writeTer = chkTer_->isChecked();
     options.writeScn = chkSCN_->isChecked();
     options.spline = chkSpline_->isChecked();
@@ -335,6 +351,7 @@ ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context) {
         context.placement.RestoreFormPosition(dialog);
         dialog.PresetForMode(mode);
         dialog.ShowOutputFolder(state.nationalFolder);
+        dialog.ShowGameFolder(state.gameFolder);
         state.currentTerFile = terFile;
         dialog.ShowTerFile(terFile);
         dialog.ShowStartingValues();
@@ -348,6 +365,7 @@ ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context) {
         options = dialog.Options();
     }
     state.nationalFolder = WithTrailingSeparator(options.outputFolder);
+    state.gameFolder = options.gameFolder;
 
     NoPreview noPreview;
     ConversionSurroundings surroundings{context.mainStatus, context.preview ? *context.preview : noPreview,

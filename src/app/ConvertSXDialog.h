@@ -40,6 +40,8 @@ public:
     void ShowOutputFolder(const std::string& folder);
     // lblTerName.
     void ShowTerFile(const std::string& terFile);
+    // txtGameFolder: the folder the new .TER names instead of the output folder.
+    void ShowGameFolder(const std::string& folder);
     // The Z Base box as the Quarry box says, and the other boxes' starting values.
     void ShowStartingValues();
 
@@ -56,6 +58,8 @@ private:
     QCheckBox* AddOption(const char* name, const QString& caption);
     void ShowFolderInList(const QString& folder);
     void OnFolderChanged();
+    // An empty Game folder box shows what the .TER names then.
+    void ShowDefaultGameFolder();
     void OnDriveChanged(int index);
     void OnOk();
     // The OK button's checks in order; false (after its message) at the first
@@ -72,6 +76,7 @@ private:
     QLineEdit* txtMaxZ_ = nullptr;
     QLineEdit* txtGridRes_ = nullptr;
     QLineEdit* txtOutputDir_ = nullptr;
+    QLineEdit* txtGameFolder_ = nullptr;
     QComboBox* Drive1_ = nullptr;
     QTreeView* Dir1_ = nullptr;
     QFileSystemModel* folders_ = nullptr;

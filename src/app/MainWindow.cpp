@@ -453,6 +453,7 @@ void MainWindow::StartUp() {
     state_.pieceFolder = PathFromQ(settings_.Get("LastPath", ""));
     state_.trackFolder = PathFromQ(settings_.Get("LastTrackPath", ""));
     state_.nationalFolder = PathFromQ(settings_.Get("LastNationalPath", ""));
+    state_.gameFolder = FromQ(settings_.Get("GameFolder", ""));
     itmOptionsGreeting_->setChecked(settings_.Get("UseGreeting", "1") == "1");
     placement_->RestoreFormPosition(*this);
     placement_->RestoreFormSize(*this);

@@ -226,6 +226,7 @@ void MainWindow::SaveSettings() {
     settings_.Set("LastPath", PathToQ(state_.pieceFolder));
     settings_.Set("LastTrackPath", PathToQ(state_.trackFolder));
     settings_.Set("LastNationalPath", PathToQ(state_.nationalFolder));
+    settings_.Set("GameFolder", ToQ(state_.gameFolder));
     settings_.Set("UseGreeting", itmOptionsGreeting_->isChecked() ? "1" : "0");
     settings_.Sync();
 }

@@ -34,9 +34,13 @@ const VerbSpec kConvert{
     "Z scale. With BASE the .TER's name up to its first period, DIR receives\n"
     "BASE.asc (the terrain, under the name the new .TER gives it),\n"
     "BASEDispMap513.tga, BASEUnRendered.tga, BASE.SCN, BASE.TER and flat.asc.\n"
-    "DIR is created when missing and named in the new .TER as an absolute folder;\n"
-    "the track's own folder is refused.\n\n"
+    "DIR is created when missing; the track's own folder is refused. The new .TER\n"
+    "names the folder where the game finds these files, in Windows form: DIR as\n"
+    "Windows names it, or on Linux as Wine shows it (/home/me/nat is\n"
+    "Z:\\home\\me\\nat\\), unless --game-folder names another.\n\n"
     "  -o DIR            the output folder\n"
+    "  --game-folder G   the folder the new .TER names instead, for output copied to\n"
+    "                    a Windows machine (for example 'C:\\MCM\\Tracks\\Dunes\\')\n"
     "  --quarry          a Quarry terrain (Z base 15.0) instead of a National one\n"
     "  --z-base Z        height under every piece (default 5.411765; Quarry 15.0)\n"
     "  --z-scale S       scale of the pieces' heights (default 0.67)\n"
@@ -55,6 +59,7 @@ const VerbSpec kConvert{
     "Says each file written on stderr. Exit status 0 when everything was written, 1\n"
     "when a piece could not be added or a file not written, 2 for bad arguments.\n",
     {{"-o", ValueKind::Text},
+     {"--game-folder", ValueKind::Text},
      {"--quarry"},
      {"--z-base", ValueKind::Number},
      {"--z-scale", ValueKind::Number},
@@ -111,6 +116,7 @@ SXConversionOptions OptionsFrom(const ParsedOptions& parsed, std::string& error)
         const std::filesystem::path absolute = std::filesystem::absolute(options.outputFolder, ec);
         if (!ec) options.outputFolder = absolute.lexically_normal().string();
     }
+    options.gameFolder = parsed.Value("--game-folder");
     options.writeTer = !openOnly && !parsed.Has("--no-ter");
     options.writeScn = !openOnly && !parsed.Has("--no-scn");
     options.dispMap = !openOnly && !parsed.Has("--no-dispmap");

@@ -23,6 +23,9 @@ struct EditorState {
     std::string pieceFolder;
     std::string trackFolder;
     std::string nationalFolder;
+    // The folder a conversion's .TER names instead of its output folder
+    // (setting "GameFolder"); empty: the output folder.
+    std::string gameFolder;
 
     // The program's folder and the templates in it.
     std::string programFolder;

@@ -18,6 +18,7 @@
 #include "app/WindowPlacement.h"
 #include "core/convert/ConversionTexts.h"
 #include "core/terrain/Asc257File.h"
+#include "core/trackfiles/ProfileFile.h"
 #include "support/CliProcess.h"
 #include "support/RecordingStatusSink.h"
 
@@ -263,6 +264,7 @@ TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
         [&](ConvertSXDialog& dialog) {
             SetText(dialog, "txtOutputDir", PathToQ(typed));
             SetText(dialog, "txtGridRes", "2.5");
+            SetText(dialog, "txtGameFolder", "C:\\MCM\\Tracks\\Dunes");  // where the output will be copied
             Click(dialog, "chkQuarry");
             prompter.yesNoAnswers = {true};  // create the typed folder
             Click(dialog, "OKButton");
@@ -274,6 +276,7 @@ TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
     EXPECT_TRUE(textureWindow.isVisible()) << "the builder's window shows the texture's progress and stays open";
     EXPECT_EQ(mainStatus.texts.back(), "Finished converting " + ter);
     EXPECT_EQ(state.nationalFolder, typed + "/");
+    EXPECT_EQ(state.gameFolder, "C:\\MCM\\Tracks\\Dunes");  // offered again next time
     EXPECT_EQ(emptyPieceShown, 1);
     // Save ASC257 then proposes the name the new .TER refers to.
     const std::string asc = typed + "/" + DefaultAsc257SaveName(state.currentTerFile, state.lastAsc257File);
@@ -282,13 +285,15 @@ TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
     ASSERT_TRUE(WriteASC257(state.skeleton257Path, names.target, names.objectName, state.national, quiet));
     fs::rename(typed, dir.File("fromDialog"));
 
-    const CliRun cli = RunCli("convert " + ter + " -o " + typed + " --quarry --grid-res 2.5 -q");
+    const CliRun cli =
+        RunCli("convert " + ter + " -o " + typed + " --quarry --grid-res 2.5 --game-folder 'C:\\MCM\\Tracks\\Dunes' -q");
     EXPECT_EQ(cli.status, 0) << cli.err;
     EXPECT_EQ(cli.err, "");
     const std::vector<std::string> written = NamesIn(dir.File("fromDialog"));
     EXPECT_EQ(written, (std::vector<std::string>{"Dunes.SCN", "Dunes.TER", "Dunes.asc", "DunesDispMap513.tga",
                                                  "DunesUnRendered.tga", "MakeTexture.log", "flat.asc"}));
     EXPECT_EQ(written, NamesIn(typed));
+    EXPECT_EQ(ReadPrivateValue("ElevationData", "ElevationPath", "", typed + "/Dunes.TER"), "C:\\MCM\\Tracks\\Dunes\\");
     for (const std::string& name : written) {
         EXPECT_TRUE(ReadAll(dir.File("fromDialog/" + name)) == ReadAll(typed + "/" + name)) << name << " differs";
     }

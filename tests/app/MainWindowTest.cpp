@@ -320,8 +320,10 @@ TEST_F(MainWindowTest, ExitStoresSettingsAndPlacement) {
     ASSERT_TRUE(w.OpenPieceFile(WriteDistinctPiece("bumpN.asc")));
     Action("itmOptionsGreeting")->trigger();
     w.move(200, 90);
+    state.gameFolder = "C:\\MCM\\Tracks\\Dunes\\";  // as the last conversion left it
     Action("itmFileExit")->trigger();
     EXPECT_EQ(settings->Get("LastPath", "x"), PathToQ(dir.path().string() + "/"));
+    EXPECT_EQ(settings->Get("GameFolder", "x"), "C:\\MCM\\Tracks\\Dunes\\");
     EXPECT_EQ(settings->Get("LastTrackPath", "x"), "");
     EXPECT_EQ(settings->Get("UseGreeting", "x"), "0");
     EXPECT_EQ(settings->Get("LeftGridwright", "x"), "3000");
@@ -330,9 +332,11 @@ TEST_F(MainWindowTest, ExitStoresSettingsAndPlacement) {
 
     // The next start puts the window back where it was and remembers the folder.
     window.reset();
+    state.gameFolder.clear();
     MainWindow& again = StartWindow();
     EXPECT_EQ(again.pos(), QPoint(200, 90));
     EXPECT_EQ(state.pieceFolder, dir.path().string() + "/");
+    EXPECT_EQ(state.gameFolder, "C:\\MCM\\Tracks\\Dunes\\");
     EXPECT_FALSE(Action("itmOptionsGreeting")->isChecked());
     EXPECT_EQ(Find<QLabel>("lblGreeting")->text(), " ");
 }

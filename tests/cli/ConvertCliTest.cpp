@@ -38,16 +38,21 @@ double TabletopHeight(const std::string& terrain) {
 TEST(ConvertCli, WritesEveryFileTheDialogWritesAndListsThem) {
     TempDir dir;
     const std::string out = dir.File("nat");  // created by the verb
-    const CliRun result = RunCli("convert " + SampleTer() + " -o " + out + " --grid-res 2.0");
+    // The output is for the game's Tracks folder on a Windows machine.
+    const CliRun result = RunCli("convert " + SampleTer() + " -o " + out +
+                                 " --grid-res 2.0 --game-folder 'C:\\MCM\\Tracks\\Dunes'");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, out + "/DunesDispMap513.tga\n" + out + "/DunesUnRendered.tga\n" + out + "/Dunes.SCN\n" +
-                              out + "/Dunes.TER\n" + out + "/flat.asc\n" + out + "/Dunes.asc\n");
+    EXPECT_EQ(result.err, gw::test::Native(out + "/DunesDispMap513.tga\n" + out + "/DunesUnRendered.tga\n" + out +
+                                           "/Dunes.SCN\n" + out + "/Dunes.TER\n" + out + "/flat.asc\n" + out +
+                                           "/Dunes.asc\n"));
     EXPECT_EQ(NamesIn(out), (std::vector<std::string>{"Dunes.SCN", "Dunes.TER", "Dunes.asc", "DunesDispMap513.tga",
                                                       "DunesUnRendered.tga", "MakeTexture.log", "flat.asc"}));
     gw::ProfileDocument ter;
     ASSERT_TRUE(gw::ProfileDocument::Load(out + "/Dunes.TER", ter));
     EXPECT_EQ(ter.Get("ElevationData", "GridResolutionInFeet", ""), "2.0");
+    EXPECT_EQ(ter.Get("ElevationData", "ElevationPath", ""), "C:\\MCM\\Tracks\\Dunes\\");
+    EXPECT_EQ(ter.Get("TerrainPalette", "FileSet_1", ""), "C:\\MCM\\Tracks\\Dunes\\DunesTex.tga");
 }
 
 TEST(ConvertCli, OptionsChooseTheFilesAndTheHeights) {
@@ -83,11 +88,37 @@ TEST(ConvertCli, ARelativeOutputFolderIsNamedAbsoluteInTheNewTer) {
     const CliRun result = RunCli("convert " + SampleTer() + " -o nat --no-texture --no-dispmap --no-scn");
     fs::current_path(before);
     ASSERT_EQ(result.status, 0) << result.err;
-    const std::string out = fs::canonical(dir.path()).string() + "/nat";
-    EXPECT_EQ(result.err, out + "/Dunes.TER\n" + out + "/flat.asc\n" + out + "/Dunes.asc\n");
+    const std::string out = gw::test::Native(fs::canonical(dir.path()).string() + "/nat");
+    EXPECT_EQ(result.err, gw::test::Native(out + "/Dunes.TER\n" + out + "/flat.asc\n" + out + "/Dunes.asc\n"));
     gw::ProfileDocument ter;
     ASSERT_TRUE(gw::ProfileDocument::Load(out + "/Dunes.TER", ter));
-    EXPECT_EQ(ter.Get("ElevationData", "ElevationPath", ""), out + "/");
+    // The game reads Windows paths: Wine shows this system's / as drive Z:.
+    std::string named = out + "\\";
+    std::replace(named.begin(), named.end(), '/', '\\');
+#ifndef _WIN32
+    named = "Z:" + named;
+#endif
+    EXPECT_EQ(ter.Get("ElevationData", "ElevationPath", ""), named);
+    EXPECT_EQ(ter.Get("TerrainPalette", "FileSet_2", ""), named + "DunesTexA.tga");
+}
+
+TEST(ConvertCli, TheFolderTheTerNamesGivenAsGameFolderConvertsByteIdentically) {
+    TempDir dir;
+    ASSERT_EQ(RunCli("convert " + SampleTer() + " -o " + dir.File("first")).status, 0);
+    gw::ProfileDocument ter;
+    ASSERT_TRUE(gw::ProfileDocument::Load(dir.File("first/Dunes.TER"), ter));
+    const std::string named = ter.Get("ElevationData", "ElevationPath", "");
+#ifdef _WIN32
+    // The path the program wrote is one it opens itself.
+    EXPECT_EQ(RunCli("stats '" + named + "Dunes.asc'").status, 0) << named;
+#endif
+    ASSERT_EQ(RunCli("convert " + SampleTer() + " -o " + dir.File("second") + " --game-folder '" + named + "'").status,
+              0);
+    const std::vector<std::string> names = NamesIn(dir.File("first"));
+    ASSERT_EQ(NamesIn(dir.File("second")), names);
+    for (const std::string& name : names) {
+        EXPECT_EQ(gw::test::ReadAll(dir.File("second/" + name)), gw::test::ReadAll(dir.File("first/" + name))) << name;
+    }
 }
 
 TEST(ConvertCli, OpenOnlySavesTheTerrainAndNothingElse) {
@@ -119,7 +150,8 @@ TEST(ConvertCli, ExitStatusAndOneLineErrors) {
         {"convert " + dir.File("none.TER") + " -o " + out, 1,
          "gridwright-cli convert: Cannot open " + dir.File("none.TER") + ": No such file or directory\n"},
         {"convert " + ter + " -o " + trackFolder, 1,
-         "gridwright-cli convert: The output folder " + trackFolder + " is the folder of the SX track " + ter +
+         "gridwright-cli convert: The output folder " + gw::test::Native(fs::absolute(trackFolder).string()) +
+             " is the folder of the SX track " + ter +
              "; its own files would be replaced. Please choose another output folder.\n"},
         {"convert " + ter + " -o " + out + " --base " + dir.File("none.asc"), 1,
          "gridwright-cli convert: Cannot open " + dir.File("none.asc") + ": No such file or directory\n"},

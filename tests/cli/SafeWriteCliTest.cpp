@@ -44,10 +44,11 @@ TEST(SafeWriteCli, EveryVerbRefusesBadTargetsAndItsOwnInputsBeforeWriting) {
     fs::create_directories(dir.path() / "nat");
     fs::create_directories(dir.path() / "folder");
     for (const std::string& path : {terrain, base}) test::WriteAll(path, "Vertex 0: X: -128 Y: -128 Z: 1\r\n");
-    fs::create_symlink("hillN.asc", dir.path() / "link.asc");
+    std::error_code noLinks;  // MinGW's runtime makes no symbolic links
+    fs::create_symlink("hillN.asc", dir.path() / "link.asc", noLinks);
     const std::string folder = dir.File("folder"), isFolder = "Cannot write " + folder + ": Is a directory\n";
     const std::string companion = ": names ending in .out or .bak are kept for the temporary and backup files\n";
-    const std::pair<std::string, std::string> cases[] = {
+    std::vector<std::pair<std::string, std::string>> cases = {
         {"edit " + piece + " --set 1 -o " + folder, isFolder},
         {"dispmap " + terrain + " --size 257 -o " + folder, isFolder},
         {"texture " + ter + " -o " + folder, isFolder},
@@ -55,7 +56,6 @@ TEST(SafeWriteCli, EveryVerbRefusesBadTargetsAndItsOwnInputsBeforeWriting) {
         {"add-piece " + terrain + " " + piece + " --at 1,1 -o " + dir.File("T.BAK"),
          "Cannot write " + dir.File("T.BAK") + companion},
         {"convert " + ter + " --open-only --save-asc " + dir.File("T.Out"), "Cannot write " + dir.File("T.Out") + companion},
-        {"edit " + piece + " --set 1 -o " + dir.File("link.asc"), InputRefusal(dir.File("link.asc"), piece)},
         {"piece-set " + piece + " -o " + dir.path().string(), InputRefusal(piece, piece)},
         {"dispmap " + piece + " --size 17 -o " + piece, InputRefusal(piece, piece)},
         {"slope-edges " + terrain + " -o " + dir.File("./T.asc"), InputRefusal(dir.File("./T.asc"), terrain)},
@@ -68,6 +68,9 @@ TEST(SafeWriteCli, EveryVerbRefusesBadTargetsAndItsOwnInputsBeforeWriting) {
         {"convert " + ter + " -o " + dir.File("nat") + " --base " + base, InputRefusal(base, base)},
         {"texture " + ter + " -o " + track + "/Dirta.tga", InputRefusal(track + "/Dirta.tga", track + "/Dirta.tga")},
     };
+    if (!noLinks) {
+        cases.push_back({"edit " + piece + " --set 1 -o " + dir.File("link.asc"), InputRefusal(dir.File("link.asc"), piece)});
+    }
     const auto before = Snapshot(dir.path());
     for (const auto& [arguments, error] : cases) {
         const CliRun result = RunCli(arguments);

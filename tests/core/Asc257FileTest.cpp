@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <sys/resource.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -273,9 +278,15 @@ TEST_F(Asc257FileTest, FilesThatCannotBeReadAreReportedNeverAllDone) {
 }
 
 long MaxResidentKilobytes() {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return static_cast<long>(counters.PeakWorkingSetSize / 1024);
+#else
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+#endif
 }
 
 // Writes a large file a megabyte at a time, so the test itself stays small.

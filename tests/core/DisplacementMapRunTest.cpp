@@ -46,7 +46,7 @@ private:
 EditorState PieceState(const std::string& folder) {
     EditorState state;
     state.pieceName = "bump";
-    state.pieceFolder = folder + "/";
+    state.pieceFolder = folder + test::kSeparator;
     for (int r = 1; r <= 17; ++r)
         for (int c = 1; c <= 17; ++c) state.piece.Z(c, r) = (c * r) % 7;
     return state;
@@ -54,7 +54,7 @@ EditorState PieceState(const std::string& folder) {
 
 TEST(DisplacementMapFiles, NamesAndTheSaveBox) {
     EXPECT_EQ(PieceDisplacementMapPath("/tracks/", "bump"), "/tracks/bumpDispMap17.tga");
-    EXPECT_EQ(PieceDisplacementMapPath("/tracks", "bump"), "/tracks/bumpDispMap17.tga");
+    EXPECT_EQ(PieceDisplacementMapPath("/tracks", "bump"), "/tracks" + test::kSeparator + "bumpDispMap17.tga");
     EXPECT_EQ(PieceDisplacementMapPath("", "bump"), "bumpDispMap17.tga");
     EXPECT_EQ(PieceDisplacementMapPath("/tracks/", ""), "");
 
@@ -76,7 +76,7 @@ TEST(DisplacementMapFiles, NamesAndTheSaveBox) {
     EXPECT_EQ(TerrainDisplacementMapSaveBox(TerrainMapSize::k257, "/nat/", "C:\\T\\Dunes.ter", "/b.asc").fileName,
               "DunesDispMap257.tga");
 
-    EXPECT_EQ(PlaceInOutputFolder("DunesDispMap513.tga", "/out"), "/out/DunesDispMap513.tga");
+    EXPECT_EQ(PlaceInOutputFolder("DunesDispMap513.tga", "/out"), "/out" + test::kSeparator + "DunesDispMap513.tga");
     EXPECT_EQ(PlaceInOutputFolder("/maps/x.y.tga", "/out/"), "/out/x.y");  // base name and first extension
     EXPECT_EQ(PlaceInOutputFolder("/maps/plain.tga", ""), "/maps/plain.tga");
 }

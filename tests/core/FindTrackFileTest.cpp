@@ -9,6 +9,7 @@
 namespace gw {
 namespace {
 
+using test::CaseKey;  // found files compare in any letter case where the system ignores it
 using test::TempDir;
 using test::WriteAll;
 
@@ -40,18 +41,18 @@ protected:
 
 TEST_F(TrackFolder, AWindowsPathIsFoundBesideTheTerWhateverTheCase) {
     WriteAll(InTrack("bumpn.ASC"), "x");
-    EXPECT_EQ(ResolveTrackFile("C:\\MCM\\Tracks\\Dunes\\BumpN.asc", ter), InTrack("bumpn.ASC"));
-    EXPECT_EQ(ResolveTrackFile("C:/MCM/Tracks/Dunes/bumpN.asc", ter), InTrack("bumpn.ASC"));
-    EXPECT_EQ(ResolveTrackFile("BUMPN.ASC", ter), InTrack("bumpn.ASC"));
+    EXPECT_EQ(CaseKey(ResolveTrackFile("C:\\MCM\\Tracks\\Dunes\\BumpN.asc", ter)), CaseKey(InTrack("bumpn.ASC")));
+    EXPECT_EQ(CaseKey(ResolveTrackFile("C:/MCM/Tracks/Dunes/bumpN.asc", ter)), CaseKey(InTrack("bumpn.ASC")));
+    EXPECT_EQ(CaseKey(ResolveTrackFile("BUMPN.ASC", ter)), CaseKey(InTrack("bumpn.ASC")));
 }
 
 TEST_F(TrackFolder, TheWrittenFolderIsSearchedExactlyThenLooselyBeforeTheTersFolder) {
     std::filesystem::create_directories(dir.path() / "pieces");
     WriteAll(InTrack("bumpN.asc"), "y");
     WriteAll(dir.File("pieces/BUMPN.asc"), "x");
-    EXPECT_EQ(ResolveTrackFile(dir.File("pieces/bumpN.asc"), ter), dir.File("pieces/BUMPN.asc"));
+    EXPECT_EQ(CaseKey(ResolveTrackFile(dir.File("pieces/bumpN.asc"), ter)), CaseKey(dir.File("pieces/BUMPN.asc")));
     WriteAll(dir.File("pieces/bumpN.asc"), "x");
-    EXPECT_EQ(ResolveTrackFile(dir.File("pieces/bumpN.asc"), ter), dir.File("pieces/bumpN.asc"));
+    EXPECT_EQ(CaseKey(ResolveTrackFile(dir.File("pieces/bumpN.asc"), ter)), CaseKey(dir.File("pieces/bumpN.asc")));
 }
 
 TEST_F(TrackFolder, AFileFoundNowhereComesBackAsWritten) {
@@ -64,8 +65,8 @@ TEST_F(TrackFolder, TheExactSpellingWinsThenTheFirstInByteOrder) {
     WriteAll(InTrack("bumpN.asc"), "exact");
     WriteAll(InTrack("BUMPN.ASC"), "upper");
     WriteAll(InTrack("bumpn.asc"), "lower");
-    EXPECT_EQ(ResolveTrackFile("C:\\x\\bumpN.asc", ter), InTrack("bumpN.asc"));
-    EXPECT_EQ(ResolveTrackFile("C:\\x\\BumpN.Asc", ter), InTrack("BUMPN.ASC"));
+    EXPECT_EQ(CaseKey(ResolveTrackFile("C:\\x\\bumpN.asc", ter)), CaseKey(InTrack("bumpN.asc")));
+    EXPECT_EQ(CaseKey(ResolveTrackFile("C:\\x\\BumpN.Asc", ter)), CaseKey(InTrack("BUMPN.ASC")));
 }
 
 TEST_F(TrackFolder, AFolderOfTheSameNameIsNoMatch) {
@@ -78,33 +79,36 @@ TEST_F(TrackFolder, OneFinderResolvesManyPieces) {
     WriteAll(InTrack("a1.asc"), "1");
     WriteAll(InTrack("B2.ASC"), "2");
     TrackFileFinder finder(ter);
-    EXPECT_EQ(finder.Resolve("C:\\MCM\\Tracks\\Dunes\\A1.asc"), InTrack("a1.asc"));
-    EXPECT_EQ(finder.Resolve("C:\\MCM\\Tracks\\Dunes\\b2.asc"), InTrack("B2.ASC"));
+    EXPECT_EQ(CaseKey(finder.Resolve("C:\\MCM\\Tracks\\Dunes\\A1.asc")), CaseKey(InTrack("a1.asc")));
+    EXPECT_EQ(CaseKey(finder.Resolve("C:\\MCM\\Tracks\\Dunes\\b2.asc")), CaseKey(InTrack("B2.ASC")));
     EXPECT_EQ(finder.Resolve("C:\\MCM\\Tracks\\Dunes\\c3.asc"), "C:\\MCM\\Tracks\\Dunes\\c3.asc");
 }
 
 TEST_F(TrackFolder, SceneAndTrackBesideTheTerWhateverTheCaseElseTheBuiltPaths) {
-    EXPECT_EQ(FindSceneBesideTer(ter), InTrack("Dunes.SCN"));
-    EXPECT_EQ(FindTrackBesideTer(ter), InTrack("Dunes.trk"));
+    EXPECT_EQ(CaseKey(FindSceneBesideTer(ter)), CaseKey(InTrack("Dunes.SCN")));
+    EXPECT_EQ(CaseKey(FindTrackBesideTer(ter)), CaseKey(InTrack("Dunes.trk")));
     WriteAll(InTrack("DUNES.scn"), "[SceneInfo]\r\n");
     WriteAll(InTrack("dunes.TRK"), "[Track]\r\n");
-    EXPECT_EQ(FindSceneBesideTer(ter), InTrack("DUNES.scn"));
-    EXPECT_EQ(FindTrackBesideTer(ter), InTrack("dunes.TRK"));
+    EXPECT_EQ(CaseKey(FindSceneBesideTer(ter)), CaseKey(InTrack("DUNES.scn")));
+    EXPECT_EQ(CaseKey(FindTrackBesideTer(ter)), CaseKey(InTrack("dunes.TRK")));
     // A period in the folder's name and in the .TER's: names up to the first period.
     std::filesystem::create_directories(dir.path() / "my.tracks");
     WriteAll(dir.File("my.tracks/MY.trk"), "");
-    EXPECT_EQ(FindTrackBesideTer(dir.File("my.tracks/My.Track.ter")), dir.File("my.tracks/MY.trk"));
-    EXPECT_EQ(FindSceneBesideTer(dir.File("my.tracks/My.Track.ter")), dir.File("my.tracks/My.SCN"));
+    EXPECT_EQ(CaseKey(FindTrackBesideTer(dir.File("my.tracks/My.Track.ter"))), CaseKey(dir.File("my.tracks/MY.trk")));
+    EXPECT_EQ(CaseKey(FindSceneBesideTer(dir.File("my.tracks/My.Track.ter"))), CaseKey(dir.File("my.tracks/My.SCN")));
 }
 
 TEST(FindTrackFile, SameFolderAfterLinksSeparatorsAndCase) {
     TempDir dir;
     std::filesystem::create_directories(dir.path() / "Tracks");
     std::filesystem::create_directories(dir.path() / "nat");
-    std::filesystem::create_directory_symlink(dir.path() / "Tracks", dir.path() / "link");
     const std::string tracks = dir.File("Tracks");
+    std::error_code noLinks;  // MinGW's runtime makes no links on Windows
+    std::filesystem::create_directory_symlink(dir.path() / "Tracks", dir.path() / "link", noLinks);
+    if (!noLinks) {
+        EXPECT_TRUE(IsSameFolder(tracks, dir.File("link")));
+    }
     EXPECT_TRUE(IsSameFolder(tracks, tracks + "/"));
-    EXPECT_TRUE(IsSameFolder(tracks, dir.File("link")));
     EXPECT_TRUE(IsSameFolder(tracks, dir.File("TRACKS")));
     EXPECT_TRUE(IsSameFolder(tracks, dir.File("nat/../Tracks")));
     EXPECT_FALSE(IsSameFolder(tracks, dir.File("nat")));

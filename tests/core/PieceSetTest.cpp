@@ -53,7 +53,7 @@ TEST(PieceSet, KindOfAnyTextAndTheExtensionAsGiven) {
     EXPECT_EQ(PieceSetKindOf(""), PieceSetKind::N);
     EXPECT_EQ(PieceSetKindOf("EW"), PieceSetKind::N);
     EXPECT_STREQ(PieceKindText(PieceSetKind::NS), "NS");
-    EXPECT_EQ(PieceSetFiles("/p", "ramp", "ASC", PieceSetKind::NS)[1].path, "/p/rampEW.ASC");
+    EXPECT_EQ(PieceSetFiles("/p", "ramp", "ASC", PieceSetKind::NS)[1].path, "/p" + test::kSeparator + "rampEW.ASC");
 }
 
 TEST(PieceSet, FourFileSetHoldsTheQuarterTurnsAndTheGridEndsAsItStarted) {
@@ -62,7 +62,7 @@ TEST(PieceSet, FourFileSetHoldsTheQuarterTurnsAndTheGridEndsAsItStarted) {
     PieceGrid grid = start;
     RecordingStatusSink status;
     const PieceSetSaveResult result =
-        SavePieceFileSet(grid, dir.path().string() + "/", "bump", "asc", PieceSetKind::N, test::SkeletonPath(), status);
+        SavePieceFileSet(grid, dir.File(""), "bump", "asc", PieceSetKind::N, test::SkeletonPath(), status);
     EXPECT_TRUE(result.ok()) << PieceSetFailureText(result);
     EXPECT_EQ(result.northPath, dir.File("bumpN.asc"));
     EXPECT_EQ(result.written.size(), 4u);

@@ -3,7 +3,9 @@
 // into failures, and check what is left on disk and what is said.
 #include <gtest/gtest.h>
 
+#if !defined(_WIN32)
 #include <sys/stat.h>
+#endif
 
 #include <filesystem>
 #include <functional>
@@ -66,20 +68,24 @@ const std::vector<Writer>& Writers() {
 TEST(SafeWrite, EveryWriterRefusesFoldersOddFilesAndCompanionNamesBeforeWriting) {
     TempDir dir;
     fs::create_directory(dir.path() / "folder");
-    fs::create_directory_symlink("folder", dir.path() / "folder-link");
-    ASSERT_EQ(mkfifo(dir.File("pipe.asc").c_str(), 0600), 0);
     WriteAll(dir.File("old.bak"), "backup");
-    fs::create_symlink("old.bak", dir.path() / "backup-link.asc");
     const std::string companion = ": names ending in .out or .bak are kept for the temporary and backup files";
-    const std::pair<std::string, std::string> cases[] = {
+    std::vector<std::pair<std::string, std::string>> cases = {
         {dir.File("folder"), ": Is a directory"},
         {dir.File("folder") + "/", ": Is a directory"},
-        {dir.File("folder-link"), ": Is a directory"},
-        {dir.File("pipe.asc"), ": it is not a regular file"},
         {dir.File("t.out"), companion},
         {dir.File("T.v2.BaK"), companion},
-        {dir.File("backup-link.asc"), companion},  // it would write the backup it points to
     };
+#if !defined(_WIN32)  // Windows has no FIFOs, and MinGW's runtime makes no symbolic links
+    fs::create_directory_symlink("folder", dir.path() / "folder-link");
+    ASSERT_EQ(mkfifo(dir.File("pipe.asc").c_str(), 0600), 0);
+    fs::create_symlink("old.bak", dir.path() / "backup-link.asc");
+    cases.insert(cases.end(), {
+                                  {dir.File("folder-link"), ": Is a directory"},
+                                  {dir.File("pipe.asc"), ": it is not a regular file"},
+                                  {dir.File("backup-link.asc"), companion},  // it would write the backup it points to
+                              });
+#endif
     const auto before = FilesIn(dir);
     for (const Writer& writer : Writers()) {
         for (const auto& [target, reason] : cases) {
@@ -95,6 +101,9 @@ TEST(SafeWrite, EveryWriterRefusesFoldersOddFilesAndCompanionNamesBeforeWriting)
 // file it points to gets the new content (and keeps its access rights) and its
 // backup lies beside it.
 TEST(SafeWrite, ALinkIsWrittenThroughToItsFile) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "MinGW's runtime makes no symbolic links, and POSIX access rights do not apply";
+#endif
     const fs::perms rights = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     for (const Writer& writer : Writers()) {
         TempDir dir;
@@ -163,6 +172,14 @@ TEST(SafeWrite, FailedRenamesGiveTheirOwnReason) {
     const std::string target = dir.File("T.asc"), backup = dir.File("T.bak");
     WriteAll(target, "previous");
     fs::create_directories(dir.path() / "T.bak" / "kept");
+#if defined(_WIN32)
+    // Windows words it its own way (and Wine its own); the file stays as it was.
+    const std::string kept = WriteFileWithBackup(target, "new").message();
+    EXPECT_EQ(kept.rfind("Cannot keep the previous " + target + " as " + backup + ": ", 0), 0u) << kept;
+    EXPECT_EQ(ReadAll(target), "previous");
+    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"T.asc", "T.bak"}));
+    GTEST_SKIP() << "no file name is too long for a rename but not for creating its temporary beside it";
+#endif
     EXPECT_EQ(WriteFileWithBackup(target, "new").message(),
               "Cannot keep the previous " + target + " as " + backup + ": Is a directory");
     EXPECT_EQ(ReadAll(target), "previous");

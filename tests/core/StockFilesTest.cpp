@@ -16,9 +16,10 @@ using test::TempDir;
 using test::WriteAll;
 
 TEST(StockFiles, UserDataFolder) {
-    EXPECT_EQ(UserDataFolderFrom("/x/data", "/home/u"), "/x/data/Rutwork/Gridwright");
-    EXPECT_EQ(UserDataFolderFrom("", "/home/u"), "/home/u/.local/share/Rutwork/Gridwright");
-    EXPECT_EQ(UserDataFolderFrom(nullptr, "/home/u/"), "/home/u/.local/share/Rutwork/Gridwright");
+    const std::string& sep = test::kSeparator;
+    EXPECT_EQ(UserDataFolderFrom("/x/data", "/home/u"), "/x/data" + sep + "Rutwork" + sep + "Gridwright");
+    EXPECT_EQ(UserDataFolderFrom("", "/home/u"), "/home/u" + test::Native("/.local/share/Rutwork/Gridwright"));
+    EXPECT_EQ(UserDataFolderFrom(nullptr, "/home/u/"), "/home/u/" + test::Native(".local/share/Rutwork/Gridwright"));
     EXPECT_EQ(UserDataFolderFrom(nullptr, nullptr), "");
     EXPECT_EQ(UserDataFolderFrom("", ""), "");
 }
@@ -32,7 +33,8 @@ TEST(StockFiles, ThePerUserFolderIsSearchedFirstWhateverTheLetterCase) {
     WriteAll(dir.File("user/NATIONAL.TER"), "the game's");
     const std::string user = dir.File("user");
     const std::string program = dir.File("program");
-    EXPECT_EQ(FindStockFile("national.ter", user, program), dir.File("user/NATIONAL.TER"));
+    EXPECT_EQ(test::CaseKey(FindStockFile("national.ter", user, program)),
+              test::CaseKey(dir.File("user/NATIONAL.TER")));
     EXPECT_EQ(FindStockFile("quarry.ter", user, program), dir.File("program/quarry.ter"));
     EXPECT_EQ(FindStockFile("quarry.ter", "", program), dir.File("program/quarry.ter"));
     EXPECT_EQ(FindStockFile("quarry.ter", dir.File("no such folder"), program), dir.File("program/quarry.ter"));

@@ -216,7 +216,7 @@ TEST_F(TextureCompose, TrackAndTexturesAreFoundWhateverTheirLetterCase) {
     EXPECT_EQ(composed.placed, 256);
     EXPECT_EQ(CellPixel(composed.image, 1, 46, 46), kMark);  // half turn
     const std::vector<std::string> lines = LinesOf(composed.log.text());
-    EXPECT_EQ(lines[1], "= " + track.File("DUNES.TRK"));
+    EXPECT_EQ(test::CaseKey(lines[1]), test::CaseKey("= " + track.File("DUNES.TRK")));
     EXPECT_EQ(lines[8], R"(Texture = C:\MCM\Textures\DIRTa.tga)");
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
 #include "core/texture/TextureJob.h"
 #include "core/texture/TextureOrientation.h"
 #include "core/texture/TexturePalette.h"
@@ -48,7 +49,7 @@ TEST(TextureJob, TheConversionsJobTextRoundTrips) {
 
 TEST(TextureJob, TextureAndLogPaths) {
     // The conversion's texture goes into its output folder.
-    EXPECT_EQ(ConversionTexturePath("/out", "/t/Dunes.ter"), "/out/DunesUnRendered.tga");
+    EXPECT_EQ(ConversionTexturePath("/out", "/t/Dunes.ter"), "/out" + test::kSeparator + "DunesUnRendered.tga");
     EXPECT_EQ(ConversionTexturePath("/out/", "/t/Dunes.ter"), "/out/DunesUnRendered.tga");
     EXPECT_EQ(ConversionTexturePath(R"(C:\MCM\National\)", R"(C:\MCM\my.track.ter)"),
               R"(C:\MCM\National\myUnRendered.tga)");

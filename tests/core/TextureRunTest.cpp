@@ -106,9 +106,9 @@ TEST_F(TextureRunTest, ConversionRunReportsToBothStatusLines) {
     const TextureRunResult run =
         RunTextureForConversion(track.terPath(), dir.File("out"), test::ProgramFolder(), view, mainStatus, prompter);
     ASSERT_TRUE(run.ok()) << run.outcome.message();
-    EXPECT_EQ(run.outputPath, dir.File("out") + "/DunesUnRendered.tga");
+    EXPECT_EQ(run.outputPath, dir.File("out/DunesUnRendered.tga"));
     EXPECT_TRUE(test::Exists(run.outputPath));
-    EXPECT_TRUE(test::Exists(dir.File("out") + "/MakeTexture.log"));
+    EXPECT_TRUE(test::Exists(dir.File("out/MakeTexture.log")));
     // The log goes beside the texture, not into the program's folder.
     EXPECT_FALSE(test::Exists(track.File("MakeTexture.log")));
     const std::string finished = "Finished converting " + track.terPath();
@@ -203,6 +203,7 @@ TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
     TextureTrack track = FourColourTrack(dir.File("track"));
     track.Write();
     const std::string program = dir.File("program");
+    const std::string in = program + test::kSeparator;
     std::filesystem::create_directories(program);
     std::filesystem::create_directories(dir.File("out"));
     struct Case {
@@ -210,15 +211,15 @@ TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
         std::string status;
     };
     const Case cases[] = {
-        {[] {}, "Get Skel error: Cannot open " + program + "/skel.tga: No such file or directory"},
-        {[&] { test::WriteAll(program + "/skel.tga", "not a picture"); },
-         "Get Skel error: Cannot read " + program + "/skel.tga: "},
-        {[&] { test::WriteTile(program + "/skel.tga", test::SolidTile(0, 500)); },
-         "Get Skel error: " + program + "/skel.tga is 500 x 500 pixels, not 992 x 992"},
-        {[&] { test::WriteTile(program + "/skel.tga", MakeSkeletonImage(992)); },
-         "Get Skel 1016 error: Cannot open " + program + "/skel1016.tga: No such file or directory"},
-        {[&] { test::WriteTile(program + "/skel1016.tga", test::SolidTile(0, 992)); },
-         "Get Skel 1016 error: " + program + "/skel1016.tga is 992 x 992 pixels, not 1016 x 1016"},
+        {[] {}, "Get Skel error: Cannot open " + in + "skel.tga: No such file or directory"},
+        {[&] { test::WriteAll(in + "skel.tga", "not a picture"); },
+         "Get Skel error: Cannot read " + in + "skel.tga: "},
+        {[&] { test::WriteTile(in + "skel.tga", test::SolidTile(0, 500)); },
+         "Get Skel error: " + in + "skel.tga is 500 x 500 pixels, not 992 x 992"},
+        {[&] { test::WriteTile(in + "skel.tga", MakeSkeletonImage(992)); },
+         "Get Skel 1016 error: Cannot open " + in + "skel1016.tga: No such file or directory"},
+        {[&] { test::WriteTile(in + "skel1016.tga", test::SolidTile(0, 992)); },
+         "Get Skel 1016 error: " + in + "skel1016.tga is 992 x 992 pixels, not 1016 x 1016"},
     };
     for (const Case& c : cases) {
         c.prepare();
@@ -267,7 +268,7 @@ TEST_F(TextureRunTest, BuilderStartsJobsAndFileOpen) {
     EXPECT_TRUE(test::Exists(track.File("DunesUnRendered.tga")));
     EXPECT_EQ(view.texts.back(), "All Done");
     EXPECT_TRUE(mainStatus.texts.empty());
-    EXPECT_EQ(builder.terFolder(), track.folder() + "/");
+    EXPECT_EQ(builder.terFolder(), track.folder() + test::kSeparator);
 
     // Now a folder is remembered: the box opens in TrackFolder.
     trackFolder = "/changed/";
@@ -280,7 +281,7 @@ TEST_F(TextureRunTest, BuilderStartsJobsAndFileOpen) {
     run = builder.StartJob("\"" + track.terPath() + "\",\"" + dir.File("out") + "\"");
     ASSERT_TRUE(run);
     ASSERT_TRUE(run->ok());
-    EXPECT_EQ(run->outputPath, dir.File("out") + "/DunesUnRendered.tga");
+    EXPECT_EQ(run->outputPath, dir.File("out/DunesUnRendered.tga"));
     EXPECT_EQ(mainStatus.texts, std::vector<std::string>{"Finished converting " + track.terPath()});
 }
 

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "core/trackfiles/GameFolder.h"
 #include "core/trackfiles/ProfileFile.h"
 #include "core/trackfiles/TrackFiles.h"
 #include "support/TempDir.h"
@@ -23,16 +25,29 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
-TEST(TrackFiles, FolderValueEndsInOneSeparatorOfTheFoldersOwnKind) {
+TEST(TrackFiles, TheGameFolderIsInWindowsFormAsTheGameSeesIt) {
+    // Folders of this system are on drive Z: under Wine; Windows names them
+    // on the drive of the current folder.
+#ifdef _WIN32
+    const std::string drive = std::filesystem::current_path().root_name().string();
+#else
+    const std::string drive = "Z:";
+#endif
     struct Case {
-        std::string folder, value;
+        std::string outputFolder, gameFolder, named;
     };
     const Case cases[] = {
-        {"C:\\nat", "C:\\nat\\"},  {"C:\\nat\\", "C:\\nat\\"},      {"/home/u/nat", "/home/u/nat/"},
-        {"/home/u/nat/", "/home/u/nat/"}, {"C:/nat", "C:/nat/"},   {"nat", "nat/"},
-        {"C:\\my dir/nat", "C:\\my dir/nat/"},
+        {"/home/me/nat", "", drive + "\\home\\me\\nat\\"},
+        {"/home/me/nat/", "", drive + "\\home\\me\\nat\\"},
+        {"/home/me/../me/./nat", "", drive + "\\home\\me\\nat\\"},
+        {"/home/me/nat", "C:\\MCM\\Tracks\\Dunes\\", "C:\\MCM\\Tracks\\Dunes\\"},
+        {"/home/me/nat", " C:/MCM/Tracks/Dunes ", "C:\\MCM\\Tracks\\Dunes\\"},
+        {"/home/me/nat", "\\\\pc\\MCM\\Tracks\\My Dunes", "\\\\pc\\MCM\\Tracks\\My Dunes\\"},
+        {"/home/me/nat", "  ", drive + "\\home\\me\\nat\\"},
     };
-    for (const auto& c : cases) EXPECT_EQ(FolderValue(c.folder), c.value) << c.folder;
+    for (const auto& c : cases) {
+        EXPECT_EQ(GameFolderFor(c.outputFolder, c.gameFolder), c.named) << c.outputFolder << " " << c.gameFolder;
+    }
 }
 
 TEST(TrackFiles, OnlyTheSceneDefaultsOwnSpellingStandsForAMissingName) {
@@ -48,7 +63,7 @@ TEST(TrackFiles, EnvironmentIsQuarryOnlyForThatExactText) {
 }
 
 TEST(TrackFiles, NamesComeFromAWindowsPathToo) {
-    EXPECT_EQ(TerrainFilePath("/out", "C:\\tracks\\Dunes.ter"), "/out/Dunes.TER");
+    EXPECT_EQ(TerrainFilePath("/out", "C:\\tracks\\Dunes.ter"), "/out" + test::kSeparator + "Dunes.TER");
     EXPECT_EQ(SceneFilePath("/out/", "C:\\tracks\\Dunes.ter"), "/out/Dunes.SCN");
 }
 
@@ -75,13 +90,15 @@ protected:
 };
 
 TEST_F(Conversion, NationalTerIsTheStockFileWithItsKeysReplaced) {
-    ASSERT_TRUE(WriteTerrainFile("National", out, "2.5", ter, program));
+    // The output will be copied into the game's folder on a Windows machine.
+    ASSERT_TRUE(WriteTerrainFile("National", out, "2.5", ter, program, "", "C:/MCM/Tracks/Dunes"));
+    const std::string game = "C:\\MCM\\Tracks\\Dunes\\";
     std::string expected = Stock("national.ter");
     expected = ReplaceAll(expected, "GridResolutionInFeet=3.0", "GridResolutionInFeet=2.5");
-    expected = ReplaceAll(expected, "ElevationPath=.\\", "ElevationPath=" + out + "/");
-    expected = ReplaceAll(expected, "TextureMapPath=.\\", "TextureMapPath=" + out + "/");
-    expected = ReplaceAll(expected, "FileSet_1=.\\nationalTex.tga", "FileSet_1=" + out + "/DunesTex.tga");
-    expected = ReplaceAll(expected, "FileSet_2=.\\nationalTexA.tga", "FileSet_2=" + out + "/DunesTexA.tga");
+    expected = ReplaceAll(expected, "ElevationPath=.\\", "ElevationPath=" + game);
+    expected = ReplaceAll(expected, "TextureMapPath=.\\", "TextureMapPath=" + game);
+    expected = ReplaceAll(expected, "FileSet_1=.\\nationalTex.tga", "FileSet_1=" + game + "DunesTex.tga");
+    expected = ReplaceAll(expected, "FileSet_2=.\\nationalTexA.tga", "FileSet_2=" + game + "DunesTexA.tga");
     expected = ReplaceAll(expected, "Name=nationalTex.tga", "Name=DunesTex.tga");
     expected = ReplaceAll(expected, "Name=nationalTile.tga", "Name=DunesTile.tga");
     expected = ReplaceAll(expected, "Name=flat.asc", "Name=Dunes.asc");
@@ -95,7 +112,7 @@ TEST_F(Conversion, QuarryTerKeepsTheStocksSecondTextureMap) {
              "[ElevationFile_96]\r\nName=keep.asc\r\n");
     ASSERT_TRUE(WriteTerrainFile("Quarry", out, "3.0", ter, program, dir.File("user")));
     // The stock's keys stay; new keys go after the last key of their section, new sections at the end.
-    const std::string o = out + "/";
+    const std::string o = GameFolderFor(out, "");  // Z:\...\nat\ on Linux
     std::string expected = "[ElevationData]\r\nElevationPath=" + o + "\r\nGridResolutionInFeet=3.0\r\nTextureMapPath=" +
                            o + "\r\n\r\n[TextureMapFile_2]\r\nName=Stock.tga\r\n\r\n[ElevationFile_96]\r\n"
                            "Name=keep.asc\r\n[TerrainPalette]\r\nFileSet_1=" + o + "DunesTex.tga\r\nFileSet_2=" + o +
@@ -106,7 +123,7 @@ TEST_F(Conversion, QuarryTerKeepsTheStocksSecondTextureMap) {
 
 TEST_F(Conversion, WithoutStockFilesTheTerHoldsOnlyItsKeysInOrder) {
     ASSERT_TRUE(WriteTerrainFile("National", out, "3.0", ter, dir.File("empty")));
-    const std::string o = out + "/";
+    const std::string o = GameFolderFor(out, "");  // Z:\...\nat\ on Linux
     std::string expected = "[ElevationData]\r\nGridResolutionInFeet=3.0\r\nElevationPath=" + o +
                            "\r\nTextureMapPath=" + o + "\r\n[TerrainPalette]\r\nFileSet_1=" + o +
                            "DunesTex.tga\r\nFileSet_2=" + o +
@@ -185,7 +202,10 @@ TEST_F(Conversion, TheSxTracksOwnFolderIsRefused) {
     }
     EXPECT_EQ(ReadAll(ter), terBefore);
     EXPECT_EQ(ReadAll(dir.File("track/Dunes.SCN")), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
-    EXPECT_FALSE(test::Exists(dir.File("track/Dunes.TER")));
+    // Only the track's .ter and .SCN (a new Dunes.TER would be its .ter where
+    // letter case is ignored).
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "track"),
+                            std::filesystem::directory_iterator()), 2);
 }
 
 TEST_F(Conversion, NoTerOrNoOutputFolderIsRefused) {
@@ -197,7 +217,8 @@ TEST_F(Conversion, AMissingOutputFolderIsReported) {
     const std::string missing = dir.File("nat/new");
     Outcome written = WriteTerrainFile("National", missing, "3.0", ter, program);
     ASSERT_FALSE(written);
-    EXPECT_EQ(written.message(), "Cannot write " + missing + "/Dunes.TER: No such file or directory");
+    EXPECT_EQ(written.message(),
+              "Cannot write " + test::Native(missing + "/Dunes.TER") + ": No such file or directory");
 }
 
 TEST_F(Conversion, FlatAscIsCopiedWithReplacement) {

@@ -7,7 +7,7 @@
 #include "core/piece/PiecePath.h"
 #include "core/text/FieldString.h"
 #include "core/trackfiles/FindTrackFile.h"
-#include "core/trackfiles/TrackFiles.h"
+#include "core/trackfiles/GameFolder.h"
 
 namespace {
 
@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string folder = gw::FolderOfPath(std::string(path));
     GW_FUZZ_CHECK(path.substr(0, folder.size()) == folder);
-    const std::string value = gw::FolderValue(std::string(path));
-    GW_FUZZ_CHECK(value.substr(0, path.size()) == path);
+    const std::string value = gw::WindowsFolderForm(path);
+    GW_FUZZ_CHECK(value.size() >= path.size() && value.find('/') == std::string::npos);
+    GW_FUZZ_CHECK(path.empty() || value.back() == '\\');
     return 0;
 }

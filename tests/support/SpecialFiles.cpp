@@ -12,7 +12,11 @@ namespace gw::test {
 SpecialFile MakeSpecialFile(SpecialKind kind, const std::string& path, const ReadCap& cap) {
     switch (kind) {
         case SpecialKind::Fifo:
+#if defined(_WIN32)
+            throw std::logic_error("no FIFOs on Windows");
+#else
             if (mkfifo(path.c_str(), 0600) != 0) throw std::runtime_error("cannot make a FIFO at " + path);
+#endif
             return {path, "it is a FIFO, not a regular file"};
         case SpecialKind::Device:
             return {"/dev/zero", "it is a device, not a regular file"};

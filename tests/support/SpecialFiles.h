@@ -9,8 +9,15 @@
 namespace gw::test {
 
 enum class SpecialKind { Fifo, Device, Folder, Oversized };
+#if defined(_WIN32)
+// Windows has no FIFOs in its file system and no endless device to name.
+inline constexpr SpecialKind kSpecialKinds[] = {SpecialKind::Folder, SpecialKind::Oversized};
+inline constexpr bool kHasFifosAndDevices = false;
+#else
 inline constexpr SpecialKind kSpecialKinds[] = {SpecialKind::Fifo, SpecialKind::Device, SpecialKind::Folder,
                                                 SpecialKind::Oversized};
+inline constexpr bool kHasFifosAndDevices = true;
+#endif
 
 struct SpecialFile {
     std::string path;

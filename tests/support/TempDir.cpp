@@ -1,9 +1,12 @@
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
+
+#include "core/text/FieldString.h"
 
 namespace gw::test {
 
@@ -43,6 +46,23 @@ std::string ReadAll(const std::string& path) {
 void WriteAll(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+std::string Native(const std::string& path) {
+    std::string native = path;
+#ifdef _WIN32
+    std::replace(native.begin(), native.end(), '/', '\\');
+#endif
+    return native;
+}
+
+std::string CaseKey(const std::string& path) {
+    static const bool ignoresCase = [] {
+        TempDir probe;
+        WriteAll(probe.File("a"), "");
+        return Exists(probe.File("A"));
+    }();
+    return ignoresCase ? UpperAscii(path) : path;
 }
 
 bool Exists(const std::string& path) { return std::filesystem::exists(path); }

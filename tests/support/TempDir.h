@@ -6,6 +6,17 @@
 
 namespace gw::test {
 
+// path with the separator the program uses when it builds paths: on Windows
+// every / becomes \.
+std::string Native(const std::string& path);
+// That separator as a text, for joining by hand: "/out" + kSeparator + "x.asc".
+inline const std::string kSeparator = Native("/");
+
+// A found file's path for comparing: where the file system ignores letter case
+// (Windows) any spelling of a name opens the file, so only the case of its
+// letters may differ from the spelling on disk; elsewhere the path as it is.
+std::string CaseKey(const std::string& path);
+
 class TempDir {
 public:
     TempDir();
@@ -14,8 +25,8 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    // The path of a file inside the folder, as text.
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    // The path of a file inside the folder, as text, with the native separator.
+    std::string File(const std::string& name) const { return Native((path_ / name).string()); }
 
 private:
     std::filesystem::path path_;

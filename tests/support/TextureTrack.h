@@ -10,6 +10,7 @@
 
 #include "core/image/RgbImage.h"
 #include "core/texture/TextureView.h"
+#include "support/TempDir.h"
 
 namespace gw::test {
 
@@ -53,9 +54,9 @@ public:
     void Write() const;
 
     const std::string& folder() const { return folder_; }
-    std::string terPath() const { return folder_ + "/" + name_ + ".ter"; }
-    std::string trackPath() const { return folder_ + "/" + name_ + ".trk"; }
-    std::string File(const std::string& name) const { return folder_ + "/" + name; }
+    std::string terPath() const { return File(name_ + ".ter"); }
+    std::string trackPath() const { return File(name_ + ".trk"); }
+    std::string File(const std::string& name) const { return folder_ + kSeparator + name; }
 
 private:
     std::string folder_;

@@ -130,7 +130,8 @@ SXConversionResult RunSXConversion(const SXConversionOptions& options, EditorSta
     if (options.writeTer) {
         result.steps.push_back({".TER", TerrainFilePath(out, options.terFile),
                                 WriteTerrainFile(options.environment, out, options.gridResText, options.terFile,
-                                                 state.programFolder, surroundings.userDataFolder)});
+                                                 state.programFolder, surroundings.userDataFolder,
+                                                 options.gameFolder)});
         const std::string flat = JoinPath(out, "flat.asc");
         result.steps.push_back(
             {"flat.asc", flat, CopyStockFile("flat.asc", flat, state.programFolder, surroundings.userDataFolder)});

@@ -25,6 +25,9 @@ struct SXConversionOptions {
     std::string maxZText = kDefaultMaxZ;
     std::string gridResText = kDefaultGridRes;
     std::string outputFolder;
+    // The folder the new .TER names, as the game will find the output there
+    // (C:\MCM\Tracks\Dunes\); empty: the output folder (GameFolderFor).
+    std::string gameFolder;
     bool writeTer = false;
     bool writeScn = false;
     bool spline = false;  // shown and read; it starts no work

@@ -11,6 +11,17 @@ namespace {
 
 constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
 
+// The last LF in bytes[0, size), or null. GNU's memrchr is vectorised; other C
+// libraries (MinGW's) do not have it.
+const char* LastLineFeed(const char* bytes, std::size_t size) {
+#ifdef __GLIBC__
+    return static_cast<const char*>(memrchr(bytes, '\n', size));
+#else
+    const std::size_t at = std::string_view(bytes, size).rfind('\n');
+    return at == std::string_view::npos ? nullptr : bytes + at;
+#endif
+}
+
 // The first CR or LF in [from, to). Searched in growing windows so that a file
 // with only one kind of line end does not make every search run to the block's end.
 std::size_t FindLineEnd(const char* bytes, std::size_t from, std::size_t to) {
@@ -177,13 +188,13 @@ std::string_view BlockLineReader::TakeCrLfLinesWithout(std::string_view needle) 
     // start, so an LF there stands alone.
     const std::size_t lone = FirstLoneLineEnd(ahead.data(), needleAt);
     const std::size_t stop = ahead[0] == '\n' ? 0 : (lone < needleAt ? lone + 1 : needleAt);
-    const void* lastLf = stop == 0 ? nullptr : memrchr(ahead.data(), '\n', stop);
+    const char* lastLf = stop == 0 ? nullptr : LastLineFeed(ahead.data(), stop);
     if (lastLf == nullptr) {
         // No line starts again before stop, so asking there is no use.
         noRunBefore_ = here + stop + 1;
         return {};
     }
-    const std::size_t length = static_cast<std::size_t>(static_cast<const char*>(lastLf) - ahead.data()) + 1;
+    const std::size_t length = static_cast<std::size_t>(lastLf - ahead.data()) + 1;
     pos_ += length;
     return ahead.substr(0, length);
 }

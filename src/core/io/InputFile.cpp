@@ -22,7 +22,8 @@ namespace {
 using FileStatus = struct _stat64;
 int StatPath(const std::string& path, FileStatus& status) { return _stat64(path.c_str(), &status); }
 int StatOpen(int fd, FileStatus& status) { return _fstat64(fd, &status); }
-int OpenForReading(const std::string& path) { return _open(path.c_str(), _O_RDONLY | _O_BINARY); }
+// Windows has no FIFOs in its file system; a device (NUL, CON) is refused by its status.
+int OpenForReading(const std::string& path) { return _open(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT); }
 long long ReadSome(int fd, char* to, std::size_t size) {
     return _read(fd, to, static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30)));
 }

@@ -59,12 +59,12 @@ Outcome FileReplacement::Commit() {
     if (keepsBackup) {
         // rename replaces the old backup in one step, so there is never a moment
         // without either the old file or its backup.
-        fs::rename(file_, backup, ec);
-        if (ec) return Failed("Cannot keep the previous " + target_ + " as " + backup + ": " + ec.message());
+        if (std::string why = sys::MoveOver(file_, backup); !why.empty()) {
+            return Failed("Cannot keep the previous " + target_ + " as " + backup + ": " + why);
+        }
     }
-    fs::rename(temporary, file_, ec);
-    if (ec) {
-        std::string message = "Cannot rename " + temporary + " to " + target_ + ": " + ec.message();
+    if (std::string why = sys::MoveOver(temporary, file_); !why.empty()) {
+        std::string message = "Cannot rename " + temporary + " to " + target_ + ": " + why;
         std::error_code ignored;
         if (fs::exists(temporary, ignored)) message += " (the new data stays in " + temporary + ")";
         if (keepsBackup && fs::exists(backup, ignored)) message += " (the previous version is in " + backup + ")";

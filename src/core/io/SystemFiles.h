@@ -3,11 +3,11 @@
 // safe writers need: creating a file that must not exist yet, pushing written data
 // and renames to the disk, an advisory lock that serializes the writers of one
 // folder, and following symbolic links. Every operating-system specific call of
-// the writers lives behind this interface (SystemFilesPosix.cpp; a Windows
-// branch sits beside it), so nothing else includes a system header.
+// the writers lives behind this interface (SystemFilesPosix.cpp and
+// SystemFilesWindows.cpp), so nothing else includes a system header.
 //
-// Each call returns 0 or the system's error number, taken at once, so no later
-// call can overwrite the reason.
+// Each call returns 0 or the system's error number (on Windows its errno
+// equivalent), taken at once, so no later call can overwrite the reason.
 #include <cstdio>
 #include <string>
 
@@ -37,8 +37,16 @@ public:
     int SyncFolder();
 
 private:
-    int handle_ = -1;
+#if defined(_WIN32)
+    void* handle_ = nullptr;  // a named mutex of the folder
+#else
+    int handle_ = -1;  // the folder, opened
+#endif
 };
+
+// Renames from to to in one step, replacing to when it exists. Empty, or the
+// system's reason (on Windows its own text, as no errno says it well).
+std::string MoveOver(const std::string& from, const std::string& to);
 
 // The file a path stands for: a symbolic link (and a link to a link) is
 // followed to the file it points to, which need not exist yet. Other paths come

@@ -2,6 +2,8 @@
 #include "core/io/SystemFiles.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
@@ -72,6 +74,11 @@ int FolderLock::SyncFolder() {
     const int error = ::fsync(handle_) == 0 ? 0 : errno;
     // Some file systems cannot sync a folder; the rename itself is done.
     return error == EINVAL || error == EROFS ? 0 : error;
+}
+
+std::string MoveOver(const std::string& from, const std::string& to) {
+    if (std::rename(from.c_str(), to.c_str()) == 0) return std::string();
+    return std::strerror(errno);
 }
 
 std::string FollowLinks(const std::string& path) {

@@ -28,7 +28,11 @@ std::string GreetingText(std::string_view userName, int hour, double r) {
 std::string GreetingTextNow(std::string_view userName) {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);  // the same thread-safe call, arguments the other way round
+#else
     localtime_r(&now, &local);
+#endif
     std::mt19937 generator(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
     std::uniform_real_distribution<double> fraction(0.0, 1.0);
     return GreetingText(userName, local.tm_hour, fraction(generator) * 50);

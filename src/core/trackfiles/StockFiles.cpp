@@ -17,7 +17,7 @@ std::string UserDataFolderFrom(const char* xdgDataHome, const char* home) {
     if (xdgDataHome && *xdgDataHome) {
         base = xdgDataHome;
     } else if (home && *home) {
-        base = JoinPath(home, ".local/share");
+        base = JoinPath(JoinPath(home, ".local"), "share");
     } else {
         return std::string();
     }
@@ -25,7 +25,12 @@ std::string UserDataFolderFrom(const char* xdgDataHome, const char* home) {
 }
 
 std::string DefaultUserDataFolder() {
+#ifdef _WIN32
+    // Where Windows keeps each user's application data.
+    return UserDataFolderFrom(std::getenv("APPDATA"), nullptr);
+#else
     return UserDataFolderFrom(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+#endif
 }
 
 std::string FindStockFile(const std::string& name, const std::string& userDataFolder,

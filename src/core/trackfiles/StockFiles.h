@@ -8,7 +8,8 @@
 namespace gw {
 
 // The per-user data folder: $XDG_DATA_HOME/Rutwork/Gridwright, or
-// $HOME/.local/share/Rutwork/Gridwright; empty when neither is set.
+// $HOME/.local/share/Rutwork/Gridwright; on Windows %APPDATA%\Rutwork\Gridwright.
+// Empty when none is set.
 std::string DefaultUserDataFolder();
 // The same from given values (either may be null or empty).
 std::string UserDataFolderFrom(const char* xdgDataHome, const char* home);

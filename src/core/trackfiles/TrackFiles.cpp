@@ -5,6 +5,7 @@
 #include "core/io/ReplaceFile.h"
 #include "core/text/FieldString.h"
 #include "core/trackfiles/FindTrackFile.h"
+#include "core/trackfiles/GameFolder.h"
 #include "core/trackfiles/ProfileFile.h"
 #include "core/trackfiles/StockFiles.h"
 
@@ -67,16 +68,8 @@ TerrainEnvironment EnvironmentFromText(std::string_view text) {
     return text == "Quarry" ? TerrainEnvironment::Quarry : TerrainEnvironment::National;
 }
 
-std::string FolderValue(const std::string& outFolder) {
-    if (!outFolder.empty() && IsPathSeparator(outFolder.back())) return outFolder;
-    const bool windowsStyle =
-        outFolder.find('\\') != std::string::npos && outFolder.find('/') == std::string::npos;
-    return outFolder + (windowsStyle ? "\\" : "/");
-}
-
-std::vector<ProfileEntry> TerrainFileEntries(TerrainEnvironment environment, const std::string& outFolder,
+std::vector<ProfileEntry> TerrainFileEntries(TerrainEnvironment environment, const std::string& folder,
                                              const std::string& gridResolution, const std::string& base) {
-    const std::string folder = FolderValue(outFolder);
     std::vector<ProfileEntry> entries = {
         {"ElevationData", "GridResolutionInFeet", gridResolution},
         {"ElevationData", "ElevationPath", folder},
@@ -146,7 +139,8 @@ Outcome WriteSceneFile(std::string_view environment, const std::string& outFolde
 
 Outcome WriteTerrainFile(std::string_view environment, const std::string& outFolder,
                          const std::string& gridResolution, const std::string& currentTerFile,
-                         const std::string& programFolder, const std::string& userDataFolder) {
+                         const std::string& programFolder, const std::string& userDataFolder,
+                         const std::string& gameFolder) {
     if (std::string refusal = RefusalFor(outFolder, currentTerFile); !refusal.empty()) {
         return Outcome::Fail(refusal);
     }
@@ -155,7 +149,8 @@ Outcome WriteTerrainFile(std::string_view environment, const std::string& outFol
     ProfileDocument document = StartFromStock(kind == TerrainEnvironment::Quarry ? "quarry.ter" : "national.ter",
                                               programFolder, userDataFolder, failures);
     return WriteEntries(document,
-                        TerrainFileEntries(kind, outFolder, gridResolution, GetBaseName(currentTerFile)),
+                        TerrainFileEntries(kind, GameFolderFor(outFolder, gameFolder), gridResolution,
+                                           GetBaseName(currentTerFile)),
                         TerrainFilePath(outFolder, currentTerFile), failures);
 }
 

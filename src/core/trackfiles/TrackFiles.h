@@ -23,13 +23,10 @@ struct ProfileEntry {
     bool operator==(const ProfileEntry&) const = default;
 };
 
-// The output folder as the .TER names it: with its closing separator. A folder
-// that already ends in \ or / is kept; otherwise a \ is added to a folder
-// written the Windows way (it holds \ and no /), a / to any other.
-std::string FolderValue(const std::string& outFolder);
-
 // The keys written into the new .TER, in the order they are written.
-std::vector<ProfileEntry> TerrainFileEntries(TerrainEnvironment environment, const std::string& outFolder,
+// gameFolder is the folder as the game finds the files (GameFolderFor), with
+// its closing backslash.
+std::vector<ProfileEntry> TerrainFileEntries(TerrainEnvironment environment, const std::string& gameFolder,
                                              const std::string& gridResolution, const std::string& base);
 // The keys written into the new .SCN; sxSceneName "Not Found" gives base.
 std::vector<ProfileEntry> SceneFileEntries(const std::string& sxSceneName, const std::string& base);
@@ -49,7 +46,8 @@ Outcome CopyStockFile(const std::string& name, const std::string& targetPath,
 // Makes outFolder/base.SCN from quarry.scn or national.scn with the scene name
 // of the SX track's own .SCN (found beside the .TER, letter case ignored).
 // Makes outFolder/base.TER from quarry.ter or national.ter with the keys of
-// TerrainFileEntries.
+// TerrainFileEntries; the folders it names are GameFolderFor(outFolder,
+// gameFolder).
 //
 // A stock file found nowhere is passed over: the new file then holds only the
 // keys written here. Refused before anything is written: an empty .TER path or
@@ -62,6 +60,7 @@ Outcome WriteSceneFile(std::string_view environment, const std::string& outFolde
                        const std::string& userDataFolder = "");
 Outcome WriteTerrainFile(std::string_view environment, const std::string& outFolder,
                          const std::string& gridResolution, const std::string& currentTerFile,
-                         const std::string& programFolder, const std::string& userDataFolder = "");
+                         const std::string& programFolder, const std::string& userDataFolder = "",
+                         const std::string& gameFolder = "");
 
 }  // namespace gw
