@@ -33,6 +33,7 @@
 #include "app/WaitCursor.h"
 #include "app/RecentFiles.h"
 #include "app/StatusLabel.h"
+#include "app/TerrainDocument.h"
 #include "app/UserName.h"
 #include "app/WindowPlacement.h"
 #include "core/ProgramFolder.h"
@@ -82,6 +83,7 @@ MainWindow::MainWindow(EditorState& state, AppSettings& settings, Prompter& prom
       prompter_(prompter),
       placement_(std::make_unique<WindowPlacement>(settings)),
       document_(new PieceDocument(state, this)),
+      terrain_(new TerrainDocument(state, *document_->undoStack(), this)),
       recentFiles_(std::make_unique<RecentFiles>(settings)) {
     setObjectName("frmGridwright");
     setWindowTitle(kTitle);
@@ -194,6 +196,7 @@ void MainWindow::BuildMenus() {
     AddItem(national, "itmNationalOpenBaseASC257", "Open &Base ASC257", false);
     AddItem(national, "itmNationalAddToASC257", "&Add to ASC257", false);
     AddItem(national, "itmNationalSaveASC257", "&Save ASC257", false);
+    AddItem(national, "itmNationalShowTerrain", "Show &Terrain", false);
     national->addSeparator()->setObjectName("itmNationalSep2");
     AddItem(national, "itmNationalDisplayStatistics", "&Display Statistics", false);
     AddItem(national, "itmNationalSlopeEdges", "Slope &Edges", false);

@@ -162,7 +162,7 @@ int RunConvert(const Args& args, CliContext& context) {
     TerminalPreview preview(progress);
     CliPrompter prompter("convert", context.err);
     ConversionSurroundings surroundings{progress, preview, prompter, DefaultUserDataFolder(), {}};
-    const SXConversionResult result = RunSXConversion(options, state, surroundings);
+    const SXConversionResult result = RunSXConversion(options, state.programFolder, state.national, surroundings);
     progress.Finish();
     if (!result.build.terRead || !result.refusal.empty()) {
         PrintFailures(result.FailureText(), context);
@@ -175,7 +175,7 @@ int RunConvert(const Args& args, CliContext& context) {
 
     Asc257SaveNames names = MakeAsc257SaveNames(ascPath);
     const Outcome saved = WriteASC257(JoinPath(context.programFolder, "skelasc257.txt"), names.target, names.outName,
-                                      names.bakName, names.objectName, state.national, progress);
+                                      names.bakName, names.objectName, result.terrain, progress);
     progress.Finish();
     if (!saved) {
         context.err << kName << saved.message() << "\n";
