@@ -337,6 +337,7 @@ ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context) {
     state.trackFolder = GetDirectory(terFile);
 
     SXConversionOptions options;
+    const std::string previousTerFile = state.currentTerFile;
     {
         ConvertSXDialog dialog(context.prompter, context.parent);
         context.placement.RestoreFormPosition(dialog);
@@ -364,6 +365,8 @@ ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context) {
         outcome.result = RunSXConversion(options, state.programFolder, state.national, surroundings);
     }
     outcome.end = ConvertSXEnd::Ran;
+    // The track's step sets CurrentTerFile, so that its undo brings back the one before.
+    if (outcome.result.trackAdded) state.currentTerFile = previousTerFile;
     if (outcome.result.trackAdded) {
         NationalGrid& built = outcome.result.terrain;
         context.terrain->Apply(mode == "Convert" ? "Create from SX .TER" : "Open SX .TER", [&](TerrainContent& t) {

@@ -99,7 +99,9 @@ void TerrainWindow::ShowTerrain(const TerrainContent& terrain) {
 
 void TerrainWindow::ZoomToFit() {
     fitting_ = true;
-    const QSize room = scroll_->viewport()->size();
+    // The room the layout gives the scroll area now, not what it had before.
+    if (layout()) layout()->activate();
+    const QSize room = scroll_->size() - QSize(2 * scroll_->frameWidth(), 2 * scroll_->frameWidth());
     const int side = std::min(room.width(), room.height()) - view_->Margin() - 4;
     view_->SetZoom(std::max(side, 64) / static_cast<double>(NationalGrid::kSize));
 }
@@ -116,6 +118,11 @@ void TerrainWindow::ZoomOut() {
 
 void TerrainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    if (fitting_) ZoomToFit();
+}
+
+void TerrainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
     if (fitting_) ZoomToFit();
 }
 

@@ -63,6 +63,7 @@ TEST_F(NationalMenuTest, OpensAddsSavesAndClears) {
     EXPECT_TRUE(Exists(dir.File("base.bak")));
     EXPECT_FALSE(window->nationalModified());
 
+    prompter.yesNoAnswers.push_back(true);
     Trigger("itmNationalClearASC257");
     EXPECT_EQ(state.national, NationalGrid());
     EXPECT_TRUE(state.baseMapFile.empty());
@@ -125,7 +126,7 @@ TEST_F(NationalMenuTest, StatisticsAndSlopeEdges) {
 
 TEST_F(NationalMenuTest, ExitAsksAboutAnUnsavedTerrain) {
     StartWindow();
-    prompter.inputAnswers.push_back("0, 0");
+    prompter.inputAnswers.push_back("0, 0, 1");
     Trigger("itmNationalAddToASC257");
     prompter.yesNoAnswers.push_back(false);
     Trigger("itmFileExit");
