@@ -52,7 +52,7 @@ void BM_ReadFileBytes768Times(benchmark::State& state) {
     std::string bytes;
     for (auto _ : state) {
         for (int i = 0; i < 768; ++i) {
-            gw::ReadFileBytes(folder.ter, bytes);
+            gw::ReadFileBytes(folder.ter, gw::kTrackFileCap, bytes);
             benchmark::DoNotOptimize(bytes.data());
         }
     }

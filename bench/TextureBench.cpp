@@ -8,7 +8,7 @@
 
 #include "core/Interfaces.h"
 #include "core/image/TgaFile.h"
-#include "core/io/OutputFile.h"
+#include "core/io/ReplaceFile.h"
 #include "core/texture/TextureRun.h"
 
 namespace {
@@ -44,11 +44,7 @@ gw::RgbImage Tile(int t) {
 }
 
 void WriteText(const std::string& path, const std::string& text) {
-    gw::OutputFile file;
-    if (file.Open(path)) {
-        file.Write(text);
-        (void)file.Close();
-    }
+    (void)gw::ReplaceFileContents(path, text);
 }
 
 // A track of 256 placements over `textures` tile files, every piece turned by

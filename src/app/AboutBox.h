@@ -1,5 +1,6 @@
 #pragma once
-// frmAbout: the program's title, version and what it is for.
+// frmAbout: the program's title, version and what it is for, its licence, and
+// the licence notices of the program and of the software it contains.
 #include <QDialog>
 
 namespace gw {
@@ -18,7 +19,10 @@ protected:
     void done(int result) override;
 
 private:
+    void ShowLicenses();
+
     WindowPlacement& placement_;
+    QDialog* licenses_ = nullptr;
 };
 
 }  // namespace gw

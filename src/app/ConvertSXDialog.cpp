@@ -269,12 +269,12 @@ bool ConvertSXDialog::CheckValues() {
 bool ConvertSXDialog::CheckOutputFolder() {
     const QString folder = txtOutputDir_->text();
     if (!FolderExists(folder)) {
-        if (!prompter_.AskYesNo(FromQ(folder) + kCreateFolderQuestion, kConvertMessageTitle)) return false;
+        if (!prompter_.AskYesNo(PathFromQ(folder) + kCreateFolderQuestion, kConvertMessageTitle)) return false;
         std::error_code ec;
         std::filesystem::create_directories(PathFromQ(folder), ec);
         if (ec) {
             // Without the folder every file of the run would fail.
-            prompter_.Warning("Cannot create " + FromQ(folder) + ": " + ec.message(), kConvertMessageTitle);
+            prompter_.Warning("Cannot create " + PathFromQ(folder) + ": " + ec.message(), kConvertMessageTitle);
             txtOutputDir_->setFocus();
             return false;
         }

@@ -61,7 +61,7 @@ DisplacementWindow::DisplacementWindow(QWidget* parent) : QWidget(parent, Qt::Wi
 }
 
 void DisplacementWindow::Status(const std::string& text) {
-    lblStatus_->setText(ToQ(text));
+    lblStatus_->setText(MessageToQ(text));
     lblStatus_->repaint();
 }
 

@@ -7,13 +7,20 @@ namespace {
 constexpr const char* kUsage =
     "Usage: gridwright [PIECE.asc]\n"
     "\n"
-    "Opens the Gridwright editor; with the north file of a piece (nameN.asc,\n"
-    "nameNS.asc or nameNSEW.asc) it opens that piece.\n"
+    "Edits the terrain files of the motocross game Motocross Madness: the 17 x 17\n"
+    "height grid of a track piece, saved as the game's N/W/S/E file set, and the\n"
+    "257 x 257 National terrain built from a whole SX track, with its displacement\n"
+    "maps and texture.\n"
     "\n"
+    "PIECE.asc, when given, is opened at start-up: the north file of a piece set\n"
+    "(nameN.asc, nameNS.asc or nameNSEW.asc).\n"
+    "\n"
+    "Options:\n"
     "  -h, --help     print this help and exit\n"
     "  -v, --version  print the version and exit\n"
     "\n"
-    "Qt's own options work as well, for example -stylesheet FILE.qss.\n"
+    "Qt's own options work as well, for example -stylesheet FILE.qss,\n"
+    "-platform NAME and -style NAME.\n"
     "gridwright-cli does the same work without windows.\n";
 
 }  // namespace

@@ -501,7 +501,7 @@ void MainWindow::ShowFaqPage() {
 }
 
 void MainWindow::Status(const std::string& text) {
-    lblStatus_->setText(ToQ(text));
+    lblStatus_->setText(MessageToQ(text));
     lblStatus_->repaint();
 }
 

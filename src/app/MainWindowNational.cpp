@@ -62,17 +62,16 @@ void MainWindow::OpenBaseASC257() {
         WaitCursor wait;
         opened = gw::OpenBaseASC257(state_.nationalFolder, state_.national, prompter_, statusSink());
     }
-    if (!opened) return;
+    // A failed read changed nothing, neither the terrain nor its paths.
+    if (!opened || !opened->read.ok()) return;
     terrain_->Apply("Open Base ASC257", [&](TerrainContent& terrain) {
         terrain.grid = std::move(opened->grid);
         terrain.baseMapFile = opened->path;
         terrain.lastAsc257File = opened->path;
     });
     // The terrain now holds the file that was read.
-    if (opened->read.verticesStored > 0) {
-        terrain_->SetModified(false);
-        ShowTerrainWindow();
-    }
+    if (opened->read.verticesStored > 0) terrain_->SetModified(false);
+    ShowTerrainWindow();
 }
 
 void MainWindow::AddToASC257() { AddPieceWithAnswer(""); }
@@ -87,9 +86,12 @@ void MainWindow::AddPieceWithAnswer(const std::string& suggestedAnswer) {
     if (!answer) return;
     lastAddZ_ = TrimBlanks(answer->zText);
     lastAddScale_ = TrimBlanks(answer->scaleText);
+    AddPieceCount count;
     terrain_->Apply("Add Piece", [&](TerrainContent& terrain) {
-        AddPieceToASC257(answer->xText, answer->yText, answer->zText, answer->scaleText, state_.piece, terrain.grid);
+        count = AddPieceToASC257(answer->xText, answer->yText, answer->zText, answer->scaleText, state_.piece,
+                                 terrain.grid);
     });
+    if (count.cellsNotFinite > 0) prompter_.Message(NotFiniteCellsText(count.cellsNotFinite), kTerrainMessageTitle);
 }
 
 void MainWindow::SaveASC257() {

@@ -35,6 +35,13 @@ std::string ReadProblemsText(const std::string& path, const PieceReadReport& rep
     return text;
 }
 
+// The piece name box shows the name as well as the file system's encoding
+// lets it; a name the person did not change keeps its own bytes, so a name that
+// is not valid UTF-8 is saved under itself, not under its look-alike.
+std::string NameFromBox(const QString& shown, const std::string& kept) {
+    return shown == PathToQ(kept) ? kept : PathFromQ(shown);
+}
+
 }  // namespace
 
 void MainWindow::OpenPiece() {
@@ -74,6 +81,10 @@ bool MainWindow::OpenPieceFile(const std::string& path) {
         return false;
     }
     if (report.problemCount > 0) prompter_.Warning(ReadProblemsText(path, report), kTitle);
+    // Not one height came from the file: the grid still shows the piece before
+    // (silently, when the file has no vertex line at all), so nothing may claim
+    // the new file: neither the caption nor a later Save.
+    if (report.verticesStored == 0) return false;
 
     state_.pieceFolder = parts.folder;
     state_.pieceName = parts.name;
@@ -81,7 +92,7 @@ bool MainWindow::OpenPieceFile(const std::string& path) {
     state_.pieceKind = parts.kind;
     state_.pieceFilePath = path;
     SelectKindOption(parts.kind);
-    txtPieceName_->setText(ToQ(parts.name));
+    txtPieceName_->setText(PathToQ(parts.name));
     document_->LoadPiece(grid);
     itmFileSave_->setEnabled(true);
     UpdateCaption();
@@ -115,7 +126,7 @@ void MainWindow::SavePiece() {
         return;
     }
     WaitCursor wait;
-    state_.pieceName = FromQ(txtPieceName_->text());
+    state_.pieceName = NameFromBox(txtPieceName_->text(), state_.pieceName);
     state_.pieceKind = opt1File_->isChecked() ? "NSEW" : opt2Files_->isChecked() ? "NS" : "N";
     SavePieceFileSet();
 }
@@ -127,7 +138,7 @@ void MainWindow::SavePieceAs() {
     request.filter = kAscFilter;
     request.defaultExtension = ".asc";
     request.initialFolder = state_.pieceFolder;
-    request.fileName = FromQ(txtPieceName_->text());
+    request.fileName = NameFromBox(txtPieceName_->text(), state_.pieceName);
     const std::string path = prompter_.SaveFileName(request);
     if (path.empty()) return;
     WaitCursor wait;
@@ -140,7 +151,7 @@ void MainWindow::SavePieceAs() {
     if (state_.pieceKind.empty()) state_.pieceKind = "N";
     SelectKindOption(state_.pieceKind);
     itmFileSave_->setEnabled(true);
-    txtPieceName_->setText(ToQ(state_.pieceName));
+    txtPieceName_->setText(PathToQ(state_.pieceName));
     SavePieceFileSet();
 }
 

@@ -66,13 +66,17 @@ void MakeTextureWindow::StartTextureBuilder(const std::string& jobText) {
 
 void MakeTextureWindow::OpenTerFile() {
     const std::string terPath = builder_.AskTerFile();
+    // The file box belongs to the main window and brought it to the front: the
+    // texture is drawn here, so this window comes back on top.
+    raise();
+    activateWindow();
     if (terPath.empty()) return;
     WaitCursor hourglass;
     lastRun_ = RunTextureFromMenu(terPath, programFolder_, *this, prompter_);
 }
 
 void MakeTextureWindow::Status(const std::string& text) {
-    lblStatus_->setText(ToQ(text));
+    lblStatus_->setText(MessageToQ(text));
     lblStatus_->repaint();
 }
 

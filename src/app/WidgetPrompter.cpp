@@ -58,7 +58,7 @@ QString FileDialogFilter(const std::string& filter) {
 
 void WidgetPrompter::Message(const std::string& text, const std::string& title) {
     NormalCursorWhileAsking normal;
-    QMessageBox::information(parent_, ToQ(title), ToQ(text), QMessageBox::Ok);
+    QMessageBox::information(parent_, ToQ(title), MessageToQ(text), QMessageBox::Ok);
 }
 
 void WidgetPrompter::Warning(const std::string& text, const std::string& title) {
@@ -68,7 +68,7 @@ void WidgetPrompter::Warning(const std::string& text, const std::string& title) 
 
 bool WidgetPrompter::AskYesNo(const std::string& text, const std::string& title) {
     NormalCursorWhileAsking normal;
-    return QMessageBox::question(parent_, ToQ(title), ToQ(text), QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(parent_, ToQ(title), MessageToQ(text), QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 

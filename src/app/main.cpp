@@ -21,10 +21,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("Gridwright");
     QCoreApplication::setApplicationVersion(GRIDWRIGHT_VERSION);
-    // What is left once Qt has taken its own options.
-    std::vector<std::string> arguments;
-    for (const QString& argument : QCoreApplication::arguments().mid(1)) arguments.push_back(gw::PathFromQ(argument));
-    const gw::EditorCommandLine line = gw::ParseEditorCommandLine(arguments);
+    // What is left once Qt has taken its own options, as the system gave it: a
+    // QString cannot carry a name that is not valid UTF-8.
+    const gw::EditorCommandLine line = gw::ParseEditorCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (line.action == gw::EditorCommandLine::Action::Error) {
         std::fputs(line.text.c_str(), stderr);
         return 2;

@@ -2,7 +2,6 @@
 
 #include "cli/TerrainCliFiles.h"
 #include "cli/Verbs.h"
-#include "core/piece/PieceFile.h"
 #include "core/terrain/AddPiece.h"
 
 namespace gw::cli {
@@ -16,7 +15,7 @@ int RunAddPiece(const Args& args, CliContext& context) {
                        "(-128 to 112; a G after a number means track-editor tile numbers, 1 to 16),\n"
                        "then Z (empty: follow the terrain) and Scale (empty: .67), for example\n"
                        "\"3g, 3g,,.8\". OUT.asc is written through skelasc257.txt; a previous OUT\n"
-                       "keeps its content in the .bak file of the same base name.\n";
+                       "keeps its content in OUT.bak (T.v2.asc keeps T.v2.bak). OUT may not be an input.\n";
         return 0;
     }
     const auto at = parsed.values.find("--at");
@@ -33,18 +32,15 @@ int RunAddPiece(const Args& args, CliContext& context) {
         context.err << "gridwright-cli add-piece: " << answer.message << "\n";
         return 2;
     }
+    if (!CanWriteOutputs("add-piece", {out->second}, parsed.files, context)) return 1;
     NationalGrid grid;
     if (!LoadTerrain("add-piece", parsed.files[0], grid, context)) return 1;
     PieceGrid piece;
-    const PieceReadReport report = ReadPieceFile(parsed.files[1], piece);
-    if (!report.opened) {
-        context.err << "gridwright-cli add-piece: " << report.opened.message() << "\n";
-        return 1;
+    if (!LoadPiece("add-piece", parsed.files[1], piece, context)) return 1;
+    const AddPieceCount count = AddPieceToASC257(answer.xText, answer.yText, answer.zText, answer.scaleText, piece, grid);
+    if (count.cellsNotFinite > 0) {
+        context.err << "gridwright-cli add-piece: " << NotFiniteCellsText(count.cellsNotFinite) << "\n";
     }
-    for (const std::string& problem : report.problems) {
-        context.err << "gridwright-cli add-piece: " << parsed.files[1] << ": " << problem << "\n";
-    }
-    AddPieceToASC257(answer.xText, answer.yText, answer.zText, answer.scaleText, piece, grid);
     return SaveTerrain("add-piece", out->second, grid, context) ? 0 : 1;
 }
 

@@ -22,6 +22,9 @@ const Verb kVerbs[] = {
     {"add-piece", "add a track piece onto an ASC257 terrain at X, Y, Z, Scale", &RunAddPiece},
     {"convert", "convert an SX track (.TER) into a National or Quarry terrain and its files", &RunConvert},
     {"texture", "compose a terrain's texture from its track's piece textures, with its log", &RunTexture},
+    {"export-heightmap", "write a piece or terrain as a 16-bit heightmap (PNG or raw .r16)", &RunExportHeightmap},
+    {"import-heightmap", "make a piece or terrain from a heightmap (PNG or raw .r16), resampled bilinear",
+     &RunImportHeightmap},
 };
 
 void PrintUsage(std::ostream& out) {

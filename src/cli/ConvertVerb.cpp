@@ -5,7 +5,9 @@
 #include "cli/TerrainCliFiles.h"
 #include "cli/Verbs.h"
 #include "core/ProgramFolder.h"
+#include "core/convert/RunFiles.h"
 #include "core/convert/SXConversion.h"
+#include "core/piece/PieceFile.h"
 #include "core/terrain/Asc257File.h"
 #include "core/text/FieldString.h"
 #include "core/trackfiles/ProfileFile.h"
@@ -107,21 +109,47 @@ void PrintFailures(const std::string& text, CliContext& context) {
     }
 }
 
+// Pieces that the editor adds without a word but that leave a hole in the
+// terrain: a piece file without a vertex line (added flat) and pieces placed
+// wholly off the terrain. True when there were any.
+bool WarnAboutPieces(const NationalBuild& build, CliContext& context) {
+    for (const std::string& file : build.filesWithoutVertices) {
+        context.err << kName << file << ": " << kNoVertexLineWarning << "\n";
+    }
+    const int off = build.piecesOffTerrain;
+    if (off > 0 && off == build.piecesAdded) {
+        context.err << kName << "no piece landed on the terrain: the BaseX and BaseY of all " << off
+                    << " pieces place them off its grid\n";
+    } else if (off > 0) {
+        context.err << kName << off << " pieces were not added: their BaseX and BaseY place them off the terrain's grid\n";
+    }
+    return !build.filesWithoutVertices.empty() || build.piecesOffTerrain > 0;
+}
+
 // Checks what can be checked before the work starts: the track can be read,
-// and the output folder is not the track's own (the terrain goes there too, so
-// it is refused even when no other file is chosen); then makes the folder. A
-// run that stops here leaves nothing behind.
-bool PrepareOutputFolder(const SXConversionOptions& options, bool openOnly, CliContext& context) {
+// the output folder is not the track's own (the terrain goes there too, so it
+// is refused even when no other file is chosen), and no file to be written is
+// one the run reads; then makes the folder. A run that stops here leaves
+// nothing behind.
+bool PrepareOutputFolder(const SXConversionOptions& options, bool openOnly, const ParsedArgs& parsed,
+                         const std::string& ascPath, CliContext& context) {
     ProfileDocument track;
     if (Outcome read = ProfileDocument::Load(options.terFile, track); !read) {
         context.err << kName << read.message() << "\n";
         return false;
     }
-    if (openOnly) return true;
-    if (std::string refusal = OutputFolderRefusal(options.outputFolder, options.terFile); !refusal.empty()) {
-        context.err << kName << refusal << "\n";
-        return false;
+    if (!openOnly) {
+        if (std::string refusal = OutputFolderRefusal(options.outputFolder, options.terFile); !refusal.empty()) {
+            context.err << kName << refusal << "\n";
+            return false;
+        }
     }
+    std::vector<std::string> outputs = ConversionOutputFiles(options);
+    outputs.push_back(ascPath);
+    std::vector<std::string> inputs = TrackInputFiles(options.terFile);
+    if (parsed.values.count("--base")) inputs.push_back(parsed.values.at("--base"));
+    if (!CanWriteOutputs("convert", outputs, inputs, context)) return false;
+    if (openOnly) return true;
     std::error_code ec;
     std::filesystem::create_directories(options.outputFolder, ec);
     if (ec) {
@@ -156,7 +184,7 @@ int RunConvert(const Args& args, CliContext& context) {
     if (parsed.values.count("--base") && !LoadTerrain("convert", parsed.values.at("--base"), state.national, context)) {
         return 1;
     }
-    if (!PrepareOutputFolder(options, openOnly, context)) return 1;
+    if (!PrepareOutputFolder(options, openOnly, parsed, ascPath, context)) return 1;
 
     TerminalProgress progress(context.err, context.showProgress);
     TerminalPreview preview(progress);
@@ -172,17 +200,18 @@ int RunConvert(const Args& args, CliContext& context) {
         if (step.outcome) context.out << step.path << "\n";
     }
     PrintFailures(result.FailureText(), context);
+    const bool piecesMissing = WarnAboutPieces(result.build, context);
 
     Asc257SaveNames names = MakeAsc257SaveNames(ascPath);
-    const Outcome saved = WriteASC257(JoinPath(context.programFolder, "skelasc257.txt"), names.target, names.outName,
-                                      names.bakName, names.objectName, result.terrain, progress);
+    const Outcome saved = WriteASC257(JoinPath(context.programFolder, "skelasc257.txt"), names.target,
+                                      names.objectName, result.terrain, progress);
     progress.Finish();
     if (!saved) {
         context.err << kName << saved.message() << "\n";
         return 1;
     }
     context.out << names.target << "\n";
-    return result.ok() ? 0 : 1;
+    return result.ok() && !piecesMissing ? 0 : 1;
 }
 
 }  // namespace gw::cli

@@ -6,7 +6,6 @@
 #include "core/dispmap/DisplacementMap.h"
 #include "core/dispmap/DisplacementMapTexts.h"
 #include "core/image/TgaFile.h"
-#include "core/piece/PieceFile.h"
 
 namespace gw::cli {
 
@@ -108,14 +107,10 @@ int RunDispMap(const Args& args, CliContext& context) {
         context.err << kName << error << " (try --help)\n";
         return 2;
     }
+    if (!CanWriteOutputs("dispmap", {parsed.output}, {parsed.input}, context)) return 1;
     if (parsed.size != "17") return RunTerrainMap(parsed, context);
     PieceGrid grid;
-    PieceReadReport report = ReadPieceFile(parsed.input, grid);
-    if (!report.opened) {
-        context.err << kName << report.opened.message() << "\n";
-        return 1;
-    }
-    for (const std::string& problem : report.problems) context.err << kName << parsed.input << ": " << problem << "\n";
+    if (!LoadPiece("dispmap", parsed.input, grid, context)) return 1;
     NullStatusSink quiet;
     const DisplacementMap map = MakeDisplacementMap17(grid, quiet);
     if (Outcome saved = WriteTgaFile(parsed.output, map.image); !saved) {

@@ -1,10 +1,10 @@
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "cli/TerrainCliFiles.h"
 #include "cli/Verbs.h"
 #include "core/ProgramFolder.h"
 #include "core/piece/PieceFile.h"
@@ -178,14 +178,9 @@ int RunEdit(const Args& args, CliContext& context) {
         context.err << kVerbName << ": " << complaint << " (try --help)\n";
         return 2;
     }
+    if (!CanWriteOutputs("edit", {parsed.output}, {parsed.input}, context)) return 1;
     PieceGrid grid;
-    PieceReadReport report = ReadPieceFile(parsed.input, grid);
-    if (!report.opened) {
-        context.err << kVerbName << ": " << report.opened.message() << "\n";
-        return 1;
-    }
-    for (const std::string& problem : report.problems)
-        context.err << kVerbName << ": " << parsed.input << ": " << problem << "\n";
+    if (!LoadPiece("edit", parsed.input, grid, context)) return 1;
 
     // After the first operation a single cell has become the whole grid; the
     // range stays as given, since every operation applies that rule itself.
@@ -196,13 +191,8 @@ int RunEdit(const Args& args, CliContext& context) {
         }
     }
 
-    // The folder is taken with the file system's rules: the field-string routine
-    // would cut at an earlier folder that happens to bear the file's name.
-    const std::string objectName = GetBaseName(parsed.output);
-    const std::string companions =
-        JoinPath(std::filesystem::path(parsed.output).parent_path().string(), objectName);
     Outcome written = WritePieceFile(JoinPath(context.programFolder, "skelasc.txt"), parsed.output,
-                                     companions + ".out", companions + ".bak", objectName, grid);
+                                     GetBaseName(parsed.output), grid);
     if (!written) {
         context.err << kVerbName << ": " << written.message() << "\n";
         return 1;

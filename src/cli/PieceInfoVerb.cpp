@@ -1,7 +1,7 @@
 #include <ostream>
 
+#include "cli/TerrainCliFiles.h"
 #include "cli/Verbs.h"
-#include "core/piece/PieceFile.h"
 #include "core/piece/RangeText.h"
 
 namespace gw::cli {
@@ -18,14 +18,7 @@ int RunPieceInfo(const Args& args, CliContext& context) {
         return 2;
     }
     PieceGrid grid;
-    PieceReadReport report = ReadPieceFile(args[0], grid);
-    if (!report.opened) {
-        context.err << "gridwright-cli piece-info: " << report.opened.message() << "\n";
-        return 1;
-    }
-    for (const std::string& problem : report.problems) {
-        context.err << "gridwright-cli piece-info: " << args[0] << ": " << problem << "\n";
-    }
+    if (!LoadPiece("piece-info", args[0], grid, context)) return 1;
     // The editor copies a range in the same form, so the two cannot drift apart.
     context.out << RangeText(grid);
     return 0;

@@ -1,10 +1,11 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <vector>
 
+#include "cli/TerrainCliFiles.h"
 #include "cli/Verbs.h"
 #include "core/ProgramFolder.h"
-#include "core/piece/PieceFile.h"
 #include "core/piece/PiecePath.h"
 #include "core/piece/PieceSet.h"
 #include "core/text/FieldString.h"
@@ -88,18 +89,15 @@ int RunPieceSet(const Args& args, CliContext& context) {
         return 1;
     }
     PieceGrid grid;
-    PieceReadReport report = ReadPieceFile(parsed.input, grid);
-    if (!report.opened) {
-        context.err << kVerbName << ": " << report.opened.message() << "\n";
-        return 1;
-    }
-    for (const std::string& problem : report.problems)
-        context.err << kVerbName << ": " << parsed.input << ": " << problem << "\n";
+    if (!LoadPiece("piece-set", parsed.input, grid, context)) return 1;
 
     const PiecePathParts parts = SplitPiecePath(parsed.input);
     const PieceSetKind kind = PieceSetKindOf(parsed.kind.empty() ? parts.kind : parsed.kind);
     const std::string name = parsed.haveName ? parsed.name : parts.name;
     const std::string extension = parts.extension.empty() ? "asc" : parts.extension;
+    std::vector<std::string> outputs;
+    for (const PieceSetFile& file : PieceSetFiles(parsed.folder, name, extension, kind)) outputs.push_back(file.path);
+    if (!CanWriteOutputs("piece-set", outputs, {parsed.input}, context)) return 1;
     NullStatusSink quiet;
     const PieceSetSaveResult result = SavePieceFileSet(grid, parsed.folder, name, extension, kind,
                                                        JoinPath(context.programFolder, "skelasc.txt"), quiet);

@@ -3,6 +3,7 @@
 #include "cli/TerrainCliFiles.h"
 #include "cli/Verbs.h"
 #include "core/terrain/Statistics.h"
+#include "core/terrain/TerrainTexts.h"
 
 namespace gw::cli {
 
@@ -15,7 +16,7 @@ int RunSlopeEdges(const Args& args, CliContext& context) {
                        "inner end keeps almost its own height. E and N are read as the Slope Edges\n"
                        "dialog reads them; E defaults to the border's average height, N to 10.\n"
                        "OUT.asc is written through skelasc257.txt; a previous OUT keeps its content\n"
-                       "in the .bak file of the same base name.\n";
+                       "in OUT.bak (T.v2.asc keeps T.v2.bak). OUT may not be IN.\n";
         return 0;
     }
     const auto out = parsed.values.find("-o");
@@ -24,14 +25,19 @@ int RunSlopeEdges(const Args& args, CliContext& context) {
                     << (parsed.error.empty() ? "expected IN.asc and -o OUT.asc" : parsed.error) << " (try --help)\n";
         return 2;
     }
+    if (!CanWriteOutputs("slope-edges", {out->second}, {parsed.files[0]}, context)) return 1;
     NationalGrid grid;
     if (!LoadTerrain("slope-edges", parsed.files[0], grid, context)) return 1;
     const Asc257Statistics statistics = ComputeASC257Statistics(grid);
     const auto edge = parsed.values.find("--edge");
     const auto points = parsed.values.find("--points");
     NullStatusSink quiet;
-    SlopeASC257Edges(edge == parsed.values.end() ? DefaultEdgeValueText(statistics) : edge->second,
-                     points == parsed.values.end() ? DefaultPointsText() : points->second, grid, quiet);
+    const SlopeEdgesResult sloped =
+        SlopeASC257Edges(edge == parsed.values.end() ? DefaultEdgeValueText(statistics) : edge->second,
+                         points == parsed.values.end() ? DefaultPointsText() : points->second, grid, quiet);
+    if (sloped.cellsNotFinite > 0) {
+        context.err << "gridwright-cli slope-edges: " << NotFiniteCellsText(sloped.cellsNotFinite) << "\n";
+    }
     return SaveTerrain("slope-edges", out->second, grid, context) ? 0 : 1;
 }
 

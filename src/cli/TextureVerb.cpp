@@ -1,10 +1,14 @@
 #include <ostream>
 #include <vector>
 
+#include "cli/TerrainCliFiles.h"
 #include "cli/Verbs.h"
+#include "core/ProgramFolder.h"
+#include "core/convert/RunFiles.h"
 #include "core/texture/TextureJob.h"
 #include "core/texture/TextureRun.h"
 #include "core/texture/TextureTexts.h"
+#include "core/texture/TileTexture.h"
 
 namespace gw::cli {
 
@@ -63,8 +67,8 @@ void PrintTextureHelp(std::ostream& out) {
            "the .TER; the .TRK is the .TER's name with .trk beside it.\n\n"
            "  -o OUT.tga   the texture to write (default: the .TER's name followed by\n"
            "               UnRendered.tga, beside the .TER)\n\n"
-           "Warnings (a missing .TRK or texture) go to stderr; the exit status is 0 when\n"
-           "the texture and its log were written.\n";
+           "Warnings (a missing .TRK, each texture file that cannot be read) go to stderr;\n"
+           "the exit status is 0 when the whole texture and its log were written.\n";
 }
 
 }  // namespace
@@ -81,14 +85,24 @@ int RunTexture(const Args& args, CliContext& context) {
         context.err << kName << error << " (try --help)\n";
         return 2;
     }
+    std::vector<std::string> inputs = TrackInputFiles(ter);
+    for (const std::string& skeleton : {kSkeletonImageName, kSkeleton1016ImageName})
+        inputs.push_back(JoinPath(context.programFolder, skeleton));
+    if (!CanWriteOutputs("texture", {output, TextureLogPath(output)}, inputs, context)) return 1;
     MessageLines prompter;
     NullTextureView view;
     NullStatusSink mainStatus;
     const TextureRunResult result =
         RunTextureJob(ter, output, TextureJobMode::CmdLine, context.programFolder, view, mainStatus, prompter);
-    // The failure that ends the run is said once, as the closing error line.
+    // The failure that ends the run is said once, as the closing error line; the
+    // box of unreadable tiles becomes one line per file with the reader's reason.
+    const std::string tileBox = TileFailuresBoxText(result.tileFailures);
     for (const std::string& message : prompter.messages) {
-        if (result.ok() || message != result.outcome.message()) context.err << message << "\n";
+        if (!result.tileFailures.empty() && message == tileBox) {
+            for (const TileFailure& failure : result.tileFailures) context.err << kName << failure.reason << "\n";
+        } else if (result.ok() || message != result.outcome.message()) {
+            context.err << message << "\n";
+        }
     }
     if (!result.ok()) {
         context.err << kName << result.outcome.message() << "\n";

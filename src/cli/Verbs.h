@@ -31,6 +31,8 @@ int RunSlopeEdges(const Args& args, CliContext& context);
 int RunAddPiece(const Args& args, CliContext& context);
 int RunConvert(const Args& args, CliContext& context);
 int RunTexture(const Args& args, CliContext& context);
+int RunExportHeightmap(const Args& args, CliContext& context);
+int RunImportHeightmap(const Args& args, CliContext& context);
 
 // Dispatches argv[1] to its verb; handles --help and --version.
 int RunCli(const Args& args, CliContext& context);

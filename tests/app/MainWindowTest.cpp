@@ -10,6 +10,7 @@
 
 #include "app/AppFixture.h"
 #include "app/QtText.h"
+#include "support/SpecialFiles.h"
 
 namespace gw::test {
 namespace {
@@ -107,15 +108,23 @@ TEST_F(MainWindowTest, TheFileNameSelectsTheOptionOrARefusedFileChangesNothing) 
         EXPECT_EQ(prompter.shown[0].title, "Gridwright");
         EXPECT_TRUE(prompter.shown[0].warning);
     }
-    // A file that cannot be read changes nothing either, whatever its name: it
-    // is reported as missing, as on the command line.
+    // A file that cannot be read changes nothing either, nor does one without a
+    // vertex line (silently): the caption never names a file not in the grid.
     const QString caption = window->windowTitle();
-    for (const char* missing : {"goneN.asc", "--help"}) {
+    const std::string fifo = MakeSpecialFile(SpecialKind::Fifo, dir.File("fifoN.asc"), kPieceFileCap).path;
+    WriteAll(dir.File("wordsN.asc"), "hello\r\nworld\r\n");
+    const std::pair<std::string, std::string> refused[] = {
+        {dir.File("goneN.asc"), "Cannot open " + dir.File("goneN.asc") + ": No such file or directory"},
+        {dir.File("--help"), "Cannot open " + dir.File("--help") + ": No such file or directory"},
+        {fifo, "Cannot read " + fifo + ": it is a FIFO, not a regular file"},
+        {dir.File("wordsN.asc"), ""},
+    };
+    for (const auto& [path, message] : refused) {
         prompter.shown.clear();
-        EXPECT_FALSE(window->OpenPieceFile(dir.File(missing)));
-        ASSERT_EQ(prompter.Messages().size(), 1u);
-        EXPECT_EQ(prompter.Messages()[0].rfind("Cannot open " + dir.File(missing), 0), 0u) << prompter.Messages()[0];
-        EXPECT_EQ(window->windowTitle(), caption);
+        prompter.fileAnswers = {path};
+        Action("itmFileOpen")->trigger();
+        EXPECT_EQ(prompter.Messages(), message.empty() ? std::vector<std::string>() : std::vector{message}) << path;
+        EXPECT_EQ(window->windowTitle(), caption) << path;
     }
     // Ctrl+S after a refusal saves the open piece where it was opened.
     TempDir elsewhere;
@@ -125,6 +134,22 @@ TEST_F(MainWindowTest, TheFileNameSelectsTheOptionOrARefusedFileChangesNothing) 
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(Exists(dir.File("rampW.asc")));
     EXPECT_FALSE(Exists(elsewhere.File("rampN.asc")));
+}
+
+TEST_F(MainWindowTest, NamesOpenShowAndSaveUnderTheirOwnBytes) {
+    StartWindow();
+    const std::pair<std::string, QString> names[] = {
+        {"D\xc3\xbcne", QString::fromUtf8("D\xc3\xbcne")},  // UTF-8 shows as itself
+        {"D\xfcne", QString("D") + QChar(0xFFFD) + "ne"},      // not UTF-8: shown as best it can be
+    };
+    for (const auto& [name, shown] : names) {
+        ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(name + "N.asc")));
+        EXPECT_EQ(Find<QLineEdit>("txtPieceName")->text(), shown);
+        EXPECT_TRUE(window->windowTitle().endsWith(shown + "N.asc")) << window->windowTitle().toStdString();
+        Action("itmFileSave")->trigger();
+        EXPECT_TRUE(Exists(dir.File(name + "N.bak"))) << "saved over itself";
+        EXPECT_TRUE(Exists(dir.File(name + "W.asc")));
+    }
 }
 
 TEST_F(MainWindowTest, VerticesOutsideTheGridAreListedInOneMessage) {

@@ -6,10 +6,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/ImagePicture.h"
 #include "app/MakeTextureWindow.h"
+#include "app/WidgetPrompter.h"
 #include "support/RecordingStatusSink.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -108,6 +111,32 @@ TEST_F(MakeTextureWindowTest, JobsOpenTheWindowAndReportToTheMainWindow) {
     EXPECT_TRUE(Exists(dir.File("out") + "/DunesUnRendered.tga"));
     Action("itmFileExit")->trigger();
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MakeTextureWindowTest, UnreadableTilesAreListedInOneRealBoxNamesAsTheyAre) {
+    WidgetPrompter boxes;
+    MakeTextureWindow builder(ProgramFolder(), trackFolder, boxes, mainStatus);
+    track.fileSets = {"Red.tga", "D\xc3\xbcne.tga"};  // a UTF-8 name
+    std::filesystem::remove(track.File("Reda.tga"));
+    track.Write();
+    QStringList shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->text();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    builder.StartTextureBuilder("\"" + track.terPath() + "\",\"" + dir.path().string() + "\"");
+    closer.stop();
+    const QString missing = ": No such file or directory (nor beside the .TER, in any letter case)";
+    EXPECT_EQ(shown, QStringList{"Error opening 2 texture files; their pieces keep the skeleton's ground:\n"
+                                 "Cannot open Reda.tga" + missing + "\nCannot open D\u00fcnea.tga" + missing});
+    const QString closing = "256 of 256 pieces have no texture: 2 texture files could not be read";
+    EXPECT_EQ(builder.findChild<QLabel*>("lblStatus")->text(), closing);
+    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{closing.toStdString()});
+    builder.close();
 }
 
 }  // namespace

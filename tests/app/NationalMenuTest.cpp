@@ -2,9 +2,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/AppFixture.h"
 #include "core/terrain/Asc257File.h"
+#include "support/SpecialFiles.h"
 
 namespace gw::test {
 namespace {
@@ -19,8 +21,7 @@ protected:
             for (int x = 0; x < 257; ++x) grid.At(x, y) = x / 256.0 + y;
         const Asc257SaveNames names = MakeAsc257SaveNames(dir.File(name));
         NullStatusSink quiet;
-        EXPECT_TRUE(WriteASC257(Skeleton257Path(), names.target, names.outName, names.bakName, names.objectName,
-                                grid, quiet));
+        EXPECT_TRUE(WriteASC257(Skeleton257Path(), names.target, names.objectName, grid, quiet));
         return names.target;
     }
     QString Status() { return Find<QLabel>("lblStatus")->text(); }
@@ -54,13 +55,14 @@ TEST_F(NationalMenuTest, OpensAddsSavesAndClears) {
     Trigger("itmNationalAddToASC257");
     EXPECT_EQ(prompter.Messages().back(), "You must enter an X, Y. You entered ()");
 
-    // Save proposes the base name of the file read, and keeps the old file as .bak.
+    // Save proposes the base name of the file read, and keeps the old file as
+    // .bak, named by all of the file name but its extension.
     prompter.fileAnswers.push_back(base);
     Trigger("itmNationalSaveASC257");
     EXPECT_EQ(prompter.shown.back().request.fileName, "base.asc");
     EXPECT_EQ(prompter.shown.back().request.title, "Save ASC As");
     EXPECT_EQ(Status(), "All Done");
-    EXPECT_TRUE(Exists(dir.File("base.bak")));
+    EXPECT_TRUE(Exists(dir.File("base.flat.bak")));
     EXPECT_FALSE(window->nationalModified());
 
     prompter.yesNoAnswers.push_back(true);
@@ -68,6 +70,35 @@ TEST_F(NationalMenuTest, OpensAddsSavesAndClears) {
     EXPECT_EQ(state.national, NationalGrid());
     EXPECT_TRUE(state.baseMapFile.empty());
     EXPECT_EQ(state.lastAsc257File, base);
+}
+
+TEST_F(NationalMenuTest, SpecialFilesAreRefusedInABoxAndChangeNothing) {
+    StartWindow();
+    state.nationalFolder = dir.path().string();
+    state.national.At(7, 7) = 7;
+    const NationalGrid before = state.national;
+    const std::string fifo = MakeSpecialFile(SpecialKind::Fifo, dir.File("track.ter"), kTrackFileCap).path;
+    const std::pair<const char*, std::string> cases[] = {
+        {"itmNationalOpenBaseASC257", "/dev/zero"},
+        {"itmNationalOpenSXTER", fifo},
+    };
+    for (const auto& [item, path] : cases) {
+        prompter.shown.clear();
+        prompter.fileAnswers = {path};
+        prompter.yesNoAnswers = {true};  // the track may go onto the terrain there is
+        // The conversion's dialog, in its Open mode, is accepted as it stands.
+        QTimer::singleShot(0, [] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                dialog->findChild<QPushButton*>("OKButton")->click();
+        });
+        Trigger(item);
+        const std::string reason = path == fifo ? "it is a FIFO" : "it is a device";
+        EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Cannot read " + path + ": " + reason +
+                                                                 ", not a regular file"})
+            << item;
+        EXPECT_EQ(state.national, before) << item;
+    }
+    EXPECT_EQ(state.baseMapFile, "");
 }
 
 TEST_F(NationalMenuTest, StatisticsAndSlopeEdges) {

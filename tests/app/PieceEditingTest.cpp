@@ -202,7 +202,7 @@ TEST_F(PieceEditingTest, FailedSaveIsReportedAndKeepsThePieceUnsaved) {
     Action("itmFileSave")->trigger();
     OutputFile::FailAfterBytesForTesting(-1);
     ASSERT_EQ(prompter.Messages().size(), 1u);
-    for (const char* f : {"bumpN.out", "bumpW.out", "bumpS.out", "bumpE.out"}) {
+    for (const char* f : {"bumpN.asc: No space", "bumpW.asc: No space", "bumpS.asc: No space", "bumpE.asc: No space"}) {
         EXPECT_NE(prompter.Messages()[0].find(f), std::string::npos) << prompter.Messages()[0];
     }
     EXPECT_TRUE(prompter.shown.back().warning);

@@ -1,6 +1,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBrowser>
 
 #include "app/AboutBox.h"
 #include "app/AppFixture.h"
@@ -25,6 +26,10 @@ TEST_F(ShellWindowsTest, AboutBoxShowsAtStartUpWithItsTexts) {
     EXPECT_EQ(Find<QLabel>("lblVersion")->text(), "Version 1.0.0");
     EXPECT_TRUE(Find<QLabel>("lblDescription")->text().startsWith("This program allows you to edit the ASC files"));
     EXPECT_NE(Find<QLabel>("picIcon")->pixmap().isNull(), true);
+    EXPECT_EQ(Find<QLabel>("lblLicense")->text(), "License: GPL-3.0-or-later");
+    Find<QPushButton>("cmdLicenses")->click();
+    const QString notices = Find<QTextBrowser>("txtLicenses")->toPlainText();
+    EXPECT_TRUE(notices.contains("either version 3") && notices.contains("stb_image") && notices.contains("LGPL-3.0"));
 
     // OK closes it and keeps its place; Help > About shows it again there.
     about->move(321, 123);

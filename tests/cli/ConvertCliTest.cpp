@@ -56,8 +56,7 @@ TEST(ConvertCli, OptionsChooseTheFilesAndTheHeights) {
     gw::NationalGrid base;
     base.values.assign(base.values.size(), 1.0);
     gw::NullStatusSink quiet;
-    ASSERT_TRUE(gw::WriteASC257(gw::test::Skeleton257Path(), dir.File("base.asc"), dir.File("base.out"),
-                                dir.File("base.bak"), "base", base, quiet));
+    ASSERT_TRUE(gw::WriteASC257(gw::test::Skeleton257Path(), dir.File("base.asc"), "base", base, quiet));
     const std::string out = dir.File("quarry");
     CliRun result = RunCli("convert " + SampleTer() + " -o " + out +
                               " --quarry --no-scn --no-dispmap --no-texture --base " + dir.File("base.asc"));
@@ -127,7 +126,7 @@ TEST(ConvertCli, ExitStatusAndOneLineErrors) {
         {"convert " + ter + " -o " + out + " --base " + dir.File("none.asc"), 1,
          "gridwright-cli convert: Cannot open " + dir.File("none.asc") + ": No such file or directory\n"},
         {"convert " + ter + " --open-only --save-asc /nonexistent/t.asc", 1,
-         "gridwright-cli convert: Cannot create /nonexistent/t.out: No such file or directory\n"},
+         "gridwright-cli convert: Cannot write /nonexistent/t.asc: No such file or directory\n"},
     };
     const std::vector<std::string> trackFiles = NamesIn(trackFolder);
     for (const Case& c : cases) {

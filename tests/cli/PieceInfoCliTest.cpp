@@ -54,7 +54,7 @@ TEST(Cli, EveryVerbIsListedAndAnswersHelp) {
     const CliRun overview = RunCli("--help");
     EXPECT_EQ(overview.status, 0);
     for (const std::string verb : {"piece-info", "edit", "piece-set", "dispmap", "stats", "slope-edges", "add-piece",
-                                   "convert", "texture"}) {
+                                   "convert", "texture", "export-heightmap", "import-heightmap"}) {
         EXPECT_NE(overview.out.find("  " + verb + "\t"), std::string::npos) << verb;
         const CliRun help = RunCli(verb + " --help");
         EXPECT_EQ(help.status, 0) << verb;

@@ -17,6 +17,7 @@ namespace {
 
 using test::CliRun;
 using test::RunCli;
+using test::FilesIn;
 using test::TempDir;
 
 PieceGrid Read(const std::string& path) {
@@ -25,13 +26,6 @@ PieceGrid Read(const std::string& path) {
     EXPECT_TRUE(report.opened) << report.opened.message();
     EXPECT_EQ(report.verticesStored, 289) << path;
     return grid;
-}
-
-std::set<std::string> FilesIn(const TempDir& dir) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-        names.insert(entry.path().filename().string());
-    return names;
 }
 
 const std::string& Sample() {
@@ -139,7 +133,7 @@ TEST(PieceOpsCli, ExitStatusAndOneLineErrors) {
          "gridwright-cli edit: Unable to rotate range.  Range must be same height and width.\n"},
         {"edit /nonexistent/pieceN.asc -o " + dir.File("o.asc") + " --set 1", 1,
          "Cannot open /nonexistent/pieceN.asc: No such file"},
-        {"edit " + Sample() + " -o /nonexistent/o.asc --set 1", 1, "Cannot create /nonexistent/o.out"},
+        {"edit " + Sample() + " -o /nonexistent/o.asc --set 1", 1, "Cannot write /nonexistent/o.asc: No such file or directory"},
         {"piece-set", 2, "expected a piece file"},
         {"piece-set " + Sample(), 2, "expected -o DIR"},
         {set + " --kind EW", 2, "--kind needs N, NS or NSEW"},

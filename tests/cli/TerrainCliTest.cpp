@@ -28,8 +28,7 @@ NationalGrid Filled(double value) {
 void WriteTerrain(const std::string& path, const NationalGrid& grid) {
     NullStatusSink quiet;
     const Asc257SaveNames names = MakeAsc257SaveNames(path);
-    ASSERT_TRUE(WriteASC257(test::Skeleton257Path(), names.target, names.outName, names.bakName, names.objectName,
-                            grid, quiet));
+    ASSERT_TRUE(WriteASC257(test::Skeleton257Path(), names.target, names.objectName, grid, quiet));
 }
 
 NationalGrid ReadTerrain(const std::string& path) {
@@ -129,7 +128,7 @@ TEST(TerrainCli, ExitStatusAndOneLineErrors) {
         {"add-piece " + Quoted(test::Skeleton257Path()) + " /nonexistent/pieceN.asc --at 1,1 -o " + out, 1,
          "gridwright-cli add-piece: Cannot open /nonexistent/pieceN.asc: No such file or directory\n"},
         {"add-piece " + Quoted(test::Skeleton257Path()) + " " + piece + " --at 1,1 -o /nonexistent/out.asc", 1,
-         "gridwright-cli add-piece: Cannot create /nonexistent/out.out: No such file or directory\n"},
+         "gridwright-cli add-piece: Cannot write /nonexistent/out.asc: No such file or directory\n"},
     };
     for (const Case& c : cases) {
         const CliRun result = RunCli(c.arguments);

@@ -160,6 +160,15 @@ TEST(AddPiece, PromptAsksWithTheExactTextAndACancelChangesNothing) {
     EXPECT_TRUE(PromptAddToASC257(prompter, NumberedPiece(), grid));
     EXPECT_EQ(ChangedCells(grid).size(), 256u);
     EXPECT_EQ(prompter.messages.size(), 1u);
+
+    // An absurd scale: heights of 101 and more overflow; those cells keep theirs, and it is said.
+    const NationalGrid before = grid;
+    prompter.inputAnswer = "1g,16g,0,1e307";
+    EXPECT_TRUE(PromptAddToASC257(prompter, NumberedPiece(), grid));
+    EXPECT_EQ(prompter.messages.back(),
+              "Gridwright|240 cells keep their height: the new height would not be a finite number");
+    EXPECT_EQ(grid.At(15, 0), before.At(15, 0));
+    EXPECT_EQ(grid.At(0, 15), before.At(0, 15) + 16e307);
 }
 
 }  // namespace

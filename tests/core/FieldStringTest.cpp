@@ -86,6 +86,13 @@ TEST(PathRoutines, TakeAPathApartWithEitherSeparator) {
         {"\\\\server\\share\\a.ter", "a.ter", "a", "ter", "\\\\server\\share\\"},
         {"C:\\MCM\\Tracks/Dunes\\Dunes.TER", "Dunes.TER", "Dunes", "TER", "C:\\MCM\\Tracks/Dunes\\"},
         {"/tmp/a/a", "a", "a", "", "/tmp/"},
+        // Repeated and closing separators count as one; the root and a network
+        // path's two backslashes stay.
+        {"dir//Track/Dunes.TER", "Dunes.TER", "Dunes", "TER", "dir/Track/"},
+        {"C:\\MCM\\\\Tracks\\/Dunes.ter", "Dunes.ter", "Dunes", "ter", "C:\\MCM\\Tracks\\"},
+        {"/home//rider/", "rider", "rider", "", "/home/"},
+        {"//t.asc", "t.asc", "t", "asc", "/"},
+        {"\\\\\\server\\share\\a.ter", "a.ter", "a", "ter", "\\\\server\\share\\"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(GetFileName(c.path), c.fileName) << c.path;

@@ -57,8 +57,7 @@ TEST_F(NationalMenuTest, OpenBaseReportsFilesThatDoNotLoad) {
     prompter.fileAnswer = dir.File("neg.asc");
     const auto negative = OpenBaseASC257(state.nationalFolder, state.national, prompter, status);
     EXPECT_EQ(negative->read.end, Asc257ReadEnd::NegativeValue);
-    EXPECT_EQ(negative->grid.At(0, 0), -1);
-    EXPECT_EQ(negative->path, dir.File("neg.asc"));
+    EXPECT_EQ(negative->grid, NationalGrid()) << "a failed read gives back the terrain as it was";
     EXPECT_EQ(status.texts.back(), "Error: ASC contains negative values");
     prompter.fileAnswer = dir.File("absent.asc");
     EXPECT_EQ(OpenBaseASC257(state.nationalFolder, state.national, prompter, status)->read.end,

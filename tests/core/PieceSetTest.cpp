@@ -15,6 +15,7 @@ namespace gw {
 namespace {
 
 using test::RecordingStatusSink;
+using test::FilesIn;
 using test::TempDir;
 
 PieceGrid DistinctGrid(double offset = 0) {
@@ -41,13 +42,6 @@ PieceGrid Turned(PieceGrid grid, int quarters) {
         grid = turned;
     }
     return grid;
-}
-
-std::set<std::string> FilesIn(const TempDir& dir) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-        names.insert(entry.path().filename().string());
-    return names;
 }
 
 // The file names of each kind show in the saving tests below.
@@ -165,13 +159,15 @@ TEST(PieceSet, AFailedSaveListsEveryFileAndLeavesGridAndOldFilesAlone) {
     const std::string text = PieceSetFailureText(result);
     EXPECT_EQ(text.substr(0, text.find('\n')),
               "The piece was not saved completely. These files were not written:");
-    EXPECT_NE(text.find("\n" + dir.File("bumpW.asc") + ": Cannot write " + dir.File("bumpW.out")), std::string::npos)
+    EXPECT_NE(text.find("\n" + dir.File("bumpW.asc") + ": Cannot write " + dir.File("bumpW.asc") +
+                        ": No space left on device\n"),
+              std::string::npos)
         << text;
 }
 
 TEST(PieceSet, OneFileThatCannotBeWrittenDoesNotStopTheOthers) {
     TempDir dir;
-    std::filesystem::create_directory(dir.path() / "bumpS.out");  // the S file's temporary cannot be created
+    std::filesystem::create_directory(dir.path() / "bumpS.asc");  // a folder is never written over
     const PieceGrid start = DistinctGrid();
     PieceGrid grid = start;
     RecordingStatusSink status;
@@ -179,10 +175,11 @@ TEST(PieceSet, OneFileThatCannotBeWrittenDoesNotStopTheOthers) {
         SavePieceFileSet(grid, dir.path().string(), "bump", "asc", PieceSetKind::N, test::SkeletonPath(), status);
     ASSERT_EQ(result.failures.size(), 1u);
     EXPECT_EQ(result.failures[0].path, dir.File("bumpS.asc"));
+    EXPECT_EQ(result.failures[0].reason, "Cannot write " + dir.File("bumpS.asc") + ": Is a directory");
     EXPECT_EQ(result.written.size(), 3u);
     EXPECT_EQ(grid, start);
     EXPECT_EQ(ReadBack(dir.File("bumpE.asc")), Turned(start, 3));
-    EXPECT_FALSE(test::Exists(dir.File("bumpS.asc")));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path() / "bumpS.asc"));
     EXPECT_EQ(status.texts.back(), "Save failed: 1 of 4 files not written");
 }
 

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "core/trackfiles/ProfileFile.h"
-#include "support/RecordingFakes.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -92,6 +91,7 @@ const WriteCase kWriteCases[] = {
     {"new section at the end", "[A]\r\nk=1\r\n", "B", "j", "2", "[A]\r\nk=1\r\n[B]\r\nj=2\r\n"},
     {"new section after a last line without end", "[A]\r\nk=1", "B", "j", "2", "[A]\r\nk=1\r\n[B]\r\nj=2\r\n"},
     {"appended after a last key line without end", "[A]\r\nk=1", "A", "j", "2", "[A]\r\nk=1\r\nj=2\r\n"},
+    {"the same value on a last line without end gains the end", "[A]\r\nk=", "A", "k", "", "[A]\r\nk=\r\n"},
     {"appended after a header that ends the file", "[A]", "A", "j", "2", "[A]\r\nj=2\r\n"},
     {"empty file", "", "A", "k", "v", "[A]\r\nk=v\r\n"},
     {"LF-only file: only the written line gets CR LF", "[A]\nk=1\nj=2\n", "A", "k", "9", "[A]\nk=9\r\nj=2\n"},
@@ -118,7 +118,7 @@ TEST(ProfileFile, WritesInMemoryAndThroughTheFileAlike) {
         WriteAll(file, c.before);
         ASSERT_TRUE(WritePrivateValue(c.section, c.key, c.value, file));
         EXPECT_EQ(ReadAll(file), c.after);
-        EXPECT_FALSE(test::Exists(file + ".tmp"));
+        EXPECT_EQ(test::FilesIn(dir), std::set<std::string>{"t.ter"});
     }
 }
 
@@ -187,43 +187,11 @@ TEST(ProfileFile, AFolderIsNotAProfileFile) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("sub.ter")));
 }
 
-TEST(ProfileFile, WriteIntoAMissingFolderFailsNamingTheFile) {
-    TempDir dir;
-    const std::string file = dir.File("nofolder/t.ter");
-    Outcome written = WritePrivateValue("A", "k", "v", file);
-    ASSERT_FALSE(written);
-    EXPECT_EQ(written.message(), "Cannot write " + file + ": No such file or directory");
-}
-
-TEST(ProfileFile, AFailedWriteLeavesTheOldFileIntact) {
-    TempDir dir;
-    const std::string file = dir.File("Dunes.TER");
-    const std::string before = "; kept\r\n[ElevationData]\r\nElevationPath=C:\\old\\\r\n";
-    WriteAll(file, before);
-    for (std::int64_t failAfter : {std::int64_t{0}, std::int64_t{5}, static_cast<std::int64_t>(before.size()) - 1}) {
-        test::FailWritesAfter failing(failAfter);
-        Outcome written = WritePrivateValue("ElevationData", "ElevationPath", "C:\\new\\", file);
-        ASSERT_FALSE(written) << failAfter;
-        EXPECT_EQ(written.message(), "Cannot write " + file + ": No space left on device");
-        EXPECT_EQ(ReadAll(file), before);
-        EXPECT_FALSE(test::Exists(file + ".tmp"));
-    }
-}
-
-TEST(ProfileFile, SaveFollowsASymbolicLink) {
-    TempDir dir;
-    WriteAll(dir.File("real.ter"), "[A]\r\nk=1\r\n");
-    std::filesystem::create_symlink(dir.File("real.ter"), dir.File("link.ter"));
-    ASSERT_TRUE(WritePrivateValue("A", "k", "2", dir.File("link.ter")));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.ter")));
-    EXPECT_EQ(ReadAll(dir.File("real.ter")), "[A]\r\nk=2\r\n");
-}
-
 TEST(ProfileFile, VeryLongLinesAreKeptAndRead) {
     TempDir dir;
     const std::string file = dir.File("long.ter");
-    const std::string junk(8 << 20, 'j');
-    const std::string longValue(8 << 20, 'v');
+    const std::string junk(1 << 20, 'j');
+    const std::string longValue(1 << 20, 'v');
     WriteAll(file, "[A]\r\n" + junk + "\r\nk=" + longValue + "\r\n[B]\r\n");
     EXPECT_EQ(ReadPrivateValue("A", "k", "", file), std::string(254, 'v'));
     ASSERT_TRUE(WritePrivateValue("B", "n", "1", file));

@@ -220,47 +220,60 @@ TEST_F(TextureCompose, TrackAndTexturesAreFoundWhateverTheirLetterCase) {
     EXPECT_EQ(lines[8], R"(Texture = C:\MCM\Textures\DIRTa.tga)");
 }
 
-TEST_F(TextureCompose, BadTilesAreReportedAndLeaveTheirCellBare) {
+TEST_F(TextureCompose, BadTilesAreReportedOnceEachInOneBoxAndLeaveTheirCellBare) {
     TextureTrack track(dir.path().string(), "Dunes");
     const std::string good = EncodeTga(test::SolidTile(0xFF0000));
-    std::string zeroSize = good;
-    zeroSize[12] = zeroSize[13] = 0;  // width 0
-    std::string huge = good;
-    huge[12] = static_cast<char>(30000 & 0xFF);
-    huge[13] = static_cast<char>(30000 >> 8);
-    huge[14] = huge[12];
-    huge[15] = huge[13];
+    auto withSize = [&good](int width, int height) {
+        std::string bytes = good;
+        bytes[12] = static_cast<char>(width & 0xFF);
+        bytes[13] = static_cast<char>(width >> 8);
+        bytes[14] = static_cast<char>(height & 0xFF);
+        bytes[15] = static_cast<char>(height >> 8);
+        return bytes;
+    };
+    // A run-length encoded header claiming a 200 MB picture: refused by its header.
+    std::string bomb = withSize(8192, 8192);
+    bomb[2] = 10;
     struct Bad {
         std::string name;
         std::string bytes;
+        std::string reason;  // after "Cannot read FILE: "
     };
     const Bad bad[] = {
-        {"Truncated", good.substr(0, good.size() / 2)},
-        {"Garbage", std::string(5000, '\xA5')},
-        {"Empty", ""},
-        {"ZeroSize", zeroSize},
-        {"Huge", huge},
+        {"Truncated", good.substr(0, good.size() / 2), "the file ends inside the pixel data (truncated TGA file)"},
+        {"Empty", "", "the file is too short for a TGA header (0 bytes)"},
+        {"ZeroSize", withSize(0, 62), "the header claims 0 x 62 pixels, outside the sizes we read (1 to 8192 pixels a side)"},
+        {"Bomb", bomb, "the header claims 8192 x 8192 pixels, more than the 4096 x 4096 we read"},
     };
     for (const Bad& b : bad) {
         track.fileSets.push_back(b.name + ".tga");
         test::WriteAll(track.File(b.name + "a.tga"), b.bytes);
     }
     track.fileSets.push_back("Missing.tga");
-    track.FillCells(256, [](int n) { return n <= 6 ? n : 99; });  // MapID 99: no texture at all
+    // Each file is used by dozens of pieces; MapID 9 has no file set at all.
+    track.FillCells(256, [](int n) { return n % 6 == 0 ? 9 : n % 6; });
     const TextureSkeleton composed = Compose(track);
     ASSERT_TRUE(composed.outcome);
     EXPECT_EQ(composed.placed, 0);
     EXPECT_EQ(composed.failed, 256);
-    const std::vector<std::string> messages = prompter.Messages();
-    ASSERT_EQ(messages.size(), 256u);
-    for (std::size_t i = 0; i < std::size(bad); ++i)
-        EXPECT_EQ(messages[i], "Error opening " + track.File(bad[i].name + "a.tga"));
-    EXPECT_EQ(messages[5], "Error opening Missinga.tga");
-    EXPECT_EQ(messages[6], "Error opening ");
-    ASSERT_EQ(view.texts.size(), 256u);
-    for (const std::string& text : view.texts)
-        EXPECT_EQ(text.rfind("ImgDLLReadRGBFromTGA error: Cannot ", 0), 0u) << text;
+    std::string box = "Error opening 6 texture files; their pieces keep the skeleton's ground:";
+    for (const Bad& b : bad) box += "\nCannot read " + track.File(b.name + "a.tga") + ": " + b.reason;
+    box += "\nCannot open Missinga.tga: No such file or directory (nor beside the .TER, in any letter case)";
+    box += "\na placement's MapID names no texture file set";
+    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{box});
+    EXPECT_EQ(view.texts, std::vector<std::string>{"ImgDLLReadRGBFromTGA error: Cannot read " +
+                                                    track.File("Truncateda.tga") + ": " + bad[0].reason});
+    EXPECT_EQ(composed.tileFailures.size(), 6u);
     EXPECT_EQ(composed.image, Ground());
+
+    // One file that cannot be read keeps the builder's own two texts.
+    prompter.shown.clear();
+    view.texts.clear();
+    track.FillCells(256, [](int) { return 4; });
+    const TextureSkeleton one = Compose(track);
+    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Error opening " + track.File("Bomba.tga")});
+    EXPECT_EQ(view.texts, std::vector<std::string>{"ImgDLLReadRGBFromTGA error: Cannot read " +
+                                                    track.File("Bomba.tga") + ": " + bad[3].reason});
 }
 
 TEST_F(TextureCompose, TilesOfAnotherSizeFillTheirCell) {

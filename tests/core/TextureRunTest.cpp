@@ -193,7 +193,7 @@ TEST_F(TextureRunTest, FailedLogIsReported) {
     const TextureRunResult run = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), view, prompter);
     ASSERT_FALSE(run.ok());
     EXPECT_TRUE(run.imageSaved);
-    EXPECT_EQ(run.outcome.message().rfind("Cannot create " + track.File("MakeTexture.log"), 0), 0u);
+    EXPECT_EQ(run.outcome.message(), "Cannot write " + track.File("MakeTexture.log") + ": Is a directory");
     EXPECT_EQ(view.texts.back(), run.outcome.message());
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{run.outcome.message()});
 }

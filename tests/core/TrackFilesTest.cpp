@@ -6,7 +6,6 @@
 
 #include "core/trackfiles/ProfileFile.h"
 #include "core/trackfiles/TrackFiles.h"
-#include "support/RecordingFakes.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -201,20 +200,6 @@ TEST_F(Conversion, AMissingOutputFolderIsReported) {
     EXPECT_EQ(written.message(), "Cannot write " + missing + "/Dunes.TER: No such file or directory");
 }
 
-TEST_F(Conversion, AFailedWriteLeavesThePreviousFilesIntact) {
-    WriteAll(Out("Dunes.TER"), "[Previous]\r\nTer=1\r\n");
-    WriteAll(Out("Dunes.SCN"), "[Previous]\r\nScn=1\r\n");
-    test::FailWritesAfter failing(100);
-    Outcome terrain = WriteTerrainFile("National", out, "3.0", ter, program);
-    Outcome scene = WriteSceneFile("National", out, ter, program);
-    ASSERT_FALSE(terrain);
-    ASSERT_FALSE(scene);
-    EXPECT_EQ(terrain.message(), "Cannot write " + Out("Dunes.TER") + ": No space left on device");
-    EXPECT_EQ(ReadAll(Out("Dunes.TER")), "[Previous]\r\nTer=1\r\n");
-    EXPECT_EQ(ReadAll(Out("Dunes.SCN")), "[Previous]\r\nScn=1\r\n");
-    EXPECT_FALSE(test::Exists(Out("Dunes.TER.tmp")));
-}
-
 TEST_F(Conversion, FlatAscIsCopiedWithReplacement) {
     WriteAll(Out("flat.asc"), "old");
     ASSERT_TRUE(CopyStockFile("flat.asc", Out("flat.asc"), program));
@@ -227,13 +212,6 @@ TEST_F(Conversion, AMissingStockFileToCopyIsReported) {
     EXPECT_EQ(copied.message(),
               "The stock file flat.asc was not found in " + dir.File("user") + " or " + dir.File("empty"));
     EXPECT_FALSE(test::Exists(Out("flat.asc")));
-}
-
-TEST_F(Conversion, AFailedCopyLeavesTheTargetIntact) {
-    WriteAll(Out("flat.asc"), "old");
-    test::FailWritesAfter failing(1000);
-    EXPECT_FALSE(CopyStockFile("flat.asc", Out("flat.asc"), program));
-    EXPECT_EQ(ReadAll(Out("flat.asc")), "old");
 }
 
 }  // namespace

@@ -35,12 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     GW_FUZZ_CHECK(!parsed.xText.empty() && !parsed.yText.empty());
 
-    grid.Clear();
+    gw::fuzz::Zero(grid.values);
     const gw::AddPieceCount count =
         gw::AddPieceToASC257(parsed.xText, parsed.yText, parsed.zText, parsed.scaleText, piece, grid);
-    GW_FUZZ_CHECK(count.cellsChanged >= 0 && count.cellsOutside >= 0);
-    GW_FUZZ_CHECK(count.cellsChanged + count.cellsOutside >= 16 * 16);
-    GW_FUZZ_CHECK(count.cellsChanged + count.cellsOutside <= 16 * 16 + 16 + 17);
+    GW_FUZZ_CHECK(count.cellsChanged >= 0 && count.cellsOutside >= 0 && count.cellsNotFinite >= 0);
+    const int counted = count.cellsChanged + count.cellsOutside + count.cellsNotFinite;
+    GW_FUZZ_CHECK(counted >= 16 * 16 && counted <= 16 * 16 + 16 + 17);
+    GW_FUZZ_CHECK(gw::fuzz::AllFinite(grid.values));
 
     std::int64_t ox = 0, oy = 0;
     const bool placed = gw::RoundToIndex(gw::ValueOfText(parsed.xText), ox) &&

@@ -2,10 +2,12 @@
 // Shared by the fuzz targets: a check that stops the run with a message (the
 // fuzzer keeps the input that broke it), and the split of one input into the
 // fields a target needs.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <stdlib.h>  // mkdtemp
 #include <filesystem>
 #include <string>
@@ -48,11 +50,16 @@ inline std::vector<std::string_view> SplitFields(std::string_view input, std::si
     return fields;
 }
 
-// A file name in a folder of this run's own, removed when the run ends: for
-// the readers that only read files.
+// A file name in a folder of this run's own, removed when the run ends. The
+// folder lies in memory where the system has such a place (/dev/shm): a file
+// system on disk flushes a file that is renamed or cut over an old one, which
+// would cost more than the code under test.
 inline std::string ScratchPath(const std::string& name) {
     static const std::string folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "gw-fuzz-XXXXXX").string();
+        std::error_code ec;
+        const std::filesystem::path base =
+            std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
+        std::string pattern = (base / "gw-fuzz-XXXXXX").string();
         if (!mkdtemp(pattern.data())) std::abort();
         static const std::string removeAtExit = pattern;
         std::atexit([] {
@@ -70,6 +77,43 @@ inline void WriteScratchFile(const std::string& path, std::string_view bytes) {
     GW_FUZZ_CHECK(file != nullptr);
     GW_FUZZ_CHECK(std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
     GW_FUZZ_CHECK(std::fclose(file) == 0);
+}
+
+// A whole terrain is 66,049 heights: loops over it run for every input and are
+// kept out of the coverage instrumentation, which would cost more than the
+// code under test.
+#if defined(__clang__)
+// Not inlined either: inlined into an instrumented caller, it would be counted.
+// The loops stay inside their vector, so the address checks are left out too.
+#define GW_FUZZ_UNCOUNTED __attribute__((no_sanitize("coverage", "address"), noinline))
+#else
+#define GW_FUZZ_UNCOUNTED
+#endif
+
+GW_FUZZ_UNCOUNTED inline bool AllFinite(const std::vector<double>& values) {
+    for (double value : values) {
+        if (!std::isfinite(value)) return false;
+    }
+    return true;
+}
+
+GW_FUZZ_UNCOUNTED inline void Zero(std::vector<double>& values) {
+    std::memset(values.data(), 0, values.size() * sizeof(double));
+}
+
+// The vertex lines of the piece template and a closing line: a piece file for
+// the targets that read a track, where only the heights matter and the face
+// list would only cost time.
+inline std::string VertexLinesOnly(std::string_view pieceFile) {
+    std::string lines;
+    for (std::size_t start = 0; start < pieceFile.size();) {
+        std::size_t end = pieceFile.find("\r\n", start);
+        if (end == std::string_view::npos) end = pieceFile.size();
+        const std::string_view line = pieceFile.substr(start, end - start);
+        if (line.find("X:") != std::string_view::npos) lines.append(line).append("\r\n");
+        start = end + 2;
+    }
+    return lines + "end\r\n";
 }
 
 // Answers every box as a person who cancels, and counts the messages.

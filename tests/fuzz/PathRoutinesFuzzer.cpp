@@ -30,9 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string extension = gw::GetExtension(path);
     GW_FUZZ_CHECK(Contains(fileName, baseName) && Contains(fileName, extension));
     GW_FUZZ_CHECK(!Contains(baseName, ".") && !Contains(extension, "."));
+    // The routines take the path with its separators made single.
+    const std::string normal = gw::NormalSeparators(path);
+    GW_FUZZ_CHECK(normal.size() <= path.size() && Contains(normal, fileName));
     const std::string directory = gw::GetDirectory(path);
     GW_FUZZ_CHECK(directory.size() <= path.size());
-    GW_FUZZ_CHECK(path.substr(0, directory.size()) == directory);
+    GW_FUZZ_CHECK(directory == path || normal.substr(0, directory.size()) == directory);
 
     const gw::PiecePathParts parts = gw::SplitPiecePath(path);
     GW_FUZZ_CHECK(parts.kind.empty() || parts.kind == "N" || parts.kind == "NS" || parts.kind == "NSEW");

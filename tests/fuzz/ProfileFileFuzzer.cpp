@@ -64,6 +64,7 @@ void CheckOnlyTheKeyChanged(std::string before, std::string_view after, std::str
     if (after == before) return;  // the key had that value, written the same way
     if (!before.empty() && !EndsLine(before) && after.substr(0, before.size() + 2) == before + "\r\n") {
         before += "\r\n";
+        if (after == before) return;  // the key closed the file and kept its value
     }
     const auto oldLines = LinesOf(before);
     const auto newLines = LinesOf(after);

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder per test, removed afterwards, and small file helpers.
 #include <filesystem>
+#include <set>
 #include <string>
 
 namespace gw::test {
@@ -19,6 +20,10 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The names of everything in a folder.
+std::set<std::string> FilesIn(const std::filesystem::path& folder);
+inline std::set<std::string> FilesIn(const TempDir& dir) { return FilesIn(dir.path()); }
 
 std::string ReadAll(const std::string& path);
 void WriteAll(const std::string& path, const std::string& bytes);

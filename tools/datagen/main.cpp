@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/image/TgaFile.h"
-#include "core/io/OutputFile.h"
+#include "core/io/ReplaceFile.h"
 #include "core/piece/PieceFile.h"
 #include "core/piece/SkeletonText.h"
 #include "core/samples/SampleTrack.h"
@@ -18,14 +18,9 @@
 namespace {
 
 bool WriteText(const std::string& path, const std::string& text) {
-    gw::OutputFile out;
-    gw::Outcome opened = out.Open(path);
-    if (opened) {
-        out.Write(text);
-        opened = out.Close();
-    }
-    if (!opened) std::fprintf(stderr, "gridwright-datagen: %s\n", opened.message().c_str());
-    return opened.ok();
+    const gw::Outcome written = gw::ReplaceFileContents(path, text);
+    if (!written) std::fprintf(stderr, "gridwright-datagen: %s\n", written.message().c_str());
+    return written.ok();
 }
 
 // Heights of a sample piece as a function of the lattice position (i across,
@@ -74,9 +69,8 @@ int main(int argc, char** argv) {
     ok = WriteSkeletonImage(outDir + "/skel1016.tga", 1016) && ok;
 
     const std::string samples = outDir + "/samples/";
-    gw::Outcome written = gw::WriteFileWithBackup(
-        samples + "tabletopN.asc", samples + "tabletopN.out", samples + "tabletopN.bak",
-        gw::BuildPieceFileText(skeleton, MakePiece(Tabletop), "tabletop"));
+    gw::Outcome written = gw::WriteFileWithBackup(samples + "tabletopN.asc",
+                                                  gw::BuildPieceFileText(skeleton, MakePiece(Tabletop), "tabletop"));
     if (!written) {
         std::fprintf(stderr, "gridwright-datagen: %s\n", written.message().c_str());
         ok = false;

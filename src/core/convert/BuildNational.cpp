@@ -1,5 +1,6 @@
 #include "core/convert/BuildNational.h"
 
+#include <filesystem>
 #include <map>
 #include <string_view>
 
@@ -27,19 +28,22 @@ struct ReadPiece {
     PieceGrid grid;
     Outcome opened = Outcome::Ok();
     long long problems = 0;
+    bool withoutVertices = false;
+    bool counted = false;  // its lack of vertices is already listed
 };
 
 // Each file is read once into an empty grid, however often the track uses it,
 // so no piece inherits heights from the piece read before it.
 class PieceCache {
 public:
-    const ReadPiece& Get(const std::string& path) {
+    ReadPiece& Get(const std::string& path) {
         auto found = pieces_.find(path);
         if (found != pieces_.end()) return found->second;
         ReadPiece piece;
         PieceReadReport report = ReadPieceFile(path, piece.grid);
         piece.opened = report.opened;
         piece.problems = report.problemCount;
+        piece.withoutVertices = report.opened && report.verticesStored == 0 && report.problemCount == 0;
         return pieces_.emplace(path, std::move(piece)).first->second;
     }
 
@@ -59,27 +63,58 @@ NationalBuild BuildNationalFromTer(const std::string& terFile, const std::string
     TrackFileFinder finder(terFile);
     PieceCache pieces;
     const std::string elevationPath = PrivateValue(ter, "ElevationData", "ElevationPath", "Not found");
+    // Texts built anew for each of the 256 places reuse their memory.
+    std::string section, progress;
     for (int n = 1; n <= kTrackPieces; ++n) {
-        const std::string section = "ElevationFile_" + std::to_string(n);
-        const std::string name = elevationPath + PrivateValue(ter, section, "Name", "Not found");
-        const double baseX = RoundHalfEven(ValueOfText(PrivateValue(ter, section, "BaseX", "0")));
-        const double baseY = RoundHalfEven(ValueOfText(PrivateValue(ter, section, "BaseY", "0")));
-        status.Status(PaddedNumberText(n) + " " + name);
-        if (!ter.HasSection(section)) {
-            build.notAdded.push_back({n, name, "the .TER has no section [" + section + "]"});
+        section.assign("ElevationFile_").append(std::to_string(n));
+        // A missing section gives every key its default: nothing to look up.
+        const bool present = ter.HasSection(section);
+        std::string name = elevationPath + (present ? PrivateValue(ter, section, "Name", "Not found") : "Not found");
+        // PaddedNumberText of a whole number: a blank and its digits.
+        progress.assign(" ").append(std::to_string(n)).append(" ").append(name);
+        status.Status(progress);
+        if (!present) {
+            std::string reason = "the .TER has no section [";
+            reason.append(section).append("]");
+            build.notAdded.push_back({n, std::move(name), std::move(reason)});
             continue;
         }
-        const ReadPiece& piece = pieces.Get(finder.Resolve(name));
+        const double baseX = RoundHalfEven(ValueOfText(PrivateValue(ter, section, "BaseX", "0")));
+        const double baseY = RoundHalfEven(ValueOfText(PrivateValue(ter, section, "BaseY", "0")));
+        const std::string path = finder.Resolve(name);
+        ReadPiece& piece = pieces.Get(path);
         if (!piece.opened) {
             build.notAdded.push_back({n, name, piece.opened.message()});
             continue;
         }
         build.vertexProblems += piece.problems;
-        AddPieceToASC257(PlainNumberText(baseX - 128), PlainNumberText(baseY - 128), zBaseText, zScaleText,
-                         piece.grid, grid);
+        if (piece.withoutVertices && !piece.counted) {
+            build.filesWithoutVertices.push_back(path);
+            piece.counted = true;
+        }
+        const AddPieceCount count = AddPieceToASC257(PlainNumberText(baseX - 128), PlainNumberText(baseY - 128),
+                                                     zBaseText, zScaleText, piece.grid, grid);
+        build.cellsNotFinite += count.cellsNotFinite;
+        if (count.cellsChanged + count.cellsNotFinite == 0) ++build.piecesOffTerrain;
         ++build.piecesAdded;
     }
     return build;
+}
+
+std::vector<std::string> TrackPieceFiles(const std::string& terFile) {
+    std::vector<std::string> files;
+    ProfileDocument ter;
+    if (!ProfileDocument::Load(terFile, ter)) return files;
+    TrackFileFinder finder(terFile);
+    const std::string elevationPath = PrivateValue(ter, "ElevationData", "ElevationPath", "Not found");
+    for (int n = 1; n <= kTrackPieces; ++n) {
+        const std::string section = "ElevationFile_" + std::to_string(n);
+        if (!ter.HasSection(section)) continue;
+        const std::string path = finder.Resolve(elevationPath + PrivateValue(ter, section, "Name", "Not found"));
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(path, ec)) files.push_back(path);
+    }
+    return files;
 }
 
 std::string NationalBuildProblemsText(const NationalBuild& build, std::size_t maxLines) {
@@ -99,6 +134,7 @@ std::string NationalBuildProblemsText(const NationalBuild& build, std::size_t ma
     if (build.vertexProblems > 0) {
         addLine(std::to_string(build.vertexProblems) + " vertex lines of the piece files named no cell and were skipped");
     }
+    if (build.cellsNotFinite > 0) addLine(NotFiniteCellsText(build.cellsNotFinite));
     return text;
 }
 

@@ -27,6 +27,14 @@ struct NationalBuild {
     std::vector<PieceNotAdded> notAdded;
     // Vertex lines of piece files that named no cell of the piece (skipped).
     long long vertexProblems = 0;
+    // Terrain cells whose new height overflowed (an absurd Z base or scale);
+    // they kept their height.
+    long long cellsNotFinite = 0;
+    // Pieces read but placed wholly off the terrain by their BaseX and BaseY.
+    int piecesOffTerrain = 0;
+    // Piece files without a single vertex line (their pieces were added flat),
+    // each named once.
+    std::vector<std::string> filesWithoutVertices;
 
     bool ok() const { return terRead.ok() && notAdded.empty(); }
 };
@@ -46,9 +54,14 @@ struct NationalBuild {
 NationalBuild BuildNationalFromTer(const std::string& terFile, const std::string& zBaseText,
                                    const std::string& zScaleText, NationalGrid& grid, StatusSink& status);
 
+// The piece files of the .TER's ElevationFile sections, found as
+// BuildNationalFromTer finds them; only those that exist.
+std::vector<std::string> TrackPieceFiles(const std::string& terFile);
+
 // The pieces that were not added, one line each ("Piece 7 C:\...\bumpN.asc:
 // reason"), at most maxLines of them and a last line counting the rest; plus a
-// line counting skipped vertices. Empty when there is nothing to say.
+// line counting skipped vertices and one counting cells that kept their height.
+// Empty when there is nothing to say.
 std::string NationalBuildProblemsText(const NationalBuild& build, std::size_t maxLines = 20);
 
 }  // namespace gw

@@ -70,7 +70,8 @@ std::string SXConversionResult::FailureText() const {
     if (!refusal.empty()) return refusal;
     std::string text = NationalBuildProblemsText(build);
     for (const ConversionStep& step : steps) {
-        if (!step.outcome) AddLine(text, "The " + step.what + " was not written: " + step.outcome.message());
+        // Not "not written": a texture whose tiles were not all read is written.
+        if (!step.outcome) AddLine(text, "The " + step.what + " failed: " + step.outcome.message());
     }
     return text;
 }
@@ -82,7 +83,7 @@ std::string PiecesNotAddedStatus(const NationalBuild& build) {
 
 std::string FilesNotWrittenStatus(std::size_t failed, std::size_t total) {
     return "Conversion not complete, " + std::to_string(failed) + " of " + std::to_string(total) +
-           " files not written";
+           " files failed";
 }
 
 SXConversionResult RunSXConversion(const SXConversionOptions& options, const std::string& programFolder,

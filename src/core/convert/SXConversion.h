@@ -92,8 +92,8 @@ SXConversionResult RunSXConversion(const SXConversionOptions& options, const std
 // "Track loaded, 3 of 256 pieces not added": the status after a build with
 // pieces missing.
 std::string PiecesNotAddedStatus(const NationalBuild& build);
-// "Conversion not complete, 1 of 5 files not written": the last status of a
-// conversion whose outputs were not all written.
+// "Conversion not complete, 1 of 5 files failed": the last status of a
+// conversion whose outputs were not all written whole.
 std::string FilesNotWrittenStatus(std::size_t failed, std::size_t total);
 
 }  // namespace gw

@@ -22,10 +22,9 @@ Outcome DecodeTga(std::string_view bytes, RgbImage& image);
 // The bytes of image as a 24-bit uncompressed TGA file (bottom-left origin).
 std::string EncodeTga(const RgbImage& image);
 
-// Writes image as a TGA file. The file is written completely under path + ".out"
-// and then takes the target's name, so a failed write (disk full) leaves any
-// previous file at path untouched. Fails with the file name and the system's
-// reason; an empty image is refused.
+// Writes image as a TGA file, safely (ReplaceFileContents): a failed write (disk
+// full) leaves any previous file at path untouched. Fails with the file name and
+// the system's reason; an empty image is refused.
 Outcome WriteTgaFile(const std::string& path, const RgbImage& image);
 
 }  // namespace gw

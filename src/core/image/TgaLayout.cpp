@@ -106,6 +106,10 @@ Outcome ParseTgaLayout(std::string_view bytes, TgaLayout& layout) {
                       " pixels, outside the sizes we read (1 to " + std::to_string(RgbImage::kMaxSide) +
                       " pixels a side)");
     }
+    if (static_cast<long long>(t.width) * t.height > kMaxTgaPixels) {
+        return Refuse("the header claims " + std::to_string(t.width) + " x " + std::to_string(t.height) +
+                      " pixels, more than the 4096 x 4096 we read");
+    }
 
     t.mapOffset = kTgaHeaderBytes + static_cast<std::size_t>(t.idLength);
     if (t.colorMapType == 1) {

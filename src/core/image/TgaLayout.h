@@ -37,6 +37,12 @@ struct TgaLayout {
 
 inline constexpr std::size_t kTgaHeaderBytes = 18;
 
+// The largest picture the reader decodes, by area: 4096 x 4096 pixels. A tile
+// is 62 x 62 and a skeleton 1016 x 1016; a header that claims more (a small
+// run-length encoded file can claim 8192 x 8192, a 200 MB picture) is refused
+// before any pixel memory is taken.
+inline constexpr long long kMaxTgaPixels = 4096LL * 4096;
+
 // Reads and checks the header, then walks the pixel data (every run-length packet
 // and every colour index) so that a short or inconsistent file is refused with
 // its reason before any pixel memory is taken.

@@ -11,6 +11,9 @@
 
 namespace gw {
 
+// The file cap leaves room for the largest picture read, uncompressed at 32 bits.
+static_assert(kTgaFileCap.bytes >= static_cast<std::uint64_t>(kMaxTgaPixels) * 4 + kMebibyte);
+
 namespace {
 
 void MirrorRows(RgbImage& image) {
@@ -55,7 +58,7 @@ Outcome DecodeTga(std::string_view bytes, RgbImage& image) {
 
 Outcome ReadTgaFile(const std::string& path, RgbImage& image) {
     std::string bytes;
-    if (Outcome read = ReadFileBytes(path, bytes); !read) return read;
+    if (Outcome read = ReadFileBytes(path, kTgaFileCap, bytes); !read) return read;
     Outcome decoded = DecodeTga(bytes, image);
     if (!decoded) return Outcome::Fail("Cannot read " + path + ": " + decoded.message());
     return decoded;

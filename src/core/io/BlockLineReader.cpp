@@ -1,9 +1,7 @@
 #include "core/io/BlockLineReader.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include "core/io/FileText.h"
 
@@ -66,21 +64,16 @@ constexpr std::size_t kRunWindow = std::size_t{256} << 10;
 
 }  // namespace
 
-BlockLineReader::BlockLineReader(std::size_t maxLineBytes)
-    : maxLine_(maxLineBytes == 0 ? 1 : maxLineBytes) {}
+BlockLineReader::BlockLineReader(std::size_t maxLineBytes, std::size_t blockBytes)
+    : maxLine_(maxLineBytes == 0 ? 1 : maxLineBytes), block_(blockBytes == 0 ? 1 : blockBytes) {}
 
-Outcome BlockLineReader::Open(const std::string& path) {
-    path_ = path;
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        return Outcome::Fail("Cannot read " + path + ": " + SystemReason(EISDIR));
-    }
-    file_.reset(std::fopen(path.c_str(), "rb"));
-    if (!file_) return Outcome::Fail("Cannot open " + path + ": " + SystemReason());
-    // The blocks are large; stdio's own buffer would only add a copy.
-    std::setvbuf(file_.get(), nullptr, _IONBF, 0);
-    // Room for one block after a kept partial line and its CR.
-    buffer_.assign(kBlockBytes + maxLine_ + 2, '\0');
+Outcome BlockLineReader::Open(const std::string& path, const ReadCap& cap) {
+    open_ = false;
+    const Outcome opened = file_.Open(path, cap);
+    if (!opened) return opened;
+    open_ = true;
+    fullSize_ = block_ + maxLine_ + 2;
+    buffer_.assign(static_cast<std::size_t>(std::min<std::uint64_t>(fullSize_, file_.size() + 2)), '\0');
     pos_ = end_ = 0;
     dropped_ = noRunBefore_ = 0;
     eof_ = done_ = false;
@@ -89,28 +82,29 @@ Outcome BlockLineReader::Open(const std::string& path) {
 }
 
 bool BlockLineReader::Refill() {
-    if (eof_ || !file_) return false;
-    char* bytes = buffer_.data();
+    if (eof_ || !open_) return false;
     if (pos_ > 0) {
         dropped_ += pos_;
-        std::memmove(bytes, bytes + pos_, end_ - pos_);
+        std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
         end_ -= pos_;
         pos_ = 0;
     }
+    // The file has grown past the size it had when it was opened.
+    if (end_ == buffer_.size() && buffer_.size() < fullSize_) {
+        buffer_.resize(std::min(fullSize_, 2 * buffer_.size()));
+    }
     const std::size_t room = buffer_.size() - end_;
-    const std::size_t got = std::fread(bytes + end_, 1, room, file_.get());
+    const std::size_t got = file_.Read(buffer_.data() + end_, room);
     end_ += got;
     if (got < room) {
-        if (std::ferror(file_.get())) {
-            readError_ = Outcome::Fail("Cannot read " + path_ + ": " + SystemReason(errno != 0 ? errno : EIO));
-        }
+        if (!file_.failure().ok()) readError_ = file_.failure();
         eof_ = true;
     }
     return got > 0;
 }
 
 bool BlockLineReader::Next(TextLine& line) {
-    if (done_ || !file_) return false;
+    if (done_ || !open_) return false;
     bool overlong = false;
     std::size_t scanFrom = pos_;
     std::size_t lineEnd = kNotFound;
@@ -171,7 +165,7 @@ bool BlockLineReader::Next(TextLine& line) {
 }
 
 std::string_view BlockLineReader::TakeCrLfLinesWithout(std::string_view needle) {
-    if (done_ || !file_ || dropped_ + pos_ < noRunBefore_) return {};
+    if (done_ || !open_ || dropped_ + pos_ < noRunBefore_) return {};
     if (end_ - pos_ < 2) Refill();
     if (end_ - pos_ < 2) return {};
     const std::uint64_t here = dropped_ + pos_;

@@ -1,34 +1,31 @@
 #include "core/io/FileText.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <memory>
 
 namespace gw {
 
 std::string SystemReason(int error) { return std::strerror(error); }
 std::string SystemReason() { return SystemReason(errno); }
 
-Outcome ReadFileBytes(const std::string& path, std::string& bytes) {
+Outcome ReadFileBytes(const std::string& path, const ReadCap& cap, std::string& bytes) {
     bytes.clear();
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        return Outcome::Fail("Cannot read " + path + ": " + SystemReason(EISDIR));
-    }
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) return Outcome::Fail("Cannot open " + path + ": " + SystemReason());
-    char buffer[1 << 16];
+    InputFile file;
+    if (Outcome opened = file.Open(path, cap); !opened) return opened;
+    // The size the file had at opening and one byte more, to meet its end at
+    // once; then whatever it gained since, in blocks (the cap still holds).
+    std::size_t want = static_cast<std::size_t>(file.size()) + 1;
     for (;;) {
-        std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-        bytes.append(buffer, got);
-        if (got < sizeof buffer) break;
+        const std::size_t at = bytes.size();
+        bytes.resize(at + want);
+        const std::size_t got = file.Read(bytes.data() + at, want);
+        bytes.resize(at + got);
+        if (got < want) break;
+        want = std::size_t{1} << 16;
     }
-    if (std::ferror(file.get())) {
-        int error = errno;
+    if (!file.failure().ok()) {
         bytes.clear();
-        return Outcome::Fail("Cannot read " + path + ": " + SystemReason(error));
+        return file.failure();
     }
     return Outcome::Ok();
 }

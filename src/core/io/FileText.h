@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "core/Outcome.h"
+#include "core/io/InputFile.h"
 
 namespace gw {
 
 // Reads the whole file into bytes. Fails with the file name and the system's
-// reason; a folder or other non-regular file is refused.
-Outcome ReadFileBytes(const std::string& path, std::string& bytes);
+// reason; a folder or other non-regular file is refused, and so is a file
+// larger than the cap of its kind.
+Outcome ReadFileBytes(const std::string& path, const ReadCap& cap, std::string& bytes);
 
 // The operating system's text for the last error (errno).
 std::string SystemReason();

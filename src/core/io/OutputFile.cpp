@@ -2,15 +2,29 @@
 
 #include <atomic>
 #include <cerrno>
-#include <filesystem>
+#include <cstdio>
+#include <random>
 
-#include "core/io/FileText.h"
+#include "core/io/SystemFiles.h"
 
 namespace gw {
 
 namespace {
+
 std::atomic<std::int64_t> failAfterForTesting{-1};
+
+// Six letters or digits, drawn afresh for every name, so parallel writers of
+// the same target (threads or processes) pick different names.
+std::string RandomPart() {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937_64 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string part(6, ' ');
+    for (char& letter : part) letter = kLetters[pick(generator)];
+    return part;
 }
+
+}  // namespace
 
 void OutputFile::FailAfterBytesForTesting(std::int64_t bytes) { failAfterForTesting = bytes; }
 
@@ -18,14 +32,17 @@ OutputFile::~OutputFile() {
     if (file_) std::fclose(file_);
 }
 
-Outcome OutputFile::Open(const std::string& path) {
-    path_ = path;
+int OutputFile::CreateUnique(const std::string& prefix, const std::string& suffix) {
     written_ = 0;
     error_ = 0;
     failAfter_ = failAfterForTesting;
-    file_ = std::fopen(path.c_str(), "wb");
-    if (!file_) return Outcome::Fail("Cannot create " + path + ": " + SystemReason());
-    return Outcome::Ok();
+    int error = EEXIST;
+    for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
+        path_ = prefix + RandomPart() + suffix;
+        error = sys::CreateNewFile(path_, file_);
+    }
+    if (error != 0) path_.clear();
+    return error;
 }
 
 void OutputFile::Fail(int error) {
@@ -48,50 +65,18 @@ void OutputFile::Write(std::string_view bytes) {
     written_ += static_cast<std::int64_t>(bytes.size());
 }
 
-Outcome OutputFile::Close() {
-    if (!file_) return Outcome::Fail("Cannot write " + path_ + ": the file is not open");
-    if (std::fflush(file_) != 0) Fail(errno);
+int OutputFile::Close() {
+    if (!file_) return EBADF;
+    if (error_ == 0) Fail(sys::SyncFile(file_));
     if (std::fclose(file_) != 0) Fail(errno);
     file_ = nullptr;
-    if (error_ != 0) return Outcome::Fail("Cannot write " + path_ + ": " + SystemReason(error_));
-    return Outcome::Ok();
+    return error_;
 }
 
-Outcome WriteFileWithBackup(const std::string& targetPath, const std::string& outPath,
-                            const std::string& backupPath, std::string_view bytes) {
-    OutputFile out;
-    Outcome opened = out.Open(outPath);
-    if (!opened) return opened;
-    out.Write(bytes);
-    Outcome closed = out.Close();
-    if (!closed) {
-        std::error_code ignored;
-        std::filesystem::remove(outPath, ignored);
-        return closed;
-    }
-    return CommitOutFile(targetPath, outPath, backupPath);
-}
-
-Outcome CommitOutFile(const std::string& targetPath, const std::string& outPath,
-                      const std::string& backupPath) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (fs::exists(targetPath, ec)) {
-        // rename replaces the old backup in one step, so there is never a moment
-        // without either the old target or its backup.
-        fs::rename(targetPath, backupPath, ec);
-        if (ec) {
-            fs::remove(outPath, ec);
-            return Outcome::Fail("Cannot keep the previous " + targetPath + " as " + backupPath +
-                                 ": " + ec.message());
-        }
-    }
-    fs::rename(outPath, targetPath, ec);
-    if (ec) {
-        return Outcome::Fail("Cannot rename " + outPath + " to " + targetPath + ": " + ec.message() +
-                             " (the new data stays in " + outPath + ")");
-    }
-    return Outcome::Ok();
+void OutputFile::Remove() {
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+    if (!path_.empty()) std::remove(path_.c_str());
 }
 
 }  // namespace gw

@@ -1,13 +1,13 @@
 #pragma once
-// The one way the core writes a file: every write and the close are checked, and a
-// test seam can make the file fail after a number of bytes, so disk-full paths are
-// tested without a full disk.
+// The temporary file a safe write goes to: created new under a name no other
+// writer uses, every write and the close checked, and its data on the disk once
+// it is closed. A test seam can make the file fail after a number of bytes, so
+// disk-full paths are tested without a full disk. FileReplacement (ReplaceFile.h)
+// is the way to use it.
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
-
-#include "core/Outcome.h"
 
 namespace gw {
 
@@ -18,16 +18,21 @@ public:
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // Creates or truncates the file.
-    Outcome Open(const std::string& path);
-    // Buffered; the first failure sticks and is reported by Close.
+    // Creates a file named prefix + six random letters or digits + suffix that
+    // did not exist before (another name is tried when one is taken). Returns 0
+    // or the system's error number.
+    int CreateUnique(const std::string& prefix, const std::string& suffix);
+    // Buffered; the first failure sticks and is returned by Close.
     void Write(std::string_view bytes);
-    // Flushes and closes; fails when any write or the close failed.
-    Outcome Close();
+    // Flushes, makes the data durable and closes; 0 or the first error number of
+    // any write, the flush or the close.
+    int Close();
+    // Closes (if still open) and deletes the file.
+    void Remove();
 
     const std::string& path() const { return path_; }
 
-    // Test seam: every OutputFile opened while this is set fails (with ENOSPC)
+    // Test seam: every OutputFile created while this is set fails (with ENOSPC)
     // once it has accepted that many bytes. A negative value switches it off.
     static void FailAfterBytesForTesting(std::int64_t bytes);
 
@@ -39,17 +44,5 @@ private:
     std::int64_t failAfter_ = -1;
     int error_ = 0;
 };
-
-// Writes bytes to outPath and then puts it in place of targetPath, keeping the
-// previous target as backupPath. Nothing of the target or its backup is touched
-// until the new file is completely and successfully written; on failure the
-// .out file is removed and the message names the file and the system's reason.
-Outcome WriteFileWithBackup(const std::string& targetPath, const std::string& outPath,
-                            const std::string& backupPath, std::string_view bytes);
-
-// Second half of the above: the old backup gives way to the old target, the new
-// file takes the target's name.
-Outcome CommitOutFile(const std::string& targetPath, const std::string& outPath,
-                      const std::string& backupPath);
 
 }  // namespace gw

@@ -4,7 +4,9 @@
 #include <cstdint>
 
 #include "core/io/FileText.h"
+#include "core/io/ReplaceFile.h"
 #include "core/io/OutputFile.h"
+#include "core/text/FastNumbers.h"
 #include "core/text/FieldString.h"
 #include "core/text/NumberText.h"
 
@@ -15,17 +17,23 @@ namespace {
 // A first line longer than this marks a file written with LF line ends.
 constexpr std::size_t kLongestFirstLine = 256;
 
-struct VertexFields {
-    std::string compressed;  // the line with its blanks collapsed and trimmed
-    double x = 0, y = 0;
-};
-
-VertexFields ParseVertexLine(std::string_view line) {
-    VertexFields fields;
-    fields.compressed = TrimBlanks(Compress(line));
-    fields.x = ValueOfText(GetElement(fields.compressed, " ", 3));
-    fields.y = ValueOfText(GetElement(fields.compressed, " ", 5));
-    return fields;
+// Appends text with its leading blanks dropped and every other run of blanks
+// collapsed to one, without a heap allocation per line.
+void AppendCompressed(std::string_view text, std::string& out) {
+    const std::size_t start = out.size();
+    out.resize(start + text.size());
+    char* to = out.data() + start;
+    bool blank = true;  // drops the leading run
+    for (const char c : text) {
+        if (c == ' ') {
+            if (blank) continue;
+            blank = true;
+        } else {
+            blank = false;
+        }
+        *to++ = c;
+    }
+    out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
 class PieceReader {
@@ -34,10 +42,13 @@ public:
 
     void Handle(std::string_view line) {
         if (line.find("X:") == std::string_view::npos) return;
-        VertexFields fields = ParseVertexLine(line);
+        // Fields 3, 5 and 7 of the line: X, Y and Z.
+        const LineFields<8> fields = SplitAtBlankRuns<8>(line);
+        const double x = ValueOfField(fields.field[3]);
+        const double y = ValueOfField(fields.field[5]);
         std::int64_t ix = 0, iy = 0;
-        if (!RoundToIndex(std::fabs(fields.x) / 1.5, ix) || !RoundToIndex(std::fabs(fields.y) / 1.5, iy)) {
-            Problem(fields.compressed, "its X or Y is not a usable number");
+        if (!RoundToIndex(std::fabs(x) / 1.5, ix) || !RoundToIndex(std::fabs(y) / 1.5, iy)) {
+            Problem(line, "its X or Y is not a usable number");
             return;
         }
         // A file holding two pieces one above the other (Y up to 48) is folded
@@ -48,21 +59,21 @@ public:
         const std::int64_t column = ix + 1;
         const std::int64_t row = 17 - iy;
         if (!PieceGrid::InStorage(column, row)) {
-            Problem(fields.compressed, "it lies outside the piece grid");
+            Problem(line, "it lies outside the piece grid");
             return;
         }
-        grid_.Z(static_cast<int>(column), static_cast<int>(row)) =
-            ValueOfText(GetElement(fields.compressed, " ", 7));
+        grid_.Z(static_cast<int>(column), static_cast<int>(row)) = ValueOfField(fields.field[7]);
         ++report_.verticesStored;
     }
 
 private:
-    void Problem(const std::string& line, const std::string& why) {
+    void Problem(std::string_view vertexLine, const char* why) {
         ++report_.problemCount;
         if (report_.problems.size() < PieceReadReport::kMaxProblems) {
             constexpr std::size_t kShown = 80;
+            const std::string line = TrimBlanks(Compress(vertexLine));
             std::string shown = line.size() > kShown ? line.substr(0, kShown) + "..." : line;
-            report_.problems.push_back("Vertex not stored, " + why + ": " + shown);
+            report_.problems.push_back(std::string("Vertex not stored, ") + why + ": " + shown);
         }
     }
 
@@ -103,7 +114,7 @@ PieceReadReport ReadPieceText(std::string_view bytes, PieceGrid& grid) {
 
 PieceReadReport ReadPieceFile(const std::string& path, PieceGrid& grid) {
     std::string bytes;
-    Outcome read = ReadFileBytes(path, bytes);
+    Outcome read = ReadFileBytes(path, kPieceFileCap, bytes);
     if (!read) {
         PieceReadReport report;
         report.opened = read;
@@ -116,25 +127,59 @@ bool IsSkeletonVertexLine(std::string_view line) {
     return line.find("Vertex") != std::string_view::npos && line.find("X:") != std::string_view::npos;
 }
 
+void AppendVertexLine(std::string_view line, const LineFields<7>& fields, double z, std::string& out) {
+    // Collapsing blanks neither makes nor breaks a "Z:", so the label is found
+    // in the line as it stands.
+    const std::size_t label = line.find("Z:");
+    const std::string_view labelField = fields.field[6];
+    if (label != std::string_view::npos && !labelField.empty() &&
+        label == static_cast<std::size_t>(labelField.data() - line.data())) {
+        // The usual line, whose seventh field is the label: the six fields
+        // before it, one blank after each.
+        for (int i = 0; i < 6; ++i) {
+            out += fields.field[i];
+            out += ' ';
+        }
+    } else if (label == std::string_view::npos) {
+        AppendCompressed(line, out);
+        if (!out.empty() && out.back() == ' ') out.pop_back();  // the trimmed line end
+    } else {
+        AppendCompressed(line.substr(0, label), out);
+    }
+    out += "Z: ";
+    AppendPaddedNumberText(out, z);
+    out += "\r\n";
+}
+
 std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
                                const std::string& objectName) {
     std::string out;
     out.reserve(skeleton.size() + 4096);
     out += "\r\nNamed Object: \"" + objectName + "\"\r\n";
-    std::vector<std::string_view> lines = SplitAnyLines(skeleton);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        std::string_view line = lines[i];
-        const bool last = i + 1 == lines.size();
+    // Lines end at CR LF, CR or LF (our templates may have been edited anywhere).
+    // The next CR and the next LF are each looked for again only once passed.
+    std::size_t cr = skeleton.find('\r'), lf = skeleton.find('\n');
+    for (std::size_t start = 0; start < skeleton.size();) {
+        if (cr < start) cr = skeleton.find('\r', start);
+        if (lf < start) lf = skeleton.find('\n', start);
+        std::size_t end = std::min(cr, lf);
+        std::size_t next = skeleton.size();
+        if (end == std::string_view::npos) {
+            end = skeleton.size();
+        } else {
+            next = end + 1;
+            if (skeleton[end] == '\r' && next < skeleton.size() && skeleton[next] == '\n') ++next;
+        }
+        const std::string_view line = skeleton.substr(start, end - start);
+        const bool last = next >= skeleton.size();
+        start = next;
         if (!last && IsSkeletonVertexLine(line)) {
-            VertexFields fields = ParseVertexLine(line);
+            const LineFields<7> fields = SplitAtBlankRuns<7>(line);
             std::int64_t column = 0, row = 0;
-            if (RoundToIndex(std::fabs(fields.x) / 1.5 + 1, column) &&
-                RoundToIndex(18 - (1 + std::fabs(fields.y) / 1.5), row) &&
+            if (RoundToIndex(std::fabs(ValueOfField(fields.field[3])) / 1.5 + 1, column) &&
+                RoundToIndex(18 - (1 + std::fabs(ValueOfField(fields.field[5])) / 1.5), row) &&
                 PieceGrid::InStorage(column, row)) {
-                out += GetElement(fields.compressed, "Z:", 0);
-                out += "Z: ";
-                out += PaddedNumberText(grid.Z(static_cast<int>(column), static_cast<int>(row)));
-                out += "\r\n";
+                AppendVertexLine(line, fields, grid.Z(static_cast<int>(column), static_cast<int>(row)), out);
                 continue;
             }
             // A skeleton vertex outside the grid cannot come from our skeleton;
@@ -147,14 +192,12 @@ std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
 }
 
 Outcome WritePieceFile(const std::string& skeletonPath, const std::string& targetPath,
-                       const std::string& outPath, const std::string& backupPath,
                        const std::string& objectName, const PieceGrid& grid) {
     std::string skeleton;
-    Outcome read = ReadFileBytes(skeletonPath, skeleton);
+    Outcome read = ReadFileBytes(skeletonPath, kPieceFileCap, skeleton);
     if (!read) return Outcome::Fail("The skeleton template is missing or unreadable. " + read.message());
     if (skeleton.empty()) return Outcome::Fail("The skeleton template " + skeletonPath + " is empty.");
-    return WriteFileWithBackup(targetPath, outPath, backupPath,
-                               BuildPieceFileText(skeleton, grid, objectName));
+    return WriteFileWithBackup(targetPath, BuildPieceFileText(skeleton, grid, objectName));
 }
 
 }  // namespace gw

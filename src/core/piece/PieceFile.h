@@ -8,6 +8,7 @@
 
 #include "core/Outcome.h"
 #include "core/piece/PieceGrid.h"
+#include "core/text/FieldString.h"
 
 namespace gw {
 
@@ -21,8 +22,12 @@ struct PieceReadReport {
     static constexpr std::size_t kMaxProblems = 20;
 };
 
+// Said of a piece file without a single vertex line: nothing of it was read.
+inline constexpr const char* kNoVertexLineWarning = "it holds no vertex line, so it was read as a flat piece";
+
 // Reads the file at path into grid. Cells for which the file has no vertex keep
-// their values. Never touches anything but the grid.
+// their values. Never touches anything but the grid. Only a regular file of at
+// most kPieceFileCap is read.
 PieceReadReport ReadPieceFile(const std::string& path, PieceGrid& grid);
 // The same on bytes already in memory (the fuzzers and tests use it).
 PieceReadReport ReadPieceText(std::string_view bytes, PieceGrid& grid);
@@ -32,14 +37,19 @@ PieceReadReport ReadPieceText(std::string_view bytes, PieceGrid& grid);
 std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
                                const std::string& objectName);
 
-// Writes the piece through the skeleton to outPath, then keeps the old target as
-// backupPath and gives outPath the target's name. A missing skeleton or any
-// failed write leaves the target and its backup untouched.
+// Writes the piece through the skeleton to a temporary .out file beside the
+// target, then keeps the old target as its .bak (BackupPathOf) and gives the new
+// file the target's name (WriteFileWithBackup). A missing skeleton or any failed
+// write leaves the target and its backup untouched.
 Outcome WritePieceFile(const std::string& skeletonPath, const std::string& targetPath,
-                       const std::string& outPath, const std::string& backupPath,
                        const std::string& objectName, const PieceGrid& grid);
 
 // True for a line that the writer treats as a vertex line.
 bool IsSkeletonVertexLine(std::string_view line);
+
+// Appends a template's vertex line with the height z written in: the line with
+// its blanks collapsed and trimmed as far as its "Z:" label, then "Z: ", the
+// padded number and CR LF. fields are the line's SplitAtBlankRuns<7>.
+void AppendVertexLine(std::string_view line, const LineFields<7>& fields, double z, std::string& out);
 
 }  // namespace gw

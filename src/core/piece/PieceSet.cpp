@@ -1,6 +1,7 @@
 #include "core/piece/PieceSet.h"
 
 #include "core/ProgramFolder.h"
+#include "core/io/WriteTargets.h"
 #include "core/piece/CellRange.h"
 #include "core/piece/PieceFile.h"
 #include "core/piece/RangeOps.h"
@@ -25,13 +26,6 @@ const std::vector<SetMember>& MembersOf(PieceSetKind kind) {
         case PieceSetKind::N: break;
     }
     return kFour;
-}
-
-// A file whose own extension is the save's temporary or backup extension would be
-// overwritten by its own .out or lose its previous version to its own .bak.
-bool HasReservedExtension(const std::string& extension) {
-    const std::string upper = UpperAscii(extension);
-    return upper == "OUT" || upper == "BAK";
 }
 
 void TurnWholeGrid(PieceGrid& grid, StatusSink& status) {
@@ -60,9 +54,8 @@ std::vector<PieceSetFile> PieceSetFiles(const std::string& folder, const std::st
                                         const std::string& extension, PieceSetKind kind) {
     std::vector<PieceSetFile> files;
     for (const SetMember& member : MembersOf(kind)) {
-        const std::string base = JoinPath(folder, name + member.suffix);
-        files.push_back(PieceSetFile{member.suffix, base + "." + extension, base + ".out", base + ".bak",
-                                     member.quarterTurns});
+        const std::string path = JoinPath(folder, name + member.suffix) + "." + extension;
+        files.push_back(PieceSetFile{member.suffix, path, BackupPathOf(path), member.quarterTurns});
     }
     return files;
 }
@@ -76,12 +69,8 @@ PieceSetSaveResult SavePieceFileSet(PieceGrid& grid, const std::string& folder, 
     for (std::size_t index = 0; index < files.size(); ++index) {
         const PieceSetFile& file = files[index];
         if (index > 0) TurnWholeGrid(grid, status);
-        if (HasReservedExtension(extension)) {
-            result.failures.push_back({file.path, "the extension ." + extension +
-                                                      " is kept for the save's temporary and backup files"});
-            continue;
-        }
-        Outcome outcome = WritePieceFile(skeletonPath, file.path, file.outPath, file.backupPath, name, grid);
+        // A file the writer refuses (a folder, an .out or .bak name) fails alone.
+        Outcome outcome = WritePieceFile(skeletonPath, file.path, name, grid);
         if (outcome) {
             result.written.push_back(file.path);
         } else {

@@ -23,8 +23,7 @@ const char* PieceKindText(PieceSetKind kind);
 struct PieceSetFile {
     std::string suffix;      // "N", "W", "S", "E", "NS", "EW" or "NSEW"
     std::string path;        // folder + name + suffix + "." + extension
-    std::string outPath;     // the same with the extension "out"
-    std::string backupPath;  // the same with the extension "bak"
+    std::string backupPath;  // its previous version: BackupPathOf(path)
     int quarterTurns = 0;    // counterclockwise quarter turns of the grid it holds
 };
 

@@ -1,5 +1,7 @@
 #include "core/terrain/AddPiece.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "core/text/FieldString.h"
@@ -38,6 +40,30 @@ AddPieceCount AddPieceToASC257(const std::string& xText, const std::string& yTex
     }
     const double z = ValueOfText(zText);
     const double scale = scaleText.empty() ? kDefaultScale : ValueOfText(scaleText);
+    // The piece's square cut to the terrain first (a conversion places 256
+    // pieces), then each of its cells.
+    const std::int64_t left = ox + kCentre, bottom = oy + kCentre;
+    auto firstInside = [](std::int64_t start) { return std::clamp<std::int64_t>(-start, 0, kPieceCells); };
+    auto endInside = [](std::int64_t start) { return std::clamp<std::int64_t>(NationalGrid::kSize - start, 0, kPieceCells); };
+    const std::int64_t iFirst = firstInside(left), iEnd = std::max(iFirst, endInside(left));
+    const std::int64_t jFirst = firstInside(bottom), jEnd = std::max(jFirst, endInside(bottom));
+    count.cellsOutside = kPieceCells * kPieceCells - static_cast<int>((iEnd - iFirst) * (jEnd - jFirst));
+    for (std::int64_t j = jFirst; j < jEnd; ++j) {
+        for (std::int64_t i = iFirst; i < iEnd; ++i) {
+            double& v = grid.At(static_cast<int>(left + i), static_cast<int>(bottom + j));
+            // An absurd scale or Z overflows: such a height is never stored
+            // (it would be saved as " Inf" and read back as 0).
+            const double added = scale * piece.Z(static_cast<int>(i) + 1, 17 - static_cast<int>(j)) + v + z;
+            if (std::isfinite(added)) {
+                v = added;
+                ++count.cellsChanged;
+            } else {
+                ++count.cellsNotFinite;
+            }
+        }
+    }
+    // The last piece of a row or column also closes the terrain's edge, at the
+    // piece's base height.
     auto cell = [&](std::int64_t x, std::int64_t y) -> double* {
         if (!NationalGrid::Contains(x, y)) {
             ++count.cellsOutside;
@@ -46,15 +72,6 @@ AddPieceCount AddPieceToASC257(const std::string& xText, const std::string& yTex
         ++count.cellsChanged;
         return &grid.At(static_cast<int>(x), static_cast<int>(y));
     };
-    for (int j = 0; j < kPieceCells; ++j) {
-        for (int i = 0; i < kPieceCells; ++i) {
-            if (double* v = cell(ox + i + kCentre, oy + j + kCentre)) {
-                *v = scale * piece.Z(i + 1, 17 - j) + *v + z;
-            }
-        }
-    }
-    // The last piece of a row or column also closes the terrain's edge, at the
-    // piece's base height.
     const std::int64_t last = NationalGrid::kSize - 1;
     if (ox == kLastPieceOffset) {
         for (int j = 0; j < kPieceCells; ++j) {
@@ -98,7 +115,9 @@ std::optional<AddAnswer> AskAddOffset(Prompter& prompter, const std::string& sug
 bool PromptAddToASC257(Prompter& prompter, const PieceGrid& piece, NationalGrid& grid) {
     const std::optional<AddAnswer> parsed = AskAddOffset(prompter, "");
     if (!parsed) return false;
-    AddPieceToASC257(parsed->xText, parsed->yText, parsed->zText, parsed->scaleText, piece, grid);
+    const AddPieceCount count =
+        AddPieceToASC257(parsed->xText, parsed->yText, parsed->zText, parsed->scaleText, piece, grid);
+    if (count.cellsNotFinite > 0) prompter.Message(NotFiniteCellsText(count.cellsNotFinite), kTerrainMessageTitle);
     return true;
 }
 

@@ -33,14 +33,16 @@ inline constexpr const char* kAddPromptText =
 
 struct AddPieceCount {
     int cellsChanged = 0;
-    int cellsOutside = 0;  // skipped: they fall outside the terrain
+    int cellsOutside = 0;    // skipped: they fall outside the terrain
+    int cellsNotFinite = 0;  // skipped: their new height overflowed (NotFiniteCellsText)
 };
 
 // Adds the piece's 16 x 16 lower-left cells onto the terrain with their lower
 // left corner at terrain coordinates (X, Y): each cell becomes scale x height +
 // its value + Z. An empty scale is 0.67; an empty Z is 0. A piece placed at
 // X = 112 (or Y = 112) closes the terrain's last column (row) at exactly Z.
-// Cells outside the terrain are skipped.
+// Cells outside the terrain are skipped, and so are cells whose new height would
+// not be a finite number: they keep their value.
 AddPieceCount AddPieceToASC257(const std::string& xText, const std::string& yText,
                                const std::string& zText, const std::string& scaleText,
                                const PieceGrid& piece, NationalGrid& grid);
@@ -60,7 +62,8 @@ AddAnswer ParseAddAnswer(const std::string& answer);
 std::optional<AddAnswer> AskAddOffset(Prompter& prompter, const std::string& suggestedAnswer);
 
 // National > Add to ASC257: asks for the offset and adds the piece. A cancelled
-// box or an answer without X or Y shows the message and changes nothing.
+// box or an answer without X or Y shows the message and changes nothing; cells
+// left as they were because their height overflowed are said in a message.
 // Returns true when the piece was added.
 bool PromptAddToASC257(Prompter& prompter, const PieceGrid& piece, NationalGrid& grid);
 

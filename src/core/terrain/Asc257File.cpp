@@ -3,9 +3,11 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
+#include <vector>
 
 #include "core/io/BlockLineReader.h"
-#include "core/io/OutputFile.h"
+#include "core/io/ReplaceFile.h"
+#include "core/io/WriteTargets.h"
 #include "core/piece/PieceFile.h"
 #include "core/text/FastNumbers.h"
 #include "core/text/FieldString.h"
@@ -24,30 +26,12 @@ constexpr long long kReadStatusEvery = 512;
 // A skeleton line longer than this cannot be part of a mesh template.
 constexpr std::size_t kLongestSkeletonLine = std::size_t{1} << 20;
 
+// A vertex line is under 100 characters; only the start of a longer line is
+// kept (it is skipped as no vertex line), so no line can fill the memory.
+constexpr std::size_t kLongestTerrainLine = std::size_t{4} << 10;
+
 // Output is handed to the file in pieces of about this size.
 constexpr std::size_t kWriteChunk = std::size_t{1} << 20;
-
-// The first fields of a vertex line once its runs of blanks are collapsed and
-// it is trimmed: the runs of non-blank characters. Missing fields stay empty.
-template <int kCount>
-struct LineFields {
-    std::string_view field[kCount];
-};
-
-template <int kCount>
-LineFields<kCount> SplitAtBlankRuns(std::string_view line) {
-    LineFields<kCount> fields;
-    const char* at = line.data();
-    const char* const end = at + line.size();
-    for (int index = 0; index < kCount; ++index) {
-        while (at < end && *at == ' ') ++at;
-        if (at == end) break;
-        const char* const start = at;
-        while (at < end && *at != ' ') ++at;
-        fields.field[index] = std::string_view(start, static_cast<std::size_t>(at - start));
-    }
-    return fields;
-}
 
 // X and Y rounded to the nearest whole number, halves to the even neighbour,
 // then moved from terrain coordinates to grid indices; false off the grid.
@@ -78,56 +62,6 @@ bool IsFaceListStart(std::string_view line) { return line.substr(0, 3) == "Fac";
 
 bool IsVertexLine(std::string_view line) { return line.find("X:") != std::string_view::npos; }
 
-// Appends text with its leading blanks dropped and every other run of blanks
-// collapsed to one, without a heap allocation per line.
-void AppendCompressed(std::string_view text, std::string& out) {
-    const std::size_t start = out.size();
-    out.resize(start + text.size());
-    char* to = out.data() + start;
-    bool blank = true;  // drops the leading run
-    for (const char c : text) {
-        if (c == ' ') {
-            if (blank) continue;
-            blank = true;
-        } else {
-            blank = false;
-        }
-        *to++ = c;
-    }
-    out.resize(static_cast<std::size_t>(to - out.data()));
-}
-
-// Writes the height into a template vertex line: the line collapsed and trimmed
-// as far as its "Z:" label, then "Z: " and the padded number. Collapsing blanks
-// neither makes nor breaks a "Z:", so the label is found in the line as it stands.
-void AppendVertexLine(std::string_view line, const LineFields<7>& fields, double z, std::string& out) {
-    const std::size_t label = line.find("Z:");
-    const std::string_view labelField = fields.field[6];
-    if (label != std::string_view::npos && !labelField.empty() &&
-        label == static_cast<std::size_t>(labelField.data() - line.data())) {
-        // The usual line, whose seventh field is the label: the six fields
-        // before it, one blank after each.
-        for (int i = 0; i < 6; ++i) {
-            out += fields.field[i];
-            out += ' ';
-        }
-    } else if (label == std::string_view::npos) {
-        AppendCompressed(line, out);
-        if (!out.empty() && out.back() == ' ') out.pop_back();  // the trimmed line end
-    } else {
-        AppendCompressed(line.substr(0, label), out);
-    }
-    out += "Z: ";
-    AppendPaddedNumberText(out, z);
-    out += "\r\n";
-}
-
-// The folder part of a path, with its closing separator; empty for a bare name.
-std::string FolderOf(const std::string& path) {
-    const std::size_t cut = path.find_last_of("/\\");
-    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
-
 class Asc257Reader {
 public:
     Asc257Reader(NationalGrid& grid, StatusSink& status, Asc257ReadResult& result)
@@ -140,8 +74,12 @@ public:
             started_ = true;
             centred_ = IsCentredConvention(line.text);
         }
+        if (IsFaceListStart(line.text)) {
+            faceList_ = true;
+            return false;
+        }
         // The file's last line is never a vertex (it belongs to the face list).
-        if (line.last || IsFaceListStart(line.text)) return false;
+        if (line.last) return false;
         if (line.overlong || !IsVertexLine(line.text)) {
             ++result_.linesSkipped;
             return true;
@@ -150,6 +88,14 @@ public:
     }
 
     bool started() const { return started_; }
+    bool reachedFaceList() const { return faceList_; }
+
+    // Puts back every height the file overwrote, last first, so a read that
+    // fails part-way leaves the terrain exactly as it was.
+    void Undo() {
+        for (auto it = overwritten_.rbegin(); it != overwritten_.rend(); ++it) *it->cell = it->height;
+        overwritten_.clear();
+    }
 
 private:
     bool HandleVertex(const LineFields<8>& fields) {
@@ -163,7 +109,9 @@ private:
         int ix = 0, iy = 0;
         if (CellOf(x, y, ix, iy)) {
             const double z = ValueOfField(fields.field[7]);
-            grid_.At(ix, iy) = z;
+            double& cell = grid_.At(ix, iy);
+            overwritten_.push_back({&cell, cell});
+            cell = z;
             ++result_.verticesStored;
             if (z < 0) {
                 status_.Status(kAsc257NegativeStatus);
@@ -183,15 +131,21 @@ private:
     Asc257ReadResult& result_;
     bool started_ = false;
     bool centred_ = false;
+    bool faceList_ = false;
     long long vertexCount_ = 0;
+    struct Overwritten {
+        double* cell;
+        double height;
+    };
+    std::vector<Overwritten> overwritten_;
 };
 
 }  // namespace
 
 Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusSink& status) {
     Asc257ReadResult result;
-    BlockLineReader lines;
-    const Outcome opened = lines.Open(path);
+    BlockLineReader lines(kLongestTerrainLine);
+    const Outcome opened = lines.Open(path, kTerrainFileCap);
     if (!opened) {
         result.end = Asc257ReadEnd::CannotRead;
         result.message = opened.message();
@@ -202,10 +156,12 @@ Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusS
     while (lines.Next(line)) {
         if (!reader.Handle(line)) break;
     }
-    if (result.end != Asc257ReadEnd::AllDone) return result;
-    if (!lines.readError().ok()) {
+    if (result.end == Asc257ReadEnd::AllDone && !lines.readError().ok()) {
         result.end = Asc257ReadEnd::CannotRead;
         result.message = lines.readError().message();
+    }
+    if (result.end != Asc257ReadEnd::AllDone) {
+        reader.Undo();
         return result;
     }
     if (!reader.started()) {
@@ -213,19 +169,18 @@ Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusS
         result.message = "Cannot load " + path + ": it holds no vertex list (no \"Vertex 0:\" line). Nothing was loaded.";
         return result;
     }
+    result.cutShort = !reader.reachedFaceList();
     status.Status("All done");
     return result;
 }
 
-Outcome WriteASC257(const std::string& skeleton257Path, const std::string& target,
-                    const std::string& outName, const std::string& bakName,
-                    const std::string& objectName, const NationalGrid& grid, StatusSink& status) {
+Outcome WriteASC257(const std::string& skeleton257Path, const std::string& target, const std::string& objectName,
+                    const NationalGrid& grid, StatusSink& status) {
     BlockLineReader skeleton(kLongestSkeletonLine);
-    const Outcome opened = skeleton.Open(skeleton257Path);
+    const Outcome opened = skeleton.Open(skeleton257Path, kTerrainFileCap);
     if (!opened) return Outcome::Fail("The skeleton template is missing or unreadable. " + opened.message());
-    OutputFile out;
-    const Outcome created = out.Open(outName);
-    if (!created) return created;
+    FileReplacement out(target, KeepBackup::Yes);
+    if (Outcome created = out.Begin(); !created) return created;
 
     std::string chunk;
     chunk.reserve(kWriteChunk + 4096);
@@ -283,15 +238,9 @@ Outcome WriteASC257(const std::string& skeleton257Path, const std::string& targe
         failure = Outcome::Fail("The skeleton template could not be read. " + skeleton.readError().message());
     }
     if (failure.ok() && !anyLine) failure = Outcome::Fail("The skeleton template " + skeleton257Path + " is empty.");
+    if (!failure.ok()) return failure;  // the temporary goes with out
     out.Write(chunk);
-    const Outcome closed = out.Close();
-    if (!failure.ok() || !closed.ok()) {
-        std::error_code ignored;
-        std::filesystem::remove(outName, ignored);
-        return failure.ok() ? closed : failure;
-    }
-    const Outcome committed = CommitOutFile(target, outName, bakName);
-    if (!committed) return committed;
+    if (Outcome committed = out.Commit(); !committed) return committed;
     status.Status("All Done");
     return Outcome::Ok();
 }
@@ -303,9 +252,7 @@ std::string DefaultAsc257SaveName(const std::string& currentTerFile, const std::
 }
 
 Asc257SaveNames MakeAsc257SaveNames(const std::string& target) {
-    const std::string folder = FolderOf(target);
-    const std::string base = GetBaseName(target);
-    return {target, folder + base + ".out", folder + base + ".bak", base};
+    return {target, BackupPathOf(target), GetBaseName(target)};
 }
 
 }  // namespace gw

@@ -31,35 +31,39 @@ struct Asc257ReadResult {
     // Lines inside the vertex list that are not vertex lines (page breaks,
     // blank lines, garbage); they are skipped.
     long long linesSkipped = 0;
+    // The vertex list ran to the end of the file, without the face list that
+    // closes a whole terrain: the file was cut short. What it held was read.
+    bool cutShort = false;
 
     bool ok() const { return end == Asc257ReadEnd::AllDone; }
 };
 
 // Reads the ASC257 file at path into grid. Cells the file does not name keep
-// their values; on a negative height the values read so far, the negative one
-// included, stay. Shows "Row: " + the row's Y for the 1st, 513th, 1025th ...
+// their values. A read that fails (a negative height, a file that cannot be
+// opened or read to its end, no vertex list) leaves grid exactly as it was, so
+// a half-read terrain can never be saved by mistake. Shows "Row: " + the row's Y for the 1st, 513th, 1025th ...
 // vertex, then "All done" (or kAsc257NegativeStatus). The caller keeps
 // LastASC257File.
 Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusSink& status);
 
-// Writes grid through the skeleton template to outName, then keeps the old
-// target as bakName and gives outName the target's name. Shows "Saving Row: " +
-// Y once per row of the template and "All Done" at the end. A missing skeleton
-// or a failed write leaves target and bakName untouched and says why.
-Outcome WriteASC257(const std::string& skeleton257Path, const std::string& target,
-                    const std::string& outName, const std::string& bakName,
-                    const std::string& objectName, const NationalGrid& grid, StatusSink& status);
+// Writes grid through the skeleton template to a temporary .out file beside the
+// target, then keeps the old target as its .bak (BackupPathOf) and gives the new
+// file the target's name, as every safe writer does (FileReplacement). Shows
+// "Saving Row: " + Y once per row of the template and "All Done" at the end. A
+// refused target, a missing skeleton or a failed write leaves the target and its
+// backup untouched and says why.
+Outcome WriteASC257(const std::string& skeleton257Path, const std::string& target, const std::string& objectName,
+                    const NationalGrid& grid, StatusSink& status);
 
 // The name that Save ASC257 proposes: the base name of the SX track's .TER, else
 // of the ASC257 last read, with ".asc"; else "SX2Nat.ASC".
 std::string DefaultAsc257SaveName(const std::string& currentTerFile, const std::string& lastAsc257File);
 
-// The files of one Save ASC257: the .out and .bak files take the target's base
-// name (up to its first period) and lie in the target's folder; the object line
-// carries the base name.
+// The files of one Save ASC257: the .bak lies in the target's folder, named by
+// the file name up to its last period (BackupPathOf); the object line carries the
+// base name (up to the first period).
 struct Asc257SaveNames {
     std::string target;
-    std::string outName;
     std::string bakName;
     std::string objectName;
 };

@@ -11,10 +11,10 @@
 namespace gw {
 
 // What Open Base ASC257 read: the path chosen, the terrain with the file read
-// onto it (cells the file does not name keep their heights; a file stopped by
-// a negative height leaves what was read so far) and how the reading ended.
-// The caller makes it the terrain, with the path as BaseMapFile and
-// LastASC257File whatever the reading's end.
+// onto it (cells the file does not name keep their heights) and how the
+// reading ended. When the reading ended well, the caller makes it the terrain,
+// with the path as BaseMapFile and LastASC257File; a file that could not be
+// loaded gives back the terrain as it was and changes nothing.
 struct BaseAsc257Open {
     std::string path;
     NationalGrid grid;

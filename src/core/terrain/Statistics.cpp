@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/terrain/TerrainTexts.h"
 #include "core/text/NumberText.h"
 
 namespace gw {
@@ -15,12 +16,19 @@ constexpr int kHigh = 128;
 double& Cell(NationalGrid& grid, int x, int y) { return grid.At(x - kLow, y - kLow); }
 
 // Blends one line of cells towards e by factor f, in the form v - (d - f d).
+// A blend that overflows (heights and edge far apart near the largest numbers)
+// is not stored: the cell keeps its height and is counted.
 template <typename CellOf>
-void BlendLine(double e, double f, CellOf&& cellOf) {
+void BlendLine(double e, double f, long long& notFinite, CellOf&& cellOf) {
     for (int k = kLow; k <= kHigh; ++k) {
         double& v = cellOf(k);
         const double d = v - e;
-        v = v - (d - f * d);
+        const double blended = v - (d - f * d);
+        if (std::isfinite(blended)) {
+            v = blended;
+        } else {
+            ++notFinite;
+        }
     }
 }
 
@@ -62,10 +70,11 @@ std::string DefaultEdgeValueText(const Asc257Statistics& statistics) {
 
 std::string DefaultPointsText() { return PaddedNumberText(10); }
 
-bool SlopeASC257Edges(const std::string& edgeText, const std::string& pointsText,
-                      NationalGrid& grid, StatusSink& status) {
+SlopeEdgesResult SlopeASC257Edges(const std::string& edgeText, const std::string& pointsText,
+                                  NationalGrid& grid, StatusSink& status) {
+    SlopeEdgesResult result;
     const double n = std::fabs(ValueOfText(pointsText));
-    if (n == 0) return false;
+    if (n == 0) return result;
     const double e = ValueOfText(edgeText);
     const double step = 1 / n;
     // The inner end of each band: round(n - 129) from the low side, round(129 - n)
@@ -73,24 +82,26 @@ bool SlopeASC257Edges(const std::string& edgeText, const std::string& pointsText
     const int lowEnd = ClampToGrid(RoundHalfEven(n - 129));
     const int highEnd = ClampToGrid(RoundHalfEven(129 - n));
 
+    long long& skipped = result.cellsNotFinite;
     double f = 0;
     for (int y = kLow; y <= lowEnd && y <= kHigh; ++y, f += step) {
-        BlendLine(e, f, [&](int x) -> double& { return Cell(grid, x, y); });
+        BlendLine(e, f, skipped, [&](int x) -> double& { return Cell(grid, x, y); });
     }
     f = 0;
     for (int y = kHigh; y >= highEnd && y >= kLow; --y, f += step) {
-        BlendLine(e, f, [&](int x) -> double& { return Cell(grid, x, y); });
+        BlendLine(e, f, skipped, [&](int x) -> double& { return Cell(grid, x, y); });
     }
     f = 0;
     for (int x = kLow; x <= lowEnd && x <= kHigh; ++x, f += step) {
-        BlendLine(e, f, [&](int y) -> double& { return Cell(grid, x, y); });
+        BlendLine(e, f, skipped, [&](int y) -> double& { return Cell(grid, x, y); });
     }
     f = 0;
     for (int x = kHigh; x >= highEnd && x >= kLow; --x, f += step) {
-        BlendLine(e, f, [&](int y) -> double& { return Cell(grid, x, y); });
+        BlendLine(e, f, skipped, [&](int y) -> double& { return Cell(grid, x, y); });
     }
-    status.Status("Slope Edges Done");
-    return true;
+    result.done = true;
+    status.Status(skipped == 0 ? std::string("Slope Edges Done") : "Slope Edges Done; " + NotFiniteCellsText(skipped));
+    return result;
 }
 
 }  // namespace gw

@@ -30,13 +30,19 @@ std::array<std::string, 4> StatisticsLines(const Asc257Statistics& statistics);
 std::string DefaultEdgeValueText(const Asc257Statistics& statistics);
 std::string DefaultPointsText();
 
+struct SlopeEdgesResult {
+    bool done = false;               // false: a band of 0, nothing was done
+    long long cellsNotFinite = 0;    // blends that overflowed; those cells kept their height
+    explicit operator bool() const { return done; }
+};
+
 // Blends a band of n rows and columns along all four borders towards the edge
 // height e: the outermost line takes e, the k-th line (from 0) keeps k/n of its
 // difference to e. The bottom, top, left and right bands are blended in that
 // order, so their factors multiply in the corners. n is |pointsText|; a band of
-// 0 changes nothing and shows nothing. Shows "Slope Edges Done" at the end.
-// Returns false when nothing was done.
-bool SlopeASC257Edges(const std::string& edgeText, const std::string& pointsText,
-                      NationalGrid& grid, StatusSink& status);
+// 0 changes nothing and shows nothing. Shows "Slope Edges Done" at the end,
+// followed by NotFiniteCellsText when blends overflowed.
+SlopeEdgesResult SlopeASC257Edges(const std::string& edgeText, const std::string& pointsText,
+                                  NationalGrid& grid, StatusSink& status);
 
 }  // namespace gw

@@ -64,10 +64,16 @@ TextureRunResult ComposeTrackTexture(const std::string& terPath, const std::stri
     TextureSkeleton composed = ComposeTextureSkeleton(terPath, std::move(skeleton), view, prompter);
     result.tilesPlaced = composed.placed;
     result.tilesFailed = composed.failed;
+    result.tileFailures = composed.tileFailures;
     if (!composed.outcome) {
         Report(result, composed.outcome, view, nullptr);
         SaveLog(composed.log, result, view, prompter);
         return result;
+    }
+    // The texture is still made, but the run does not end as if it were whole
+    // (the files were reported in their box already).
+    if (!composed.tileFailures.empty()) {
+        Report(result, Outcome::Fail(TilesMissingText(composed.failed, composed.tileFailures)), view, nullptr);
     }
     view.DrawPreview(composed.image);
 

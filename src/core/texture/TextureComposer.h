@@ -3,10 +3,12 @@
 // the program's folder, the tiles placed, the result enlarged to 1016 x 1016,
 // sharpened, saved, and MakeTexture.log written beside it.
 #include <string>
+#include <vector>
 
 #include "core/Interfaces.h"
 #include "core/Outcome.h"
 #include "core/texture/TextureView.h"
+#include "core/texture/TileTexture.h"
 
 namespace gw {
 
@@ -16,7 +18,8 @@ struct TextureRunResult {
     Outcome outcome = Outcome::Ok();  // on failure, the text the status shows
     bool imageSaved = false;          // the texture is on disk
     int tilesPlaced = 0;
-    int tilesFailed = 0;              // tiles that could not be read (each was reported)
+    int tilesFailed = 0;              // placements whose tile could not be read
+    std::vector<TileFailure> tileFailures;  // each file once, as reported
 
     bool ok() const { return outcome.ok(); }
 };
@@ -26,6 +29,8 @@ struct TextureRunResult {
 // sets the status "Get Skel error: " or "Get Skel 1016 error: " with the reason
 // and stops. A texture or log that cannot be written is shown in the status and
 // in a message box. The log is written at every stop with the lines so far.
+// Tiles that could not be read leave their cells bare: the texture is written,
+// but the run fails with TilesMissingText.
 TextureRunResult ComposeTrackTexture(const std::string& terPath, const std::string& outputPath,
                                      const std::string& programFolder, TextureView& view, Prompter& prompter);
 

@@ -1,6 +1,6 @@
 #include "core/texture/TextureLog.h"
 
-#include "core/io/OutputFile.h"
+#include "core/io/ReplaceFile.h"
 
 namespace gw {
 
@@ -27,10 +27,9 @@ void TextureLog::Placement(int pieceNumber, const std::string& transform, int or
 }
 
 Outcome TextureLog::Save(const std::string& path) const {
-    OutputFile file;
-    if (Outcome opened = file.Open(path); !opened) return opened;
-    file.Write(text_);
-    return file.Close();
+    // Through a temporary file like every other output: a run that is killed
+    // leaves the previous log whole, never an empty or cut one.
+    return ReplaceFileContents(path, text_);
 }
 
 }  // namespace gw

@@ -19,8 +19,8 @@ public:
 
     const std::string& text() const { return text_; }
 
-    // Writes the log, replacing any earlier one; fails with the file name and the
-    // system's reason.
+    // Writes the log, replacing any earlier one only once it is complete
+    // (ReplaceFileContents); fails with the file name and the system's reason.
     Outcome Save(const std::string& path) const;
 
 private:

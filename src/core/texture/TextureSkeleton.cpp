@@ -57,6 +57,7 @@ TextureSkeleton ComposeTextureSkeleton(const std::string& terPath, RgbImage skel
     if (palette.size() < 1) return result;
 
     TrackFileFinder finder(terPath);
+    TileCache tiles(finder);
     for (int n = 1; n <= kTilesPerSide * kTilesPerSide; ++n) {
         const std::string section = kPlacementSection + std::to_string(n);
         const int mapId = ReadTrackInteger(ter, section, "MapID", "0");
@@ -64,6 +65,8 @@ TextureSkeleton ComposeTextureSkeleton(const std::string& terPath, RgbImage skel
         const int yIndex = ReadTrackInteger(ter, section, "YIndex", "0");
         const std::string transform = ReadTrackText(ter, section, "Transform", "0");
         if (mapId == 0) {
+            ReportTileFailures(tiles.failures(), view, prompter);
+            result.tileFailures = tiles.failures();
             prompter.Message(kInvalidMapId, kTextureMessageTitle);
             result.outcome = Outcome::Fail(kInvalidMapId + " in " + section + ": no texture written");
             return result;
@@ -76,13 +79,15 @@ TextureSkeleton ComposeTextureSkeleton(const std::string& terPath, RgbImage skel
         }
         const std::string& texture = palette.Entry(mapId);
         result.log.Placement(n, transform, orientationRead, orientation, texture);
-        if (PlaceTileTexture(finder.Resolve(texture), result.image, TileLeft(xIndex), TileTop(yIndex), orientation, n,
-                             view, prompter)) {
+        if (const RgbImage* tile = tiles.Get(texture)) {
+            PlaceTile(*tile, result.image, TileLeft(xIndex), TileTop(yIndex), orientation, n, view);
             ++result.placed;
         } else {
             ++result.failed;
         }
     }
+    result.tileFailures = tiles.failures();
+    ReportTileFailures(result.tileFailures, view, prompter);
     return result;
 }
 

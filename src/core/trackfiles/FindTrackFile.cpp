@@ -65,16 +65,14 @@ std::string FindFileLoosely(const std::string& folder, const std::string& name) 
 
 TrackFileFinder::TrackFileFinder(std::string terFile) : terFolder_(FolderOfPath(terFile)) {}
 
-std::string TrackFileFinder::FindInTerFolder(const std::string& name) {
+std::string TrackFileFinder::FindIn(const std::string& folder, const std::string& name) {
     if (name.empty()) return std::string();
-    const std::string exact = JoinPath(terFolder_, name);
+    const std::string exact = JoinPath(folder, name);
     if (IsFile(exact)) return exact;
-    if (!listed_) {
-        names_ = ListFolder(terFolder_);
-        listed_ = true;
-    }
-    auto found = names_.find(UpperAscii(name));
-    return found == names_.end() ? std::string() : JoinPath(terFolder_, found->second);
+    auto [listing, added] = listings_.try_emplace(folder);
+    if (added) listing->second = ListFolder(folder);
+    auto found = listing->second.find(UpperAscii(name));
+    return found == listing->second.end() ? std::string() : JoinPath(folder, found->second);
 }
 
 std::string TrackFileFinder::Resolve(const std::string& pathAsWritten) {
@@ -83,15 +81,15 @@ std::string TrackFileFinder::Resolve(const std::string& pathAsWritten) {
     if (name.empty()) return pathAsWritten;
     const std::string writtenFolder = FolderOfPath(pathAsWritten);
     if (!writtenFolder.empty() && IsFolder(writtenFolder)) {
-        std::string found = FindFileLoosely(writtenFolder, name);
+        std::string found = FindIn(writtenFolder, name);
         if (!found.empty()) return found;
     }
-    std::string found = FindInTerFolder(name);
+    std::string found = FindIn(terFolder_, name);
     return found.empty() ? pathAsWritten : found;
 }
 
 std::string TrackFileFinder::Beside(const std::string& name) {
-    std::string found = FindInTerFolder(name);
+    std::string found = FindIn(terFolder_, name);
     return found.empty() ? JoinPath(terFolder_, name) : found;
 }
 

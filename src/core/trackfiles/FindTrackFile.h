@@ -16,7 +16,7 @@ std::string FolderOfPath(const std::string& path);
 // among several spellings the first in byte order does. Empty when there is none.
 std::string FindFileLoosely(const std::string& folder, const std::string& name);
 
-// Finds the files one .TER names, listing its folder only once (a track names
+// Finds the files one .TER names, listing each folder only once (a track names
 // 256 pieces).
 class TrackFileFinder {
 public:
@@ -33,12 +33,13 @@ public:
     std::string Beside(const std::string& name);
 
 private:
-    std::string FindInTerFolder(const std::string& name);
+    // name in folder as written, else in any letter case.
+    std::string FindIn(const std::string& folder, const std::string& name);
 
     std::string terFolder_;
-    bool listed_ = false;
-    // Upper-cased name -> the first such name in byte order, so the choice is stable.
-    std::map<std::string, std::string> names_;
+    // Folder -> its upper-cased names -> the first such name in byte order, so
+    // the choice is stable.
+    std::map<std::string, std::map<std::string, std::string>> listings_;
 };
 
 // One-shot forms of the above.

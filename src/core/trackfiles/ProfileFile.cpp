@@ -107,11 +107,24 @@ std::optional<std::string> FindInText(std::string_view text, std::string_view se
 
 }  // namespace
 
+std::size_t ProfileDocument::NoCaseHash::operator()(std::string_view name) const {
+    std::size_t hash = 14695981039346656037ull;  // FNV-1a over the upper-cased bytes
+    for (char c : name) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return hash;
+}
+
+bool ProfileDocument::NoCaseEqual::operator()(std::string_view a, std::string_view b) const {
+    return SameNoCase(a, b);
+}
+
 ProfileDocument::ProfileDocument(std::string bytes) : text_(std::move(bytes)) { Parse(); }
 
 Outcome ProfileDocument::Load(const std::string& path, ProfileDocument& document) {
     std::string bytes;
-    Outcome read = ReadFileBytes(path, bytes);
+    Outcome read = ReadFileBytes(path, kTrackFileCap, bytes);
     if (!read) return read;
     document = ProfileDocument(std::move(bytes));
     return Outcome::Ok();
@@ -128,14 +141,14 @@ void ProfileDocument::Parse() {
         if (auto name = HeaderName(text.substr(line.start, line.end - line.start))) {
             if (!sections_.empty()) sections_.back().end = line.start;
             sections_.push_back({line.start, line.next, text.size()});
-            firstSection_.try_emplace(UpperAscii(*name), sections_.size() - 1);
+            firstSection_.try_emplace(std::string(*name), sections_.size() - 1);
         }
         at = line.next;
     }
 }
 
 const ProfileDocument::Section* ProfileDocument::FirstSection(std::string_view name) const {
-    auto found = firstSection_.find(UpperAscii(Trim(name)));
+    auto found = firstSection_.find(Trim(name));
     return found == firstSection_.end() ? nullptr : &sections_[found->second];
 }
 
@@ -230,7 +243,7 @@ std::string ReadPrivateValue(std::string_view section, std::string_view key, std
     while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
     std::string value(defaultValue);
     std::string bytes;
-    if (ReadFileBytes(file, bytes)) {
+    if (ReadFileBytes(file, kTrackFileCap, bytes)) {
         if (auto found = FindInText(bytes, section, key)) value = std::move(*found);
     }
     if (value.size() > kMaxPrivateValueLength) value.resize(kMaxPrivateValueLength);

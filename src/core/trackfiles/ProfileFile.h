@@ -73,10 +73,21 @@ private:
     std::size_t InsertionPoint(const Section& section) const;
     void Splice(std::size_t from, std::size_t to, std::string_view bytes);
 
+    // Section names compared without regard to ASCII letter case, and looked
+    // up without a copy (a conversion looks up 256 sections).
+    struct NoCaseHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct NoCaseEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+
     std::string text_;
     std::vector<Section> sections_;
-    // Upper-cased section name -> index of its first section in sections_.
-    std::unordered_map<std::string, std::size_t> firstSection_;
+    // Section name -> index of its first section in sections_.
+    std::unordered_map<std::string, std::size_t, NoCaseHash, NoCaseEqual> firstSection_;
 };
 
 // The longest value ReadPrivateValue returns: the game's reader passes a buffer

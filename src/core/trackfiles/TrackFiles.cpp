@@ -112,7 +112,7 @@ std::string SceneFilePath(const std::string& outFolder, const std::string& curre
 
 Outcome CopyFileReplacing(const std::string& source, const std::string& target) {
     std::string bytes;
-    Outcome read = ReadFileBytes(source, bytes);
+    Outcome read = ReadFileBytes(source, kStockFileCap, bytes);
     if (!read) return read;
     return ReplaceFileContents(target, bytes);
 }

@@ -1,0 +1,299 @@
+// Heightmaps: round trips through real files, the orientation shared with the
+// displacement maps, the resampling, pictures that ImageMagick writes, and files
+// that must be refused.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "core/dispmap/DisplacementMap.h"
+#include "core/heightmap/HeightmapFile.h"
+#include "core/heightmap/HeightmapGrid.h"
+#include "support/NumberedGrid.h"
+#include "support/SlantedTerrain.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+// Half of one 16-bit step of the range, with room for the last bit of a double.
+double HalfStep(const HeightRange& heights) { return (heights.highest - heights.lowest) / 65535 / 2 * (1 + 1e-12); }
+
+double LargestDifference(const PieceGrid& a, const PieceGrid& b) {
+    double largest = 0;
+    for (int r = 1; r <= 17; ++r)
+        for (int c = 1; c <= 17; ++c) largest = std::max(largest, std::abs(a.Z(c, r) - b.Z(c, r)));
+    return largest;
+}
+
+double LargestDifference(const NationalGrid& a, const NationalGrid& b) {
+    double largest = 0;
+    for (std::size_t i = 0; i < a.values.size(); ++i) largest = std::max(largest, std::abs(a.values[i] - b.values[i]));
+    return largest;
+}
+
+PieceGrid FlatPiece(double height) {
+    PieceGrid grid;
+    grid.values.fill(height);
+    return grid;
+}
+
+TEST(Heightmap, RoundTripsThroughPngAndRawFilesAreExactToHalfAStep) {
+    test::TempDir dir;
+    const PieceGrid numbered = test::NumberedGrid();
+    const PieceGrid flat = FlatPiece(5.25);
+    const NationalGrid slanted = test::SlantedTerrain();
+    struct Case {
+        const char* file;
+        const PieceGrid* piece;  // else the terrain
+    };
+    const Case cases[] = {{"piece.png", &numbered}, {"piece.r16", &numbered}, {"flat.png", &flat},
+                          {"terrain.png", nullptr}, {"terrain.RAW", nullptr}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = dir.File(c.file);
+        const HeightmapExport exported = c.piece ? PieceHeightmap(*c.piece) : TerrainHeightmap(slanted);
+        ASSERT_TRUE(WriteHeightmapFile(path, exported.map, exported.heights));
+        const HeightmapRead read = ReadHeightmapFile(path);
+        ASSERT_TRUE(read.outcome) << read.outcome.message();
+        EXPECT_EQ(read.map, exported.map);
+        EXPECT_EQ(read.note, "");
+        // A PNG brings its heights back exactly; a raw file is told them.
+        const bool png = HeightmapFormatOf(path) == HeightmapFormat::Png;
+        ASSERT_EQ(read.recorded.has_value(), png);
+        const GivenHeights given = png ? GivenHeights{} : GivenHeights{exported.heights.lowest, exported.heights.highest};
+        const HeightRange heights = ImportHeights(given, read.recorded);
+        EXPECT_EQ(heights.lowest, exported.heights.lowest);
+        EXPECT_EQ(heights.highest, exported.heights.highest);
+        if (c.piece) {
+            PieceGrid back = FlatPiece(-1);
+            ASSERT_TRUE(PieceFromHeightmap(read.map, heights, back));
+            EXPECT_LE(LargestDifference(back, *c.piece), HalfStep(heights));
+            EXPECT_EQ(back.Z(0, 0), -1);  // the rim is not the picture's
+        } else {
+            NationalGrid back;
+            ASSERT_TRUE(TerrainFromHeightmap(read.map, heights, back));
+            EXPECT_LE(LargestDifference(back, slanted), HalfStep(heights));
+            EXPECT_EQ(back.At(0, 0), 0);      // black is the lowest height exactly
+            EXPECT_EQ(back.At(256, 256), 1024);  // white the highest
+        }
+    }
+    EXPECT_EQ(PieceHeightmap(flat).map.samples, std::vector<std::uint16_t>(17 * 17, 0));
+}
+
+// The biggest gap between a displacement map's grey and the heightmap's sample
+// at the same pixel, both on a scale of 256 from the lowest height; white is
+// left out, as the map clips it.
+double LargestGreyGap(const RgbImage& dispMap, const Heightmap& map) {
+    double largest = 0;
+    for (int y = 0; y < map.height; ++y) {
+        for (int x = 0; x < map.width; ++x) {
+            const int grey = dispMap.Pixel(x, y)[0];
+            if (grey < 255) largest = std::max(largest, std::abs(grey - map.At(x, y) * 256.0 / 65535));
+        }
+    }
+    return largest;
+}
+
+TEST(Heightmap, OrientationIsThatOfTheDisplacementMaps) {
+    NullStatusSink quiet;
+    const PieceGrid piece = test::NumberedGrid();
+    EXPECT_LE(LargestGreyGap(MakeDisplacementMap17(piece, quiet).preview, PieceHeightmap(piece).map), 0.51);
+    // The terrain's lowest height is 0, the floor of its maps; "0" makes the
+    // tallest height their top.
+    const NationalGrid terrain = test::SlantedTerrain();
+    EXPECT_LE(LargestGreyGap(MakeDisplacementMap257(terrain, "0", quiet).image, TerrainHeightmap(terrain).map), 0.51);
+}
+
+// Each sample holds its own place, 1000 y + x, so an import with black at 0
+// and white at 65535 shows where each grid point was taken from.
+Heightmap PlacePicture(int width, int height) {
+    Heightmap map{width, height, {}};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) map.samples.push_back(static_cast<std::uint16_t>(1000 * y + x));
+    return map;
+}
+
+TEST(Heightmap, ImportResamplesBilinearWithCornersOnCorners) {
+    struct Case {
+        int width, height;  // of the picture
+        int column, row;    // piece cell
+        double z;
+    };
+    const Case cases[] = {
+        {17, 17, 5, 9, 8004},   // the grid's own size: sample for sample
+        {33, 33, 5, 9, 16008},  // twice the size: every other sample, none between
+        {2, 2, 9, 9, 500.5},    // the middle of four samples: their mean
+        {3, 2, 5, 1, 0.5},      // half way between two samples of the top row
+        {3, 2, 17, 17, 1002},   // not square: the bottom-right corner
+        {5, 65, 1, 17, 64000},  // tall: the bottom-left corner
+        {5, 65, 17, 2, 4004},   // row 2 of 17 lies on row 4 of 65
+        {1, 1, 9, 9, 0},        // one sample: flat
+    };
+    for (const Case& c : cases) {
+        PieceGrid grid = test::NumberedGrid();
+        ASSERT_TRUE(PieceFromHeightmap(PlacePicture(c.width, c.height), {0, 65535}, grid));
+        EXPECT_EQ(grid.Z(c.column, c.row), c.z) << c.width << " x " << c.height << " at " << c.column << ", " << c.row;
+    }
+}
+
+TEST(Heightmap, ImportHeightsAreGivenElseRecordedElseZeroToTwentyAndMustMakeSense) {
+    const Heightmap white{1, 1, {65535}};
+    struct Case {
+        GivenHeights given;
+        std::optional<HeightRange> recorded;
+        bool terrain;
+        double z;             // the height white gets
+        const char* refusal;  // or nullptr
+    };
+    const Case cases[] = {
+        {{}, std::nullopt, false, 20, nullptr},
+        {{}, HeightRange{1.5, 7.25}, true, 7.25, nullptr},
+        {{std::nullopt, 9.5}, HeightRange{1.5, 7.25}, true, 9.5, nullptr},
+        {{-3, 4}, HeightRange{1.5, 7.25}, false, 4, nullptr},  // a piece may go below 0
+        {{30, std::nullopt}, std::nullopt, false, 0, "the height of black (30) lies above the height of white (20)"},
+        {{-0.5, std::nullopt}, std::nullopt, true, 0, "a terrain cannot hold negative heights, and black would be -0.5"},
+    };
+    for (const Case& c : cases) {
+        const HeightRange heights = ImportHeights(c.given, c.recorded);
+        PieceGrid piece = FlatPiece(-7);
+        NationalGrid terrain;
+        terrain.values.assign(terrain.values.size(), -7);
+        const Outcome made = c.terrain ? TerrainFromHeightmap(white, heights, terrain) : PieceFromHeightmap(white, heights, piece);
+        const double z = c.terrain ? terrain.At(128, 128) : piece.Z(9, 9);
+        if (c.refusal) {
+            EXPECT_EQ(made.message(), c.refusal);
+            EXPECT_EQ(z, -7);  // the grid is untouched
+        } else {
+            EXPECT_TRUE(made) << made.message();
+            EXPECT_EQ(z, c.z);
+        }
+    }
+}
+
+std::string FindConvert() {
+    for (const char* candidate : {"/usr/bin/convert", "/usr/local/bin/convert"})
+        if (test::Exists(candidate)) return candidate;
+    return "";
+}
+
+// A 16-bit binary PGM: the plainest picture ImageMagick reads exactly.
+std::string Pgm16(const Heightmap& map) {
+    std::string bytes = "P5\n" + std::to_string(map.width) + " " + std::to_string(map.height) + "\n65535\n";
+    for (std::uint16_t sample : map.samples) {
+        bytes += static_cast<char>(sample >> 8);
+        bytes += static_cast<char>(sample & 0xFF);
+    }
+    return bytes;
+}
+
+TEST(HeightmapPng, ImageMagickPicturesImportAsTheirGreyValues) {
+    const std::string convert = FindConvert();
+    if (convert.empty()) GTEST_SKIP() << "ImageMagick's convert is not installed";
+    test::TempDir dir;
+    // Fine steps for the 16-bit files (ImageMagick writes 8 bits where they
+    // suffice); whole 8-bit levels (multiples of 257) for the 8-bit files, so
+    // they hold the same values whichever way ImageMagick rounds.
+    Heightmap fine = PlacePicture(17, 17);
+    Heightmap coarse = fine;
+    for (int i = 0; i < 17 * 17; ++i) {
+        fine.samples[i] = static_cast<std::uint16_t>(fine.samples[i] * 4 + 1);
+        coarse.samples[i] = static_cast<std::uint16_t>(257 * (14 * (i / 17) + i % 17 + 1));
+    }
+    test::WriteAll(dir.File("fine.pgm"), Pgm16(fine));
+    test::WriteAll(dir.File("coarse.pgm"), Pgm16(coarse));
+    struct Case {
+        const char* output;  // ImageMagick's options and output file
+        const char* note;
+        const Heightmap& source;
+    };
+    const Case cases[] = {
+        {"-depth 16 grey16.png", "", fine},
+        {"-depth 8 grey8.png", "an 8-bit grey PNG, read as its grey value", coarse},
+        {"-depth 8 PNG24:rgb8.png", "an 8-bit colour PNG, read as its grey value", coarse},
+        {"-depth 8 PNG8:palette.png", "an 8-bit colour PNG, read as its grey value", coarse},
+        {"-depth 16 -type TrueColorAlpha rgba16.png", "a 16-bit colour PNG with transparency, read as its grey value", fine},
+        {"-interlace PNG -depth 16 interlaced.png", "", fine},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.output);
+        const std::string output = c.output;
+        const std::string name = output.substr(output.rfind(' ') + 1);
+        const std::string file = dir.File(name.substr(name.find(':') + 1));
+        const std::string command = convert + " " + dir.File(&c.source == &fine ? "fine.pgm" : "coarse.pgm") + " " + output.substr(0, output.rfind(' ') + 1) +
+                                    name.substr(0, name.find(':') + 1) + file;
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        const HeightmapRead read = ReadHeightmapFile(file);
+        ASSERT_TRUE(read.outcome) << read.outcome.message();
+        EXPECT_EQ(read.note, *c.note ? file + ": " + c.note : "");
+        EXPECT_FALSE(read.recorded.has_value());
+        // Without recorded heights black is 0 and white 20.
+        PieceGrid piece;
+        ASSERT_TRUE(PieceFromHeightmap(read.map, ImportHeights({}, read.recorded), piece));
+        double largest = 0;
+        for (int r = 1; r <= 17; ++r) {
+            for (int c2 = 1; c2 <= 17; ++c2) {
+                largest = std::max(largest, std::abs(piece.Z(c2, r) - 20.0 * c.source.At(c2 - 1, r - 1) / 65535));
+            }
+        }
+        EXPECT_LE(largest, 1e-12);
+    }
+}
+
+TEST(HeightmapFile, BadFilesAreRefusedWithTheirReason) {
+    test::TempDir dir;
+    std::string good;
+    ASSERT_TRUE(EncodeHeightmapPng(PieceHeightmap(test::NumberedGrid()).map, {0, 1}, good));
+    std::string damaged = good;
+    damaged[29] ^= 0x55;  // the header chunk's check sum
+    std::string wide;
+    ASSERT_TRUE(EncodeHeightmapPng(Heightmap{9000, 1, std::vector<std::uint16_t>(9000, 7)}, {0, 1}, wide));
+    enum Kind { Bytes, Missing, Folder, Sparse, DeviceLink };
+    struct Case {
+        const char* name;
+        Kind kind;
+        std::string bytes;  // the content, or for Sparse the size as text
+        std::string message;  // after the path
+    };
+    const Case cases[] = {
+        {"text.png", Bytes, "not a picture", ": it is not a PNG image"},
+        {"empty.png", Bytes, "", ": it is not a PNG image"},
+        {"cut.png", Bytes, good.substr(0, good.size() / 2), ": the file ends too early (it is truncated)"},
+        {"damaged.png", Bytes, damaged, ": the PNG data is damaged (IHDR: CRC error)"},
+        {"wide.png", Bytes, wide, ": the image is 9000 x 1 pixels, more than 8192 on a side"},
+        {"empty.r16", Bytes, "", ": the file is empty"},
+        {"odd.r16", Bytes, "abc", ": its size of 3 bytes is odd, not a whole number of 16-bit samples"},
+        {"oblong.raw", Bytes, std::string(12, 'x'), ": its 6 samples do not make a square (a raw heightmap's side is taken from its size)"},
+        {"map.tga", Bytes, good, ": a heightmap is a .png, .r16 or .raw file"},
+        {"huge.r16", Sparse, std::to_string(8193LL * 8193 * 2), ": it holds more than 8192 x 8192 samples"},
+        {"huge.png", Sparse, std::to_string((1LL << 30) + 1), ": the file is larger than 1 GiB"},
+        {"folder.png", Folder, "", ": Is a directory"},
+        {"zero.r16", DeviceLink, "/dev/zero", ": it is not a regular file"},
+        {"missing.png", Missing, "", ": No such file or directory"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = dir.File(c.name);
+        std::error_code ec;
+        switch (c.kind) {
+            case Bytes: test::WriteAll(path, c.bytes); break;
+            case Missing: break;
+            case Folder: std::filesystem::create_directory(path); break;
+            case Sparse:
+                test::WriteAll(path, "");
+                std::filesystem::resize_file(path, std::stoull(c.bytes));
+                break;
+            case DeviceLink:
+                std::filesystem::create_symlink(c.bytes, path, ec);
+                if (ec || !test::Exists(c.bytes)) continue;  // no such device here
+                break;
+        }
+        const HeightmapRead read = ReadHeightmapFile(path);
+        EXPECT_EQ(read.outcome.message(), (c.kind == Missing ? "Cannot open " : "Cannot read ") + path + c.message);
+        EXPECT_TRUE(read.map.samples.empty()) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace gw

@@ -1,0 +1,120 @@
+// A whole conversion of a small track folder made from the input, as the tool's
+// convert runs it: the track is read into the terrain, the new .SCN, .TER and
+// flat.asc are written and the terrain is saved through a small template. The
+// track's own files are never written, every place is added or reported, no
+// height is anything but a finite number, and what was written reads back.
+//
+// Input: the .TER, a zero byte, the piece file odd.asc beside it, a zero byte,
+// the track's .SCN. Beside them lies a real piece's vertex lines, bump.asc. The folders are
+// made once and reused.
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "FuzzSupport.h"
+#include "core/convert/SXConversion.h"
+#include "core/io/FileText.h"
+#include "core/piece/PieceFile.h"
+#include "core/piece/SkeletonText.h"
+#include "core/terrain/Asc257File.h"
+#include "core/trackfiles/ProfileFile.h"
+
+namespace {
+
+struct Folders {
+    std::string program = gw::fuzz::ScratchPath("program");
+    std::string track = gw::fuzz::ScratchPath("track");
+    std::string out = gw::fuzz::ScratchPath("out");
+};
+
+// The program's stock files, small, and a terrain template of a few vertices.
+const Folders& MakeFolders() {
+    static const Folders folders = [] {
+        Folders made;
+        for (const std::string& folder : {made.program, made.track, made.out}) std::filesystem::create_directory(folder);
+        auto write = [](const std::string& path, const std::string& text) { gw::fuzz::WriteScratchFile(path, text); };
+        write(made.program + "/national.ter", "[ElevationData]\r\nGridResolutionInFeet=3.0\r\n[ElevationFile_1]\r\n");
+        write(made.program + "/national.scn", "[SceneInfo]\r\nSceneName=stock\r\n[Environment]\r\n");
+        write(made.program + "/flat.asc", "Vertex 0: X: -128 Y: -128 Z: 0\r\nFace list:\r\n");
+        write(made.program + "/skelasc257.txt",
+              "Tri-mesh, Vertices: 3     Faces: 1\r\nVertex list:\r\nVertex 0: X: -128 Y: -128 Z: 0\r\n"
+              "Vertex 1: X: 0 Y: 0 Z: 0\r\nVertex 2: X: 128 Y: 128 Z: 0\r\nFace list:\r\nFace 0: A:0 B:1 C:2\r\n");
+        gw::PieceGrid bump;
+        for (int row = 1; row <= 17; ++row)
+            for (int column = 1; column <= 17; ++column) bump.Z(column, row) = (column + row) % 4 * 0.5;
+        write(made.track + "/bump.asc", gw::fuzz::VertexLinesOnly(gw::BuildPieceFileText(
+                                            gw::MakeSkeletonText(gw::kPieceLattice), bump, "bump")));
+        return made;
+    }();
+    return folders;
+}
+
+struct NoPreview final : gw::DisplacementPreview {
+    void ShowPreview() override {}
+    void DrawMap(const gw::RgbImage&) override {}
+    void Status(const std::string&) override {}
+};
+
+std::string Read(const std::string& path) {
+    std::string bytes;
+    GW_FUZZ_CHECK(gw::ReadFileBytes(path, gw::kTerrainFileCap, bytes).ok());
+    return bytes;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const Folders& folders = MakeFolders();
+    const auto fields = gw::fuzz::SplitFields(gw::fuzz::AsText(data, size), 2);
+    const std::string ter = folders.track + "/Track.ter";
+    gw::fuzz::WriteScratchFile(ter, fields[0]);
+    gw::fuzz::WriteScratchFile(folders.track + "/odd.asc", fields[1]);
+    gw::fuzz::WriteScratchFile(folders.track + "/Track.SCN", fields[2]);
+
+    static gw::EditorState state;
+    gw::fuzz::Zero(state.national.values);
+    state.programFolder = folders.program;
+    gw::SXConversionOptions options;
+    options.terFile = ter;
+    options.outputFolder = folders.out;
+    options.writeTer = options.writeScn = true;
+    gw::NullStatusSink status;
+    NoPreview preview;
+    gw::fuzz::QuietPrompter prompter;
+    gw::ConversionSurroundings surroundings{status, preview, prompter, "", {}};
+    const gw::SXConversionResult result = gw::RunSXConversion(options, state, surroundings);
+
+    // The track is only read.
+    GW_FUZZ_CHECK(result.refusal.empty());
+    GW_FUZZ_CHECK(Read(ter) == fields[0]);
+    const gw::NationalBuild& build = result.build;
+    if (!build.terRead) {
+        GW_FUZZ_CHECK(result.steps.empty() && !result.ok());
+        return 0;
+    }
+    GW_FUZZ_CHECK(build.piecesAdded + static_cast<int>(build.notAdded.size()) == gw::kTrackPieces);
+    GW_FUZZ_CHECK(build.piecesOffTerrain >= 0 && build.piecesOffTerrain <= build.piecesAdded);
+    GW_FUZZ_CHECK(gw::fuzz::AllFinite(state.national.values));
+
+    // The chosen files, each written whole or reported.
+    GW_FUZZ_CHECK(result.steps.size() == 3);
+    for (const gw::ConversionStep& step : result.steps) {
+        GW_FUZZ_CHECK(step.outcome.ok());
+        gw::ProfileDocument written;
+        if (step.what != "flat.asc") GW_FUZZ_CHECK(gw::ProfileDocument::Load(step.path, written).ok());
+    }
+    GW_FUZZ_CHECK(result.ok() == build.ok());
+
+    // The terrain saved as the tool saves it, and read back.
+    const gw::Asc257SaveNames names = gw::MakeAsc257SaveNames(folders.out + "/Track.asc");
+    GW_FUZZ_CHECK(gw::WriteASC257(folders.program + "/skelasc257.txt", names.target, names.outName, names.bakName,
+                                  names.objectName, state.national, status)
+                      .ok());
+    static gw::NationalGrid read;
+    const gw::Asc257ReadResult back = gw::ReadASC257(names.target, read, status);
+    // The template's three vertices; reading stops at a negative height.
+    const gw::NationalGrid& grid = state.national;
+    GW_FUZZ_CHECK(back.ok() == (grid.At(0, 0) >= 0 && grid.At(128, 128) >= 0 && grid.At(256, 256) >= 0));
+    if (back.ok()) GW_FUZZ_CHECK(back.verticesStored == 3 && !back.cutShort);
+    return 0;
+}
