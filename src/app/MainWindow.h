@@ -111,6 +111,12 @@ public Q_SLOTS:
     void AddPieceAtTile(int tileX, int tileY);
     // National > Create from SX .TER ("Convert") and Open SX .TER ("Open").
     void ConvertSXTrack(const std::string& mode);
+    // File > Import / Export Heightmap (the piece) and National > Import /
+    // Export Heightmap (the terrain).
+    void ImportPieceHeightmap();
+    void ExportPieceHeightmap();
+    void ImportTerrainHeightmap();
+    void ExportTerrainHeightmap();
     // Edit > Copy, Paste and Delete on the grid's selection.
     void CopySelection();
     void PasteAtActiveCell();
@@ -153,6 +159,7 @@ private:
     void AddToolTips();
     void WireNationalMenu();
     void WireDispMapMenu();
+    void WireHeightmapItems();
     void MakeTerrainDisplacementMap(TerrainMapSize size);
     // Leaving the program with a terrain that has unsaved changes asks first.
     bool ConfirmDiscardTerrain();
