@@ -179,13 +179,10 @@ void TerrainLegend::paintEvent(QPaintEvent*) {
         const RampColour c = HeightRampColour(8 - i, 0, 8);
         gradient.setColorAt(i / 8.0, QColor(c.red, c.green, c.blue));
     }
-    if (highest_ <= lowest_) {
-        const RampColour c = HeightRampColour(0, 0, 0);
-        gradient = QLinearGradient();
-        painter.fillRect(ramp, QColor(c.red, c.green, c.blue));
-    } else {
-        painter.fillRect(ramp, gradient);
-    }
+    // A flat terrain has one colour, the ramp's middle.
+    const RampColour middle = HeightRampColour(0, 0, 0);
+    if (highest_ > lowest_) painter.fillRect(ramp, gradient);
+    else painter.fillRect(ramp, QColor(middle.red, middle.green, middle.blue));
     painter.setPen(palette().windowText().color());
     painter.drawRect(ramp.adjusted(0, 0, -1, -1));
     painter.drawText(QRect(ramp.right() + 6, 0, width(), 2 * metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
