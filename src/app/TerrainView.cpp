@@ -59,7 +59,8 @@ bool TerrainView::CellAt(const QPoint& point, int& x, int& y) const {
 }
 
 QPoint TerrainView::CellCentre(int x, int y) const {
-    return QPoint(Margin() + static_cast<int>((x + 0.5) * zoom_), Margin() + static_cast<int>((kCells - 1 - y + 0.5) * zoom_));
+    return QPoint(Margin() + static_cast<int>((x + 0.5) * zoom_),
+                  Margin() + static_cast<int>((kCells - 1 - y + 0.5) * zoom_));
 }
 
 void TerrainView::paintEvent(QPaintEvent*) {

@@ -115,9 +115,10 @@ SXConversionResult RunSXConversion(const SXConversionOptions& options, const std
         result.steps.push_back({"513 displacement map", run.path, run.saved});
     }
     if (options.texture) {
-        result.steps.push_back({"texture", ConversionTexturePath(out, options.terFile),
-                                surroundings.texture ? surroundings.texture(options.terFile, out)
-                                                     : TextureWithoutWindow(options.terFile, out, programFolder, surroundings)});
+        const Outcome made = surroundings.texture
+                                 ? surroundings.texture(options.terFile, out)
+                                 : TextureWithoutWindow(options.terFile, out, programFolder, surroundings);
+        result.steps.push_back({"texture", ConversionTexturePath(out, options.terFile), made});
     }
     if (options.writeScn) {
         result.steps.push_back({".SCN", SceneFilePath(out, options.terFile),
