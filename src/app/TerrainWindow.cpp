@@ -106,14 +106,23 @@ void TerrainWindow::ZoomToFit() {
     view_->SetZoom(std::max(side, 64) / static_cast<double>(NationalGrid::kSize));
 }
 
-void TerrainWindow::ZoomIn() {
-    fitting_ = false;
-    view_->SetZoom(view_->zoom() * 2);
-}
+void TerrainWindow::ZoomIn() { ZoomBy(2); }
 
-void TerrainWindow::ZoomOut() {
+void TerrainWindow::ZoomOut() { ZoomBy(0.5); }
+
+void TerrainWindow::ZoomBy(double factor) {
     fitting_ = false;
-    view_->SetZoom(view_->zoom() / 2);
+    // What is in the middle of the view stays there.
+    QScrollBar* across = scroll_->horizontalScrollBar();
+    QScrollBar* down = scroll_->verticalScrollBar();
+    const QSize room = scroll_->viewport()->size();
+    const double oldZoom = view_->zoom();
+    const double x = (across->value() + room.width() / 2.0 - view_->Margin()) / oldZoom;
+    const double y = (down->value() + room.height() / 2.0 - view_->Margin()) / oldZoom;
+    view_->SetZoom(oldZoom * factor);
+    const double zoom = view_->zoom();
+    across->setValue(static_cast<int>(x * zoom + view_->Margin() - room.width() / 2.0));
+    down->setValue(static_cast<int>(y * zoom + view_->Margin() - room.height() / 2.0));
 }
 
 void TerrainWindow::resizeEvent(QResizeEvent* event) {

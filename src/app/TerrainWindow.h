@@ -45,6 +45,7 @@ protected:
 
 private:
     void ShowHint();
+    void ZoomBy(double factor);
 
     WindowPlacement& placement_;
     NationalGrid grid_;
