@@ -379,6 +379,9 @@ void MainWindow::FitControlsToFont() {
     frmRanges_->setMinimumWidth(std::max(frmRanges_->minimumSizeHint().width(),
                                          widthOf(frmRanges_, "Current Range: (22.5:22.5)-(22.5:22.5)") +
                                              3 * frmRanges_->fontMetrics().averageCharWidth()));
+    // Room for a few words a line: a large font would otherwise wrap the
+    // greeting into a column of single words.
+    lblGreeting_->setMinimumWidth(widthOf(lblGreeting_, "How's it going today"));
     txtNewVal_->setFixedWidth(widthOf(txtNewVal_, "-1234.5678") + 2 * txtNewVal_->fontMetrics().averageCharWidth());
 }
 
