@@ -88,9 +88,10 @@ void BM_ConvertSampleTrackCore(benchmark::State& state) {
         gw::EditorState editor;
         editor.programFolder = kBinDir;
         gw::ConversionSurroundings surroundings{status, preview, prompter, "", {}};
-        const gw::SXConversionResult result = gw::RunSXConversion(options, editor, surroundings);
+        const gw::SXConversionResult result =
+            gw::RunSXConversion(options, editor.programFolder, editor.national, surroundings);
         const gw::Outcome saved = gw::WriteASC257(kBinDir + "/skelasc257.txt", names.target, names.objectName,
-                                                  editor.national, status);
+                                                  result.terrain, status);
         if (!result.ok() || !saved) {
             state.SkipWithError((result.FailureText() + saved.message()).c_str());
             break;

@@ -18,6 +18,8 @@
 
 #include "app/AppIcon.h"
 #include "app/MakeTextureWindow.h"
+#include "app/PieceDocument.h"
+#include "app/TerrainDocument.h"
 #include "app/QtText.h"
 #include "app/WaitCursor.h"
 #include "app/WindowPlacement.h"
@@ -336,6 +338,11 @@ ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context) {
         outcome.end = ConvertSXEnd::KeptPiece;
         return outcome;
     }
+    if (!IsFlatAtZero(state.national) &&
+        !context.prompter.AskYesNo(kConvertOntoTerrainQuestion, kConvertMessageTitle)) {
+        outcome.end = ConvertSXEnd::KeptTerrain;
+        return outcome;
+    }
     FileBoxRequest request;
     request.title = kSelectTerTitle;
     request.filter = kTerFilter;
@@ -346,6 +353,7 @@ ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context) {
     state.trackFolder = GetDirectory(terFile);
 
     SXConversionOptions options;
+    const std::string previousTerFile = state.currentTerFile;
     {
         ConvertSXDialog dialog(context.prompter, context.parent);
         context.placement.RestoreFormPosition(dialog);
@@ -372,10 +380,22 @@ ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context) {
                                         context.prompter, context.userDataFolder, context.texture};
     {
         WaitCursor wait;
-        outcome.result = RunSXConversion(options, state, surroundings);
+        outcome.result = RunSXConversion(options, state.programFolder, state.national, surroundings);
     }
     outcome.end = ConvertSXEnd::Ran;
-    if (outcome.result.pieceEmptied && context.showEmptyPiece) context.showEmptyPiece();
+    // The track's step sets CurrentTerFile, so that its undo brings back the one before.
+    if (outcome.result.trackAdded) state.currentTerFile = previousTerFile;
+    if (outcome.result.trackAdded) {
+        NationalGrid& built = outcome.result.terrain;
+        context.terrain->Apply(mode == "Convert" ? "Create from SX .TER" : "Open SX .TER", [&](TerrainContent& t) {
+            t.grid = built;
+            t.currentTerFile = terFile;
+        });
+        // Nothing may save the empty grid over the piece that was open.
+        state.pieceFilePath.clear();
+        context.pieces->LoadPiece(PieceGrid{});
+        if (context.trackAdded) context.trackAdded();
+    }
     if (!outcome.result.ok()) context.prompter.Warning(outcome.result.FailureText(), kConvertMessageTitle);
     return outcome;
 }

@@ -21,6 +21,8 @@ class QTreeView;
 namespace gw {
 
 class MakeTextureWindow;
+class PieceDocument;
+class TerrainDocument;
 class WindowPlacement;
 
 class ConvertSXDialog : public QDialog {
@@ -102,17 +104,21 @@ struct ConvertSXContext {
     DisplacementPreview* preview = nullptr;
     // The texture step; empty: the core's, without a window.
     ConversionTextureRunner texture;
-    // Called when the track went into the grid and the piece was emptied
-    // (EditorState::piece all 0, unmodified, no file): the main window shows the
-    // empty grid, forgets the undo history, sets its caption to "Gridwright"
-    // and disables Save SX ASC.
-    std::function<void()> showEmptyPiece;
+    // The documents the track goes into: the terrain takes it as one undo step
+    // ("Create from SX .TER" or "Open SX .TER"), the piece is emptied (all 0,
+    // unmodified, no file, its steps forgotten).
+    PieceDocument* pieces = nullptr;
+    TerrainDocument* terrain = nullptr;
+    // Called after that: the main window sets its caption to "Gridwright",
+    // disables Save SX ASC and shows the terrain.
+    std::function<void()> trackAdded;
     // The per-user folder searched first for stock files (DefaultUserDataFolder()).
     std::string userDataFolder;
 };
 
 enum class ConvertSXEnd {
-    KeptPiece,  // the unsaved piece was kept (No to the question): nothing happened
+    KeptPiece,    // the unsaved piece was kept (No to the question): nothing happened
+    KeptTerrain,  // No to adding the track onto a terrain that is not empty: nothing happened
     NoFile,     // the Open box was cancelled: nothing happened
     Cancelled,  // the dialog was cancelled: "Convert SX cancelled"
     Ran,        // the conversion ran (see the result for failures)
@@ -128,8 +134,9 @@ struct ConvertSXOutcome {
 ConversionTextureRunner TextureStepInWindow(MakeTextureWindow& window);
 
 // National > Create from SX .TER (mode "Convert") and Open SX .TER ("Open").
-// An unsaved piece is not emptied without asking first. Failures of the run
-// are shown in one message box at its end.
+// An unsaved piece is not emptied, nor a track added onto a terrain that is
+// not empty, without asking first. Failures of the run are shown in one
+// message box at its end.
 ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context);
 
 }  // namespace gw

@@ -33,6 +33,7 @@
 #include "app/WaitCursor.h"
 #include "app/RecentFiles.h"
 #include "app/StatusLabel.h"
+#include "app/TerrainDocument.h"
 #include "app/UserName.h"
 #include "app/WindowPlacement.h"
 #include "core/ProgramFolder.h"
@@ -82,6 +83,7 @@ MainWindow::MainWindow(EditorState& state, AppSettings& settings, Prompter& prom
       prompter_(prompter),
       placement_(std::make_unique<WindowPlacement>(settings)),
       document_(new PieceDocument(state, this)),
+      terrain_(new TerrainDocument(state, *document_->undoStack(), this)),
       recentFiles_(std::make_unique<RecentFiles>(settings)) {
     setObjectName("frmGridwright");
     setWindowTitle(kTitle);
@@ -93,6 +95,7 @@ MainWindow::MainWindow(EditorState& state, AppSettings& settings, Prompter& prom
     WireRangeButtons();
     WireNationalMenu();
     WireDispMapMenu();
+    WireHeightmapItems();
     connect(document_, &PieceDocument::pieceChanged, this, &MainWindow::RefreshPieceGrid);
     connect(document_, &PieceDocument::modifiedChanged, this, &MainWindow::UpdateCaption);
     connect(document_, &PieceDocument::pieceChanged, this, [this] { ShowCurrentCell(grid_->Row(), grid_->Col()); });
@@ -128,6 +131,9 @@ void MainWindow::BuildMenus() {
     // Not every desktop binds a key to Save As; this one is the common choice.
     itmFileSaveAs_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(itmFileSaveAs_, &QAction::triggered, this, &MainWindow::SavePieceAs);
+    file->addSeparator();
+    AddItem(file, "itmFileImportHeightmap", "&Import Heightmap");
+    AddItem(file, "itmFileExportHeightmap", "Ex&port Heightmap");
     file->addSeparator();
     mnuFileRecent_ = file->addMenu("&Recent Files");
     mnuFileRecent_->setObjectName("mnuFileRecent");
@@ -194,6 +200,9 @@ void MainWindow::BuildMenus() {
     AddItem(national, "itmNationalOpenBaseASC257", "Open &Base ASC257", false);
     AddItem(national, "itmNationalAddToASC257", "&Add to ASC257", false);
     AddItem(national, "itmNationalSaveASC257", "&Save ASC257", false);
+    AddItem(national, "itmNationalShowTerrain", "Show &Terrain", false);
+    AddItem(national, "itmNationalImportHeightmap", "&Import Heightmap", false);
+    AddItem(national, "itmNationalExportHeightmap", "Export &Heightmap", false);
     national->addSeparator()->setObjectName("itmNationalSep2");
     AddItem(national, "itmNationalDisplayStatistics", "&Display Statistics", false);
     AddItem(national, "itmNationalSlopeEdges", "Slope &Edges", false);

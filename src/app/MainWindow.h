@@ -38,6 +38,8 @@ class PieceDocument;
 class PieceGridView;
 class RecentFiles;
 class StatisticsDialog;
+class TerrainDocument;
+class TerrainWindow;
 class WindowPlacement;
 
 class MainWindow : public QMainWindow, private StatusSink {
@@ -55,6 +57,7 @@ public:
     bool OpenPieceFile(const std::string& path);
 
     PieceDocument& document() { return *document_; }
+    TerrainDocument& terrain() { return *terrain_; }
     EditorState& state() { return state_; }
     PieceGridView* grid() const { return grid_; }
     StatusSink& statusSink() { return *this; }
@@ -100,8 +103,20 @@ public Q_SLOTS:
     void SaveASC257();
     void ClearASC257();
     void ShowASC257Statistics(bool slopeMode);
+    // National > Show Terrain; also shown by itself once a terrain is opened
+    // or a track converted.
+    TerrainWindow& ShowTerrainWindow();
+    // A click on a tile of the terrain window: Add to ASC257 with the box
+    // proposing that tile and the Z and scale of the last piece added.
+    void AddPieceAtTile(int tileX, int tileY);
     // National > Create from SX .TER ("Convert") and Open SX .TER ("Open").
     void ConvertSXTrack(const std::string& mode);
+    // File > Import / Export Heightmap (the piece) and National > Import /
+    // Export Heightmap (the terrain).
+    void ImportPieceHeightmap();
+    void ExportPieceHeightmap();
+    void ImportTerrainHeightmap();
+    void ExportTerrainHeightmap();
     // Edit > Copy, Paste and Delete on the grid's selection.
     void CopySelection();
     void PasteAtActiveCell();
@@ -144,9 +159,12 @@ private:
     void AddToolTips();
     void WireNationalMenu();
     void WireDispMapMenu();
+    void WireHeightmapItems();
     void MakeTerrainDisplacementMap(TerrainMapSize size);
     // Leaving the program with a terrain that has unsaved changes asks first.
     bool ConfirmDiscardTerrain();
+    // Asks for the offset (proposing suggestedAnswer) and adds the piece as one step.
+    void AddPieceWithAnswer(const std::string& suggestedAnswer);
 
     // Range buttons, shifting and the curve tool.
     void WireRangeButtons();
@@ -165,6 +183,7 @@ private:
     Prompter& prompter_;
     std::unique_ptr<WindowPlacement> placement_;
     PieceDocument* document_;
+    TerrainDocument* terrain_;
     bool fixedColumnWidth_ = false;
     bool rangeCaptionLive_ = false;
     bool fitScheduled_ = false;
@@ -181,11 +200,13 @@ private:
     QMenu* mnuFileRecent_ = nullptr;
     std::unique_ptr<RecentFiles> recentFiles_;
     QPointer<StatisticsDialog> statistics_;
-    bool nationalModified_ = false;
+    QPointer<TerrainWindow> terrainWindow_;
+    // The Z and scale of the last Add to ASC257, proposed again by a click on a tile.
+    std::string lastAddZ_, lastAddScale_;
 
 public:
-    bool nationalModified() const { return nationalModified_; }
-    void SetNationalModified(bool modified) { nationalModified_ = modified; }
+    bool nationalModified() const;
+    void SetNationalModified(bool modified);
     DocumentOpener openDocument_;  // the frame names the range from the first selection on
 
     PieceGridView* grid_ = nullptr;

@@ -9,7 +9,11 @@
 #include "app/MainWindow.h"
 #include "app/MakeTextureWindow.h"
 #include "app/PieceDocument.h"
+#include "app/QtText.h"
 #include "app/StatisticsDialog.h"
+#include "app/TerrainDocument.h"
+#include "app/TerrainWindow.h"
+#include "app/WindowPlacement.h"
 #include "app/WaitCursor.h"
 #include "core/dispmap/DisplacementMapRun.h"
 #include "core/dispmap/DisplacementMapTexts.h"
@@ -17,9 +21,19 @@
 #include "core/terrain/Asc257File.h"
 #include "core/terrain/ClearAsc257.h"
 #include "core/terrain/NationalMenu.h"
+#include "core/terrain/Statistics.h"
+#include "core/terrain/TerrainRelief.h"
+#include "core/text/FieldString.h"
 #include "core/trackfiles/StockFiles.h"
 
 namespace gw {
+
+namespace {
+
+constexpr const char* kClearTerrainQuestion =
+    "Clear the terrain (ASC257)? Every height goes back to 0. (Edit > Undo brings it back.)";
+
+}  // namespace
 
 void MainWindow::WireNationalMenu() {
     auto item = [this](const char* name) {
@@ -33,29 +47,63 @@ void MainWindow::WireNationalMenu() {
     connect(item("itmNationalAddToASC257"), &QAction::triggered, this, &MainWindow::AddToASC257);
     connect(item("itmNationalSaveASC257"), &QAction::triggered, this, &MainWindow::SaveASC257);
     connect(item("itmNationalClearASC257"), &QAction::triggered, this, &MainWindow::ClearASC257);
+    connect(item("itmNationalShowTerrain"), &QAction::triggered, this, [this] { ShowTerrainWindow(); });
+    // The terrain window follows every change of the terrain, undo and redo included.
+    connect(terrain_, &TerrainDocument::terrainChanged, this, [this] {
+        if (terrainWindow_) terrainWindow_->ShowTerrain(terrain_->Content());
+    });
     connect(item("itmNationalDisplayStatistics"), &QAction::triggered, this, [this] { ShowASC257Statistics(false); });
     connect(item("itmNationalSlopeEdges"), &QAction::triggered, this, [this] { ShowASC257Statistics(true); });
 }
 
 void MainWindow::OpenBaseASC257() {
-    WaitCursor wait;
-    const std::optional<Asc257ReadResult> result = gw::OpenBaseASC257(state_, prompter_, statusSink());
-    // The grid now holds the file that was read; a failed read changed nothing.
-    if (result && result->ok() && result->verticesStored > 0) nationalModified_ = false;
+    std::optional<BaseAsc257Open> opened;
+    {
+        WaitCursor wait;
+        opened = gw::OpenBaseASC257(state_.nationalFolder, state_.national, prompter_, statusSink());
+    }
+    // A failed read changed nothing, neither the terrain nor its paths.
+    if (!opened || !opened->read.ok()) return;
+    terrain_->Apply("Open Base ASC257", [&](TerrainContent& terrain) {
+        terrain.grid = std::move(opened->grid);
+        terrain.baseMapFile = opened->path;
+        terrain.lastAsc257File = opened->path;
+    });
+    // The terrain now holds the file that was read.
+    if (opened->read.verticesStored > 0) terrain_->SetModified(false);
+    ShowTerrainWindow();
 }
 
-void MainWindow::AddToASC257() {
-    if (PromptAddToASC257(prompter_, state_.piece, state_.national)) nationalModified_ = true;
+void MainWindow::AddToASC257() { AddPieceWithAnswer(""); }
+
+void MainWindow::AddPieceAtTile(int tileX, int tileY) {
+    AddPieceWithAnswer(TileAddAnswer(tileX, tileY, lastAddZ_, lastAddScale_));
+}
+
+void MainWindow::AddPieceWithAnswer(const std::string& suggestedAnswer) {
+    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    const std::optional<AddAnswer> answer = AskAddOffset(prompter_, suggestedAnswer);
+    if (!answer) return;
+    lastAddZ_ = TrimBlanks(answer->zText);
+    lastAddScale_ = TrimBlanks(answer->scaleText);
+    AddPieceCount count;
+    terrain_->Apply("Add Piece", [&](TerrainContent& terrain) {
+        count = AddPieceToASC257(answer->xText, answer->yText, answer->zText, answer->scaleText, state_.piece,
+                                 terrain.grid);
+    });
+    if (count.cellsNotFinite > 0) prompter_.Message(NotFiniteCellsText(count.cellsNotFinite), kTerrainMessageTitle);
 }
 
 void MainWindow::SaveASC257() {
     WaitCursor wait;
-    if (gw::SaveASC257(state_, prompter_, statusSink())) nationalModified_ = false;
+    if (gw::SaveASC257(state_, prompter_, statusSink())) terrain_->SetModified(false);
 }
 
 void MainWindow::ClearASC257() {
-    gw::ClearASC257(state_);
-    nationalModified_ = false;
+    if (!IsFlatAtZero(state_.national) && !prompter_.AskYesNo(kClearTerrainQuestion, kTerrainMessageTitle)) return;
+    terrain_->Apply("Clear ASC257", [](TerrainContent& terrain) { gw::ClearASC257(terrain); });
+    // A flat terrain has nothing to lose; undoing the clear brings the unsaved state back.
+    terrain_->SetModified(false);
 }
 
 void MainWindow::ConvertSXTrack(const std::string& mode) {
@@ -65,24 +113,44 @@ void MainWindow::ConvertSXTrack(const std::string& mode) {
     context.userDataFolder = DefaultUserDataFolder();
     context.preview = &DisplacementPreviewWindow();
     context.texture = TextureStepInWindow(TextureBuilderWindow());
-    context.showEmptyPiece = [this] {
-        document_->LoadPiece(state_.piece);  // all zero; the undo history goes with the piece
+    context.pieces = document_;
+    context.terrain = terrain_;
+    context.trackAdded = [this] {
         itmFileSave_->setEnabled(false);
-        document_->SetModified(false);
         UpdateCaption();
+        ShowTerrainWindow();
     };
-    const ConvertSXOutcome outcome = ConvertSX(mode, context);
-    // A track that went into the grid is a terrain not yet saved.
-    if (outcome.end == ConvertSXEnd::Ran) nationalModified_ = true;
+    ConvertSX(mode, context);
 }
 
 void MainWindow::ShowASC257Statistics(bool slopeMode) {
     if (!statistics_) {
-        statistics_ = new StatisticsDialog(slopeMode, state_.national, statusSink(), *placement_, this);
-        connect(statistics_, &StatisticsDialog::terrainChanged, this, [this] { nationalModified_ = true; });
+        statistics_ = new StatisticsDialog(slopeMode, state_.national, *placement_, this);
+        connect(statistics_, &StatisticsDialog::slopeEdgesRequested, this,
+                [this](const QString& edge, const QString& points) {
+                    terrain_->Apply("Slope Edges", [&](TerrainContent& terrain) {
+                        SlopeASC257Edges(FromQ(edge), FromQ(points), terrain.grid, statusSink());
+                    });
+                });
     }
     statistics_->ShowStatistics(slopeMode);
 }
+
+TerrainWindow& MainWindow::ShowTerrainWindow() {
+    if (!terrainWindow_) {
+        terrainWindow_ = new TerrainWindow(*placement_, this);
+        connect(terrainWindow_, &TerrainWindow::tileClicked, this, &MainWindow::AddPieceAtTile);
+        terrainWindow_->ShowTerrain(terrain_->Content());
+    }
+    terrainWindow_->show();
+    WindowPlacement::KeepOnScreen(*terrainWindow_);
+    terrainWindow_->raise();
+    return *terrainWindow_;
+}
+
+bool MainWindow::nationalModified() const { return terrain_->modified(); }
+
+void MainWindow::SetNationalModified(bool modified) { terrain_->SetModified(modified); }
 
 void MainWindow::WireDispMapMenu() {
     auto item = [this](const char* name) {
@@ -124,7 +192,7 @@ void MainWindow::MakeTerrainDisplacementMap(TerrainMapSize size) {
 }
 
 bool MainWindow::ConfirmDiscardTerrain() {
-    if (!nationalModified_) return true;
+    if (!terrain_->modified()) return true;
     return prompter_.AskYesNo("The terrain (ASC257) has changes that are not saved. Exit anyway?",
                               "Exiting Gridwright");
 }

@@ -192,7 +192,7 @@ void MainWindow::RequestExit() {
         document_->SetModified(false);
     }
     if (!ConfirmDiscardTerrain()) return;
-    nationalModified_ = false;
+    SetNationalModified(false);
     SaveSettings();
     close();
 }
@@ -208,7 +208,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    nationalModified_ = false;
+    SetNationalModified(false);
     // The changes are being given up: the caption loses its unsaved mark, so
     // the placement keys are the usual ones.
     document_->SetModified(false);

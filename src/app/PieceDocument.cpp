@@ -7,26 +7,39 @@ namespace gw {
 
 namespace {
 
-class PieceCommand final : public QUndoCommand {
+class PieceCommand final : public DocumentStep {
 public:
-    PieceCommand(PieceDocument& document, const QString& text, const PieceGrid& before, const PieceGrid& after)
-        : QUndoCommand(text), document_(document), before_(before), after_(after) {}
+    PieceCommand(PieceDocument& document, const QString& text, const PieceGrid& before, int beforeRevision,
+                 const PieceGrid& after, int afterRevision)
+        : DocumentStep(text, &document),
+          document_(document),
+          before_(before),
+          after_(after),
+          beforeRevision_(beforeRevision),
+          afterRevision_(afterRevision) {}
 
-    void undo() override { document_.SetGridFromHistory(before_); }
-    void redo() override { document_.SetGridFromHistory(after_); }
+    void undo() override { document_.SetGridFromHistory(before_, beforeRevision_); }
+    void redo() override {
+        if (!TakeSkipRedo()) document_.SetGridFromHistory(after_, afterRevision_);
+    }
+    DocumentStep* CopyAsDone() const override {
+        auto* copy = new PieceCommand(document_, text(), before_, beforeRevision_, after_, afterRevision_);
+        copy->SkipNextRedo();
+        return copy;
+    }
 
 private:
     PieceDocument& document_;
     PieceGrid before_;
     PieceGrid after_;
+    int beforeRevision_;
+    int afterRevision_;
 };
 
 }  // namespace
 
 PieceDocument::PieceDocument(EditorState& state, QObject* parent)
-    : QObject(parent), state_(state), undoStack_(new QUndoStack(this)) {
-    connect(undoStack_, &QUndoStack::cleanChanged, this, &PieceDocument::FollowCleanState);
-}
+    : QObject(parent), state_(state), undoStack_(new QUndoStack(this)) {}
 
 PieceDocument::~PieceDocument() = default;
 
@@ -34,33 +47,37 @@ bool PieceDocument::ApplyToPiece(const QString& text, const std::function<void(P
     PieceGrid after = state_.piece;
     op(after);
     if (after == state_.piece) return false;
-    undoStack_->push(new PieceCommand(*this, text, state_.piece, after));  // push runs redo()
+    // push runs redo()
+    undoStack_->push(new PieceCommand(*this, text, state_.piece, revisions_.current(), after, revisions_.Fresh()));
     return true;
 }
 
 void PieceDocument::LoadPiece(const PieceGrid& grid) {
-    undoStack_->clear();  // an empty history is clean
+    ForgetSteps(*undoStack_, this);
+    revisions_.MoveTo(revisions_.Fresh());
     state_.piece = grid;
     Q_EMIT pieceChanged();
     SetModified(false);
 }
 
 void PieceDocument::SetModified(bool modified) {
-    if (modified) undoStack_->resetClean();
-    else undoStack_->setClean();
+    if (modified) revisions_.MarkNoneSaved();
+    else revisions_.MarkSaved();
     FollowCleanState();
 }
 
 void PieceDocument::FollowCleanState() {
-    const bool modified = !undoStack_->isClean();
+    const bool modified = revisions_.unsaved();
     if (state_.pieceModified == modified) return;
     state_.pieceModified = modified;
     Q_EMIT modifiedChanged(modified);
 }
 
-void PieceDocument::SetGridFromHistory(const PieceGrid& grid) {
+void PieceDocument::SetGridFromHistory(const PieceGrid& grid, int revision) {
     state_.piece = grid;
+    revisions_.MoveTo(revision);
     Q_EMIT pieceChanged();
+    FollowCleanState();
 }
 
 }  // namespace gw

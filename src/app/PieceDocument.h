@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 
+#include "app/SharedHistory.h"
 #include "core/EditorState.h"
 
 class QUndoStack;
@@ -27,21 +28,23 @@ public:
     // one undoable step named text. Returns whether the grid changed.
     bool ApplyToPiece(const QString& text, const std::function<void(PieceGrid&)>& op);
 
-    // Replaces the grid without an undo step and forgets the history (a piece
-    // was opened, or the grid was emptied by a conversion); the piece is as saved.
+    // Replaces the grid without an undo step and forgets the piece's steps (a
+    // piece was opened, or the grid was emptied by a conversion); the terrain's
+    // steps stay. The piece is as saved.
     void LoadPiece(const PieceGrid& grid);
 
-    // Unsaved changes follow the undo history: the piece is modified unless the
-    // history stands where it stood when the piece was last opened or saved, so
-    // undoing back to the saved grid makes it unsaved no more.
+    // Unsaved changes follow the undo history: the piece is modified unless its
+    // steps stand where they stood when the piece was last opened or saved, so
+    // undoing back to the saved grid makes it unsaved no more. The terrain's
+    // steps in between do not count.
     bool modified() const { return state_.pieceModified; }
-    // false: the history's present step becomes the saved one (a save, or
-    // changes given up). true: no step is the saved one until the next save
+    // false: the piece's present state becomes the saved one (a save, or
+    // changes given up). true: no state is the saved one until the next save
     // (a save that failed part way).
     void SetModified(bool modified);
 
     // Used by the undo command.
-    void SetGridFromHistory(const PieceGrid& grid);
+    void SetGridFromHistory(const PieceGrid& grid, int revision);
 
 Q_SIGNALS:
     // The whole grid changed: the view rewrites every cell.
@@ -53,6 +56,7 @@ private:
 
     EditorState& state_;
     QUndoStack* undoStack_;
+    Revisions revisions_;
 };
 
 }  // namespace gw

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include "core/text/NumberText.h"
+#include "core/terrain/TerrainRelief.h"
 
 namespace gw {
 
@@ -152,10 +153,9 @@ void PieceGridView::SetCellText(int row, int col, const QString& text) { item(ro
 QRect PieceGridView::CellRect(int row, int col) const { return visualRect(model()->index(row - 1, col - 1)); }
 
 QColor HeightColor(double value, double lowest, double highest) {
-    const double span = highest - lowest;
-    const double t = span > 0 && std::isfinite(span) ? (value - lowest) / span : 0.5;
-    // Light tints from blue to red, so black text stays readable on every one.
-    return QColor::fromHsv(static_cast<int>(240 * (1 - std::clamp(t, 0.0, 1.0))), 80, 255);
+    // The terrain window colours the terrain by the same ramp.
+    const RampColour c = HeightRampColour(value, lowest, highest);
+    return QColor(c.red, c.green, c.blue);
 }
 
 void PieceGridView::ShowGrid(const PieceGrid& grid) {

@@ -18,9 +18,9 @@
 
 namespace gw {
 
-StatisticsDialog::StatisticsDialog(bool slopeMode, NationalGrid& grid, StatusSink& status,
-                                   WindowPlacement& placement, QWidget* parent)
-    : QDialog(parent), grid_(grid), status_(status), placement_(placement) {
+StatisticsDialog::StatisticsDialog(bool slopeMode, const NationalGrid& grid, WindowPlacement& placement,
+                                   QWidget* parent)
+    : QDialog(parent), grid_(grid), placement_(placement) {
     setObjectName("dlgStatistics");
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -96,9 +96,7 @@ void StatisticsDialog::ShowStatistics(bool slopeMode) {
 void StatisticsDialog::Apply() {
     {
         WaitCursor wait;
-        if (slopeEdges_ && SlopeASC257Edges(FromQ(txtEdge_->text()), FromQ(txtNumPoints_->text()), grid_, status_)) {
-            Q_EMIT terrainChanged();
-        }
+        if (slopeEdges_) Q_EMIT slopeEdgesRequested(txtEdge_->text(), txtNumPoints_->text());
     }
     close();
 }

@@ -11,15 +11,14 @@ class QPushButton;
 namespace gw {
 
 struct NationalGrid;
-class StatusSink;
 class WindowPlacement;
 
 class StatisticsDialog : public QDialog {
     Q_OBJECT
 public:
     // slopeMode chooses the first captions; ShowStatistics changes them with the mode.
-    StatisticsDialog(bool slopeMode, NationalGrid& grid, StatusSink& status, WindowPlacement& placement,
-                     QWidget* parent);
+    // The statistics are of grid as it stands when asked for.
+    StatisticsDialog(bool slopeMode, const NationalGrid& grid, WindowPlacement& placement, QWidget* parent);
 
     // Appends the four statistics lines and switches the slope controls to
     // the given mode (ShowASC257Statistics).
@@ -27,8 +26,9 @@ public:
     bool slopeEdges() const { return slopeEdges_; }
 
 Q_SIGNALS:
-    // The edges were sloped: the terrain changed.
-    void terrainChanged();
+    // Slope Edges was pressed with these texts: the owner of the terrain slopes
+    // its edges (SlopeASC257Edges), as one undo step.
+    void slopeEdgesRequested(const QString& edgeText, const QString& pointsText);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -37,8 +37,7 @@ private:
     void Apply();
     void ShowMode(bool slopeMode);
 
-    NationalGrid& grid_;
-    StatusSink& status_;
+    const NationalGrid& grid_;
     WindowPlacement& placement_;
     bool slopeEdges_ = false;
     QListWidget* lstStatistics_ = nullptr;

@@ -253,7 +253,7 @@ int RunConvert(const Args& args, CliContext& context) {
     TerminalPreview preview(progress);
     CliPrompter prompter("convert", context.err);
     ConversionSurroundings surroundings{progress, preview, prompter, DefaultUserDataFolder(), {}};
-    const SXConversionResult result = RunSXConversion(options, state, surroundings);
+    const SXConversionResult result = RunSXConversion(options, state.programFolder, state.national, surroundings);
     progress.Finish();
     if (!result.build.terRead || !result.refusal.empty()) {
         PrintFailures(result.FailureText(), context);
@@ -266,7 +266,7 @@ int RunConvert(const Args& args, CliContext& context) {
     PrintOtherFailures(result, context);
     const bool piecesMissing = WarnAboutPieces(result.build, context);
 
-    const Outcome saved = SaveConvertedTerrain(ascPath, state.national, progress, context);
+    const Outcome saved = SaveConvertedTerrain(ascPath, result.terrain, progress, context);
     progress.Finish();
     if (!saved) {
         context.err << kName << saved.message() << "\n";

@@ -14,6 +14,8 @@
 #include "app/AppFixture.h"
 #include "app/ConvertSXDialog.h"
 #include "app/MakeTextureWindow.h"
+#include "app/PieceDocument.h"
+#include "app/TerrainDocument.h"
 #include "app/QtText.h"
 #include "app/WindowPlacement.h"
 #include "core/convert/ConversionTexts.h"
@@ -54,14 +56,19 @@ protected:
         });
         timer.start(0);
         ConvertSXContext context(state, prompter, mainStatus, *placement);
-        context.showEmptyPiece = [this] { ++emptyPieceShown; };
+        context.pieces = &pieces;
+        context.terrain = &terrain;
+        context.trackAdded = [this] { ++emptyPieceShown; };
         context.texture = std::move(texture);
         ConvertSXOutcome outcome = ConvertSX(mode, context);
-        EXPECT_TRUE(answered || outcome.end == ConvertSXEnd::NoFile || outcome.end == ConvertSXEnd::KeptPiece);
+        EXPECT_TRUE(answered || outcome.end == ConvertSXEnd::NoFile || outcome.end == ConvertSXEnd::KeptPiece ||
+                    outcome.end == ConvertSXEnd::KeptTerrain);
         return outcome;
     }
 
     std::unique_ptr<WindowPlacement> placement;
+    PieceDocument pieces{state};
+    TerrainDocument terrain{state, *pieces.undoStack()};
     RecordingStatusSink mainStatus;
     int emptyPieceShown = 0;
     std::string trackFolder, ter, out;
@@ -155,6 +162,7 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
     state.national.At(7, 7) = 2.5;
     const NationalGrid before = state.national;
     prompter.fileAnswers = {ter};
+    prompter.yesNoAnswers = {true};  // onto a terrain that is not empty
     const ConvertSXOutcome outcome = Run("Convert", [&](ConvertSXDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Convert MCM SX track to National");
         for (const char* name : {"chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"}) {
@@ -174,12 +182,13 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
         Click(dialog, "CancelButton");
     });
     EXPECT_EQ(outcome.end, ConvertSXEnd::Cancelled);
-    ASSERT_EQ(prompter.shown.size(), 2u);
-    EXPECT_EQ(prompter.shown[0].kind, "open");
-    EXPECT_EQ(prompter.shown[0].request.title, "Select TER file");
-    EXPECT_EQ(prompter.shown[0].request.filter, "TER file|*.ter|All Files|*.*");
-    EXPECT_EQ(prompter.shown[0].request.defaultExtension, "*.ter");
-    EXPECT_EQ(prompter.shown[0].request.initialFolder, "/tracks/");
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_EQ(prompter.shown[0].kind, "question");
+    EXPECT_EQ(prompter.shown[1].kind, "open");
+    EXPECT_EQ(prompter.shown[1].request.title, "Select TER file");
+    EXPECT_EQ(prompter.shown[1].request.filter, "TER file|*.ter|All Files|*.*");
+    EXPECT_EQ(prompter.shown[1].request.defaultExtension, "*.ter");
+    EXPECT_EQ(prompter.shown[1].request.initialFolder, "/tracks/");
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Convert SX cancelled"});
 
     // The track is remembered even though the run was cancelled; nothing else moved.
@@ -297,6 +306,45 @@ TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
     for (const std::string& name : written) {
         EXPECT_TRUE(ReadAll(dir.File("fromDialog/" + name)) == ReadAll(typed + "/" + name)) << name << " differs";
     }
+}
+
+}  // namespace
+}  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+// A track is added onto the terrain as it stands: a second one doubles every
+// height, so it is asked first, and each one is a step that undo takes back.
+TEST_F(ConvertSXDialogTest, ASecondTrackIsAddedOntoTheTerrainOnlyWhenAsked) {
+    state.nationalFolder = out + "/";
+    auto open = [&](bool yes) {
+        prompter.shown.clear();
+        prompter.fileAnswers = {ter};
+        prompter.yesNoAnswers = {yes};
+        return Run("Open", [](ConvertSXDialog& dialog) { Click(dialog, "OKButton"); }).end;
+    };
+    ASSERT_EQ(open(false), ConvertSXEnd::Ran);
+    EXPECT_EQ(prompter.shown[0].kind, "open") << "a flat terrain is not asked about";
+    const NationalGrid once = state.national;
+    EXPECT_EQ(pieces.undoStack()->undoText(), "Open SX .TER");
+    EXPECT_TRUE(terrain.modified());
+
+    EXPECT_EQ(open(false), ConvertSXEnd::KeptTerrain);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text,
+              "The terrain (ASC257) is not empty: the track's heights will be added to the heights already there. "
+              "Add the track anyway?");
+    EXPECT_EQ(state.national, once);
+    EXPECT_EQ(pieces.undoStack()->count(), 1);
+
+    ASSERT_EQ(open(true), ConvertSXEnd::Ran);
+    EXPECT_NEAR(state.national.At(56, 243), 2 * once.At(56, 243), 1e-9);
+    pieces.undoStack()->undo();
+    EXPECT_EQ(state.national, once);
+    pieces.undoStack()->undo();
+    EXPECT_EQ(state.national, NationalGrid{});
+    EXPECT_FALSE(terrain.modified());
 }
 
 }  // namespace

@@ -65,6 +65,7 @@ TEST_F(NationalMenuTest, OpensAddsSavesAndClears) {
     EXPECT_TRUE(Exists(dir.File("base.flat.bak")));
     EXPECT_FALSE(window->nationalModified());
 
+    prompter.yesNoAnswers.push_back(true);
     Trigger("itmNationalClearASC257");
     EXPECT_EQ(state.national, NationalGrid());
     EXPECT_TRUE(state.baseMapFile.empty());
@@ -84,6 +85,7 @@ TEST_F(NationalMenuTest, SpecialFilesAreRefusedInABoxAndChangeNothing) {
     for (const auto& [item, path] : cases) {
         prompter.shown.clear();
         prompter.fileAnswers = {path};
+        prompter.yesNoAnswers = {true};  // the track may go onto the terrain there is
         // The conversion's dialog, in its Open mode, is accepted as it stands.
         QTimer::singleShot(0, [] {
             if (QWidget* dialog = QApplication::activeModalWidget())
@@ -155,7 +157,7 @@ TEST_F(NationalMenuTest, StatisticsAndSlopeEdges) {
 
 TEST_F(NationalMenuTest, ExitAsksAboutAnUnsavedTerrain) {
     StartWindow();
-    prompter.inputAnswers.push_back("0, 0");
+    prompter.inputAnswers.push_back("0, 0, 1");
     Trigger("itmNationalAddToASC257");
     prompter.yesNoAnswers.push_back(false);
     Trigger("itmFileExit");

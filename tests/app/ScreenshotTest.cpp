@@ -54,9 +54,11 @@ TEST_F(ScreenshotTest, EveryWindow) {
     prompter.fileAnswers.push_back(dir.File("shot257.tga"));
     Action("itmDispMapMake257DisplacementMapforASC257")->trigger();
     Keep(&w.DisplacementPreviewWindow(), "displacement-257");
+    Action("itmNationalShowTerrain")->trigger();
+    Keep(Find<QWidget>("frmTerrain"), "terrain");
 
     // The conversion dialog on the sample track, cancelled once seen.
-    prompter.yesNoAnswers.push_back(true);  // the edited piece may be emptied
+    prompter.yesNoAnswers = {true, true};  // the edited piece may be emptied, the terrain added to
     prompter.fileAnswers.push_back(ProgramFolder() + "/samples/Dunes/Dunes.TER");
     QTimer::singleShot(0, [] {
         QWidget* dialog = QApplication::activeModalWidget();

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "core/terrain/AddPiece.h"
+#include "core/terrain/TerrainRelief.h"
+#include "core/text/FieldString.h"
 #include "core/text/NumberText.h"
 #include "support/RecordingFakes.h"
 
@@ -167,6 +169,43 @@ TEST(AddPiece, PromptAsksWithTheExactTextAndACancelChangesNothing) {
               "Gridwright|240 cells keep their height: the new height would not be a finite number");
     EXPECT_EQ(grid.At(15, 0), before.At(15, 0));
     EXPECT_EQ(grid.At(0, 15), before.At(0, 15) + 16e307);
+}
+
+}  // namespace
+}  // namespace gw
+
+namespace gw {
+namespace {
+
+// A click on a tile proposes its "G" answer with the last Z and scale; read
+// back, the answer places the piece on that tile's first cell.
+TEST(AddPiece, TileAnswersPlaceThePieceOnTheirTile) {
+    struct Case {
+        int tileX, tileY;
+        const char* z;
+        const char* scale;
+        const char* answer;
+    };
+    const Case cases[] = {{3, 14, "", "", "3g, 14g"},
+                          {1, 1, "5", "", "1g, 1g, 5"},
+                          {16, 16, "", ".8", "16g, 16g,, .8"},
+                          {7, 2, "-1.5", "1", "7g, 2g, -1.5, 1"}};
+    for (const Case& c : cases) {
+        const std::string answer = TileAddAnswer(c.tileX, c.tileY, c.z, c.scale);
+        EXPECT_EQ(answer, c.answer);
+        const AddAnswer parsed = ParseAddAnswer(answer);
+        ASSERT_TRUE(parsed.ok) << answer;
+        EXPECT_EQ(ValueOfText(parsed.xText) + 128, TileFirstX(c.tileX)) << answer;
+        EXPECT_EQ(ValueOfText(parsed.yText) + 128, TileFirstY(c.tileY)) << answer;
+        EXPECT_EQ(TrimBlanks(parsed.zText), c.z) << answer;
+        EXPECT_EQ(TrimBlanks(parsed.scaleText), c.scale) << answer;
+    }
+    test::OneAnswerPrompter prompter;
+    prompter.inputAnswer = "3g, 14g, 2";
+    const std::optional<AddAnswer> asked = AskAddOffset(prompter, "3g, 14g");
+    ASSERT_TRUE(asked.has_value());
+    EXPECT_EQ(prompter.inputs[0].rfind("ASC Offset|3g, 14g|Enter X, Y, Z, Scale", 0), 0u);
+    EXPECT_EQ(asked->zText, " 2");
 }
 
 }  // namespace

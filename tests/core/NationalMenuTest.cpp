@@ -29,23 +29,25 @@ protected:
     RecordingStatus status;
 };
 
-TEST_F(NationalMenuTest, OpenBaseAsksInTheNationalFolderAndRemembersThePath) {
-    EXPECT_FALSE(OpenBaseASC257(state, prompter, status).has_value());
+TEST_F(NationalMenuTest, OpenBaseAsksInTheNationalFolderAndReadsOntoACopy) {
+    NationalGrid terrain;
+    terrain.At(5, 5) = 2;
+    EXPECT_FALSE(OpenBaseASC257(state.nationalFolder, terrain, prompter, status).has_value());
     ASSERT_EQ(prompter.fileBoxes.size(), 1u);
     EXPECT_EQ(prompter.fileBoxes[0].title, "Select Base Map");
     EXPECT_EQ(prompter.fileBoxes[0].filter, "ASC file|*.asc|All Files|*.*");
     EXPECT_EQ(prompter.fileBoxes[0].initialFolder, state.nationalFolder);
-    EXPECT_TRUE(state.baseMapFile.empty());
     EXPECT_TRUE(prompter.messages.empty());
 
     WriteAll(dir.File("base.flat.asc"), "Vertex 0: X: -128 Y: -128 Z: 4\r\nFace list:\r\n");
     prompter.fileAnswer = dir.File("base.flat.asc");
-    const auto loaded = OpenBaseASC257(state, prompter, status);
+    const auto loaded = OpenBaseASC257(state.nationalFolder, terrain, prompter, status);
     ASSERT_TRUE(loaded.has_value());
-    EXPECT_TRUE(loaded->ok());
-    EXPECT_EQ(state.national.At(0, 0), 4);
-    EXPECT_EQ(state.baseMapFile, dir.File("base.flat.asc"));
-    EXPECT_EQ(state.lastAsc257File, dir.File("base.flat.asc"));
+    EXPECT_TRUE(loaded->read.ok());
+    EXPECT_EQ(loaded->grid.At(0, 0), 4);
+    EXPECT_EQ(loaded->grid.At(5, 5), 2);  // a cell the file does not name keeps its height
+    EXPECT_EQ(terrain.At(0, 0), 0);
+    EXPECT_EQ(loaded->path, dir.File("base.flat.asc"));
     EXPECT_EQ(status.texts.back(), "All done");
     EXPECT_TRUE(prompter.messages.empty());
 }
@@ -53,14 +55,13 @@ TEST_F(NationalMenuTest, OpenBaseAsksInTheNationalFolderAndRemembersThePath) {
 TEST_F(NationalMenuTest, OpenBaseReportsFilesThatDoNotLoad) {
     WriteAll(dir.File("neg.asc"), "Vertex 0: X: -128 Y: -128 Z: -1\r\nFace list:\r\n");
     prompter.fileAnswer = dir.File("neg.asc");
-    state.lastAsc257File = "before.asc";
-    EXPECT_EQ(OpenBaseASC257(state, prompter, status)->end, Asc257ReadEnd::NegativeValue);
-    EXPECT_EQ(state.national, NationalGrid());
-    EXPECT_EQ(state.baseMapFile, "");  // a later Save must not propose the file that failed
-    EXPECT_EQ(state.lastAsc257File, "before.asc");
+    const auto negative = OpenBaseASC257(state.nationalFolder, state.national, prompter, status);
+    EXPECT_EQ(negative->read.end, Asc257ReadEnd::NegativeValue);
+    EXPECT_EQ(negative->grid, NationalGrid()) << "a failed read gives back the terrain as it was";
     EXPECT_EQ(status.texts.back(), "Error: ASC contains negative values");
     prompter.fileAnswer = dir.File("absent.asc");
-    EXPECT_EQ(OpenBaseASC257(state, prompter, status)->end, Asc257ReadEnd::CannotRead);
+    EXPECT_EQ(OpenBaseASC257(state.nationalFolder, state.national, prompter, status)->read.end,
+              Asc257ReadEnd::CannotRead);
     ASSERT_EQ(prompter.messages.size(), 2u);
     EXPECT_EQ(prompter.messages[0], "Gridwright|ASC file contains negative values. ASC not loaded");
     EXPECT_EQ(prompter.messages[1], "Gridwright|Cannot open " + dir.File("absent.asc") + ": No such file or directory");

@@ -183,13 +183,10 @@ protected:
         options.terFile = ter;
         options.outputFolder = out;
         options.writeTer = options.writeScn = options.dispMap = options.texture = true;
-        state.piece.Z(5, 5) = 3.0;
-        state.pieceModified = true;
-        state.pieceFilePath = "/pieces/bumpN.asc";
     }
     SXConversionResult Run() {
         ConversionSurroundings surroundings{status, preview, prompter, "", texture};
-        return RunSXConversion(options, state, surroundings);
+        return RunSXConversion(options, state.programFolder, state.national, surroundings);
     }
     TempDir dir;
     EditorState state;
@@ -201,7 +198,7 @@ protected:
     ConversionTextureRunner texture;
 };
 
-TEST_F(SXConversionTest, WritesTheChosenFilesInOrderAndEmptiesThePiece) {
+TEST_F(SXConversionTest, WritesTheChosenFilesInOrder) {
     std::vector<std::string> textureCalls;
     texture = [&](const std::string& terFile, const std::string& outFolder) {
         textureCalls.push_back(terFile + " -> " + outFolder);
@@ -210,7 +207,7 @@ TEST_F(SXConversionTest, WritesTheChosenFilesInOrderAndEmptiesThePiece) {
     const SXConversionResult result = Run();
     ASSERT_TRUE(result.ok()) << result.FailureText();
     EXPECT_EQ(result.FailureText(), "");
-    EXPECT_EQ(state.currentTerFile, ter);
+    EXPECT_TRUE(result.trackAdded);
     EXPECT_EQ(textureCalls, (std::vector<std::string>{ter + " -> " + out}));
 
     std::vector<std::string> order;
@@ -219,12 +216,6 @@ TEST_F(SXConversionTest, WritesTheChosenFilesInOrderAndEmptiesThePiece) {
     EXPECT_EQ(order, (std::vector<std::string>{"513 displacement map " + in + "DunesDispMap513.tga",
                                                "texture " + in + "DunesUnRendered.tga", ".SCN " + in + "Dunes.SCN",
                                                ".TER " + in + "Dunes.TER", "flat.asc " + in + "flat.asc"}));
-
-    // The piece is left flat, unmodified and without a file.
-    EXPECT_TRUE(result.pieceEmptied);
-    EXPECT_EQ(state.piece, PieceGrid{});
-    EXPECT_FALSE(state.pieceModified);
-    EXPECT_EQ(state.pieceFilePath, "");
 
     // "All Done" once the track is in, then the map's own done text.
     ASSERT_GE(status.texts.size(), 258u);
@@ -294,19 +285,17 @@ TEST_F(SXConversionTest, TheTracksOwnFolderIsRefusedBeforeAnythingIsWritten) {
             EXPECT_EQ(result.refusal, "The output folder " + folder + " is the folder of the SX track " + ter +
                                           "; its own files would be replaced. Please choose another output folder.");
             EXPECT_EQ(result.FailureText(), result.refusal);
-            EXPECT_FALSE(result.pieceEmptied);
+            EXPECT_FALSE(result.trackAdded);
             EXPECT_EQ(FilesIn(dir.File("Dunes")), before);
             EXPECT_EQ(test::ReadAll(ter), terBytes);
-            EXPECT_EQ(state.national, NationalGrid{}) << "the grid is untouched";
-            EXPECT_EQ(state.currentTerFile, "");
-            EXPECT_EQ(state.piece.Z(5, 5), 3.0);
             EXPECT_TRUE(status.texts.empty());
         }
     }
 }
 
-TEST_F(SXConversionTest, OpeningOnlyLoadsTheTrackWhateverTheFolder) {
+TEST_F(SXConversionTest, OpeningOnlyLoadsTheTrackOntoTheTerrainGivenWhateverTheFolder) {
     options.writeTer = options.writeScn = options.dispMap = options.texture = false;
+    state.national.At(56, 243) = 1;
     options.spline = true;  // starts no work
     options.outputFolder = dir.File("Dunes");
     const std::vector<std::string> before = FilesIn(dir.File("Dunes"));
@@ -316,7 +305,8 @@ TEST_F(SXConversionTest, OpeningOnlyLoadsTheTrackWhateverTheFolder) {
     EXPECT_EQ(FilesIn(dir.File("Dunes")), before);
     EXPECT_TRUE(FilesIn(out).empty());
     EXPECT_EQ(status.texts.back(), "All Done");
-    EXPECT_NEAR(state.national.At(56, 243), kZBase + 0.67 * 4.5, 1e-9);
+    EXPECT_NEAR(result.terrain.At(56, 243), 1 + kZBase + 0.67 * 4.5, 1e-9);
+    EXPECT_EQ(state.national.At(56, 243), 1) << "the terrain given stays as it was";
 }
 
 TEST_F(SXConversionTest, FailedStepsAreAllReportedAndTheLastStatusSaysSo) {
@@ -337,7 +327,7 @@ TEST_F(SXConversionTest, FailedStepsAreAllReportedAndTheLastStatusSaysSo) {
     for (const std::string& message : prompter.messages) {
         EXPECT_EQ(message.find("DispMap"), std::string::npos) << message;
     }
-    EXPECT_TRUE(result.pieceEmptied) << "the track is in the grid all the same";
+    EXPECT_TRUE(result.trackAdded) << "the track is in the grid all the same";
 }
 
 TEST_F(SXConversionTest, AnEmptyOutputFolderIsRefusedWhenFilesAreToBeWritten) {

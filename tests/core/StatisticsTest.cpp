@@ -127,18 +127,9 @@ TEST(Statistics, SlopeEdgeCases) {
 }
 
 TEST(ClearAsc257, ZeroesTheTerrainAndForgetsItsTrack) {
-    EditorState state;
-    state.national = Filled(4);
-    state.currentTerFile = "/tracks/dunes.ter";
-    state.baseMapFile = "/terrains/base.asc";
-    state.lastAsc257File = "/terrains/base.asc";
-    state.piece.Z(3, 3) = 7;
-    ClearASC257(state);
-    EXPECT_EQ(state.national, NationalGrid());
-    EXPECT_TRUE(state.currentTerFile.empty());
-    EXPECT_TRUE(state.baseMapFile.empty());
-    EXPECT_EQ(state.lastAsc257File, "/terrains/base.asc");
-    EXPECT_EQ(state.piece.Z(3, 3), 7);
+    TerrainContent terrain{Filled(4), "/tracks/dunes.ter", "/terrains/base.asc", "/terrains/base.asc"};
+    ClearASC257(terrain);
+    EXPECT_EQ(terrain, (TerrainContent{NationalGrid(), "", "", "/terrains/base.asc"}));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ struct ShownBox {
     std::string title;
     FileBoxRequest request;  // file boxes only
     bool warning = false;    // a message shown with the warning icon
+    std::string proposed{};  // input boxes: the answer the box started with
 };
 
 class ScriptedPrompter final : public Prompter {
@@ -34,8 +35,8 @@ public:
         shown.push_back({"question", text, title, {}});
         return Take(yesNoAnswers, false);
     }
-    std::string Input(const std::string& prompt, const std::string& title, const std::string&) override {
-        shown.push_back({"input", prompt, title, {}});
+    std::string Input(const std::string& prompt, const std::string& title, const std::string& proposed) override {
+        shown.push_back({"input", prompt, title, {}, false, proposed});
         return Take(inputAnswers, std::string());
     }
     std::string OpenFileName(const FileBoxRequest& request) override {

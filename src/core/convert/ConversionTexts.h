@@ -46,6 +46,11 @@ inline constexpr const char* kConvertCancelled = "Convert SX cancelled";
 // conversion leaves the piece grid empty.
 inline constexpr const char* kConvertDiscardPieceQuestion =
     "The open piece has changes that are not saved. The conversion empties the piece grid. Convert anyway?";
+// A track goes onto the terrain as it is; a second one would add its heights
+// to the first one's.
+inline constexpr const char* kConvertOntoTerrainQuestion =
+    "The terrain (ASC257) is not empty: the track's heights will be added to the heights already there. "
+    "Add the track anyway?";
 
 // The main window's status after the track is in the grid.
 inline constexpr const char* kConvertAllDone = "All Done";

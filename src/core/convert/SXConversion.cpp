@@ -30,10 +30,10 @@ private:
 
 // The texture builder's conversion run without its window. Its own boxes (a
 // tile that cannot be read, a missing .TRK) reach the person.
-Outcome TextureWithoutWindow(const std::string& terFile, const std::string& out, const EditorState& state,
+Outcome TextureWithoutWindow(const std::string& terFile, const std::string& out, const std::string& programFolder,
                              ConversionSurroundings& surroundings) {
     NullTextureView noWindow;
-    return RunTextureForConversion(terFile, out, state.programFolder, noWindow, surroundings.mainStatus,
+    return RunTextureForConversion(terFile, out, programFolder, noWindow, surroundings.mainStatus,
                                    surroundings.prompter)
         .outcome;
 }
@@ -86,27 +86,24 @@ std::string FilesNotWrittenStatus(std::size_t failed, std::size_t total) {
            " files failed";
 }
 
-void EmptyPieceAfterConversion(EditorState& state) {
-    state.piece = PieceGrid{};
-    state.pieceModified = false;
-    state.pieceFilePath.clear();
-}
-
-SXConversionResult RunSXConversion(const SXConversionOptions& options, EditorState& state,
-                                   ConversionSurroundings& surroundings) {
+SXConversionResult RunSXConversion(const SXConversionOptions& options, const std::string& programFolder,
+                                   const NationalGrid& terrain, ConversionSurroundings& surroundings) {
     SXConversionResult result;
     result.refusal = ConversionRefusal(options);
     if (!result.refusal.empty()) return result;
 
+    // The displacement map reads the terrain and its track from an editor state.
+    EditorState state;
+    state.programFolder = programFolder;
     state.currentTerFile = options.terFile;
+    state.national = terrain;
     result.build = BuildNationalFromTer(options.terFile, options.zBaseText, options.zScaleText, state.national,
                                         surroundings.mainStatus);
     if (!result.build.terRead) {
         surroundings.mainStatus.Status(result.build.terRead.message());
         return result;
     }
-    EmptyPieceAfterConversion(state);
-    result.pieceEmptied = true;
+    result.trackAdded = true;
     surroundings.mainStatus.Status(result.build.ok() ? std::string(kConvertAllDone)
                                                      : PiecesNotAddedStatus(result.build));
 
@@ -118,28 +115,30 @@ SXConversionResult RunSXConversion(const SXConversionOptions& options, EditorSta
         result.steps.push_back({"513 displacement map", run.path, run.saved});
     }
     if (options.texture) {
-        result.steps.push_back({"texture", ConversionTexturePath(out, options.terFile),
-                                surroundings.texture ? surroundings.texture(options.terFile, out)
-                                                     : TextureWithoutWindow(options.terFile, out, state, surroundings)});
+        const Outcome made = surroundings.texture
+                                 ? surroundings.texture(options.terFile, out)
+                                 : TextureWithoutWindow(options.terFile, out, programFolder, surroundings);
+        result.steps.push_back({"texture", ConversionTexturePath(out, options.terFile), made});
     }
     if (options.writeScn) {
         result.steps.push_back({".SCN", SceneFilePath(out, options.terFile),
-                                WriteSceneFile(options.environment, out, options.terFile, state.programFolder,
+                                WriteSceneFile(options.environment, out, options.terFile, programFolder,
                                                surroundings.userDataFolder)});
     }
     if (options.writeTer) {
         result.steps.push_back({".TER", TerrainFilePath(out, options.terFile),
                                 WriteTerrainFile(options.environment, out, options.gridResText, options.terFile,
-                                                 state.programFolder, surroundings.userDataFolder,
+                                                 programFolder, surroundings.userDataFolder,
                                                  options.gameFolder)});
         const std::string flat = JoinPath(out, "flat.asc");
         result.steps.push_back(
-            {"flat.asc", flat, CopyStockFile("flat.asc", flat, state.programFolder, surroundings.userDataFolder)});
+            {"flat.asc", flat, CopyStockFile("flat.asc", flat, programFolder, surroundings.userDataFolder)});
     }
     // A later step's done text must not hide an earlier failure.
     std::size_t failed = 0;
     for (const ConversionStep& step : result.steps) failed += step.outcome ? 0 : 1;
     if (failed > 0) surroundings.mainStatus.Status(FilesNotWrittenStatus(failed, result.steps.size()));
+    result.terrain = std::move(state.national);
     return result;
 }
 

@@ -70,9 +70,11 @@ struct SXConversionResult {
     std::string refusal;  // not empty: nothing was done at all
     NationalBuild build;
     std::vector<ConversionStep> steps;  // the chosen outputs, in the order made
-    // The track went into the grid and the piece was emptied: the window shows
+    // The track went into terrain: the caller makes terrain the terrain (with
+    // the .TER as CurrentTerFile) and empties the piece, leaving the window with
     // the flat piece, its caption "Gridwright", Save SX ASC disabled, unmodified.
-    bool pieceEmptied = false;
+    bool trackAdded = false;
+    NationalGrid terrain;
 
     bool ok() const;
     // Every failure, one per line: the refusal, pieces not added, files not
@@ -80,19 +82,15 @@ struct SXConversionResult {
     std::string FailureText() const;
 };
 
-// Adds the track to state.national (CurrentTerFile becomes the .TER) and
-// writes the chosen outputs into the output folder. Status texts: the piece
-// loop's, then "All Done" (or, when pieces were not added, how many), then the
-// displacement map's and the texture's. A step that fails does not stop the
-// next; every failure is in the result, none is shown in a box here. A refused
-// run, or a .TER that cannot be read, changes nothing.
-SXConversionResult RunSXConversion(const SXConversionOptions& options, EditorState& state,
-                                   ConversionSurroundings& surroundings);
-
-// The piece after a conversion: every height 0 (the whole storage), unmodified,
-// and no file of its own, so nothing can save the empty grid over the piece
-// that was open. Its name and folder stay.
-void EmptyPieceAfterConversion(EditorState& state);
+// Adds the track onto a copy of terrain (given back in the result) and writes
+// the chosen outputs into the output folder, the displacement map made from the
+// new terrain. Status texts: the piece loop's, then "All Done" (or, when pieces
+// were not added, how many), then the displacement map's and the texture's. A
+// step that fails does not stop the next; every failure is in the result, none
+// is shown in a box here. A refused run, or a .TER that cannot be read, adds
+// nothing. programFolder holds the stock files and the texture's skeleton.
+SXConversionResult RunSXConversion(const SXConversionOptions& options, const std::string& programFolder,
+                                   const NationalGrid& terrain, ConversionSurroundings& surroundings);
 
 // "Track loaded, 3 of 256 pieces not added": the status after a build with
 // pieces missing.

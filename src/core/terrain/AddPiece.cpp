@@ -102,16 +102,31 @@ AddAnswer ParseAddAnswer(const std::string& answer) {
     return parsed;
 }
 
-bool PromptAddToASC257(Prompter& prompter, const PieceGrid& piece, NationalGrid& grid) {
-    const std::string answer = prompter.Input(kAddPromptText, kAddPromptTitle, "");
-    const AddAnswer parsed = ParseAddAnswer(answer);
+std::optional<AddAnswer> AskAddOffset(Prompter& prompter, const std::string& suggestedAnswer) {
+    const std::string answer = prompter.Input(kAddPromptText, kAddPromptTitle, suggestedAnswer);
+    AddAnswer parsed = ParseAddAnswer(answer);
     if (!parsed.ok) {
         prompter.Warning(parsed.message, kTerrainMessageTitle);
-        return false;
+        return std::nullopt;
     }
-    const AddPieceCount count = AddPieceToASC257(parsed.xText, parsed.yText, parsed.zText, parsed.scaleText, piece, grid);
+    return parsed;
+}
+
+bool PromptAddToASC257(Prompter& prompter, const PieceGrid& piece, NationalGrid& grid) {
+    const std::optional<AddAnswer> parsed = AskAddOffset(prompter, "");
+    if (!parsed) return false;
+    const AddPieceCount count =
+        AddPieceToASC257(parsed->xText, parsed->yText, parsed->zText, parsed->scaleText, piece, grid);
     if (count.cellsNotFinite > 0) prompter.Message(NotFiniteCellsText(count.cellsNotFinite), kTerrainMessageTitle);
     return true;
+}
+
+std::string TileAddAnswer(int tileX, int tileY, const std::string& zText, const std::string& scaleText) {
+    // A blank field would count as 0, not as left out: empty ones get no blank.
+    std::string answer = std::to_string(tileX) + "g, " + std::to_string(tileY) + "g";
+    if (!zText.empty() || !scaleText.empty()) answer += zText.empty() ? "," : ", " + zText;
+    if (!scaleText.empty()) answer += ", " + scaleText;
+    return answer;
 }
 
 }  // namespace gw

@@ -1,6 +1,7 @@
 #pragma once
 // Adding the open piece into the terrain, at an offset typed by the user or
 // given by the SX conversion for each of a track's 256 pieces.
+#include <optional>
 #include <string>
 
 #include "core/Interfaces.h"
@@ -55,10 +56,20 @@ struct AddAnswer {
 };
 AddAnswer ParseAddAnswer(const std::string& answer);
 
+// The box of National > Add to ASC257, proposing suggestedAnswer: the answer
+// taken apart, or nothing (after the message) when the box was cancelled or the
+// answer has no X or Y.
+std::optional<AddAnswer> AskAddOffset(Prompter& prompter, const std::string& suggestedAnswer);
+
 // National > Add to ASC257: asks for the offset and adds the piece. A cancelled
 // box or an answer without X or Y shows the message and changes nothing; cells
 // left as they were because their height overflowed are said in a message.
 // Returns true when the piece was added.
 bool PromptAddToASC257(Prompter& prompter, const PieceGrid& piece, NationalGrid& grid);
+
+// The answer that places a piece on track-editor tile (tileX, tileY), 1 to 16
+// from the west and from the north, at Z and scale as typed (either may be
+// empty): "3g, 14g", "3g, 14g, 5", "3g, 14g,, .8".
+std::string TileAddAnswer(int tileX, int tileY, const std::string& zText, const std::string& scaleText);
 
 }  // namespace gw

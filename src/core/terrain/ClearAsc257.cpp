@@ -2,10 +2,10 @@
 
 namespace gw {
 
-void ClearASC257(EditorState& state) {
-    state.national.Clear();
-    state.currentTerFile.clear();
-    state.baseMapFile.clear();
+void ClearASC257(TerrainContent& terrain) {
+    terrain.grid.Clear();
+    terrain.currentTerFile.clear();
+    terrain.baseMapFile.clear();
 }
 
 }  // namespace gw

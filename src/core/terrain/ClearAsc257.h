@@ -1,11 +1,11 @@
 #pragma once
 // National > Clear ASC257: back to a flat terrain at 0.
-#include "core/EditorState.h"
+#include "core/terrain/TerrainContent.h"
 
 namespace gw {
 
-// Every height becomes 0; CurrentTerFile and BaseMapFile are forgotten. The
-// piece, LastASC257File and the settings are not touched.
-void ClearASC257(EditorState& state);
+// Every height becomes 0; CurrentTerFile and BaseMapFile are forgotten.
+// LastASC257File stays, so Save still proposes its name.
+void ClearASC257(TerrainContent& terrain);
 
 }  // namespace gw

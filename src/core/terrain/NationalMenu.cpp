@@ -4,24 +4,20 @@
 
 namespace gw {
 
-std::optional<Asc257ReadResult> OpenBaseASC257(EditorState& state, Prompter& prompter, StatusSink& status) {
+std::optional<BaseAsc257Open> OpenBaseASC257(const std::string& nationalFolder, const NationalGrid& terrain,
+                                             Prompter& prompter, StatusSink& status) {
     FileBoxRequest request;
     request.title = kOpenBaseAsc257Title;
     request.filter = kAsc257FileFilter;
     request.defaultExtension = ".asc";
-    request.initialFolder = state.nationalFolder;
-    const std::string path = prompter.OpenFileName(request);
-    if (path.empty()) return std::nullopt;
-    Asc257ReadResult result = ReadASC257(path, state.national, status);
-    if (!result.ok()) {
-        // The terrain is still the one before: a later Save must not propose
-        // the name of the file that failed and overwrite it with that terrain.
-        prompter.Warning(result.message, kTerrainMessageTitle);
-        return result;
-    }
-    state.baseMapFile = path;
-    state.lastAsc257File = path;
-    return result;
+    request.initialFolder = nationalFolder;
+    BaseAsc257Open opened;
+    opened.path = prompter.OpenFileName(request);
+    if (opened.path.empty()) return std::nullopt;
+    opened.grid = terrain;
+    opened.read = ReadASC257(opened.path, opened.grid, status);
+    if (!opened.read.ok()) prompter.Warning(opened.read.message, kTerrainMessageTitle);
+    return opened;
 }
 
 bool SaveASC257(const EditorState& state, Prompter& prompter, StatusSink& status) {

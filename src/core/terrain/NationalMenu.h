@@ -10,11 +10,22 @@
 
 namespace gw {
 
-// Asks for a file in the national folder and reads it onto the terrain;
-// BaseMapFile and LastASC257File take its path. A cancelled box does nothing and
-// gives no result; a file that cannot be loaded is reported in a message box and
-// changes nothing, neither the terrain nor the two paths.
-std::optional<Asc257ReadResult> OpenBaseASC257(EditorState& state, Prompter& prompter, StatusSink& status);
+// What Open Base ASC257 read: the path chosen, the terrain with the file read
+// onto it (cells the file does not name keep their heights) and how the
+// reading ended. When the reading ended well, the caller makes it the terrain,
+// with the path as BaseMapFile and LastASC257File; a file that could not be
+// loaded gives back the terrain as it was and changes nothing.
+struct BaseAsc257Open {
+    std::string path;
+    NationalGrid grid;
+    Asc257ReadResult read;
+};
+
+// Asks for a file in nationalFolder and reads it onto a copy of terrain. A
+// cancelled box does nothing and gives no result; a file that cannot be loaded
+// is reported in a message box.
+std::optional<BaseAsc257Open> OpenBaseASC257(const std::string& nationalFolder, const NationalGrid& terrain,
+                                             Prompter& prompter, StatusSink& status);
 
 // Asks for a target, proposing DefaultAsc257SaveName, and writes the terrain
 // through the skeleton with the .out and .bak files beside the target. A

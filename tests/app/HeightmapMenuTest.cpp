@@ -1,0 +1,110 @@
+#include <QUndoStack>
+#include <cmath>
+
+#include "app/AppFixture.h"
+#include "app/TerrainDocument.h"
+#include "support/RecordingFakes.h"
+
+namespace gw::test {
+namespace {
+
+class HeightmapMenuTest : public AppFixture {
+protected:
+    void Trigger(const char* item) { Action(item)->trigger(); }
+    // Imports path answering the heights box with heights, or with what the
+    // box proposes (as a person pressing Enter would); returns the proposal.
+    std::string Import(const char* item, const std::string& path, const std::string& heights = "") {
+        prompter.fileAnswers = {path};
+        prompter.inputAnswers = {"?"};
+        // The box's proposal is known only once it is shown: ask twice, the
+        // first time to learn it (a refused answer changes nothing).
+        Trigger(item);
+        const std::string proposed = prompter.shown.back().kind == "message"
+                                         ? prompter.shown[prompter.shown.size() - 2].proposed
+                                         : prompter.shown.back().proposed;
+        prompter.fileAnswers = {path};
+        prompter.inputAnswers = {heights.empty() ? proposed : heights};
+        Trigger(item);
+        return proposed;
+    }
+};
+
+// Export then import through real files gives back every height to one step of
+// 1/65535 of the range; each import is one step that undo takes back.
+TEST_F(HeightmapMenuTest, PieceAndTerrainMakeTheRoundTripThroughRealFiles) {
+    OpenDistinct("roundN.asc");
+    const PieceGrid piece = state.piece;
+    prompter.fileAnswers = {dir.File("round.png")};
+    Trigger("itmFileExportHeightmap");
+    EXPECT_EQ(prompter.shown.back().request.fileName, "round.png");
+    EXPECT_EQ(prompter.shown.back().request.title, "Export Heightmap");
+    Trigger("itmFileNew");
+    EXPECT_EQ(Import("itmFileImportHeightmap", dir.File("round.png")), "1.01, 17.17") << "as the PNG recorded";
+    EXPECT_EQ(Action("itmEditUndo")->text(), "Undo Import Heightmap");
+    const double step = (17.17 - 1.01) / 65535;
+    for (int r = 1; r <= 17; ++r)
+        for (int c = 1; c <= 17; ++c) EXPECT_NEAR(state.piece.Z(c, r), piece.Z(c, r), step) << c << "," << r;
+    Trigger("itmEditUndo");
+    EXPECT_EQ(state.piece, PieceGrid{});
+
+    // The terrain through a raw file, which records no heights: 0 and 20 are
+    // proposed, and the terrain's own 0 and 19 given.
+    for (int y = 0; y < 257; ++y)
+        for (int x = 0; x < 257; ++x) state.national.At(x, y) = (x * 7 + y * 3) % 20;
+    const NationalGrid terrain = state.national;
+    prompter.fileAnswers = {dir.File("land.r16")};
+    Trigger("itmNationalExportHeightmap");
+    state.national.Clear();
+    EXPECT_EQ(Import("itmNationalImportHeightmap", dir.File("land.r16"), "0, 19"), "0, 20");
+    EXPECT_EQ(Action("itmEditUndo")->text(), "Undo Import Heightmap");
+    double worst = 0;
+    for (std::size_t i = 0; i < terrain.values.size(); ++i)
+        worst = std::max(worst, std::fabs(state.national.values[i] - terrain.values[i]));
+    EXPECT_LE(worst, 19.0 / 65535);
+    Trigger("itmEditUndo");
+    EXPECT_EQ(state.national, NationalGrid{});
+}
+
+// A file that is not a heightmap, or heights that cannot be, are said in a box
+// and change nothing.
+TEST_F(HeightmapMenuTest, BadFilesAndHeightsAreRefusedInABox) {
+    StartWindow();
+    WriteAll(dir.File("junk.png"), "not a picture at all");
+    WriteAll(dir.File("odd.r16"), std::string(6, '\x01'));  // three samples: no square
+    const std::string good = dir.File("good.r16");
+    WriteAll(good, std::string(8, '\x10'));  // 2 x 2
+    struct Case {
+        const char* item;
+        std::string file;
+        std::string heights;
+        std::string message;  // its start
+    };
+    const Case cases[] = {
+        {"itmFileImportHeightmap", dir.File("junk.png"), "",
+         "Cannot read " + dir.File("junk.png") + ": it is not a PNG image"},
+        {"itmNationalImportHeightmap", dir.File("odd.r16"), "",
+         "Cannot read " + dir.File("odd.r16") +
+             ": its 3 samples do not make a square (a raw heightmap's side is taken from its size)"},
+        {"itmFileImportHeightmap", dir.File("absent.png"), "",
+         "Cannot open " + dir.File("absent.png") + ": No such file or directory"},
+        {"itmFileImportHeightmap", good, "low, high",
+         "Enter the heights of black and white as two numbers, for example 0, 20. You entered (low, high)"},
+        {"itmNationalImportHeightmap", good, "20, 0", good + ": "},
+        {"itmNationalImportHeightmap", good, "-5, 3", good + ": "},
+    };
+    for (const Case& c : cases) {
+        prompter.shown.clear();
+        prompter.fileAnswers = {c.file};
+        prompter.inputAnswers = {c.heights};
+        Trigger(c.item);
+        ASSERT_FALSE(prompter.shown.empty()) << c.file;
+        EXPECT_TRUE(prompter.shown.back().warning) << c.file;
+        EXPECT_EQ(prompter.shown.back().text.rfind(c.message, 0), 0u) << prompter.shown.back().text;
+        EXPECT_EQ(state.piece, PieceGrid{});
+        EXPECT_EQ(state.national, NationalGrid{});
+        EXPECT_FALSE(Action("itmEditUndo")->isEnabled()) << c.file;
+    }
+}
+
+}  // namespace
+}  // namespace gw::test

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/terrain/TerrainRelief.h"
+
+namespace gw {
+namespace {
+
+TEST(TerrainRelief, TheRampRunsFromBlueThroughGreenToRed) {
+    struct Case {
+        double value, lowest, highest;
+        RampColour colour;
+    };
+    const Case cases[] = {{0, 0, 10, {175, 175, 255}},  {10, 0, 10, {255, 175, 175}}, {5, 0, 10, {175, 255, 175}},
+                          {-3, 0, 10, {175, 175, 255}}, {4, 4, 4, {175, 255, 175}},   {1, 0, HUGE_VAL, {175, 255, 175}}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(HeightRampColour(c.value, c.lowest, c.highest), c.colour) << c.value << " in " << c.lowest;
+    }
+}
+
+TEST(TerrainRelief, TilesCountFromTheNorthWest) {
+    const std::pair<int, int> columns[] = {{0, 1}, {15, 1}, {16, 2}, {240, 16}, {256, 16}};
+    for (const auto& [x, tile] : columns) EXPECT_EQ(TileOfX(x), tile) << x;
+    const std::pair<int, int> rows[] = {{256, 1}, {240, 1}, {239, 2}, {16, 15}, {0, 16}};
+    for (const auto& [y, tile] : rows) EXPECT_EQ(TileOfY(y), tile) << y;
+    for (int tile = 1; tile <= 16; ++tile) {
+        EXPECT_EQ(TileOfX(TileFirstX(tile)), tile);
+        EXPECT_EQ(TileOfY(TileFirstY(tile)), tile);
+    }
+}
+
+TEST(TerrainRelief, NorthIsUpAndSlopesFacingTheLightAreBrighter) {
+    NationalGrid flat;
+    flat.values.assign(flat.values.size(), 3.0);
+    const TerrainRelief even = RenderTerrainRelief(flat);
+    ASSERT_EQ(even.image.width(), 257);
+    ASSERT_EQ(even.image.height(), 257);
+    EXPECT_EQ(even.lowest, 3);
+    EXPECT_EQ(even.highest, 3);
+    for (int i = 0; i < 257; i += 64) EXPECT_EQ(even.image.Rgb(i, 256 - i), 0xAFFFAFu) << i;
+
+    // A ridge along x = 128 rising to 10: its west face looks north-west, into the light.
+    NationalGrid ridge;
+    for (int y = 0; y < 257; ++y)
+        for (int x = 0; x < 257; ++x) ridge.At(x, y) = 10.0 - std::abs(x - 128) / 12.8;
+    ridge.At(0, 256) = 0;  // the north-west corner, the top-left pixel
+    const TerrainRelief lit = RenderTerrainRelief(ridge);
+    EXPECT_EQ(lit.lowest, 0);
+    EXPECT_EQ(lit.highest, 10);
+    const RgbImage& image = lit.image;
+    EXPECT_EQ(image.Pixel(0, 0)[2] > image.Pixel(0, 0)[0], true) << "the lowest height is blue";
+    const int west = image.Pixel(100, 128)[1], east = image.Pixel(156, 128)[1];
+    EXPECT_GT(west, east);
+}
+
+}  // namespace
+}  // namespace gw
