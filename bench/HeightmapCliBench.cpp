@@ -78,14 +78,14 @@ BENCHMARK(BM_HeightmapCliStartBaseline)->Unit(benchmark::kMillisecond)->UseRealT
 void BM_ExportHeightmap257Process(benchmark::State& state) {
     const Files& files = TheFiles();
     state.SetLabel(Extension(state));
-    Run(state, {"export-heightmap", files.terrain, "-o", (files.dir / "out").string() + Extension(state)});
+    Run(state, {"export-heightmap", "-q", files.terrain, "-o", (files.dir / "out").string() + Extension(state)});
 }
 BENCHMARK(BM_ExportHeightmap257Process)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
 void BM_ImportHeightmap257Process(benchmark::State& state) {
     const Files& files = TheFiles();
     state.SetLabel(Extension(state));
-    Run(state, {"import-heightmap", files.Map(Extension(state)), "-o", (files.dir / "imported.asc").string(), "--size",
+    Run(state, {"import-heightmap", "-q", files.Map(Extension(state)), "-o", (files.dir / "imported.asc").string(), "--size",
                 "257", "--max", "30"});
 }
 BENCHMARK(BM_ImportHeightmap257Process)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
