@@ -74,8 +74,10 @@ NationalBuild BuildNationalFromTer(const std::string& terFile, const std::string
         progress.assign(" ").append(std::to_string(n)).append(" ").append(name);
         status.Status(progress);
         if (!present) {
-            std::string reason = "the .TER has no section [";
-            reason.append(section).append("]");
+            constexpr std::string_view kNoSection = "the .TER has no section [";
+            std::string reason;
+            reason.reserve(kNoSection.size() + section.size() + 1);  // one allocation, however long
+            reason.append(kNoSection).append(section).append("]");
             build.notAdded.push_back({n, std::move(name), std::move(reason)});
             continue;
         }
