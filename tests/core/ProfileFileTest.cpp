@@ -115,6 +115,15 @@ TEST(ProfileFile, WritesInMemoryAndThroughTheFileAlike) {
         ProfileDocument document(c.before);
         ASSERT_TRUE(document.Set(c.section, c.key, c.value));
         EXPECT_EQ(document.Text(), c.after);
+        // The document keeps its sections in step with its bytes: further
+        // writes give what they give on the same bytes read afresh.
+        using Write = std::pair<std::string, std::string>;
+        for (const auto& [section, key] : {Write{c.section, "k2"}, {c.section, c.key}, {"C", "k"}, {"A", "j"}}) {
+            ProfileDocument fresh(document.Text());
+            ASSERT_TRUE(fresh.Set(section, key, "w"));
+            ASSERT_TRUE(document.Set(section, key, "w"));
+            EXPECT_EQ(document.Text(), fresh.Text()) << section << "/" << key;
+        }
         WriteAll(file, c.before);
         ASSERT_TRUE(WritePrivateValue(c.section, c.key, c.value, file));
         EXPECT_EQ(ReadAll(file), c.after);

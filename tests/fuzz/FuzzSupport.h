@@ -106,16 +106,17 @@ GW_FUZZ_UNCOUNTED inline void Zero(std::vector<double>& values) {
     std::memset(values.data(), 0, values.size() * sizeof(double));
 }
 
-// The vertex lines of the piece template and a closing line: a piece file for
-// the targets that read a track, where only the heights matter and the face
-// list would only cost time.
-inline std::string VertexLinesOnly(std::string_view pieceFile) {
+// The vertex lines of the piece template (every keepEvery-th of them) and a
+// closing line: a piece file for the targets that read a track, where only the
+// heights matter and the face list would only cost time.
+inline std::string VertexLinesOnly(std::string_view pieceFile, std::size_t keepEvery = 1) {
     std::string lines;
+    std::size_t vertex = 0;
     for (std::size_t start = 0; start < pieceFile.size();) {
         std::size_t end = pieceFile.find("\r\n", start);
         if (end == std::string_view::npos) end = pieceFile.size();
         const std::string_view line = pieceFile.substr(start, end - start);
-        if (line.find("X:") != std::string_view::npos) lines.append(line).append("\r\n");
+        if (line.find("X:") != std::string_view::npos && vertex++ % keepEvery == 0) lines.append(line).append("\r\n");
         start = end + 2;
     }
     return lines + "end\r\n";

@@ -2,6 +2,7 @@
 // back. A write changes the one key's line (or adds lines for it) and nothing
 // else: every other line comes through byte for byte, in its place.
 #include <optional>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -118,5 +119,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string expected = ReadBackForm(value);
     if (expected.size() > gw::kMaxPrivateValueLength) expected.resize(gw::kMaxPrivateValueLength);
     GW_FUZZ_CHECK(gw::ReadPrivateValue(section, key, "-", path) == expected);
+
+    // The document keeps its sections in step with its bytes: later writes (a
+    // new key in the section, a new section, the key again) give what they
+    // give on the same bytes read afresh.
+    const std::string otherKey = std::string(key) + "2", otherSection = std::string(section) + "2";
+    for (const auto& [s, k, v] : {std::tuple{section, std::string_view(otherKey), value},
+                                  {std::string_view(otherSection), key, value}, {section, key, key}}) {
+        gw::ProfileDocument fresh{document.Text()};
+        GW_FUZZ_CHECK(fresh.Set(s, k, v).ok() == document.Set(s, k, v).ok());
+        GW_FUZZ_CHECK(fresh.Text() == document.Text());
+    }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "core/convert/BuildNational.h"
 
+#include <charconv>
 #include <filesystem>
 #include <map>
 #include <string_view>
@@ -63,19 +64,28 @@ NationalBuild BuildNationalFromTer(const std::string& terFile, const std::string
     TrackFileFinder finder(terFile);
     PieceCache pieces;
     const std::string elevationPath = PrivateValue(ter, "ElevationData", "ElevationPath", "Not found");
-    // Texts built anew for each of the 256 places reuse their memory.
-    std::string section, progress;
+    const std::string missingName = elevationPath + "Not found";
+    // The section name and the progress text of each of the 256 places are
+    // built in place, without an allocation.
+    constexpr std::string_view kSectionPrefix = "ElevationFile_";
+    char sectionBuffer[kSectionPrefix.size() + 4];
+    kSectionPrefix.copy(sectionBuffer, kSectionPrefix.size());
+    std::string progress;
     for (int n = 1; n <= kTrackPieces; ++n) {
-        section.assign("ElevationFile_").append(std::to_string(n));
+        char* const digits = sectionBuffer + kSectionPrefix.size();
+        const char* const digitsEnd = std::to_chars(digits, sectionBuffer + sizeof sectionBuffer, n).ptr;
+        const std::string_view section(sectionBuffer, static_cast<std::size_t>(digitsEnd - sectionBuffer));
         // A missing section gives every key its default: nothing to look up.
         const bool present = ter.HasSection(section);
-        std::string name = elevationPath + (present ? PrivateValue(ter, section, "Name", "Not found") : "Not found");
+        std::string name = present ? elevationPath + PrivateValue(ter, section, "Name", "Not found") : missingName;
         // PaddedNumberText of a whole number: a blank and its digits.
-        progress.assign(" ").append(std::to_string(n)).append(" ").append(name);
+        progress.assign(" ").append(digits, static_cast<std::size_t>(digitsEnd - digits)).append(" ").append(name);
         status.Status(progress);
         if (!present) {
-            std::string reason = "the .TER has no section [";
-            reason.append(section).append("]");
+            constexpr std::string_view kNoSection = "the .TER has no section [";
+            std::string reason;
+            reason.reserve(kNoSection.size() + section.size() + 1);  // one allocation, however long
+            reason.append(kNoSection).append(section).append("]");
             build.notAdded.push_back({n, std::move(name), std::move(reason)});
             continue;
         }

@@ -47,6 +47,9 @@ public:
     // Lets a caller copy the lines it does not change in bulk.
     std::string_view TakeCrLfLinesWithout(std::string_view needle);
 
+    // The file's size when it was opened.
+    std::uint64_t fileSize() const { return file_.size(); }
+
     // Ok unless reading failed part-way (the lines before it were delivered).
     const Outcome& readError() const { return readError_; }
 

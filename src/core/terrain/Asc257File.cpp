@@ -1,5 +1,6 @@
 #include "core/terrain/Asc257File.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -181,7 +182,9 @@ namespace {
 Outcome EmitASC257(BlockLineReader& skeleton, const std::string& skeleton257Path, const std::string& objectName,
                    const NationalGrid& grid, StatusSink& status, const std::function<void(std::string_view)>& write) {
     std::string chunk;
-    chunk.reserve(kWriteChunk + 4096);
+    // Room for one chunk, or for what a small template can make: a long vertex
+    // height at most doubles a line.
+    chunk.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(kWriteChunk, 2 * skeleton.fileSize()) + 4096));
     chunk += "\r\nNamed Object: \"" + objectName + "\"\r\n";
     Outcome failure = Outcome::Ok();
     bool anyLine = false;

@@ -195,9 +195,41 @@ std::string ProfileDocument::Get(std::string_view section, std::string_view key,
     return value ? *value : std::string(defaultValue);
 }
 
+// A key line taken out or put in moves the sections after it; no header
+// comes or goes, so the sections are shifted instead of read again. The one
+// exception is a line end added to a last line that had none, which can end a
+// header line: then the file's structure is read again.
 void ProfileDocument::Splice(std::size_t from, std::size_t to, std::string_view bytes) {
+    const bool closesLastLine = from == text_.size() && from > 0 && text_.back() != '\r' && text_.back() != '\n';
     text_.replace(from, to - from, bytes);
-    Parse();
+    if (closesLastLine) {
+        Parse();
+        return;
+    }
+    const std::size_t added = bytes.size(), removed = to - from;
+    auto shift = [added, removed](std::size_t& offset) { offset = offset - removed + added; };
+    for (Section& section : sections_) {
+        // A section whose body starts at from keeps that start: the line put
+        // in belongs to its body.
+        if (section.headerStart >= to) shift(section.headerStart);
+        if (section.bodyStart > from) shift(section.bodyStart);
+        if (section.end >= to) shift(section.end);
+    }
+}
+
+void ProfileDocument::AppendSection(std::string_view name, std::string_view keyLine) {
+    if (!text_.empty() && text_.back() != '\r' && text_.back() != '\n') {
+        text_.append("\r\n[").append(name).append("]\r\n").append(keyLine);
+        Parse();
+        return;
+    }
+    const std::size_t headerStart = text_.size();
+    text_.append("[").append(name).append("]\r\n");
+    const std::size_t bodyStart = text_.size();
+    text_.append(keyLine);
+    if (!sections_.empty()) sections_.back().end = headerStart;
+    sections_.push_back({headerStart, bodyStart, text_.size()});
+    firstSection_.try_emplace(std::string(name), sections_.size() - 1);
 }
 
 Outcome ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -215,23 +247,22 @@ Outcome ProfileDocument::Set(std::string_view section, std::string_view key, std
                              std::string(key));
     }
     const Section* found = FirstSection(section);
+    std::string bytes;
     if (!found) {
-        std::string bytes;
-        if (!text_.empty() && text_.back() != '\r' && text_.back() != '\n') bytes += "\r\n";
-        bytes += "[" + std::string(section) + "]\r\n" + std::string(key) + "=" + std::string(value) + "\r\n";
-        Splice(text_.size(), text_.size(), bytes);
+        bytes.append(key).append("=").append(value).append("\r\n");
+        AppendSection(section, bytes);
         return Outcome::Ok();
     }
     if (auto line = FindKeyLine(*found, key)) {
         // The key keeps the file's own spelling; only its value changes.
-        Splice(line->start, line->next, std::string(line->name) + "=" + std::string(value) + "\r\n");
+        bytes.append(line->name).append("=").append(value).append("\r\n");
+        Splice(line->start, line->next, bytes);
         return Outcome::Ok();
     }
     const std::size_t point = InsertionPoint(*found);
-    std::string bytes;
     // The line before has no line end only when it is the file's last line.
     if (point == text_.size() && point > 0 && text_.back() != '\r' && text_.back() != '\n') bytes += "\r\n";
-    bytes += std::string(key) + "=" + std::string(value) + "\r\n";
+    bytes.append(key).append("=").append(value).append("\r\n");
     Splice(point, point, bytes);
     return Outcome::Ok();
 }

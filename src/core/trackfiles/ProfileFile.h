@@ -71,7 +71,10 @@ private:
     const Section* FirstSection(std::string_view name) const;
     std::optional<KeyLine> FindKeyLine(const Section& section, std::string_view key) const;
     std::size_t InsertionPoint(const Section& section) const;
+    // Replaces the key lines from..to with bytes (whole key lines).
     void Splice(std::size_t from, std::size_t to, std::string_view bytes);
+    // Adds a new last section holding one key line.
+    void AppendSection(std::string_view name, std::string_view keyLine);
 
     // Section names compared without regard to ASCII letter case, and looked
     // up without a copy (a conversion looks up 256 sections).
