@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ASC257 reading and writing against plain file work in the same run:
 //   read  <= 3 x counting the file's lines
 //   write <= 4 x copying the skeleton file (both flushed to the disk)

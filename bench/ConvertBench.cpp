@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SX conversion of the sample track (budgets: the whole command-line
 // conversion under 0.5 s; the 256 pieces into the NationalGrid under 100 ms).
 // The whole conversion is measured twice: the real gridwright-cli run as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Heightmap export and import of a 257 terrain, each as a whole run of the
 // command-line tool, as a user meets them (budget: 50 ms each). The tool's bare
 // start (--version) is measured in the same run as the baseline. The work is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texture builder end to end (budget: 256 tiles placed, resized to 1016,
 // sharpened and saved under 250 ms): a track on disk with its .TER, .TRK and
 // tile files, composed through the same run the builder window uses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole 3D view redraw: the wireframe projection plus painting its 548 lines
 // into an image the size of the view (budget: under 2 ms).
 #include <benchmark/benchmark.h>

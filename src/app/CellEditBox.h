@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // txtActiveCell: the floating editor laid over a grid cell while it is edited.
 #include <QLineEdit>

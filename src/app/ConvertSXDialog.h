@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // dlgConvertSX ("Convert MCM SX track to National") and ConvertSX, the run
 // behind the National menu's "&Create from SX .TER" and "&Open SX .TER": the

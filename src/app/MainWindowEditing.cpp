@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's range buttons, the shift arrows and the curve tool: each
 // takes the grid's selection and applies one core operation to the piece.
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's piece file handling, cell editing and ending the program.
 #include <QAction>
 #include <algorithm>

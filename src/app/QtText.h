@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The boundary between the core's single-byte texts and Qt's strings. File
 // contents are Latin-1; paths use the file system's own encoding and cross with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two ways the core talks to a person: progress texts and questions. The GUI
 // implements them with widgets, the command-line tool with stderr and arguments,

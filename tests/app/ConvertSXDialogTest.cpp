@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dlgConvertSX and ConvertSX, answered by the test: the Quarry rule, the OK
 // button's checks in their order, cancelling, the presets of both menu items,
 // and a whole conversion whose files match the command-line tool's byte for byte.

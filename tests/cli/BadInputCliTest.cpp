@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the tool says of input that is not what it should be: a device or a
 // FIFO where a file belongs, a file without a vertex line, a terrain cut short,
 // heights that overflow, a track whose pieces lie off the terrain, and paths

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conventions every verb shares: options with their value attached or
 // apart, -- ending the options, strict numbers, one-line usage errors naming
 // the option, status lines on stderr that -q silences, "-o -" for standard

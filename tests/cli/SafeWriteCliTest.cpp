@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line tool's outputs: every verb refuses what no writer may write
 // before it writes anything, and parallel runs never cross.
 #include <gtest/gtest.h>

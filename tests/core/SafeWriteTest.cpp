@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every writer of the program goes through one safe replacement: these tests run
 // each of them against the targets it must refuse, through symbolic links, and
 // into failures, and check what is left on disk and what is said.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every reader of outside data refuses what is not a regular file, and a file
 // larger than its kind may be, with the path and the reason; none waits on a
 // FIFO or reads /dev/zero for ever.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texture's composition on the 992 x 992 skeleton: every tile in its cell,
 // turned as the .TRK says, every decision in the log.
 #include <gtest/gtest.h>

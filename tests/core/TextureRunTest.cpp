@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole texture runs: the skeleton images of the program's folder, the saved
 // 1016 x 1016 texture, MakeTexture.log beside it, the closing texts of each
 // mode, and every way a run can fail.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Our TGA files as another program (ImageMagick's convert) reads them.
 #include <gtest/gtest.h>
 

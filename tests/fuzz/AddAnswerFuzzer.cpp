@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer typed into National > Add to ASC257 ("X, Y, Z, Scale", G for
 // track-editor tiles), taken apart and the piece added with it: nothing is
 // written outside the terrain, and only cells in the piece's square (and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole conversion of a small track folder made from the input, as the tool's
 // convert runs it: the track is read into the terrain, the new .SCN, .TER and
 // flat.asc are written and the terrain is saved through a small template. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field-string routines on any text and separator: the fields GetElement
 // and GetNextElement give, joined with the separator, are the text again;
 // Compress leaves no run of blanks and changes nothing else.

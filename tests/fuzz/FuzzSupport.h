@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the fuzz targets: a check that stops the run with a message (the
 // fuzzer keeps the input that broke it), and the split of one input into the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heightmap readers (PNG and raw) on any bytes: a refusal says why and
 // gives no samples; what is read has a sane size, comes back unchanged through
 // our own writers, and imports onto a piece within its heights.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The path routines on any text, as they meet paths written into track files
 // and names picked in file boxes: results are parts of the path, and the piece
 // name's parts put together are the file name again.

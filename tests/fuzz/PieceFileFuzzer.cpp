@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ASC piece reader on any bytes, and the writer with those bytes as its
 // skeleton template (a user may replace the file in the program's folder).
 #include <algorithm>

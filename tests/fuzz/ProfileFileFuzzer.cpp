@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profile files on any bytes: read a key, write one, save the file, read it
 // back. A write changes the one key's line (or adds lines for it) and nothing
 // else: every other line comes through byte for byte, in its place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the real gridwright-cli (only for the command-line tests, which know
 // where it is built).

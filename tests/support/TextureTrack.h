@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small SX track for the texture builder's tests: a .TER with a palette and
 // TexturePlacement sections, a .TRK with orientations and tile TGA files, all in

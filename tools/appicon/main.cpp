@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gridwright-icon OUTDIR SIZE...: saves the program's icon, as the editor draws
 // it, at each size as OUTDIR/SIZExSIZE/apps/gridwright.png, the layout of the
 // desktop's hicolor icon theme.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // National > Create from SX .TER and Open SX .TER after the dialog: the track
 // into the terrain, then the files that make the game load it as a National

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The DispMap menu's three runs, start to end: where the map goes, the preview,
 // the work with its progress texts, the save and the closing text. The window

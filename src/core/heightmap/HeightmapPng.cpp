@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PNG heightmaps through libpng. libpng reports errors by jumping (longjmp) back
 // to the function that set the jump; so the functions that call libpng keep no
 // object with a destructor in their own frame: everything that needs one lives in

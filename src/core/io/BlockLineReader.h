@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a text file line by line in large blocks, so that a file of any size is
 // read with bounded memory and without a heap allocation per line. A line ends

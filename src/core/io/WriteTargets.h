@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every writer checks and names before it writes: which targets it refuses
 // and the companion files (the .bak and the temporary) that lie beside a target.

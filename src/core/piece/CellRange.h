@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rectangle of grid cells an operation works on, taken from the grid's
 // selection: the anchor (col, row) and the moving corner (colSel, rowSel), in

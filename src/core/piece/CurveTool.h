@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The curve tool: a cubic Bézier profile, shaped with two inner control points,
 // that replaces the interior rows of every column of a range. This is the math of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ASC piece files: the reader that loads a piece's vertex heights into the
 // PieceGrid and the writer that puts the grid's heights into a copy of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 3D view's wireframe as a pure computation: the piece's footprint square and
 // its 17 x 17 mesh, turned by three angles and seen in perspective from a

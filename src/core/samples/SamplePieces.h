@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The track pieces of the bundled sample track: a handful of shapes a modder
 // would build, each a 17 x 17 height field on the piece lattice.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Adding the open piece into the terrain, at an offset typed by the user or
 // given by the SX conversion for each of a track's 256 pieces.

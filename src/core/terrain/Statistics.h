@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The terrain's statistics (lowest, highest and average height, average height
 // of the border) and the blending of its borders towards one edge height.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splitting texts into fields at a separator and taking paths apart. Positions
 // count from 1, fields from 0, as the track files and vertex lines are described.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A whole texture run without its closing text: the skeleton images read from
 // the program's folder, the tiles placed, the result enlarged to 1016 x 1016,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a texture job comes from and where its files go: the job text the
 // conversion hands to the builder, the texture's name in each mode, the log

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texture builder's runs from start to end: the progress and closing texts
 // around ComposeTrackTexture, for the builder window's File > Open, for a job

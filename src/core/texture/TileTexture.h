@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One piece's texture pasted onto the 992 x 992 skeleton: 16 x 16 tiles of
 // 62 x 62 pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Profile (INI) files as the game's tools read and write them through
 // GetPrivateProfileStringA and WritePrivateProfileStringA: the .TER, .TRK and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stock files a converted terrain starts from: national.ter, quarry.ter,
 // national.scn, quarry.scn and flat.asc. We ship minimal ones of our own in the

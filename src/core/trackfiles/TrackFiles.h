@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The .TER and .SCN of a converted terrain. Each starts from the stock file of
 // its environment and gets only the keys below; the names come from the base
