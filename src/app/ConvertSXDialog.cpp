@@ -71,7 +71,8 @@ ConvertSXDialog::ConvertSXDialog(Prompter& prompter, QWidget* parent) : QDialog(
     adjustSize();
 }
 
-ConvertSXDialog::LabelledBox ConvertSXDialog::AddValueBox(const char* name, const char* labelName, const QString& label) {
+ConvertSXDialog::LabelledBox ConvertSXDialog::AddValueBox(const char* name, const char* labelName,
+                                                          const QString& label) {
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
     box->setMaximumWidth(110);
@@ -391,7 +392,8 @@ ConvertSXOutcome ConvertSX(ConvertSXMode mode, ConvertSXContext& context) {
     if (outcome.result.trackAdded) state.currentTerFile = previousTerFile;
     if (outcome.result.trackAdded) {
         NationalGrid& built = outcome.result.terrain;
-        context.terrain->Apply(mode == ConvertSXMode::Create ? "Create from SX .TER" : "Open SX .TER", [&](TerrainContent& t) {
+        const char* undoText = mode == ConvertSXMode::Create ? "Create from SX .TER" : "Open SX .TER";
+        context.terrain->Apply(undoText, [&](TerrainContent& t) {
             t.grid = built;
             t.currentTerFile = terFile;
         });

@@ -76,7 +76,8 @@ Display3DWindow::Display3DWindow(PieceDocument& document, WindowPlacement& place
     placement_.RestoreFormPosition(*this);
 }
 
-Display3DWindow::AngleControl Display3DWindow::AddAngleBar(const char* name, const char* caption, const char* valueLabel, int initial) {
+Display3DWindow::AngleControl Display3DWindow::AddAngleBar(const char* name, const char* caption,
+                                                           const char* valueLabel, int initial) {
     const int row = bars_->rowCount();
     auto* label = new QLabel(caption, centralWidget());
     auto* bar = new QScrollBar(Qt::Horizontal, centralWidget());
@@ -106,7 +107,8 @@ void Display3DWindow::UpdateLabels() {
 }
 
 void Display3DWindow::Redraw() {
-    Wireframe wireframe = ProjectWireframe(document_.grid(), turnX_.bar->value(), turnY_.bar->value(), turnZ_.bar->value(),
+    Wireframe wireframe = ProjectWireframe(document_.grid(), turnX_.bar->value(), turnY_.bar->value(),
+                                           turnZ_.bar->value(),
                                            ViewDistanceOfZoom(zoomBar_->value()));
     const ViewArea& a = wireframe.area;
     pic3D_->SetLines(QRectF(a.left, a.top, a.width, a.height), std::move(wireframe.lines));

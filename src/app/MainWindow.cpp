@@ -216,7 +216,8 @@ void MainWindow::BuildMenus() {
 
     QMenu* national = menuBar()->addMenu("&National");
     national->setObjectName("mnuNational");
-    AddItem(national, "itmNationalCreateFromSX", "&Create from SX .TER", [this] { ConvertSXTrack(ConvertSXMode::Create); });
+    AddItem(national, "itmNationalCreateFromSX", "&Create from SX .TER",
+            [this] { ConvertSXTrack(ConvertSXMode::Create); });
     national->addSeparator()->setObjectName("itmNationalSep1");
     AddItem(national, "itmNationalOpenSXTER", "&Open SX .TER", [this] { ConvertSXTrack(ConvertSXMode::Open); });
     AddItem(national, "itmNationalOpenBaseASC257", "Open &Base ASC257", &MainWindow::OpenBaseASC257);
@@ -228,7 +229,8 @@ void MainWindow::BuildMenus() {
     national->addSeparator()->setObjectName("itmNationalSep2");
     AddItem(national, "itmNationalDisplayStatistics", "&Display Statistics",
             [this] { ShowASC257Statistics(StatisticsMode::Statistics); });
-    AddItem(national, "itmNationalSlopeEdges", "Slope &Edges", [this] { ShowASC257Statistics(StatisticsMode::SlopeEdges); });
+    AddItem(national, "itmNationalSlopeEdges", "Slope &Edges",
+            [this] { ShowASC257Statistics(StatisticsMode::SlopeEdges); });
     national->addSeparator()->setObjectName("itmNationalSep3");
     AddItem(national, "itmNationalClearASC257", "C&lear ASC257", &MainWindow::ClearASC257);
 
@@ -244,7 +246,8 @@ void MainWindow::BuildMenus() {
     QMenu* texture = menuBar()->addMenu("&Texture");
     texture->setObjectName("mnuTexture");
     // Make Texture opens the builder empty; its File > Open picks a track.
-    AddItem(texture, "itmTextureMakeTexture", "&Make Texture", [this] { TextureBuilderWindow().StartTextureBuilder(""); });
+    AddItem(texture, "itmTextureMakeTexture", "&Make Texture",
+            [this] { TextureBuilderWindow().StartTextureBuilder(""); });
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
@@ -299,10 +302,12 @@ void MainWindow::BuildControls() {
                                      "Set every selected cell to the value in the box",
                                      &MainWindow::ApplyValueToSelection),
                            2, 1);
-    valueColumn->addWidget(AddButton(central, "btnScale", "S&cale", "Multiply every selected cell by the value in the box",
+    valueColumn->addWidget(AddButton(central, "btnScale", "S&cale",
+                                     "Multiply every selected cell by the value in the box",
                                      &MainWindow::ScaleSelection),
                            3, 0);
-    valueColumn->addWidget(AddButton(central, "btnDisplace", "Dis&place", "Add the value in the box to every selected cell",
+    valueColumn->addWidget(AddButton(central, "btnDisplace", "Dis&place",
+                                     "Add the value in the box to every selected cell",
                                      &MainWindow::DisplaceSelection),
                            3, 1);
     valueColumn->setRowStretch(4, 1);
@@ -625,7 +630,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::ShowCurrentCell(int col, int row) {
-    cellPositionLabel_->setText("C: " + ToQ(PaddedNumberText(CellX(col))) + " - R: " + ToQ(PaddedNumberText(CellY(row))));
+    cellPositionLabel_->setText("C: " + ToQ(PaddedNumberText(CellX(col))) + " - R: " +
+                                ToQ(PaddedNumberText(CellY(row))));
     // The whole value, which a narrow cell may show with fewer digits.
     cellValueLabel_->setText("Z: " + ToQ(PaddedNumberText(state_.piece.Z(col, row))));
 }
