@@ -7,7 +7,21 @@
 
 namespace gw {
 
-ArrowPicture::ArrowPicture(Direction direction, const QString& objectName, QWidget* parent)
+namespace {
+
+int DegreesFromUp(ShiftDirection direction) {
+    switch (direction) {
+        case ShiftDirection::Up: return 0;
+        case ShiftDirection::Down: return 180;
+        case ShiftDirection::Left: return 270;
+        case ShiftDirection::Right: return 90;
+    }
+    return 0;
+}
+
+}  // namespace
+
+ArrowPicture::ArrowPicture(ShiftDirection direction, const QString& objectName, QWidget* parent)
     : QWidget(parent), direction_(direction) {
     setObjectName(objectName);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -37,8 +51,7 @@ void ArrowPicture::paintEvent(QPaintEvent*) {
     const double w = width(), h = height();
     QPolygonF arrow({QPointF(w / 2, h * 0.2), QPointF(w * 0.8, h * 0.75), QPointF(w * 0.2, h * 0.75)});
     painter.translate(w / 2, h / 2);
-    const int turns[] = {0, 180, 270, 90};
-    painter.rotate(turns[static_cast<int>(direction_)]);
+    painter.rotate(DegreesFromUp(direction_));
     painter.translate(-w / 2, -h / 2);
     painter.setPen(Qt::NoPen);
     painter.setBrush(isEnabled() ? palette().color(QPalette::WindowText) : palette().color(QPalette::Mid));

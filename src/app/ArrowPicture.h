@@ -4,16 +4,18 @@
 // picRight): a drawn arrow that looks pressed while its shift runs.
 #include <QWidget>
 
+#include "core/piece/ShiftCells.h"
+
 namespace gw {
 
 class ArrowPicture : public QWidget {
     Q_OBJECT
 public:
-    enum class Direction { Up, Down, Left, Right };
-    ArrowPicture(Direction direction, const QString& objectName, QWidget* parent);
+    ArrowPicture(ShiftDirection direction, const QString& objectName, QWidget* parent);
 
     void SetPressedLook(bool pressed);
     bool pressedLook() const { return pressed_; }
+    ShiftDirection direction() const { return direction_; }
     // A square as tall as a line of text and a little more, so the arrows grow
     // with the font like the buttons beside them.
     QSize sizeHint() const override;
@@ -27,7 +29,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    Direction direction_;
+    ShiftDirection direction_;
     bool pressed_ = false;
 };
 

@@ -72,14 +72,15 @@ ConvertSXDialog::ConvertSXDialog(Prompter& prompter, QWidget* parent) : QDialog(
     adjustSize();
 }
 
-QLineEdit* ConvertSXDialog::AddValueBox(const char* name, const char* labelName, const QString& label) {
+ConvertSXDialog::LabelledBox ConvertSXDialog::AddValueBox(const char* name, const char* labelName,
+                                                          const QString& label) {
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
     box->setMaximumWidth(110);
     auto* caption = new QLabel(label, this);
     caption->setObjectName(labelName);
     caption->setBuddy(box);
-    return box;
+    return {caption, box};
 }
 
 QCheckBox* ConvertSXDialog::AddOption(const char* name, const QString& caption) {
@@ -95,34 +96,40 @@ void ConvertSXDialog::BuildControls() {
 
     // The drive and folder lists: on this system the drives are the roots that
     // QDir lists, usually one.
-    Drive1_ = new QComboBox(this);
-    Drive1_->setObjectName("Drive1");
+    driveList_ = new QComboBox(this);
+    driveList_->setObjectName("Drive1");
     for (const QFileInfo& drive : QDir::drives()) {
-        Drive1_->addItem(QDir::toNativeSeparators(drive.absolutePath()), drive.absolutePath());
+        driveList_->addItem(QDir::toNativeSeparators(drive.absolutePath()), drive.absolutePath());
     }
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    folders_->setRootPath(Drive1_->count() > 0 ? Drive1_->itemData(0).toString() : QDir::rootPath());
-    Dir1_ = new QTreeView(this);
-    Dir1_->setObjectName("Dir1");
-    Dir1_->setModel(folders_);
-    for (int column = 1; column < folders_->columnCount(); ++column) Dir1_->hideColumn(column);
-    Dir1_->header()->hide();
-    Dir1_->setMinimumSize(260, 220);
-    connect(Dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { OnFolderChanged(); });
-    connect(Drive1_, &QComboBox::currentIndexChanged, this, &ConvertSXDialog::OnDriveChanged);
+    folders_->setRootPath(driveList_->count() > 0 ? driveList_->itemData(0).toString() : QDir::rootPath());
+    folderTree_ = new QTreeView(this);
+    folderTree_->setObjectName("Dir1");
+    folderTree_->setModel(folders_);
+    for (int column = 1; column < folders_->columnCount(); ++column) folderTree_->hideColumn(column);
+    folderTree_->header()->hide();
+    folderTree_->setMinimumSize(260, 220);
+    connect(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { OnFolderChanged(); });
+    connect(driveList_, &QComboBox::currentIndexChanged, this, &ConvertSXDialog::OnDriveChanged);
 
-    txtOutputDir_ = AddValueBox("txtOutputDir", "lblOutputDir", "Output Directory");
+    const LabelledBox outputDir = AddValueBox("txtOutputDir", "lblOutputDir", "Output Directory");
+    txtOutputDir_ = outputDir.box;
     txtOutputDir_->setMaximumWidth(QWIDGETSIZE_MAX);
     // For output that will be copied elsewhere, for example into the game's
     // Tracks folder on a Windows machine.
-    txtGameFolder_ = AddValueBox("txtGameFolder", "lblGameFolder", "Game folder");
+    const LabelledBox gameFolder = AddValueBox("txtGameFolder", "lblGameFolder", "Game folder");
+    txtGameFolder_ = gameFolder.box;
     txtGameFolder_->setMaximumWidth(QWIDGETSIZE_MAX);
     connect(txtOutputDir_, &QLineEdit::textChanged, this, &ConvertSXDialog::ShowDefaultGameFolder);
-    txtZOffset_ = AddValueBox("txtZOffset", "lblZOffset", "Z Base");
-    txtZScale_ = AddValueBox("txtZScale", "lblZScale", "Z Scale");
-    txtMaxZ_ = AddValueBox("txtMaxZ", "lblMaxZ", "Max Z");
-    txtGridRes_ = AddValueBox("txtGridRes", "lblGridRes", "Grid Res:");
+    const LabelledBox zBase = AddValueBox("txtZOffset", "lblZOffset", "Z Base");
+    const LabelledBox zScale = AddValueBox("txtZScale", "lblZScale", "Z Scale");
+    const LabelledBox maxZ = AddValueBox("txtMaxZ", "lblMaxZ", "Max Z");
+    const LabelledBox gridRes = AddValueBox("txtGridRes", "lblGridRes", "Grid Res:");
+    txtZOffset_ = zBase.box;
+    txtZScale_ = zScale.box;
+    txtMaxZ_ = maxZ.box;
+    txtGridRes_ = gridRes.box;
 
     auto* frameOptions = new QGroupBox("Create", this);
     frameOptions->setObjectName("frameOptions");
@@ -156,17 +163,15 @@ void ConvertSXDialog::BuildControls() {
     connect(cancel, &QPushButton::clicked, this, &ConvertSXDialog::reject);
 
     auto* folderSide = new QVBoxLayout();
-    folderSide->addWidget(findChild<QLabel*>("lblOutputDir"));
+    folderSide->addWidget(outputDir.label);
     folderSide->addWidget(txtOutputDir_);
-    folderSide->addWidget(Drive1_);
-    folderSide->addWidget(Dir1_, 1);
-    folderSide->addWidget(findChild<QLabel*>("lblGameFolder"));
+    folderSide->addWidget(driveList_);
+    folderSide->addWidget(folderTree_, 1);
+    folderSide->addWidget(gameFolder.label);
     folderSide->addWidget(txtGameFolder_);
 
     auto* values = new QFormLayout();
-    for (QLineEdit* box : {txtZOffset_, txtZScale_, txtMaxZ_, txtGridRes_}) {
-        values->addRow(findChild<QLabel*>(box->objectName().replace("txt", "lbl")), box);
-    }
+    for (const LabelledBox& row : {zBase, zScale, maxZ, gridRes}) values->addRow(row.label, row.box);
     auto* middle = new QHBoxLayout();
     middle->addWidget(frameOptions);
     middle->addLayout(values);
@@ -189,8 +194,8 @@ void ConvertSXDialog::BuildControls() {
     page->addLayout(body);
 }
 
-void ConvertSXDialog::PresetForMode(const std::string& mode) {
-    const bool convert = mode == "Convert";
+void ConvertSXDialog::PresetForMode(ConvertSXMode mode) {
+    const bool convert = mode == ConvertSXMode::Create;
     for (QCheckBox* box : {chkSCN_, chkSpline_, chkTer_, chkDispMap_, chkTexture_}) box->setChecked(convert);
     chkQuarry_->setChecked(false);
 }
@@ -199,21 +204,21 @@ void ConvertSXDialog::ShowOutputFolder(const std::string& folder) {
     const QString text = PathToQ(folder);
     txtOutputDir_->setText(text);
     if (FolderExists(text)) ShowFolderInList(text);
-    const int drive = DriveOf(*Drive1_, QDir::fromNativeSeparators(text));
-    if (drive >= 0) Drive1_->setCurrentIndex(drive);
+    const int drive = DriveOf(*driveList_, QDir::fromNativeSeparators(text));
+    if (drive >= 0) driveList_->setCurrentIndex(drive);
 }
 
 void ConvertSXDialog::ShowFolderInList(const QString& folder) {
     const QModelIndex index = folders_->index(QDir::cleanPath(QDir::fromNativeSeparators(folder)));
     if (!index.isValid()) return;
-    Dir1_->setCurrentIndex(index);
-    Dir1_->scrollTo(index);
+    folderTree_->setCurrentIndex(index);
+    folderTree_->scrollTo(index);
     // The current index may have been this folder already.
     OnFolderChanged();
 }
 
 void ConvertSXDialog::OnFolderChanged() {
-    const QModelIndex index = Dir1_->currentIndex();
+    const QModelIndex index = folderTree_->currentIndex();
     if (index.isValid()) txtOutputDir_->setText(QDir::toNativeSeparators(folders_->filePath(index)));
 }
 
@@ -221,9 +226,9 @@ void ConvertSXDialog::OnDriveChanged(int index) {
     if (index < 0) return;
     // A folder already on the chosen drive stays chosen; another drive starts
     // at its root.
-    const QString root = Drive1_->itemData(index).toString();
-    const QModelIndex current = Dir1_->currentIndex();
-    if (current.isValid() && DriveOf(*Drive1_, folders_->filePath(current)) == index) return;
+    const QString root = driveList_->itemData(index).toString();
+    const QModelIndex current = folderTree_->currentIndex();
+    if (current.isValid() && DriveOf(*driveList_, folders_->filePath(current)) == index) return;
     ShowFolderInList(root);
 }
 
@@ -307,12 +312,12 @@ bool ConvertSXDialog::CheckOutputFolder() {
 
 void ConvertSXDialog::OnOk() {
     if (!CheckValues() || !CheckOutputFolder()) return;
-    bCancel = false;
+    cancelled_ = false;
     accept();
 }
 
 void ConvertSXDialog::reject() {
-    bCancel = true;
+    cancelled_ = true;
     QDialog::reject();
 }
 
@@ -332,7 +337,7 @@ ConversionTextureRunner TextureStepInWindow(MakeTextureWindow& window) {
     };
 }
 
-ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context) {
+ConvertSXOutcome ConvertSX(ConvertSXMode mode, ConvertSXContext& context) {
     ConvertSXOutcome outcome;
     EditorState& state = context.state;
     if (state.pieceModified && !context.prompter.AskYesNo(kConvertDiscardPieceQuestion, kConvertMessageTitle)) {
@@ -366,7 +371,7 @@ ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context) {
         dialog.ShowStartingValues();
         dialog.exec();
         context.placement.SaveFormPosition(dialog);
-        if (dialog.bCancel) {
+        if (dialog.cancelled()) {
             context.prompter.Message(kConvertCancelled, kConvertMessageTitle);
             outcome.end = ConvertSXEnd::Cancelled;
             return outcome;
@@ -388,7 +393,8 @@ ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context) {
     if (outcome.result.trackAdded) state.currentTerFile = previousTerFile;
     if (outcome.result.trackAdded) {
         NationalGrid& built = outcome.result.terrain;
-        context.terrain->Apply(mode == "Convert" ? "Create from SX .TER" : "Open SX .TER", [&](TerrainContent& t) {
+        const char* undoText = mode == ConvertSXMode::Create ? "Create from SX .TER" : "Open SX .TER";
+        context.terrain->Apply(undoText, [&](TerrainContent& t) {
             t.grid = built;
             t.currentTerFile = terFile;
         });

@@ -26,6 +26,10 @@ class PieceDocument;
 class TerrainDocument;
 class WindowPlacement;
 
+// National > Create from SX .TER makes every output of the track; Open SX .TER
+// starts with none checked.
+enum class ConvertSXMode { Create, Open };
+
 class ConvertSXDialog : public QDialog {
     Q_OBJECT
 public:
@@ -33,11 +37,11 @@ public:
 
     // True when the dialog was left by Cancel or by closing its window, false
     // when it was left by OK.
-    bool bCancel = true;
+    bool cancelled() const { return cancelled_; }
 
-    // "Convert" checks every output and leaves Quarry unchecked; any other mode
-    // unchecks all six boxes.
-    void PresetForMode(const std::string& mode);
+    // Create checks every output and leaves Quarry unchecked; Open unchecks
+    // all six boxes.
+    void PresetForMode(ConvertSXMode mode);
     // The output text, then the folder list when the folder exists, then the
     // drive list; the lists' change rules apply as to a click.
     void ShowOutputFolder(const std::string& folder);
@@ -57,7 +61,11 @@ protected:
 
 private:
     void BuildControls();
-    QLineEdit* AddValueBox(const char* name, const char* labelName, const QString& label);
+    struct LabelledBox {
+        QLabel* label;
+        QLineEdit* box;
+    };
+    LabelledBox AddValueBox(const char* name, const char* labelName, const QString& label);
     QCheckBox* AddOption(const char* name, const QString& caption);
     void ShowFolderInList(const QString& folder);
     void OnFolderChanged();
@@ -71,6 +79,7 @@ private:
     bool CheckOutputFolder();
 
     Prompter& prompter_;
+    bool cancelled_ = true;
     std::string terFile_;
     QLabel* lblTerName_ = nullptr;
     QLabel* lblDescription_ = nullptr;
@@ -80,8 +89,8 @@ private:
     QLineEdit* txtGridRes_ = nullptr;
     QLineEdit* txtOutputDir_ = nullptr;
     QLineEdit* txtGameFolder_ = nullptr;
-    QComboBox* Drive1_ = nullptr;
-    QTreeView* Dir1_ = nullptr;
+    QComboBox* driveList_ = nullptr;  // Drive1
+    QTreeView* folderTree_ = nullptr; // Dir1
     QFileSystemModel* folders_ = nullptr;
     QCheckBox* chkQuarry_ = nullptr;
     QCheckBox* chkTer_ = nullptr;
@@ -134,10 +143,10 @@ struct ConvertSXOutcome {
 // conversion hands it a job: the window shows the progress and stays open.
 ConversionTextureRunner TextureStepInWindow(MakeTextureWindow& window);
 
-// National > Create from SX .TER (mode "Convert") and Open SX .TER ("Open").
+// National > Create from SX .TER and Open SX .TER.
 // An unsaved piece is not emptied, nor a track added onto a terrain that is
 // not empty, without asking first. Failures of the run are shown in one
 // message box at its end.
-ConvertSXOutcome ConvertSX(const std::string& mode, ConvertSXContext& context);
+ConvertSXOutcome ConvertSX(ConvertSXMode mode, ConvertSXContext& context);
 
 }  // namespace gw

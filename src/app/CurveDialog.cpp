@@ -43,28 +43,31 @@ CurveDialog::CurveDialog(CurveState& state, const NumberFormat& numberFormat, QW
     // value, and the height bar standing beside them.
     auto addBars = [this](QGroupBox* frame, const char* xName, const char* yName, const char* xLabel,
                           const char* yLabel, int x, int y, CurveBar xBar, CurveBar yBar) {
+        PointControls point;
+        point.positionBar = MakeBar(xName, Qt::Horizontal, kCurveBarXMaximum, x, xBar);
+        point.heightBar = MakeBar(yName, Qt::Vertical, kCurveBarYMaximum, y, yBar);
+        point.positionValue = MakeLabel(xLabel);
+        point.heightValue = MakeLabel(yLabel);
         auto* layout = new QGridLayout(frame);
-        layout->addWidget(MakeBar(xName, Qt::Horizontal, kCurveBarXMaximum, x, xBar), 0, 0);
-        layout->addWidget(MakeValueLabel(xLabel), 1, 0);
-        layout->addWidget(MakeValueLabel(yLabel), 2, 0);
-        layout->addWidget(MakeBar(yName, Qt::Vertical, kCurveBarYMaximum, y, yBar), 0, 1, 4, 1);
+        layout->addWidget(point.positionBar, 0, 0);
+        layout->addWidget(point.positionValue, 1, 0);
+        layout->addWidget(point.heightValue, 2, 0);
+        layout->addWidget(point.heightBar, 0, 1, 4, 1);
         layout->setRowStretch(3, 1);
+        return point;
     };
-    addBars(frame1, "hscrlPoint1x", "vscrlPoint1y", "lblPoint1x", "lblPoint1y", bars.point1x, bars.point1y,
-            CurveBar::Point1X, CurveBar::Point1Y);
-    addBars(frame2, "hscrlPoint2x", "vscrlPoint2y", "lblPoint2x", "lblPoint2y", bars.point2x, bars.point2y,
-            CurveBar::Point2X, CurveBar::Point2Y);
+    point1_ = addBars(frame1, "hscrlPoint1x", "vscrlPoint1y", "lblPoint1x", "lblPoint1y", bars.point1x, bars.point1y,
+                      CurveBar::Point1X, CurveBar::Point1Y);
+    point2_ = addBars(frame2, "hscrlPoint2x", "vscrlPoint2y", "lblPoint2x", "lblPoint2y", bars.point2x, bars.point2y,
+                      CurveBar::Point2X, CurveBar::Point2Y);
 
-    auto makeLabel = [this](const char* name, const QString& text) {
-        auto* label = new QLabel(text, this);
-        label->setObjectName(name);
-        return label;
-    };
+    enterValue_ = MakeLabel("lblEnter");
+    exitValue_ = MakeLabel("lblExit");
     auto* ends = new QGridLayout();
-    ends->addWidget(makeLabel("lblTEnter", "Enter"), 0, 0);
-    ends->addWidget(makeLabel("lblEnter", ""), 0, 1);
-    ends->addWidget(makeLabel("lblTExit", "Exit"), 1, 0);
-    ends->addWidget(makeLabel("lblExit", ""), 1, 1);
+    ends->addWidget(MakeLabel("lblTEnter", "Enter"), 0, 0);
+    ends->addWidget(enterValue_, 0, 1);
+    ends->addWidget(MakeLabel("lblTExit", "Exit"), 1, 0);
+    ends->addWidget(exitValue_, 1, 1);
 
     auto* apply = new QPushButton("&Apply", this);
     apply->setObjectName("btnApply");
@@ -88,8 +91,8 @@ CurveDialog::CurveDialog(CurveState& state, const NumberFormat& numberFormat, QW
     DrawCurvePreview();
 }
 
-QLabel* CurveDialog::MakeValueLabel(const char* name) {
-    auto* label = new QLabel(this);
+QLabel* CurveDialog::MakeLabel(const char* name, const QString& text) {
+    auto* label = new QLabel(text, this);
     label->setObjectName(name);
     return label;
 }
@@ -98,10 +101,10 @@ void CurveDialog::ShowBarValues() {
     // In the piece's terms: a position along the range and a height.
     const CurveBars& bars = state_.bars;
     auto text = [this](const char* what, double value) { return what + ToQ(PlainNumberText(value, numberFormat_)); };
-    findChild<QLabel*>("lblPoint1x")->setText(text("Position ", PositionOfX(bars.point1x)));
-    findChild<QLabel*>("lblPoint1y")->setText(text("Height ", HeightOfY(bars.point1y)));
-    findChild<QLabel*>("lblPoint2x")->setText(text("Position ", PositionOfX(bars.point2x)));
-    findChild<QLabel*>("lblPoint2y")->setText(text("Height ", HeightOfY(bars.point2y)));
+    point1_.positionValue->setText(text("Position ", PositionOfX(bars.point1x)));
+    point1_.heightValue->setText(text("Height ", HeightOfY(bars.point1y)));
+    point2_.positionValue->setText(text("Position ", PositionOfX(bars.point2x)));
+    point2_.heightValue->setText(text("Height ", HeightOfY(bars.point2y)));
 }
 
 bool CurveDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -126,10 +129,9 @@ bool CurveDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove && dragged_ != 0) {
         // Through the bars, which keep the point inside their ranges and redraw.
         const QPointF to = picCurve_->ToArea(mouse->position());
-        const char* xBar = dragged_ == 1 ? "hscrlPoint1x" : "hscrlPoint2x";
-        const char* yBar = dragged_ == 1 ? "vscrlPoint1y" : "vscrlPoint2y";
-        findChild<QScrollBar*>(xBar)->setValue(static_cast<int>(std::lround(to.x())));
-        findChild<QScrollBar*>(yBar)->setValue(static_cast<int>(std::lround(to.y())));
+        const PointControls& point = dragged_ == 1 ? point1_ : point2_;
+        point.positionBar->setValue(static_cast<int>(std::lround(to.x())));
+        point.heightBar->setValue(static_cast<int>(std::lround(to.y())));
         return true;
     }
     if (event->type() == QEvent::MouseButtonRelease && dragged_ != 0) {
@@ -156,13 +158,14 @@ QScrollBar* CurveDialog::MakeBar(const char* name, Qt::Orientation orientation, 
 }
 
 void CurveDialog::SetEnds(double enterHeight, double exitHeight) {
-    findChild<QLabel*>("lblEnter")->setText(ToQ(PlainNumberText(enterHeight, numberFormat_)));
-    findChild<QLabel*>("lblExit")->setText(ToQ(PlainNumberText(exitHeight, numberFormat_)));
+    enterValue_->setText(ToQ(PlainNumberText(enterHeight, numberFormat_)));
+    exitValue_->setText(ToQ(PlainNumberText(exitHeight, numberFormat_)));
 }
 
 void CurveDialog::DrawCurvePreview() {
     picCurve_->SetLines(QRectF(0, 0, kCurveBarXMaximum, kCurveBarYMaximum), CurvePreviewLines(state_));
-    if (findChild<QLabel*>("lblPoint2y")) ShowBarValues();
+    // The bars move while the dialog is being built, before their labels exist.
+    if (point2_.heightValue) ShowBarValues();
 }
 
 void CurveDialog::closeEvent(QCloseEvent* event) {

@@ -30,13 +30,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // One inner control point's bars and the values shown under them.
+    struct PointControls {
+        QScrollBar* positionBar = nullptr;
+        QScrollBar* heightBar = nullptr;
+        QLabel* positionValue = nullptr;
+        QLabel* heightValue = nullptr;
+    };
     QScrollBar* MakeBar(const char* name, Qt::Orientation orientation, int maximum, int value, CurveBar which);
-    QLabel* MakeValueLabel(const char* name);
+    QLabel* MakeLabel(const char* name, const QString& text = QString());
     void ShowBarValues();
 
     CurveState& state_;
     NumberFormat numberFormat_;
     LinePicture* picCurve_ = nullptr;
+    PointControls point1_, point2_;
+    QLabel* enterValue_ = nullptr;  // lblEnter
+    QLabel* exitValue_ = nullptr;   // lblExit
     int dragged_ = 0;  // the inner point being dragged (1 or 2), 0 for none
 };
 

@@ -51,19 +51,19 @@ private:
 DisplacementWindow::DisplacementWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("frmDisplacement");
     setWindowTitle("Displacement Map");
-    picDisplaceMap_ = new PicturePane(picture_, this);
-    lblStatus_ = new StatusLabel(this);
+    mapPane_ = new PicturePane(picture_, this);
+    statusLabel_ = new StatusLabel(this);
     auto* page = new QVBoxLayout(this);
-    page->addWidget(picDisplaceMap_, 1);
-    page->addWidget(lblStatus_);
+    page->addWidget(mapPane_, 1);
+    page->addWidget(statusLabel_);
     // The whole map when the screen has room for it, less on a small screen.
     const QSize room = screen()->availableGeometry().size() - QSize(10, 40);
     resize(sizeHint().boundedTo(room));
 }
 
 void DisplacementWindow::Status(const std::string& text) {
-    lblStatus_->setText(MessageToQ(text));
-    lblStatus_->repaint();
+    statusLabel_->setText(MessageToQ(text));
+    statusLabel_->repaint();
 }
 
 void DisplacementWindow::ShowPreview() {
@@ -81,7 +81,7 @@ void DisplacementWindow::DrawMap(const RgbImage& pixels) {
         auto* line = reinterpret_cast<QRgb*>(picture_.scanLine(y));
         for (int x = 0; x < pixels.width(); ++x) line[x] = 0xff000000u | pixels.Rgb(x, y);
     }
-    picDisplaceMap_->update();
+    mapPane_->update();
 }
 
 }  // namespace gw

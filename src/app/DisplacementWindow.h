@@ -25,8 +25,8 @@ public:
 
 private:
     QImage picture_;
-    QWidget* picDisplaceMap_ = nullptr;
-    StatusLabel* lblStatus_ = nullptr;
+    QWidget* mapPane_ = nullptr;
+    StatusLabel* statusLabel_ = nullptr;
 };
 
 }  // namespace gw

@@ -37,30 +37,30 @@ Display3DWindow::Display3DWindow(PieceDocument& document, WindowPlacement& place
 
     bars_ = new QGridLayout();
     bars_->setColumnStretch(1, 1);
-    scrlX_ = AddAngleBar("scrlX", "X", "lblXVal", 60);
-    scrlY_ = AddAngleBar("scrlY", "Y", "lblYVal", 0);
-    scrlZ_ = AddAngleBar("scrlZ", "Z", "lblZVal", 0);
+    turnX_ = AddAngleBar("scrlX", "X", "lblXVal", 60);
+    turnY_ = AddAngleBar("scrlY", "Y", "lblYVal", 0);
+    turnZ_ = AddAngleBar("scrlZ", "Z", "lblZVal", 0);
 
-    scrlZoom_ = new QScrollBar(Qt::Vertical, central);
-    scrlZoom_->setObjectName("scrlZoom");
-    scrlZoom_->setRange(kZoomMinimum, kZoomMaximum);
-    scrlZoom_->setSingleStep(1);
-    scrlZoom_->setPageStep(5);
-    scrlZoom_->setValue(100);
+    zoomBar_ = new QScrollBar(Qt::Vertical, central);
+    zoomBar_->setObjectName("scrlZoom");
+    zoomBar_->setRange(kZoomMinimum, kZoomMaximum);
+    zoomBar_->setSingleStep(1);
+    zoomBar_->setPageStep(5);
+    zoomBar_->setValue(100);
     auto* lblZoom = new QLabel("Zoom", central);
     lblZoom->setObjectName("lblZoom");
-    lblZoomVal_ = new QLabel(central);
-    lblZoomVal_->setObjectName("lblZoomVal");
-    lblZoomVal_->setMinimumWidth(30);
-    connect(scrlZoom_, &QScrollBar::valueChanged, this, [this] {
+    zoomValue_ = new QLabel(central);
+    zoomValue_->setObjectName("lblZoomVal");
+    zoomValue_->setMinimumWidth(30);
+    connect(zoomBar_, &QScrollBar::valueChanged, this, [this] {
         UpdateLabels();
         Redraw();
     });
 
     auto* zoom = new QVBoxLayout();
     zoom->addWidget(lblZoom, 0, Qt::AlignHCenter);
-    zoom->addWidget(scrlZoom_, 1, Qt::AlignHCenter);
-    zoom->addWidget(lblZoomVal_, 0, Qt::AlignHCenter);
+    zoom->addWidget(zoomBar_, 1, Qt::AlignHCenter);
+    zoom->addWidget(zoomValue_, 0, Qt::AlignHCenter);
     auto* top = new QHBoxLayout();
     top->addWidget(pic3D_, 1);
     top->addLayout(zoom);
@@ -77,7 +77,8 @@ Display3DWindow::Display3DWindow(PieceDocument& document, WindowPlacement& place
     placement_.RestoreFormPosition(*this);
 }
 
-QScrollBar* Display3DWindow::AddAngleBar(const char* name, const char* caption, const char* valueLabel, int initial) {
+Display3DWindow::AngleControl Display3DWindow::AddAngleBar(const char* name, const char* caption,
+                                                           const char* valueLabel, int initial) {
     const int row = bars_->rowCount();
     auto* label = new QLabel(caption, centralWidget());
     auto* bar = new QScrollBar(Qt::Horizontal, centralWidget());
@@ -98,19 +99,18 @@ QScrollBar* Display3DWindow::AddAngleBar(const char* name, const char* caption, 
         UpdateLabels();
         Redraw();
     });
-    return bar;
+    return {bar, value};
 }
 
 void Display3DWindow::UpdateLabels() {
-    findChild<QLabel*>("lblXVal")->setText(QString::number(scrlX_->value()));
-    findChild<QLabel*>("lblYVal")->setText(QString::number(scrlY_->value()));
-    findChild<QLabel*>("lblZVal")->setText(QString::number(scrlZ_->value()));
-    lblZoomVal_->setText(QString::number(ViewDistanceOfZoom(scrlZoom_->value())));
+    for (const AngleControl& turn : {turnX_, turnY_, turnZ_}) turn.value->setText(QString::number(turn.bar->value()));
+    zoomValue_->setText(QString::number(ViewDistanceOfZoom(zoomBar_->value())));
 }
 
 void Display3DWindow::Redraw() {
-    Wireframe wireframe = ProjectWireframe(document_.grid(), scrlX_->value(), scrlY_->value(), scrlZ_->value(),
-                                           ViewDistanceOfZoom(scrlZoom_->value()));
+    Wireframe wireframe = ProjectWireframe(document_.grid(), turnX_.bar->value(), turnY_.bar->value(),
+                                           turnZ_.bar->value(),
+                                           ViewDistanceOfZoom(zoomBar_->value()));
     const ViewArea& a = wireframe.area;
     pic3D_->SetLines(QRectF(a.left, a.top, a.width, a.height), std::move(wireframe.lines));
     if (!wireframe.errorMessage.empty()) prompter_.Warning(wireframe.errorMessage, "Gridwright");

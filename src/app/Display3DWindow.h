@@ -30,18 +30,21 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QScrollBar* AddAngleBar(const char* name, const char* caption, const char* valueLabel, int initial);
+    // A turn about one axis: its bar and the value shown beside it.
+    struct AngleControl {
+        QScrollBar* bar = nullptr;
+        QLabel* value = nullptr;
+    };
+    AngleControl AddAngleBar(const char* name, const char* caption, const char* valueLabel, int initial);
     void UpdateLabels();
 
     PieceDocument& document_;
     WindowPlacement& placement_;
     Prompter& prompter_;
     LinePicture* pic3D_ = nullptr;
-    QScrollBar* scrlX_ = nullptr;
-    QScrollBar* scrlY_ = nullptr;
-    QScrollBar* scrlZ_ = nullptr;
-    QScrollBar* scrlZoom_ = nullptr;
-    QLabel* lblZoomVal_ = nullptr;
+    AngleControl turnX_, turnY_, turnZ_;  // scrlX, scrlY, scrlZ
+    QScrollBar* zoomBar_ = nullptr;      // scrlZoom
+    QLabel* zoomValue_ = nullptr;        // lblZoomVal
     QGridLayout* bars_ = nullptr;
 };
 

@@ -3,10 +3,8 @@
 
 #include <algorithm>
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,13 +26,17 @@
 #include "app/AppSettings.h"
 #include "app/ArrowPicture.h"
 #include "app/CellEditBox.h"
+#include "app/ConvertSXDialog.h"
+#include "app/MakeTextureWindow.h"
 #include "app/PieceDocument.h"
 #include "app/PieceGridView.h"
 #include "app/QtText.h"
 #include "app/WaitCursor.h"
 #include "app/RecentFiles.h"
+#include "app/StatisticsDialog.h"
 #include "app/StatusLabel.h"
 #include "app/TerrainDocument.h"
+#include "app/TerrainWindow.h"
 #include "app/UserName.h"
 #include "app/WindowPlacement.h"
 #include "core/ProgramFolder.h"
@@ -68,11 +70,18 @@ void SettleLayouts(QWidget& page) {
     page.layout()->activate();
 }
 
-QPushButton* MakeButton(const char* objectName, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    button->setAutoDefault(false);
-    return button;
+// The Alt key comes from the caption itself, so the tip cannot name another.
+QString TipWithKey(const char* tip, const QString& caption) {
+    const int amp = caption.indexOf('&');
+    return amp >= 0 && amp + 1 < caption.size() ? QString(tip) + QString(" (Alt+%1)").arg(caption.at(amp + 1).toUpper())
+                                                : QString(tip);
+}
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* objectName, const char* tip = nullptr) {
+    widget->setObjectName(objectName);
+    if (tip) widget->setToolTip(tip);
+    return widget;
 }
 
 }  // namespace
@@ -93,15 +102,14 @@ MainWindow::MainWindow(EditorState& state, AppSettings& settings, Prompter& prom
     BuildControls();
     BuildMenus();
     WireGridEvents();
-    WireRangeButtons();
-    WireNationalMenu();
-    WireDispMapMenu();
-    WireHeightmapItems();
     connect(document_, &PieceDocument::pieceChanged, this, &MainWindow::RefreshPieceGrid);
     connect(document_, &PieceDocument::modifiedChanged, this, &MainWindow::UpdateCaption);
-    connect(document_, &PieceDocument::pieceChanged, this, [this] { ShowCurrentCell(grid_->Row(), grid_->Col()); });
+    connect(document_, &PieceDocument::pieceChanged, this, [this] { ShowCurrentCell(grid_->Col(), grid_->Row()); });
     connect(grid_, &PieceGridView::fitChanged, this, &MainWindow::ScheduleFit);
-    AddToolTips();
+    // The terrain window follows every change of the terrain, undo and redo included.
+    connect(terrain_, &TerrainDocument::terrainChanged, this, [this] {
+        if (terrainWindow_) terrainWindow_->ShowTerrain(terrain_->Content());
+    });
     setAcceptDrops(true);
     resize(kInitialWidthPixels, height());
     FitWindowToGrid();
@@ -109,40 +117,62 @@ MainWindow::MainWindow(EditorState& state, AppSettings& settings, Prompter& prom
 
 MainWindow::~MainWindow() = default;
 
-QAction* MainWindow::AddItem(QMenu* menu, const char* objectName, const QString& caption, bool enabled) {
+template <typename Slot>
+QAction* MainWindow::AddItem(QMenu* menu, const char* objectName, const QString& caption, Slot slot) {
     auto* action = menu->addAction(caption);
     action->setObjectName(objectName);
-    action->setEnabled(enabled);
+    connect(action, &QAction::triggered, this, slot);
     return action;
+}
+
+template <typename Slot>
+QAction* MainWindow::AddToggle(QMenu* menu, const char* objectName, const QString& caption, bool checked, Slot slot) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(objectName);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    connect(action, &QAction::toggled, this, slot);
+    return action;
+}
+
+template <typename Slot>
+QPushButton* MainWindow::AddButton(QWidget* parent, const char* objectName, const QString& caption, const char* tip,
+                                   Slot slot) {
+    auto* button = Named(new QPushButton(caption, parent), objectName);
+    button->setAutoDefault(false);
+    button->setToolTip(TipWithKey(tip, caption));
+    connect(button, &QPushButton::clicked, this, slot);
+    return button;
+}
+
+ArrowPicture* MainWindow::AddArrow(QWidget* parent, ShiftDirection direction, const char* objectName,
+                                   const char* tip) {
+    auto* arrow = new ArrowPicture(direction, objectName, parent);
+    arrow->setToolTip(tip);
+    connect(arrow, &ArrowPicture::clicked, this, [this, arrow, direction] { ShiftSelection(arrow, direction); });
+    return arrow;
 }
 
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("menuFile");
-    QAction* newPiece = AddItem(file, "itmFileNew", "&New");
-    newPiece->setShortcut(QKeySequence::New);
-    connect(newPiece, &QAction::triggered, this, &MainWindow::NewPiece);
-    QAction* open = AddItem(file, "itmFileOpen", "&Open SX ASC");
-    open->setShortcut(QKeySequence::Open);
-    connect(open, &QAction::triggered, this, &MainWindow::OpenPiece);
-    itmFileSave_ = AddItem(file, "itmFileSave", "&Save SX ASC", false);
+    AddItem(file, "itmFileNew", "&New", &MainWindow::NewPiece)->setShortcut(QKeySequence::New);
+    AddItem(file, "itmFileOpen", "&Open SX ASC", &MainWindow::OpenPiece)->setShortcut(QKeySequence::Open);
+    itmFileSave_ = AddItem(file, "itmFileSave", "&Save SX ASC", &MainWindow::SavePiece);
+    itmFileSave_->setEnabled(false);
     itmFileSave_->setShortcut(QKeySequence::Save);
-    connect(itmFileSave_, &QAction::triggered, this, &MainWindow::SavePiece);
-    itmFileSaveAs_ = AddItem(file, "itmFileSaveAs", "Save SX ASC &As");
+    itmFileSaveAs_ = AddItem(file, "itmFileSaveAs", "Save SX ASC &As", &MainWindow::SavePieceAs);
     // Not every desktop binds a key to Save As; this one is the common choice.
     itmFileSaveAs_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(itmFileSaveAs_, &QAction::triggered, this, &MainWindow::SavePieceAs);
     file->addSeparator();
-    AddItem(file, "itmFileImportHeightmap", "&Import Heightmap");
-    AddItem(file, "itmFileExportHeightmap", "Ex&port Heightmap");
+    AddItem(file, "itmFileImportHeightmap", "&Import Heightmap", &MainWindow::ImportPieceHeightmap);
+    AddItem(file, "itmFileExportHeightmap", "Ex&port Heightmap", &MainWindow::ExportPieceHeightmap);
     file->addSeparator();
     mnuFileRecent_ = file->addMenu("&Recent Files");
     mnuFileRecent_->setObjectName("mnuFileRecent");
     RebuildRecentMenu();
     file->addSeparator();
-    QAction* exit = AddItem(file, "itmFileExit", "E&xit");
-    exit->setShortcut(QKeySequence::Quit);
-    connect(exit, &QAction::triggered, this, &MainWindow::RequestExit);
+    AddItem(file, "itmFileExit", "E&xit", &MainWindow::RequestExit)->setShortcut(QKeySequence::Quit);
 
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("mnuEdit");
@@ -156,79 +186,76 @@ void MainWindow::BuildMenus() {
     edit->addAction(redo);
     edit->addSeparator();
     // Line edits keep these keys for their own text while they have the focus.
-    QAction* copy = AddItem(edit, "itmEditCopy", "&Copy");
-    copy->setShortcut(QKeySequence::Copy);
-    connect(copy, &QAction::triggered, this, &MainWindow::CopySelection);
-    QAction* paste = AddItem(edit, "itmEditPaste", "&Paste");
-    paste->setShortcut(QKeySequence::Paste);
-    connect(paste, &QAction::triggered, this, &MainWindow::PasteAtActiveCell);
-    QAction* clear = AddItem(edit, "itmEditDelete", "&Delete");
-    clear->setShortcut(QKeySequence::Delete);
-    connect(clear, &QAction::triggered, this, &MainWindow::DeleteSelection);
+    AddItem(edit, "itmEditCopy", "&Copy", &MainWindow::CopySelection)->setShortcut(QKeySequence::Copy);
+    AddItem(edit, "itmEditPaste", "&Paste", &MainWindow::PasteAtActiveCell)->setShortcut(QKeySequence::Paste);
+    AddItem(edit, "itmEditDelete", "&Delete", &MainWindow::DeleteSelection)->setShortcut(QKeySequence::Delete);
 
     QMenu* view = menuBar()->addMenu("&View");
     view->setObjectName("mnuView");
-    connect(AddItem(view, "itmView3D", "&SX Track Piece in 3D"), &QAction::triggered, this, &MainWindow::Show3DView);
+    AddItem(view, "itmView3D", "&SX Track Piece in 3D", &MainWindow::Show3DView);
 
     QMenu* options = menuBar()->addMenu("&Options");
     options->setObjectName("mnuOptions");
-    itmOptionsFixedColumnWidth_ = AddItem(options, "itmOptionsFixedColumnWidth", "&Fixed Column Width");
-    itmOptionsFixedColumnWidth_->setCheckable(true);
-    connect(itmOptionsFixedColumnWidth_, &QAction::toggled, this, [this](bool checked) {
-        fixedColumnWidth_ = checked;
-        LayoutPieceGrid();
-        // Fixed columns may need a wider window to show all 17.
-        FitWindowToGrid();
-    });
-    itmOptionsHeightColors_ = AddItem(options, "itmOptionsHeightColors", "Color Cells by &Height");
-    itmOptionsHeightColors_->setCheckable(true);
-    itmOptionsHeightColors_->setChecked(settings_.Get("HeightColors", "0") == "1");
-    grid_->SetHeightColors(itmOptionsHeightColors_->isChecked());
-    connect(itmOptionsHeightColors_, &QAction::toggled, this, [this](bool on) {
-        settings_.Set("HeightColors", on ? "1" : "0");
-        grid_->SetHeightColors(on);
-        RefreshPieceGrid();
-    });
-    itmOptionsGreeting_ = AddItem(options, "itmOptionsGreeting", "&Greeting");
+    itmOptionsFixedColumnWidth_ =
+        AddToggle(options, "itmOptionsFixedColumnWidth", "&Fixed Column Width", false, [this](bool checked) {
+            fixedColumnWidth_ = checked;
+            LayoutPieceGrid();
+            // Fixed columns may need a wider window to show all 17.
+            FitWindowToGrid();
+        });
+    const bool heightColors = settings_.Get("HeightColors", "0") == "1";
+    grid_->SetHeightColors(heightColors);
+    itmOptionsHeightColors_ =
+        AddToggle(options, "itmOptionsHeightColors", "Color Cells by &Height", heightColors, [this](bool on) {
+            settings_.Set("HeightColors", on ? "1" : "0");
+            grid_->SetHeightColors(on);
+            RefreshPieceGrid();
+        });
+    // Only a click shows or hides the greeting; start-up sets the mark first.
+    itmOptionsGreeting_ = AddItem(options, "itmOptionsGreeting", "&Greeting", &MainWindow::ShowGreeting);
     itmOptionsGreeting_->setCheckable(true);
-    connect(itmOptionsGreeting_, &QAction::triggered, this, &MainWindow::ShowGreeting);
 
     QMenu* national = menuBar()->addMenu("&National");
     national->setObjectName("mnuNational");
-    AddItem(national, "itmNationalCreateFromSX", "&Create from SX .TER", false);
+    AddItem(national, "itmNationalCreateFromSX", "&Create from SX .TER",
+            [this] { ConvertSXTrack(ConvertSXMode::Create); });
     national->addSeparator()->setObjectName("itmNationalSep1");
-    AddItem(national, "itmNationalOpenSXTER", "&Open SX .TER", false);
-    AddItem(national, "itmNationalOpenBaseASC257", "Open &Base ASC257", false);
-    AddItem(national, "itmNationalAddToASC257", "&Add to ASC257", false);
-    AddItem(national, "itmNationalSaveASC257", "&Save ASC257", false);
-    AddItem(national, "itmNationalShowTerrain", "Show &Terrain", false);
-    AddItem(national, "itmNationalImportHeightmap", "&Import Heightmap", false);
-    AddItem(national, "itmNationalExportHeightmap", "Export &Heightmap", false);
+    AddItem(national, "itmNationalOpenSXTER", "&Open SX .TER", [this] { ConvertSXTrack(ConvertSXMode::Open); });
+    AddItem(national, "itmNationalOpenBaseASC257", "Open &Base ASC257", &MainWindow::OpenBaseASC257);
+    AddItem(national, "itmNationalAddToASC257", "&Add to ASC257", &MainWindow::AddToASC257);
+    AddItem(national, "itmNationalSaveASC257", "&Save ASC257", &MainWindow::SaveASC257);
+    AddItem(national, "itmNationalShowTerrain", "Show &Terrain", [this] { ShowTerrainWindow(); });
+    AddItem(national, "itmNationalImportHeightmap", "&Import Heightmap", &MainWindow::ImportTerrainHeightmap);
+    AddItem(national, "itmNationalExportHeightmap", "Export &Heightmap", &MainWindow::ExportTerrainHeightmap);
     national->addSeparator()->setObjectName("itmNationalSep2");
-    AddItem(national, "itmNationalDisplayStatistics", "&Display Statistics", false);
-    AddItem(national, "itmNationalSlopeEdges", "Slope &Edges", false);
+    AddItem(national, "itmNationalDisplayStatistics", "&Display Statistics",
+            [this] { ShowASC257Statistics(StatisticsMode::Statistics); });
+    AddItem(national, "itmNationalSlopeEdges", "Slope &Edges",
+            [this] { ShowASC257Statistics(StatisticsMode::SlopeEdges); });
     national->addSeparator()->setObjectName("itmNationalSep3");
-    AddItem(national, "itmNationalClearASC257", "C&lear ASC257", false);
+    AddItem(national, "itmNationalClearASC257", "C&lear ASC257", &MainWindow::ClearASC257);
 
     QMenu* dispMap = menuBar()->addMenu("&DispMap");
     dispMap->setObjectName("mnuDispMap");
-    AddItem(dispMap, "itmDispMapMakeDisplacementMapforASC17", "Make &Displacement Map for ASC 17", false);
-    AddItem(dispMap, "itmDispMapMake257DisplacementMapforASC257", "M&ake 257x257 Displacement Map for ASC 257", false);
-    AddItem(dispMap, "itmDispMapMake513DisplacementMapforASC257", "&Make 513x513 Displacement Map for ASC 257", false);
+    AddItem(dispMap, "itmDispMapMakeDisplacementMapforASC17", "Make &Displacement Map for ASC 17",
+            &MainWindow::MakePieceDisplacementMap);
+    AddItem(dispMap, "itmDispMapMake257DisplacementMapforASC257", "M&ake 257x257 Displacement Map for ASC 257",
+            [this] { MakeTerrainDisplacementMap(TerrainMapSize::k257); });
+    AddItem(dispMap, "itmDispMapMake513DisplacementMapforASC257", "&Make 513x513 Displacement Map for ASC 257",
+            [this] { MakeTerrainDisplacementMap(TerrainMapSize::k513); });
 
     QMenu* texture = menuBar()->addMenu("&Texture");
     texture->setObjectName("mnuTexture");
-    AddItem(texture, "itmTextureMakeTexture", "&Make Texture", false);
+    // Make Texture opens the builder empty; its File > Open picks a track.
+    AddItem(texture, "itmTextureMakeTexture", "&Make Texture",
+            [this] { TextureBuilderWindow().StartTextureBuilder(""); });
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
-    QAction* helpPage = AddItem(help, "itmHelpHelp", "&Help");
-    helpPage->setShortcut(QKeySequence::HelpContents);
-    connect(helpPage, &QAction::triggered, this, &MainWindow::ShowHelpPage);
-    connect(AddItem(help, "itmHelpFAQ", "&FAQ"), &QAction::triggered, this, &MainWindow::ShowFaqPage);
+    AddItem(help, "itmHelpHelp", "&Help", &MainWindow::ShowHelpPage)->setShortcut(QKeySequence::HelpContents);
+    AddItem(help, "itmHelpFAQ", "&FAQ", &MainWindow::ShowFaqPage);
     help->addSeparator();
-    connect(AddItem(help, "itmHelpAbout", "&About"), &QAction::triggered, this, &MainWindow::ShowAboutBox);
-
+    AddItem(help, "itmHelpAbout", "&About", &MainWindow::ShowAboutBox);
 }
 
 void MainWindow::BuildControls() {
@@ -240,8 +267,9 @@ void MainWindow::BuildControls() {
     page->setSpacing(4);
 
     grid_ = new PieceGridView(central);
+    grid_->setToolTip("Type on a cell, double-click it or press F2 to edit it; drag or Shift+arrows to select");
     page->addWidget(grid_);
-    txtActiveCell_ = new CellEditBox(grid_->viewport());
+    cellEditBox_ = new CellEditBox(grid_->viewport());
 
     // The controls stand in one row under the grid, or in two or three rows on
     // a screen too narrow for one (ArrangeControls).
@@ -259,94 +287,122 @@ void MainWindow::BuildControls() {
     // pixels: FitControlsToFont sizes the few that need it from the font.
     auto* valueColumn = new QGridLayout();
     valueColumn->setVerticalSpacing(3);
-    lblActiveCell_ = new QLabel("Active Cell:", central);
-    lblActiveCell_->setObjectName("lblActiveCell");
-    lblRowCol_ = new QLabel(central);
-    lblRowCol_->setObjectName("lblRowCol");
-    lblCellValue_ = new QLabel(central);
-    lblCellValue_->setObjectName("lblCellValue");
-    lblCellValue_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    txtNewVal_ = new QLineEdit(central);
-    txtNewVal_->setObjectName("txtNewVal");
-    txtNewVal_->setPlaceholderText("value");
-    valueColumn->addWidget(lblActiveCell_, 0, 0);
-    valueColumn->addWidget(lblRowCol_, 0, 1);
-    valueColumn->addWidget(lblCellValue_, 1, 0, 1, 2);
-    valueColumn->addWidget(txtNewVal_, 2, 0);
-    valueColumn->addWidget(MakeButton("btnSetRange", "&Apply Value", central), 2, 1);
-    valueColumn->addWidget(MakeButton("btnScale", "S&cale", central), 3, 0);
-    valueColumn->addWidget(MakeButton("btnDisplace", "Dis&place", central), 3, 1);
+    activeCellLabel_ = new QLabel("Active Cell:", central);
+    activeCellLabel_->setObjectName("lblActiveCell");
+    cellPositionLabel_ = new QLabel(central);
+    cellPositionLabel_->setObjectName("lblRowCol");
+    cellValueLabel_ = Named(new QLabel(central), "lblCellValue", "The active cell's value in full");
+    cellValueLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    valueBox_ = Named(new QLineEdit(central), "txtNewVal", "The value for Apply Value, Scale and Displace");
+    valueBox_->setPlaceholderText("value");
+    valueColumn->addWidget(activeCellLabel_, 0, 0);
+    valueColumn->addWidget(cellPositionLabel_, 0, 1);
+    valueColumn->addWidget(cellValueLabel_, 1, 0, 1, 2);
+    valueColumn->addWidget(valueBox_, 2, 0);
+    valueColumn->addWidget(AddButton(central, "btnSetRange", "&Apply Value",
+                                     "Set every selected cell to the value in the box",
+                                     &MainWindow::ApplyValueToSelection),
+                           2, 1);
+    valueColumn->addWidget(AddButton(central, "btnScale", "S&cale",
+                                     "Multiply every selected cell by the value in the box",
+                                     &MainWindow::ScaleSelection),
+                           3, 0);
+    valueColumn->addWidget(AddButton(central, "btnDisplace", "Dis&place",
+                                     "Add the value in the box to every selected cell",
+                                     &MainWindow::DisplaceSelection),
+                           3, 1);
     valueColumn->setRowStretch(4, 1);
     controlBlocks_.push_back(block(valueColumn));
 
     auto* turnColumn = new QVBoxLayout();
     turnColumn->setSpacing(3);
-    turnColumn->addWidget(MakeButton("btnRotate", "&Rotate 90 CCW", central));
-    turnColumn->addWidget(MakeButton("btnSlopeRows", "&Slope Rows", central));
-    turnColumn->addWidget(MakeButton("btn3D", "&3D", central));
+    turnColumn->addWidget(AddButton(central, "btnRotate", "&Rotate 90 CCW",
+                                    "Turn a square selection a quarter turn counterclockwise",
+                                    &MainWindow::RotateSelection));
+    turnColumn->addWidget(AddButton(central, "btnSlopeRows", "&Slope Rows",
+                                    "Make each selected row a straight slope between its end cells",
+                                    [this] { SlopeSelection(SlopeDirection::AlongRows); }));
+    turnColumn->addWidget(AddButton(central, "btn3D", "&3D", "Show the piece as a 3D wireframe that follows every edit",
+                                    &MainWindow::Show3DView));
     turnColumn->addStretch(1);
     controlBlocks_.push_back(block(turnColumn));
 
     // Alt+H is the Help menu and Alt+C is Scale: these two buttons take the next
     // free letter of their captions, so every Alt key has one meaning.
-    frmRanges_ = new QGroupBox("Current Range:", central);
-    frmRanges_->setObjectName("frmRanges");
-    auto* rangeButtons = new QGridLayout(frmRanges_);
+    rangeFrame_ = new QGroupBox("Current Range:", central);
+    rangeFrame_->setObjectName("frmRanges");
+    auto* rangeButtons = new QGridLayout(rangeFrame_);
     rangeButtons->setVerticalSpacing(3);
-    rangeButtons->addWidget(MakeButton("btnMirrorH", "M&irror H", frmRanges_), 0, 0);
-    rangeButtons->addWidget(MakeButton("btnMirrorV", "&Mirror V", frmRanges_), 0, 1);
-    rangeButtons->addWidget(MakeButton("btnSlopeCols", "S&lope Cols", frmRanges_), 1, 0);
-    rangeButtons->addWidget(MakeButton("Command1", "Curve Cols", frmRanges_), 1, 1);
-    controlBlocks_.push_back(frmRanges_);
+    rangeButtons->addWidget(AddButton(rangeFrame_, "btnMirrorH", "M&irror H", "Mirror the selection left to right",
+                                      [this] { MirrorSelection(MirrorAxis::LeftRight); }),
+                            0, 0);
+    rangeButtons->addWidget(AddButton(rangeFrame_, "btnMirrorV", "&Mirror V", "Mirror the selection top to bottom",
+                                      [this] { MirrorSelection(MirrorAxis::TopBottom); }),
+                            0, 1);
+    rangeButtons->addWidget(AddButton(rangeFrame_, "btnSlopeCols", "S&lope Cols",
+                                      "Make each selected column a straight slope between its end cells",
+                                      [this] { SlopeSelection(SlopeDirection::AlongColumns); }),
+                            1, 0);
+    rangeButtons->addWidget(
+        AddButton(rangeFrame_, "Command1", "Curve Cols",
+                  "Shape the inner rows of the selection with a curve from its bottom to its top row",
+                  &MainWindow::CurveSelectedColumns),
+        1, 1);
+    controlBlocks_.push_back(rangeFrame_);
 
     auto* shift = new QGridLayout();
     shift->setSpacing(1);
     auto* lblShift = new QLabel("Shift Cells", central);
     lblShift->setObjectName("lblShift");
     shift->addWidget(lblShift, 0, 0, 1, 3, Qt::AlignHCenter);
-    shift->addWidget(new ArrowPicture(ArrowPicture::Direction::Up, "picUp", central), 1, 1);
-    shift->addWidget(new ArrowPicture(ArrowPicture::Direction::Left, "picLeft", central), 2, 0);
-    shift->addWidget(new ArrowPicture(ArrowPicture::Direction::Right, "picRight", central), 2, 2);
-    shift->addWidget(new ArrowPicture(ArrowPicture::Direction::Down, "picDown", central), 3, 1);
+    shift->addWidget(AddArrow(central, ShiftDirection::Up, "picUp",
+                              "Shift the selected cells up one row; the top row comes back at the bottom"),
+                     1, 1);
+    shift->addWidget(AddArrow(central, ShiftDirection::Left, "picLeft",
+                              "Shift the selected cells left one column; the left column comes back at the right"),
+                     2, 0);
+    shift->addWidget(AddArrow(central, ShiftDirection::Right, "picRight",
+                              "Shift the selected cells right one column; the right column comes back at the left"),
+                     2, 2);
+    shift->addWidget(AddArrow(central, ShiftDirection::Down, "picDown",
+                              "Shift the selected cells down one row; the bottom row comes back at the top"),
+                     3, 1);
     shift->setRowStretch(4, 1);
     controlBlocks_.push_back(block(shift));
 
-    frmFileInfo_ = new QGroupBox("Track Piece ", central);
-    frmFileInfo_->setObjectName("frmFileInfo");
-    auto* fileInfo = new QGridLayout(frmFileInfo_);
+    auto* fileInfoFrame = Named(new QGroupBox("Track Piece ", central), "frmFileInfo");
+    auto* fileInfo = new QGridLayout(fileInfoFrame);
     fileInfo->setVerticalSpacing(0);
-    opt1File_ = new QRadioButton("1 file  - NSEW", frmFileInfo_);
-    opt1File_->setObjectName("opt1File");
-    opt2Files_ = new QRadioButton("2 files - NS,EW", frmFileInfo_);
-    opt2Files_->setObjectName("opt2Files");
-    opt4Files_ = new QRadioButton("4 files - N, W, S, E", frmFileInfo_);
-    opt4Files_->setObjectName("opt4Files");
-    kindOptions_ = new QButtonGroup(this);
-    kindOptions_->addButton(opt1File_);
-    kindOptions_->addButton(opt2Files_);
-    kindOptions_->addButton(opt4Files_);
-    txtPieceName_ = new QLineEdit(frmFileInfo_);
-    txtPieceName_->setObjectName("txtPieceName");
-    txtPieceName_->setPlaceholderText("piece name");
-    fileInfo->addWidget(opt1File_, 0, 0);
-    fileInfo->addWidget(opt2Files_, 1, 0);
-    fileInfo->addWidget(opt4Files_, 2, 0);
-    fileInfo->addWidget(txtPieceName_, 3, 0);
-    controlBlocks_.push_back(frmFileInfo_);
-    lblGreeting_ = new QLabel(" ", central);
-    lblGreeting_->setObjectName("lblGreeting");
-    lblGreeting_->setWordWrap(true);
-    lblGreeting_->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-    controlBlocks_.push_back(lblGreeting_);
+    oneFileOption_ = Named(new QRadioButton("1 file  - NSEW", fileInfoFrame), "opt1File",
+                           "Save one file, nameNSEW, for a piece that looks the same from every side");
+    twoFilesOption_ = Named(new QRadioButton("2 files - NS,EW", fileInfoFrame), "opt2Files",
+                            "Save nameNS and nameEW, for a piece that looks the same after a half turn");
+    fourFilesOption_ = Named(new QRadioButton("4 files - N, W, S, E", fileInfoFrame), "opt4Files",
+                             "Save nameN, nameW, nameS and nameE");
+    pieceNameBox_ = Named(new QLineEdit(fileInfoFrame), "txtPieceName",
+                          "The piece's name without its N, NS or NSEW suffix; Save writes the set under it");
+    pieceNameBox_->setPlaceholderText("piece name");
+    fileInfo->addWidget(oneFileOption_, 0, 0);
+    fileInfo->addWidget(twoFilesOption_, 1, 0);
+    fileInfo->addWidget(fourFilesOption_, 2, 0);
+    fileInfo->addWidget(pieceNameBox_, 3, 0);
+    controlBlocks_.push_back(fileInfoFrame);
+    greetingLabel_ = new QLabel(" ", central);
+    greetingLabel_->setObjectName("lblGreeting");
+    greetingLabel_->setWordWrap(true);
+    greetingLabel_->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    controlBlocks_.push_back(greetingLabel_);
     ArrangeControls(static_cast<int>(controlBlocks_.size()));
 
     // A click on an option sets the kind that the next save writes.
-    connect(opt1File_, &QRadioButton::toggled, this, [this](bool on) { if (on) state_.pieceKind = "NSEW"; });
-    connect(opt2Files_, &QRadioButton::toggled, this, [this](bool on) { if (on) state_.pieceKind = "NS"; });
-    connect(opt4Files_, &QRadioButton::toggled, this, [this](bool on) { if (on) state_.pieceKind = "N"; });
+    for (QRadioButton* option : {oneFileOption_, twoFilesOption_, fourFilesOption_}) {
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) state_.pieceKind = CheckedKind();
+        });
+    }
 
-    lblStatus_ = new StatusLabel(central);
-    page->addWidget(lblStatus_);
+    statusLabel_ = new StatusLabel(central);
+    page->addWidget(statusLabel_);
     page->addStretch(1);
 }
 
@@ -360,11 +416,11 @@ void MainWindow::ArrangeControls(int perRow) {
             controlRows_->addLayout(row);
         }
         QWidget* item = controlBlocks_[i];
-        if (item == lblGreeting_) row->addWidget(item, 1);
+        if (item == greetingLabel_) row->addWidget(item, 1);
         else row->addWidget(item, 0, Qt::AlignTop);
         // Each row's blocks keep their own widths; the rest of the row stays empty.
         const bool rowEnds = (i + 1) % static_cast<std::size_t>(perRow) == 0 || i + 1 == controlBlocks_.size();
-        if (rowEnds && row->indexOf(lblGreeting_) < 0) row->addStretch(1);
+        if (rowEnds && row->indexOf(greetingLabel_) < 0) row->addStretch(1);
     }
     controlsPerRow_ = perRow;
 }
@@ -375,15 +431,15 @@ void MainWindow::FitControlsToFont() {
     };
     // Wide enough for the longest text each can show, so no text is cut and the
     // window does not change its width as the texts change.
-    lblRowCol_->setMinimumWidth(widthOf(lblRowCol_, "C:  22.5 - R:  22.5"));
-    lblCellValue_->setMinimumWidth(widthOf(lblCellValue_, "Z: -1.23456789012346E+308"));
-    frmRanges_->setMinimumWidth(std::max(frmRanges_->minimumSizeHint().width(),
-                                         widthOf(frmRanges_, "Current Range: (22.5:22.5)-(22.5:22.5)") +
-                                             3 * frmRanges_->fontMetrics().averageCharWidth()));
+    cellPositionLabel_->setMinimumWidth(widthOf(cellPositionLabel_, "C:  22.5 - R:  22.5"));
+    cellValueLabel_->setMinimumWidth(widthOf(cellValueLabel_, "Z: -1.23456789012346E+308"));
+    rangeFrame_->setMinimumWidth(std::max(rangeFrame_->minimumSizeHint().width(),
+                                         widthOf(rangeFrame_, "Current Range: (22.5:22.5)-(22.5:22.5)") +
+                                             3 * rangeFrame_->fontMetrics().averageCharWidth()));
     // Room for a few words a line: a large font would otherwise wrap the
     // greeting into a column of single words.
-    lblGreeting_->setMinimumWidth(widthOf(lblGreeting_, "How's it going today"));
-    txtNewVal_->setFixedWidth(widthOf(txtNewVal_, "-1234.5678") + 2 * txtNewVal_->fontMetrics().averageCharWidth());
+    greetingLabel_->setMinimumWidth(widthOf(greetingLabel_, "How's it going today"));
+    valueBox_->setFixedWidth(widthOf(valueBox_, "-1234.5678") + 2 * valueBox_->fontMetrics().averageCharWidth());
 }
 
 void MainWindow::ScheduleFit() {
@@ -449,13 +505,13 @@ void MainWindow::WireGridEvents() {
     connect(grid_, &PieceGridView::cellEntered, this, &MainWindow::ShowCurrentCell);
     connect(grid_, &PieceGridView::rangeChanged, this, &MainWindow::ShowCurrentRange);
     connect(grid_, &PieceGridView::editRequested, this, &MainWindow::BeginCellEdit);
-    connect(txtActiveCell_, &CellEditBox::cancelled, this, &MainWindow::CancelCellEdit);
-    connect(txtActiveCell_, &CellEditBox::focusLeft, this, &MainWindow::CommitCellEdit);
-    connect(txtActiveCell_, &CellEditBox::committed, this, [this](int rowStep) {
+    connect(cellEditBox_, &CellEditBox::cancelled, this, &MainWindow::CancelCellEdit);
+    connect(cellEditBox_, &CellEditBox::focusLeft, this, &MainWindow::CommitCellEdit);
+    connect(cellEditBox_, &CellEditBox::committed, this, [this](int rowStep) {
         CommitCellEdit();
         grid_->setFocus();
         const int row = grid_->Row() + rowStep;
-        if (rowStep != 0 && row >= 1 && row <= 17) grid_->SetCurrentCell(row, grid_->Col());
+        if (rowStep != 0 && row >= 1 && row <= 17) grid_->SetCurrentCell(grid_->Col(), row);
     });
 }
 
@@ -483,7 +539,7 @@ void MainWindow::StartUp() {
 }
 
 void MainWindow::ShowGreeting() {
-    lblGreeting_->setText(itmOptionsGreeting_->isChecked() ? ToQ(GreetingTextNow(CurrentUserName())) : QString(" "));
+    greetingLabel_->setText(itmOptionsGreeting_->isChecked() ? ToQ(GreetingTextNow(CurrentUserName())) : QString(" "));
     // A long name may need more room than the blank did.
     ScheduleFit();
 }
@@ -512,8 +568,8 @@ void MainWindow::ShowFaqPage() {
 }
 
 void MainWindow::Status(const std::string& text) {
-    lblStatus_->setText(MessageToQ(text));
-    lblStatus_->repaint();
+    statusLabel_->setText(MessageToQ(text));
+    statusLabel_->repaint();
 }
 
 void MainWindow::LayoutPieceGrid() { grid_->LayoutColumns(fixedColumnWidth_); }
@@ -574,52 +630,18 @@ void MainWindow::dropEvent(QDropEvent* event) {
     OpenPieceFile(PathFromQ(urls.first().toLocalFile()));
 }
 
-void MainWindow::AddToolTips() {
-    const std::pair<const char*, const char*> tips[] = {
-        {"btnSetRange", "Set every selected cell to the value in the box"},
-        {"btnScale", "Multiply every selected cell by the value in the box"},
-        {"btnDisplace", "Add the value in the box to every selected cell"},
-        {"btnMirrorH", "Mirror the selection left to right"},
-        {"btnMirrorV", "Mirror the selection top to bottom"},
-        {"btnRotate", "Turn a square selection a quarter turn counterclockwise"},
-        {"btnSlopeRows", "Make each selected row a straight slope between its end cells"},
-        {"btnSlopeCols", "Make each selected column a straight slope between its end cells"},
-        {"Command1", "Shape the inner rows of the selection with a curve from its bottom to its top row"},
-        {"btn3D", "Show the piece as a 3D wireframe that follows every edit"},
-        {"picUp", "Shift the selected cells up one row; the top row comes back at the bottom"},
-        {"picDown", "Shift the selected cells down one row; the bottom row comes back at the top"},
-        {"picLeft", "Shift the selected cells left one column; the left column comes back at the right"},
-        {"picRight", "Shift the selected cells right one column; the right column comes back at the left"},
-        {"txtNewVal", "The value for Apply Value, Scale and Displace"},
-        {"txtPieceName", "The piece's name without its N, NS or NSEW suffix; Save writes the set under it"},
-        {"opt1File", "Save one file, nameNSEW, for a piece that looks the same from every side"},
-        {"opt2Files", "Save nameNS and nameEW, for a piece that looks the same after a half turn"},
-        {"opt4Files", "Save nameN, nameW, nameS and nameE"},
-        {"grdMesh", "Type on a cell, double-click it or press F2 to edit it; drag or Shift+arrows to select"},
-        {"lblCellValue", "The active cell's value in full"},
-    };
-    for (const auto& [name, tip] : tips) {
-        QWidget* widget = findChild<QWidget*>(name);
-        if (!widget) continue;
-        // The Alt key comes from the caption itself, so the tip cannot name another.
-        const auto* button = qobject_cast<QAbstractButton*>(widget);
-        const int amp = button ? button->text().indexOf('&') : -1;
-        const QString key = amp >= 0 ? QString(" (Alt+%1)").arg(button->text().at(amp + 1).toUpper()) : QString();
-        widget->setToolTip(tip + key);
-    }
-}
-
-void MainWindow::ShowCurrentCell(int row, int col) {
-    lblRowCol_->setText("C: " + ToQ(PaddedNumberText(CellX(col))) + " - R: " + ToQ(PaddedNumberText(CellY(row))));
+void MainWindow::ShowCurrentCell(int col, int row) {
+    cellPositionLabel_->setText("C: " + ToQ(PaddedNumberText(CellX(col))) + " - R: " +
+                                ToQ(PaddedNumberText(CellY(row))));
     // The whole value, which a narrow cell may show with fewer digits.
-    lblCellValue_->setText("Z: " + ToQ(PaddedNumberText(state_.piece.Z(col, row))));
+    cellValueLabel_->setText("Z: " + ToQ(PaddedNumberText(state_.piece.Z(col, row))));
 }
 
 void MainWindow::ShowCurrentRange() {
     if (!rangeCaptionLive_) return;
     const NumberFormat format = UserNumberFormat();
     auto plain = [&](double v) { return ToQ(PlainNumberText(v, format)); };
-    frmRanges_->setTitle("Current Range: (" + plain(CellX(grid_->Col())) + ":" + plain(CellY(grid_->Row())) + ")-(" +
+    rangeFrame_->setTitle("Current Range: (" + plain(CellX(grid_->Col())) + ":" + plain(CellY(grid_->Row())) + ")-(" +
                          plain(CellX(grid_->ColSel())) + ":" + plain(CellY(grid_->RowSel())) + ")");
 }
 
@@ -630,10 +652,19 @@ NumberFormat MainWindow::UserNumberFormat() const {
     return format;
 }
 
-void MainWindow::SelectKindOption(const std::string& kind) {
-    if (kind == "NSEW") opt1File_->setChecked(true);
-    else if (kind == "NS") opt2Files_->setChecked(true);
-    else if (!kind.empty()) opt4Files_->setChecked(true);
+void MainWindow::SelectKindOption(std::optional<PieceSetKind> kind) {
+    if (!kind) return;
+    switch (*kind) {
+        case PieceSetKind::NSEW: oneFileOption_->setChecked(true); break;
+        case PieceSetKind::NS: twoFilesOption_->setChecked(true); break;
+        case PieceSetKind::N: fourFilesOption_->setChecked(true); break;
+    }
+}
+
+PieceSetKind MainWindow::CheckedKind() const {
+    if (oneFileOption_->isChecked()) return PieceSetKind::NSEW;
+    if (twoFilesOption_->isChecked()) return PieceSetKind::NS;
+    return PieceSetKind::N;
 }
 
 }  // namespace gw

@@ -7,17 +7,20 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/EditorState.h"
 #include "core/dispmap/DisplacementMapFiles.h"
 #include "core/piece/CurveTool.h"
+#include "core/piece/PieceSet.h"
+#include "core/piece/RangeOps.h"
+#include "core/piece/ShiftCells.h"
 #include "core/Interfaces.h"
 #include "core/text/NumberText.h"
 
 class QAction;
-class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -42,6 +45,8 @@ class StatisticsDialog;
 class TerrainDocument;
 class TerrainWindow;
 class WindowPlacement;
+enum class ConvertSXMode;
+enum class StatisticsMode;
 
 class MainWindow : public QMainWindow, private StatusSink {
     Q_OBJECT
@@ -52,6 +57,10 @@ public:
     // The start-up steps that follow the window's creation: remembered folders
     // and options, placement, showing the window, the first layout.
     void StartUp();
+
+    // Whether the terrain has changes that are not saved.
+    bool nationalModified() const;
+    void SetNationalModified(bool modified);
 
     // Opens a piece without asking for it (command line, tests). False when it
     // was refused or could not be read.
@@ -103,15 +112,15 @@ public Q_SLOTS:
     void AddToASC257();
     void SaveASC257();
     void ClearASC257();
-    void ShowASC257Statistics(bool slopeMode);
+    void ShowASC257Statistics(StatisticsMode mode);
     // National > Show Terrain; also shown by itself once a terrain is opened
     // or a track converted.
     TerrainWindow& ShowTerrainWindow();
     // A click on a tile of the terrain window: Add to ASC257 with the box
     // proposing that tile and the Z and scale of the last piece added.
     void AddPieceAtTile(int tileX, int tileY);
-    // National > Create from SX .TER ("Convert") and Open SX .TER ("Open").
-    void ConvertSXTrack(const std::string& mode);
+    // National > Create from SX .TER and Open SX .TER.
+    void ConvertSXTrack(ConvertSXMode mode);
     // File > Import / Export Heightmap (the piece) and National > Import /
     // Export Heightmap (the terrain).
     void ImportPieceHeightmap();
@@ -139,7 +148,17 @@ private:
     void ArrangeControls(int perRow);
     void ScheduleFit();
     QSize RoomOnScreen() const;
-    QAction* AddItem(QMenu* menu, const char* objectName, const QString& caption, bool enabled = true);
+    // Each menu item and button is made, connected and given its tip in one
+    // call; the object names are the ones the tests and settings know.
+    template <typename Slot>
+    QAction* AddItem(QMenu* menu, const char* objectName, const QString& caption, Slot slot);
+    // A checkable item whose slot hears every change of its mark.
+    template <typename Slot>
+    QAction* AddToggle(QMenu* menu, const char* objectName, const QString& caption, bool checked, Slot slot);
+    template <typename Slot>
+    QPushButton* AddButton(QWidget* parent, const char* objectName, const QString& caption, const char* tip,
+                           Slot slot);
+    ArrowPicture* AddArrow(QWidget* parent, ShiftDirection direction, const char* objectName, const char* tip);
     void WireGridEvents();
 
     void UpdateCaption();
@@ -150,17 +169,15 @@ private:
     void BeginCellEdit(int keyCode);
     void CommitCellEdit();
     void CancelCellEdit();
-    void ShowCurrentCell(int row, int col);
+    void ShowCurrentCell(int col, int row);
     void ShowCurrentRange();
 
-    void SelectKindOption(const std::string& kind);
+    void SelectKindOption(std::optional<PieceSetKind> kind);
+    PieceSetKind CheckedKind() const;
     void SavePieceFileSet();
     void RememberRecentFile(const std::string& path);
     void RebuildRecentMenu();
-    void AddToolTips();
-    void WireNationalMenu();
-    void WireDispMapMenu();
-    void WireHeightmapItems();
+    void MakePieceDisplacementMap();
     void MakeTerrainDisplacementMap(TerrainMapSize size);
     // Leaving the program with a terrain that has unsaved changes asks first.
     bool ConfirmDiscardTerrain();
@@ -168,12 +185,17 @@ private:
     void AddPieceWithAnswer(const std::string& suggestedAnswer);
 
     // Range buttons, shifting and the curve tool.
-    void WireRangeButtons();
+    void ApplyValueToSelection();
+    void ScaleSelection();
+    void DisplaceSelection();
+    void MirrorSelection(MirrorAxis axis);
+    void RotateSelection();
+    void SlopeSelection(SlopeDirection direction);
     bool ReadValueBox(const char* emptyMessage, double& value);
     // Takes the selection (a single cell becomes the whole grid, which is then
     // selected) and applies op to the piece as one undoable step.
     void RunRangeOperation(const QString& undoText, const std::function<void(PieceGrid&, const CellRange&)>& op);
-    void ShiftSelection(ArrowPicture* arrow, int direction);
+    void ShiftSelection(ArrowPicture* arrow, ShiftDirection direction);
     void CurveSelectedColumns();
     void ShowGreeting();
     bool OpenProgramDocument(const char* fileName);
@@ -205,27 +227,22 @@ private:
     // The Z and scale of the last Add to ASC257, proposed again by a click on a tile.
     std::string lastAddZ_, lastAddScale_;
 
-public:
-    bool nationalModified() const;
-    void SetNationalModified(bool modified);
-    DocumentOpener openDocument_;  // the frame names the range from the first selection on
+    DocumentOpener openDocument_;
 
     PieceGridView* grid_ = nullptr;
-    CellEditBox* txtActiveCell_ = nullptr;
-    int editRow_ = 1, editCol_ = 1;
-    QLabel* lblActiveCell_ = nullptr;
-    QLabel* lblRowCol_ = nullptr;
-    QLabel* lblCellValue_ = nullptr;
-    QGroupBox* frmRanges_ = nullptr;
-    QLineEdit* txtNewVal_ = nullptr;
-    QGroupBox* frmFileInfo_ = nullptr;
-    QRadioButton* opt1File_ = nullptr;
-    QRadioButton* opt2Files_ = nullptr;
-    QRadioButton* opt4Files_ = nullptr;
-    QButtonGroup* kindOptions_ = nullptr;
-    QLineEdit* txtPieceName_ = nullptr;
-    QLabel* lblStatus_ = nullptr;
-    QLabel* lblGreeting_ = nullptr;
+    CellEditBox* cellEditBox_ = nullptr;  // txtActiveCell
+    int editCol_ = 1, editRow_ = 1;
+    QLabel* activeCellLabel_ = nullptr;   // lblActiveCell
+    QLabel* cellPositionLabel_ = nullptr; // lblRowCol
+    QLabel* cellValueLabel_ = nullptr;    // lblCellValue
+    QGroupBox* rangeFrame_ = nullptr;     // frmRanges
+    QLineEdit* valueBox_ = nullptr;       // txtNewVal
+    QRadioButton* oneFileOption_ = nullptr;   // opt1File
+    QRadioButton* twoFilesOption_ = nullptr;  // opt2Files
+    QRadioButton* fourFilesOption_ = nullptr; // opt4Files
+    QLineEdit* pieceNameBox_ = nullptr;   // txtPieceName
+    QLabel* statusLabel_ = nullptr;       // lblStatus
+    QLabel* greetingLabel_ = nullptr;     // lblGreeting
     QAction* itmFileSave_ = nullptr;
     QAction* itmOptionsFixedColumnWidth_ = nullptr;
     QAction* itmOptionsGreeting_ = nullptr;

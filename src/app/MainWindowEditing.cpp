@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "app/ArrowPicture.h"
 #include "app/CellEditBox.h"
@@ -23,70 +22,59 @@
 
 namespace gw {
 
-void MainWindow::WireRangeButtons() {
-    auto button = [this](const char* name) { return findChild<QPushButton*>(name); };
-    connect(button("btnSetRange"), &QPushButton::clicked, this, [this] {
-        double value = 0;
-        if (!ReadValueBox(kEnterValueToSetMessage, value)) return;
-        RunRangeOperation("Apply Value", [value](PieceGrid& g, const CellRange& r) { SetRangeValue(g, r, value); });
-    });
-    connect(button("btnScale"), &QPushButton::clicked, this, [this] {
-        double value = 0;
-        if (!ReadValueBox(kEnterValueToScaleByMessage, value)) return;
-        RunRangeOperation("Scale", [value](PieceGrid& g, const CellRange& r) {
-            AdjustRange(g, r, AdjustMode::Scale, value);
-        });
-    });
-    connect(button("btnDisplace"), &QPushButton::clicked, this, [this] {
-        double value = 0;
-        if (!ReadValueBox(kEnterValueToScaleByMessage, value)) return;
-        RunRangeOperation("Displace", [value](PieceGrid& g, const CellRange& r) {
-            AdjustRange(g, r, AdjustMode::Displace, value);
-        });
-    });
-    connect(button("btnMirrorH"), &QPushButton::clicked, this, [this] {
-        RunRangeOperation("Mirror H", [this](PieceGrid& g, const CellRange& r) {
-            MirrorRange(g, r, MirrorAxis::LeftRight, statusSink());
-        });
-    });
-    connect(button("btnMirrorV"), &QPushButton::clicked, this, [this] {
-        RunRangeOperation("Mirror V", [this](PieceGrid& g, const CellRange& r) {
-            MirrorRange(g, r, MirrorAxis::TopBottom, statusSink());
-        });
-    });
-    connect(button("btnRotate"), &QPushButton::clicked, this, [this] {
-        bool refused = false;
-        RunRangeOperation("Rotate 90 CCW", [this, &refused](PieceGrid& g, const CellRange& r) {
-            refused = RotateRange(g, r, statusSink()) == RotateResult::NotSquare;
-        });
-        if (refused) prompter_.Warning(kRotateRangeRefusedMessage, kTitle);
-    });
-    connect(button("btnSlopeRows"), &QPushButton::clicked, this, [this] {
-        RunRangeOperation("Slope Rows", [](PieceGrid& g, const CellRange& r) {
-            SlopeRange(g, r, SlopeDirection::AlongRows);
-        });
-    });
-    connect(button("btnSlopeCols"), &QPushButton::clicked, this, [this] {
-        RunRangeOperation("Slope Cols", [](PieceGrid& g, const CellRange& r) {
-            SlopeRange(g, r, SlopeDirection::AlongColumns);
-        });
-    });
-    connect(button("Command1"), &QPushButton::clicked, this, &MainWindow::CurveSelectedColumns);
-    connect(button("btn3D"), &QPushButton::clicked, this, &MainWindow::Show3DView);
+namespace {
 
-    const std::pair<const char*, ShiftDirection> arrows[] = {{"picUp", ShiftDirection::Up},
-                                                             {"picDown", ShiftDirection::Down},
-                                                             {"picLeft", ShiftDirection::Left},
-                                                             {"picRight", ShiftDirection::Right}};
-    for (const auto& [name, direction] : arrows) {
-        ArrowPicture* arrow = findChild<ArrowPicture*>(name);
-        connect(arrow, &ArrowPicture::clicked, this,
-                [this, arrow, d = direction] { ShiftSelection(arrow, static_cast<int>(d)); });
+const char* ShiftUndoText(ShiftDirection direction) {
+    switch (direction) {
+        case ShiftDirection::Up: return "Shift Up";
+        case ShiftDirection::Down: return "Shift Down";
+        case ShiftDirection::Left: return "Shift Left";
+        case ShiftDirection::Right: return "Shift Right";
     }
+    return "Shift";
+}
+
+}  // namespace
+
+void MainWindow::ApplyValueToSelection() {
+    double value = 0;
+    if (!ReadValueBox(kEnterValueToSetMessage, value)) return;
+    RunRangeOperation("Apply Value", [value](PieceGrid& g, const CellRange& r) { SetRangeValue(g, r, value); });
+}
+
+void MainWindow::ScaleSelection() {
+    double value = 0;
+    if (!ReadValueBox(kEnterValueToScaleByMessage, value)) return;
+    RunRangeOperation("Scale", [value](PieceGrid& g, const CellRange& r) { AdjustRange(g, r, AdjustMode::Scale, value); });
+}
+
+void MainWindow::DisplaceSelection() {
+    double value = 0;
+    if (!ReadValueBox(kEnterValueToScaleByMessage, value)) return;
+    RunRangeOperation("Displace",
+                      [value](PieceGrid& g, const CellRange& r) { AdjustRange(g, r, AdjustMode::Displace, value); });
+}
+
+void MainWindow::MirrorSelection(MirrorAxis axis) {
+    RunRangeOperation(axis == MirrorAxis::LeftRight ? "Mirror H" : "Mirror V",
+                      [this, axis](PieceGrid& g, const CellRange& r) { MirrorRange(g, r, axis, statusSink()); });
+}
+
+void MainWindow::RotateSelection() {
+    bool refused = false;
+    RunRangeOperation("Rotate 90 CCW", [this, &refused](PieceGrid& g, const CellRange& r) {
+        refused = RotateRange(g, r, statusSink()) == RotateResult::NotSquare;
+    });
+    if (refused) prompter_.Warning(kRotateRangeRefusedMessage, kTitle);
+}
+
+void MainWindow::SlopeSelection(SlopeDirection direction) {
+    RunRangeOperation(direction == SlopeDirection::AlongRows ? "Slope Rows" : "Slope Cols",
+                      [direction](PieceGrid& g, const CellRange& r) { SlopeRange(g, r, direction); });
 }
 
 bool MainWindow::ReadValueBox(const char* emptyMessage, double& value) {
-    const QString text = txtNewVal_->text();
+    const QString text = valueBox_->text();
     if (text.isEmpty()) {
         prompter_.Warning(emptyMessage, kTitle);
         return false;
@@ -97,7 +85,7 @@ bool MainWindow::ReadValueBox(const char* emptyMessage, double& value) {
 
 void MainWindow::RunRangeOperation(const QString& undoText,
                                    const std::function<void(PieceGrid&, const CellRange&)>& op) {
-    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    if (cellEditBox_->isVisible()) CommitCellEdit();
     WaitCursor wait;
     const CellRange selection = grid_->Selection();
     const CellRange taken = SelectionAfterRangeOperation(selection);
@@ -105,17 +93,15 @@ void MainWindow::RunRangeOperation(const QString& undoText,
     document_->ApplyToPiece(undoText, [&](PieceGrid& grid) { op(grid, selection); });
 }
 
-void MainWindow::ShiftSelection(ArrowPicture* arrow, int direction) {
-    static const char* const kNames[] = {"Shift Up", "Shift Down", "Shift Left", "Shift Right"};
+void MainWindow::ShiftSelection(ArrowPicture* arrow, ShiftDirection direction) {
     arrow->SetPressedLook(true);
-    RunRangeOperation(kNames[direction], [direction](PieceGrid& g, const CellRange& r) {
-        ShiftCells(g, static_cast<ShiftDirection>(direction), r);
-    });
+    RunRangeOperation(ShiftUndoText(direction),
+                      [direction](PieceGrid& g, const CellRange& r) { ShiftCells(g, direction, r); });
     arrow->SetPressedLook(false);
 }
 
 void MainWindow::CurveSelectedColumns() {
-    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    if (cellEditBox_->isVisible()) CommitCellEdit();
     const CellRange selection = grid_->Selection();
     const CellRange taken = SelectionAfterRangeOperation(selection);
     if (!(taken == selection)) grid_->SetSelection(taken);
@@ -134,13 +120,13 @@ void MainWindow::CurveSelectedColumns() {
 }
 
 void MainWindow::CopySelection() {
-    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    if (cellEditBox_->isVisible()) CommitCellEdit();
     // Exactly the highlighted cells, in the form piece-info prints.
     QGuiApplication::clipboard()->setText(ToQ(RangeText(state_.piece, Normalise(grid_->Selection()))));
 }
 
 void MainWindow::PasteAtActiveCell() {
-    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    if (cellEditBox_->isVisible()) CommitCellEdit();
     const RangeValues values = ParseRangeText(FromQ(QGuiApplication::clipboard()->text()));
     const int col = grid_->Col(), row = grid_->Row();
     PastedRange pasted;
@@ -153,7 +139,7 @@ void MainWindow::PasteAtActiveCell() {
 }
 
 void MainWindow::DeleteSelection() {
-    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    if (cellEditBox_->isVisible()) CommitCellEdit();
     const NormalRange range = Normalise(grid_->Selection());
     document_->ApplyToPiece("Delete", [&](PieceGrid& grid) { SetCellsValue(grid, range, 0); });
 }

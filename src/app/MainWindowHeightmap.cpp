@@ -2,8 +2,6 @@
 // The main window's heightmap items: File > Import / Export Heightmap for the
 // piece, National > Import / Export Heightmap for the terrain. Each import is
 // one undo step of its document.
-#include <QAction>
-
 #include "app/CellEditBox.h"
 #include "app/MainWindow.h"
 #include "app/PieceDocument.h"
@@ -16,22 +14,8 @@
 
 namespace gw {
 
-void MainWindow::WireHeightmapItems() {
-    const std::pair<const char*, void (MainWindow::*)()> items[] = {
-        {"itmFileImportHeightmap", &MainWindow::ImportPieceHeightmap},
-        {"itmFileExportHeightmap", &MainWindow::ExportPieceHeightmap},
-        {"itmNationalImportHeightmap", &MainWindow::ImportTerrainHeightmap},
-        {"itmNationalExportHeightmap", &MainWindow::ExportTerrainHeightmap},
-    };
-    for (const auto& [name, slot] : items) {
-        QAction* action = findChild<QAction*>(name);
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this, slot);
-    }
-}
-
 void MainWindow::ImportPieceHeightmap() {
-    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    if (cellEditBox_->isVisible()) CommitCellEdit();
     const std::optional<HeightmapImport> import = AskHeightmapImport(prompter_, state_.pieceFolder);
     if (!import) return;
     Outcome made = Outcome::Ok();
@@ -45,7 +29,7 @@ void MainWindow::ImportPieceHeightmap() {
 }
 
 void MainWindow::ExportPieceHeightmap() {
-    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    if (cellEditBox_->isVisible()) CommitCellEdit();
     const std::string name = state_.pieceName.empty() ? "piece" : state_.pieceName;
     const std::string path =
         AskHeightmapExport(prompter_, state_.pieceFolder, name + ".png", PieceHeightmap(state_.piece));

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's National menu: the terrain (ASC257) is opened, added to,
 // saved, cleared and measured here.
-#include <QAction>
-
 #include "app/CellEditBox.h"
 
 #include "app/ConvertSXDialog.h"
@@ -36,27 +34,6 @@ constexpr const char* kClearTerrainQuestion =
 
 }  // namespace
 
-void MainWindow::WireNationalMenu() {
-    auto item = [this](const char* name) {
-        QAction* action = findChild<QAction*>(name);
-        action->setEnabled(true);
-        return action;
-    };
-    connect(item("itmNationalCreateFromSX"), &QAction::triggered, this, [this] { ConvertSXTrack("Convert"); });
-    connect(item("itmNationalOpenSXTER"), &QAction::triggered, this, [this] { ConvertSXTrack("Open"); });
-    connect(item("itmNationalOpenBaseASC257"), &QAction::triggered, this, &MainWindow::OpenBaseASC257);
-    connect(item("itmNationalAddToASC257"), &QAction::triggered, this, &MainWindow::AddToASC257);
-    connect(item("itmNationalSaveASC257"), &QAction::triggered, this, &MainWindow::SaveASC257);
-    connect(item("itmNationalClearASC257"), &QAction::triggered, this, &MainWindow::ClearASC257);
-    connect(item("itmNationalShowTerrain"), &QAction::triggered, this, [this] { ShowTerrainWindow(); });
-    // The terrain window follows every change of the terrain, undo and redo included.
-    connect(terrain_, &TerrainDocument::terrainChanged, this, [this] {
-        if (terrainWindow_) terrainWindow_->ShowTerrain(terrain_->Content());
-    });
-    connect(item("itmNationalDisplayStatistics"), &QAction::triggered, this, [this] { ShowASC257Statistics(false); });
-    connect(item("itmNationalSlopeEdges"), &QAction::triggered, this, [this] { ShowASC257Statistics(true); });
-}
-
 void MainWindow::OpenBaseASC257() {
     std::optional<BaseAsc257Open> opened;
     {
@@ -82,7 +59,7 @@ void MainWindow::AddPieceAtTile(int tileX, int tileY) {
 }
 
 void MainWindow::AddPieceWithAnswer(const std::string& suggestedAnswer) {
-    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    if (cellEditBox_->isVisible()) CommitCellEdit();
     const std::optional<AddAnswer> answer = AskAddOffset(prompter_, suggestedAnswer);
     if (!answer) return;
     lastAddZ_ = TrimBlanks(answer->zText);
@@ -107,8 +84,8 @@ void MainWindow::ClearASC257() {
     terrain_->SetModified(false);
 }
 
-void MainWindow::ConvertSXTrack(const std::string& mode) {
-    if (txtActiveCell_->isVisible()) CommitCellEdit();
+void MainWindow::ConvertSXTrack(ConvertSXMode mode) {
+    if (cellEditBox_->isVisible()) CommitCellEdit();
     ConvertSXContext context(state_, prompter_, statusSink(), *placement_);
     context.parent = this;
     context.userDataFolder = DefaultUserDataFolder();
@@ -124,9 +101,9 @@ void MainWindow::ConvertSXTrack(const std::string& mode) {
     ConvertSX(mode, context);
 }
 
-void MainWindow::ShowASC257Statistics(bool slopeMode) {
+void MainWindow::ShowASC257Statistics(StatisticsMode mode) {
     if (!statistics_) {
-        statistics_ = new StatisticsDialog(slopeMode, state_.national, *placement_, this);
+        statistics_ = new StatisticsDialog(mode, state_.national, *placement_, this);
         connect(statistics_, &StatisticsDialog::slopeEdgesRequested, this,
                 [this](const QString& edge, const QString& points) {
                     terrain_->Apply("Slope Edges", [&](TerrainContent& terrain) {
@@ -134,7 +111,7 @@ void MainWindow::ShowASC257Statistics(bool slopeMode) {
                     });
                 });
     }
-    statistics_->ShowStatistics(slopeMode);
+    statistics_->ShowStatistics(mode);
 }
 
 TerrainWindow& MainWindow::ShowTerrainWindow() {
@@ -153,23 +130,9 @@ bool MainWindow::nationalModified() const { return terrain_->modified(); }
 
 void MainWindow::SetNationalModified(bool modified) { terrain_->SetModified(modified); }
 
-void MainWindow::WireDispMapMenu() {
-    auto item = [this](const char* name) {
-        QAction* action = findChild<QAction*>(name);
-        action->setEnabled(true);
-        return action;
-    };
-    connect(item("itmDispMapMakeDisplacementMapforASC17"), &QAction::triggered, this, [this] {
-        WaitCursor wait;
-        RunDisplacementMap17(state_, DisplacementPreviewWindow(), prompter_);
-    });
-    connect(item("itmDispMapMake257DisplacementMapforASC257"), &QAction::triggered, this,
-            [this] { MakeTerrainDisplacementMap(TerrainMapSize::k257); });
-    connect(item("itmDispMapMake513DisplacementMapforASC257"), &QAction::triggered, this,
-            [this] { MakeTerrainDisplacementMap(TerrainMapSize::k513); });
-    // Texture > Make Texture opens the builder empty; its File > Open picks a track.
-    connect(item("itmTextureMakeTexture"), &QAction::triggered, this,
-            [this] { TextureBuilderWindow().StartTextureBuilder(""); });
+void MainWindow::MakePieceDisplacementMap() {
+    WaitCursor wait;
+    RunDisplacementMap17(state_, DisplacementPreviewWindow(), prompter_);
 }
 
 MakeTextureWindow& MainWindow::TextureBuilderWindow() {

@@ -43,6 +43,12 @@ std::string NameFromBox(const QString& shown, const std::string& kept) {
     return shown == PathToQ(kept) ? kept : PathFromQ(shown);
 }
 
+// The kind a file name's suffix names; none for a name without one.
+std::optional<PieceSetKind> KindOfSuffix(const std::string& suffix) {
+    if (suffix.empty()) return std::nullopt;
+    return PieceSetKindOf(suffix);
+}
+
 }  // namespace
 
 void MainWindow::OpenPiece() {
@@ -90,10 +96,10 @@ bool MainWindow::OpenPieceFile(const std::string& path) {
     state_.pieceFolder = parts.folder;
     state_.pieceName = parts.name;
     state_.pieceExtension = parts.extension;
-    state_.pieceKind = parts.kind;
+    state_.pieceKind = KindOfSuffix(parts.kind);
     state_.pieceFilePath = path;
-    SelectKindOption(parts.kind);
-    txtPieceName_->setText(PathToQ(parts.name));
+    SelectKindOption(state_.pieceKind);
+    pieceNameBox_->setText(PathToQ(parts.name));
     document_->LoadPiece(grid);
     itmFileSave_->setEnabled(true);
     UpdateCaption();
@@ -104,42 +110,42 @@ bool MainWindow::OpenPieceFile(const std::string& path) {
 }
 
 void MainWindow::NewPiece() {
-    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    if (cellEditBox_->isVisible()) CommitCellEdit();
     // One undoable step like every other change of the grid; only the piece's
     // name and kind start afresh.
     document_->ApplyToPiece("New", [](PieceGrid& grid) { grid = PieceGrid{}; });
     state_.pieceName = "untitled";
-    state_.pieceKind = "N";
+    state_.pieceKind = PieceSetKind::N;
     state_.pieceExtension = "asc";
     state_.pieceFilePath.clear();
-    SelectKindOption("N");
-    txtPieceName_->setText("untitled");
+    SelectKindOption(PieceSetKind::N);
+    pieceNameBox_->setText("untitled");
     itmFileSave_->setEnabled(true);
     UpdateCaption();
     Status(" ");
 }
 
 void MainWindow::SavePiece() {
-    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    if (cellEditBox_->isVisible()) CommitCellEdit();
     // A new piece has no folder of its own yet: ask where it goes.
     if (state_.pieceFilePath.empty()) {
         SavePieceAs();
         return;
     }
     WaitCursor wait;
-    state_.pieceName = NameFromBox(txtPieceName_->text(), state_.pieceName);
-    state_.pieceKind = opt1File_->isChecked() ? "NSEW" : opt2Files_->isChecked() ? "NS" : "N";
+    state_.pieceName = NameFromBox(pieceNameBox_->text(), state_.pieceName);
+    state_.pieceKind = CheckedKind();
     SavePieceFileSet();
 }
 
 void MainWindow::SavePieceAs() {
-    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    if (cellEditBox_->isVisible()) CommitCellEdit();
     FileBoxRequest request;
     request.title = "Save File As";
     request.filter = kAscFilter;
     request.defaultExtension = ".asc";
     request.initialFolder = state_.pieceFolder;
-    request.fileName = NameFromBox(txtPieceName_->text(), state_.pieceName);
+    request.fileName = NameFromBox(pieceNameBox_->text(), state_.pieceName);
     const std::string path = prompter_.SaveFileName(request);
     if (path.empty()) return;
     WaitCursor wait;
@@ -148,11 +154,11 @@ void MainWindow::SavePieceAs() {
     state_.pieceName = parts.name;
     state_.pieceExtension = parts.extension;
     // A typed kind suffix decides the kind; without one the option buttons do.
-    if (!parts.kind.empty()) state_.pieceKind = parts.kind;
-    if (state_.pieceKind.empty()) state_.pieceKind = "N";
+    if (!parts.kind.empty()) state_.pieceKind = KindOfSuffix(parts.kind);
+    if (!state_.pieceKind) state_.pieceKind = PieceSetKind::N;
     SelectKindOption(state_.pieceKind);
     itmFileSave_->setEnabled(true);
-    txtPieceName_->setText(PathToQ(state_.pieceName));
+    pieceNameBox_->setText(PathToQ(state_.pieceName));
     SavePieceFileSet();
 }
 
@@ -162,7 +168,7 @@ void MainWindow::SavePieceFileSet() {
     PieceGrid turning = state_.piece;
     const PieceSetSaveResult result =
         gw::SavePieceFileSet(turning, state_.pieceFolder, state_.pieceName, state_.pieceExtension,
-                             PieceSetKindOf(state_.pieceKind), state_.skeletonPath, statusSink());
+                             state_.pieceKind.value_or(PieceSetKind::N), state_.skeletonPath, statusSink());
     RefreshPieceGrid();
     const bool northWritten =
         std::find(result.written.begin(), result.written.end(), result.northPath) != result.written.end();
@@ -187,7 +193,7 @@ bool MainWindow::ConfirmDiscardChanges(const std::string& question, const std::s
 }
 
 void MainWindow::RequestExit() {
-    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    if (cellEditBox_->isVisible()) CommitCellEdit();
     if (document_->modified()) {
         if (!prompter_.AskYesNo("Trying to exit without saving. Continue?", "Exiting Gridwright")) return;
         document_->SetModified(false);
@@ -199,7 +205,7 @@ void MainWindow::RequestExit() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (txtActiveCell_->isVisible()) CommitCellEdit();
+    if (cellEditBox_->isVisible()) CommitCellEdit();
     if (document_->modified() &&
         !prompter_.AskYesNo("Trying to exit without saving. Continue?", "Exiting Gridwright")) {
         event->ignore();
@@ -236,34 +242,34 @@ void MainWindow::BeginCellEdit(int keyCode) {
     // The edit works on the anchor cell; the selection collapses onto it.
     editRow_ = grid_->Row();
     editCol_ = grid_->Col();
-    grid_->SetCurrentCell(editRow_, editCol_);
-    txtActiveCell_->setFont(grid_->font());
+    grid_->SetCurrentCell(editCol_, editRow_);
+    cellEditBox_->setFont(grid_->font());
     if (keyCode >= 0 && keyCode <= 32) {
-        txtActiveCell_->setText(grid_->CellText(editRow_, editCol_));
-        txtActiveCell_->end(false);
+        cellEditBox_->setText(grid_->CellText(editCol_, editRow_));
+        cellEditBox_->end(false);
     } else {
-        txtActiveCell_->setText(QString(QChar(keyCode)));
-        txtActiveCell_->setCursorPosition(1);
+        cellEditBox_->setText(QString(QChar(keyCode)));
+        cellEditBox_->setCursorPosition(1);
     }
-    txtActiveCell_->setGeometry(grid_->CellRect(editRow_, editCol_));
-    txtActiveCell_->show();
-    txtActiveCell_->setFocus();
+    cellEditBox_->setGeometry(grid_->CellRect(editCol_, editRow_));
+    cellEditBox_->show();
+    cellEditBox_->setFocus();
 }
 
 void MainWindow::CommitCellEdit() {
-    if (!txtActiveCell_->isVisible()) return;
-    txtActiveCell_->hide();
-    const QString typed = txtActiveCell_->text();
+    if (!cellEditBox_->isVisible()) return;
+    cellEditBox_->hide();
+    const QString typed = cellEditBox_->text();
     const double value = ValueOfText(FromQ(typed));
     const int row = editRow_, col = editCol_;
     document_->ApplyToPiece("Edit Cell", [&](PieceGrid& grid) { grid.Z(col, row) = value; });
     // The cell shows the text as typed until the grid is next rewritten. An edit
     // that leaves the value as it was is no change: the piece stays as saved.
-    grid_->SetCellText(row, col, typed);
+    grid_->SetCellText(col, row, typed);
 }
 
 void MainWindow::CancelCellEdit() {
-    txtActiveCell_->hide();
+    cellEditBox_->hide();
     grid_->setFocus();
 }
 

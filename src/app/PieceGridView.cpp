@@ -129,7 +129,7 @@ void PieceGridView::changeEvent(QEvent* event) {
 int PieceGridView::RowSel() const { return currentRow() + 1; }
 int PieceGridView::ColSel() const { return currentColumn() + 1; }
 
-void PieceGridView::SetCurrentCell(int row, int col) { SetSelection(CellRange{col, col, row, row}); }
+void PieceGridView::SetCurrentCell(int col, int row) { SetSelection(CellRange{col, col, row, row}); }
 
 void PieceGridView::SetSelection(const CellRange& range) {
     programmatic_ = true;
@@ -147,11 +147,11 @@ void PieceGridView::SelectRectangle() {
     Q_EMIT rangeChanged();
 }
 
-QString PieceGridView::CellText(int row, int col) const { return item(row - 1, col - 1)->text(); }
+QString PieceGridView::CellText(int col, int row) const { return item(row - 1, col - 1)->text(); }
 
-void PieceGridView::SetCellText(int row, int col, const QString& text) { item(row - 1, col - 1)->setText(text); }
+void PieceGridView::SetCellText(int col, int row, const QString& text) { item(row - 1, col - 1)->setText(text); }
 
-QRect PieceGridView::CellRect(int row, int col) const { return visualRect(model()->index(row - 1, col - 1)); }
+QRect PieceGridView::CellRect(int col, int row) const { return visualRect(model()->index(row - 1, col - 1)); }
 
 QColor HeightColor(double value, double lowest, double highest) {
     // The terrain window colours the terrain by the same ramp.
@@ -259,7 +259,7 @@ void PieceGridView::currentChanged(const QModelIndex& current, const QModelIndex
         anchorRow_ = current.row() + 1;
         anchorCol_ = current.column() + 1;
     }
-    Q_EMIT cellEntered(anchorRow_, anchorCol_);
+    Q_EMIT cellEntered(anchorCol_, anchorRow_);
 }
 
 void PieceGridView::setSelection(const QRect&, QItemSelectionModel::SelectionFlags) {

@@ -27,15 +27,15 @@ public:
     int ColSel() const;
     CellRange Selection() const { return CellRange{Col(), ColSel(), Row(), RowSel()}; }
 
-    // Makes (row, col) the current cell; the selection collapses onto it.
-    void SetCurrentCell(int row, int col);
+    // Makes (col, row) the current cell; the selection collapses onto it.
+    void SetCurrentCell(int col, int row);
     // Anchor first, then the moving corner.
     void SetSelection(const CellRange& range);
 
-    QString CellText(int row, int col) const;
-    void SetCellText(int row, int col, const QString& text);
+    QString CellText(int col, int row) const;
+    void SetCellText(int col, int row, const QString& text);
     // Where a cell lies, in the coordinates of the grid's viewport.
-    QRect CellRect(int row, int col) const;
+    QRect CellRect(int col, int row) const;
 
     // Rewrites all 289 data cells from the grid with one repaint.
     void ShowGrid(const PieceGrid& grid);
@@ -65,7 +65,7 @@ public:
 
 Q_SIGNALS:
     // The current cell (the anchor) changed; the editor shows its coordinates.
-    void cellEntered(int row, int col);
+    void cellEntered(int col, int row);
     // The selected rectangle changed.
     void rangeChanged();
     // A key typed on the grid or a double click asks for the cell editor. keyCode

@@ -11,20 +11,23 @@ class QPushButton;
 
 namespace gw {
 
+// The dialog shows the statistics alone, or with the controls that slope the edges.
+enum class StatisticsMode { Statistics, SlopeEdges };
+
 struct NationalGrid;
 class WindowPlacement;
 
 class StatisticsDialog : public QDialog {
     Q_OBJECT
 public:
-    // slopeMode chooses the first captions; ShowStatistics changes them with the mode.
+    // mode chooses the first captions; ShowStatistics changes them with the mode.
     // The statistics are of grid as it stands when asked for.
-    StatisticsDialog(bool slopeMode, const NationalGrid& grid, WindowPlacement& placement, QWidget* parent);
+    StatisticsDialog(StatisticsMode mode, const NationalGrid& grid, WindowPlacement& placement, QWidget* parent);
 
     // Appends the four statistics lines and switches the slope controls to
     // the given mode (ShowASC257Statistics).
-    void ShowStatistics(bool slopeMode);
-    bool slopeEdges() const { return slopeEdges_; }
+    void ShowStatistics(StatisticsMode mode);
+    StatisticsMode mode() const { return mode_; }
 
 Q_SIGNALS:
     // Slope Edges was pressed with these texts: the owner of the terrain slopes
@@ -36,18 +39,18 @@ protected:
 
 private:
     void Apply();
-    void ShowMode(bool slopeMode);
+    void ShowMode(StatisticsMode mode);
 
     const NationalGrid& grid_;
     WindowPlacement& placement_;
-    bool slopeEdges_ = false;
-    QListWidget* lstStatistics_ = nullptr;
-    QLabel* lblPoints_ = nullptr;
-    QLineEdit* txtNumPoints_ = nullptr;
-    QLabel* lblEdge_ = nullptr;
-    QLineEdit* txtEdge_ = nullptr;
-    QPushButton* btnOKButton_ = nullptr;
-    QPushButton* btnCancel_ = nullptr;
+    StatisticsMode mode_ = StatisticsMode::Statistics;
+    QListWidget* statisticsList_ = nullptr;
+    QLabel* pointsLabel_ = nullptr;
+    QLineEdit* pointsBox_ = nullptr;
+    QLabel* edgeLabel_ = nullptr;
+    QLineEdit* edgeValueBox_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace gw

@@ -23,11 +23,12 @@ namespace {
 
 constexpr const char* kHint = "Click a tile to add the open piece there";
 
-QAction* AddZoomItem(QToolBar* bar, const char* name, const QString& caption, const QKeySequence& key) {
+void AddZoomItem(TerrainWindow* window, QToolBar* bar, const char* name, const QString& caption,
+                 const QKeySequence& key, void (TerrainWindow::*slot)()) {
     QAction* action = bar->addAction(caption);
     action->setObjectName(name);
     action->setShortcut(key);
-    return action;
+    QObject::connect(action, &QAction::triggered, window, slot);
 }
 
 }  // namespace
@@ -41,12 +42,10 @@ TerrainWindow::TerrainWindow(WindowPlacement& placement, QWidget* parent)
     QToolBar* bar = addToolBar("Zoom");
     bar->setObjectName("tbrTerrain");
     bar->setMovable(false);
-    connect(AddZoomItem(bar, "itmTerrainZoomFit", "Zoom to &Fit", QKeySequence(Qt::CTRL | Qt::Key_0)),
-            &QAction::triggered, this, &TerrainWindow::ZoomToFit);
-    connect(AddZoomItem(bar, "itmTerrainZoomIn", "Zoom &In", QKeySequence::ZoomIn), &QAction::triggered, this,
-            &TerrainWindow::ZoomIn);
-    connect(AddZoomItem(bar, "itmTerrainZoomOut", "Zoom &Out", QKeySequence::ZoomOut), &QAction::triggered, this,
-            &TerrainWindow::ZoomOut);
+    AddZoomItem(this, bar, "itmTerrainZoomFit", "Zoom to &Fit", QKeySequence(Qt::CTRL | Qt::Key_0),
+                &TerrainWindow::ZoomToFit);
+    AddZoomItem(this, bar, "itmTerrainZoomIn", "Zoom &In", QKeySequence::ZoomIn, &TerrainWindow::ZoomIn);
+    AddZoomItem(this, bar, "itmTerrainZoomOut", "Zoom &Out", QKeySequence::ZoomOut, &TerrainWindow::ZoomOut);
 
     auto* central = new QWidget(this);
     auto* page = new QHBoxLayout(central);
@@ -61,12 +60,12 @@ TerrainWindow::TerrainWindow(WindowPlacement& placement, QWidget* parent)
     page->addWidget(legend_);
     setCentralWidget(central);
 
-    lblTerrainStatus_ = new QLabel(kHint, this);
-    lblTerrainStatus_->setObjectName("lblTerrainStatus");
-    statusBar()->addWidget(lblTerrainStatus_, 1);
+    hoverText_ = new QLabel(kHint, this);
+    hoverText_->setObjectName("lblTerrainStatus");
+    statusBar()->addWidget(hoverText_, 1);
 
     connect(view_, &TerrainView::cellHovered, this,
-            [this](int x, int y) { lblTerrainStatus_->setText(CellText(grid_, x, y)); });
+            [this](int x, int y) { hoverText_->setText(CellText(grid_, x, y)); });
     connect(view_, &TerrainView::left, this, &TerrainWindow::ShowHint);
     connect(view_, &TerrainView::tileClicked, this, &TerrainWindow::tileClicked);
 
@@ -85,9 +84,9 @@ QString TerrainWindow::CellText(const NationalGrid& grid, int x, int y) {
         .arg(TileOfY(y));
 }
 
-QString TerrainWindow::StatusText() const { return lblTerrainStatus_->text(); }
+QString TerrainWindow::StatusText() const { return hoverText_->text(); }
 
-void TerrainWindow::ShowHint() { lblTerrainStatus_->setText(kHint); }
+void TerrainWindow::ShowHint() { hoverText_->setText(kHint); }
 
 void TerrainWindow::ShowTerrain(const TerrainContent& terrain) {
     grid_ = terrain.grid;

@@ -53,7 +53,7 @@ private:
     TerrainView* view_ = nullptr;
     TerrainLegend* legend_ = nullptr;
     QScrollArea* scroll_ = nullptr;
-    QLabel* lblTerrainStatus_ = nullptr;
+    QLabel* hoverText_ = nullptr;  // lblTerrainStatus: the cell under the pointer, or the hint
     bool fitting_ = true;  // the zoom follows the window's size until zoomed in
 };
 

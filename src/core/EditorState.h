@@ -3,9 +3,11 @@
 // Program-wide state, one instance from start-up to exit: the open piece and its
 // paths, the remembered folders, the terrain and its paths. Windows get a
 // reference to it; there are no globals.
+#include <optional>
 #include <string>
 
 #include "core/piece/PieceGrid.h"
+#include "core/piece/PieceSet.h"
 #include "core/terrain/NationalGrid.h"
 
 namespace gw {
@@ -16,7 +18,7 @@ struct EditorState {
     bool pieceModified = false;
     std::string pieceName;       // base name less its kind suffix
     std::string pieceExtension;  // without the period, normally asc
-    std::string pieceKind;       // "NSEW", "NS", "N" or empty
+    std::optional<PieceSetKind> pieceKind;  // none until a piece names its kind
     std::string pieceFilePath;   // the north file opened or last written
 
     // Remembered folders (settings "LastPath", "LastTrackPath", "LastNationalPath"),

@@ -179,7 +179,7 @@ TEST_F(ComfortsTest, CopyAndPasteARangeAsTabSeparatedText) {
     Grid()->setFocus();
     QTest::keyClick(Grid(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), " 2.04\t 3.04\n 2.05\t 3.05\n");
-    Grid()->SetCurrentCell(17, 16);
+    Grid()->SetCurrentCell(16, 17);
     QTest::keyClick(Grid(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(state.piece.Z(16, 17), 2.04);
     EXPECT_EQ(state.piece.Z(17, 17), 3.04);

@@ -43,7 +43,7 @@ protected:
     }
 
     // Runs ConvertSX; answer gets the modal dialog once it is shown.
-    ConvertSXOutcome Run(const std::string& mode, std::function<void(ConvertSXDialog&)> answer,
+    ConvertSXOutcome Run(ConvertSXMode mode, std::function<void(ConvertSXDialog&)> answer,
                          ConversionTextureRunner texture = {}) {
         bool answered = false;
         // Owned here, so a timer that found no dialog cannot fire into a later test.
@@ -134,7 +134,7 @@ TEST_F(ConvertSXDialogTest, OkChecksItsValuesInOrderAndKeepsTheDialogAtTheFirstF
         prompter.shown.clear();
         prompter.yesNoAnswers = c.answers;
         ConvertSXDialog dialog(prompter);
-        dialog.PresetForMode(c.convertMode ? "Convert" : "Open");
+        dialog.PresetForMode(c.convertMode ? ConvertSXMode::Create : ConvertSXMode::Open);
         dialog.ShowTerFile(ter);
         dialog.show();
         SetText(dialog, "txtZOffset", c.zBase);
@@ -147,7 +147,7 @@ TEST_F(ConvertSXDialogTest, OkChecksItsValuesInOrderAndKeepsTheDialogAtTheFirstF
         for (const ShownBox& box : prompter.shown) EXPECT_EQ(box.title, "Gridwright") << c.name;
         const bool left = std::string(c.focus).empty();
         EXPECT_EQ(dialog.isVisible(), !left) << c.name;
-        EXPECT_EQ(dialog.bCancel, !left) << c.name;
+        EXPECT_EQ(dialog.cancelled(), !left) << c.name;
         if (!left && std::string(c.focus) != "keep") {
             ASSERT_NE(dialog.focusWidget(), nullptr) << c.name;
             EXPECT_EQ(dialog.focusWidget()->objectName(), c.focus) << c.name;
@@ -164,7 +164,7 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
     const NationalGrid before = state.national;
     prompter.fileAnswers = {ter};
     prompter.yesNoAnswers = {true};  // onto a terrain that is not empty
-    const ConvertSXOutcome outcome = Run("Convert", [&](ConvertSXDialog& dialog) {
+    const ConvertSXOutcome outcome = Run(ConvertSXMode::Create, [&](ConvertSXDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Convert MCM SX track to National");
         for (const char* name : {"chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"}) {
             EXPECT_TRUE(In<QCheckBox>(dialog, name)->isChecked()) << name;
@@ -204,7 +204,7 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
 TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingAndClosingTheWindowCancels) {
     state.nationalFolder = dir.File("not/there/");
     prompter.fileAnswers = {ter};
-    const ConvertSXOutcome outcome = Run("Open", [&](ConvertSXDialog& dialog) {
+    const ConvertSXOutcome outcome = Run(ConvertSXMode::Open, [&](ConvertSXDialog& dialog) {
         for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"}) {
             EXPECT_FALSE(In<QCheckBox>(dialog, name)->isChecked()) << name;
         }
@@ -217,7 +217,7 @@ TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingAndClosingTheWindowCancels) {
 
 TEST_F(ConvertSXDialogTest, ACancelledOpenBoxDoesNothing) {
     state.trackFolder = "/tracks/";
-    const ConvertSXOutcome outcome = Run("Convert", [](ConvertSXDialog&) { ADD_FAILURE() << "no dialog expected"; });
+    const ConvertSXOutcome outcome = Run(ConvertSXMode::Create, [](ConvertSXDialog&) { ADD_FAILURE() << "no dialog expected"; });
     EXPECT_EQ(outcome.end, ConvertSXEnd::NoFile);
     EXPECT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(state.trackFolder, "/tracks/");
@@ -229,7 +229,7 @@ TEST_F(ConvertSXDialogTest, AnUnsavedPieceIsNotEmptiedWithoutAsking) {
     state.pieceModified = true;
     prompter.fileAnswers = {ter};
     prompter.yesNoAnswers = {false};
-    const ConvertSXOutcome outcome = Run("Convert", [](ConvertSXDialog&) { ADD_FAILURE() << "no dialog expected"; });
+    const ConvertSXOutcome outcome = Run(ConvertSXMode::Create, [](ConvertSXDialog&) { ADD_FAILURE() << "no dialog expected"; });
     EXPECT_EQ(outcome.end, ConvertSXEnd::KeptPiece);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].kind, "question");
@@ -246,7 +246,7 @@ TEST_F(ConvertSXDialogTest, OpenSXLoadsTheTrackAndWritesNoFile) {
     state.nationalFolder = out + "/";
     state.piece.Z(3, 3) = 4.0;
     state.pieceModified = true;
-    const ConvertSXOutcome outcome = Run("Open", [](ConvertSXDialog& dialog) { Click(dialog, "OKButton"); });
+    const ConvertSXOutcome outcome = Run(ConvertSXMode::Open, [](ConvertSXDialog& dialog) { Click(dialog, "OKButton"); });
     ASSERT_EQ(outcome.end, ConvertSXEnd::Ran);
     EXPECT_TRUE(outcome.result.ok()) << outcome.result.FailureText();
     EXPECT_TRUE(fs::is_empty(out));
@@ -270,7 +270,7 @@ TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
     const std::string typed = dir.File("typed");
     MakeTextureWindow textureWindow(state.programFolder, state.trackFolder, prompter, mainStatus);
     const ConvertSXOutcome outcome = Run(
-        "Convert",
+        ConvertSXMode::Create,
         [&](ConvertSXDialog& dialog) {
             SetText(dialog, "txtOutputDir", PathToQ(typed));
             SetText(dialog, "txtGridRes", "2.5");
@@ -323,7 +323,7 @@ TEST_F(ConvertSXDialogTest, ASecondTrackIsAddedOntoTheTerrainOnlyWhenAsked) {
         prompter.shown.clear();
         prompter.fileAnswers = {ter};
         prompter.yesNoAnswers = {yes};
-        return Run("Open", [](ConvertSXDialog& dialog) { Click(dialog, "OKButton"); }).end;
+        return Run(ConvertSXMode::Open, [](ConvertSXDialog& dialog) { Click(dialog, "OKButton"); }).end;
     };
     ASSERT_EQ(open(false), ConvertSXEnd::Ran);
     EXPECT_EQ(prompter.shown[0].kind, "open") << "a flat terrain is not asked about";

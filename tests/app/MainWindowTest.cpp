@@ -71,10 +71,10 @@ TEST_F(MainWindowTest, OpensAPieceThroughTheFileBox) {
     EXPECT_EQ(prompter.shown[0].request.filter, "ASC file|*.asc|All Files|*.*");
     EXPECT_EQ(w.windowTitle(), QString("Gridwright - ") + PathToQ(path));
     EXPECT_EQ(Grid()->CellText(1, 1), " 1.01");
-    EXPECT_EQ(Grid()->CellText(17, 3), " 3.17");
+    EXPECT_EQ(Grid()->CellText(3, 17), " 3.17");
     EXPECT_EQ(state.pieceFolder, dir.path().string() + "/");
     EXPECT_EQ(state.pieceName, "bump");
-    EXPECT_EQ(state.pieceKind, "N");
+    EXPECT_EQ(state.pieceKind, PieceSetKind::N);
     EXPECT_TRUE(Find<QRadioButton>("opt4Files")->isChecked());
     EXPECT_EQ(Find<QLineEdit>("txtPieceName")->text(), "bump");
     EXPECT_TRUE(Action("itmFileSave")->isEnabled());
@@ -161,13 +161,13 @@ TEST_F(MainWindowTest, VerticesOutsideTheGridAreListedInOneMessage) {
     WriteAll(dir.File("farN.asc"), "Vertex 0: X: 1e308 Y: 0 Z: 1\r\nVertex 1: X: 0 Y: 0 Z: 1e308\r\nFace list:\r\n");
     EXPECT_TRUE(window->OpenPieceFile(dir.File("farN.asc")));
     EXPECT_EQ(prompter.Messages().size(), 1u);
-    EXPECT_EQ(Grid()->CellText(17, 1), " 1E+308");
+    EXPECT_EQ(Grid()->CellText(1, 17), " 1E+308");
 }
 
 TEST_F(MainWindowTest, TypingOnACellEditsItInPlace) {
     OpenDistinct();
     auto* box = CellEditor();
-    Grid()->SetCurrentCell(4, 6);
+    Grid()->SetCurrentCell(6, 4);
     Grid()->setFocus();
     QTest::keyClick(Grid(), Qt::Key_7);
     ASSERT_TRUE(box->isVisible());
@@ -176,7 +176,7 @@ TEST_F(MainWindowTest, TypingOnACellEditsItInPlace) {
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_FALSE(box->isVisible());
     EXPECT_EQ(state.piece.Z(6, 4), 7);
-    EXPECT_EQ(Grid()->CellText(4, 6), "7");
+    EXPECT_EQ(Grid()->CellText(6, 4), "7");
     EXPECT_TRUE(state.pieceModified);
 
     // The typed text stays in the cell as typed, whatever its value.
@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, TypingOnACellEditsItInPlace) {
         TypeIntoCell(text);
         QTest::keyClick(box, Qt::Key_Enter);
         EXPECT_EQ(state.piece.Z(6, 4), value) << text;
-        EXPECT_EQ(Grid()->CellText(4, 6), text);
+        EXPECT_EQ(Grid()->CellText(6, 4), text);
     }
     EXPECT_EQ(window->findChild<QUndoStack*>()->undoText(), "Edit Cell");
 }
@@ -215,7 +215,7 @@ TEST_F(MainWindowTest, UpAndDownCommitAndMoveWithinTheDataRows) {
     };
     const Case cases[] = {{5, Qt::Key_Down, 6}, {5, Qt::Key_Up, 4}, {17, Qt::Key_Down, 17}, {1, Qt::Key_Up, 1}};
     for (const auto& c : cases) {
-        Grid()->SetCurrentCell(c.startRow, 3);
+        Grid()->SetCurrentCell(3, c.startRow);
         Grid()->setFocus();
         QTest::keyClick(Grid(), Qt::Key_4);
         QTest::keyClick(CellEditor(), c.key);
@@ -227,13 +227,13 @@ TEST_F(MainWindowTest, UpAndDownCommitAndMoveWithinTheDataRows) {
 
 TEST_F(MainWindowTest, LabelsShowTheCurrentCellAndTheRangeInSelectionOrder) {
     StartWindow();
-    Grid()->SetCurrentCell(17, 1);
+    Grid()->SetCurrentCell(1, 17);
     EXPECT_EQ(Find<QLabel>("lblRowCol")->text(), "C:  0 - R:  0");
-    Grid()->SetCurrentCell(4, 6);
+    Grid()->SetCurrentCell(6, 4);
     EXPECT_EQ(Find<QLabel>("lblRowCol")->text(), "C:  7.5 - R:  19.5");
 
     // Anchor at row 3, column 5, dragged with the keyboard to row 1, column 2.
-    Grid()->SetCurrentCell(3, 5);
+    Grid()->SetCurrentCell(5, 3);
     Grid()->setFocus();
     for (int i = 0; i < 2; ++i) QTest::keyClick(Grid(), Qt::Key_Up, Qt::ShiftModifier);
     for (int i = 0; i < 3; ++i) QTest::keyClick(Grid(), Qt::Key_Left, Qt::ShiftModifier);
@@ -281,10 +281,10 @@ TEST_F(MainWindowTest, MouseDragKeepsTheAnchorWhereThePressWas) {
     StartWindow();
     QWidget* viewport = Grid()->viewport();
     QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, Grid()->CellRect(9, 9).center());
-    QTest::mouseMove(viewport, Grid()->CellRect(12, 4).center());
-    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, Grid()->CellRect(12, 4).center());
+    QTest::mouseMove(viewport, Grid()->CellRect(4, 12).center());
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, Grid()->CellRect(4, 12).center());
     EXPECT_EQ(Grid()->Selection(), (CellRange{9, 4, 9, 12}));
-    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, Grid()->CellRect(2, 15).center());
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, Grid()->CellRect(15, 2).center());
     EXPECT_EQ(Grid()->Selection(), (CellRange{9, 15, 9, 2}));
 }
 

@@ -36,7 +36,7 @@ TEST_F(PieceEditingTest, ValueButtonsChangeTheSelectedRange) {
     EXPECT_EQ(Z(2, 4), 5);
     EXPECT_EQ(Z(3, 5), 5);
     EXPECT_EQ(Z(4, 4), 4.04);
-    EXPECT_EQ(Grid()->CellText(5, 3), " 5");
+    EXPECT_EQ(Grid()->CellText(3, 5), " 5");
     SetValue("-2");
     Click("btnDisplace");
     EXPECT_EQ(Z(2, 4), 3);
