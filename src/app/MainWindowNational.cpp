@@ -168,7 +168,7 @@ void MainWindow::WireDispMapMenu() {
             [this] { MakeTerrainDisplacementMap(TerrainMapSize::k513); });
     // Texture > Make Texture opens the builder empty; its File > Open picks a track.
     connect(item("itmTextureMakeTexture"), &QAction::triggered, this,
-            [this] { TextureBuilderWindow().StartTextureBuilder(""); });
+            [this] { TextureBuilderWindow().StartTextureBuilder(); });
 }
 
 MakeTextureWindow& MainWindow::TextureBuilderWindow() {
