@@ -14,8 +14,8 @@
 
 namespace gw {
 
-// The preview window frmDisplacement as the runs use it. Status() is its status
-// label, repainted at once.
+// What a displacement map run shows while it works: Status() tells the
+// progress at once.
 class DisplacementPreview : public StatusSink {
 public:
     // Shows the window (not modal) and repaints it.

@@ -16,8 +16,7 @@ inline constexpr const char* kRotateRangeRefusedMessage =
     "Unable to rotate range.  Range must be same height and width.";
 
 // The grid's selection once a range operation has taken it: a single cell has
-// become the whole grid (the window sets Col 1, Row 1, ColSel 17, RowSel 17 in
-// that order); any other selection stays as it was.
+// become the whole grid; any other selection stays as it was.
 CellRange SelectionAfterRangeOperation(const CellRange& selection);
 
 // Every cell of the range gets the value.
