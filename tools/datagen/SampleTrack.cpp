@@ -1,4 +1,4 @@
-#include "core/samples/SampleTrack.h"
+#include "datagen/SampleTrack.h"
 
 #include <algorithm>
 #include <cmath>

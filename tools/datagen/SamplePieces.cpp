@@ -1,4 +1,4 @@
-#include "core/samples/SamplePieces.h"
+#include "datagen/SamplePieces.h"
 
 #include <algorithm>
 #include <cmath>
