@@ -435,8 +435,8 @@ void MainWindow::FitWindowToGrid() {
         grid_->setMinimumSize((full - over).expandedTo(full / 4));
         needed = neededSize();
     }
-    // The height follows the font, as the described fixed height did at its
-    // font; the width is the user's, never less than everything needs.
+    // The height is fixed to what the font needs; the width is the user's,
+    // never less than everything needs.
     setMinimumWidth(needed.width());
     setFixedHeight(needed.height());
     if (width() < needed.width()) resize(needed.width(), height());

@@ -72,8 +72,8 @@ struct SXConversionResult {
     NationalBuild build;
     std::vector<ConversionStep> steps;  // the chosen outputs, in the order made
     // The track went into terrain: the caller makes terrain the terrain (with
-    // the .TER as CurrentTerFile) and empties the piece, leaving the window with
-    // the flat piece, its caption "Gridwright", Save SX ASC disabled, unmodified.
+    // the .TER as CurrentTerFile) and empties the piece: flat, without a file,
+    // unmodified.
     bool trackAdded = false;
     NationalGrid terrain;
 

@@ -1,8 +1,8 @@
 #pragma once
 // The DispMap menu's three runs, start to end: where the map goes, the preview,
-// the work with its progress texts, the save and the closing text. The window
-// and the boxes come in through small interfaces, so the GUI, the conversion and
-// the tests share one sequence.
+// the work with its progress texts, the save and the closing text. The preview
+// and the boxes come in through small interfaces, so the editor, the conversion
+// and the tests share one sequence.
 #include <string>
 #include <string_view>
 
@@ -41,7 +41,7 @@ DisplacementMapRun RunDisplacementMap17(const EditorState& state, DisplacementPr
                                         Prompter& prompter);
 
 // Make 257x257 / 513x513 Displacement Map for ASC 257 (and the conversion's map,
-// which passes its output folder). The preview's and the main window's status
+// which passes its output folder). The preview's and the main status line
 // end with "DispMap Done - Max Z = " and the top of the scale.
 DisplacementMapRun RunTerrainDisplacementMap(TerrainMapSize size, const EditorState& state,
                                              const std::string& outputFolder, std::string_view maxZText,

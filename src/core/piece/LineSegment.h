@@ -1,6 +1,6 @@
 #pragma once
 // A straight line between two points of a picture, in the picture's own drawing
-// units. The core computes them; the windows only paint them.
+// units. The core computes them, so whatever shows them only paints them.
 namespace gw {
 
 struct LineSegment {

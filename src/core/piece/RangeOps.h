@@ -44,7 +44,7 @@ enum class RotateResult { Rotated, NotSquare };
 
 // A quarter turn counterclockwise as the grid shows it: the range's cell in
 // column i and row j moves to column j and row H - i + 1. Only square ranges turn;
-// NotSquare means nothing changed and nothing was shown (the window shows
+// NotSquare means nothing changed and nothing was shown (the caller shows
 // kRotateRangeRefusedMessage). Status texts: "Saving and rotating grid",
 // "Row  1".."Row  H", "Reloading Grid", "All Done".
 RotateResult RotateRange(PieceGrid& grid, const CellRange& selection, StatusSink& status);

@@ -18,7 +18,7 @@ enum class TextureJobMode { Menu, CmdLine };
 
 // ComposeTrackTexture, then the closing text: "All Done" in the builder's status
 // for Menu; "Finished converting " and the .TER path in the builder's and the
-// main window's status for CmdLine. A run that failed ends on its failure text
+// main status line for CmdLine. A run that failed ends on its failure text
 // instead (in both places for CmdLine), never on a closing text.
 TextureRunResult RunTextureJob(const TextureJob& job, TextureJobMode mode, const std::string& programFolder,
                                TextureView& view, StatusSink& mainStatus, Prompter& prompter);
