@@ -78,8 +78,8 @@ void RunTexture(benchmark::State& state, int textures) {
     gw::NullStatusSink mainStatus;
     QuietPrompter prompter;
     for (auto _ : state) {
-        const gw::TextureRunResult run = gw::RunTextureForConversion(ter, folder.string(), GRIDWRIGHT_BIN_DIR, view,
-                                                                     mainStatus, prompter);
+        const gw::TextureRunResult run = gw::RunTextureForConversion(gw::ConversionTextureJob(ter, folder.string()),
+                                                                     GRIDWRIGHT_BIN_DIR, view, mainStatus, prompter);
         if (!run.ok() || run.tilesPlaced != 256) {
             state.SkipWithError(("texture run failed: " + run.outcome.message() + prompter.last).c_str());
             break;

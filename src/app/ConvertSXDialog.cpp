@@ -328,13 +328,7 @@ void ConvertSXDialog::closeEvent(QCloseEvent* event) {
 }
 
 ConversionTextureRunner TextureStepInWindow(MakeTextureWindow& window) {
-    return [&window](const std::string& terFile, const std::string& outFolder) {
-        window.StartTextureBuilder(MakeTextureJobText(terFile, outFolder));
-        // The window keeps its last run; only a run for this job counts.
-        const auto& run = window.lastRun();
-        if (run && run->outputPath == ConversionTexturePath(outFolder, terFile)) return run->outcome;
-        return Outcome::Fail("The texture builder did not take the job for " + terFile);
-    };
+    return [&window](const TextureJob& job) { return window.StartTextureBuilder(job).outcome; };
 }
 
 ConvertSXOutcome ConvertSX(ConvertSXMode mode, ConvertSXContext& context) {

@@ -248,7 +248,7 @@ void MainWindow::BuildMenus() {
     texture->setObjectName("mnuTexture");
     // Make Texture opens the builder empty; its File > Open picks a track.
     AddItem(texture, "itmTextureMakeTexture", "&Make Texture",
-            [this] { TextureBuilderWindow().StartTextureBuilder(""); });
+            [this] { TextureBuilderWindow().StartTextureBuilder(); });
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
@@ -492,8 +492,8 @@ void MainWindow::FitWindowToGrid() {
         grid_->setMinimumSize((full - over).expandedTo(full / 4));
         needed = neededSize();
     }
-    // The height follows the font, as the described fixed height did at its
-    // font; the width is the user's, never less than everything needs.
+    // The height is fixed to what the font needs; the width is the user's,
+    // never less than everything needs.
     setMinimumWidth(needed.width());
     setFixedHeight(needed.height());
     if (width() < needed.width()) resize(needed.width(), height());

@@ -56,13 +56,17 @@ void MakeTextureWindow::BuildMenus() {
     connect(AddItem(file, "itmFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 }
 
-void MakeTextureWindow::StartTextureBuilder(const std::string& jobText) {
+void MakeTextureWindow::StartTextureBuilder() {
     show();
     WindowPlacement::KeepOnScreen(*this);
     raise();
     repaint();
+}
+
+TextureRunResult MakeTextureWindow::StartTextureBuilder(const TextureJob& job) {
+    StartTextureBuilder();
     WaitCursor hourglass;
-    if (auto run = builder_.StartJob(jobText)) lastRun_ = std::move(run);
+    return builder_.StartJob(job);
 }
 
 void MakeTextureWindow::OpenTerFile() {
@@ -73,7 +77,7 @@ void MakeTextureWindow::OpenTerFile() {
     activateWindow();
     if (terPath.empty()) return;
     WaitCursor hourglass;
-    lastRun_ = RunTextureFromMenu(terPath, programFolder_, *this, prompter_);
+    RunTextureFromMenu(terPath, programFolder_, *this, prompter_);
 }
 
 void MakeTextureWindow::Status(const std::string& text) {

@@ -4,7 +4,6 @@
 // texture of a chosen .TER; a conversion hands it a job. picMap previews the
 // skeleton as the tiles are placed, lblStatus tells the progress.
 #include <QMainWindow>
-#include <optional>
 #include <string>
 
 #include "core/texture/TextureRun.h"
@@ -25,14 +24,13 @@ public:
     MakeTextureWindow(std::string programFolder, const std::string& trackFolder, Prompter& prompter,
                       StatusSink& mainStatus, QWidget* parent = nullptr);
 
-    // Shows the window and, when the job text names a .TER ("TER","out folder"),
-    // composes its texture into the output folder.
-    void StartTextureBuilder(const std::string& jobText);
+    // Shows the window, which waits for File > Open.
+    void StartTextureBuilder();
+    // Shows the window and composes the job's texture in it.
+    TextureRunResult StartTextureBuilder(const TextureJob& job);
 
     // The window as the composition's view, for a caller that runs a job itself.
     TextureView& view() { return *this; }
-    // The last run's result, when there was one.
-    const std::optional<TextureRunResult>& lastRun() const { return lastRun_; }
 
 private:
     void Status(const std::string& text) override;
@@ -45,7 +43,6 @@ private:
     TextureBuilder builder_;
     ImagePicture* picMap_ = nullptr;
     StatusLabel* lblStatus_ = nullptr;
-    std::optional<TextureRunResult> lastRun_;
 };
 
 }  // namespace gw

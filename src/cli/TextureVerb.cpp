@@ -57,18 +57,18 @@ int RunTexture(const Args& args, CliContext& context) {
     if (parsed.operands.size() > 1) return UsageError(kTexture, "expected one .TER file", context);
     if (parsed.operands.empty()) return UsageError(kTexture, "expected TRACK.TER [-o OUT.tga]", context);
     const std::string& ter = parsed.operands[0];
-    // As File > Open names it: beside the .TER.
-    const std::string output = parsed.Value("-o", MenuTexturePath(ter));
-    if (StandardOutputRefused("texture", output, "a texture: its log goes beside it", context)) return 2;
+    // Without -o the texture is named as File > Open names it: beside the .TER.
+    const TextureJob job{ter, parsed.Value("-o", MenuTexturePath(ter))};
+    if (StandardOutputRefused("texture", job.texturePath, "a texture: its log goes beside it", context)) return 2;
     std::vector<std::string> inputs = TrackInputFiles(ter);
     for (const std::string& skeleton : {kSkeletonImageName, kSkeleton1016ImageName})
         inputs.push_back(JoinPath(context.programFolder, skeleton));
-    if (!CanWriteOutputs("texture", {output, TextureLogPath(output)}, inputs, context)) return 1;
+    if (!CanWriteOutputs("texture", {job.texturePath, TextureLogPath(job.texturePath)}, inputs, context)) return 1;
     MessageLines prompter;
     NullTextureView view;
     NullStatusSink mainStatus;
     const TextureRunResult result =
-        RunTextureJob(ter, output, TextureJobMode::CmdLine, context.programFolder, view, mainStatus, prompter);
+        RunTextureJob(job, TextureJobMode::CmdLine, context.programFolder, view, mainStatus, prompter);
     // The failure that ends the run is said once, as the closing error line; the
     // box of unreadable tiles becomes one line per file with the reader's reason.
     const std::string tileBox = TileFailuresBoxText(result.tileFailures);

@@ -98,14 +98,14 @@ TEST_F(MakeTextureWindowTest, FileOpenComposesTheChosenTrack) {
 }
 
 TEST_F(MakeTextureWindowTest, JobsOpenTheWindowAndReportToTheMainWindow) {
-    // Without quotes around the .TER the job only opens the window.
-    window->StartTextureBuilder(track.terPath() + "," + dir.File("out"));
+    // Without a job the window only opens.
+    window->StartTextureBuilder();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Status(), "");
-    EXPECT_FALSE(window->lastRun());
 
     std::filesystem::create_directories(dir.File("out"));
-    window->StartTextureBuilder("\"" + track.terPath() + "\",\"" + dir.File("out") + "\"");
+    const TextureRunResult run = window->StartTextureBuilder(ConversionTextureJob(track.terPath(), dir.File("out")));
+    EXPECT_TRUE(run.ok()) << run.outcome.message();
     const std::string finished = "Finished converting " + track.terPath();
     EXPECT_EQ(Status().toStdString(), finished);
     EXPECT_EQ(mainStatus.texts, std::vector<std::string>{finished});
@@ -129,8 +129,9 @@ TEST_F(MakeTextureWindowTest, UnreadableTilesAreListedInOneRealBoxNamesAsTheyAre
         }
     });
     closer.start(10);
-    builder.StartTextureBuilder("\"" + track.terPath() + "\",\"" + dir.path().string() + "\"");
+    const TextureRunResult run = builder.StartTextureBuilder(ConversionTextureJob(track.terPath(), dir.path().string()));
     closer.stop();
+    EXPECT_FALSE(run.ok());
     const QString missing = ": No such file or directory (nor beside the .TER, in any letter case)";
     EXPECT_EQ(shown, QStringList{"Error opening 2 texture files; their pieces keep the skeleton's ground:\n"
                                  "Cannot open Reda.tga" + missing + "\nCannot open D\u00fcnea.tga" + missing});

@@ -201,19 +201,19 @@ protected:
 
 TEST_F(SXConversionTest, WritesTheChosenFilesInOrder) {
     std::vector<std::string> textureCalls;
-    texture = [&](const std::string& terFile, const std::string& outFolder) {
-        textureCalls.push_back(terFile + " -> " + outFolder);
+    texture = [&](const TextureJob& job) {
+        textureCalls.push_back(job.terPath + " -> " + job.texturePath);
         return Outcome::Ok();
     };
     const SXConversionResult result = Run();
     ASSERT_TRUE(result.ok()) << result.FailureText();
     EXPECT_EQ(result.FailureText(), "");
     EXPECT_TRUE(result.trackAdded);
-    EXPECT_EQ(textureCalls, (std::vector<std::string>{ter + " -> " + out}));
+    const std::string in = out + test::kSeparator;
+    EXPECT_EQ(textureCalls, (std::vector<std::string>{ter + " -> " + in + "DunesUnRendered.tga"}));
 
     std::vector<std::string> order;
     for (const ConversionStep& step : result.steps) order.push_back(step.what + " " + step.path);
-    const std::string in = out + test::kSeparator;
     EXPECT_EQ(order, (std::vector<std::string>{"513 displacement map " + in + "DunesDispMap513.tga",
                                                "texture " + in + "DunesUnRendered.tga", ".SCN " + in + "Dunes.SCN",
                                                ".TER " + in + "Dunes.TER", "flat.asc " + in + "flat.asc"}));
@@ -247,7 +247,7 @@ TEST_F(SXConversionTest, TheTextureOfTheSampleTrackIsComposedIntoTheOutputFolder
 }
 
 TEST_F(SXConversionTest, TheNewTerAndScnCarryTheKeysThatMakeTheGameLoadTheTerrain) {
-    texture = [](const std::string&, const std::string&) { return Outcome::Ok(); };
+    texture = [](const TextureJob&) { return Outcome::Ok(); };
     for (const char* environment : {"National", "Quarry"}) {
         options.environment = environment;
         options.gridResText = "2.5";

@@ -11,10 +11,10 @@
 #include "core/piece/CellRange.h"
 #include "core/piece/PieceFile.h"
 #include "core/piece/RangeOps.h"
-#include "core/samples/SampleTrack.h"
 #include "core/text/NumberText.h"
 #include "core/trackfiles/FindTrackFile.h"
 #include "core/trackfiles/ProfileFile.h"
+#include "datagen/SampleTrack.h"
 #include "support/TempDir.h"
 
 namespace gw {

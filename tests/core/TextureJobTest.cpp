@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The texture builder's small rules: job texts, where the texture and its log go,
+// The texture builder's small rules: where the texture and its log go,
 // the .TRK's keys and their remapping, the palette of the .TER.
 #include <gtest/gtest.h>
 
@@ -12,41 +12,6 @@
 
 namespace gw {
 namespace {
-
-TEST(TextureJob, JobTextGivesTheQuotedPaths) {
-    struct Case {
-        std::string jobText;
-        std::string ter;
-        std::string folder;
-    };
-    const Case cases[] = {
-        {R"("C:\MCM\Dunes.ter","C:\MCM\National\")", R"(C:\MCM\Dunes.ter)", R"(C:\MCM\National\)"},
-        {R"(  "/t/Dunes.ter" ,  "/out" )", "/t/Dunes.ter", "/out"},
-        {R"("/t/Dunes.ter")", "/t/Dunes.ter", ""},
-        // A .TER part without quotes gives an empty path: the window only opens.
-        {R"(/t/Dunes.ter,"/out")", "", "/out"},
-        {R"(/t/Dunes.ter,/out)", "", ""},
-        {"", "", ""},
-        // A comma inside the quotes belongs to the path.
-        {R"("/t/Dunes, v2/Dunes.ter","/out, new")", "/t/Dunes, v2/Dunes.ter", "/out, new"},
-        // An unclosed quote runs to the end of its field.
-        {R"("/t/Dunes.ter)", "/t/Dunes.ter", ""},
-    };
-    for (const Case& c : cases) {
-        const TextureJob job = ParseTextureJobText(c.jobText);
-        EXPECT_EQ(job.terPath, c.ter) << c.jobText;
-        EXPECT_EQ(job.outputFolder, c.folder) << c.jobText;
-    }
-}
-
-TEST(TextureJob, TheConversionsJobTextRoundTrips) {
-    EXPECT_EQ(MakeTextureJobText("", "/out"), "");
-    const std::string text = MakeTextureJobText("/t/Dunes, v2/Dunes.ter", "/out/");
-    EXPECT_EQ(text, R"("/t/Dunes, v2/Dunes.ter","/out/")");
-    const TextureJob job = ParseTextureJobText(text);
-    EXPECT_EQ(job.terPath, "/t/Dunes, v2/Dunes.ter");
-    EXPECT_EQ(job.outputFolder, "/out/");
-}
 
 TEST(TextureJob, TextureAndLogPaths) {
     // The conversion's texture goes into its output folder.

@@ -105,7 +105,8 @@ TEST_F(TextureRunTest, ConversionRunReportsToBothStatusLines) {
     track.Write();
     std::filesystem::create_directories(dir.File("out"));
     const TextureRunResult run =
-        RunTextureForConversion(track.terPath(), dir.File("out"), test::ProgramFolder(), view, mainStatus, prompter);
+        RunTextureForConversion(ConversionTextureJob(track.terPath(), dir.File("out")), test::ProgramFolder(), view,
+                                mainStatus, prompter);
     ASSERT_TRUE(run.ok()) << run.outcome.message();
     EXPECT_EQ(run.outputPath, dir.File("out/DunesUnRendered.tga"));
     EXPECT_TRUE(test::Exists(run.outputPath));
@@ -139,7 +140,8 @@ TEST_F(TextureRunTest, InvalidMapIdWritesNoTexture) {
     track.placements.resize(200);
     track.Write();
     const TextureRunResult run =
-        RunTextureForConversion(track.terPath(), "", test::ProgramFolder(), view, mainStatus, prompter);
+        RunTextureForConversion(ConversionTextureJob(track.terPath(), ""), test::ProgramFolder(), view, mainStatus,
+                                prompter);
     ASSERT_FALSE(run.ok());
     const std::string failure = "Invalid MapID in TexturePlacement_201: no texture written";
     EXPECT_EQ(run.outcome.message(), failure);
@@ -160,7 +162,8 @@ TEST_F(TextureRunTest, FailedSaveIsReportedNeverFollowedByDone) {
     // The log (about 40 KB) fits; the texture (3 MB) does not.
     OutputFile::FailAfterBytesForTesting(100000);
     const TextureRunResult run =
-        RunTextureForConversion(track.terPath(), track.folder(), test::ProgramFolder(), view, mainStatus, prompter);
+        RunTextureForConversion(ConversionTextureJob(track.terPath(), track.folder()), test::ProgramFolder(), view,
+                                mainStatus, prompter);
     OutputFile::FailAfterBytesForTesting(-1);
     ASSERT_FALSE(run.ok());
     EXPECT_FALSE(run.imageSaved);
@@ -228,7 +231,8 @@ TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
         test::RecordingStatusSink caseMain;
         test::ScriptedPrompter casePrompter;
         const TextureRunResult run =
-            RunTextureForConversion(track.terPath(), dir.File("out"), program, caseView, caseMain, casePrompter);
+            RunTextureForConversion(ConversionTextureJob(track.terPath(), dir.File("out")), program, caseView, caseMain,
+                                    casePrompter);
         ASSERT_FALSE(run.ok());
         ASSERT_EQ(caseView.texts.size(), 2u);
         EXPECT_EQ(caseView.texts[1].substr(0, c.status.size()), c.status);
@@ -247,10 +251,6 @@ TEST_F(TextureRunTest, BuilderStartsJobsAndFileOpen) {
     track.Write();
     std::string trackFolder = "/remembered/tracks/";
     TextureBuilder builder(test::ProgramFolder(), trackFolder, view, mainStatus, prompter);
-
-    // A job text without quotes around the .TER runs nothing.
-    EXPECT_FALSE(builder.StartJob(track.terPath() + ",\"" + dir.File("out") + "\""));
-    EXPECT_TRUE(view.texts.empty());
 
     // A cancelled Open box: nothing to do; the box had no initial folder yet.
     EXPECT_FALSE(builder.OpenAndRun());
@@ -279,16 +279,15 @@ TEST_F(TextureRunTest, BuilderStartsJobsAndFileOpen) {
     // A job from the conversion.
     std::filesystem::create_directories(dir.File("out"));
     view.texts.clear();
-    run = builder.StartJob("\"" + track.terPath() + "\",\"" + dir.File("out") + "\"");
-    ASSERT_TRUE(run);
-    ASSERT_TRUE(run->ok());
-    EXPECT_EQ(run->outputPath, dir.File("out/DunesUnRendered.tga"));
+    const TextureRunResult job = builder.StartJob(ConversionTextureJob(track.terPath(), dir.File("out")));
+    ASSERT_TRUE(job.ok());
+    EXPECT_EQ(job.outputPath, dir.File("out/DunesUnRendered.tga"));
     EXPECT_EQ(mainStatus.texts, std::vector<std::string>{"Finished converting " + track.terPath()});
 }
 
 TEST_F(TextureRunTest, ConversionWithoutTerRunsNothing) {
-    const TextureRunResult run = RunTextureForConversion("", dir.File("out"), test::ProgramFolder(), view, mainStatus,
-                                                         prompter);
+    const TextureRunResult run = RunTextureForConversion(ConversionTextureJob("", dir.File("out")),
+                                                         test::ProgramFolder(), view, mainStatus, prompter);
     EXPECT_FALSE(run.ok());
     EXPECT_EQ(run.outcome.message(), "No .TER file given");
     EXPECT_TRUE(view.texts.empty());

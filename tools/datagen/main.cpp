@@ -12,9 +12,9 @@
 #include "core/io/ReplaceFile.h"
 #include "core/piece/PieceFile.h"
 #include "core/piece/SkeletonText.h"
-#include "core/samples/SampleTrack.h"
 #include "core/texture/SkeletonImage.h"
 #include "core/trackfiles/StockFiles.h"
+#include "datagen/SampleTrack.h"
 
 namespace {
 

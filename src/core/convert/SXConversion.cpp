@@ -3,7 +3,6 @@
 
 #include "core/ProgramFolder.h"
 #include "core/dispmap/DisplacementMapFiles.h"
-#include "core/texture/TextureJob.h"
 #include "core/texture/TextureRun.h"
 #include "core/trackfiles/FindTrackFile.h"
 #include "core/trackfiles/TrackFiles.h"
@@ -29,13 +28,12 @@ private:
     Prompter& inner_;
 };
 
-// The texture builder's conversion run without its window. Its own boxes (a
+// The texture builder's conversion run with nothing shown. Its own boxes (a
 // tile that cannot be read, a missing .TRK) reach the person.
-Outcome TextureWithoutWindow(const std::string& terFile, const std::string& out, const std::string& programFolder,
+Outcome TextureWithoutWindow(const TextureJob& job, const std::string& programFolder,
                              ConversionSurroundings& surroundings) {
     NullTextureView noWindow;
-    return RunTextureForConversion(terFile, out, programFolder, noWindow, surroundings.mainStatus,
-                                   surroundings.prompter)
+    return RunTextureForConversion(job, programFolder, noWindow, surroundings.mainStatus, surroundings.prompter)
         .outcome;
 }
 
@@ -116,10 +114,10 @@ SXConversionResult RunSXConversion(const SXConversionOptions& options, const std
         result.steps.push_back({"513 displacement map", run.path, run.saved});
     }
     if (options.texture) {
-        const Outcome made = surroundings.texture
-                                 ? surroundings.texture(options.terFile, out)
-                                 : TextureWithoutWindow(options.terFile, out, programFolder, surroundings);
-        result.steps.push_back({"texture", ConversionTexturePath(out, options.terFile), made});
+        const TextureJob job = ConversionTextureJob(options.terFile, out);
+        const Outcome made = surroundings.texture ? surroundings.texture(job)
+                                                  : TextureWithoutWindow(job, programFolder, surroundings);
+        result.steps.push_back({"texture", job.texturePath, made});
     }
     if (options.writeScn) {
         result.steps.push_back({".SCN", SceneFilePath(out, options.terFile),

@@ -14,6 +14,7 @@
 #include "core/convert/BuildNational.h"
 #include "core/convert/ConversionTexts.h"
 #include "core/dispmap/DisplacementMapRun.h"
+#include "core/texture/TextureJob.h"
 
 namespace gw {
 
@@ -47,17 +48,17 @@ std::string ConversionRefusal(const SXConversionOptions& options);
 // folder of the track terFile.
 std::string OutputFolderRefusal(const std::string& outputFolder, const std::string& terFile);
 
-// The texture step; given the .TER and the output folder.
-using ConversionTextureRunner = std::function<Outcome(const std::string& terFile, const std::string& outFolder)>;
+// The texture step: runs the job and says whether the texture was made.
+using ConversionTextureRunner = std::function<Outcome(const TextureJob& job)>;
 
 // What a conversion works with besides the program-wide state.
 struct ConversionSurroundings {
-    StatusSink& mainStatus;         // the main window's status line
-    DisplacementPreview& preview;   // the displacement map's window
+    StatusSink& mainStatus;         // the main status line
+    DisplacementPreview& preview;   // shows the displacement map as it is made
     Prompter& prompter;             // boxes of the steps (none on a normal run)
     std::string userDataFolder;     // searched for stock files before the program's folder
     // Runs the texture step; empty: the texture builder's conversion run
-    // (RunTextureForConversion) without a window.
+    // (RunTextureForConversion) with nothing shown.
     ConversionTextureRunner texture;
 };
 
@@ -72,8 +73,8 @@ struct SXConversionResult {
     NationalBuild build;
     std::vector<ConversionStep> steps;  // the chosen outputs, in the order made
     // The track went into terrain: the caller makes terrain the terrain (with
-    // the .TER as CurrentTerFile) and empties the piece, leaving the window with
-    // the flat piece, its caption "Gridwright", Save SX ASC disabled, unmodified.
+    // the .TER as CurrentTerFile) and empties the piece: flat, without a file,
+    // unmodified.
     bool trackAdded = false;
     NationalGrid terrain;
 

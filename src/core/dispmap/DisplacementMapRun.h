@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The DispMap menu's three runs, start to end: where the map goes, the preview,
-// the work with its progress texts, the save and the closing text. The window
-// and the boxes come in through small interfaces, so the GUI, the conversion and
-// the tests share one sequence.
+// the work with its progress texts, the save and the closing text. The preview
+// and the boxes come in through small interfaces, so the editor, the conversion
+// and the tests share one sequence.
 #include <string>
 #include <string_view>
 
@@ -15,8 +15,8 @@
 
 namespace gw {
 
-// The preview window frmDisplacement as the runs use it. Status() is its status
-// label, repainted at once.
+// What a displacement map run shows while it works: Status() tells the
+// progress at once.
 class DisplacementPreview : public StatusSink {
 public:
     // Shows the window (not modal) and repaints it.
@@ -42,7 +42,7 @@ DisplacementMapRun RunDisplacementMap17(const EditorState& state, DisplacementPr
                                         Prompter& prompter);
 
 // Make 257x257 / 513x513 Displacement Map for ASC 257 (and the conversion's map,
-// which passes its output folder). The preview's and the main window's status
+// which passes its output folder). The preview's and the main status line
 // end with "DispMap Done - Max Z = " and the top of the scale.
 DisplacementMapRun RunTerrainDisplacementMap(TerrainMapSize size, const EditorState& state,
                                              const std::string& outputFolder, std::string_view maxZText,

@@ -77,8 +77,8 @@ double PositionOfX(double x) { return (x - 20) / 10; }
 double HeightOfY(double y) { return (300 - y - 20) / 10; }
 
 void LoadCurveDialog(CurveState& state) {
-    // The form's own settings; their changes move the inner points but draw
-    // nothing while the dialog is being created.
+    // The bars' starting settings; their changes move the inner points but draw
+    // nothing while the curve is being set up.
     state.bars = CurveBars{};
     state.points[1] = CurvePoint{static_cast<double>(state.bars.point1x), static_cast<double>(state.bars.point1y)};
     state.points[2] = CurvePoint{static_cast<double>(state.bars.point2x), static_cast<double>(state.bars.point2y)};

@@ -68,7 +68,7 @@ CurveRequest CurveRequestFor(const PieceGrid& grid, const CellRange& selection);
 
 struct CurveStart {
     bool shown = false;      // false: fewer than 4 rows, show kCurveTooFewRowsMessage
-    double enterLabel = 0;   // lblEnter and lblExit, written with PlainNumberText
+    double enterLabel = 0;   // the enter and exit heights shown, written with PlainNumberText
     double exitLabel = 0;
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A straight line between two points of a picture, in the picture's own drawing
-// units. The core computes them; the windows only paint them.
+// units. The core computes them, so whatever shows them only paints them.
 namespace gw {
 
 struct LineSegment {

@@ -2,7 +2,7 @@
 #pragma once
 // The 3D view's wireframe as a pure computation: the piece's footprint square and
 // its 17 x 17 mesh, turned by three angles and seen in perspective from a
-// distance. The window sets its coordinate system to the area and paints the lines.
+// distance. A view only maps the area onto its own coordinates and paints the lines.
 #include <array>
 #include <string>
 #include <vector>

@@ -17,8 +17,7 @@ inline constexpr const char* kRotateRangeRefusedMessage =
     "Unable to rotate range.  Range must be same height and width.";
 
 // The grid's selection once a range operation has taken it: a single cell has
-// become the whole grid (the window sets Col 1, Row 1, ColSel 17, RowSel 17 in
-// that order); any other selection stays as it was.
+// become the whole grid; any other selection stays as it was.
 CellRange SelectionAfterRangeOperation(const CellRange& selection);
 
 // Every cell of the range gets the value.
@@ -46,7 +45,7 @@ enum class RotateResult { Rotated, NotSquare };
 
 // A quarter turn counterclockwise as the grid shows it: the range's cell in
 // column i and row j moves to column j and row H - i + 1. Only square ranges turn;
-// NotSquare means nothing changed and nothing was shown (the window shows
+// NotSquare means nothing changed and nothing was shown (the caller shows
 // kRotateRangeRefusedMessage). Status texts: "Saving and rotating grid",
 // "Row  1".."Row  H", "Reloading Grid", "All Done".
 RotateResult RotateRange(PieceGrid& grid, const CellRange& selection, StatusSink& status);

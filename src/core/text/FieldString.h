@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splitting texts into fields at a separator and taking paths apart. Positions
-// count from 1, fields from 0, as the track files and vertex lines are described.
+// count from 1, fields from 0.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,7 +21,7 @@ std::string GetNextElement(std::string_view text, std::string_view separator,
 // Every run of blanks collapsed to one blank; tabs pass through unchanged.
 std::string Compress(std::string_view text);
 
-// Leading and trailing blanks removed (blanks only, as the old Trim did).
+// Leading and trailing blanks removed; tabs and other white space stay.
 std::string TrimBlanks(std::string_view text);
 
 // The first kCount fields of a line once its runs of blanks are collapsed and it

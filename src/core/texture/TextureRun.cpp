@@ -2,44 +2,40 @@
 #include "core/texture/TextureRun.h"
 
 #include "core/text/FieldString.h"
-#include "core/texture/TextureJob.h"
 #include "core/texture/TextureTexts.h"
 
 namespace gw {
 
-TextureRunResult RunTextureJob(const std::string& terPath, const std::string& outputPath, TextureJobMode mode,
-                               const std::string& programFolder, TextureView& view, StatusSink& mainStatus,
-                               Prompter& prompter) {
-    TextureRunResult result = ComposeTrackTexture(terPath, outputPath, programFolder, view, prompter);
+TextureRunResult RunTextureJob(const TextureJob& job, TextureJobMode mode, const std::string& programFolder,
+                               TextureView& view, StatusSink& mainStatus, Prompter& prompter) {
+    TextureRunResult result = ComposeTrackTexture(job.terPath, job.texturePath, programFolder, view, prompter);
     if (mode == TextureJobMode::Menu) {
         if (result.ok()) view.Status(kTextureAllDone);
         return result;
     }
-    const std::string closing = result.ok() ? kTextureFinishedConverting + terPath : result.outcome.message();
+    const std::string closing = result.ok() ? kTextureFinishedConverting + job.terPath : result.outcome.message();
     if (result.ok()) view.Status(closing);
     mainStatus.Status(closing);
     return result;
 }
 
-TextureRunResult RunTextureForConversion(const std::string& terPath, const std::string& outputFolder,
-                                         const std::string& programFolder, TextureView& view, StatusSink& mainStatus,
-                                         Prompter& prompter) {
-    if (terPath.empty()) {
+TextureRunResult RunTextureForConversion(const TextureJob& job, const std::string& programFolder, TextureView& view,
+                                         StatusSink& mainStatus, Prompter& prompter) {
+    if (job.terPath.empty()) {
         TextureRunResult nothing;
         nothing.outcome = Outcome::Fail("No .TER file given");
         return nothing;
     }
-    view.Status(kTextureProcessing + terPath);
-    return RunTextureJob(terPath, ConversionTexturePath(outputFolder, terPath), TextureJobMode::CmdLine, programFolder,
-                         view, mainStatus, prompter);
+    view.Status(kTextureProcessing + job.terPath);
+    return RunTextureJob(job, TextureJobMode::CmdLine, programFolder, view, mainStatus, prompter);
 }
 
 TextureRunResult RunTextureFromMenu(const std::string& terPath, const std::string& programFolder, TextureView& view,
                                     Prompter& prompter) {
     view.Status(kTextureProcessing + terPath);
     NullStatusSink noMainStatus;
-    return RunTextureJob(terPath, MenuTexturePath(terPath), TextureJobMode::Menu, programFolder, view, noMainStatus,
-                         prompter);
+    return RunTextureJob(TextureJob{terPath, MenuTexturePath(terPath)}, TextureJobMode::Menu, programFolder, view,
+                         noMainStatus, prompter);
 }
 
 TextureBuilder::TextureBuilder(std::string programFolder, const std::string& trackFolder, TextureView& view,
@@ -50,11 +46,9 @@ TextureBuilder::TextureBuilder(std::string programFolder, const std::string& tra
       mainStatus_(mainStatus),
       prompter_(prompter) {}
 
-std::optional<TextureRunResult> TextureBuilder::StartJob(std::string_view jobText) {
-    const TextureJob job = ParseTextureJobText(jobText);
-    if (job.terPath.empty()) return std::nullopt;
-    terFolder_ = GetDirectory(job.terPath);
-    return RunTextureForConversion(job.terPath, job.outputFolder, programFolder_, view_, mainStatus_, prompter_);
+TextureRunResult TextureBuilder::StartJob(const TextureJob& job) {
+    if (!job.terPath.empty()) terFolder_ = GetDirectory(job.terPath);
+    return RunTextureForConversion(job, programFolder_, view_, mainStatus_, prompter_);
 }
 
 std::string TextureBuilder::AskTerFile() {

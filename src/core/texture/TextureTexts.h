@@ -8,7 +8,7 @@ namespace gw {
 // Message boxes carry the program's title.
 inline const std::string kTextureMessageTitle = "Gridwright";
 
-// The builder window.
+// The builder's caption.
 inline const std::string kTextureWindowCaption = "Make Texture";
 
 // Files: the skeleton images in the program's folder, the texture's suffix and

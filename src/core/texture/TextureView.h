@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The builder window frmMakeTexture as the composition uses it: Status() is its
-// label lblStatus, repainted at once; DrawPreview() its picture picMap.
+// What a texture composition shows while it runs: Status() tells the progress
+// at once; DrawPreview() shows the skeleton as the tiles are placed.
 #include "core/Interfaces.h"
 #include "core/image/RgbImage.h"
 
@@ -14,7 +14,7 @@ public:
     virtual void DrawPreview(const RgbImage& skeleton) = 0;
 };
 
-// A view that shows nothing, for callers without a window.
+// A view that shows nothing, for runs with nothing on screen.
 class NullTextureView final : public TextureView {
 public:
     void Status(const std::string&) override {}

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/samples/SamplePieces.h"
+#include "datagen/SamplePieces.h"
 
 #include <algorithm>
 #include <cmath>

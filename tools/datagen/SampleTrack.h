@@ -14,7 +14,7 @@
 
 #include "core/Outcome.h"
 #include "core/image/RgbImage.h"
-#include "core/samples/SamplePieces.h"
+#include "datagen/SamplePieces.h"
 
 namespace gw {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/samples/SampleTrack.h"
+#include "datagen/SampleTrack.h"
 
 #include <algorithm>
 #include <cmath>
