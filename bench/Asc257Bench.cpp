@@ -81,7 +81,8 @@ void CopyFile(const std::string& from, const std::string& to) {
     std::setvbuf(in.get(), nullptr, _IONBF, 0);
     std::vector<char> block(std::size_t{1} << 20);
     std::size_t got;
-    while ((got = std::fread(block.data(), 1, block.size(), in.get())) > 0) std::fwrite(block.data(), 1, got, out.get());
+    while ((got = std::fread(block.data(), 1, block.size(), in.get())) > 0)
+        std::fwrite(block.data(), 1, got, out.get());
     // The writer puts its file on the disk before renaming it into place; so
     // does the copy it is measured against.
     gw::sys::SyncFile(out.get());

@@ -44,9 +44,7 @@ gw::RgbImage Tile(int t) {
     return tile;
 }
 
-void WriteText(const std::string& path, const std::string& text) {
-    (void)gw::ReplaceFileContents(path, text);
-}
+void WriteText(const std::string& path, const std::string& text) { (void)gw::ReplaceFileContents(path, text); }
 
 // A track of 256 placements over `textures` tile files, every piece turned by
 // the .TRK (orientations 0 to 3 in turn, every fifth piece "NONE").

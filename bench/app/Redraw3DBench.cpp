@@ -29,8 +29,8 @@ void BM_Redraw3DView(benchmark::State& state) {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         const gw::ViewArea& a = wireframe.area;
-        gw::LinePicture::PaintLines(painter, image.rect(), QRectF(a.left, a.top, a.width, a.height),
-                                    wireframe.lines, Qt::black, Qt::white);
+        gw::LinePicture::PaintLines(painter, image.rect(), QRectF(a.left, a.top, a.width, a.height), wireframe.lines,
+                                    Qt::black, Qt::white);
         benchmark::DoNotOptimize(image.constBits());
     }
 }

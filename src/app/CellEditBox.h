@@ -11,9 +11,9 @@ public:
     explicit CellEditBox(QWidget* parent);
 
 Q_SIGNALS:
-    void cancelled();                // Escape
-    void committed(int rowStep);     // Enter (0), Down (+1), Up (-1)
-    void focusLeft();                // the focus went elsewhere: commit what was typed
+    void cancelled();             // Escape
+    void committed(int rowStep);  // Enter (0), Down (+1), Up (-1)
+    void focusLeft();             // the focus went elsewhere: commit what was typed
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

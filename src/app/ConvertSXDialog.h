@@ -89,8 +89,8 @@ private:
     QLineEdit* txtGridRes_ = nullptr;
     QLineEdit* txtOutputDir_ = nullptr;
     QLineEdit* txtGameFolder_ = nullptr;
-    QComboBox* driveList_ = nullptr;  // Drive1
-    QTreeView* folderTree_ = nullptr; // Dir1
+    QComboBox* driveList_ = nullptr;   // Drive1
+    QTreeView* folderTree_ = nullptr;  // Dir1
     QFileSystemModel* folders_ = nullptr;
     QCheckBox* chkQuarry_ = nullptr;
     QCheckBox* chkTer_ = nullptr;
@@ -105,9 +105,9 @@ struct ConvertSXContext {
     ConvertSXContext(EditorState& state, Prompter& prompter, StatusSink& mainStatus, WindowPlacement& placement)
         : state(state), prompter(prompter), mainStatus(mainStatus), placement(placement) {}
 
-    EditorState& state;        // TrackFolder, NationalFolder, CurrentTerFile, the grids
-    Prompter& prompter;        // the Open box and every message
-    StatusSink& mainStatus;    // the main window's lblStatus
+    EditorState& state;      // TrackFolder, NationalFolder, CurrentTerFile, the grids
+    Prompter& prompter;      // the Open box and every message
+    StatusSink& mainStatus;  // the main window's lblStatus
     WindowPlacement& placement;
     QWidget* parent = nullptr;
     // The displacement map's window; null: the map is made without one.
@@ -129,9 +129,9 @@ struct ConvertSXContext {
 enum class ConvertSXEnd {
     KeptPiece,    // the unsaved piece was kept (No to the question): nothing happened
     KeptTerrain,  // No to adding the track onto a terrain that is not empty: nothing happened
-    NoFile,     // the Open box was cancelled: nothing happened
-    Cancelled,  // the dialog was cancelled: "Convert SX cancelled"
-    Ran,        // the conversion ran (see the result for failures)
+    NoFile,       // the Open box was cancelled: nothing happened
+    Cancelled,    // the dialog was cancelled: "Convert SX cancelled"
+    Ran,          // the conversion ran (see the result for failures)
 };
 
 struct ConvertSXOutcome {

@@ -47,7 +47,7 @@ private:
     PointControls point1_, point2_;
     QLabel* enterValue_ = nullptr;  // lblEnter
     QLabel* exitValue_ = nullptr;   // lblExit
-    int dragged_ = 0;  // the inner point being dragged (1 or 2), 0 for none
+    int dragged_ = 0;               // the inner point being dragged (1 or 2), 0 for none
 };
 
 }  // namespace gw

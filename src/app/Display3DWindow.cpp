@@ -109,8 +109,7 @@ void Display3DWindow::UpdateLabels() {
 
 void Display3DWindow::Redraw() {
     Wireframe wireframe = ProjectWireframe(document_.grid(), turnX_.bar->value(), turnY_.bar->value(),
-                                           turnZ_.bar->value(),
-                                           ViewDistanceOfZoom(zoomBar_->value()));
+                                           turnZ_.bar->value(), ViewDistanceOfZoom(zoomBar_->value()));
     const ViewArea& a = wireframe.area;
     pic3D_->SetLines(QRectF(a.left, a.top, a.width, a.height), std::move(wireframe.lines));
     if (!wireframe.errorMessage.empty()) prompter_.Warning(wireframe.errorMessage, "Gridwright");

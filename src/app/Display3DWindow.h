@@ -43,8 +43,8 @@ private:
     Prompter& prompter_;
     LinePicture* pic3D_ = nullptr;
     AngleControl turnX_, turnY_, turnZ_;  // scrlX, scrlY, scrlZ
-    QScrollBar* zoomBar_ = nullptr;      // scrlZoom
-    QLabel* zoomValue_ = nullptr;        // lblZoomVal
+    QScrollBar* zoomBar_ = nullptr;       // scrlZoom
+    QLabel* zoomValue_ = nullptr;         // lblZoomVal
     QGridLayout* bars_ = nullptr;
 };
 

@@ -145,8 +145,7 @@ QPushButton* MainWindow::AddButton(QWidget* parent, const char* objectName, cons
     return button;
 }
 
-ArrowPicture* MainWindow::AddArrow(QWidget* parent, ShiftDirection direction, const char* objectName,
-                                   const char* tip) {
+ArrowPicture* MainWindow::AddArrow(QWidget* parent, ShiftDirection direction, const char* objectName, const char* tip) {
     auto* arrow = new ArrowPicture(direction, objectName, parent);
     arrow->setToolTip(tip);
     connect(arrow, &ArrowPicture::clicked, this, [this, arrow, direction] { ShiftSelection(arrow, direction); });
@@ -299,17 +298,16 @@ void MainWindow::BuildControls() {
     valueColumn->addWidget(cellPositionLabel_, 0, 1);
     valueColumn->addWidget(cellValueLabel_, 1, 0, 1, 2);
     valueColumn->addWidget(valueBox_, 2, 0);
-    valueColumn->addWidget(AddButton(central, "btnSetRange", "&Apply Value",
-                                     "Set every selected cell to the value in the box",
-                                     &MainWindow::ApplyValueToSelection),
-                           2, 1);
-    valueColumn->addWidget(AddButton(central, "btnScale", "S&cale",
-                                     "Multiply every selected cell by the value in the box",
-                                     &MainWindow::ScaleSelection),
-                           3, 0);
+    valueColumn->addWidget(
+        AddButton(central, "btnSetRange", "&Apply Value", "Set every selected cell to the value in the box",
+                  &MainWindow::ApplyValueToSelection),
+        2, 1);
+    valueColumn->addWidget(
+        AddButton(central, "btnScale", "S&cale", "Multiply every selected cell by the value in the box",
+                  &MainWindow::ScaleSelection),
+        3, 0);
     valueColumn->addWidget(AddButton(central, "btnDisplace", "Dis&place",
-                                     "Add the value in the box to every selected cell",
-                                     &MainWindow::DisplaceSelection),
+                                     "Add the value in the box to every selected cell", &MainWindow::DisplaceSelection),
                            3, 1);
     valueColumn->setRowStretch(4, 1);
     controlBlocks_.push_back(block(valueColumn));
@@ -416,8 +414,10 @@ void MainWindow::ArrangeControls(int perRow) {
             controlRows_->addLayout(row);
         }
         QWidget* item = controlBlocks_[i];
-        if (item == greetingLabel_) row->addWidget(item, 1);
-        else row->addWidget(item, 0, Qt::AlignTop);
+        if (item == greetingLabel_)
+            row->addWidget(item, 1);
+        else
+            row->addWidget(item, 0, Qt::AlignTop);
         // Each row's blocks keep their own widths; the rest of the row stays empty.
         const bool rowEnds = (i + 1) % static_cast<std::size_t>(perRow) == 0 || i + 1 == controlBlocks_.size();
         if (rowEnds && row->indexOf(greetingLabel_) < 0) row->addStretch(1);
@@ -434,8 +434,8 @@ void MainWindow::FitControlsToFont() {
     cellPositionLabel_->setMinimumWidth(widthOf(cellPositionLabel_, "C:  22.5 - R:  22.5"));
     cellValueLabel_->setMinimumWidth(widthOf(cellValueLabel_, "Z: -1.23456789012346E+308"));
     rangeFrame_->setMinimumWidth(std::max(rangeFrame_->minimumSizeHint().width(),
-                                         widthOf(rangeFrame_, "Current Range: (22.5:22.5)-(22.5:22.5)") +
-                                             3 * rangeFrame_->fontMetrics().averageCharWidth()));
+                                          widthOf(rangeFrame_, "Current Range: (22.5:22.5)-(22.5:22.5)") +
+                                              3 * rangeFrame_->fontMetrics().averageCharWidth()));
     // Room for a few words a line: a large font would otherwise wrap the
     // greeting into a column of single words.
     greetingLabel_->setMinimumWidth(widthOf(greetingLabel_, "How's it going today"));
@@ -588,7 +588,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::UpdateCaption() {
-    QString caption = state_.pieceFilePath.empty() ? QString(kTitle) : QString(kTitle) + " - " + PathToQ(state_.pieceFilePath);
+    QString caption =
+        state_.pieceFilePath.empty() ? QString(kTitle) : QString(kTitle) + " - " + PathToQ(state_.pieceFilePath);
     if (document_->modified()) caption += kUnsavedMark;
     setWindowTitle(caption);
 }
@@ -631,8 +632,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::ShowCurrentCell(int col, int row) {
-    cellPositionLabel_->setText("C: " + ToQ(PaddedNumberText(CellX(col))) + " - R: " +
-                                ToQ(PaddedNumberText(CellY(row))));
+    cellPositionLabel_->setText("C: " + ToQ(PaddedNumberText(CellX(col))) +
+                                " - R: " + ToQ(PaddedNumberText(CellY(row))));
     // The whole value, which a narrow cell may show with fewer digits.
     cellValueLabel_->setText("Z: " + ToQ(PaddedNumberText(state_.piece.Z(col, row))));
 }
@@ -642,7 +643,7 @@ void MainWindow::ShowCurrentRange() {
     const NumberFormat format = UserNumberFormat();
     auto plain = [&](double v) { return ToQ(PlainNumberText(v, format)); };
     rangeFrame_->setTitle("Current Range: (" + plain(CellX(grid_->Col())) + ":" + plain(CellY(grid_->Row())) + ")-(" +
-                         plain(CellX(grid_->ColSel())) + ":" + plain(CellY(grid_->RowSel())) + ")");
+                          plain(CellX(grid_->ColSel())) + ":" + plain(CellY(grid_->RowSel())) + ")");
 }
 
 NumberFormat MainWindow::UserNumberFormat() const {

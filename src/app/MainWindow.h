@@ -156,8 +156,7 @@ private:
     template <typename Slot>
     QAction* AddToggle(QMenu* menu, const char* objectName, const QString& caption, bool checked, Slot slot);
     template <typename Slot>
-    QPushButton* AddButton(QWidget* parent, const char* objectName, const QString& caption, const char* tip,
-                           Slot slot);
+    QPushButton* AddButton(QWidget* parent, const char* objectName, const QString& caption, const char* tip, Slot slot);
     ArrowPicture* AddArrow(QWidget* parent, ShiftDirection direction, const char* objectName, const char* tip);
     void WireGridEvents();
 
@@ -232,17 +231,17 @@ private:
     PieceGridView* grid_ = nullptr;
     CellEditBox* cellEditBox_ = nullptr;  // txtActiveCell
     int editCol_ = 1, editRow_ = 1;
-    QLabel* activeCellLabel_ = nullptr;   // lblActiveCell
-    QLabel* cellPositionLabel_ = nullptr; // lblRowCol
-    QLabel* cellValueLabel_ = nullptr;    // lblCellValue
-    QGroupBox* rangeFrame_ = nullptr;     // frmRanges
-    QLineEdit* valueBox_ = nullptr;       // txtNewVal
-    QRadioButton* oneFileOption_ = nullptr;   // opt1File
-    QRadioButton* twoFilesOption_ = nullptr;  // opt2Files
-    QRadioButton* fourFilesOption_ = nullptr; // opt4Files
-    QLineEdit* pieceNameBox_ = nullptr;   // txtPieceName
-    QLabel* statusLabel_ = nullptr;       // lblStatus
-    QLabel* greetingLabel_ = nullptr;     // lblGreeting
+    QLabel* activeCellLabel_ = nullptr;        // lblActiveCell
+    QLabel* cellPositionLabel_ = nullptr;      // lblRowCol
+    QLabel* cellValueLabel_ = nullptr;         // lblCellValue
+    QGroupBox* rangeFrame_ = nullptr;          // frmRanges
+    QLineEdit* valueBox_ = nullptr;            // txtNewVal
+    QRadioButton* oneFileOption_ = nullptr;    // opt1File
+    QRadioButton* twoFilesOption_ = nullptr;   // opt2Files
+    QRadioButton* fourFilesOption_ = nullptr;  // opt4Files
+    QLineEdit* pieceNameBox_ = nullptr;        // txtPieceName
+    QLabel* statusLabel_ = nullptr;            // lblStatus
+    QLabel* greetingLabel_ = nullptr;          // lblGreeting
     QAction* itmFileSave_ = nullptr;
     QAction* itmOptionsFixedColumnWidth_ = nullptr;
     QAction* itmOptionsGreeting_ = nullptr;

@@ -45,7 +45,8 @@ void MainWindow::ApplyValueToSelection() {
 void MainWindow::ScaleSelection() {
     double value = 0;
     if (!ReadValueBox(kEnterValueToScaleByMessage, value)) return;
-    RunRangeOperation("Scale", [value](PieceGrid& g, const CellRange& r) { AdjustRange(g, r, AdjustMode::Scale, value); });
+    RunRangeOperation("Scale",
+                      [value](PieceGrid& g, const CellRange& r) { AdjustRange(g, r, AdjustMode::Scale, value); });
 }
 
 void MainWindow::DisplaceSelection() {
@@ -114,9 +115,7 @@ void MainWindow::CurveSelectedColumns() {
     dialog.SetEnds(start.enterLabel, start.exitLabel);
     dialog.exec();
     // Apply, Cancel and the close box all keep the curve as last drawn.
-    document_->ApplyToPiece("Curve Cols", [&](PieceGrid& grid) {
-        CurveColumns(grid, selection, curveState_.samples);
-    });
+    document_->ApplyToPiece("Curve Cols", [&](PieceGrid& grid) { CurveColumns(grid, selection, curveState_.samples); });
 }
 
 void MainWindow::CopySelection() {

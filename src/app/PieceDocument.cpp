@@ -62,8 +62,10 @@ void PieceDocument::LoadPiece(const PieceGrid& grid) {
 }
 
 void PieceDocument::SetModified(bool modified) {
-    if (modified) revisions_.MarkNoneSaved();
-    else revisions_.MarkSaved();
+    if (modified)
+        revisions_.MarkNoneSaved();
+    else
+        revisions_.MarkSaved();
     FollowCleanState();
 }
 

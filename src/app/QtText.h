@@ -10,7 +10,9 @@
 
 namespace gw {
 
-inline QString ToQ(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+inline QString ToQ(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 inline std::string FromQ(const QString& text) { return text.toLatin1().toStdString(); }
 inline QString PathToQ(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 inline std::string PathFromQ(const QString& path) { return QFile::encodeName(path).toStdString(); }

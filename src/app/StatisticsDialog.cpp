@@ -32,7 +32,7 @@ StatisticsDialog::StatisticsDialog(StatisticsMode mode, const NationalGrid& grid
     // Four lines of the longest statistic, in the list's own font.
     const QFontMetrics list(statisticsList_->font());
     statisticsList_->setMinimumSize(list.horizontalAdvance("Average Z on edge: -1.23456789012346") + 24,
-                                   5 * list.height());
+                                    5 * list.height());
     pointsLabel_ = new QLabel("# of Points", this);
     pointsLabel_->setObjectName("lblPoints");
     pointsBox_ = new QLineEdit(this);

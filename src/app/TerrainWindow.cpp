@@ -33,8 +33,7 @@ void AddZoomItem(TerrainWindow* window, QToolBar* bar, const char* name, const Q
 
 }  // namespace
 
-TerrainWindow::TerrainWindow(WindowPlacement& placement, QWidget* parent)
-    : QMainWindow(parent), placement_(placement) {
+TerrainWindow::TerrainWindow(WindowPlacement& placement, QWidget* parent) : QMainWindow(parent), placement_(placement) {
     setObjectName("frmTerrain");
     setWindowFlag(Qt::Window);
     setWindowTitle("Terrain");

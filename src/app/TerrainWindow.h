@@ -54,7 +54,7 @@ private:
     TerrainLegend* legend_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QLabel* hoverText_ = nullptr;  // lblTerrainStatus: the cell under the pointer, or the hint
-    bool fitting_ = true;  // the zoom follows the window's size until zoomed in
+    bool fitting_ = true;          // the zoom follows the window's size until zoomed in
 };
 
 }  // namespace gw

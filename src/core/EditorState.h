@@ -16,10 +16,10 @@ struct EditorState {
     // The open piece.
     PieceGrid piece;
     bool pieceModified = false;
-    std::string pieceName;       // base name less its kind suffix
-    std::string pieceExtension;  // without the period, normally asc
+    std::string pieceName;                  // base name less its kind suffix
+    std::string pieceExtension;             // without the period, normally asc
     std::optional<PieceSetKind> pieceKind;  // none until a piece names its kind
-    std::string pieceFilePath;   // the north file opened or last written
+    std::string pieceFilePath;              // the north file opened or last written
 
     // Remembered folders (settings "LastPath", "LastTrackPath", "LastNationalPath"),
     // each ending in a separator when not empty.

@@ -43,7 +43,8 @@ protected:
         for (int i = 1; i <= 17; ++i) {
             EXPECT_TRUE(viewport.contains(Grid()->CellRect(1, i))) << "row " << i;
             EXPECT_TRUE(viewport.contains(Grid()->CellRect(i, 1))) << "column " << i;
-            EXPECT_GE(Grid()->horizontalHeader()->sectionSize(i - 1), Grid()->horizontalHeader()->sectionSizeHint(i - 1));
+            EXPECT_GE(Grid()->horizontalHeader()->sectionSize(i - 1),
+                      Grid()->horizontalHeader()->sectionSizeHint(i - 1));
         }
         EXPECT_GE(Grid()->verticalHeader()->width(), Grid()->verticalHeader()->sizeHint().width());
         const std::vector<QWidget*> controls = Controls();

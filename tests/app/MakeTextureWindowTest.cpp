@@ -129,12 +129,14 @@ TEST_F(MakeTextureWindowTest, UnreadableTilesAreListedInOneRealBoxNamesAsTheyAre
         }
     });
     closer.start(10);
-    const TextureRunResult run = builder.StartTextureBuilder(ConversionTextureJob(track.terPath(), dir.path().string()));
+    const TextureRunResult run =
+        builder.StartTextureBuilder(ConversionTextureJob(track.terPath(), dir.path().string()));
     closer.stop();
     EXPECT_FALSE(run.ok());
     const QString missing = ": No such file or directory (nor beside the .TER, in any letter case)";
     EXPECT_EQ(shown, QStringList{"Error opening 2 texture files; their pieces keep the skeleton's ground:\n"
-                                 "Cannot open Reda.tga" + missing + "\nCannot open D\u00fcnea.tga" + missing});
+                                 "Cannot open Reda.tga" +
+                                 missing + "\nCannot open D\u00fcnea.tga" + missing});
     const QString closing = "256 of 256 pieces have no texture: 2 texture files could not be read";
     EXPECT_EQ(builder.findChild<QLabel*>("lblStatus")->text(), closing);
     EXPECT_EQ(mainStatus.texts, std::vector<std::string>{closing.toStdString()});

@@ -94,8 +94,8 @@ TEST_F(NationalMenuTest, SpecialFilesAreRefusedInABoxAndChangeNothing) {
         });
         Trigger(item);
         const std::string reason = path == fifo ? "it is a FIFO" : "it is a device";
-        EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Cannot read " + path + ": " + reason +
-                                                                 ", not a regular file"})
+        EXPECT_EQ(prompter.Messages(),
+                  std::vector<std::string>{"Cannot read " + path + ": " + reason + ", not a regular file"})
             << item;
         EXPECT_EQ(state.national, before) << item;
     }

@@ -19,9 +19,12 @@ TEST(FindTrackFile, FolderOfPathKeepsTheClosingSeparator) {
         std::string path, folder;
     };
     const Case cases[] = {
-        {"C:\\tracks\\Dunes.ter", "C:\\tracks\\"}, {"/home/u/tracks/Dunes.ter", "/home/u/tracks/"},
-        {"C:/MCM\\Tracks/x.asc", "C:/MCM\\Tracks/"}, {"Dunes.ter", ""},
-        {"/Dunes.ter", "/"},                         {"C:\\MCM\\Tracks\\Dunes\\", "C:\\MCM\\Tracks\\Dunes\\"},
+        {"C:\\tracks\\Dunes.ter", "C:\\tracks\\"},
+        {"/home/u/tracks/Dunes.ter", "/home/u/tracks/"},
+        {"C:/MCM\\Tracks/x.asc", "C:/MCM\\Tracks/"},
+        {"Dunes.ter", ""},
+        {"/Dunes.ter", "/"},
+        {"C:\\MCM\\Tracks\\Dunes\\", "C:\\MCM\\Tracks\\Dunes\\"},
         {"", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(FolderOfPath(c.path), c.folder) << c.path;

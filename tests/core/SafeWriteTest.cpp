@@ -117,8 +117,8 @@ TEST(SafeWrite, ALinkIsWrittenThroughToItsFile) {
         EXPECT_NE(ReadAll(dir.File("real/r.dat")), "old") << writer.name;
         EXPECT_EQ(fs::status(dir.path() / "real/r.dat").permissions(), rights) << writer.name;
         EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"link.dat", "real"})) << writer.name;
-        const std::set<std::string> real = writer.keepsBackup ? std::set<std::string>{"r.dat", "r.bak"}
-                                                              : std::set<std::string>{"r.dat"};
+        const std::set<std::string> real =
+            writer.keepsBackup ? std::set<std::string>{"r.dat", "r.bak"} : std::set<std::string>{"r.dat"};
         EXPECT_EQ(FilesIn(dir.path() / "real"), real) << writer.name;
         if (writer.keepsBackup) {
             EXPECT_EQ(ReadAll(dir.File("real/r.bak")), "old") << writer.name;
@@ -192,7 +192,8 @@ TEST(SafeWrite, FailedRenamesGiveTheirOwnReason) {
     const std::size_t at = message.find(stays);
     ASSERT_NE(at, std::string::npos) << message;
     const std::string temporary = message.substr(at + stays.size(), message.size() - at - stays.size() - 1);
-    EXPECT_EQ(message, "Cannot rename " + temporary + " to " + longName + ": File name too long" + stays + temporary + ")");
+    EXPECT_EQ(message,
+              "Cannot rename " + temporary + " to " + longName + ": File name too long" + stays + temporary + ")");
     EXPECT_EQ(ReadAll(temporary), "new data");
     EXPECT_EQ(fs::path(temporary).parent_path(), dir.path());
 }

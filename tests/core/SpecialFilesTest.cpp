@@ -37,9 +37,7 @@ TEST(SpecialFiles, EveryReaderRefusesThemWithThePathAndTheReason) {
              return ReadPieceFile(path, grid).opened.message();
          }},
         {"piece skeleton", kPieceFileCap,
-         [&](const std::string& path) {
-             return WritePieceFile(path, target, "t", PieceGrid()).message();
-         }},
+         [&](const std::string& path) { return WritePieceFile(path, target, "t", PieceGrid()).message(); }},
         {"terrain", kTerrainFileCap,
          [&](const std::string& path) {
              NationalGrid grid;
@@ -51,15 +49,14 @@ TEST(SpecialFiles, EveryReaderRefusesThemWithThePathAndTheReason) {
              return result.message;
          }},
         {"terrain skeleton", kTerrainFileCap,
-         [&](const std::string& path) {
-             return WriteASC257(path, target, "t", NationalGrid(), quiet).message();
-         }},
+         [&](const std::string& path) { return WriteASC257(path, target, "t", NationalGrid(), quiet).message(); }},
         {"track description", kTrackFileCap,
          [](const std::string& path) {
              ProfileDocument document;
              return ProfileDocument::Load(path, document).message();
          }},
-        {"stock file", kStockFileCap, [&](const std::string& path) { return CopyFileReplacing(path, target).message(); }},
+        {"stock file", kStockFileCap,
+         [&](const std::string& path) { return CopyFileReplacing(path, target).message(); }},
         {"TGA image", kTgaFileCap,
          [](const std::string& path) {
              RgbImage image;
@@ -67,8 +64,8 @@ TEST(SpecialFiles, EveryReaderRefusesThemWithThePathAndTheReason) {
          }},
         {"a piece named in a .TER", kPieceFileCap,
          [&](const std::string& path) {
-             test::WriteAll(dir.File("t.ter"), "[ElevationData]\r\nElevationPath=\r\n[ElevationFile_1]\r\nName=" +
-                                                   path + "\r\n");
+             test::WriteAll(dir.File("t.ter"),
+                            "[ElevationData]\r\nElevationPath=\r\n[ElevationFile_1]\r\nName=" + path + "\r\n");
              NationalGrid grid;
              const NationalBuild build = BuildNationalFromTer(dir.File("t.ter"), "0", "1", grid, quiet);
              return build.notAdded.empty() ? std::string() : build.notAdded.front().reason;
@@ -77,7 +74,8 @@ TEST(SpecialFiles, EveryReaderRefusesThemWithThePathAndTheReason) {
     int made = 0;
     for (const Reader& reader : readers) {
         for (test::SpecialKind kind : test::kSpecialKinds) {
-            const test::SpecialFile file = MakeSpecialFile(kind, dir.File("special" + std::to_string(++made)), reader.cap);
+            const test::SpecialFile file =
+                MakeSpecialFile(kind, dir.File("special" + std::to_string(++made)), reader.cap);
             const std::string message = reader.read(file.path);
             EXPECT_NE(message.find("Cannot read " + file.path + ": " + file.reason), std::string::npos)
                 << reader.name << ": " << message;

@@ -104,9 +104,8 @@ TEST_F(TextureRunTest, ConversionRunReportsToBothStatusLines) {
     TextureTrack track = FourColourTrack(dir.File("track"));
     track.Write();
     std::filesystem::create_directories(dir.File("out"));
-    const TextureRunResult run =
-        RunTextureForConversion(ConversionTextureJob(track.terPath(), dir.File("out")), test::ProgramFolder(), view,
-                                mainStatus, prompter);
+    const TextureRunResult run = RunTextureForConversion(ConversionTextureJob(track.terPath(), dir.File("out")),
+                                                         test::ProgramFolder(), view, mainStatus, prompter);
     ASSERT_TRUE(run.ok()) << run.outcome.message();
     EXPECT_EQ(run.outputPath, dir.File("out/DunesUnRendered.tga"));
     EXPECT_TRUE(test::Exists(run.outputPath));
@@ -139,9 +138,8 @@ TEST_F(TextureRunTest, InvalidMapIdWritesNoTexture) {
     TextureTrack track = FourColourTrack(dir.path().string());
     track.placements.resize(200);
     track.Write();
-    const TextureRunResult run =
-        RunTextureForConversion(ConversionTextureJob(track.terPath(), ""), test::ProgramFolder(), view, mainStatus,
-                                prompter);
+    const TextureRunResult run = RunTextureForConversion(ConversionTextureJob(track.terPath(), ""),
+                                                         test::ProgramFolder(), view, mainStatus, prompter);
     ASSERT_FALSE(run.ok());
     const std::string failure = "Invalid MapID in TexturePlacement_201: no texture written";
     EXPECT_EQ(run.outcome.message(), failure);
@@ -161,9 +159,8 @@ TEST_F(TextureRunTest, FailedSaveIsReportedNeverFollowedByDone) {
     test::WriteAll(track.File("DunesUnRendered.tga"), "the previous texture");
     // The log (about 40 KB) fits; the texture (3 MB) does not.
     OutputFile::FailAfterBytesForTesting(100000);
-    const TextureRunResult run =
-        RunTextureForConversion(ConversionTextureJob(track.terPath(), track.folder()), test::ProgramFolder(), view,
-                                mainStatus, prompter);
+    const TextureRunResult run = RunTextureForConversion(ConversionTextureJob(track.terPath(), track.folder()),
+                                                         test::ProgramFolder(), view, mainStatus, prompter);
     OutputFile::FailAfterBytesForTesting(-1);
     ASSERT_FALSE(run.ok());
     EXPECT_FALSE(run.imageSaved);
@@ -216,8 +213,7 @@ TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
     };
     const Case cases[] = {
         {[] {}, "Get Skel error: Cannot open " + in + "skel.tga: No such file or directory"},
-        {[&] { test::WriteAll(in + "skel.tga", "not a picture"); },
-         "Get Skel error: Cannot read " + in + "skel.tga: "},
+        {[&] { test::WriteAll(in + "skel.tga", "not a picture"); }, "Get Skel error: Cannot read " + in + "skel.tga: "},
         {[&] { test::WriteTile(in + "skel.tga", test::SolidTile(0, 500)); },
          "Get Skel error: " + in + "skel.tga is 500 x 500 pixels, not 992 x 992"},
         {[&] { test::WriteTile(in + "skel.tga", MakeSkeletonImage(992)); },
@@ -230,9 +226,8 @@ TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
         test::RecordingTextureView caseView;
         test::RecordingStatusSink caseMain;
         test::ScriptedPrompter casePrompter;
-        const TextureRunResult run =
-            RunTextureForConversion(ConversionTextureJob(track.terPath(), dir.File("out")), program, caseView, caseMain,
-                                    casePrompter);
+        const TextureRunResult run = RunTextureForConversion(ConversionTextureJob(track.terPath(), dir.File("out")),
+                                                             program, caseView, caseMain, casePrompter);
         ASSERT_FALSE(run.ok());
         ASSERT_EQ(caseView.texts.size(), 2u);
         EXPECT_EQ(caseView.texts[1].substr(0, c.status.size()), c.status);

@@ -65,8 +65,10 @@ void CheckCompress(std::string_view text) {
     GW_FUZZ_CHECK(compressed.find("  ") == std::string::npos);
     GW_FUZZ_CHECK(gw::Compress(compressed) == compressed);
     std::string withoutBlanks, compressedWithoutBlanks;
-    for (char c : text) if (c != ' ') withoutBlanks += c;
-    for (char c : compressed) if (c != ' ') compressedWithoutBlanks += c;
+    for (char c : text)
+        if (c != ' ') withoutBlanks += c;
+    for (char c : compressed)
+        if (c != ' ') compressedWithoutBlanks += c;
     GW_FUZZ_CHECK(withoutBlanks == compressedWithoutBlanks);
 
     const std::string trimmed = gw::TrimBlanks(text);

@@ -17,13 +17,12 @@
 
 #include "core/Interfaces.h"
 
-#define GW_FUZZ_CHECK(condition)                                                     \
-    do {                                                                             \
-        if (!(condition)) {                                                          \
-            std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, \
-                         #condition);                                                \
-            std::abort();                                                            \
-        }                                                                            \
+#define GW_FUZZ_CHECK(condition)                                                                  \
+    do {                                                                                          \
+        if (!(condition)) {                                                                       \
+            std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                         \
+        }                                                                                         \
     } while (0)
 
 namespace gw::fuzz {

@@ -15,7 +15,8 @@ namespace {
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
 bool HasSeparator(std::string_view text) {
-    for (char c : text) if (gw::IsPathSeparator(c)) return true;
+    for (char c : text)
+        if (gw::IsPathSeparator(c)) return true;
     return false;
 }
 

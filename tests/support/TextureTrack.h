@@ -45,8 +45,8 @@ public:
     static int CellLeft(int pieceNumber) { return (pieceNumber - 1) % 16 * 62; }
     static int CellTop(int pieceNumber) { return (pieceNumber - 1) / 16 * 62; }
 
-    std::vector<std::string> fileSets;       // FileSet_1 on, as written
-    std::optional<std::string> totalFileSets;  // default: the number of file sets
+    std::vector<std::string> fileSets;             // FileSet_1 on, as written
+    std::optional<std::string> totalFileSets;      // default: the number of file sets
     std::vector<TexturePlacementKeys> placements;  // piece 1 on
     std::map<std::string, std::string> trackKeys;  // section Track of the .TRK
     bool writeTrack = true;

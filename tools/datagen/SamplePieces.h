@@ -11,9 +11,8 @@ namespace gw {
 
 enum class SamplePiece { Flat, Tabletop, Whoops, Berm, StepUp, Double };
 
-inline constexpr SamplePiece kSamplePieces[] = {SamplePiece::Flat,  SamplePiece::Tabletop,
-                                                SamplePiece::Whoops, SamplePiece::Berm,
-                                                SamplePiece::StepUp, SamplePiece::Double};
+inline constexpr SamplePiece kSamplePieces[] = {SamplePiece::Flat, SamplePiece::Tabletop, SamplePiece::Whoops,
+                                                SamplePiece::Berm, SamplePiece::StepUp,   SamplePiece::Double};
 
 // Height at lattice position (i across from the west edge, j up from the south
 // edge, both 0..16) of the north file of the piece. A piece is ridden from its

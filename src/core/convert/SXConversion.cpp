@@ -81,8 +81,7 @@ std::string PiecesNotAddedStatus(const NationalBuild& build) {
 }
 
 std::string FilesNotWrittenStatus(std::size_t failed, std::size_t total) {
-    return "Conversion not complete, " + std::to_string(failed) + " of " + std::to_string(total) +
-           " files failed";
+    return "Conversion not complete, " + std::to_string(failed) + " of " + std::to_string(total) + " files failed";
 }
 
 SXConversionResult RunSXConversion(const SXConversionOptions& options, const std::string& programFolder,
@@ -115,20 +114,19 @@ SXConversionResult RunSXConversion(const SXConversionOptions& options, const std
     }
     if (options.texture) {
         const TextureJob job = ConversionTextureJob(options.terFile, out);
-        const Outcome made = surroundings.texture ? surroundings.texture(job)
-                                                  : TextureWithoutWindow(job, programFolder, surroundings);
+        const Outcome made =
+            surroundings.texture ? surroundings.texture(job) : TextureWithoutWindow(job, programFolder, surroundings);
         result.steps.push_back({"texture", job.texturePath, made});
     }
     if (options.writeScn) {
-        result.steps.push_back({".SCN", SceneFilePath(out, options.terFile),
-                                WriteSceneFile(options.environment, out, options.terFile, programFolder,
-                                               surroundings.userDataFolder)});
+        result.steps.push_back(
+            {".SCN", SceneFilePath(out, options.terFile),
+             WriteSceneFile(options.environment, out, options.terFile, programFolder, surroundings.userDataFolder)});
     }
     if (options.writeTer) {
         result.steps.push_back({".TER", TerrainFilePath(out, options.terFile),
                                 WriteTerrainFile(options.environment, out, options.gridResText, options.terFile,
-                                                 programFolder, surroundings.userDataFolder,
-                                                 options.gameFolder)});
+                                                 programFolder, surroundings.userDataFolder, options.gameFolder)});
         const std::string flat = JoinPath(out, "flat.asc");
         result.steps.push_back(
             {"flat.asc", flat, CopyStockFile("flat.asc", flat, programFolder, surroundings.userDataFolder)});

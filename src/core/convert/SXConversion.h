@@ -53,10 +53,10 @@ using ConversionTextureRunner = std::function<Outcome(const TextureJob& job)>;
 
 // What a conversion works with besides the program-wide state.
 struct ConversionSurroundings {
-    StatusSink& mainStatus;         // the main status line
-    DisplacementPreview& preview;   // shows the displacement map as it is made
-    Prompter& prompter;             // boxes of the steps (none on a normal run)
-    std::string userDataFolder;     // searched for stock files before the program's folder
+    StatusSink& mainStatus;        // the main status line
+    DisplacementPreview& preview;  // shows the displacement map as it is made
+    Prompter& prompter;            // boxes of the steps (none on a normal run)
+    std::string userDataFolder;    // searched for stock files before the program's folder
     // Runs the texture step; empty: the texture builder's conversion run
     // (RunTextureForConversion) with nothing shown.
     ConversionTextureRunner texture;

@@ -38,15 +38,13 @@ bool AskDisplacementMapMaxZ(Prompter& prompter, std::string& maxZText);
 // open an SX ASC file" and nothing else. Otherwise the map of the PieceGrid is
 // saved as PieceFolder + PieceName + "DispMap17.tga" and the preview's status
 // ends with "All Done".
-DisplacementMapRun RunDisplacementMap17(const EditorState& state, DisplacementPreview& preview,
-                                        Prompter& prompter);
+DisplacementMapRun RunDisplacementMap17(const EditorState& state, DisplacementPreview& preview, Prompter& prompter);
 
 // Make 257x257 / 513x513 Displacement Map for ASC 257 (and the conversion's map,
 // which passes its output folder). The preview's and the main status line
 // end with "DispMap Done - Max Z = " and the top of the scale.
 DisplacementMapRun RunTerrainDisplacementMap(TerrainMapSize size, const EditorState& state,
                                              const std::string& outputFolder, std::string_view maxZText,
-                                             DisplacementPreview& preview, StatusSink& mainStatus,
-                                             Prompter& prompter);
+                                             DisplacementPreview& preview, StatusSink& mainStatus, Prompter& prompter);
 
 }  // namespace gw

@@ -26,8 +26,6 @@ CellRange ApplyWholeGridRule(const CellRange& range);
 NormalRange Normalise(const CellRange& range);
 
 // Both in one: what every range operation starts with.
-inline NormalRange TakeRange(const CellRange& selection) {
-    return Normalise(ApplyWholeGridRule(selection));
-}
+inline NormalRange TakeRange(const CellRange& selection) { return Normalise(ApplyWholeGridRule(selection)); }
 
 }  // namespace gw

@@ -152,8 +152,7 @@ void AppendVertexLine(std::string_view line, const LineFields<7>& fields, double
     out += "\r\n";
 }
 
-std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
-                               const std::string& objectName) {
+std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid, const std::string& objectName) {
     std::string out;
     out.reserve(skeleton.size() + 4096);
     out += "\r\nNamed Object: \"" + objectName + "\"\r\n";
@@ -192,8 +191,8 @@ std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
     return out;
 }
 
-Outcome WritePieceFile(const std::string& skeletonPath, const std::string& targetPath,
-                       const std::string& objectName, const PieceGrid& grid) {
+Outcome WritePieceFile(const std::string& skeletonPath, const std::string& targetPath, const std::string& objectName,
+                       const PieceGrid& grid) {
     std::string skeleton;
     Outcome read = ReadFileBytes(skeletonPath, kPieceFileCap, skeleton);
     if (!read) return Outcome::Fail("The skeleton template is missing or unreadable. " + read.message());

@@ -14,7 +14,7 @@
 namespace gw {
 
 struct PieceReadReport {
-    Outcome opened = Outcome::Ok();   // failure to open or read the file
+    Outcome opened = Outcome::Ok();  // failure to open or read the file
     int verticesStored = 0;
     // One text per vertex that could not be stored (outside the grid and the like),
     // at most kMaxProblems of them; problemCount counts all.
@@ -35,15 +35,14 @@ PieceReadReport ReadPieceText(std::string_view bytes, PieceGrid& grid);
 
 // Builds the text of a piece file: an empty line, the object line, then the
 // skeleton's lines with the grid's heights in the vertex lines. CR LF line ends.
-std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
-                               const std::string& objectName);
+std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid, const std::string& objectName);
 
 // Writes the piece through the skeleton to a temporary .out file beside the
 // target, then keeps the old target as its .bak (BackupPathOf) and gives the new
 // file the target's name (WriteFileWithBackup). A missing skeleton or any failed
 // write leaves the target and its backup untouched.
-Outcome WritePieceFile(const std::string& skeletonPath, const std::string& targetPath,
-                       const std::string& objectName, const PieceGrid& grid);
+Outcome WritePieceFile(const std::string& skeletonPath, const std::string& targetPath, const std::string& objectName,
+                       const PieceGrid& grid);
 
 // True for a line that the writer treats as a vertex line.
 bool IsSkeletonVertexLine(std::string_view line);

@@ -29,9 +29,7 @@ const std::vector<SetMember>& MembersOf(PieceSetKind kind) {
     return kFour;
 }
 
-void TurnWholeGrid(PieceGrid& grid, StatusSink& status) {
-    RotateRange(grid, CellRange{1, 17, 1, 17}, status);
-}
+void TurnWholeGrid(PieceGrid& grid, StatusSink& status) { RotateRange(grid, CellRange{1, 17, 1, 17}, status); }
 
 }  // namespace
 
@@ -62,8 +60,8 @@ std::vector<PieceSetFile> PieceSetFiles(const std::string& folder, const std::st
 }
 
 PieceSetSaveResult SavePieceFileSet(PieceGrid& grid, const std::string& folder, const std::string& name,
-                                    const std::string& extension, PieceSetKind kind,
-                                    const std::string& skeletonPath, StatusSink& status) {
+                                    const std::string& extension, PieceSetKind kind, const std::string& skeletonPath,
+                                    StatusSink& status) {
     PieceSetSaveResult result;
     const std::vector<PieceSetFile> files = PieceSetFiles(folder, name, extension, kind);
     result.northPath = files.front().path;
@@ -83,8 +81,8 @@ PieceSetSaveResult SavePieceFileSet(PieceGrid& grid, const std::string& folder, 
         for (std::size_t turns = files.size() - 1; turns < 4; ++turns) TurnWholeGrid(grid, status);
     }
     if (!result.ok()) {
-        status.Status("Save failed: " + std::to_string(result.failures.size()) + " of " +
-                      std::to_string(files.size()) + " files not written");
+        status.Status("Save failed: " + std::to_string(result.failures.size()) + " of " + std::to_string(files.size()) +
+                      " files not written");
     }
     return result;
 }

@@ -51,8 +51,8 @@ struct PieceSetSaveResult {
 // turns show their status texts; a save with failures ends with the status
 // "Save failed: F of T files not written" instead of the last turn's "All Done".
 PieceSetSaveResult SavePieceFileSet(PieceGrid& grid, const std::string& folder, const std::string& name,
-                                    const std::string& extension, PieceSetKind kind,
-                                    const std::string& skeletonPath, StatusSink& status);
+                                    const std::string& extension, PieceSetKind kind, const std::string& skeletonPath,
+                                    StatusSink& status);
 
 // One line per failed file, "path: reason", after a first line saying the piece
 // was not saved; empty when nothing failed.

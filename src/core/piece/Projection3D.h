@@ -50,8 +50,7 @@ struct Wireframe {
 
 // Vertex (i, j), i and j 0..16, starts at x = i - 8, y = j - 8, z = Z(i + 1, j + 1):
 // grid row 1 lies at y = -8, the top of the picture.
-Wireframe ProjectWireframe(const PieceGrid& grid, double xAngle, double yAngle, double zAngle,
-                           double viewDistance);
+Wireframe ProjectWireframe(const PieceGrid& grid, double xAngle, double yAngle, double zAngle, double viewDistance);
 
 // "Error in Display3D ", two line breaks, the description, " - Err(", the number
 // with a blank in front, ")".

@@ -42,9 +42,7 @@ void CopyBack(Scratch& result, const NormalRange& range, PieceGrid& grid) {
 
 }  // namespace
 
-CellRange SelectionAfterRangeOperation(const CellRange& selection) {
-    return ApplyWholeGridRule(selection);
-}
+CellRange SelectionAfterRangeOperation(const CellRange& selection) { return ApplyWholeGridRule(selection); }
 
 void SetRangeValue(PieceGrid& grid, const CellRange& selection, double value) {
     SetCellsValue(grid, TakeRange(selection), value);

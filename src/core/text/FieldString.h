@@ -15,8 +15,7 @@ std::string GetElement(std::string_view text, std::string_view separator, std::i
 // The field that starts at position (1-based); position moves past it. When the
 // text is used up (position equals its length) the result is empty and position
 // stays. See ReadPieceFile for the walk that relies on this.
-std::string GetNextElement(std::string_view text, std::string_view separator,
-                           std::int64_t& position);
+std::string GetNextElement(std::string_view text, std::string_view separator, std::int64_t& position);
 
 // Every run of blanks collapsed to one blank; tabs pass through unchanged.
 std::string Compress(std::string_view text);

@@ -19,7 +19,7 @@ struct TextureRunResult {
     Outcome outcome = Outcome::Ok();  // on failure, the text the status shows
     bool imageSaved = false;          // the texture is on disk
     int tilesPlaced = 0;
-    int tilesFailed = 0;              // placements whose tile could not be read
+    int tilesFailed = 0;                    // placements whose tile could not be read
     std::vector<TileFailure> tileFailures;  // each file once, as reported
 
     bool ok() const { return outcome.ok(); }

@@ -21,9 +21,7 @@ std::string MenuTexturePath(const std::string& terPath) {
     return FolderOfPath(terPath) + GetBaseName(terPath) + kTextureSuffix;
 }
 
-std::string TextureLogPath(const std::string& texturePath) {
-    return FolderOfPath(texturePath) + kTextureLogName;
-}
+std::string TextureLogPath(const std::string& texturePath) { return FolderOfPath(texturePath) + kTextureLogName; }
 
 FileBoxRequest TerFileBox(bool terFolderRemembered, const std::string& trackFolder) {
     FileBoxRequest box;

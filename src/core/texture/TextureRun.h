@@ -39,8 +39,8 @@ TextureRunResult RunTextureFromMenu(const std::string& terPath, const std::strin
 class TextureBuilder {
 public:
     // trackFolder is the program-wide TrackFolder, read when the Open box is shown.
-    TextureBuilder(std::string programFolder, const std::string& trackFolder, TextureView& view,
-                   StatusSink& mainStatus, Prompter& prompter);
+    TextureBuilder(std::string programFolder, const std::string& trackFolder, TextureView& view, StatusSink& mainStatus,
+                   Prompter& prompter);
 
     // A job handed over by the conversion: RunTextureForConversion; the .TER's
     // folder is remembered.

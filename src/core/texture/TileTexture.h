@@ -56,8 +56,8 @@ private:
 // Turns the tile by the rotation code when orientation is above -1 and pastes
 // it with its top-left corner at (x, y). After every 16th piece the view shows
 // the piece number and the skeleton.
-void PlaceTile(const RgbImage& tile, RgbImage& skeleton, long long x, long long y, int orientation,
-               int pieceNumber, TextureView& view);
+void PlaceTile(const RgbImage& tile, RgbImage& skeleton, long long x, long long y, int orientation, int pieceNumber,
+               TextureView& view);
 
 // Tells the person once about every texture file that could not be read: the
 // status "ImgDLLReadRGBFromTGA error: " and the first reader's message, and one

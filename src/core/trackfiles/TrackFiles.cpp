@@ -52,8 +52,8 @@ ProfileDocument StartFromStock(const std::string& name, const std::string& progr
     return document;
 }
 
-Outcome WriteEntries(ProfileDocument& document, const std::vector<ProfileEntry>& entries,
-                     const std::string& target, std::vector<std::string>& failures) {
+Outcome WriteEntries(ProfileDocument& document, const std::vector<ProfileEntry>& entries, const std::string& target,
+                     std::vector<std::string>& failures) {
     for (const auto& entry : entries) {
         Outcome set = document.Set(entry.section, entry.key, entry.value);
         if (!set) failures.push_back(set.message() + " (" + target + ")");
@@ -122,9 +122,8 @@ Outcome CopyStockFile(const std::string& name, const std::string& targetPath, co
     return CopyFileReplacing(stock, targetPath);
 }
 
-Outcome WriteSceneFile(std::string_view environment, const std::string& outFolder,
-                       const std::string& currentTerFile, const std::string& programFolder,
-                       const std::string& userDataFolder) {
+Outcome WriteSceneFile(std::string_view environment, const std::string& outFolder, const std::string& currentTerFile,
+                       const std::string& programFolder, const std::string& userDataFolder) {
     if (std::string refusal = RefusalFor(outFolder, currentTerFile); !refusal.empty()) {
         return Outcome::Fail(refusal);
     }
@@ -138,10 +137,9 @@ Outcome WriteSceneFile(std::string_view environment, const std::string& outFolde
                         SceneFilePath(outFolder, currentTerFile), failures);
 }
 
-Outcome WriteTerrainFile(std::string_view environment, const std::string& outFolder,
-                         const std::string& gridResolution, const std::string& currentTerFile,
-                         const std::string& programFolder, const std::string& userDataFolder,
-                         const std::string& gameFolder) {
+Outcome WriteTerrainFile(std::string_view environment, const std::string& outFolder, const std::string& gridResolution,
+                         const std::string& currentTerFile, const std::string& programFolder,
+                         const std::string& userDataFolder, const std::string& gameFolder) {
     if (std::string refusal = RefusalFor(outFolder, currentTerFile); !refusal.empty()) {
         return Outcome::Fail(refusal);
     }
@@ -149,10 +147,10 @@ Outcome WriteTerrainFile(std::string_view environment, const std::string& outFol
     std::vector<std::string> failures;
     ProfileDocument document = StartFromStock(kind == TerrainEnvironment::Quarry ? "quarry.ter" : "national.ter",
                                               programFolder, userDataFolder, failures);
-    return WriteEntries(document,
-                        TerrainFileEntries(kind, GameFolderFor(outFolder, gameFolder), gridResolution,
-                                           GetBaseName(currentTerFile)),
-                        TerrainFilePath(outFolder, currentTerFile), failures);
+    return WriteEntries(
+        document,
+        TerrainFileEntries(kind, GameFolderFor(outFolder, gameFolder), gridResolution, GetBaseName(currentTerFile)),
+        TerrainFilePath(outFolder, currentTerFile), failures);
 }
 
 }  // namespace gw

@@ -41,8 +41,8 @@ Outcome CopyFileReplacing(const std::string& source, const std::string& target);
 
 // Copies the stock file name (found by FindStockFile) to targetPath. A stock file
 // found nowhere is a failure that names both folders searched.
-Outcome CopyStockFile(const std::string& name, const std::string& targetPath,
-                      const std::string& programFolder, const std::string& userDataFolder = "");
+Outcome CopyStockFile(const std::string& name, const std::string& targetPath, const std::string& programFolder,
+                      const std::string& userDataFolder = "");
 
 // Makes outFolder/base.SCN from quarry.scn or national.scn with the scene name
 // of the SX track's own .SCN (found beside the .TER, letter case ignored).
@@ -56,12 +56,10 @@ Outcome CopyStockFile(const std::string& name, const std::string& targetPath,
 // files would be replaced). Every failure is listed in the message, one per
 // line; the file is written once, safely, so a failure never leaves it half
 // written.
-Outcome WriteSceneFile(std::string_view environment, const std::string& outFolder,
-                       const std::string& currentTerFile, const std::string& programFolder,
-                       const std::string& userDataFolder = "");
-Outcome WriteTerrainFile(std::string_view environment, const std::string& outFolder,
-                         const std::string& gridResolution, const std::string& currentTerFile,
-                         const std::string& programFolder, const std::string& userDataFolder = "",
-                         const std::string& gameFolder = "");
+Outcome WriteSceneFile(std::string_view environment, const std::string& outFolder, const std::string& currentTerFile,
+                       const std::string& programFolder, const std::string& userDataFolder = "");
+Outcome WriteTerrainFile(std::string_view environment, const std::string& outFolder, const std::string& gridResolution,
+                         const std::string& currentTerFile, const std::string& programFolder,
+                         const std::string& userDataFolder = "", const std::string& gameFolder = "");
 
 }  // namespace gw
