@@ -26,6 +26,7 @@
 #include "core/ProgramFolder.h"
 #include "core/convert/ConversionTexts.h"
 #include "core/image/RgbImage.h"
+#include "core/io/Paths.h"
 #include "core/text/FieldString.h"
 #include "core/trackfiles/GameFolder.h"
 #include "core/texture/TextureJob.h"

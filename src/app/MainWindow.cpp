@@ -37,6 +37,7 @@
 #include "app/UserName.h"
 #include "app/WindowPlacement.h"
 #include "core/ProgramFolder.h"
+#include "core/io/Paths.h"
 #include "core/shell/Greeting.h"
 
 #include <QDesktopServices>

@@ -12,6 +12,7 @@
 #include "core/ProgramFolder.h"
 #include "core/convert/RunFiles.h"
 #include "core/convert/SXConversion.h"
+#include "core/io/Paths.h"
 #include "core/piece/PieceFile.h"
 #include "core/terrain/Asc257File.h"
 #include "core/text/FieldString.h"

@@ -8,6 +8,7 @@
 #include "cli/VerbOptions.h"
 #include "cli/Verbs.h"
 #include "core/ProgramFolder.h"
+#include "core/io/Paths.h"
 #include "core/piece/PieceFile.h"
 #include "core/piece/RangeOps.h"
 #include "core/piece/ShiftCells.h"

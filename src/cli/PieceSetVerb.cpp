@@ -7,6 +7,7 @@
 #include "cli/VerbOptions.h"
 #include "cli/Verbs.h"
 #include "core/ProgramFolder.h"
+#include "core/io/Paths.h"
 #include "core/piece/PiecePath.h"
 #include "core/piece/PieceSet.h"
 #include "core/text/FieldString.h"

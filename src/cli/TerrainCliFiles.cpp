@@ -5,6 +5,7 @@
 
 #include "core/ProgramFolder.h"
 #include "core/io/FileText.h"
+#include "core/io/Paths.h"
 #include "core/io/WriteTargets.h"
 #include "core/piece/PieceFile.h"
 #include "core/terrain/Asc257File.h"

@@ -7,6 +7,7 @@
 #include "cli/Verbs.h"
 #include "core/ProgramFolder.h"
 #include "core/convert/RunFiles.h"
+#include "core/io/Paths.h"
 #include "core/texture/TextureJob.h"
 #include "core/texture/TextureRun.h"
 #include "core/texture/TextureTexts.h"

@@ -239,6 +239,9 @@ TEST_F(Asc257FileTest, ReadingRules) {
          v0 + "\r\n" + Vertex(1, "129", "0", "4") + "\r\n" + Vertex(2, "1e308", "0", "4") + "\r\n" +
              Vertex(3, "0", "-128.6", "4") + "\r\n" + Vertex(4, "2", "2", "6") + "\r\nFace list:\r\n",
          {{{130, 130}, 6}}, 2},
+        {"a vertex one row above the terrain is skipped",
+         v0 + "\r\n" + Vertex(1, "0", "129", "4") + "\r\n" + Vertex(2, "2", "2", "6") + "\r\nFace list:\r\n",
+         {{{130, 130}, 6}}, 2},
         {"CR line ends", TerrainText(ends, "\r"), {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}}, 3},
         {"LF line ends", TerrainText(ends, "\n"), {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}}, 3},
         {"odd number forms read as typed numbers do",

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/io/Paths.h"
 #include "core/text/FieldString.h"
 
 namespace gw {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/image/TgaFile.h"
+#include "core/io/Paths.h"
 #include "core/io/ReplaceFile.h"
 #include "core/io/WriteTargets.h"
 #include "core/piece/PieceFile.h"

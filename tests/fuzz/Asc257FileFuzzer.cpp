@@ -8,7 +8,7 @@
 
 #include "FuzzSupport.h"
 #include "core/io/FileText.h"
-#include "core/piece/PieceFile.h"
+#include "core/io/VertexLine.h"
 #include "core/terrain/Asc257File.h"
 #include "core/text/FieldString.h"
 #include "core/text/NumberText.h"

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
+#include "core/io/Paths.h"
 #include "core/piece/PiecePath.h"
 #include "core/text/FieldString.h"
 #include "core/trackfiles/FindTrackFile.h"

@@ -5,6 +5,7 @@
 
 #include "core/ProgramFolder.h"
 #include "core/dispmap/DisplacementMapFiles.h"
+#include "core/io/Paths.h"
 #include "core/texture/TextureJob.h"
 #include "core/texture/TexturePalette.h"
 #include "core/trackfiles/FindTrackFile.h"

@@ -2,6 +2,7 @@
 
 #include "core/ProgramFolder.h"
 #include "core/dispmap/DisplacementMapFiles.h"
+#include "core/io/Paths.h"
 #include "core/texture/TextureJob.h"
 #include "core/texture/TextureRun.h"
 #include "core/trackfiles/FindTrackFile.h"

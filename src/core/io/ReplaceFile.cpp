@@ -1,3 +1,4 @@
+#include "core/io/Paths.h"
 #include "core/io/ReplaceFile.h"
 
 #include <filesystem>

@@ -8,7 +8,6 @@
 
 #include "core/Outcome.h"
 #include "core/piece/PieceGrid.h"
-#include "core/text/FieldString.h"
 
 namespace gw {
 
@@ -43,13 +42,5 @@ std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
 // write leaves the target and its backup untouched.
 Outcome WritePieceFile(const std::string& skeletonPath, const std::string& targetPath,
                        const std::string& objectName, const PieceGrid& grid);
-
-// True for a line that the writer treats as a vertex line.
-bool IsSkeletonVertexLine(std::string_view line);
-
-// Appends a template's vertex line with the height z written in: the line with
-// its blanks collapsed and trimmed as far as its "Z:" label, then "Z: ", the
-// padded number and CR LF. fields are the line's SplitAtBlankRuns<7>.
-void AppendVertexLine(std::string_view line, const LineFields<7>& fields, double z, std::string& out);
 
 }  // namespace gw

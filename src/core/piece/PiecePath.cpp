@@ -1,3 +1,4 @@
+#include "core/io/Paths.h"
 #include "core/piece/PiecePath.h"
 
 #include "core/text/FieldString.h"

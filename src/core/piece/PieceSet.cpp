@@ -1,3 +1,4 @@
+#include "core/io/Paths.h"
 #include "core/piece/PieceSet.h"
 
 #include "core/ProgramFolder.h"

@@ -1,3 +1,4 @@
+#include "core/io/Paths.h"
 #include "core/samples/SampleTrack.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+#include "core/io/Paths.h"
 #include "core/texture/TextureJob.h"
 
 #include <vector>

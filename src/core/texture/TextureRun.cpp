@@ -1,3 +1,4 @@
+#include "core/io/Paths.h"
 #include "core/texture/TextureRun.h"
 
 #include "core/text/FieldString.h"

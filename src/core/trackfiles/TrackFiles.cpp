@@ -1,3 +1,4 @@
+#include "core/io/Paths.h"
 #include "core/trackfiles/TrackFiles.h"
 
 #include "core/ProgramFolder.h"
