@@ -90,7 +90,7 @@ void BM_ConvertSampleTrackCore(benchmark::State& state) {
         gw::ConversionSurroundings surroundings{status, preview, prompter, "", {}};
         const gw::SXConversionResult result =
             gw::RunSXConversion(options, editor.programFolder, editor.national, surroundings);
-        const gw::Outcome saved = gw::WriteASC257(kBinDir + "/skelasc257.txt", names.target, names.objectName,
+        const gw::Outcome saved = gw::WriteASC257({kBinDir + "/skelasc257.txt", names.target, names.objectName},
                                                   result.terrain, status);
         if (!result.ok() || !saved) {
             state.SkipWithError((result.FailureText() + saved.message()).c_str());

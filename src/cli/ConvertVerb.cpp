@@ -229,7 +229,7 @@ Outcome SaveConvertedTerrain(const std::string& ascPath, const NationalGrid& gri
         });
     }
     const Asc257SaveNames names = MakeAsc257SaveNames(ascPath);
-    return WriteASC257(skeleton, names.target, names.objectName, grid, progress);
+    return WriteASC257({skeleton, names.target, names.objectName}, grid, progress);
 }
 
 }  // namespace

@@ -63,10 +63,10 @@ int RunPieceSet(const Args& args, CliContext& context) {
     const std::string name = parsed.Value("--name", parts.name);
     const std::string extension = parts.extension.empty() ? "asc" : parts.extension;
     std::vector<std::string> outputs;
-    for (const PieceSetFile& file : PieceSetFiles(folder, name, extension, kind)) outputs.push_back(file.path);
+    for (const PieceSetFile& file : PieceSetFiles({folder, name, extension, kind})) outputs.push_back(file.path);
     if (!CanWriteOutputs("piece-set", outputs, {input}, context)) return 1;
     NullStatusSink quiet;
-    const PieceSetSaveResult result = SavePieceFileSet(grid, folder, name, extension, kind,
+    const PieceSetSaveResult result = SavePieceFileSet(grid, {folder, name, extension, kind},
                                                        JoinPath(context.programFolder, "skelasc.txt"), quiet);
     for (const std::string& path : result.written) context.Status() << path << "\n";
     for (const PieceSetFailure& failure : result.failures)

@@ -69,7 +69,7 @@ class Asc257FileTest : public ::testing::Test {
 protected:
     Outcome Write(const NationalGrid& grid, const std::string& name = "track.asc") {
         const Asc257SaveNames names = MakeAsc257SaveNames(dir.File(name));
-        return WriteASC257(test::Skeleton257Path(), names.target, names.objectName, grid, status);
+        return WriteASC257({test::Skeleton257Path(), names.target, names.objectName}, grid, status);
     }
     Asc257ReadResult Read(const std::string& name, NationalGrid& grid) {
         return ReadASC257(dir.File(name), grid, status);
@@ -360,7 +360,7 @@ TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
         WriteAll(bak, "previous backup");
         status.texts.clear();
         test::FailWritesAfter seam(c.failAfter);
-        const Outcome outcome = WriteASC257(c.skeleton, target, "track", Filled(3), status);
+        const Outcome outcome = WriteASC257({c.skeleton, target, "track"}, Filled(3), status);
         EXPECT_FALSE(outcome);
         EXPECT_NE(outcome.message().find(c.expected), std::string::npos) << outcome.message();
         EXPECT_EQ(ReadAll(target), "previous target");
@@ -369,7 +369,8 @@ TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
                   (std::set<std::string>{"track.asc", "track.bak", "folder.txt", "empty.txt", "wide.txt"}));
         for (const auto& text : status.texts) EXPECT_NE(text, "All Done");
     }
-    const Outcome noFolder = WriteASC257(test::Skeleton257Path(), dir.File("no/track.asc"), "track", NationalGrid(), status);
+    const Outcome noFolder =
+        WriteASC257({test::Skeleton257Path(), dir.File("no/track.asc"), "track"}, NationalGrid(), status);
     EXPECT_EQ(noFolder.message(), "Cannot write " + dir.File("no/track.asc") + ": No such file or directory");
 }
 
@@ -390,7 +391,7 @@ TEST_F(Asc257FileTest, TemplateLinesAreRewrittenByTheirOwnRules) {
     grid.At(129, 129) = -3.25;
     grid.At(130, 130) = 4;
     grid.At(131, 131) = 5;
-    ASSERT_TRUE(WriteASC257(dir.File("skel.txt"), dir.File("t.asc"), "t", grid, status));
+    ASSERT_TRUE(WriteASC257({dir.File("skel.txt"), dir.File("t.asc"), "t"}, grid, status));
     EXPECT_EQ(ReadAll(dir.File("t.asc")),
               "\r\n"
               "Named Object: \"t\"\r\n"

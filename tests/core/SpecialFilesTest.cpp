@@ -37,7 +37,7 @@ TEST(SpecialFiles, EveryReaderRefusesThemWithThePathAndTheReason) {
          }},
         {"piece skeleton", kPieceFileCap,
          [&](const std::string& path) {
-             return WritePieceFile(path, target, "t", PieceGrid()).message();
+             return WritePieceFile({path, target, "t"}, PieceGrid()).message();
          }},
         {"terrain", kTerrainFileCap,
          [&](const std::string& path) {
@@ -51,7 +51,7 @@ TEST(SpecialFiles, EveryReaderRefusesThemWithThePathAndTheReason) {
          }},
         {"terrain skeleton", kTerrainFileCap,
          [&](const std::string& path) {
-             return WriteASC257(path, target, "t", NationalGrid(), quiet).message();
+             return WriteASC257({path, target, "t"}, NationalGrid(), quiet).message();
          }},
         {"track description", kTrackFileCap,
          [](const std::string& path) {

@@ -121,16 +121,15 @@ SXConversionResult RunSXConversion(const SXConversionOptions& options, const std
                                  : TextureWithoutWindow(options.terFile, out, programFolder, surroundings);
         result.steps.push_back({"texture", ConversionTexturePath(out, options.terFile), made});
     }
+    const TrackFileFolders trackFolders{out, options.terFile, programFolder, surroundings.userDataFolder,
+                                        options.gameFolder};
     if (options.writeScn) {
         result.steps.push_back({".SCN", SceneFilePath(out, options.terFile),
-                                WriteSceneFile(options.environment, out, options.terFile, programFolder,
-                                               surroundings.userDataFolder)});
+                                WriteSceneFile(options.environment, trackFolders)});
     }
     if (options.writeTer) {
         result.steps.push_back({".TER", TerrainFilePath(out, options.terFile),
-                                WriteTerrainFile(options.environment, out, options.gridResText, options.terFile,
-                                                 programFolder, surroundings.userDataFolder,
-                                                 options.gameFolder)});
+                                WriteTerrainFile(options.environment, options.gridResText, trackFolders)});
         const std::string flat = JoinPath(out, "flat.asc");
         result.steps.push_back(
             {"flat.asc", flat, CopyStockFile("flat.asc", flat, programFolder, surroundings.userDataFolder)});

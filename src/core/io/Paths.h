@@ -51,4 +51,11 @@ std::string BackupPathOf(const std::string& target);
 // the temporary and backup files, which no writer writes as a target.
 bool IsCompanionName(const std::string& path);
 
+// The names one write of a mesh file (a piece or a whole terrain) takes.
+struct MeshFileNames {
+    std::string skeleton;    // the template whose lines it copies
+    std::string target;      // the file written
+    std::string objectName;  // the name on its object line
+};
+
 }  // namespace gw

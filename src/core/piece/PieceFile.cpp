@@ -141,13 +141,12 @@ std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
     return out;
 }
 
-Outcome WritePieceFile(const std::string& skeletonPath, const std::string& targetPath,
-                       const std::string& objectName, const PieceGrid& grid) {
+Outcome WritePieceFile(const MeshFileNames& names, const PieceGrid& grid) {
     std::string skeleton;
-    Outcome read = ReadFileBytes(skeletonPath, kPieceFileCap, skeleton);
+    Outcome read = ReadFileBytes(names.skeleton, kPieceFileCap, skeleton);
     if (!read) return Outcome::Fail("The skeleton template is missing or unreadable. " + read.message());
-    if (skeleton.empty()) return Outcome::Fail("The skeleton template " + skeletonPath + " is empty.");
-    return WriteFileWithBackup(targetPath, BuildPieceFileText(skeleton, grid, objectName));
+    if (skeleton.empty()) return Outcome::Fail("The skeleton template " + names.skeleton + " is empty.");
+    return WriteFileWithBackup(names.target, BuildPieceFileText(skeleton, grid, names.objectName));
 }
 
 }  // namespace gw

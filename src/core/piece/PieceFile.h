@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/Outcome.h"
+#include "core/io/Paths.h"
 #include "core/piece/PieceGrid.h"
 
 namespace gw {
@@ -40,7 +41,6 @@ std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
 // target, then keeps the old target as its .bak (BackupPathOf) and gives the new
 // file the target's name (WriteFileWithBackup). A missing skeleton or any failed
 // write leaves the target and its backup untouched.
-Outcome WritePieceFile(const std::string& skeletonPath, const std::string& targetPath,
-                       const std::string& objectName, const PieceGrid& grid);
+Outcome WritePieceFile(const MeshFileNames& names, const PieceGrid& grid);
 
 }  // namespace gw

@@ -238,10 +238,10 @@ Outcome WriteSampleTrack(const std::string& folder, const std::string& skeletonP
     for (SamplePiece piece : kSamplePieces) {
         PieceGrid grid = MakeSamplePiece(piece);
         const PieceSetSaveResult saved =
-            SavePieceFileSet(grid, folder, SamplePieceName(piece), "asc", SamplePieceKind(piece), skeletonPath, quiet);
+            SavePieceFileSet(grid, {folder, SamplePieceName(piece), "asc", SamplePieceKind(piece)}, skeletonPath, quiet);
         if (!saved.ok()) return Outcome::Fail(PieceSetFailureText(saved));
         // A regenerated sample has nothing worth keeping in a backup.
-        for (const PieceSetFile& file : PieceSetFiles(folder, SamplePieceName(piece), "asc", SamplePieceKind(piece))) {
+        for (const PieceSetFile& file : PieceSetFiles({folder, SamplePieceName(piece), "asc", SamplePieceKind(piece)})) {
             std::filesystem::remove(file.backupPath, ec);
         }
     }

@@ -227,14 +227,13 @@ Outcome EmitASC257(BlockLineReader& skeleton, const std::string& skeleton257Path
 
 }  // namespace
 
-Outcome WriteASC257(const std::string& skeleton257Path, const std::string& target, const std::string& objectName,
-                    const NationalGrid& grid, StatusSink& status) {
+Outcome WriteASC257(const MeshFileNames& names, const NationalGrid& grid, StatusSink& status) {
     BlockLineReader skeleton(kLongestSkeletonLine);
-    const Outcome opened = skeleton.Open(skeleton257Path, kTerrainFileCap);
+    const Outcome opened = skeleton.Open(names.skeleton, kTerrainFileCap);
     if (!opened) return Outcome::Fail("The skeleton template is missing or unreadable. " + opened.message());
-    FileReplacement out(target, KeepBackup::Yes);
+    FileReplacement out(names.target, KeepBackup::Yes);
     if (Outcome created = out.Begin(); !created) return created;
-    const Outcome emitted = EmitASC257(skeleton, skeleton257Path, objectName, grid, status,
+    const Outcome emitted = EmitASC257(skeleton, names.skeleton, names.objectName, grid, status,
                                        [&out](std::string_view bytes) { out.Write(bytes); });
     if (!emitted) return emitted;  // the temporary goes with out
     if (Outcome committed = out.Commit(); !committed) return committed;
