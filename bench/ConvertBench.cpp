@@ -11,7 +11,6 @@
 
 #include "core/EditorState.h"
 #include "core/Interfaces.h"
-#include "core/ProgramFolder.h"
 #include "core/convert/BuildNational.h"
 #include "core/convert/SXConversion.h"
 #include "core/terrain/Asc257File.h"

@@ -36,7 +36,6 @@
 #include "app/TerrainDocument.h"
 #include "app/UserName.h"
 #include "app/WindowPlacement.h"
-#include "core/ProgramFolder.h"
 #include "core/io/Paths.h"
 #include "core/shell/Greeting.h"
 

@@ -12,7 +12,6 @@
 #include "core/io/Paths.h"
 #include "core/terrain/Asc257File.h"
 #include "core/terrain/TerrainTexts.h"
-#include "core/text/FieldString.h"
 
 namespace gw {
 

@@ -9,13 +9,11 @@
 #include "cli/TerrainCliFiles.h"
 #include "cli/VerbOptions.h"
 #include "cli/Verbs.h"
-#include "core/ProgramFolder.h"
 #include "core/convert/RunFiles.h"
 #include "core/convert/SXConversion.h"
 #include "core/io/Paths.h"
 #include "core/piece/PieceFile.h"
 #include "core/terrain/Asc257File.h"
-#include "core/text/FieldString.h"
 #include "core/trackfiles/ProfileFile.h"
 #include "core/trackfiles/StockFiles.h"
 

@@ -6,11 +6,9 @@
 #include "cli/TerrainCliFiles.h"
 #include "cli/VerbOptions.h"
 #include "cli/Verbs.h"
-#include "core/ProgramFolder.h"
 #include "core/io/Paths.h"
 #include "core/piece/PiecePath.h"
 #include "core/piece/PieceSet.h"
-#include "core/text/FieldString.h"
 
 namespace gw::cli {
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <ostream>
 
-#include "core/ProgramFolder.h"
 #include "core/io/FileText.h"
 #include "core/io/Paths.h"
 #include "core/io/WriteTargets.h"

@@ -5,7 +5,6 @@
 #include "cli/TerrainCliFiles.h"
 #include "cli/VerbOptions.h"
 #include "cli/Verbs.h"
-#include "core/ProgramFolder.h"
 #include "core/convert/RunFiles.h"
 #include "core/io/Paths.h"
 #include "core/texture/TextureJob.h"

@@ -6,7 +6,6 @@
 
 #include "core/piece/PieceFile.h"
 #include "core/piece/SkeletonText.h"
-#include "core/text/FieldString.h"
 #include "support/RecordingFakes.h"
 #include "support/TempDir.h"
 

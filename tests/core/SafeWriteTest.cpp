@@ -15,7 +15,6 @@
 #include "core/image/TgaFile.h"
 #include "core/io/Paths.h"
 #include "core/io/ReplaceFile.h"
-#include "core/io/WriteTargets.h"
 #include "core/piece/PieceFile.h"
 #include "core/terrain/Asc257File.h"
 #include "core/texture/TextureLog.h"

@@ -4,7 +4,6 @@
 #include <set>
 #include <string>
 
-#include "core/ProgramFolder.h"
 #include "core/image/ImageOps.h"
 #include "core/image/TgaFile.h"
 #include "core/io/Paths.h"

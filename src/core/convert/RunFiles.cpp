@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/ProgramFolder.h"
 #include "core/dispmap/DisplacementMapFiles.h"
 #include "core/io/Paths.h"
 #include "core/texture/TextureJob.h"

@@ -1,6 +1,5 @@
 #include "core/convert/SXConversion.h"
 
-#include "core/ProgramFolder.h"
 #include "core/dispmap/DisplacementMapFiles.h"
 #include "core/io/Paths.h"
 #include "core/texture/TextureJob.h"

@@ -1,8 +1,6 @@
 #include "core/dispmap/DisplacementMapFiles.h"
 
-#include "core/ProgramFolder.h"
 #include "core/io/Paths.h"
-#include "core/text/FieldString.h"
 
 namespace gw {
 

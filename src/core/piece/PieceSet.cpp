@@ -1,8 +1,6 @@
 #include "core/io/Paths.h"
 #include "core/piece/PieceSet.h"
 
-#include "core/ProgramFolder.h"
-#include "core/io/WriteTargets.h"
 #include "core/piece/CellRange.h"
 #include "core/piece/PieceFile.h"
 #include "core/piece/RangeOps.h"

@@ -11,7 +11,6 @@
 #include "core/io/BlockLineReader.h"
 #include "core/io/ReplaceFile.h"
 #include "core/io/VertexLine.h"
-#include "core/io/WriteTargets.h"
 #include "core/text/FieldString.h"
 #include "core/text/NumberText.h"
 

@@ -1,7 +1,6 @@
 #include "core/io/Paths.h"
 #include "core/texture/TextureComposer.h"
 
-#include "core/ProgramFolder.h"
 #include "core/image/ImageOps.h"
 #include "core/image/TgaFile.h"
 #include "core/texture/TextureJob.h"

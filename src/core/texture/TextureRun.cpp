@@ -1,7 +1,6 @@
 #include "core/io/Paths.h"
 #include "core/texture/TextureRun.h"
 
-#include "core/text/FieldString.h"
 #include "core/texture/TextureJob.h"
 #include "core/texture/TextureTexts.h"
 

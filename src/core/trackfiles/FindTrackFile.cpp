@@ -3,7 +3,6 @@
 
 #include <filesystem>
 
-#include "core/ProgramFolder.h"
 #include "core/text/FieldString.h"
 
 namespace gw {

@@ -4,7 +4,6 @@
 
 #include "core/io/FileText.h"
 #include "core/io/ReplaceFile.h"
-#include "core/text/FieldString.h"
 
 namespace gw {
 

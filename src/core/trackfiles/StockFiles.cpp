@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 
-#include "core/ProgramFolder.h"
 #include "core/io/FileText.h"
 #include "core/io/VertexLine.h"
 #include "core/piece/SkeletonText.h"

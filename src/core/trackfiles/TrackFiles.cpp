@@ -1,10 +1,8 @@
 #include "core/io/Paths.h"
 #include "core/trackfiles/TrackFiles.h"
 
-#include "core/ProgramFolder.h"
 #include "core/io/FileText.h"
 #include "core/io/ReplaceFile.h"
-#include "core/text/FieldString.h"
 #include "core/trackfiles/FindTrackFile.h"
 #include "core/trackfiles/GameFolder.h"
 #include "core/trackfiles/ProfileFile.h"
