@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ASC257 reading and writing against plain file work in the same run:
 //   read  <= 3 x counting the file's lines
 //   write <= 4 x copying the skeleton file (both flushed to the disk)
@@ -80,7 +81,8 @@ void CopyFile(const std::string& from, const std::string& to) {
     std::setvbuf(in.get(), nullptr, _IONBF, 0);
     std::vector<char> block(std::size_t{1} << 20);
     std::size_t got;
-    while ((got = std::fread(block.data(), 1, block.size(), in.get())) > 0) std::fwrite(block.data(), 1, got, out.get());
+    while ((got = std::fread(block.data(), 1, block.size(), in.get())) > 0)
+        std::fwrite(block.data(), 1, got, out.get());
     // The writer puts its file on the disk before renaming it into place; so
     // does the copy it is measured against.
     gw::sys::SyncFile(out.get());
@@ -164,7 +166,9 @@ void BM_Asc257WriteVsSkeletonCopy(benchmark::State& state) {
         WriteSmallFile(files.target);
         gw::Outcome written = gw::Outcome::Ok();
         times.Measure([&] { CopyFile(kSkeleton, files.copy); },
-                      [&] { written = gw::WriteASC257({kSkeleton, files.target, "out"}, grid, quiet); });
+                      [&] {
+                          written = gw::WriteASC257({kSkeleton, files.target, "out"}, grid, quiet);
+                      });
         if (!written) state.SkipWithError(written.message().c_str());
     }
     times.Report(state, "copy_ms", "write_ms");

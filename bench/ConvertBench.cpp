@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SX conversion of the sample track (budgets: the whole command-line
 // conversion under 0.5 s; the 256 pieces into the NationalGrid under 100 ms).
 // The whole conversion is measured twice: the real gridwright-cli run as a
@@ -89,8 +90,8 @@ void BM_ConvertSampleTrackCore(benchmark::State& state) {
         gw::ConversionSurroundings surroundings{status, preview, prompter, "", {}};
         const gw::SXConversionResult result =
             gw::RunSXConversion(options, editor.programFolder, editor.national, surroundings);
-        const gw::Outcome saved = gw::WriteASC257({kBinDir + "/skelasc257.txt", names.target, names.objectName},
-                                                  result.terrain, status);
+        const gw::Outcome saved =
+            gw::WriteASC257({kBinDir + "/skelasc257.txt", names.target, names.objectName}, result.terrain, status);
         if (!result.ok() || !saved) {
             state.SkipWithError((result.FailureText() + saved.message()).c_str());
             break;

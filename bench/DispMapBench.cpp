@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Displacement map and texture pipeline (budgets: a 513 x 513 map computed and
 // saved under 30 ms; 256 tiles placed, resized to 1016, sharpened and saved
 // under 250 ms).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Heightmap export and import of a 257 terrain, each as a whole run of the
 // command-line tool, as a user meets them (budget: 50 ms each). The tool's bare
 // start (--version) is measured in the same run as the baseline. The work is
@@ -85,8 +86,8 @@ BENCHMARK(BM_ExportHeightmap257Process)->Arg(0)->Arg(1)->Unit(benchmark::kMillis
 void BM_ImportHeightmap257Process(benchmark::State& state) {
     const Files& files = TheFiles();
     state.SetLabel(Extension(state));
-    Run(state, {"import-heightmap", "-q", files.Map(Extension(state)), "-o", (files.dir / "imported.asc").string(), "--size",
-                "257", "--max", "30"});
+    Run(state, {"import-heightmap", "-q", files.Map(Extension(state)), "-o", (files.dir / "imported.asc").string(),
+                "--size", "257", "--max", "30"});
 }
 BENCHMARK(BM_ImportHeightmap257Process)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 

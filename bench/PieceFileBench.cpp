@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing one piece file (budget: both together under 1 ms).
 #include <benchmark/benchmark.h>
 

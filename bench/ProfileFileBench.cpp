@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the 768 piece keys of an SX track's .TER (the conversion reads Name,
 // BaseX and BaseY of 256 ElevationFile sections) and writing a National .TER.
 // Part of the SX conversion's budget (under 100 ms in all); the baseline reads

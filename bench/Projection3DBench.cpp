@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 3D view's projection of 4 + 2 x 16 x 17 = 548 lines (budget for projection
 // and painting together: 2 ms per redraw; painting is measured with the window).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The terrain window's picture: the whole 257 x 257 terrain coloured and shaded
 // into an RGB buffer (budget: the whole render under 10 ms).
 #include <benchmark/benchmark.h>

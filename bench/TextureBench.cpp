@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texture builder end to end (budget: 256 tiles placed, resized to 1016,
 // sharpened and saved under 250 ms): a track on disk with its .TER, .TRK and
 // tile files, composed through the same run the builder window uses.
@@ -43,9 +44,7 @@ gw::RgbImage Tile(int t) {
     return tile;
 }
 
-void WriteText(const std::string& path, const std::string& text) {
-    (void)gw::ReplaceFileContents(path, text);
-}
+void WriteText(const std::string& path, const std::string& text) { (void)gw::ReplaceFileContents(path, text); }
 
 // A track of 256 placements over `textures` tile files, every piece turned by
 // the .TRK (orientations 0 to 3 in turn, every fifth piece "NONE").
@@ -77,8 +76,8 @@ void RunTexture(benchmark::State& state, int textures) {
     gw::NullStatusSink mainStatus;
     QuietPrompter prompter;
     for (auto _ : state) {
-        const gw::TextureRunResult run = gw::RunTextureForConversion(ter, folder.string(), GRIDWRIGHT_BIN_DIR, view,
-                                                                     mainStatus, prompter);
+        const gw::TextureRunResult run =
+            gw::RunTextureForConversion(ter, folder.string(), GRIDWRIGHT_BIN_DIR, view, mainStatus, prompter);
         if (!run.ok() || run.tilesPlaced != 256) {
             state.SkipWithError(("texture run failed: " + run.outcome.message() + prompter.last).c_str());
             break;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-building the core, the command-line tool and their tests for 64-bit
 # Windows with MinGW-w64 (Debian: g++-mingw-w64-x86-64-posix), the programs of
 # the build (the data generator, the tests) running under Wine (Debian: wine64).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cmake --install (and CPack): copies the program folder's data, that is
 # everything the build put beside the programs except the programs themselves,
 # into share/gridwright, where an installed program looks for it (see

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole 3D view redraw: the wireframe projection plus painting its 548 lines
 // into an image the size of the view (budget: under 2 ms).
 #include <benchmark/benchmark.h>
@@ -28,8 +29,8 @@ void BM_Redraw3DView(benchmark::State& state) {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         const gw::ViewArea& a = wireframe.area;
-        gw::LinePicture::PaintLines(painter, image.rect(), QRectF(a.left, a.top, a.width, a.height),
-                                    wireframe.lines, Qt::black, Qt::white);
+        gw::LinePicture::PaintLines(painter, image.rect(), QRectF(a.left, a.top, a.width, a.height), wireframe.lines,
+                                    Qt::black, Qt::white);
         benchmark::DoNotOptimize(image.constBits());
     }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The terrain window's whole repaint after a change: the core's relief, its
 // copy into a QImage and the painting of the picture at about 3.5 pixels a
 // height with the tile grid and numbers over it (budget: under 10 ms).

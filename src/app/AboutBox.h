@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmAbout: the program's title, version and what it is for, its licence, and
 // the licence notices of the program and of the software it contains.

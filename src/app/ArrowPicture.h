@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small arrow pictures beside "Shift Cells" (picUp, picDown, picLeft,
 // picRight): a drawn arrow that looks pressed while its shift runs.

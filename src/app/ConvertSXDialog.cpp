@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ConvertSXDialog.h"
 
 #include <QCheckBox>
@@ -131,7 +132,8 @@ void ConvertSXDialog::BuildControls() {
     chkDispMap_ = AddOption("chkDispMap", "&Disp Map");
     chkTexture_ = AddOption("chkTexture", "Te&xture");
     auto* optionList = new QVBoxLayout(frameOptions);
-    for (QCheckBox* box : {chkQuarry_, chkTer_, chkSCN_, chkSpline_, chkDispMap_, chkTexture_}) optionList->addWidget(box);
+    for (QCheckBox* box : {chkQuarry_, chkTer_, chkSCN_, chkSpline_, chkDispMap_, chkTexture_})
+        optionList->addWidget(box);
     // The Z Base follows the Quarry box, whatever was typed, also when the box
     // is set from code.
     connect(chkQuarry_, &QCheckBox::toggled, this, [this](bool checked) { txtZOffset_->setText(ZBaseFor(checked)); });

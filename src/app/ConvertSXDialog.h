@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // dlgConvertSX ("Convert MCM SX track to National") and ConvertSX, the run
 // behind the National menu's "&Create from SX .TER" and "&Open SX .TER": the
@@ -95,9 +96,9 @@ struct ConvertSXContext {
     ConvertSXContext(EditorState& state, Prompter& prompter, StatusSink& mainStatus, WindowPlacement& placement)
         : state(state), prompter(prompter), mainStatus(mainStatus), placement(placement) {}
 
-    EditorState& state;        // TrackFolder, NationalFolder, CurrentTerFile, the grids
-    Prompter& prompter;        // the Open box and every message
-    StatusSink& mainStatus;    // the main window's lblStatus
+    EditorState& state;      // TrackFolder, NationalFolder, CurrentTerFile, the grids
+    Prompter& prompter;      // the Open box and every message
+    StatusSink& mainStatus;  // the main window's lblStatus
     WindowPlacement& placement;
     QWidget* parent = nullptr;
     // The displacement map's window; null: the map is made without one.
@@ -119,9 +120,9 @@ struct ConvertSXContext {
 enum class ConvertSXEnd {
     KeptPiece,    // the unsaved piece was kept (No to the question): nothing happened
     KeptTerrain,  // No to adding the track onto a terrain that is not empty: nothing happened
-    NoFile,     // the Open box was cancelled: nothing happened
-    Cancelled,  // the dialog was cancelled: "Convert SX cancelled"
-    Ran,        // the conversion ran (see the result for failures)
+    NoFile,       // the Open box was cancelled: nothing happened
+    Cancelled,    // the dialog was cancelled: "Convert SX cancelled"
+    Ran,          // the conversion ran (see the result for failures)
 };
 
 struct ConvertSXOutcome {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CurveDialog.h"
 
 #include <QCloseEvent>
@@ -138,15 +139,18 @@ bool CurveDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-QScrollBar* CurveDialog::MakeBar(const char* name, Qt::Orientation orientation, int maximum, int value, CurveBar which) {
+QScrollBar* CurveDialog::MakeBar(const char* name, Qt::Orientation orientation, int maximum, int value,
+                                 CurveBar which) {
     auto* bar = new QScrollBar(orientation, this);
     bar->setObjectName(name);
     bar->setRange(0, maximum);
     bar->setSingleStep(1);
     bar->setPageStep(10);
     bar->setValue(value);
-    if (orientation == Qt::Horizontal) bar->setMinimumWidth(140);
-    else bar->setMinimumHeight(120);
+    if (orientation == Qt::Horizontal)
+        bar->setMinimumWidth(140);
+    else
+        bar->setMinimumHeight(120);
     connect(bar, &QScrollBar::valueChanged, this, [this, which](int v) {
         MoveCurveBar(state_, which, v);
         DrawCurvePreview();

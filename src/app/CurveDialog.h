@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmDrawCurve ("Set Curve"): four scroll bars move the two inner control points
 // of the profile and the picture shows the curve as it changes. The points can

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmDisplacement ("Displacement Map"): the map being made and the run's
 // progress. The picture holds exactly the last map's pixels; the pane shows it

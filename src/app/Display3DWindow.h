@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmDisplay3D ("Display 3D"): the open piece as a wireframe in perspective,
 // turned with three scroll bars and zoomed with a fourth. It follows every change

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What `gridwright` is asked on its command line: help, the version, or a
 // piece to open. Qt's own options (-stylesheet, -platform, ...) are Qt's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture box showing an RgbImage scaled to the box's fixed size: the texture
 // builder's preview picMap.

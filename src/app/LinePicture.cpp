@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/LinePicture.h"
 
 #include <QPainter>
@@ -7,7 +8,9 @@
 namespace gw {
 
 LinePicture::LinePicture(const QString& objectName, QWidget* parent)
-    : QWidget(parent), foreground_(palette().color(QPalette::WindowText)), background_(palette().color(QPalette::Base)) {
+    : QWidget(parent),
+      foreground_(palette().color(QPalette::WindowText)),
+      background_(palette().color(QPalette::Base)) {
     setObjectName(objectName);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -53,8 +56,8 @@ QPointF LinePicture::ToArea(const QPointF& pixel) const {
 }
 
 void LinePicture::PaintLines(QPainter& painter, const QRect& target, const QRectF& area,
-                             const std::vector<LineSegment>& lines, const QColor& foreground,
-                             const QColor& background, bool keepAspect) {
+                             const std::vector<LineSegment>& lines, const QColor& foreground, const QColor& background,
+                             bool keepAspect) {
     painter.fillRect(target, background);
     if (area.width() == 0 || area.height() == 0) return;
     const AreaMapping mapping(QRectF(target), area, keepAspect);

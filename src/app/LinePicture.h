@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture box that paints line segments given in its own drawing units: the
 // area (left, top, width, height) is shown as large as the widget allows, y

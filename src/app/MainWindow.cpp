@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 
 #include <algorithm>
@@ -227,7 +228,6 @@ void MainWindow::BuildMenus() {
     connect(AddItem(help, "itmHelpFAQ", "&FAQ"), &QAction::triggered, this, &MainWindow::ShowFaqPage);
     help->addSeparator();
     connect(AddItem(help, "itmHelpAbout", "&About"), &QAction::triggered, this, &MainWindow::ShowAboutBox);
-
 }
 
 void MainWindow::BuildControls() {
@@ -340,9 +340,15 @@ void MainWindow::BuildControls() {
     ArrangeControls(static_cast<int>(controlBlocks_.size()));
 
     // A click on an option sets the kind that the next save writes.
-    connect(opt1File_, &QRadioButton::toggled, this, [this](bool on) { if (on) state_.pieceKind = "NSEW"; });
-    connect(opt2Files_, &QRadioButton::toggled, this, [this](bool on) { if (on) state_.pieceKind = "NS"; });
-    connect(opt4Files_, &QRadioButton::toggled, this, [this](bool on) { if (on) state_.pieceKind = "N"; });
+    connect(opt1File_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) state_.pieceKind = "NSEW";
+    });
+    connect(opt2Files_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) state_.pieceKind = "NS";
+    });
+    connect(opt4Files_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) state_.pieceKind = "N";
+    });
 
     lblStatus_ = new StatusLabel(central);
     page->addWidget(lblStatus_);
@@ -359,8 +365,10 @@ void MainWindow::ArrangeControls(int perRow) {
             controlRows_->addLayout(row);
         }
         QWidget* item = controlBlocks_[i];
-        if (item == lblGreeting_) row->addWidget(item, 1);
-        else row->addWidget(item, 0, Qt::AlignTop);
+        if (item == lblGreeting_)
+            row->addWidget(item, 1);
+        else
+            row->addWidget(item, 0, Qt::AlignTop);
         // Each row's blocks keep their own widths; the rest of the row stays empty.
         const bool rowEnds = (i + 1) % static_cast<std::size_t>(perRow) == 0 || i + 1 == controlBlocks_.size();
         if (rowEnds && row->indexOf(lblGreeting_) < 0) row->addStretch(1);
@@ -376,9 +384,9 @@ void MainWindow::FitControlsToFont() {
     // window does not change its width as the texts change.
     lblRowCol_->setMinimumWidth(widthOf(lblRowCol_, "C:  22.5 - R:  22.5"));
     lblCellValue_->setMinimumWidth(widthOf(lblCellValue_, "Z: -1.23456789012346E+308"));
-    frmRanges_->setMinimumWidth(std::max(frmRanges_->minimumSizeHint().width(),
-                                         widthOf(frmRanges_, "Current Range: (22.5:22.5)-(22.5:22.5)") +
-                                             3 * frmRanges_->fontMetrics().averageCharWidth()));
+    frmRanges_->setMinimumWidth(
+        std::max(frmRanges_->minimumSizeHint().width(), widthOf(frmRanges_, "Current Range: (22.5:22.5)-(22.5:22.5)") +
+                                                            3 * frmRanges_->fontMetrics().averageCharWidth()));
     // Room for a few words a line: a large font would otherwise wrap the
     // greeting into a column of single words.
     lblGreeting_->setMinimumWidth(widthOf(lblGreeting_, "How's it going today"));
@@ -531,7 +539,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::UpdateCaption() {
-    QString caption = state_.pieceFilePath.empty() ? QString(kTitle) : QString(kTitle) + " - " + PathToQ(state_.pieceFilePath);
+    QString caption =
+        state_.pieceFilePath.empty() ? QString(kTitle) : QString(kTitle) + " - " + PathToQ(state_.pieceFilePath);
     if (document_->modified()) caption += kUnsavedMark;
     setWindowTitle(caption);
 }
@@ -630,9 +639,12 @@ NumberFormat MainWindow::UserNumberFormat() const {
 }
 
 void MainWindow::SelectKindOption(const std::string& kind) {
-    if (kind == "NSEW") opt1File_->setChecked(true);
-    else if (kind == "NS") opt2Files_->setChecked(true);
-    else if (!kind.empty()) opt4Files_->setChecked(true);
+    if (kind == "NSEW")
+        opt1File_->setChecked(true);
+    else if (kind == "NS")
+        opt2Files_->setChecked(true);
+    else if (!kind.empty())
+        opt4Files_->setChecked(true);
 }
 
 }  // namespace gw

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmGridwright: the main window with the height grid, the range buttons, the
 // piece's file-set options and the menus. It holds widgets and wiring; the work

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's range buttons, the shift arrows and the curve tool: each
 // takes the grid's selection and applies one core operation to the piece.
 #include <QClipboard>
@@ -32,16 +33,14 @@ void MainWindow::WireRangeButtons() {
     connect(button("btnScale"), &QPushButton::clicked, this, [this] {
         double value = 0;
         if (!ReadValueBox(kEnterValueToScaleByMessage, value)) return;
-        RunRangeOperation("Scale", [value](PieceGrid& g, const CellRange& r) {
-            AdjustRange(g, r, AdjustMode::Scale, value);
-        });
+        RunRangeOperation("Scale",
+                          [value](PieceGrid& g, const CellRange& r) { AdjustRange(g, r, AdjustMode::Scale, value); });
     });
     connect(button("btnDisplace"), &QPushButton::clicked, this, [this] {
         double value = 0;
         if (!ReadValueBox(kEnterValueToScaleByMessage, value)) return;
-        RunRangeOperation("Displace", [value](PieceGrid& g, const CellRange& r) {
-            AdjustRange(g, r, AdjustMode::Displace, value);
-        });
+        RunRangeOperation(
+            "Displace", [value](PieceGrid& g, const CellRange& r) { AdjustRange(g, r, AdjustMode::Displace, value); });
     });
     connect(button("btnMirrorH"), &QPushButton::clicked, this, [this] {
         RunRangeOperation("Mirror H", [this](PieceGrid& g, const CellRange& r) {
@@ -61,14 +60,12 @@ void MainWindow::WireRangeButtons() {
         if (refused) prompter_.Warning(kRotateRangeRefusedMessage, kTitle);
     });
     connect(button("btnSlopeRows"), &QPushButton::clicked, this, [this] {
-        RunRangeOperation("Slope Rows", [](PieceGrid& g, const CellRange& r) {
-            SlopeRange(g, r, SlopeDirection::AlongRows);
-        });
+        RunRangeOperation("Slope Rows",
+                          [](PieceGrid& g, const CellRange& r) { SlopeRange(g, r, SlopeDirection::AlongRows); });
     });
     connect(button("btnSlopeCols"), &QPushButton::clicked, this, [this] {
-        RunRangeOperation("Slope Cols", [](PieceGrid& g, const CellRange& r) {
-            SlopeRange(g, r, SlopeDirection::AlongColumns);
-        });
+        RunRangeOperation("Slope Cols",
+                          [](PieceGrid& g, const CellRange& r) { SlopeRange(g, r, SlopeDirection::AlongColumns); });
     });
     connect(button("Command1"), &QPushButton::clicked, this, &MainWindow::CurveSelectedColumns);
     connect(button("btn3D"), &QPushButton::clicked, this, &MainWindow::Show3DView);
@@ -127,9 +124,7 @@ void MainWindow::CurveSelectedColumns() {
     dialog.SetEnds(start.enterLabel, start.exitLabel);
     dialog.exec();
     // Apply, Cancel and the close box all keep the curve as last drawn.
-    document_->ApplyToPiece("Curve Cols", [&](PieceGrid& grid) {
-        CurveColumns(grid, selection, curveState_.samples);
-    });
+    document_->ApplyToPiece("Curve Cols", [&](PieceGrid& grid) { CurveColumns(grid, selection, curveState_.samples); });
 }
 
 void MainWindow::CopySelection() {

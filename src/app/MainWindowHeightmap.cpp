@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's heightmap items: File > Import / Export Heightmap for the
 // piece, National > Import / Export Heightmap for the terrain. Each import is
 // one undo step of its document.

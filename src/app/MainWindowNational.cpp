@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's National menu: the terrain (ASC257) is opened, added to,
 // saved, cleared and measured here.
 #include <QAction>

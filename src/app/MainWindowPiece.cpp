@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's piece file handling, cell editing and ending the program.
 #include <QAction>
 #include <algorithm>
@@ -76,8 +77,7 @@ bool MainWindow::OpenPieceFile(const std::string& path) {
     }
     // Opening replaces the grid and forgets the undo history, so unsaved edits
     // would be gone for good: ask first.
-    if (!ConfirmDiscardChanges("The open piece has changes that are not saved. Open another piece anyway?",
-                               kTitle)) {
+    if (!ConfirmDiscardChanges("The open piece has changes that are not saved. Open another piece anyway?", kTitle)) {
         return false;
     }
     if (report.problemCount > 0) prompter_.Warning(ReadProblemsText(path, report), kTitle);

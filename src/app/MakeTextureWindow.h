@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmMakeTexture ("Make Texture"): the texture builder. File > Open composes the
 // texture of a chosen .TER; a conversion hands it a job. picMap previews the

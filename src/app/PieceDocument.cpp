@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PieceDocument.h"
 
 #include <QUndoCommand>
@@ -61,8 +62,10 @@ void PieceDocument::LoadPiece(const PieceGrid& grid) {
 }
 
 void PieceDocument::SetModified(bool modified) {
-    if (modified) revisions_.MarkNoneSaved();
-    else revisions_.MarkSaved();
+    if (modified)
+        revisions_.MarkNoneSaved();
+    else
+        revisions_.MarkSaved();
     FollowCleanState();
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one path by which the PieceGrid changes. Every operation is a core function
 // applied to a copy of the grid; ApplyToPiece pushes a command holding the grids

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // grdMesh: the 17 x 17 height grid with its header row and column. It keeps the
 // selection the way the editor's operations read it: the anchor cell (Row, Col)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The boundary between the core's single-byte texts and Qt's strings. File
 // contents are Latin-1; paths use the file system's own encoding and cross with
@@ -9,7 +10,9 @@
 
 namespace gw {
 
-inline QString ToQ(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+inline QString ToQ(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 inline std::string FromQ(const QString& text) { return text.toLatin1().toStdString(); }
 inline QString PathToQ(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 inline std::string PathFromQ(const QString& path) { return QFile::encodeName(path).toStdString(); }

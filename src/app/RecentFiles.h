@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pieces opened or saved last, newest first, kept in the settings.
 #include <QStringList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one undo history of the editor: the piece's steps and the terrain's, in
 // the order they were made, behind one Edit menu. Each document keeps its own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // dlgStatistics: the terrain's lowest, highest and average heights, and in its
 // slope mode the band of rows that blends the borders towards one edge height.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // lblStatus of every window: a one-line status that never hides what matters.
 // A text longer than the label loses its middle ("Processing /home/…/Dunes.TER"),

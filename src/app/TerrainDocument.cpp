@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TerrainDocument.h"
 
 #include <QUndoStack>
@@ -12,8 +13,8 @@ using Snapshot = std::shared_ptr<const TerrainContent>;
 
 class TerrainCommand final : public DocumentStep {
 public:
-    TerrainCommand(TerrainDocument& document, const QString& text, Snapshot before, int beforeRevision,
-                   Snapshot after, int afterRevision)
+    TerrainCommand(TerrainDocument& document, const QString& text, Snapshot before, int beforeRevision, Snapshot after,
+                   int afterRevision)
         : DocumentStep(text, &document),
           document_(document),
           before_(std::move(before)),
@@ -75,8 +76,10 @@ void TerrainDocument::SetContentFromHistory(const std::shared_ptr<const TerrainC
 }
 
 void TerrainDocument::SetModified(bool modified) {
-    if (modified) revisions_.MarkNoneSaved();
-    else revisions_.MarkSaved();
+    if (modified)
+        revisions_.MarkNoneSaved();
+    else
+        revisions_.MarkSaved();
     FollowSavedState();
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one path by which the terrain changes: Open Base ASC257, Add to ASC257,
 // Slope Edges, Clear ASC257, the SX conversion and the heightmap import each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TerrainView.h"
 
 #include <QLinearGradient>
@@ -182,8 +183,10 @@ void TerrainLegend::paintEvent(QPaintEvent*) {
     }
     // A flat terrain has one colour, the ramp's middle.
     const RampColour middle = HeightRampColour(0, 0, 0);
-    if (highest_ > lowest_) painter.fillRect(ramp, gradient);
-    else painter.fillRect(ramp, QColor(middle.red, middle.green, middle.blue));
+    if (highest_ > lowest_)
+        painter.fillRect(ramp, gradient);
+    else
+        painter.fillRect(ramp, QColor(middle.red, middle.green, middle.blue));
     painter.setPen(palette().windowText().color());
     painter.drawRect(ramp.adjusted(0, 0, -1, -1));
     painter.drawText(QRect(ramp.right() + 6, 0, width(), 2 * metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // picTerrain: the terrain's shaded relief at a chosen zoom, with the track
 // editor's 16 x 16 tiles drawn over it and their "G" numbers along the top and

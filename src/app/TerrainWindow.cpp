@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TerrainWindow.h"
 
 #include <QAction>
@@ -32,8 +33,7 @@ QAction* AddZoomItem(QToolBar* bar, const char* name, const QString& caption, co
 
 }  // namespace
 
-TerrainWindow::TerrainWindow(WindowPlacement& placement, QWidget* parent)
-    : QMainWindow(parent), placement_(placement) {
+TerrainWindow::TerrainWindow(WindowPlacement& placement, QWidget* parent) : QMainWindow(parent), placement_(placement) {
     setObjectName("frmTerrain");
     setWindowFlag(Qt::Window);
     setWindowTitle("Terrain");

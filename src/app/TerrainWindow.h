@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmTerrain ("Terrain"): the whole terrain as a shaded relief with its height
 // legend and the track editor's tiles. Hovering shows the cell under the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/WidgetPrompter.h"
 
 #include <QApplication>
@@ -75,7 +76,8 @@ bool WidgetPrompter::AskYesNo(const std::string& text, const std::string& title)
 std::string WidgetPrompter::Input(const std::string& prompt, const std::string& title, const std::string& defaultText) {
     NormalCursorWhileAsking normal;
     bool accepted = false;
-    QString answer = QInputDialog::getText(parent_, ToQ(title), ToQ(prompt), QLineEdit::Normal, ToQ(defaultText), &accepted);
+    QString answer =
+        QInputDialog::getText(parent_, ToQ(title), ToQ(prompt), QLineEdit::Normal, ToQ(defaultText), &accepted);
     return accepted ? FromQ(answer) : std::string();
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Message, question, input and file boxes shown as real dialogs.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/WindowPlacement.h"
 
 #include <QGuiApplication>
@@ -76,11 +77,15 @@ void WindowPlacement::RestoreFormPosition(QWidget& window) {
     if (window.isMinimized()) return;
     const QString key = PlacementKey(window.windowTitle());
     const QString top = settings_.Get("Top" + key, kNotFound);
-    if (top != kNotFound) window.move(window.x(), ToPixels(ValueOfText(FromQ(top))));
-    else CenterFormVertically(window);
+    if (top != kNotFound)
+        window.move(window.x(), ToPixels(ValueOfText(FromQ(top))));
+    else
+        CenterFormVertically(window);
     const QString left = settings_.Get("Left" + key, kNotFound);
-    if (left != kNotFound) window.move(ToPixels(ValueOfText(FromQ(left))), window.y());
-    else CenterFormHorizontally(window);
+    if (left != kNotFound)
+        window.move(ToPixels(ValueOfText(FromQ(left))), window.y());
+    else
+        CenterFormHorizontally(window);
     // A place stored under another arrangement of screens may be on none now.
     if (top != kNotFound || left != kNotFound) KeepOnScreen(window);
 }
@@ -89,8 +94,10 @@ void WindowPlacement::RestoreFormSize(QWidget& window) {
     if (window.isMinimized()) return;
     const QString key = PlacementKey(window.windowTitle());
     const QString height = settings_.Get("Height" + key, kNotFound);
-    if (height != kNotFound) window.resize(window.width(), ToPixels(ValueOfText(FromQ(height))));
-    else window.resize(window.width(), ScreenPixels(window).height() - window.y() - ToPixels(100));
+    if (height != kNotFound)
+        window.resize(window.width(), ToPixels(ValueOfText(FromQ(height))));
+    else
+        window.resize(window.width(), ScreenPixels(window).height() - window.y() - ToPixels(100));
     const QString width = settings_.Get("Width" + key, kNotFound);
     if (width != kNotFound) window.resize(ToPixels(ValueOfText(FromQ(width))), window.height());
 }
@@ -110,12 +117,14 @@ void WindowPlacement::SaveFormSize(QWidget& window) {
 }
 
 void WindowPlacement::CenterFormHorizontally(QWidget& window) {
-    const double left = CenteredEdgeTwips(ToTwips(ScreenPixels(window).width()), ToTwips(window.frameGeometry().width()));
+    const double left =
+        CenteredEdgeTwips(ToTwips(ScreenPixels(window).width()), ToTwips(window.frameGeometry().width()));
     window.move(ToPixels(left), window.y());
 }
 
 void WindowPlacement::CenterFormVertically(QWidget& window) {
-    const double top = CenteredEdgeTwips(ToTwips(ScreenPixels(window).height()), ToTwips(window.frameGeometry().height()));
+    const double top =
+        CenteredEdgeTwips(ToTwips(ScreenPixels(window).height()), ToTwips(window.frameGeometry().height()));
     window.move(window.x(), ToPixels(top));
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every window's remembered place: top and left (the main window also its height
 // and width) are stored in twips under keys derived from the window's caption;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -40,8 +41,7 @@ void PrintUsage(std::ostream& out) {
     std::size_t width = 0;
     for (const Verb& verb : kVerbs) width = std::max(width, std::string(verb.name).size());
     for (const Verb& verb : kVerbs) {
-        out << "  " << verb.name << std::string(width + 2 - std::string(verb.name).size(), ' ') << verb.summary
-            << "\n";
+        out << "  " << verb.name << std::string(width + 2 - std::string(verb.name).size(), ' ') << verb.summary << "\n";
     }
     out << "\nRun 'gridwright-cli VERB --help' for a verb's arguments. Every verb takes\n"
            "--opt VALUE and --opt=VALUE, ends its options at --, and keeps standard\n"

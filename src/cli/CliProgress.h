@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the command-line verbs show while they work and ask nobody.
 #include <iosfwd>

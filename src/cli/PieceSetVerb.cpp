@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -43,8 +44,8 @@ int RunPieceSet(const Args& args, CliContext& context) {
     if (parsed.operands.empty()) return UsageError(kPieceSet, "expected a piece file", context);
     const std::string folder = parsed.Value("-o");
     if (folder.empty()) return UsageError(kPieceSet, "expected -o DIR", context);
-    if (parsed.Has("--name") && (parsed.Value("--name").empty() ||
-                                 parsed.Value("--name").find_first_of("/\\") != std::string::npos))
+    if (parsed.Has("--name") &&
+        (parsed.Value("--name").empty() || parsed.Value("--name").find_first_of("/\\") != std::string::npos))
         return UsageError(kPieceSet, "--name needs a file name without folders", context);
     if (StandardOutputRefused("piece-set", folder, "a set of files (-o names their folder)", context)) return 2;
     const std::string& input = parsed.operands[0];
@@ -64,8 +65,8 @@ int RunPieceSet(const Args& args, CliContext& context) {
     for (const PieceSetFile& file : PieceSetFiles({folder, name, extension, kind})) outputs.push_back(file.path);
     if (!CanWriteOutputs("piece-set", outputs, {input}, context)) return 1;
     NullStatusSink quiet;
-    const PieceSetSaveResult result = SavePieceFileSet(grid, {folder, name, extension, kind},
-                                                       JoinPath(context.programFolder, "skelasc.txt"), quiet);
+    const PieceSetSaveResult result =
+        SavePieceFileSet(grid, {folder, name, extension, kind}, JoinPath(context.programFolder, "skelasc.txt"), quiet);
     for (const std::string& path : result.written) context.Status() << path << "\n";
     for (const PieceSetFailure& failure : result.failures)
         context.err << kVerbName << ": " << failure.path << ": " << failure.reason << "\n";

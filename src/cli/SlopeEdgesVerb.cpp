@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <ostream>
 
 #include "cli/TerrainCliFiles.h"
@@ -22,9 +23,7 @@ const VerbSpec kSlopeEdges{
     "  -o OUT.asc  the terrain to write, through skelasc257.txt; a previous OUT\n"
     "              keeps its content in OUT.bak (T.v2.asc keeps T.v2.bak). OUT may\n"
     "              not be IN; -o - writes the terrain to standard output.\n",
-    {{"--edge", ValueKind::Number},
-     {"--points", ValueKind::Count, false, "", 1, 129},
-     {"-o", ValueKind::Text}}};
+    {{"--edge", ValueKind::Number}, {"--points", ValueKind::Count, false, "", 1, 129}, {"-o", ValueKind::Text}}};
 
 }  // namespace
 

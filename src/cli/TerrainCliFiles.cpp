@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/TerrainCliFiles.h"
 
 #include <algorithm>
@@ -29,9 +30,9 @@ bool LoadTerrain(const std::string& verb, const std::string& path, NationalGrid&
     NullStatusSink quiet;
     const Asc257ReadResult result = ReadASC257(path, grid, quiet);
     if (result.ok() && result.cutShort) {
-        context.err << "gridwright-cli " << verb << ": " << path << ": the file ends inside its vertex list (cut short?); "
-                    << result.verticesStored << " of " << NationalGrid::kSize * NationalGrid::kSize
-                    << " heights were read\n";
+        context.err << "gridwright-cli " << verb << ": " << path
+                    << ": the file ends inside its vertex list (cut short?); " << result.verticesStored << " of "
+                    << NationalGrid::kSize * NationalGrid::kSize << " heights were read\n";
     }
     if (result.ok()) return true;
     context.err << "gridwright-cli " << verb << ": ";

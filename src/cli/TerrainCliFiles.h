@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the verbs share: the loading of a piece and the loading and saving of
 // a piece or an ASC257 (to a file, or to standard output as "-"), with one-line

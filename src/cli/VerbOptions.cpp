@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/VerbOptions.h"
 
 #include <getopt.h>
@@ -70,16 +71,14 @@ std::string CheckValue(const OptionSpec& spec, GivenOption& given) {
     const std::string quoted = "'" + given.value + "'";
     switch (spec.kind) {
         case ValueKind::None:
-        case ValueKind::Text:
-            return std::string();
+        case ValueKind::Text: return std::string();
         case ValueKind::Choice:
             given.value = MatchChoice(spec.choices, given.value);
             return given.value.empty() ? name + " must be " + ChoiceList(spec.choices) + ", not " + quoted
                                        : std::string();
         case ValueKind::Number:
         case ValueKind::Positive:
-        case ValueKind::Count:
-            break;
+        case ValueKind::Count: break;
     }
     if (!StrictNumber(given.value, given.number)) return name + " needs a number, not " + quoted;
     if (spec.kind == ValueKind::Positive && given.number <= 0) return name + " must be above 0, not " + quoted;
@@ -214,7 +213,8 @@ int ParseVerbOptions(const VerbSpec& verb, const Args& args, CliContext& context
         // The argument being read: getopt_long reads one argument per call,
         // except for bundled short options, which name themselves in optopt.
         const int reading = optind < 1 ? 1 : optind;
-        const int code = getopt_long(argc, argv.data(), tables.shortOptions.c_str(), tables.longOptions.data(), nullptr);
+        const int code =
+            getopt_long(argc, argv.data(), tables.shortOptions.c_str(), tables.longOptions.data(), nullptr);
         if (code == -1) break;
         if (code == 1) {
             parsed.operands.push_back(optarg);

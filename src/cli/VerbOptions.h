@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one option parser of every verb: each verb declares its options as a
 // table and gets the same conventions (getopt_long underneath, as in glibc and

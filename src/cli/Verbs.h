@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every verb of gridwright-cli is one function that parses its arguments, calls the
 // core and returns the exit status. Standard output carries data only (a piece's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Program-wide state, one instance from start-up to exit: the open piece and its
 // paths, the remembered folders, the terrain and its paths. Windows get a

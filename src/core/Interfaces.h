@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two ways the core talks to a person: progress texts and questions. The GUI
 // implements them with widgets, the command-line tool with stderr and arguments,
@@ -38,8 +39,7 @@ public:
     // A question with Yes and No; true for Yes.
     virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
     // An input box; a cancelled box answers an empty text.
-    virtual std::string Input(const std::string& prompt, const std::string& title,
-                              const std::string& defaultText) = 0;
+    virtual std::string Input(const std::string& prompt, const std::string& title, const std::string& defaultText) = 0;
     // File boxes; a cancelled box answers an empty path.
     virtual std::string OpenFileName(const FileBoxRequest& request) = 0;
     virtual std::string SaveFileName(const FileBoxRequest& request) = 0;

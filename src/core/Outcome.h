@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The result of a file operation: success, or a message that names the file and
 // the operating system's reason. Errors are values; nothing in the core throws

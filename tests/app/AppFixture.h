@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window on a fresh state and an empty settings store, answered by a
 // scripted prompter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the window tests offscreen with a throwaway settings store, on two
 // screens: a desktop of 1920 x 1200 and, to its right, a small one of 640 x 500
 // (a 1000-pixel screen at twice the scale) that the whole grid does not fit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QMenu>
@@ -106,9 +107,9 @@ TEST_F(ComfortsTest, UnsavedFollowsTheUndoHistory) {
         {[&] { key(Qt::Key_Z); }, false},  // back to the grid as opened
         {[&] { key(Qt::Key_Y); }, true},
         {[&] { key(Qt::Key_S); }, false},
-        {[&] { key(Qt::Key_Z); }, true},   // no longer what was saved
+        {[&] { key(Qt::Key_Z); }, true},  // no longer what was saved
         {[&] { key(Qt::Key_Y); }, false},
-        {[&] { edit("5"); }, false},       // the same value again is no change
+        {[&] { edit("5"); }, false},  // the same value again is no change
         {[&] { edit("6"); }, true},
         {[&] {
              OutputFile::FailAfterBytesForTesting(100);
@@ -160,7 +161,8 @@ TEST_F(ComfortsTest, NewPieceSaveAsAndDeleteFromTheKeyboard) {
         QTest::keyClick(Grid(), Qt::Key_Delete);
         for (int r = 1; r <= 17; ++r)
             for (int col = 1; col <= 17; ++col) {
-                const bool inside = col >= c.cleared.cLo && col <= c.cleared.cHi && r >= c.cleared.rLo && r <= c.cleared.rHi;
+                const bool inside =
+                    col >= c.cleared.cLo && col <= c.cleared.cHi && r >= c.cleared.rLo && r <= c.cleared.rHi;
                 EXPECT_EQ(state.piece.Z(col, r), inside ? 0 : opened.Z(col, r)) << col << ", " << r;
             }
         EXPECT_EQ(Action("itmEditUndo")->text(), "Undo Delete");

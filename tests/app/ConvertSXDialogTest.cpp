@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dlgConvertSX and ConvertSX, answered by the test: the Quarry rule, the OK
 // button's checks in their order, cancelling, the presets of both menu items,
 // and a whole conversion whose files match the command-line tool's byte for byte.
@@ -120,11 +121,30 @@ TEST_F(ConvertSXDialogTest, OkChecksItsValuesInOrderAndKeepsTheDialogAtTheFirstF
         {"all empty", "", "", "", true, {}, {"message: Please enter a value for ZBase"}, "txtZOffset"},
         {"a blank is a value", " ", "", "", true, {}, {"message: Please enter a value for Z Scale"}, "txtZScale"},
         {"no folder", "5", "0.67", "", true, {}, {"message: Please select an output directory."}, "txtOutputDir"},
-        {"missing folder, No", "5", "0.67", PathToQ(newFolder), true, {false},
-         {"question: " + newFolder + " doesn't exist. Would you like to create it?"}, "keep"},
-        {"missing folder, Yes", "5", "0.67", PathToQ(newFolder), true, {true},
-         {"question: " + newFolder + " doesn't exist. Would you like to create it?"}, ""},
-        {"the track's own folder", "5", "0.67", PathToQ(trackFolder), true, {}, {"message: " + refusal}, "txtOutputDir"},
+        {"missing folder, No",
+         "5",
+         "0.67",
+         PathToQ(newFolder),
+         true,
+         {false},
+         {"question: " + newFolder + " doesn't exist. Would you like to create it?"},
+         "keep"},
+        {"missing folder, Yes",
+         "5",
+         "0.67",
+         PathToQ(newFolder),
+         true,
+         {true},
+         {"question: " + newFolder + " doesn't exist. Would you like to create it?"},
+         ""},
+        {"the track's own folder",
+         "5",
+         "0.67",
+         PathToQ(trackFolder),
+         true,
+         {},
+         {"message: " + refusal},
+         "txtOutputDir"},
         {"the track's own folder, only opening", "5", "0.67", PathToQ(trackFolder), false, {}, {}, ""},
         {"texts that are not numbers pass", "abc", "x", PathToQ(out), true, {}, {}, ""},
     };
@@ -170,10 +190,16 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
         }
         EXPECT_FALSE(In<QCheckBox>(dialog, "chkQuarry")->isChecked());
         EXPECT_EQ(In<QAbstractButton>(dialog, "chkDispMap")->text(), "&Disp Map");
-        const std::pair<const char*, QString> texts[] = {
-            {"txtZOffset", "5.411765"}, {"txtZScale", "0.67"}, {"txtMaxZ", "20.0"}, {"txtGridRes", "3.0"},
-            {"txtOutputDir", PathToQ(out)}, {"lblTerName", PathToQ(ter)}, {"lblDescription", kConvertHelpText},
-            {"lblZOffset", "Z Base"}, {"lblGridRes", "Grid Res:"}, {"lblOutputDir", "Output Directory"}};
+        const std::pair<const char*, QString> texts[] = {{"txtZOffset", "5.411765"},
+                                                         {"txtZScale", "0.67"},
+                                                         {"txtMaxZ", "20.0"},
+                                                         {"txtGridRes", "3.0"},
+                                                         {"txtOutputDir", PathToQ(out)},
+                                                         {"lblTerName", PathToQ(ter)},
+                                                         {"lblDescription", kConvertHelpText},
+                                                         {"lblZOffset", "Z Base"},
+                                                         {"lblGridRes", "Grid Res:"},
+                                                         {"lblOutputDir", "Output Directory"}};
         for (const auto& [name, text] : texts) EXPECT_EQ(Text(dialog, name), text) << name;
         // The folder list was set to NationalFolder, and its rule wrote its path back.
         auto* tree = In<QTreeView>(dialog, "Dir1");
@@ -207,7 +233,8 @@ TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingAndClosingTheWindowCancels) {
         for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"}) {
             EXPECT_FALSE(In<QCheckBox>(dialog, name)->isChecked()) << name;
         }
-        EXPECT_EQ(Text(dialog, "txtOutputDir"), PathToQ(dir.File("not/there/"))) << "a missing folder is shown as it is";
+        EXPECT_EQ(Text(dialog, "txtOutputDir"), PathToQ(dir.File("not/there/")))
+            << "a missing folder is shown as it is";
         dialog.close();
     });
     EXPECT_EQ(outcome.end, ConvertSXEnd::Cancelled);
@@ -294,8 +321,8 @@ TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
     ASSERT_TRUE(WriteASC257({state.skeleton257Path, names.target, names.objectName}, state.national, quiet));
     fs::rename(typed, dir.File("fromDialog"));
 
-    const CliRun cli =
-        RunCli("convert " + ter + " -o " + typed + " --quarry --grid-res 2.5 --game-folder 'C:\\MCM\\Tracks\\Dunes' -q");
+    const CliRun cli = RunCli("convert " + ter + " -o " + typed +
+                              " --quarry --grid-res 2.5 --game-folder 'C:\\MCM\\Tracks\\Dunes' -q");
     EXPECT_EQ(cli.status, 0) << cli.err;
     EXPECT_EQ(cli.err, "");
     const std::vector<std::string> written = NamesIn(dir.File("fromDialog"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QLabel>
 
 #include "app/AppFixture.h"
@@ -32,7 +33,8 @@ TEST_F(DispMapMenuTest, PieceMapNeedsAnOpenPieceAndLandsBesideIt) {
     DisplacementWindow& preview = window->DisplacementPreviewWindow();
     EXPECT_TRUE(preview.isVisible());
     EXPECT_EQ(preview.windowTitle(), "Displacement Map");
-    EXPECT_EQ(preview.findChild<QLabel*>("lblStatus")->text(), "All Done - saved as " + PathToQ(dir.File("rampDispMap17.tga")));
+    EXPECT_EQ(preview.findChild<QLabel*>("lblStatus")->text(),
+              "All Done - saved as " + PathToQ(dir.File("rampDispMap17.tga")));
     EXPECT_EQ(preview.picture().pixel(1, 15), qRgb(128, 128, 128));
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window fits its font: every row, column and header text of the grid
 // shows whole and no two controls overlap, at the window's own size and at its
 // least size, whatever the desktop's font; on a screen too small for all that,
@@ -42,7 +43,8 @@ protected:
         for (int i = 1; i <= 17; ++i) {
             EXPECT_TRUE(viewport.contains(Grid()->CellRect(i, 1))) << "row " << i;
             EXPECT_TRUE(viewport.contains(Grid()->CellRect(1, i))) << "column " << i;
-            EXPECT_GE(Grid()->horizontalHeader()->sectionSize(i - 1), Grid()->horizontalHeader()->sectionSizeHint(i - 1));
+            EXPECT_GE(Grid()->horizontalHeader()->sectionSize(i - 1),
+                      Grid()->horizontalHeader()->sectionSizeHint(i - 1));
         }
         EXPECT_GE(Grid()->verticalHeader()->width(), Grid()->verticalHeader()->sizeHint().width());
         const std::vector<QWidget*> controls = Controls();

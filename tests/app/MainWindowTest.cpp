@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGroupBox>
 #include <QPushButton>
 #include <set>
@@ -36,20 +37,32 @@ TEST_F(MainWindowTest, StartsWithDefaultsWhenNothingIsStored) {
 TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
     StartWindow();
     const std::pair<const char*, const char*> items[] = {
-        {"itmFileOpen", "&Open SX ASC"}, {"itmFileSave", "&Save SX ASC"}, {"itmFileSaveAs", "Save SX ASC &As"},
-        {"itmFileExit", "E&xit"}, {"itmView3D", "&SX Track Piece in 3D"},
-        {"itmOptionsFixedColumnWidth", "&Fixed Column Width"}, {"itmOptionsGreeting", "&Greeting"},
-        {"itmNationalCreateFromSX", "&Create from SX .TER"}, {"itmNationalOpenSXTER", "&Open SX .TER"},
-        {"itmNationalOpenBaseASC257", "Open &Base ASC257"}, {"itmNationalAddToASC257", "&Add to ASC257"},
-        {"itmNationalSaveASC257", "&Save ASC257"}, {"itmNationalDisplayStatistics", "&Display Statistics"},
-        {"itmNationalSlopeEdges", "Slope &Edges"}, {"itmNationalClearASC257", "C&lear ASC257"},
-        {"itmNationalShowTerrain", "Show &Terrain"}, {"itmNationalImportHeightmap", "&Import Heightmap"},
-        {"itmNationalExportHeightmap", "Export &Heightmap"}, {"itmFileImportHeightmap", "&Import Heightmap"},
+        {"itmFileOpen", "&Open SX ASC"},
+        {"itmFileSave", "&Save SX ASC"},
+        {"itmFileSaveAs", "Save SX ASC &As"},
+        {"itmFileExit", "E&xit"},
+        {"itmView3D", "&SX Track Piece in 3D"},
+        {"itmOptionsFixedColumnWidth", "&Fixed Column Width"},
+        {"itmOptionsGreeting", "&Greeting"},
+        {"itmNationalCreateFromSX", "&Create from SX .TER"},
+        {"itmNationalOpenSXTER", "&Open SX .TER"},
+        {"itmNationalOpenBaseASC257", "Open &Base ASC257"},
+        {"itmNationalAddToASC257", "&Add to ASC257"},
+        {"itmNationalSaveASC257", "&Save ASC257"},
+        {"itmNationalDisplayStatistics", "&Display Statistics"},
+        {"itmNationalSlopeEdges", "Slope &Edges"},
+        {"itmNationalClearASC257", "C&lear ASC257"},
+        {"itmNationalShowTerrain", "Show &Terrain"},
+        {"itmNationalImportHeightmap", "&Import Heightmap"},
+        {"itmNationalExportHeightmap", "Export &Heightmap"},
+        {"itmFileImportHeightmap", "&Import Heightmap"},
         {"itmFileExportHeightmap", "Ex&port Heightmap"},
         {"itmDispMapMakeDisplacementMapforASC17", "Make &Displacement Map for ASC 17"},
         {"itmDispMapMake257DisplacementMapforASC257", "M&ake 257x257 Displacement Map for ASC 257"},
         {"itmDispMapMake513DisplacementMapforASC257", "&Make 513x513 Displacement Map for ASC 257"},
-        {"itmTextureMakeTexture", "&Make Texture"}, {"itmHelpHelp", "&Help"}, {"itmHelpFAQ", "&FAQ"},
+        {"itmTextureMakeTexture", "&Make Texture"},
+        {"itmHelpHelp", "&Help"},
+        {"itmHelpFAQ", "&FAQ"},
         {"itmHelpAbout", "&About"},
     };
     for (const auto& [name, caption] : items) {
@@ -86,9 +99,10 @@ TEST_F(MainWindowTest, OpensAPieceThroughTheFileBox) {
 }
 
 TEST_F(MainWindowTest, TheFileNameSelectsTheOptionOrARefusedFileChangesNothing) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"rampNSEW.asc", "opt1File"}, {"rampNS.asc", "opt2Files"}, {"rampns.asc", "opt2Files"}, {"rampN.asc", "opt4Files"},
-        {"bumpW.asc", nullptr},       {"bumpS.asc", nullptr},      {"bumpE.asc", nullptr},      {"bumpEW.asc", nullptr}};
+    const std::pair<const char*, const char*> cases[] = {{"rampNSEW.asc", "opt1File"}, {"rampNS.asc", "opt2Files"},
+                                                         {"rampns.asc", "opt2Files"},  {"rampN.asc", "opt4Files"},
+                                                         {"bumpW.asc", nullptr},       {"bumpS.asc", nullptr},
+                                                         {"bumpE.asc", nullptr},       {"bumpEW.asc", nullptr}};
     StartWindow();
     for (const auto& [name, option] : cases) {
         prompter.shown.clear();
@@ -143,7 +157,7 @@ TEST_F(MainWindowTest, NamesOpenShowAndSaveUnderTheirOwnBytes) {
     StartWindow();
     const std::pair<std::string, QString> names[] = {
         {"D\xc3\xbcne", QString::fromUtf8("D\xc3\xbcne")},  // UTF-8 shows as itself
-        {"D\xfcne", QString("D") + QChar(0xFFFD) + "ne"},      // not UTF-8: shown as best it can be
+        {"D\xfcne", QString("D") + QChar(0xFFFD) + "ne"},   // not UTF-8: shown as best it can be
     };
     for (const auto& [name, shown] : names) {
         ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(name + "N.asc")));
@@ -251,7 +265,8 @@ TEST_F(MainWindowTest, TheHighlightTheCaptionAndTheOperationTakeTheSameCells) {
     QWidget* viewport = Grid()->viewport();
     auto highlighted = [&] {
         std::set<std::pair<int, int>> cells;
-        for (const QModelIndex& i : Grid()->selectionModel()->selectedIndexes()) cells.insert({i.column() + 1, i.row() + 1});
+        for (const QModelIndex& i : Grid()->selectionModel()->selectedIndexes())
+            cells.insert({i.column() + 1, i.row() + 1});
         return cells;
     };
     // Pressed on column 2 row 2, moved over (3, 3) to (4, 4), released.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -132,7 +133,8 @@ TEST_F(MakeTextureWindowTest, UnreadableTilesAreListedInOneRealBoxNamesAsTheyAre
     closer.stop();
     const QString missing = ": No such file or directory (nor beside the .TER, in any letter case)";
     EXPECT_EQ(shown, QStringList{"Error opening 2 texture files; their pieces keep the skeleton's ground:\n"
-                                 "Cannot open Reda.tga" + missing + "\nCannot open D\u00fcnea.tga" + missing});
+                                 "Cannot open Reda.tga" +
+                                 missing + "\nCannot open D\u00fcnea.tga" + missing});
     const QString closing = "256 of 256 pieces have no texture: 2 texture files could not be read";
     EXPECT_EQ(builder.findChild<QLabel*>("lblStatus")->text(), closing);
     EXPECT_EQ(mainStatus.texts, std::vector<std::string>{closing.toStdString()});

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -93,8 +94,8 @@ TEST_F(NationalMenuTest, SpecialFilesAreRefusedInABoxAndChangeNothing) {
         });
         Trigger(item);
         const std::string reason = path == fifo ? "it is a FIFO" : "it is a device";
-        EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Cannot read " + path + ": " + reason +
-                                                                 ", not a regular file"})
+        EXPECT_EQ(prompter.Messages(),
+                  std::vector<std::string>{"Cannot read " + path + ": " + reason + ", not a regular file"})
             << item;
         EXPECT_EQ(state.national, before) << item;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -161,7 +162,8 @@ TEST_F(PieceEditingTest, TheOptionAndTheNameDecideTheFilesSaved) {
     window->document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(17, 17) = 100; });
     Find<QLineEdit>("txtPieceName")->setText("bump2");
     Action("itmFileSave")->trigger();
-    for (const char* f : {"bump2N.asc", "bump2W.asc", "bump2S.asc", "bump2E.asc"}) EXPECT_TRUE(Exists(dir.File(f))) << f;
+    for (const char* f : {"bump2N.asc", "bump2W.asc", "bump2S.asc", "bump2E.asc"})
+        EXPECT_TRUE(Exists(dir.File(f))) << f;
     EXPECT_EQ(ReadBack("bump2N.asc"), state.piece);
     EXPECT_FALSE(state.pieceModified);
     EXPECT_EQ(Grid()->Selection(), (CellRange{3, 7, 4, 9}));
@@ -255,8 +257,10 @@ void PressInCurveDialog(const char* button, std::function<void(QWidget*)> before
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), "Set Curve");
         if (before) before(dialog);
-        if (std::string(button) == "close") dialog->close();
-        else dialog->findChild<QPushButton*>(button)->click();
+        if (std::string(button) == "close")
+            dialog->close();
+        else
+            dialog->findChild<QPushButton*>(button)->click();
     });
 }
 

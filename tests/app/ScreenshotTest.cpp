@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every window the way a person sees it. With GRIDWRIGHT_SCREENSHOT_DIR
 // set, the pictures are saved there as PNG files to be looked at.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -58,25 +59,30 @@ TEST_F(TerrainUndoTest, EveryTerrainOperationIsOneStepThatUndoRestoresExactly) {
         std::function<void()> act;
     };
     const Step steps[] = {
-        {"Undo Open Base ASC257", [&] {
+        {"Undo Open Base ASC257",
+         [&] {
              prompter.fileAnswers = {base};
              Trigger("itmNationalOpenBaseASC257");
          }},
-        {"Undo Add Piece", [&] {
+        {"Undo Add Piece",
+         [&] {
              prompter.inputAnswers = {"3g, 3g,,.8"};
              Trigger("itmNationalAddToASC257");
          }},
-        {"Undo Slope Edges", [&] {
+        {"Undo Slope Edges",
+         [&] {
              Trigger("itmNationalSlopeEdges");
              Find<QLineEdit>("txtEdge")->setText("0");
              Find<QPushButton>("btnOKButton")->click();
              QApplication::processEvents();
          }},
-        {"Undo Clear ASC257", [&] {
+        {"Undo Clear ASC257",
+         [&] {
              prompter.yesNoAnswers = {true};
              Trigger("itmNationalClearASC257");
          }},
-        {"Undo Open SX .TER", [&] {
+        {"Undo Open SX .TER",
+         [&] {
              prompter.fileAnswers = {dir.File("Dunes/Dunes.TER")};
              AnswerConversionWithOk();
              Trigger("itmNationalOpenSXTER");

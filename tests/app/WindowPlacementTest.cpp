@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "app/WindowPlacement.h"
@@ -31,11 +32,11 @@ TEST(WindowPlacement, CentringAndStoredTexts) {
 TEST(WindowPlacement, AWindowOffTheScreensIsBroughtBackOntoOne) {
     const QList<QRect> screens = {QRect(0, 0, 1920, 1200), QRect(1920, 0, 640, 500)};
     const std::pair<QRect, QRect> cases[] = {
-        {QRect(100, 100, 800, 600), QRect(100, 100, 800, 600)},       // on a screen: left alone
-        {QRect(2000, 50, 500, 400), QRect(2000, 50, 500, 400)},       // on the second screen
-        {QRect(-4000, 3000, 800, 600), QRect(0, 600, 800, 600)},      // on none: onto the first
-        {QRect(1800, 100, 400, 300), QRect(1920, 100, 400, 300)},     // across the seam: where most of it is
-        {QRect(2100, 200, 700, 900), QRect(1920, 0, 640, 500)},       // larger than its screen: cut to it
+        {QRect(100, 100, 800, 600), QRect(100, 100, 800, 600)},    // on a screen: left alone
+        {QRect(2000, 50, 500, 400), QRect(2000, 50, 500, 400)},    // on the second screen
+        {QRect(-4000, 3000, 800, 600), QRect(0, 600, 800, 600)},   // on none: onto the first
+        {QRect(1800, 100, 400, 300), QRect(1920, 100, 400, 300)},  // across the seam: where most of it is
+        {QRect(2100, 200, 700, 900), QRect(1920, 0, 640, 500)},    // larger than its screen: cut to it
     };
     for (const auto& [frame, placed] : cases) EXPECT_EQ(PlaceOnScreens(frame, screens), placed) << frame.x();
 }

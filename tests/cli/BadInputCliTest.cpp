@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the tool says of input that is not what it should be: a device or a
 // FIFO where a file belongs, a file without a vertex line, a terrain cut short,
 // heights that overflow, a track whose pieces lie off the terrain, and paths
@@ -39,7 +40,8 @@ std::string TrackCopy(const std::string& folder, const std::string& pattern, con
 TEST(BadInputCli, RefusalsAndWarningsAreOneLineEach) {
     test::TempDir dir;
     test::WriteAll(dir.File("words.asc"), "no vertex here\r\n");
-    test::WriteAll(dir.File("cut.asc"), "Vertex 0: X: -128 Y: -128 Z: 1\r\nVertex 1: X: -127 Y: -128 Z: 1\r\nVertex 2:");
+    test::WriteAll(dir.File("cut.asc"),
+                   "Vertex 0: X: -128 Y: -128 Z: 1\r\nVertex 1: X: -127 Y: -128 Z: 1\r\nVertex 2:");
     WriteTerrain(dir.File("huge.asc"), 1e308);
     const std::string piece = test::SamplePiecePath();
     const std::string offTerrain = TrackCopy(dir.File("off"), "BaseX=\\d+", "BaseX=9999");
@@ -53,7 +55,8 @@ TEST(BadInputCli, RefusalsAndWarningsAreOneLineEach) {
     };
     const Case cases[] = {
         {"piece-info " + dir.File("words.asc"), 0,
-         "gridwright-cli piece-info: " + dir.File("words.asc") + ": it holds no vertex line, so it was read as a flat piece\n"},
+         "gridwright-cli piece-info: " + dir.File("words.asc") +
+             ": it holds no vertex line, so it was read as a flat piece\n"},
         {"stats " + dir.File("cut.asc"), 0,
          "gridwright-cli stats: " + dir.File("cut.asc") +
              ": the file ends inside its vertex list (cut short?); 2 of 66049 heights were read\n"},
@@ -84,7 +87,8 @@ TEST(BadInputCli, DevicesAndFifosAreRefusedInOneLine) {
         std::string error;
     } cases[] = {
         {"stats /dev/zero", "gridwright-cli stats: Cannot read /dev/zero: it is a device, not a regular file\n"},
-        {"piece-info " + fifo, "gridwright-cli piece-info: Cannot read " + fifo + ": it is a FIFO, not a regular file\n"},
+        {"piece-info " + fifo,
+         "gridwright-cli piece-info: Cannot read " + fifo + ": it is a FIFO, not a regular file\n"},
     };
     for (const auto& c : cases) {
         const CliRun result = RunCli(c.arguments);
@@ -96,8 +100,8 @@ TEST(BadInputCli, DevicesAndFifosAreRefusedInOneLine) {
 TEST(BadInputCli, DoubledSeparatorsNameTheFilesAfterTheFile) {
     test::TempDir dir;
     fs::copy(test::ProgramFolder() + "/samples/Dunes", dir.File("Track"), fs::copy_options::recursive);
-    const CliRun converted =
-        RunCli("convert " + dir.path().string() + "//Track//Dunes.TER -o " + dir.File("out") + " --no-texture --no-dispmap");
+    const CliRun converted = RunCli("convert " + dir.path().string() + "//Track//Dunes.TER -o " + dir.File("out") +
+                                    " --no-texture --no-dispmap");
     ASSERT_EQ(converted.status, 0) << converted.err;
     EXPECT_TRUE(test::Exists(dir.File("out/Dunes.asc")));
     EXPECT_TRUE(test::Exists(dir.File("out/Dunes.TER")));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -19,8 +20,7 @@ TEST(TerminalProgress, RewritesOneLineOnATerminalAndStaysSilentOtherwise) {
         shown.Finish();
         shown.Finish();  // a second end writes nothing more
     }
-    EXPECT_EQ(terminal.str(),
-              "\r 1 C:\\MCM\\Tracks\\Dunes\\BermN.asc\x1b[K\rProcessing Terrain Row: 3\x1b[K\r\x1b[K");
+    EXPECT_EQ(terminal.str(), "\r 1 C:\\MCM\\Tracks\\Dunes\\BermN.asc\x1b[K\rProcessing Terrain Row: 3\x1b[K\r\x1b[K");
     EXPECT_EQ(pipe.str(), "");
 }
 

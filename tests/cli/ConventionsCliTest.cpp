@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conventions every verb shares: options with their value attached or
 // apart, -- ending the options, strict numbers, one-line usage errors naming
 // the option, status lines on stderr that -q silences, "-o -" for standard
@@ -50,7 +51,8 @@ TEST(CliConventions, UsageErrorsNameTheOptionOnOneLine) {
         {edit + " --shift sideways", "edit: --shift must be up, down, left or right, not 'sideways'"},
         {edit + " --set 1 -o " + out, "edit: -o given twice"},
         {edit + " --range 1,1,2,2 --range=1,1,2,2 --set 1", "edit: --range given twice"},
-        {"piece-set " + piece + " -o " + dir.path().string() + " --kind EW", "piece-set: --kind must be N, NS or NSEW, not 'EW'"},
+        {"piece-set " + piece + " -o " + dir.path().string() + " --kind EW",
+         "piece-set: --kind must be N, NS or NSEW, not 'EW'"},
         {"dispmap " + piece + " --size=16 -o " + out, "dispmap: --size must be 17, 257 or 513, not '16'"},
         {import + " --min foo", "import-heightmap: --min needs a number, not 'foo'"},
         {import + " --max", "import-heightmap: --max needs a value"},
@@ -144,7 +146,8 @@ TEST(CliConventions, DashWritesToStandardOutputWhereTheFormatAllows) {
         EXPECT_TRUE(piped.out == test::ReadAll(dir.File(name))) << command;
     }
     const std::pair<std::string, std::string> refused[] = {
-        {"piece-set " + piece + " -o -", "piece-set: standard output (-) cannot take a set of files (-o names their folder)"},
+        {"piece-set " + piece + " -o -",
+         "piece-set: standard output (-) cannot take a set of files (-o names their folder)"},
         {"texture " + Dunes() + " -o -", "texture: standard output (-) cannot take a texture: its log goes beside it"},
         {"export-heightmap " + piece + " -o -",
          "export-heightmap: standard output (-) cannot take a heightmap: its format is OUT's extension"},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -39,13 +40,13 @@ TEST(ConvertCli, WritesEveryFileTheDialogWritesAndListsThem) {
     TempDir dir;
     const std::string out = dir.File("nat");  // created by the verb
     // The output is for the game's Tracks folder on a Windows machine.
-    const CliRun result = RunCli("convert " + SampleTer() + " -o " + out +
-                                 " --grid-res 2.0 --game-folder 'C:\\MCM\\Tracks\\Dunes'");
+    const CliRun result =
+        RunCli("convert " + SampleTer() + " -o " + out + " --grid-res 2.0 --game-folder 'C:\\MCM\\Tracks\\Dunes'");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, gw::test::Native(out + "/DunesDispMap513.tga\n" + out + "/DunesUnRendered.tga\n" + out +
-                                           "/Dunes.SCN\n" + out + "/Dunes.TER\n" + out + "/flat.asc\n" + out +
-                                           "/Dunes.asc\n"));
+    EXPECT_EQ(result.err,
+              gw::test::Native(out + "/DunesDispMap513.tga\n" + out + "/DunesUnRendered.tga\n" + out + "/Dunes.SCN\n" +
+                               out + "/Dunes.TER\n" + out + "/flat.asc\n" + out + "/Dunes.asc\n"));
     EXPECT_EQ(NamesIn(out), (std::vector<std::string>{"Dunes.SCN", "Dunes.TER", "Dunes.asc", "DunesDispMap513.tga",
                                                       "DunesUnRendered.tga", "MakeTexture.log", "flat.asc"}));
     gw::ProfileDocument ter;
@@ -64,7 +65,7 @@ TEST(ConvertCli, OptionsChooseTheFilesAndTheHeights) {
     ASSERT_TRUE(gw::WriteASC257({gw::test::Skeleton257Path(), dir.File("base.asc"), "base"}, base, quiet));
     const std::string out = dir.File("quarry");
     CliRun result = RunCli("convert " + SampleTer() + " -o " + out +
-                              " --quarry --no-scn --no-dispmap --no-texture --base " + dir.File("base.asc"));
+                           " --quarry --no-scn --no-dispmap --no-texture --base " + dir.File("base.asc"));
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(NamesIn(out), (std::vector<std::string>{"Dunes.TER", "Dunes.asc", "flat.asc"}));
     EXPECT_NEAR(TabletopHeight(out + "/Dunes.asc"), 1.0 + 15.0 + 0.67 * 4.5, 1e-9);
@@ -144,9 +145,12 @@ TEST(ConvertCli, ExitStatusAndOneLineErrors) {
     };
     const Case cases[] = {
         {"convert", 2, "gridwright-cli convert: expected one TRACK.TER (try --help)\n"},
-        {"convert " + ter, 2, "gridwright-cli convert: expected -o DIR (or --open-only --save-asc FILE) (try --help)\n"},
-        {"convert " + ter + " " + ter + " -o " + out, 2, "gridwright-cli convert: expected one TRACK.TER (try --help)\n"},
-        {"convert " + ter + " --open-only", 2, "gridwright-cli convert: --open-only needs --save-asc FILE (try --help)\n"},
+        {"convert " + ter, 2,
+         "gridwright-cli convert: expected -o DIR (or --open-only --save-asc FILE) (try --help)\n"},
+        {"convert " + ter + " " + ter + " -o " + out, 2,
+         "gridwright-cli convert: expected one TRACK.TER (try --help)\n"},
+        {"convert " + ter + " --open-only", 2,
+         "gridwright-cli convert: --open-only needs --save-asc FILE (try --help)\n"},
         {"convert " + dir.File("none.TER") + " -o " + out, 1,
          "gridwright-cli convert: Cannot open " + dir.File("none.TER") + ": No such file or directory\n"},
         {"convert " + ter + " -o " + trackFolder, 1,
@@ -181,8 +185,8 @@ TEST(ConvertCli, PiecesThatCannotBeReadAreErrorsButTheRestIsWritten) {
     EXPECT_EQ(result.err,
               "gridwright-cli convert: Pieces 89, 161 C:\\MCM\\Tracks\\Dunes\\DoubleN.asc not added: Cannot open "
               "C:\\MCM\\Tracks\\Dunes\\DoubleN.asc: No such file or directory\n");
-    EXPECT_EQ(NamesIn(out), (std::vector<std::string>{"Dunes.SCN", "Dunes.TER", "Dunes.asc", "DunesDispMap513.tga",
-                                                      "flat.asc"}));
+    EXPECT_EQ(NamesIn(out),
+              (std::vector<std::string>{"Dunes.SCN", "Dunes.TER", "Dunes.asc", "DunesDispMap513.tga", "flat.asc"}));
 }
 
 }  // namespace

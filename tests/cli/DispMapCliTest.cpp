@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>
@@ -42,17 +43,21 @@ TEST(DispMapCli, ExitStatusAndOneLineErrors) {
     };
     const Case cases[] = {
         {"dispmap", 2, "gridwright-cli dispmap: expected FILE.asc --size 17|257|513 -o OUT.tga (try --help)\n"},
-        {"dispmap " + piece + " -o " + out, 2, "gridwright-cli dispmap: expected FILE.asc --size 17|257|513 -o OUT.tga (try --help)\n"},
-        {"dispmap " + piece + " --size 16 -o " + out, 2, "gridwright-cli dispmap: --size must be 17, 257 or 513, not '16' (try --help)\n"},
+        {"dispmap " + piece + " -o " + out, 2,
+         "gridwright-cli dispmap: expected FILE.asc --size 17|257|513 -o OUT.tga (try --help)\n"},
+        {"dispmap " + piece + " --size 16 -o " + out, 2,
+         "gridwright-cli dispmap: --size must be 17, 257 or 513, not '16' (try --help)\n"},
         {"dispmap " + piece + " --size 17 --max-z 20 -o " + out, 2,
          "gridwright-cli dispmap: --max-z applies to --size 257 and 513 only (try --help)\n"},
-        {"dispmap a.asc b.asc --size 17 -o " + out, 2, "gridwright-cli dispmap: expected one input file (try --help)\n"},
+        {"dispmap a.asc b.asc --size 17 -o " + out, 2,
+         "gridwright-cli dispmap: expected one input file (try --help)\n"},
         {"dispmap /nonexistent/pieceN.asc --size 17 -o " + out, 1,
          "gridwright-cli dispmap: Cannot open /nonexistent/pieceN.asc: No such file or directory\n"},
         {"dispmap " + piece + " --size 17 -o /nonexistent/map.tga", 1,
          "gridwright-cli dispmap: Cannot write /nonexistent/map.tga: No such file or directory\n"},
         {"dispmap " + notMesh + " --size 513 --max-z 30 -o " + out, 1,
-         "gridwright-cli dispmap: Cannot load " + notMesh + ": it holds no vertex list (no \"Vertex 0:\" line). Nothing was loaded.\n"},
+         "gridwright-cli dispmap: Cannot load " + notMesh +
+             ": it holds no vertex list (no \"Vertex 0:\" line). Nothing was loaded.\n"},
     };
     for (const Case& c : cases) {
         CliRun result = RunCli(c.arguments);

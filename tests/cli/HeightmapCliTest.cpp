@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -24,10 +25,8 @@ TEST(HeightmapCli, ExportThenImportRestoresPiecesAndTerrains) {
     gw::NullStatusSink quiet;
     const std::string piece = dir.File("bumpN.asc");
     const std::string terrain = dir.File("hill.asc");
-    ASSERT_TRUE(gw::WritePieceFile({gw::test::SkeletonPath(), piece, "bumpN"},
-                                   gw::test::NumberedGrid()));
-    ASSERT_TRUE(gw::WriteASC257({gw::test::Skeleton257Path(), terrain, "hill"},
-                                gw::test::SlantedTerrain(), quiet));
+    ASSERT_TRUE(gw::WritePieceFile({gw::test::SkeletonPath(), piece, "bumpN"}, gw::test::NumberedGrid()));
+    ASSERT_TRUE(gw::WriteASC257({gw::test::Skeleton257Path(), terrain, "hill"}, gw::test::SlantedTerrain(), quiet));
     struct Case {
         std::string asc, map, importOptions, exported, imported;
         double span;
@@ -65,7 +64,8 @@ TEST(HeightmapCli, ExportThenImportRestoresPiecesAndTerrains) {
             gw::NationalGrid back;
             ASSERT_TRUE(gw::ReadASC257(c.asc, back, quiet).ok());
             const gw::NationalGrid slanted = gw::test::SlantedTerrain();
-            for (std::size_t i = 0; i < back.values.size(); ++i) ASSERT_NEAR(back.values[i], slanted.values[i], halfStep);
+            for (std::size_t i = 0; i < back.values.size(); ++i)
+                ASSERT_NEAR(back.values[i], slanted.values[i], halfStep);
         }
     }
 }
@@ -82,7 +82,8 @@ TEST(HeightmapCli, ExitStatusAndOneLineMessages) {
     gw::test::WriteAll(notes, "not a picture");
     const std::string out = dir.File("out.asc");
     const std::string to = " -o " + out + " --size ";
-    const std::string exportUsage = "gridwright-cli export-heightmap: expected IN.asc -o OUT.png|OUT.r16 (try --help)\n";
+    const std::string exportUsage =
+        "gridwright-cli export-heightmap: expected IN.asc -o OUT.png|OUT.r16 (try --help)\n";
     const std::string importUsage =
         "gridwright-cli import-heightmap: expected IN.png|IN.r16 -o OUT.asc --size 17|257 (try --help)\n";
     struct Case {
@@ -98,7 +99,8 @@ TEST(HeightmapCli, ExitStatusAndOneLineMessages) {
         {"export-heightmap " + dir.File("none.asc") + " -o " + png, 1,
          "gridwright-cli export-heightmap: Cannot open " + dir.File("none.asc") + ": No such file or directory\n"},
         {"import-heightmap " + png + " -o " + out, 2, importUsage},
-        {"import-heightmap " + png + to + "16", 2, "gridwright-cli import-heightmap: --size must be 17 or 257, not '16' (try --help)\n"},
+        {"import-heightmap " + png + to + "16", 2,
+         "gridwright-cli import-heightmap: --size must be 17 or 257, not '16' (try --help)\n"},
         {"import-heightmap " + png + to + "17 --max 1e999", 2,
          "gridwright-cli import-heightmap: --max needs a number, not '1e999' (try --help)\n"},
         {"import-heightmap " + piece + to + "17", 2,
@@ -106,11 +108,15 @@ TEST(HeightmapCli, ExitStatusAndOneLineMessages) {
         {"import-heightmap " + notes + to + "17", 1,
          "gridwright-cli import-heightmap: Cannot read " + notes + ": it is not a PNG image\n"},
         {"import-heightmap " + grey8 + to + "257 --min -1", 1,
-         "gridwright-cli import-heightmap: " + grey8 + ": an 8-bit grey PNG, read as its grey value\n"
-         "gridwright-cli import-heightmap: " + grey8 + ": a terrain cannot hold negative heights, and black would be -1\n"},
+         "gridwright-cli import-heightmap: " + grey8 +
+             ": an 8-bit grey PNG, read as its grey value\n"
+             "gridwright-cli import-heightmap: " +
+             grey8 + ": a terrain cannot hold negative heights, and black would be -1\n"},
         {"import-heightmap " + grey8 + to + "17 --min 30", 1,
-         "gridwright-cli import-heightmap: " + grey8 + ": an 8-bit grey PNG, read as its grey value\n"
-         "gridwright-cli import-heightmap: " + grey8 + ": the height of black (30) lies above the height of white (20)\n"},
+         "gridwright-cli import-heightmap: " + grey8 +
+             ": an 8-bit grey PNG, read as its grey value\n"
+             "gridwright-cli import-heightmap: " +
+             grey8 + ": the height of black (30) lies above the height of white (20)\n"},
     };
     for (const Case& c : cases) {
         const CliRun result = RunCli(c.arguments);

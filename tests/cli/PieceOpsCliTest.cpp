@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,8 +17,8 @@ namespace gw {
 namespace {
 
 using test::CliRun;
-using test::RunCli;
 using test::FilesIn;
+using test::RunCli;
 using test::TempDir;
 
 PieceGrid Read(const std::string& path) {
@@ -35,8 +36,8 @@ const std::string& Sample() {
 
 TEST(EditCli, RangeIsAnchorCellThenMovingCornerAndWithoutItTheWholeGrid) {
     TempDir dir;
-    const CliRun result = RunCli("edit " + Sample() + " -o " + dir.File("outN.asc") +
-                                 " --range 2,3,4,5 --set 7 --displace -2");
+    const CliRun result =
+        RunCli("edit " + Sample() + " -o " + dir.File("outN.asc") + " --range 2,3,4,5 --set 7 --displace -2");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, dir.File("outN.asc") + "\n");
     EXPECT_EQ(result.out, "");
@@ -126,7 +127,8 @@ TEST(PieceOpsCli, ExitStatusAndOneLineErrors) {
          "gridwright-cli edit: Unable to rotate range.  Range must be same height and width.\n"},
         {"edit /nonexistent/pieceN.asc -o " + dir.File("o.asc") + " --set 1", 1,
          "Cannot open /nonexistent/pieceN.asc: No such file"},
-        {"edit " + Sample() + " -o /nonexistent/o.asc --set 1", 1, "Cannot write /nonexistent/o.asc: No such file or directory"},
+        {"edit " + Sample() + " -o /nonexistent/o.asc --set 1", 1,
+         "Cannot write /nonexistent/o.asc: No such file or directory"},
         {"piece-set", 2, "expected a piece file"},
         {"piece-set " + Sample(), 2, "expected -o DIR"},
         {set + " --name a/b", 2, "--name needs a file name"},

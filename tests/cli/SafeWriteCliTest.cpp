@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line tool's outputs: every verb refuses what no writer may write
 // before it writes anything, and parallel runs never cross.
 #include <gtest/gtest.h>
@@ -55,7 +56,8 @@ TEST(SafeWriteCli, EveryVerbRefusesBadTargetsAndItsOwnInputsBeforeWriting) {
         {"slope-edges " + terrain + " -o " + dir.File("t.out"), "Cannot write " + dir.File("t.out") + companion},
         {"add-piece " + terrain + " " + piece + " --at 1,1 -o " + dir.File("T.BAK"),
          "Cannot write " + dir.File("T.BAK") + companion},
-        {"convert " + ter + " --open-only --save-asc " + dir.File("T.Out"), "Cannot write " + dir.File("T.Out") + companion},
+        {"convert " + ter + " --open-only --save-asc " + dir.File("T.Out"),
+         "Cannot write " + dir.File("T.Out") + companion},
         {"piece-set " + piece + " -o " + dir.path().string(), InputRefusal(piece, piece)},
         {"dispmap " + piece + " --size 17 -o " + piece, InputRefusal(piece, piece)},
         {"slope-edges " + terrain + " -o " + dir.File("./T.asc"), InputRefusal(dir.File("./T.asc"), terrain)},
@@ -69,7 +71,8 @@ TEST(SafeWriteCli, EveryVerbRefusesBadTargetsAndItsOwnInputsBeforeWriting) {
         {"texture " + ter + " -o " + track + "/Dirta.tga", InputRefusal(track + "/Dirta.tga", track + "/Dirta.tga")},
     };
     if (!noLinks) {
-        cases.push_back({"edit " + piece + " --set 1 -o " + dir.File("link.asc"), InputRefusal(dir.File("link.asc"), piece)});
+        cases.push_back(
+            {"edit " + piece + " --set 1 -o " + dir.File("link.asc"), InputRefusal(dir.File("link.asc"), piece)});
     }
     const auto before = Snapshot(dir.path());
     for (const auto& [arguments, error] : cases) {
@@ -97,14 +100,14 @@ TEST(SafeWriteCli, ParallelRunsNeverCross) {
     for (int i = 0; i < 4; ++i) {
         const std::string v = std::to_string(i);
         for (const auto& [value, output] : {std::pair{10 + i, "p.v" + v + ".asc"}, {20 + i, std::string("p.asc")}}) {
-            jobs.push_back({"edit -q " + test::SamplePiecePath() + " --set " + std::to_string(value) + " -o " +
-                                dir.File(output),
-                            output, value});
+            jobs.push_back(
+                {"edit -q " + test::SamplePiecePath() + " --set " + std::to_string(value) + " -o " + dir.File(output),
+                 output, value});
         }
         for (const auto& [value, output] : {std::pair{30 + i, "T.v" + v + ".asc"}, {40 + i, std::string("T.asc")}}) {
-            jobs.push_back({"slope-edges " + base + " --edge " + std::to_string(value) + " --points 1 -o " +
-                                dir.File(output),
-                            output, value});
+            jobs.push_back(
+                {"slope-edges " + base + " --edge " + std::to_string(value) + " --points 1 -o " + dir.File(output),
+                 output, value});
         }
     }
     std::vector<std::future<CliRun>> runs;
@@ -143,9 +146,9 @@ TEST(SafeWriteCli, ParallelRunsNeverCross) {
         EXPECT_EQ(values.count(before), 1u) << backup << " holds " << before;
         EXPECT_NE(now, before) << output;
     }
-    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"base.asc", "p.asc", "p.bak", "p.v0.asc", "p.v1.asc", "p.v2.asc",
-                                                   "p.v3.asc", "T.asc", "T.bak", "T.v0.asc", "T.v1.asc", "T.v2.asc",
-                                                   "T.v3.asc"}));
+    EXPECT_EQ(FilesIn(dir),
+              (std::set<std::string>{"base.asc", "p.asc", "p.bak", "p.v0.asc", "p.v1.asc", "p.v2.asc", "p.v3.asc",
+                                     "T.asc", "T.bak", "T.v0.asc", "T.v1.asc", "T.v2.asc", "T.v3.asc"}));
 }
 
 }  // namespace

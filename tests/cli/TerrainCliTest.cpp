@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>
@@ -58,7 +59,7 @@ TEST(TerrainCli, SlopeEdgesWritesTheBlendedTerrain) {
     WriteTerrain(dir.File("flat.asc"), Filled(20));
     test::WriteAll(dir.File("sloped.asc"), "previous");
     const CliRun result = RunCli("slope-edges " + Quoted(dir.File("flat.asc")) + " --edge 0 --points 10 -o " +
-                                    Quoted(dir.File("sloped.asc")));
+                                 Quoted(dir.File("sloped.asc")));
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "");
     const NationalGrid sloped = ReadTerrain(dir.File("sloped.asc"));
@@ -82,7 +83,7 @@ TEST(TerrainCli, AddPiecePlacesThePieceAsTheAddBoxDoes) {
     TempDir dir;
     WriteTerrain(dir.File("base.asc"), Filled(1));
     const CliRun result = RunCli("add-piece " + Quoted(dir.File("base.asc")) + " " + Quoted(test::SamplePiecePath()) +
-                                    " --at '3g, 3g,,.8' -o " + Quoted(dir.File("out.asc")));
+                                 " --at '3g, 3g,,.8' -o " + Quoted(dir.File("out.asc")));
     ASSERT_EQ(result.status, 0) << result.err;
     PieceGrid piece;
     ASSERT_TRUE(ReadPieceFile(test::SamplePiecePath(), piece).opened);
@@ -113,7 +114,8 @@ TEST(TerrainCli, ExitStatusAndOneLineErrors) {
     const Case cases[] = {
         {"stats", 2, "gridwright-cli stats: expected one ASC257 file (try --help)\n"},
         {"stats a.asc b.asc", 2, "gridwright-cli stats: expected one ASC257 file (try --help)\n"},
-        {"stats /nonexistent/t.asc", 1, "gridwright-cli stats: Cannot open /nonexistent/t.asc: No such file or directory\n"},
+        {"stats /nonexistent/t.asc", 1,
+         "gridwright-cli stats: Cannot open /nonexistent/t.asc: No such file or directory\n"},
         {"stats " + base, 1,
          "gridwright-cli stats: " + dir.File("neg.asc") + ": ASC file contains negative values. ASC not loaded\n"},
         {"stats " + Quoted(dir.File("words.asc")), 1,

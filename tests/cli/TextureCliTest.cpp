@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -111,7 +112,9 @@ TEST(TextureCli, ExitStatusAndOneLineErrors) {
     track.Write();
     CliRun invalid = RunCli("texture " + ter + " -o " + out);
     EXPECT_EQ(invalid.status, 1);
-    EXPECT_EQ(invalid.err, "gridwright-cli texture: Invalid MapID\ngridwright-cli texture: Invalid MapID in TexturePlacement_4: no texture written\n");
+    EXPECT_EQ(invalid.err,
+              "gridwright-cli texture: Invalid MapID\ngridwright-cli texture: Invalid MapID in TexturePlacement_4: no "
+              "texture written\n");
     EXPECT_FALSE(gw::test::Exists(out));
 }
 

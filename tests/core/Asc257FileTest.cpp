@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #ifdef _WIN32
@@ -222,32 +223,43 @@ TEST_F(Asc257FileTest, ReadingRules) {
                                            Vertex(2, "128", "128", "3")};
     const Case cases[] = {
         {"lines before Vertex 0 are not read",
-         "Vertex 5: X: 10 Y: 10 Z: 9\r\n" + v0 + "\r\nFace list:\r\n", {{{138, 138}, -1}, {{0, 0}, 1}}, 1},
+         "Vertex 5: X: 10 Y: 10 Z: 9\r\n" + v0 + "\r\nFace list:\r\n",
+         {{{138, 138}, -1}, {{0, 0}, 1}},
+         1},
         {"the face list ends the vertices",
-         v0 + "\r\nFace list:\r\n" + Vertex(1, "0", "0", "4") + "\r\nend\r\n", {{{128, 128}, -1}}, 1},
+         v0 + "\r\nFace list:\r\n" + Vertex(1, "0", "0", "4") + "\r\nend\r\n",
+         {{{128, 128}, -1}},
+         1},
         {"any line beginning with Fac ends them",
-         v0 + "\r\nFactory\r\n" + Vertex(1, "0", "0", "4") + "\r\nend\r\n", {{{128, 128}, -1}}, 1},
+         v0 + "\r\nFactory\r\n" + Vertex(1, "0", "0", "4") + "\r\nend\r\n",
+         {{{128, 128}, -1}},
+         1},
         {"the last line is never a vertex",
-         v0 + "\r\n" + Vertex(1, "0", "0", "4") + "\r\n", {{{0, 0}, 1}, {{128, 128}, -1}}, 1},
-        {"nor without a line end",
-         v0 + "\r\n" + Vertex(1, "0", "0", "4"), {{{0, 0}, 1}, {{128, 128}, -1}}, 1},
+         v0 + "\r\n" + Vertex(1, "0", "0", "4") + "\r\n",
+         {{{0, 0}, 1}, {{128, 128}, -1}},
+         1},
+        {"nor without a line end", v0 + "\r\n" + Vertex(1, "0", "0", "4"), {{{0, 0}, 1}, {{128, 128}, -1}}, 1},
         {"blank, page-break and junk lines inside the list are skipped",
          v0 + "\r\n\r\n                                     Page 1\r\n\r\n\x01\x02\xff junk\r\n" +
              Vertex(1, "1", "1", "4") + "\r\nFace list:\r\n",
-         {{{128, 128}, -1}, {{129, 129}, 4}}, 2},
+         {{{128, 128}, -1}, {{129, 129}, 4}},
+         2},
         {"vertices off the terrain are skipped",
          v0 + "\r\n" + Vertex(1, "129", "0", "4") + "\r\n" + Vertex(2, "1e308", "0", "4") + "\r\n" +
              Vertex(3, "0", "-128.6", "4") + "\r\n" + Vertex(4, "2", "2", "6") + "\r\nFace list:\r\n",
-         {{{130, 130}, 6}}, 2},
+         {{{130, 130}, 6}},
+         2},
         {"a vertex one row above the terrain is skipped",
          v0 + "\r\n" + Vertex(1, "0", "129", "4") + "\r\n" + Vertex(2, "2", "2", "6") + "\r\nFace list:\r\n",
-         {{{130, 130}, 6}}, 2},
+         {{{130, 130}, 6}},
+         2},
         {"CR line ends", TerrainText(ends, "\r"), {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}}, 3},
         {"LF line ends", TerrainText(ends, "\n"), {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}}, 3},
         {"odd number forms read as typed numbers do",
          v0 + "\r\n" + Vertex(1, "+1", "1.0E0", "2.5D1") + "\r\n" + Vertex(2, "2abc", "-0", ".5") + "\r\n" +
              Vertex(3, "3", "3", "abc") + "\r\nFace list:\r\n",
-         {{{129, 129}, 25}, {{130, 128}, 0.5}, {{131, 131}, 0}}, 4},
+         {{{129, 129}, 25}, {{130, 128}, 0.5}, {{131, 131}, 0}},
+         4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -310,17 +322,21 @@ void WriteLargeFile(const std::string& path, const std::string& head, int megaby
 TEST_F(Asc257FileTest, LargeNoiseEndsWithBoundedMemory) {
     const std::string noise = dir.File("noise.asc");
     std::mt19937_64 random(7);
-    WriteLargeFile(noise, "", 200, [&](std::string& block) {
-        for (std::size_t i = 0; i + 8 <= block.size(); i += 8) {
-            const std::uint64_t word = random();
-            std::memcpy(block.data() + i, &word, 8);
-        }
-    }, "");
+    WriteLargeFile(
+        noise, "", 200,
+        [&](std::string& block) {
+            for (std::size_t i = 0; i + 8 <= block.size(); i += 8) {
+                const std::uint64_t word = random();
+                std::memcpy(block.data() + i, &word, 8);
+            }
+        },
+        "");
     // A vertex list broken by a line of 60 MB without any line end.
     const std::string longLine = dir.File("longline.asc");
-    WriteLargeFile(longLine, Vertex(0, "-128", "-128", "1") + "\r\nVertex 1: X: 1 Y: 1 Z: ", 60,
-                   [](std::string& block) { block.assign(block.size(), '7'); },
-                   "\r\n" + Vertex(2, "2", "2", "3") + "\r\nFace list:\r\n");
+    WriteLargeFile(
+        longLine, Vertex(0, "-128", "-128", "1") + "\r\nVertex 1: X: 1 Y: 1 Z: ", 60,
+        [](std::string& block) { block.assign(block.size(), '7'); },
+        "\r\n" + Vertex(2, "2", "2", "3") + "\r\nFace list:\r\n");
     const long before = MaxResidentKilobytes();
     NationalGrid grid;
     const Asc257ReadResult noiseResult = ReadASC257(noise, grid, status);
@@ -378,12 +394,12 @@ TEST_F(Asc257FileTest, TemplateLinesAreRewrittenByTheirOwnRules) {
     const std::string skeleton =
         "Header  keeps   its spacing\n"
         "Vertex 0:  X: -128  Y: -128  Z: 9\n"
-        "Vertex 1: X: 500 Y: 0 Z: 9\n"            // off the terrain: left out
-        "Vertex 2: X: 0.5 Y: 1.5 Z: 9\n"          // halves to the even neighbour: cell (128, 130)
+        "Vertex 1: X: 500 Y: 0 Z: 9\n"             // off the terrain: left out
+        "Vertex 2: X: 0.5 Y: 1.5 Z: 9\n"           // halves to the even neighbour: cell (128, 130)
         "   Vertex 3:   X: 1   Y: 1   Z:   9  \n"  // collapsed and trimmed
-        "Vertex 4: X: 2 Y: 2\n"                   // no Z label: the height follows the line
+        "Vertex 4: X: 2 Y: 2\n"                    // no Z label: the height follows the line
         "Label X: but no vertex word\n"
-        "Vertex 5: X: 3 Y: 3 Z: 9\n";            // the last line is copied as it stands
+        "Vertex 5: X: 3 Y: 3 Z: 9\n";  // the last line is copied as it stands
     WriteAll(dir.File("skel.txt"), skeleton);
     NationalGrid grid;
     grid.At(0, 0) = 1;
@@ -402,8 +418,8 @@ TEST_F(Asc257FileTest, TemplateLinesAreRewrittenByTheirOwnRules) {
               "Vertex 4: X: 2 Y: 2Z:  4\r\n"
               "Label X: but no vertex word\r\n"
               "Vertex 5: X: 3 Y: 3 Z: 9\r\n");
-    const std::vector<std::string> expected = {"Saving Row: -128", "Saving Row:  2", "Saving Row:  1",
-                                               "Saving Row:  2", "All Done"};
+    const std::vector<std::string> expected = {"Saving Row: -128", "Saving Row:  2", "Saving Row:  1", "Saving Row:  2",
+                                               "All Done"};
     EXPECT_EQ(status.texts, expected);
 }
 

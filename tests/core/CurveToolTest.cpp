@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -46,7 +47,7 @@ TEST(CurveTool, FewerThanFourRowsAreRefused) {
     EXPECT_FALSE(StartCurve(state, CurveRequestFor(grid, CellRange{1, 1, 5, 7})).shown);  // 3 rows
     EXPECT_FALSE(StartCurve(state, CurveRequestFor(grid, CellRange{1, 4, 5, 6})).shown);  // 2 rows
     for (double sample : state.samples) EXPECT_EQ(sample, kUnwritten);
-    EXPECT_TRUE(StartCurve(state, CurveRequestFor(grid, CellRange{1, 1, 5, 8})).shown);   // 4 rows
+    EXPECT_TRUE(StartCurve(state, CurveRequestFor(grid, CellRange{1, 1, 5, 8})).shown);  // 4 rows
 }
 
 // The whole grid from 0 to 16: n = 16, N = 64. The inner points are rounded onto

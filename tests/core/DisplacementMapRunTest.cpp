@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -150,8 +151,8 @@ TEST(DisplacementMapRun, FailedSaveIsReportedInsteadOfDone) {
     FakePreview terrainPreview;
     ScriptedPrompter terrainPrompter;
     OutputFile::FailAfterBytesForTesting(0);
-    const DisplacementMapRun failed = RunTerrainDisplacementMap(TerrainMapSize::k513, terrain, dir.path().string(), "20",
-                                                                terrainPreview, mainStatus, terrainPrompter);
+    const DisplacementMapRun failed = RunTerrainDisplacementMap(TerrainMapSize::k513, terrain, dir.path().string(),
+                                                                "20", terrainPreview, mainStatus, terrainPrompter);
     OutputFile::FailAfterBytesForTesting(-1);
     ASSERT_FALSE(failed.saved);
     const std::string terrainReason = "Cannot write " + dir.File("DunesDispMap513.tga") + ": No space left on device";
@@ -172,7 +173,8 @@ TEST(DisplacementMapRun, TerrainMapAsksWhereWhenNoTerIsCurrent) {
     FakePreview preview;
     RecordingStatus mainStatus;
     ScriptedPrompter prompter;
-    DisplacementMapRun run = RunTerrainDisplacementMap(TerrainMapSize::k257, state, "", "20", preview, mainStatus, prompter);
+    DisplacementMapRun run =
+        RunTerrainDisplacementMap(TerrainMapSize::k257, state, "", "20", preview, mainStatus, prompter);
     ASSERT_EQ(prompter.fileBoxes.size(), 1u);
     EXPECT_EQ(prompter.fileBoxes[0].fileName, "QuarryDispMap257.tga");
     EXPECT_EQ(mainStatus.texts, std::vector<std::string>{"Make Displacement Map cancelled"});
@@ -191,7 +193,7 @@ TEST(DisplacementMapRun, TerrainMapAsksWhereWhenNoTerIsCurrent) {
     RgbImage saved;
     ASSERT_TRUE(ReadTgaFile(run.path, saved));
     ASSERT_EQ(saved.width(), 513);
-    EXPECT_EQ(saved.Pixel(0, 512)[0], 128);   // NationalGrid(0, 0) = 10 of 20
+    EXPECT_EQ(saved.Pixel(0, 512)[0], 128);    // NationalGrid(0, 0) = 10 of 20
     EXPECT_EQ(saved.Pixel(256, 256)[0], 154);  // 12 of 20: 153.6
     EXPECT_EQ(saved, preview.drawn);
 }

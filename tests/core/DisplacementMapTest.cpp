@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -39,24 +40,25 @@ TEST(DisplacementMap, GreyOfRoundsHalvesToEvenAndNeverDividesByZero) {
         double z, floor, span, grey;
     };
     const Case cases[] = {
-        {10, 0, 20, 128},       // the Max Z example
-        {20, 0, 20, 256},       // the top is 256, drawn as 255
-        {1, 0, 512, 0},         // 0.5 -> 0
-        {3, 0, 512, 2},         // 1.5 -> 2
-        {5, 0, 512, 2},         // 2.5 -> 2
-        {7, 0, 512, 4},         // 3.5 -> 4
-        {-1, 0, 20, -13},       // below the floor: -12.8
-        {5, 5, 0, 0},           // a flat grid: span 0 counts as 0.0000001
-        {5.000000001, 5, 0, 3}, // 1e-9 / 1e-7 x 256 = 2.56
+        {10, 0, 20, 128},        // the Max Z example
+        {20, 0, 20, 256},        // the top is 256, drawn as 255
+        {1, 0, 512, 0},          // 0.5 -> 0
+        {3, 0, 512, 2},          // 1.5 -> 2
+        {5, 0, 512, 2},          // 2.5 -> 2
+        {7, 0, 512, 4},          // 3.5 -> 4
+        {-1, 0, 20, -13},        // below the floor: -12.8
+        {5, 5, 0, 0},            // a flat grid: span 0 counts as 0.0000001
+        {5.000000001, 5, 0, 3},  // 1e-9 / 1e-7 x 256 = 2.56
     };
-    for (const Case& c : cases) EXPECT_EQ(GreyOf(c.z, c.floor, c.span), c.grey) << c.z << " " << c.floor << " " << c.span;
+    for (const Case& c : cases)
+        EXPECT_EQ(GreyOf(c.z, c.floor, c.span), c.grey) << c.z << " " << c.floor << " " << c.span;
 }
 
 TEST(DisplacementMap, GreyByteClipsToBlackAndWhite) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    const std::pair<double, int> cases[] = {{0, 0}, {1, 1}, {128, 128}, {255, 255}, {256, 255}, {40000, 255},
-                                            {inf, 255}, {-1, 0}, {-40000, 0}, {-inf, 0}, {nan, 0}};
+    const std::pair<double, int> cases[] = {{0, 0},     {1, 1},  {128, 128},  {255, 255}, {256, 255}, {40000, 255},
+                                            {inf, 255}, {-1, 0}, {-40000, 0}, {-inf, 0},  {nan, 0}};
     for (const auto& [grey, byte] : cases) EXPECT_EQ(GreyByte(grey), byte) << grey;
 }
 
@@ -137,12 +139,11 @@ TEST(DisplacementMap, TerrainTopIsMaxZUnlessTheTerrainIsTaller) {
         int grey;
     };
     const Case cases[] = {
-        {12, "20", 20, 10, 128},     // Max Z above the tallest height
-        {30, "20", 30, 15, 128},     // the tallest height wins
-        {12, "abc", 12, 6, 128},     // not a number: 0, so the tallest height
-        {12, "", 12, 3, 64},
-        {12, "  25.6x", 25.6, 12.8, 128},
-        {0, "0", 0, 0, 0},           // all flat at 0: top 0, span 0.0000001
+        {12, "20", 20, 10, 128},  // Max Z above the tallest height
+        {30, "20", 30, 15, 128},  // the tallest height wins
+        {12, "abc", 12, 6, 128},  // not a number: 0, so the tallest height
+        {12, "", 12, 3, 64},     {12, "  25.6x", 25.6, 12.8, 128},
+        {0, "0", 0, 0, 0},  // all flat at 0: top 0, span 0.0000001
     };
     for (const Case& c : cases) {
         NationalGrid grid;
@@ -158,8 +159,8 @@ TEST(DisplacementMap, TerrainTopIsMaxZUnlessTheTerrainIsTaller) {
 
 TEST(DisplacementMap, Map257PutsTheSouthRowAtTheBottom) {
     NationalGrid grid;
-    grid.At(3, 0) = 10;      // terrain (-125, -128): bottom row of the picture
-    grid.At(0, 256) = 20;    // terrain (-128, 128): top-left corner
+    grid.At(3, 0) = 10;    // terrain (-125, -128): bottom row of the picture
+    grid.At(0, 256) = 20;  // terrain (-128, 128): top-left corner
     grid.At(256, 255) = 5;
     grid.At(100, 100) = -4;  // below the floor of 0: black
     RecordingStatus status;
@@ -183,9 +184,9 @@ TEST(DisplacementMap, Map513FillsInBetweenPixelsFromTwoSamples) {
     NationalGrid grid;
     // With Max Z 256 a grey equals its height, so the means show their rounding.
     grid.At(10, 20) = 100;
-    grid.At(11, 20) = 51;   // right:       (100 + 51) / 2 = 75.5 -> 76
-    grid.At(10, 19) = 30;   // below:       (100 + 30) / 2 = 65
-    grid.At(11, 19) = 5;    // below-right: (100 + 5) / 2 = 52.5 -> 52 (a mean of four would be 46.5)
+    grid.At(11, 20) = 51;  // right:       (100 + 51) / 2 = 75.5 -> 76
+    grid.At(10, 19) = 30;  // below:       (100 + 30) / 2 = 65
+    grid.At(11, 19) = 5;   // below-right: (100 + 5) / 2 = 52.5 -> 52 (a mean of four would be 46.5)
     NullStatusSink quiet;
     const DisplacementMap map = MakeDisplacementMap513(grid, "256", quiet);
     ASSERT_EQ(map.image.width(), 513);
@@ -210,7 +211,7 @@ TEST(DisplacementMap, Map513RepeatsTheLastColumnAndBottomRow) {
     grid.At(256, 100) = 40;
     grid.At(256, 99) = 200;  // a mean would give 120
     grid.At(50, 0) = 60;
-    grid.At(51, 0) = 0;      // a mean would give 30
+    grid.At(51, 0) = 0;  // a mean would give 30
     grid.At(256, 0) = 90;
     grid.At(255, 0) = 10;
     NullStatusSink quiet;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,11 +22,36 @@ std::string Appended(double value) {
 }
 
 TEST(FastNumbers, AppendedTextIsPaddedNumberText) {
-    const double edges[] = {0.0, -0.0, 1, -1, 0.5, -0.25, 5.411765, 1e-4, -1e-4, 9.9e-5, 0.000123, 1e-5, 1e-6,
-                            123456.123456, 999999999.999999, -999999999.999999, 1e9, 1e15, 1e16, 0.1 + 0.2,
-                            1.0 / 3, 2.5e-7, 100, 128, -128, std::numeric_limits<double>::denorm_min(),
-                            std::numeric_limits<double>::max(), std::numeric_limits<double>::infinity(),
-                            -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()};
+    const double edges[] = {0.0,
+                            -0.0,
+                            1,
+                            -1,
+                            0.5,
+                            -0.25,
+                            5.411765,
+                            1e-4,
+                            -1e-4,
+                            9.9e-5,
+                            0.000123,
+                            1e-5,
+                            1e-6,
+                            123456.123456,
+                            999999999.999999,
+                            -999999999.999999,
+                            1e9,
+                            1e15,
+                            1e16,
+                            0.1 + 0.2,
+                            1.0 / 3,
+                            2.5e-7,
+                            100,
+                            128,
+                            -128,
+                            std::numeric_limits<double>::denorm_min(),
+                            std::numeric_limits<double>::max(),
+                            std::numeric_limits<double>::infinity(),
+                            -std::numeric_limits<double>::infinity(),
+                            std::numeric_limits<double>::quiet_NaN()};
     for (double value : edges) EXPECT_EQ(Appended(value), PaddedNumberText(value)) << value;
 
     std::mt19937_64 random(513);
@@ -45,11 +71,36 @@ TEST(FastNumbers, AppendedTextIsPaddedNumberText) {
 }
 
 TEST(FastNumbers, FieldValueIsValueOfText) {
-    const char* fields[] = {"",       "-",       ".",        "-.",       "0",       "-0",      "-0.000000",
-                            "128",    "-128.000000", "5.411765", ".5",     "5.",      "-.25",    "007.50",
-                            "1.2.3",  "+1",      "1e3",      "1E-05",    "2.5D1",   "12abc",   "abc",
-                            "1\t5",   "nan",     "inf",      "1e999",    "1e-999",  "0.1000000000000000055511151231257827",
-                            "123456789012345678901234567890", "9007199254740993", "0.00000000000000000000001",
+    const char* fields[] = {"",
+                            "-",
+                            ".",
+                            "-.",
+                            "0",
+                            "-0",
+                            "-0.000000",
+                            "128",
+                            "-128.000000",
+                            "5.411765",
+                            ".5",
+                            "5.",
+                            "-.25",
+                            "007.50",
+                            "1.2.3",
+                            "+1",
+                            "1e3",
+                            "1E-05",
+                            "2.5D1",
+                            "12abc",
+                            "abc",
+                            "1\t5",
+                            "nan",
+                            "inf",
+                            "1e999",
+                            "1e-999",
+                            "0.1000000000000000055511151231257827",
+                            "123456789012345678901234567890",
+                            "9007199254740993",
+                            "0.00000000000000000000001",
                             "-9999999999999999999.5"};
     for (const char* field : fields) {
         EXPECT_TRUE(SameBits(ValueOfField(field), ValueOfText(field)))

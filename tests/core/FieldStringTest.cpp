@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "core/io/Paths.h"
@@ -58,8 +59,14 @@ TEST(GetNextElement, WalksATextFieldByField) {
 
 TEST(Compress, CollapsesRunsOfBlanksOnly) {
     const std::pair<const char*, const char*> cases[] = {
-        {" ", " "}, {"", ""}, {"ab", "ab"}, {"   ", " "}, {"a  b     c", "a b c"},
-        {"  lead", " lead"}, {"trail   ", "trail "}, {"tab\t\tkept", "tab\t\tkept"},
+        {" ", " "},
+        {"", ""},
+        {"ab", "ab"},
+        {"   ", " "},
+        {"a  b     c", "a b c"},
+        {"  lead", " lead"},
+        {"trail   ", "trail "},
+        {"tab\t\tkept", "tab\t\tkept"},
         {"Vertex 0:  X: 0.000000     Y: 0.000000", "Vertex 0: X: 0.000000 Y: 0.000000"},
     };
     for (const auto& [text, compressed] : cases) EXPECT_EQ(Compress(text), compressed) << text;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,9 +20,12 @@ TEST(FindTrackFile, FolderOfPathKeepsTheClosingSeparator) {
         std::string path, folder;
     };
     const Case cases[] = {
-        {"C:\\tracks\\Dunes.ter", "C:\\tracks\\"}, {"/home/u/tracks/Dunes.ter", "/home/u/tracks/"},
-        {"C:/MCM\\Tracks/x.asc", "C:/MCM\\Tracks/"}, {"Dunes.ter", ""},
-        {"/Dunes.ter", "/"},                         {"C:\\MCM\\Tracks\\Dunes\\", "C:\\MCM\\Tracks\\Dunes\\"},
+        {"C:\\tracks\\Dunes.ter", "C:\\tracks\\"},
+        {"/home/u/tracks/Dunes.ter", "/home/u/tracks/"},
+        {"C:/MCM\\Tracks/x.asc", "C:/MCM\\Tracks/"},
+        {"Dunes.ter", ""},
+        {"/Dunes.ter", "/"},
+        {"C:\\MCM\\Tracks\\Dunes\\", "C:\\MCM\\Tracks\\Dunes\\"},
         {"", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(FolderOfPath(c.path), c.folder) << c.path;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "core/shell/Greeting.h"
@@ -8,7 +9,7 @@ namespace {
 TEST(Greeting, TimeOfDayBoundaries) {
     const double plainDraw = 10;  // no special greeting
     const std::pair<int, const char*> cases[] = {
-        {0, "Good morning Ann."}, {11, "Good morning Ann."}, {12, "Good afternoon Ann."},
+        {0, "Good morning Ann."},    {11, "Good morning Ann."}, {12, "Good afternoon Ann."},
         {17, "Good afternoon Ann."}, {18, "Good evening Ann."}, {23, "Good evening Ann."},
     };
     for (const auto& [hour, text] : cases) EXPECT_EQ(GreetingText("Ann Rider", hour, plainDraw), text) << hour;

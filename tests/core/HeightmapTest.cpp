@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Heightmaps: round trips through real files, the orientation shared with the
 // displacement maps, the resampling, pictures that ImageMagick writes, and files
 // that must be refused.
@@ -49,8 +50,11 @@ TEST(Heightmap, RoundTripsThroughPngAndRawFilesAreExactToHalfAStep) {
         const char* file;
         const PieceGrid* piece;  // else the terrain
     };
-    const Case cases[] = {{"piece.png", &numbered}, {"piece.r16", &numbered}, {"flat.png", &flat},
-                          {"terrain.png", nullptr}, {"terrain.RAW", nullptr}};
+    const Case cases[] = {{"piece.png", &numbered},
+                          {"piece.r16", &numbered},
+                          {"flat.png", &flat},
+                          {"terrain.png", nullptr},
+                          {"terrain.RAW", nullptr}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         const std::string path = dir.File(c.file);
@@ -63,7 +67,8 @@ TEST(Heightmap, RoundTripsThroughPngAndRawFilesAreExactToHalfAStep) {
         // A PNG brings its heights back exactly; a raw file is told them.
         const bool png = HeightmapFormatOf(path) == HeightmapFormat::Png;
         ASSERT_EQ(read.recorded.has_value(), png);
-        const GivenHeights given = png ? GivenHeights{} : GivenHeights{exported.heights.lowest, exported.heights.highest};
+        const GivenHeights given =
+            png ? GivenHeights{} : GivenHeights{exported.heights.lowest, exported.heights.highest};
         const HeightRange heights = ImportHeights(given, read.recorded);
         EXPECT_EQ(heights.lowest, exported.heights.lowest);
         EXPECT_EQ(heights.highest, exported.heights.highest);
@@ -76,7 +81,7 @@ TEST(Heightmap, RoundTripsThroughPngAndRawFilesAreExactToHalfAStep) {
             NationalGrid back;
             ASSERT_TRUE(TerrainFromHeightmap(read.map, heights, back));
             EXPECT_LE(LargestDifference(back, slanted), HalfStep(heights));
-            EXPECT_EQ(back.At(0, 0), 0);      // black is the lowest height exactly
+            EXPECT_EQ(back.At(0, 0), 0);         // black is the lowest height exactly
             EXPECT_EQ(back.At(256, 256), 1024);  // white the highest
         }
     }
@@ -154,14 +159,19 @@ TEST(Heightmap, ImportHeightsAreGivenElseRecordedElseZeroToTwentyAndMustMakeSens
         {{std::nullopt, 9.5}, HeightRange{1.5, 7.25}, true, 9.5, nullptr},
         {{-3, 4}, HeightRange{1.5, 7.25}, false, 4, nullptr},  // a piece may go below 0
         {{30, std::nullopt}, std::nullopt, false, 0, "the height of black (30) lies above the height of white (20)"},
-        {{-0.5, std::nullopt}, std::nullopt, true, 0, "a terrain cannot hold negative heights, and black would be -0.5"},
+        {{-0.5, std::nullopt},
+         std::nullopt,
+         true,
+         0,
+         "a terrain cannot hold negative heights, and black would be -0.5"},
     };
     for (const Case& c : cases) {
         const HeightRange heights = ImportHeights(c.given, c.recorded);
         PieceGrid piece = FlatPiece(-7);
         NationalGrid terrain;
         terrain.values.assign(terrain.values.size(), -7);
-        const Outcome made = c.terrain ? TerrainFromHeightmap(white, heights, terrain) : PieceFromHeightmap(white, heights, piece);
+        const Outcome made =
+            c.terrain ? TerrainFromHeightmap(white, heights, terrain) : PieceFromHeightmap(white, heights, piece);
         const double z = c.terrain ? terrain.At(128, 128) : piece.Z(9, 9);
         if (c.refusal) {
             EXPECT_EQ(made.message(), c.refusal);
@@ -216,7 +226,8 @@ TEST(HeightmapPng, ImageMagickPicturesImportAsTheirGreyValues) {
         {"-depth 8 grey8.png", "an 8-bit grey PNG, read as its grey value", coarse},
         {"-depth 8 PNG24:rgb8.png", "an 8-bit colour PNG, read as its grey value", coarse},
         {"-depth 8 PNG8:palette.png", "an 8-bit colour PNG, read as its grey value", coarse},
-        {"-depth 16 -type TrueColorAlpha rgba16.png", "a 16-bit colour PNG with transparency, read as its grey value", fine},
+        {"-depth 16 -type TrueColorAlpha rgba16.png", "a 16-bit colour PNG with transparency, read as its grey value",
+         fine},
         {"-interlace PNG -depth 16 interlaced.png", "", fine},
     };
     for (const Case& c : cases) {
@@ -224,8 +235,8 @@ TEST(HeightmapPng, ImageMagickPicturesImportAsTheirGreyValues) {
         const std::string output = c.output;
         const std::string name = output.substr(output.rfind(' ') + 1);
         const std::string file = dir.File(name.substr(name.find(':') + 1));
-        const std::string command = convert + " " + dir.File(&c.source == &fine ? "fine.pgm" : "coarse.pgm") + " " + output.substr(0, output.rfind(' ') + 1) +
-                                    name.substr(0, name.find(':') + 1) + file;
+        const std::string command = convert + " " + dir.File(&c.source == &fine ? "fine.pgm" : "coarse.pgm") + " " +
+                                    output.substr(0, output.rfind(' ') + 1) + name.substr(0, name.find(':') + 1) + file;
         ASSERT_EQ(std::system(command.c_str()), 0);
         const HeightmapRead read = ReadHeightmapFile(file);
         ASSERT_TRUE(read.outcome) << read.outcome.message();
@@ -256,7 +267,7 @@ TEST(HeightmapFile, BadFilesAreRefusedWithTheirReason) {
     struct Case {
         const char* name;
         Kind kind;
-        std::string bytes;  // the content, or for Sparse the size as text
+        std::string bytes;    // the content, or for Sparse the size as text
         std::string message;  // after the path
     };
     const Case cases[] = {
@@ -267,7 +278,8 @@ TEST(HeightmapFile, BadFilesAreRefusedWithTheirReason) {
         {"wide.png", Bytes, wide, ": the image is 9000 x 1 pixels, more than 8192 on a side"},
         {"empty.r16", Bytes, "", ": the file is empty"},
         {"odd.r16", Bytes, "abc", ": its size of 3 bytes is odd, not a whole number of 16-bit samples"},
-        {"oblong.raw", Bytes, std::string(12, 'x'), ": its 6 samples do not make a square (a raw heightmap's side is taken from its size)"},
+        {"oblong.raw", Bytes, std::string(12, 'x'),
+         ": its 6 samples do not make a square (a raw heightmap's side is taken from its size)"},
         {"map.tga", Bytes, good, ": a heightmap is a .png, .r16 or .raw file"},
         {"huge.r16", Sparse, std::to_string(8193LL * 8193 * 2), ": it holds more than 8192 x 8192 samples"},
         {"huge.png", Sparse, std::to_string((1LL << 30) + 1), ": the file is larger than 1 GiB"},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>
@@ -45,23 +46,24 @@ TEST(RgbImage, SizesOutsideTheBoundsAreRefusedBeforeAllocating) {
 
 // A 3 x 2 picture, so that every turn shows in the sizes and in every pixel.
 TEST(ImageOps, RotationCodeTurnsByCodePlusOneQuarterClockwise) {
-    const RgbImage source = Letters({"abc",
-                                     "def"});
+    const RgbImage source = Letters({"abc", "def"});
     struct Case {
         int code;
         std::vector<std::string> rows;
     };
     const Case cases[] = {
-        {0, {"da",    // a quarter clockwise: the top-left corner goes to the top-right
-             "eb",
-             "fc"}},
-        {1, {"fed",   // a half turn
-             "cba"}},
-        {2, {"cf",    // three quarters clockwise: a quarter counter-clockwise
-             "be",
-             "ad"}},
-        {3, {"abc",   // four quarters
-             "def"}},
+        {0,
+         {"da",  // a quarter clockwise: the top-left corner goes to the top-right
+          "eb", "fc"}},
+        {1,
+         {"fed",  // a half turn
+          "cba"}},
+        {2,
+         {"cf",  // three quarters clockwise: a quarter counter-clockwise
+          "be", "ad"}},
+        {3,
+         {"abc",  // four quarters
+          "def"}},
     };
     for (const Case& c : cases) {
         RgbImage image = source;
@@ -90,8 +92,7 @@ TEST(ImageOps, OtherRotationCodesAreRefusedAndChangeNothing) {
 }
 
 TEST(ImageOps, OverlayIsClippedAtTheTargetsEdges) {
-    const RgbImage tile = Letters({"abc",
-                                   "def"});
+    const RgbImage tile = Letters({"abc", "def"});
     struct Case {
         long long x, y;
         std::vector<std::string> rows;
@@ -99,9 +100,9 @@ TEST(ImageOps, OverlayIsClippedAtTheTargetsEdges) {
     const Case cases[] = {
         {0, 0, {"abc..", "def..", "....."}},
         {1, 1, {".....", ".abc.", ".def."}},
-        {3, 2, {".....", ".....", "...ab"}},   // right and bottom edges cut
-        {-2, -1, {"f....", ".....", "....."}}, // left and top edges cut
-        {5, 0, {".....", ".....", "....."}},   // wholly outside
+        {3, 2, {".....", ".....", "...ab"}},    // right and bottom edges cut
+        {-2, -1, {"f....", ".....", "....."}},  // left and top edges cut
+        {5, 0, {".....", ".....", "....."}},    // wholly outside
         {-3, 0, {".....", ".....", "....."}},
         {0, -2, {".....", ".....", "....."}},
         {-4000000000LL, 4000000000LL, {".....", ".....", "....."}},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,12 +16,16 @@ struct ValueCase {
 
 TEST(ValueOfText, ReadsTheLongestLeadingNumber) {
     const ValueCase cases[] = {
-        {"12abc", 12}, {"abc", 0}, {"1 000", 1000}, {"", 0}, {"  -2.5", -2.5},
-        {"+7", 7}, {".5", 0.5}, {"-.25", -0.25}, {"1.2.3", 1.2}, {"1e3", 1000},
-        {"1E+2x", 100}, {"2D2", 200}, {"1e", 1}, {"1e+", 1}, {"3 e 2", 300},
-        {"\t4\n2", 42}, {"- 5", -5}, {"-", 0}, {".", 0}, {"1,5", 1},
-        {"NaN", 0}, {"inf", 0}, {"1e308", 1e308}, {"1e999", 0}, {"1e-999", 0},
-        {"0.1", 0.1}, {"5.411765", 5.411765}, {"12:", 12}, {"\r5", 0},
+        {"12abc", 12},  {"abc", 0},       {"1 000", 1000},
+        {"", 0},        {"  -2.5", -2.5}, {"+7", 7},
+        {".5", 0.5},    {"-.25", -0.25},  {"1.2.3", 1.2},
+        {"1e3", 1000},  {"1E+2x", 100},   {"2D2", 200},
+        {"1e", 1},      {"1e+", 1},       {"3 e 2", 300},
+        {"\t4\n2", 42}, {"- 5", -5},      {"-", 0},
+        {".", 0},       {"1,5", 1},       {"NaN", 0},
+        {"inf", 0},     {"1e308", 1e308}, {"1e999", 0},
+        {"1e-999", 0},  {"0.1", 0.1},     {"5.411765", 5.411765},
+        {"12:", 12},    {"\r5", 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ValueOfText(c.text), c.value) << "text: [" << c.text << "]";
@@ -73,9 +78,13 @@ TEST(NumberText, PaddedAndPlainForms) {
 // Found by the number_text fuzzer: the largest heights were saved in a form
 // that read back as 0.
 TEST(NumberText, EveryFiniteValueReadsBackFromItsWrittenForm) {
-    const double values[] = {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
-                             1.797693134862315e308, std::numeric_limits<double>::denorm_min(),
-                             std::numeric_limits<double>::min(), 1e308, -4.5};
+    const double values[] = {std::numeric_limits<double>::max(),
+                             -std::numeric_limits<double>::max(),
+                             1.797693134862315e308,
+                             std::numeric_limits<double>::denorm_min(),
+                             std::numeric_limits<double>::min(),
+                             1e308,
+                             -4.5};
     for (double value : values) {
         for (const std::string& text : {PaddedNumberText(value), PlainNumberText(value)}) {
             const double back = ValueOfText(text);
@@ -101,8 +110,8 @@ TEST(NumberText, PlainFormFollowsTheUsersSettings) {
 
 TEST(NumberText, RoundsHalfToEven) {
     const std::pair<double, double> cases[] = {
-        {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
-        {0.49, 0}, {0.51, 1}, {16.5, 16}, {-127.5, -128}, {1e20, 1e20},
+        {0.5, 0},   {1.5, 2},  {2.5, 2},  {3.5, 4},   {-0.5, 0},      {-1.5, -2},
+        {-2.5, -2}, {0.49, 0}, {0.51, 1}, {16.5, 16}, {-127.5, -128}, {1e20, 1e20},
     };
     for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundHalfEven(value), rounded) << value;
     std::int64_t index = 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -80,18 +81,18 @@ std::string PieceLines(const std::vector<std::string>& vertices, const std::stri
 }
 
 TEST(PieceFile, ReadsCrLfCrAndLfFilesAlike) {
-    const std::vector<std::string> vertices = {
-        Vertex(0, 0, 0, "1.25"), Vertex(1, 24, 24, "2.5"), Vertex(2, 0.75, 0, "7"),
-        Vertex(3, 2.25, 0, "8"), Vertex(4, 12, 12, "-4"), Vertex(5, 6, 6, "3")};
+    const std::vector<std::string> vertices = {Vertex(0, 0, 0, "1.25"), Vertex(1, 24, 24, "2.5"),
+                                               Vertex(2, 0.75, 0, "7"), Vertex(3, 2.25, 0, "8"),
+                                               Vertex(4, 12, 12, "-4"), Vertex(5, 6, 6, "3")};
     // Enough vertices that an LF-only file's single "line" is longer than 256.
     for (const char* end : {"\r\n", "\r", "\n"}) {
         PieceGrid grid;
         PieceReadReport report = ReadPieceText(PieceLines(vertices, end), grid);
         SCOPED_TRACE(end[0] == '\n' ? "LF" : (end[1] ? "CRLF" : "CR"));
         EXPECT_EQ(report.verticesStored, 6);
-        EXPECT_EQ(grid.Z(1, 17), 7);    // X 0.75 rounds to column 1, after X 0
+        EXPECT_EQ(grid.Z(1, 17), 7);  // X 0.75 rounds to column 1, after X 0
         EXPECT_EQ(grid.Z(17, 1), 2.5);
-        EXPECT_EQ(grid.Z(3, 17), 8);    // X 2.25 rounds to column 3
+        EXPECT_EQ(grid.Z(3, 17), 8);  // X 2.25 rounds to column 3
         EXPECT_EQ(grid.Z(9, 9), -4);
     }
     PieceGrid signs;
@@ -119,18 +120,17 @@ TEST(PieceFile, FoldsATwoPieceFile) {
     for (int j = 0; j <= 32; ++j) vertices.push_back(Vertex(j, 0, j * 1.5, std::to_string(100 + j)));
     PieceGrid grid;
     ReadPieceText(PieceLines(vertices, "\r\n"), grid);
-    EXPECT_EQ(grid.Z(1, 17), 100);      // Y 0
-    EXPECT_EQ(grid.Z(1, 16), 117);      // Y 25.5 sets the flag and lands in row 16
-    EXPECT_EQ(grid.Z(1, 1), 132);       // Y 48 replaces Y 24 in row 1
+    EXPECT_EQ(grid.Z(1, 17), 100);  // Y 0
+    EXPECT_EQ(grid.Z(1, 16), 117);  // Y 25.5 sets the flag and lands in row 16
+    EXPECT_EQ(grid.Z(1, 1), 132);   // Y 48 replaces Y 24 in row 1
     EXPECT_EQ(grid.Z(1, 2), 131);
 }
 
 TEST(PieceFile, VerticesOutsideTheGridAreReportedAndSkipped) {
     PieceGrid grid;
-    const std::vector<std::string> vertices = {
-        Vertex(0, 26.25, 0, "5"),  // column 19
-        Vertex(1, 1e308, 0, "5"), Vertex(2, 0, -1e300, "5"), Vertex(3, 1.5, 0, "1e308"),
-        "Vertex 4: X: NaN Y: nan Z: nan"};
+    const std::vector<std::string> vertices = {Vertex(0, 26.25, 0, "5"),  // column 19
+                                               Vertex(1, 1e308, 0, "5"), Vertex(2, 0, -1e300, "5"),
+                                               Vertex(3, 1.5, 0, "1e308"), "Vertex 4: X: NaN Y: nan Z: nan"};
     PieceReadReport report = ReadPieceText(PieceLines(vertices, "\r\n"), grid);
     EXPECT_EQ(report.problemCount, 3);
     ASSERT_EQ(report.problems.size(), 3u);
@@ -164,8 +164,7 @@ TEST(PieceFile, BadInputEndsCleanly) {
     }
     PieceGrid missing;
     EXPECT_FALSE(ReadPieceFile(dir.File("absent.asc"), missing).opened);
-    EXPECT_NE(ReadPieceFile(dir.File("absent.asc"), missing).opened.message().find("absent.asc"),
-              std::string::npos);
+    EXPECT_NE(ReadPieceFile(dir.File("absent.asc"), missing).opened.message().find("absent.asc"), std::string::npos);
     EXPECT_FALSE(ReadPieceFile(dir.path().string(), missing).opened);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "core/piece/CellRange.h"
@@ -43,12 +44,8 @@ TEST(CellRange, SingleCellMeansTheWholeGrid) {
         NormalRange expected;
     };
     const Case cases[] = {
-        {{5, 5, 3, 3}, {1, 17, 1, 17}},
-        {{5, 2, 3, 1}, {2, 5, 1, 3}},
-        {{2, 5, 1, 3}, {2, 5, 1, 3}},
-        {{1, 17, 17, 1}, {1, 17, 1, 17}},
-        {{0, 20, -4, 3}, {1, 17, 1, 3}},
-        {{4, 4, 1, 9}, {4, 4, 1, 9}},
+        {{5, 5, 3, 3}, {1, 17, 1, 17}},   {{5, 2, 3, 1}, {2, 5, 1, 3}},    {{2, 5, 1, 3}, {2, 5, 1, 3}},
+        {{1, 17, 17, 1}, {1, 17, 1, 17}}, {{0, 20, -4, 3}, {1, 17, 1, 3}}, {{4, 4, 1, 9}, {4, 4, 1, 9}},
     };
     for (const auto& c : cases) EXPECT_EQ(TakeRange(c.selection), c.expected);
     EXPECT_EQ(ApplyWholeGridRule({9, 9, 9, 9}), (CellRange{1, 17, 1, 17}));

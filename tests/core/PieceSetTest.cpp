@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,8 +15,8 @@
 namespace gw {
 namespace {
 
-using test::RecordingStatusSink;
 using test::FilesIn;
+using test::RecordingStatusSink;
 using test::TempDir;
 
 PieceGrid DistinctGrid(double offset = 0) {
@@ -116,7 +117,8 @@ TEST(PieceSet, SavingTwiceKeepsTheFirstSaveInTheBackups) {
     const std::string folder = dir.path().string();
     ASSERT_TRUE(SavePieceFileSet(grid, {folder, "bump", "asc", PieceSetKind::N}, test::SkeletonPath(), status).ok());
     std::vector<std::string> first;
-    for (const char* suffix : {"N", "W", "S", "E"}) first.push_back(test::ReadAll(dir.File(std::string("bump") + suffix + ".asc")));
+    for (const char* suffix : {"N", "W", "S", "E"})
+        first.push_back(test::ReadAll(dir.File(std::string("bump") + suffix + ".asc")));
     grid = DistinctGrid(7.25);
     ASSERT_TRUE(SavePieceFileSet(grid, {folder, "bump", "asc", PieceSetKind::N}, test::SkeletonPath(), status).ok());
     EXPECT_EQ(FilesIn(dir).size(), 8u);
@@ -150,15 +152,15 @@ TEST(PieceSet, AFailedSaveListsEveryFileAndLeavesGridAndOldFilesAlone) {
     ASSERT_EQ(result.failures.size(), 4u);
     EXPECT_EQ(result.failures[0].path, dir.File("bumpN.asc"));
     EXPECT_EQ(result.failures[3].path, dir.File("bumpE.asc"));
-    EXPECT_NE(result.failures[2].reason.find("No space left on device"), std::string::npos) << result.failures[2].reason;
+    EXPECT_NE(result.failures[2].reason.find("No space left on device"), std::string::npos)
+        << result.failures[2].reason;
     EXPECT_EQ(grid, edited);
     EXPECT_EQ(test::ReadAll(dir.File("bumpN.asc")), oldNorth);
     EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"bumpN.asc", "bumpW.asc", "bumpS.asc", "bumpE.asc"}));
     EXPECT_EQ(status.texts.back(), "Save failed: 4 of 4 files not written");
 
     const std::string text = PieceSetFailureText(result);
-    EXPECT_EQ(text.substr(0, text.find('\n')),
-              "The piece was not saved completely. These files were not written:");
+    EXPECT_EQ(text.substr(0, text.find('\n')), "The piece was not saved completely. These files were not written:");
     EXPECT_NE(text.find("\n" + dir.File("bumpW.asc") + ": Cannot write " + dir.File("bumpW.asc") +
                         ": No space left on device\n"),
               std::string::npos)

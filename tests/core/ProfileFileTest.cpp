@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -40,8 +41,7 @@ const ReadCase kReadCases[] = {
     {"empty value is not the default", "[A]\r\nk=\r\n", "A", "k", ""},
     {"value holds an equals sign", "[A]\r\nk=a=b\r\n", "A", "k", "a=b"},
     {"first of duplicate keys", "[A]\r\nk=1\r\nk=2\r\n", "A", "k", "1"},
-    {"only the first section of a name is searched", "[A]\r\nx=1\r\n[B]\r\n[a]\r\nk=2\r\n", "A", "k",
-     std::nullopt},
+    {"only the first section of a name is searched", "[A]\r\nx=1\r\n[B]\r\n[a]\r\nk=2\r\n", "A", "k", std::nullopt},
     {"key of another section", "[A]\r\nk=1\r\n[B]\r\nj=2\r\n", "B", "k", std::nullopt},
     {"line without equals sign is no key", "[A]\r\nk\r\n", "A", "k", std::nullopt},
     {"note line is no key", "[A]\r\n;k=1\r\n", "A", "k", std::nullopt},
@@ -50,8 +50,8 @@ const ReadCase kReadCases[] = {
     {"empty key name", "[A]\r\n=1\r\n", "A", "", std::nullopt},
     {"mixed line ends", "[A]\r\nk=1\nj=2\rl=3", "A", "l", "3"},
     {"no line end at the end", "[A]\r\nk=1", "A", "k", "1"},
-    {"blanks inside the brackets and a note after them", "  [ Elevation Data ]  ; note\r\nk=1\r\n",
-     "Elevation Data", "k", "1"},
+    {"blanks inside the brackets and a note after them", "  [ Elevation Data ]  ; note\r\nk=1\r\n", "Elevation Data",
+     "k", "1"},
     {"an open bracket alone is no section", "[A]\r\n[B\r\nk=1\r\n", "A", "k", "1"},
     {"binary bytes in the value", "[A]\r\nk=\x01\xff\0z\r\n"s, "A", "k", "\x01\xff\0z"s},
     {"UTF-8 mark before the first section", "\xEF\xBB\xBF[A]\r\nk=1\r\n", "A", "k", "1"},
@@ -136,9 +136,10 @@ TEST(ProfileFile, RefusesTextsThatWouldChangeTheFilesStructure) {
         std::string section, key, value;
     };
     const Refused cases[] = {
-        {"A", "k", "1\r\n[Evil]"}, {"A", "k", "1\n"},   {"A", "k", "1\r"}, {"A", "k=j", "1"},
-        {"A", "[k", "1"},          {"A", "", "1"},      {"A", "  ", "1"},  {"A]", "k", "1"},
-        {"", "k", "1"},            {"A\r\nB", "k", "1"}, {"A", "k\n", "1"},
+        {"A", "k", "1\r\n[Evil]"}, {"A", "k", "1\n"}, {"A", "k", "1\r"},
+        {"A", "k=j", "1"},         {"A", "[k", "1"},  {"A", "", "1"},
+        {"A", "  ", "1"},          {"A]", "k", "1"},  {"", "k", "1"},
+        {"A\r\nB", "k", "1"},      {"A", "k\n", "1"},
     };
     const std::string before = "[A]\r\nk=0\r\n";
     for (const auto& c : cases) {

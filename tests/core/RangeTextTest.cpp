@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "core/piece/RangeOps.h"
@@ -24,8 +25,8 @@ TEST(RangeText, CopiedRangePastesBackClippedToTheGrid) {
     const Case cases[] = {
         {" 1.5\t-2\n 3\t 4\n", 16, 16, true, {16, 17, 16, 17}, 1.5},
         {"7\t8\t9\r\n1\t2\t3\r\n", 16, 17, true, {16, 17, 17, 17}, 7},  // a spreadsheet's CR LF; clipped
-        {"5\tabc\t\n", 0, 1, true, {1, 2, 1, 1}, 0},                   // column 0 is off the grid
-        {"5", 1, 1, true, {1, 1, 1, 1}, 5},                               // no final line break
+        {"5\tabc\t\n", 0, 1, true, {1, 2, 1, 1}, 0},                    // column 0 is off the grid
+        {"5", 1, 1, true, {1, 1, 1, 1}, 5},                             // no final line break
         {"", 1, 1, false, {}, 0},
         {"5\n", 18, 1, false, {}, 0},
     };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -319,8 +320,7 @@ TEST_F(SXConversionTest, FailedStepsAreAllReportedAndTheLastStatusSaysSo) {
         << result.steps[1].outcome.message();
     const std::string text = result.FailureText();
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4) << text;
-    EXPECT_EQ(text.rfind("The 513 displacement map failed: Cannot write " + options.outputFolder, 0), 0u)
-        << text;
+    EXPECT_EQ(text.rfind("The 513 displacement map failed: Cannot write " + options.outputFolder, 0), 0u) << text;
     EXPECT_EQ(status.texts.back(), "Conversion not complete, 5 of 5 files failed");
     // The map's box is left to the caller's summary; the texture builder shows its own.
     for (const std::string& message : prompter.messages) {

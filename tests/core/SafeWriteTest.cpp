@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every writer of the program goes through one safe replacement: these tests run
 // each of them against the targets it must refuse, through symbolic links, and
 // into failures, and check what is left on disk and what is said.
@@ -42,7 +43,9 @@ struct Writer {
 const std::vector<Writer>& Writers() {
     static const std::vector<Writer> writers = {
         {"piece", true,
-         [](const std::string& t) { return WritePieceFile({test::SkeletonPath(), t, "p"}, PieceGrid()); }},
+         [](const std::string& t) {
+             return WritePieceFile({test::SkeletonPath(), t, "p"}, PieceGrid());
+         }},
         {"ASC257", true,
          [](const std::string& t) {
              NullStatusSink quiet;
@@ -117,8 +120,8 @@ TEST(SafeWrite, ALinkIsWrittenThroughToItsFile) {
         EXPECT_NE(ReadAll(dir.File("real/r.dat")), "old") << writer.name;
         EXPECT_EQ(fs::status(dir.path() / "real/r.dat").permissions(), rights) << writer.name;
         EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"link.dat", "real"})) << writer.name;
-        const std::set<std::string> real = writer.keepsBackup ? std::set<std::string>{"r.dat", "r.bak"}
-                                                              : std::set<std::string>{"r.dat"};
+        const std::set<std::string> real =
+            writer.keepsBackup ? std::set<std::string>{"r.dat", "r.bak"} : std::set<std::string>{"r.dat"};
         EXPECT_EQ(FilesIn(dir.path() / "real"), real) << writer.name;
         if (writer.keepsBackup) {
             EXPECT_EQ(ReadAll(dir.File("real/r.bak")), "old") << writer.name;
@@ -192,7 +195,8 @@ TEST(SafeWrite, FailedRenamesGiveTheirOwnReason) {
     const std::size_t at = message.find(stays);
     ASSERT_NE(at, std::string::npos) << message;
     const std::string temporary = message.substr(at + stays.size(), message.size() - at - stays.size() - 1);
-    EXPECT_EQ(message, "Cannot rename " + temporary + " to " + longName + ": File name too long" + stays + temporary + ")");
+    EXPECT_EQ(message,
+              "Cannot rename " + temporary + " to " + longName + ": File name too long" + stays + temporary + ")");
     EXPECT_EQ(ReadAll(temporary), "new data");
     EXPECT_EQ(fs::path(temporary).parent_path(), dir.path());
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -99,8 +100,10 @@ TEST_F(SampleTrackTest, OrientationsVaryAndNoneOverridesSome) {
         const std::string orientation = track.Get("Track", key, "missing");
         orientations.insert(orientation);
         const std::string transform = document.Get("TexturePlacement_" + std::to_string(n), "Transform", "");
-        if (transform == "NONE") ++none;
-        else onTrackOrientations.insert(orientation);
+        if (transform == "NONE")
+            ++none;
+        else
+            onTrackOrientations.insert(orientation);
     }
     EXPECT_EQ(orientations, (std::set<std::string>{"0", "1", "2", "3"}));
     EXPECT_EQ(onTrackOrientations, (std::set<std::string>{"0", "1", "2", "3"}));
@@ -133,8 +136,10 @@ TEST_F(SampleTrackTest, PaletteEntriesLeadToDistinctTilesThatShowTheirTurn) {
     for (int n = 1; n <= 256; ++n) {
         const std::string section = "TexturePlacement_" + std::to_string(n);
         mapIds.insert(static_cast<int>(ValueOfText(document.Get(section, "MapID", "0"))));
-        EXPECT_EQ(document.Get(section, "XIndex", ""), document.Get("ElevationFile_" + std::to_string(n), "BaseX", "x"));
-        EXPECT_EQ(document.Get(section, "YIndex", ""), document.Get("ElevationFile_" + std::to_string(n), "BaseY", "y"));
+        EXPECT_EQ(document.Get(section, "XIndex", ""),
+                  document.Get("ElevationFile_" + std::to_string(n), "BaseX", "x"));
+        EXPECT_EQ(document.Get(section, "YIndex", ""),
+                  document.Get("ElevationFile_" + std::to_string(n), "BaseY", "y"));
     }
     EXPECT_EQ(mapIds, (std::set<int>{1, 2, 3, 4, 5}));
 }
@@ -146,14 +151,12 @@ TEST(SamplePieces, ShapesHaveTheHeightsTheirNamesPromise) {
         double height;
     };
     const Case cases[] = {
-        {SamplePiece::Flat, 8, 8, 0.0},      {SamplePiece::Tabletop, 8, 8, 4.5},
-        {SamplePiece::Tabletop, 3, 5, 3.0},  {SamplePiece::Tabletop, 3, 12, 2.25},
-        {SamplePiece::Whoops, 0, 2, 1.2},    {SamplePiece::Whoops, 16, 4, 0.0},
-        {SamplePiece::Berm, 16, 0, 0.0},     {SamplePiece::Berm, 16, 16, 3.6},
-        {SamplePiece::Berm, 16, 10, 1.2},    {SamplePiece::Berm, 0, 0, 3.6},
-        {SamplePiece::StepUp, 4, 7, 2.0},    {SamplePiece::StepUp, 4, 11, 3.0},
-        {SamplePiece::StepUp, 4, 15, 1.0},   {SamplePiece::Double, 4, 4, 3.0},
-        {SamplePiece::Double, 4, 6, 0.0},    {SamplePiece::Double, 4, 10, 3.0},
+        {SamplePiece::Flat, 8, 8, 0.0},       {SamplePiece::Tabletop, 8, 8, 4.5}, {SamplePiece::Tabletop, 3, 5, 3.0},
+        {SamplePiece::Tabletop, 3, 12, 2.25}, {SamplePiece::Whoops, 0, 2, 1.2},   {SamplePiece::Whoops, 16, 4, 0.0},
+        {SamplePiece::Berm, 16, 0, 0.0},      {SamplePiece::Berm, 16, 16, 3.6},   {SamplePiece::Berm, 16, 10, 1.2},
+        {SamplePiece::Berm, 0, 0, 3.6},       {SamplePiece::StepUp, 4, 7, 2.0},   {SamplePiece::StepUp, 4, 11, 3.0},
+        {SamplePiece::StepUp, 4, 15, 1.0},    {SamplePiece::Double, 4, 4, 3.0},   {SamplePiece::Double, 4, 6, 0.0},
+        {SamplePiece::Double, 4, 10, 3.0},
     };
     for (const Case& c : cases) {
         const PieceGrid grid = MakeSamplePiece(c.piece);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "support/NumberedGrid.h"
@@ -18,15 +19,11 @@ TEST(ShiftCells, EachDirectionMovesTheRangeCyclically) {
         int from[3][3][2];  // [row][column] -> original (column, row)
     };
     const Case cases[] = {
-        {ShiftDirection::Right,
-         {{{6, 7}, {4, 7}, {5, 7}}, {{6, 8}, {4, 8}, {5, 8}}, {{6, 9}, {4, 9}, {5, 9}}}},
-        {ShiftDirection::Left,
-         {{{5, 7}, {6, 7}, {4, 7}}, {{5, 8}, {6, 8}, {4, 8}}, {{5, 9}, {6, 9}, {4, 9}}}},
+        {ShiftDirection::Right, {{{6, 7}, {4, 7}, {5, 7}}, {{6, 8}, {4, 8}, {5, 8}}, {{6, 9}, {4, 9}, {5, 9}}}},
+        {ShiftDirection::Left, {{{5, 7}, {6, 7}, {4, 7}}, {{5, 8}, {6, 8}, {4, 8}}, {{5, 9}, {6, 9}, {4, 9}}}},
         // Up: the top row comes back in at the bottom.
-        {ShiftDirection::Up,
-         {{{4, 8}, {5, 8}, {6, 8}}, {{4, 9}, {5, 9}, {6, 9}}, {{4, 7}, {5, 7}, {6, 7}}}},
-        {ShiftDirection::Down,
-         {{{4, 9}, {5, 9}, {6, 9}}, {{4, 7}, {5, 7}, {6, 7}}, {{4, 8}, {5, 8}, {6, 8}}}},
+        {ShiftDirection::Up, {{{4, 8}, {5, 8}, {6, 8}}, {{4, 9}, {5, 9}, {6, 9}}, {{4, 7}, {5, 7}, {6, 7}}}},
+        {ShiftDirection::Down, {{{4, 9}, {5, 9}, {6, 9}}, {{4, 7}, {5, 7}, {6, 7}}, {{4, 8}, {5, 8}, {6, 8}}}},
     };
     for (const Case& c : cases) {
         PieceGrid grid = NumberedGrid();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every reader of outside data refuses what is not a regular file, and a file
 // larger than its kind may be, with the path and the reason; none waits on a
 // FIFO or reads /dev/zero for ever.
@@ -58,7 +59,8 @@ TEST(SpecialFiles, EveryReaderRefusesThemWithThePathAndTheReason) {
              ProfileDocument document;
              return ProfileDocument::Load(path, document).message();
          }},
-        {"stock file", kStockFileCap, [&](const std::string& path) { return CopyFileReplacing(path, target).message(); }},
+        {"stock file", kStockFileCap,
+         [&](const std::string& path) { return CopyFileReplacing(path, target).message(); }},
         {"TGA image", kTgaFileCap,
          [](const std::string& path) {
              RgbImage image;
@@ -66,8 +68,8 @@ TEST(SpecialFiles, EveryReaderRefusesThemWithThePathAndTheReason) {
          }},
         {"a piece named in a .TER", kPieceFileCap,
          [&](const std::string& path) {
-             test::WriteAll(dir.File("t.ter"), "[ElevationData]\r\nElevationPath=\r\n[ElevationFile_1]\r\nName=" +
-                                                   path + "\r\n");
+             test::WriteAll(dir.File("t.ter"),
+                            "[ElevationData]\r\nElevationPath=\r\n[ElevationFile_1]\r\nName=" + path + "\r\n");
              NationalGrid grid;
              const NationalBuild build = BuildNationalFromTer(dir.File("t.ter"), "0", "1", grid, quiet);
              return build.notAdded.empty() ? std::string() : build.notAdded.front().reason;
@@ -76,7 +78,8 @@ TEST(SpecialFiles, EveryReaderRefusesThemWithThePathAndTheReason) {
     int made = 0;
     for (const Reader& reader : readers) {
         for (test::SpecialKind kind : test::kSpecialKinds) {
-            const test::SpecialFile file = MakeSpecialFile(kind, dir.File("special" + std::to_string(++made)), reader.cap);
+            const test::SpecialFile file =
+                MakeSpecialFile(kind, dir.File("special" + std::to_string(++made)), reader.cap);
             const std::string message = reader.read(file.path);
             EXPECT_NE(message.find("Cannot read " + file.path + ": " + file.reason), std::string::npos)
                 << reader.name << ": " << message;

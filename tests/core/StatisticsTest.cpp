@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>
@@ -30,17 +31,18 @@ TEST(Statistics, LinesOfKnownTerrains) {
         std::array<std::string, 4> lines;
     };
     NationalGrid hill = Filled(2);
-    hill.At(128, 128) = 66051;            // raises the sum by 66,049: average 3
+    hill.At(128, 128) = 66051;                        // raises the sum by 66,049: average 3
     for (int i = 0; i < 257; ++i) hill.At(i, 0) = 6;  // bottom row
     std::vector<Case> cases = {
         {"cleared", NationalGrid(), {"Minimum Z:  0", "Maximum Z:  0", "Average Z:  0", "Average Z on edge:  0"}},
         {"five everywhere", Filled(5), {"Minimum Z:  5", "Maximum Z:  5", "Average Z:  5", "Average Z on edge:  5"}},
-        {"all above 1000", Filled(1500),
+        {"all above 1000",
+         Filled(1500),
          {"Minimum Z:  1000", "Maximum Z:  1500", "Average Z:  1500", "Average Z on edge:  1500"}},
         {"all below -1", Filled(-3), {"Minimum Z: -3", "Maximum Z: -1", "Average Z: -3", "Average Z on edge: -3"}},
-        {"a hill and a raised border row", hill,
-         {"Minimum Z:  2", "Maximum Z:  66051",
-          "Average Z:  " + PaddedNumberText(3 + 257 * 4 / 66049.0).substr(1),
+        {"a hill and a raised border row",
+         hill,
+         {"Minimum Z:  2", "Maximum Z:  66051", "Average Z:  " + PaddedNumberText(3 + 257 * 4 / 66049.0).substr(1),
           "Average Z on edge:  3.00390625"}},
     };
     for (const Case& c : cases) {
@@ -60,8 +62,8 @@ TEST(Statistics, SlopeTenPointsTowardsZero) {
     // then the corners, where the factors multiply: 20 x 2/10 (row -126) x 4/10
     // (column -124) is 1.6.
     const std::tuple<int, int, const char*> cells[] = {
-        {0, -128, " 0"}, {0, -127, " 2"},   {0, -119, " 18"},   {0, -118, " 20"}, {0, 128, " 0"},
-        {0, 119, " 18"}, {0, 118, " 20"},   {-128, 0, " 0"},    {127, 0, " 2"},   {-118, 0, " 20"},
+        {0, -128, " 0"}, {0, -127, " 2"},     {0, -119, " 18"},  {0, -118, " 20"},     {0, 128, " 0"},
+        {0, 119, " 18"}, {0, 118, " 20"},     {-128, 0, " 0"},   {127, 0, " 2"},       {-118, 0, " 20"},
         {0, 0, " 20"},   {-127, -127, " .2"}, {127, 127, " .2"}, {-124, -126, " 1.6"}, {-128, 50, " 0"},
     };
     for (const auto& [x, y, text] : cells) EXPECT_EQ(PaddedNumberText(At(grid, x, y)), text) << x << ", " << y;
@@ -77,8 +79,8 @@ TEST(Statistics, SlopeBandWidths) {
         {"1", {{-128, 0}, {-127, 10}}},
         {"-1", {{-128, 0}, {-127, 10}}},
         {"2.5", {{-128, 0}, {-127, 4}, {-126, 8}, {-125, 10}}},  // round(-126.5) is -126
-        {"0.5", {{-128, 0}, {-127, 10}}},                       // round(-128.5) is -128
-        {"0.4", {{-128, 10}}},                                  // round(-128.6) is -129: no line
+        {"0.5", {{-128, 0}, {-127, 10}}},                        // round(-128.5) is -128
+        {"0.4", {{-128, 10}}},                                   // round(-128.6) is -129: no line
         {"4abc", {{-128, 0}, {-125, 7.5}, {-124, 10}}},
     };
     for (const Case& c : cases) {

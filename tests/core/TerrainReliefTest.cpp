@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,8 +13,9 @@ TEST(TerrainRelief, TheRampRunsFromBlueThroughGreenToRed) {
         double value, lowest, highest;
         RampColour colour;
     };
-    const Case cases[] = {{0, 0, 10, {175, 175, 255}},  {10, 0, 10, {255, 175, 175}}, {5, 0, 10, {175, 255, 175}},
-                          {-3, 0, 10, {175, 175, 255}}, {4, 4, 4, {175, 255, 175}},   {1, 0, HUGE_VAL, {175, 255, 175}}};
+    const Case cases[] = {{0, 0, 10, {175, 175, 255}}, {10, 0, 10, {255, 175, 175}},
+                          {5, 0, 10, {175, 255, 175}}, {-3, 0, 10, {175, 175, 255}},
+                          {4, 4, 4, {175, 255, 175}},  {1, 0, HUGE_VAL, {175, 255, 175}}};
     for (const Case& c : cases) {
         EXPECT_EQ(HeightRampColour(c.value, c.lowest, c.highest), c.colour) << c.value << " in " << c.lowest;
     }

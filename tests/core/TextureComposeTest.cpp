@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texture's composition on the 992 x 992 skeleton: every tile in its cell,
 // turned as the .TRK says, every decision in the log.
 #include <gtest/gtest.h>
@@ -98,13 +99,18 @@ TEST_F(TextureCompose, TilesAreTurnedAsTheTrackSays) {
     TextureTrack track = MarkedTrack();
     track.placements[5].transform = "NONE";  // piece 6
     track.trackKeys = {
-        {"Orient_01", "0"}, {"Orient_02", "1"}, {"Orient_03", "2"}, {"Orient_04", "3"},
+        {"Orient_01", "0"},
+        {"Orient_02", "1"},
+        {"Orient_03", "2"},
+        {"Orient_04", "3"},
         // The key of piece 5 is Orient_05; Orient_5 is another key.
-        {"Orient_5", "3"}, {"Orient_05", "1"},
+        {"Orient_5", "3"},
+        {"Orient_05", "1"},
         {"Orient_06", "1"},  // ignored: Transform NONE
         // piece 7: no key, the default -2
         {"Orient_08", "7"},  // unknown: unchanged, no turn
-        {"Orient_10", "2"}, {"Orient_256", "3"},
+        {"Orient_10", "2"},
+        {"Orient_256", "3"},
     };
     const TextureSkeleton composed = Compose(track);
     ASSERT_TRUE(composed.outcome) << composed.outcome.message();
@@ -114,9 +120,8 @@ TEST_F(TextureCompose, TilesAreTurnedAsTheTrackSays) {
     // quarter turns counter-clockwise.
     enum Corner { kTopLeft, kBottomLeft, kBottomRight, kTopRight };
     const std::pair<int, Corner> cases[] = {
-        {1, kTopLeft}, {2, kBottomLeft}, {3, kBottomRight}, {4, kTopRight}, {5, kBottomLeft},
-        {6, kTopLeft}, {7, kTopLeft},    {8, kTopLeft},     {9, kTopLeft},  {10, kBottomRight},
-        {256, kTopRight},
+        {1, kTopLeft}, {2, kBottomLeft}, {3, kBottomRight}, {4, kTopRight},     {5, kBottomLeft}, {6, kTopLeft},
+        {7, kTopLeft}, {8, kTopLeft},    {9, kTopLeft},     {10, kBottomRight}, {256, kTopRight},
     };
     const std::pair<int, int> centres[] = {{15, 15}, {15, 46}, {46, 46}, {46, 15}};
     for (const auto& [piece, corner] : cases) {
@@ -131,13 +136,15 @@ TEST_F(TextureCompose, TilesAreTurnedAsTheTrackSays) {
 TEST_F(TextureCompose, LogHeaderAndPlacementsLineForLine) {
     TextureTrack track = FourColourTrack();
     track.placements[1].transform = std::nullopt;  // piece 2: the default "0", and no orientation key
-    track.placements[2].transform = "NONE";         // not turned, whatever its key says
+    track.placements[2].transform = "NONE";        // not turned, whatever its key says
     track.placements[3].transform = "FlipX";
     track.trackKeys = {{"Orient_01", "3"}, {"Orient_03", "1"}, {"Orient_04", "0"}};
     const TextureSkeleton composed = Compose(track);
     const std::string expectedStart =
         "===========================================================\r\n"
-        "= " + track.trackPath() + "\r\n"
+        "= " +
+        track.trackPath() +
+        "\r\n"
         "===========================================================\r\n"
         "---------------------------------------------\r\n"
         "Piece # = 1\r\n"
@@ -242,7 +249,8 @@ TEST_F(TextureCompose, BadTilesAreReportedOnceEachInOneBoxAndLeaveTheirCellBare)
     const Bad bad[] = {
         {"Truncated", good.substr(0, good.size() / 2), "the file ends inside the pixel data (truncated TGA file)"},
         {"Empty", "", "the file is too short for a TGA header (0 bytes)"},
-        {"ZeroSize", withSize(0, 62), "the header claims 0 x 62 pixels, outside the sizes we read (1 to 8192 pixels a side)"},
+        {"ZeroSize", withSize(0, 62),
+         "the header claims 0 x 62 pixels, outside the sizes we read (1 to 8192 pixels a side)"},
         {"Bomb", bomb, "the header claims 8192 x 8192 pixels, more than the 4096 x 4096 we read"},
     };
     for (const Bad& b : bad) {
@@ -262,7 +270,7 @@ TEST_F(TextureCompose, BadTilesAreReportedOnceEachInOneBoxAndLeaveTheirCellBare)
     box += "\na placement's MapID names no texture file set";
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{box});
     EXPECT_EQ(view.texts, std::vector<std::string>{"ImgDLLReadRGBFromTGA error: Cannot read " +
-                                                    track.File("Truncateda.tga") + ": " + bad[0].reason});
+                                                   track.File("Truncateda.tga") + ": " + bad[0].reason});
     EXPECT_EQ(composed.tileFailures.size(), 6u);
     EXPECT_EQ(composed.image, Ground());
 
@@ -273,7 +281,7 @@ TEST_F(TextureCompose, BadTilesAreReportedOnceEachInOneBoxAndLeaveTheirCellBare)
     const TextureSkeleton one = Compose(track);
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Error opening " + track.File("Bomba.tga")});
     EXPECT_EQ(view.texts, std::vector<std::string>{"ImgDLLReadRGBFromTGA error: Cannot read " +
-                                                    track.File("Bomba.tga") + ": " + bad[3].reason});
+                                                   track.File("Bomba.tga") + ": " + bad[3].reason});
 }
 
 TEST_F(TextureCompose, TilesOfAnotherSizeFillTheirCell) {
@@ -293,8 +301,8 @@ TEST_F(TextureCompose, TilesOfAnotherSizeFillTheirCell) {
 
 TEST_F(TextureCompose, PlacementsOffTheSkeletonAreCutOff) {
     TextureTrack track = FourColourTrack();
-    track.placements[0] = {"1", "-8", "248", "0"};          // half a tile over the top-left corner
-    track.placements[1] = {"2", "99999999999", "0", "0"};   // far beyond: counts as 0
+    track.placements[0] = {"1", "-8", "248", "0"};         // half a tile over the top-left corner
+    track.placements[1] = {"2", "99999999999", "0", "0"};  // far beyond: counts as 0
     track.placements[2] = {"3", "2147483647", "-2147483648", "0"};
     const TextureSkeleton composed = Compose(track);
     ASSERT_TRUE(composed.outcome);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texture builder's small rules: job texts, where the texture and its log go,
 // the .TRK's keys and their remapping, the palette of the .TER.
 #include <gtest/gtest.h>
@@ -89,8 +90,8 @@ TEST(TextureOrientation, KeysAndRemapping) {
 TEST(TrackValue, IntegersAreLeadingNumbersRoundedHalfToEven) {
     const ProfileDocument file(
         "[S]\r\nA=12abc\r\nB=2.5\r\nC=3.5\r\nD=-1.5\r\nE=abc\r\nF=1e12\r\nG= 7 \r\nH=-2147483648\r\nI=2147483648\r\n");
-    const std::pair<const char*, int> cases[] = {{"A", 12}, {"B", 2},           {"C", 4}, {"D", -2}, {"E", 0},
-                                                 {"F", 0},  {"G", 7},           {"H", -2147483647 - 1}, {"I", 0}};
+    const std::pair<const char*, int> cases[] = {
+        {"A", 12}, {"B", 2}, {"C", 4}, {"D", -2}, {"E", 0}, {"F", 0}, {"G", 7}, {"H", -2147483647 - 1}, {"I", 0}};
     for (const auto& [key, value] : cases) EXPECT_EQ(ReadTrackInteger(file, "S", key, "0"), value) << key;
     EXPECT_EQ(ReadTrackInteger(file, "S", "Missing", "-2"), -2);
     EXPECT_EQ(ReadTrackInteger(file, "Nowhere", "A", "5"), 5);
@@ -125,14 +126,18 @@ TEST(TexturePalette, LoadsEntriesAndReportsWhatIsMissing) {
     const Case cases[] = {
         {"[TerrainPalette]\r\nTotalFileSets=3\r\n" + sets, 3, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""}, {}},
         {"[TerrainPalette]\r\nTotalFileSets=2\r\n" + sets, 2, {"Dirta.tga", "Grassa.tga", ""}, {}},
-        {"[TerrainPalette]\r\nTotalFileSets=100000\r\n" + sets, 100000, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""},
+        {"[TerrainPalette]\r\nTotalFileSets=100000\r\n" + sets,
+         100000,
+         {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""},
          {"Error process Textures"}},
         {"[TerrainPalette]\r\nTotalFileSets=0\r\n" + sets, 0, {""}, {"No Textures to process"}},
         {"[TerrainPalette]\r\n" + sets, 0, {""}, {"No Textures to process"}},
         {"", 0, {""}, {"No Textures to process"}},
         // A gap stops the reading at the gap.
-        {"[TerrainPalette]\r\nTotalFileSets=3\r\nFileSet_1=Dirt.tga\r\nFileSet_3=Rock.tga\r\n", 3,
-         {"Dirta.tga", "", ""}, {"Error process Textures"}},
+        {"[TerrainPalette]\r\nTotalFileSets=3\r\nFileSet_1=Dirt.tga\r\nFileSet_3=Rock.tga\r\n",
+         3,
+         {"Dirta.tga", "", ""},
+         {"Error process Textures"}},
     };
     for (const Case& c : cases) {
         test::ScriptedPrompter prompter;

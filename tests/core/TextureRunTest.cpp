@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole texture runs: the skeleton images of the program's folder, the saved
 // 1016 x 1016 texture, MakeTexture.log beside it, the closing texts of each
 // mode, and every way a run can fail.
@@ -212,8 +213,7 @@ TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
     };
     const Case cases[] = {
         {[] {}, "Get Skel error: Cannot open " + in + "skel.tga: No such file or directory"},
-        {[&] { test::WriteAll(in + "skel.tga", "not a picture"); },
-         "Get Skel error: Cannot read " + in + "skel.tga: "},
+        {[&] { test::WriteAll(in + "skel.tga", "not a picture"); }, "Get Skel error: Cannot read " + in + "skel.tga: "},
         {[&] { test::WriteTile(in + "skel.tga", test::SolidTile(0, 500)); },
          "Get Skel error: " + in + "skel.tga is 500 x 500 pixels, not 992 x 992"},
         {[&] { test::WriteTile(in + "skel.tga", MakeSkeletonImage(992)); },
@@ -286,8 +286,8 @@ TEST_F(TextureRunTest, BuilderStartsJobsAndFileOpen) {
 }
 
 TEST_F(TextureRunTest, ConversionWithoutTerRunsNothing) {
-    const TextureRunResult run = RunTextureForConversion("", dir.File("out"), test::ProgramFolder(), view, mainStatus,
-                                                         prompter);
+    const TextureRunResult run =
+        RunTextureForConversion("", dir.File("out"), test::ProgramFolder(), view, mainStatus, prompter);
     EXPECT_FALSE(run.ok());
     EXPECT_EQ(run.outcome.message(), "No .TER file given");
     EXPECT_TRUE(view.texts.empty());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -31,9 +32,9 @@ TEST(TgaReader, ReadsEveryVariantLikeItsReferencePicture) {
                                  "pillow/200x32_" + mode + ".png"});
     for (const std::string variant : {"bl_raw", "bl_rle", "tl_raw", "tl_rle"})
         cases.push_back({"pillow/1x1_l_" + variant + ".tga", "pillow/1x1_l.png"});
-    cases.push_back({"pillow/200x32_p_bl_raw_origin.tga", "pillow/200x32_p.png"});  // origin fields set
-    cases.push_back({"pillow/cross_scan_line.tga", "pillow/cross_scan_line.png"});  // packet over a row end
-    cases.push_back({"pillow/p_16.tga", "pillow/p_16.png"});                        // 16-bit palette, ID field
+    cases.push_back({"pillow/200x32_p_bl_raw_origin.tga", "pillow/200x32_p.png"});          // origin fields set
+    cases.push_back({"pillow/cross_scan_line.tga", "pillow/cross_scan_line.png"});          // packet over a row end
+    cases.push_back({"pillow/p_16.tga", "pillow/p_16.png"});                                // 16-bit palette, ID field
     for (const std::string name : {"bottom_left", "bottom_right", "top_left", "top_right",  // all four origins
                                    "cmap_offset"})                                          // map from index 39
         cases.push_back({"image-rs/" + name + ".tga", "image-rs/" + name + ".tga.png"});
@@ -97,8 +98,9 @@ TEST(TgaReader, RefusesBrokenFilesWithTheirReason) {
     const Case cases[] = {
         {"empty file", "", "the file is too short for a TGA header (0 bytes)"},
         {"header cut short", Header(2, 4, 4, 24).substr(0, 17), "the file is too short for a TGA header (17 bytes)"},
-        {"0 x 0 image", Header(2, 0, 0, 24), "the header claims 0 x 0 pixels, outside the sizes we read "
-                                             "(1 to 8192 pixels a side)"},
+        {"0 x 0 image", Header(2, 0, 0, 24),
+         "the header claims 0 x 0 pixels, outside the sizes we read "
+         "(1 to 8192 pixels a side)"},
         {"30000 x 30000 image", Header(2, 30000, 30000, 24) + std::string(64, '\0'),
          "the header claims 30000 x 30000 pixels, outside the sizes we read (1 to 8192 pixels a side)"},
         {"30000 x 30000 run-length image", Header(10, 30000, 30000, 24) + "\xFF\x01\x02\x03",
@@ -159,8 +161,8 @@ TEST(TgaReader, MissingFileNamesTheFileAndTheSystemsReason) {
 // Every cut of a file without a footer is refused: the reader never makes up the
 // missing pixels.
 TEST(TgaReader, EveryTruncationIsRefused) {
-    for (const std::string name : {"pillow/200x32_p_bl_rle.tga", "pillow/200x32_rgb_bl_rle.tga",
-                                   "pillow/200x32_l_tl_raw.tga"}) {
+    for (const std::string name :
+         {"pillow/200x32_p_bl_rle.tga", "pillow/200x32_rgb_bl_rle.tga", "pillow/200x32_l_tl_raw.tga"}) {
         std::string bytes = test::ReadAll(TgaData(name));
         const std::size_t footer = bytes.rfind("TRUEVISION-XFILE.");
         ASSERT_NE(footer, std::string::npos);

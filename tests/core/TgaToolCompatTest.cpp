@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Our TGA files as another program (ImageMagick's convert) reads them.
 #include <gtest/gtest.h>
 
@@ -35,8 +36,7 @@ TEST(TgaToolCompat, ImageMagickReadsWhatWeWrite) {
     const std::string ppm = test::ReadAll(dir.File("theirs.ppm"));
     const std::string header = "P6\n31 17\n255\n";
     ASSERT_EQ(ppm.substr(0, header.size()), header);
-    EXPECT_EQ(ppm.substr(header.size()),
-              std::string(reinterpret_cast<const char*>(source.data()), source.byteCount()));
+    EXPECT_EQ(ppm.substr(header.size()), std::string(reinterpret_cast<const char*>(source.data()), source.byteCount()));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -113,10 +114,11 @@ TEST_F(Conversion, QuarryTerKeepsTheStocksSecondTextureMap) {
     ASSERT_TRUE(WriteTerrainFile("Quarry", "3.0", {out, ter, program, dir.File("user")}));
     // The stock's keys stay; new keys go after the last key of their section, new sections at the end.
     const std::string o = GameFolderFor(out, "");  // Z:\...\nat\ on Linux
-    std::string expected = "[ElevationData]\r\nElevationPath=" + o + "\r\nGridResolutionInFeet=3.0\r\nTextureMapPath=" +
-                           o + "\r\n\r\n[TextureMapFile_2]\r\nName=Stock.tga\r\n\r\n[ElevationFile_96]\r\n"
-                           "Name=keep.asc\r\n[TerrainPalette]\r\nFileSet_1=" + o + "DunesTex.tga\r\nFileSet_2=" + o +
-                           "DunesTexA.tga\r\n[TextureMapFile_1]\r\nName=DunesTex.tga\r\n";
+    std::string expected =
+        "[ElevationData]\r\nElevationPath=" + o + "\r\nGridResolutionInFeet=3.0\r\nTextureMapPath=" + o +
+        "\r\n\r\n[TextureMapFile_2]\r\nName=Stock.tga\r\n\r\n[ElevationFile_96]\r\n"
+        "Name=keep.asc\r\n[TerrainPalette]\r\nFileSet_1=" +
+        o + "DunesTex.tga\r\nFileSet_2=" + o + "DunesTexA.tga\r\n[TextureMapFile_1]\r\nName=DunesTex.tga\r\n";
     for (int n = 97; n <= 121; ++n) expected += "[ElevationFile_" + std::to_string(n) + "]\r\nName=Dunes.asc\r\n";
     EXPECT_EQ(ReadAll(Out("Dunes.TER")), expected);
 }
@@ -204,8 +206,9 @@ TEST_F(Conversion, TheSxTracksOwnFolderIsRefused) {
     EXPECT_EQ(ReadAll(dir.File("track/Dunes.SCN")), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
     // Only the track's .ter and .SCN (a new Dunes.TER would be its .ter where
     // letter case is ignored).
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "track"),
-                            std::filesystem::directory_iterator()), 2);
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(dir.path() / "track"), std::filesystem::directory_iterator()),
+        2);
 }
 
 TEST_F(Conversion, NoTerOrNoOutputFolderIsRefused) {

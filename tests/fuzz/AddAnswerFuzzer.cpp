@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer typed into National > Add to ASC257 ("X, Y, Z, Scale", G for
 // track-editor tiles), taken apart and the piece added with it: nothing is
 // written outside the terrain, and only cells in the piece's square (and the
@@ -44,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GW_FUZZ_CHECK(gw::fuzz::AllFinite(grid.values));
 
     std::int64_t ox = 0, oy = 0;
-    const bool placed = gw::RoundToIndex(gw::ValueOfText(parsed.xText), ox) &&
-                        gw::RoundToIndex(gw::ValueOfText(parsed.yText), oy);
+    const bool placed =
+        gw::RoundToIndex(gw::ValueOfText(parsed.xText), ox) && gw::RoundToIndex(gw::ValueOfText(parsed.yText), oy);
     int changed = 0;
     for (int y = 0; y < gw::NationalGrid::kSize; ++y) {
         for (int x = 0; x < gw::NationalGrid::kSize; ++x) {

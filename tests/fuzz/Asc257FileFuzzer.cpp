@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ASC257 reader on any file, then the writer with the same file as its
 // terrain skeleton (a user may replace the template). The writer copies lines
 // in bulk where it can; what it writes must be exactly what writing line by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole conversion of a small track folder made from the input, as the tool's
 // convert runs it: the track is read into the terrain, the new .SCN, .TER and
 // flat.asc are written and the terrain is saved through a small template. The
@@ -31,7 +32,8 @@ struct Folders {
 const Folders& MakeFolders() {
     static const Folders folders = [] {
         Folders made;
-        for (const std::string& folder : {made.program, made.track, made.out}) std::filesystem::create_directory(folder);
+        for (const std::string& folder : {made.program, made.track, made.out})
+            std::filesystem::create_directory(folder);
         auto write = [](const std::string& path, const std::string& text) { gw::fuzz::WriteScratchFile(path, text); };
         write(made.program + "/national.ter", "[ElevationData]\r\nGridResolutionInFeet=3.0\r\n[ElevationFile_1]\r\n");
         write(made.program + "/national.scn", "[SceneInfo]\r\nSceneName=stock\r\n[Environment]\r\n");
@@ -45,8 +47,8 @@ const Folders& MakeFolders() {
         // Every 16th vertex line: the piece's heights still land on the
         // terrain, and reading its lines (fuzzed on their own) costs little.
         write(made.track + "/bump.asc",
-              gw::fuzz::VertexLinesOnly(
-                  gw::BuildPieceFileText(gw::MakeSkeletonText(gw::kPieceLattice), bump, "bump"), 16));
+              gw::fuzz::VertexLinesOnly(gw::BuildPieceFileText(gw::MakeSkeletonText(gw::kPieceLattice), bump, "bump"),
+                                        16));
         return made;
     }();
     return folders;
@@ -110,9 +112,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The terrain saved as the tool saves it, and read back.
     const gw::Asc257SaveNames names = gw::MakeAsc257SaveNames(folders.out + "/Track.asc");
-    GW_FUZZ_CHECK(gw::WriteASC257({folders.program + "/skelasc257.txt", names.target, names.objectName},
-                                  state.national, status)
-                      .ok());
+    GW_FUZZ_CHECK(
+        gw::WriteASC257({folders.program + "/skelasc257.txt", names.target, names.objectName}, state.national, status)
+            .ok());
     static gw::NationalGrid read;
     const gw::Asc257ReadResult back = gw::ReadASC257(names.target, read, status);
     // The template's three vertices; reading stops at a negative height.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The terrain files' fast number routines give exactly what the general ones
 // give: the same value for any field, the same text for any double.
 #include <cmath>

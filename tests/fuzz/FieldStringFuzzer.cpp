@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field-string routines on any text and separator: the fields GetElement
 // and GetNextElement give, joined with the separator, are the text again;
 // Compress leaves no run of blanks and changes nothing else.
@@ -64,8 +65,10 @@ void CheckCompress(std::string_view text) {
     GW_FUZZ_CHECK(compressed.find("  ") == std::string::npos);
     GW_FUZZ_CHECK(gw::Compress(compressed) == compressed);
     std::string withoutBlanks, compressedWithoutBlanks;
-    for (char c : text) if (c != ' ') withoutBlanks += c;
-    for (char c : compressed) if (c != ' ') compressedWithoutBlanks += c;
+    for (char c : text)
+        if (c != ' ') withoutBlanks += c;
+    for (char c : compressed)
+        if (c != ' ') compressedWithoutBlanks += c;
     GW_FUZZ_CHECK(withoutBlanks == compressedWithoutBlanks);
 
     const std::string trimmed = gw::TrimBlanks(text);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the fuzz targets: a check that stops the run with a message (the
 // fuzzer keeps the input that broke it), and the split of one input into the
@@ -16,13 +17,12 @@
 
 #include "core/Interfaces.h"
 
-#define GW_FUZZ_CHECK(condition)                                                     \
-    do {                                                                             \
-        if (!(condition)) {                                                          \
-            std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, \
-                         #condition);                                                \
-            std::abort();                                                            \
-        }                                                                            \
+#define GW_FUZZ_CHECK(condition)                                                                  \
+    do {                                                                                          \
+        if (!(condition)) {                                                                       \
+            std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                         \
+        }                                                                                         \
     } while (0)
 
 namespace gw::fuzz {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heightmap readers (PNG and raw) on any bytes: a refusal says why and
 // gives no samples; what is read has a sane size, comes back unchanged through
 // our own writers, and imports onto a piece within its heights.
@@ -29,7 +30,8 @@ void CheckRead(const gw::HeightmapRead& read, bool png) {
     gw::PieceGrid piece;
     GW_FUZZ_CHECK(gw::PieceFromHeightmap(map, heights, piece).ok());
     for (int r = 1; r <= 17; ++r)
-        for (int c = 1; c <= 17; ++c) GW_FUZZ_CHECK(piece.Z(c, r) >= heights.lowest && piece.Z(c, r) <= heights.highest);
+        for (int c = 1; c <= 17; ++c)
+            GW_FUZZ_CHECK(piece.Z(c, r) >= heights.lowest && piece.Z(c, r) <= heights.highest);
 
     if (map.samples.size() > kRoundTripSamples) return;
     if (png) {
@@ -37,7 +39,8 @@ void CheckRead(const gw::HeightmapRead& read, bool png) {
         GW_FUZZ_CHECK(gw::EncodeHeightmapPng(map, heights, bytes).ok());
         const gw::HeightmapRead back = gw::DecodeHeightmapPng(bytes);
         GW_FUZZ_CHECK(back.outcome.ok() && back.map == map && back.note.empty());
-        GW_FUZZ_CHECK(back.recorded && back.recorded->lowest == heights.lowest && back.recorded->highest == heights.highest);
+        GW_FUZZ_CHECK(back.recorded && back.recorded->lowest == heights.lowest &&
+                      back.recorded->highest == heights.highest);
     } else {
         GW_FUZZ_CHECK(gw::DecodeHeightmapRaw(gw::EncodeHeightmapRaw(map)).map == map);
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The block line reader under the ASC257 reader and writer, on any bytes read
 // in small blocks, so line ends fall on block boundaries in every way a small
 // input allows: the lines it gives (cut to the longest line kept, marked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SX conversion's reading of a track: any bytes as the .TER, beside two
 // piece files (their vertex lines). Every one of the 256 places is either added or reported,
 // and the report stays short whatever the file holds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number forms on any text: ValueOfText never gives a value that is not a
 // number, and what the writers make of it reads back to the same value.
 #include <cmath>

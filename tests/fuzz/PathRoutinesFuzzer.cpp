@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The path routines on any text, as they meet paths written into track files
 // and names picked in file boxes: results are parts of the path, and the piece
 // name's parts put together are the file name again.
@@ -13,7 +14,8 @@ namespace {
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
 bool HasSeparator(std::string_view text) {
-    for (char c : text) if (gw::IsPathSeparator(c)) return true;
+    for (char c : text)
+        if (gw::IsPathSeparator(c)) return true;
     return false;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A piece read from any bytes and written through the real skeleton reads back
 // the same: every height to the 15 digits the file keeps, in its own cell.
 #include <cmath>

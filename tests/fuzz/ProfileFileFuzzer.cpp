@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profile files on any bytes: read a key, write one, save the file, read it
 // back. A write changes the one key's line (or adds lines for it) and nothing
 // else: every other line comes through byte for byte, in its place.
@@ -125,7 +126,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // give on the same bytes read afresh.
     const std::string otherKey = std::string(key) + "2", otherSection = std::string(section) + "2";
     for (const auto& [s, k, v] : {std::tuple{section, std::string_view(otherKey), value},
-                                  {std::string_view(otherSection), key, value}, {section, key, key}}) {
+                                  {std::string_view(otherSection), key, value},
+                                  {section, key, key}}) {
         gw::ProfileDocument fresh{document.Text()};
         GW_FUZZ_CHECK(fresh.Set(s, k, v).ok() == document.Set(s, k, v).ok());
         GW_FUZZ_CHECK(fresh.Text() == document.Text());

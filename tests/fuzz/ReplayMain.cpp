@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target once on each file named on the command line (folders are
 // walked, in name order) without the fuzzing engine: the seed corpus and the
 // kept crash inputs become ordinary tests of any build, sanitized or not.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the texture builder reads from a track: the job text the conversion
 // hands over, and the .TER's texture palette and the .TRK's orientations.
 #include <string>

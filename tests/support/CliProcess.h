@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the real gridwright-cli (only for the command-line tests, which know
 // where it is built).
@@ -35,8 +36,10 @@ inline std::vector<std::string> ShellWords(const std::string& text) {
     char quote = 0;
     for (const char c : text) {
         if (quote != 0) {
-            if (c == quote) quote = 0;
-            else word += c;
+            if (c == quote)
+                quote = 0;
+            else
+                word += c;
         } else if (c == '\'' || c == '"') {
             quote = c;
             inWord = true;
@@ -74,8 +77,8 @@ inline std::string WindowsArgument(const std::string& word) {
 // A file the started program inherits as its standard output or error.
 inline HANDLE InheritableFile(const std::string& path) {
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
 }
 
 // Runs a program with the arguments (shell syntax, see ShellWords) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A piece whose every cell holds 100 x row + column and whose unseen rim holds -1,
 // so a value that lands in the wrong cell, or a write outside the piece, shows.

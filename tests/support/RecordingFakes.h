@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stand-ins for the boxes and for a full disk: they record what the core shows,
 // answer from a script, and make every file write fail after some bytes.

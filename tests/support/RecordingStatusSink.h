@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A status sink that keeps every text, so tests can compare the exact sequence.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reference pictures for the image tests: PNG files decoded by the stb_image
 // compiled into the core, and small pictures whose every pixel differs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Prompter that answers from a script and records every box it was asked to
 // show, so window tests run without a person.

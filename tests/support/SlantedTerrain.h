@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A terrain that rises three times as fast to the north as to the east, with
 // fractions no 16-bit step meets: a misplaced, turned or rounded height shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/SpecialFiles.h"
 
 #include <sys/stat.h>
@@ -18,11 +19,8 @@ SpecialFile MakeSpecialFile(SpecialKind kind, const std::string& path, const Rea
             if (mkfifo(path.c_str(), 0600) != 0) throw std::runtime_error("cannot make a FIFO at " + path);
 #endif
             return {path, "it is a FIFO, not a regular file"};
-        case SpecialKind::Device:
-            return {"/dev/zero", "it is a device, not a regular file"};
-        case SpecialKind::Folder:
-            std::filesystem::create_directory(path);
-            return {path, "Is a directory"};
+        case SpecialKind::Device: return {"/dev/zero", "it is a device, not a regular file"};
+        case SpecialKind::Folder: std::filesystem::create_directory(path); return {path, "Is a directory"};
         case SpecialKind::Oversized:
             WriteAll(path, "");
             std::filesystem::resize_file(path, cap.bytes + 1);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files that are not what a reader expects: a FIFO (a read would wait for a
 // writer for ever), a device (/dev/zero never ends), a folder and a file one

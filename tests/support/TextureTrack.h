@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small SX track for the texture builder's tests: a .TER with a palette and
 // TexturePlacement sections, a .TRK with orientations and tile TGA files, all in
@@ -44,8 +45,8 @@ public:
     static int CellLeft(int pieceNumber) { return (pieceNumber - 1) % 16 * 62; }
     static int CellTop(int pieceNumber) { return (pieceNumber - 1) / 16 * 62; }
 
-    std::vector<std::string> fileSets;       // FileSet_1 on, as written
-    std::optional<std::string> totalFileSets;  // default: the number of file sets
+    std::vector<std::string> fileSets;             // FileSet_1 on, as written
+    std::optional<std::string> totalFileSets;      // default: the number of file sets
     std::vector<TexturePlacementKeys> placements;  // piece 1 on
     std::map<std::string, std::string> trackKeys;  // section Track of the .TRK
     bool writeTrack = true;

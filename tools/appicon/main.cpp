@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gridwright-icon OUTDIR SIZE...: saves the program's icon, as the editor draws
 // it, at each size as OUTDIR/SIZExSIZE/apps/gridwright.png, the layout of the
 // desktop's hicolor icon theme.
@@ -92,7 +93,8 @@ int CheckSvg(const QString& file, const std::vector<int>& sizes) {
 int main(int argc, char** argv) {
     const bool check = argc >= 2 && std::strcmp(argv[1], "--check-svg") == 0;
     if (argc < 3 || (check && argc < 4)) {
-        std::fprintf(stderr, "usage: gridwright-icon OUTDIR SIZE...\n       gridwright-icon --check-svg FILE SIZE...\n");
+        std::fprintf(stderr,
+                     "usage: gridwright-icon OUTDIR SIZE...\n       gridwright-icon --check-svg FILE SIZE...\n");
         return 2;
     }
     // Run at build time, where there may be no display.

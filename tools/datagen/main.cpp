@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gridwright-datagen OUTDIR: writes the skeleton templates, the texture builder's
 // skeleton images, the flat stock terrain, the bundled sample piece and the
 // sample SX track into OUTDIR (the build's program folder).

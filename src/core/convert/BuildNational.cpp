@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/convert/BuildNational.h"
 
 #include <charconv>
@@ -142,7 +143,8 @@ std::string NationalBuildProblemsText(const NationalBuild& build, std::size_t ma
         addLine("... and " + std::to_string(build.notAdded.size() - maxLines) + " more pieces not added");
     }
     if (build.vertexProblems > 0) {
-        addLine(std::to_string(build.vertexProblems) + " vertex lines of the piece files named no cell and were skipped");
+        addLine(std::to_string(build.vertexProblems) +
+                " vertex lines of the piece files named no cell and were skipped");
     }
     if (build.cellsNotFinite > 0) addLine(NotFiniteCellsText(build.cellsNotFinite));
     return text;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a whole SX track into the terrain: the 256 pieces its .TER names,
 // each added at its place with the conversion's Z base and Z scale.

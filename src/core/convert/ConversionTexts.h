@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The SX conversion's texts and starting values, exactly as the user sees them.
 #include <string>

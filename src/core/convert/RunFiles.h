@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files a run on an SX track reads and writes, named before it starts, so
 // that no run ever writes over one of its own inputs (InputOverwriteRefusal).

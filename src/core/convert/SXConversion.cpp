@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/convert/SXConversion.h"
 
 #include "core/dispmap/DisplacementMapFiles.h"
@@ -82,8 +83,7 @@ std::string PiecesNotAddedStatus(const NationalBuild& build) {
 }
 
 std::string FilesNotWrittenStatus(std::size_t failed, std::size_t total) {
-    return "Conversion not complete, " + std::to_string(failed) + " of " + std::to_string(total) +
-           " files failed";
+    return "Conversion not complete, " + std::to_string(failed) + " of " + std::to_string(total) + " files failed";
 }
 
 SXConversionResult RunSXConversion(const SXConversionOptions& options, const std::string& programFolder,
@@ -123,8 +123,8 @@ SXConversionResult RunSXConversion(const SXConversionOptions& options, const std
     const TrackFileFolders trackFolders{out, options.terFile, programFolder, surroundings.userDataFolder,
                                         options.gameFolder};
     if (options.writeScn) {
-        result.steps.push_back({".SCN", SceneFilePath(out, options.terFile),
-                                WriteSceneFile(options.environment, trackFolders)});
+        result.steps.push_back(
+            {".SCN", SceneFilePath(out, options.terFile), WriteSceneFile(options.environment, trackFolders)});
     }
     if (options.writeTer) {
         result.steps.push_back({".TER", TerrainFilePath(out, options.terFile),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // National > Create from SX .TER and Open SX .TER after the dialog: the track
 // into the terrain, then the files that make the game load it as a National
@@ -51,10 +52,10 @@ using ConversionTextureRunner = std::function<Outcome(const std::string& terFile
 
 // What a conversion works with besides the program-wide state.
 struct ConversionSurroundings {
-    StatusSink& mainStatus;         // the main window's status line
-    DisplacementPreview& preview;   // the displacement map's window
-    Prompter& prompter;             // boxes of the steps (none on a normal run)
-    std::string userDataFolder;     // searched for stock files before the program's folder
+    StatusSink& mainStatus;        // the main window's status line
+    DisplacementPreview& preview;  // the displacement map's window
+    Prompter& prompter;            // boxes of the steps (none on a normal run)
+    std::string userDataFolder;    // searched for stock files before the program's folder
     // Runs the texture step; empty: the texture builder's conversion run
     // (RunTextureForConversion) without a window.
     ConversionTextureRunner texture;

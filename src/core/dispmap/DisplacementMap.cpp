@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dispmap/DisplacementMap.h"
 
 #include <algorithm>
@@ -121,6 +122,8 @@ DisplacementMap MakeDisplacementMap513(const NationalGrid& grid, std::string_vie
 
 std::string DispMapDoneText(double top) { return kStatusDispMapDone + PaddedNumberText(top); }
 
-std::string DispMapSavedText(double top, const std::string& path) { return DispMapDoneText(top) + kStatusSavedAs + path; }
+std::string DispMapSavedText(double top, const std::string& path) {
+    return DispMapDoneText(top) + kStatusSavedAs + path;
+}
 
 }  // namespace gw

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Displacement maps: grey pictures of heights, one pixel per height sample, black
 // at the floor of the scale and white at its top. A piece gives 16 x 16 pixels,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the displacement maps are saved and the Save box that asks for it.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dispmap/DisplacementMapRun.h"
 
 #include "core/dispmap/DisplacementMap.h"
@@ -10,8 +11,7 @@ namespace {
 
 // A map that cannot be saved is said so where the done text would stand, and
 // in a message box.
-void ReportSaveFailure(const Outcome& saved, DisplacementPreview& preview, StatusSink* mainStatus,
-                       Prompter& prompter) {
+void ReportSaveFailure(const Outcome& saved, DisplacementPreview& preview, StatusSink* mainStatus, Prompter& prompter) {
     preview.Status(saved.message());
     if (mainStatus) mainStatus->Status(saved.message());
     prompter.Warning(saved.message(), kDispMapMessageTitle);
@@ -24,8 +24,7 @@ bool AskDisplacementMapMaxZ(Prompter& prompter, std::string& maxZText) {
     return !maxZText.empty();
 }
 
-DisplacementMapRun RunDisplacementMap17(const EditorState& state, DisplacementPreview& preview,
-                                        Prompter& prompter) {
+DisplacementMapRun RunDisplacementMap17(const EditorState& state, DisplacementPreview& preview, Prompter& prompter) {
     DisplacementMapRun run;
     if (state.pieceName.empty()) {
         prompter.Message(kOpenPieceFirst, kDispMapMessageTitle);
@@ -46,8 +45,7 @@ DisplacementMapRun RunDisplacementMap17(const EditorState& state, DisplacementPr
 
 DisplacementMapRun RunTerrainDisplacementMap(TerrainMapSize size, const EditorState& state,
                                              const std::string& outputFolder, std::string_view maxZText,
-                                             DisplacementPreview& preview, StatusSink& mainStatus,
-                                             Prompter& prompter) {
+                                             DisplacementPreview& preview, StatusSink& mainStatus, Prompter& prompter) {
     DisplacementMapRun run;
     // Only a conversion, which names its output folder, saves without asking.
     std::string path = outputFolder.empty() ? "" : TerrainDisplacementMapFixedPath(size, state.currentTerFile);
@@ -61,8 +59,9 @@ DisplacementMapRun RunTerrainDisplacementMap(TerrainMapSize size, const EditorSt
     }
     run.path = PlaceInOutputFolder(path, outputFolder);
     preview.ShowPreview();
-    const DisplacementMap map = size == TerrainMapSize::k257 ? MakeDisplacementMap257(state.national, maxZText, preview)
-                                                             : MakeDisplacementMap513(state.national, maxZText, preview);
+    const DisplacementMap map = size == TerrainMapSize::k257
+                                    ? MakeDisplacementMap257(state.national, maxZText, preview)
+                                    : MakeDisplacementMap513(state.national, maxZText, preview);
     preview.DrawMap(map.preview);
     run.saved = WriteTgaFile(run.path, map.image);
     if (!run.saved) {

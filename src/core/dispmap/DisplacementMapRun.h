@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The DispMap menu's three runs, start to end: where the map goes, the preview,
 // the work with its progress texts, the save and the closing text. The window
@@ -37,15 +38,13 @@ bool AskDisplacementMapMaxZ(Prompter& prompter, std::string& maxZText);
 // open an SX ASC file" and nothing else. Otherwise the map of the PieceGrid is
 // saved as PieceFolder + PieceName + "DispMap17.tga" and the preview's status
 // ends with "All Done".
-DisplacementMapRun RunDisplacementMap17(const EditorState& state, DisplacementPreview& preview,
-                                        Prompter& prompter);
+DisplacementMapRun RunDisplacementMap17(const EditorState& state, DisplacementPreview& preview, Prompter& prompter);
 
 // Make 257x257 / 513x513 Displacement Map for ASC 257 (and the conversion's map,
 // which passes its output folder). The preview's and the main window's status
 // end with "DispMap Done - Max Z = " and the top of the scale.
 DisplacementMapRun RunTerrainDisplacementMap(TerrainMapSize size, const EditorState& state,
                                              const std::string& outputFolder, std::string_view maxZText,
-                                             DisplacementPreview& preview, StatusSink& mainStatus,
-                                             Prompter& prompter);
+                                             DisplacementPreview& preview, StatusSink& mainStatus, Prompter& prompter);
 
 }  // namespace gw

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A heightmap: a picture of heights as 16-bit grey samples, 0 for the lowest
 // height and 65535 for the highest, the form terrain tools exchange. Rows run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Heightmap files. Written: 16-bit greyscale PNG (the lowest and highest heights
 // recorded in its text chunks "MinZ" and "MaxZ") or raw 16-bit little-endian

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/heightmap/HeightmapGrid.h"
 
 #include <algorithm>
@@ -41,8 +42,7 @@ std::vector<Tap> Taps(int n, int size) {
         const long long scaled = static_cast<long long>(i) * (size - 1);
         const int first = static_cast<int>(scaled / (n - 1));
         const long long rest = scaled % (n - 1);
-        taps[static_cast<std::size_t>(i)] = {first, rest == 0 ? first : first + 1,
-                                             static_cast<double>(rest) / (n - 1)};
+        taps[static_cast<std::size_t>(i)] = {first, rest == 0 ? first : first + 1, static_cast<double>(rest) / (n - 1)};
     }
     return taps;
 }
@@ -98,7 +98,8 @@ HeightmapExport PieceHeightmap(const PieceGrid& grid) {
     HeightmapExport result{BlankHeightmap(kSide), PieceHeightRange(grid)};
     for (int r = PieceGrid::kFirst; r <= PieceGrid::kLast; ++r) {
         for (int c = PieceGrid::kFirst; c <= PieceGrid::kLast; ++c) {
-            result.map.samples[static_cast<std::size_t>((r - 1) * kSide + (c - 1))] = SampleOf(grid.Z(c, r), result.heights);
+            result.map.samples[static_cast<std::size_t>((r - 1) * kSide + (c - 1))] =
+                SampleOf(grid.Z(c, r), result.heights);
         }
     }
     return result;

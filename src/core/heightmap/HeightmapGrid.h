@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The piece's and the terrain's heights as heightmaps and back. Export spreads
 // the grid's lowest to highest height over 0 to 65535; import puts black and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/heightmap/HeightmapMenu.h"
 
 #include "core/heightmap/HeightmapFile.h"
@@ -27,14 +28,14 @@ std::optional<HeightmapImport> AskHeightmapImport(Prompter& prompter, const std:
     }
     if (!read.note.empty()) prompter.Message(import.path + ": " + read.note, kImportHeightmapTitle);
     const HeightRange proposed = ImportHeights(GivenHeights{}, read.recorded);
-    const std::string answer = prompter.Input(kHeightmapHeightsPrompt, kImportHeightmapTitle,
-                                              ExactNumberText(proposed.lowest) + ", " +
-                                                  ExactNumberText(proposed.highest));
+    const std::string answer =
+        prompter.Input(kHeightmapHeightsPrompt, kImportHeightmapTitle,
+                       ExactNumberText(proposed.lowest) + ", " + ExactNumberText(proposed.highest));
     if (TrimBlanks(answer).empty()) return std::nullopt;
     if (!ParseHeightsAnswer(answer, import.heights)) {
-        prompter.Warning("Enter the heights of black and white as two numbers, for example 0, 20. You entered (" +
-                             answer + ")",
-                         kImportHeightmapTitle);
+        prompter.Warning(
+            "Enter the heights of black and white as two numbers, for example 0, 20. You entered (" + answer + ")",
+            kImportHeightmapTitle);
         return std::nullopt;
     }
     import.map = std::move(read.map);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor's Import Heightmap and Export Heightmap items (File for the
 // piece, National for the terrain), with their boxes. The caller applies an

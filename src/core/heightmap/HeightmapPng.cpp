@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PNG heightmaps through libpng. libpng reports errors by jumping (longjmp) back
 // to the function that set the jump; so the functions that call libpng keep no
 // object with a destructor in their own frame: everything that needs one lives in
@@ -114,7 +115,8 @@ bool DecodePng(png_structp png, png_infop info, PngDecodeState& state) {
     RequestSixteenBitGrey(png, state.colourType, state.bitDepth);
     const int passes = png_set_interlace_handling(png);
     png_read_update_info(png, info);
-    if (png_get_channels(png, info) != 1 || png_get_bit_depth(png, info) != 16) png_error(png, "unexpected pixel layout");
+    if (png_get_channels(png, info) != 1 || png_get_bit_depth(png, info) != 16)
+        png_error(png, "unexpected pixel layout");
 
     Heightmap& map = state.map;
     map.width = static_cast<int>(state.width);
@@ -183,9 +185,9 @@ HeightmapRead DecodeFrom(PngSource source) {
     const bool decoded = DecodePng(png, info, state);
     png_destroy_read_struct(&png, &info, nullptr);
     if (state.tooLarge) {
-        result.outcome = Outcome::Fail("the image is " + std::to_string(state.width) + " x " +
-                                       std::to_string(state.height) + " pixels, more than " +
-                                       std::to_string(Heightmap::kMaxSide) + " on a side");
+        result.outcome =
+            Outcome::Fail("the image is " + std::to_string(state.width) + " x " + std::to_string(state.height) +
+                          " pixels, more than " + std::to_string(Heightmap::kMaxSide) + " on a side");
         return result;
     }
     if (!decoded) {
@@ -196,8 +198,8 @@ HeightmapRead DecodeFrom(PngSource source) {
     result.map = std::move(state.map);
     result.note = ConversionNote(state.colourType, state.bitDepth);
     HeightRange recorded;
-    if (ParseExactNumber(state.lowestText, recorded.lowest) &&
-        ParseExactNumber(state.highestText, recorded.highest) && recorded.lowest <= recorded.highest) {
+    if (ParseExactNumber(state.lowestText, recorded.lowest) && ParseExactNumber(state.highestText, recorded.highest) &&
+        recorded.lowest <= recorded.highest) {
         result.recorded = recorded;
     }
     return result;
@@ -226,8 +228,8 @@ bool EncodePng(png_structp png, png_infop info, const Heightmap& map, PngEncodeS
     png_write_info(png, info);
     if constexpr (std::endian::native == std::endian::little) png_set_swap(png);
     for (int y = 0; y < map.height; ++y) {
-        png_write_row(png, reinterpret_cast<png_const_bytep>(map.samples.data() +
-                                                             static_cast<std::size_t>(y) * static_cast<std::size_t>(map.width)));
+        png_write_row(png, reinterpret_cast<png_const_bytep>(
+                               map.samples.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(map.width)));
     }
     png_write_end(png, info);
     return true;
@@ -241,14 +243,27 @@ HeightmapRead DecodeHeightmapPng(std::FILE* file) { return DecodeFrom(PngSource{
 
 Outcome EncodeHeightmapPng(const Heightmap& map, const HeightRange& heights, std::string& bytes) {
     bytes.clear();
-    if (map.samples.empty() || map.samples.size() != static_cast<std::size_t>(map.width) * static_cast<std::size_t>(map.height)) {
+    if (map.samples.empty() ||
+        map.samples.size() != static_cast<std::size_t>(map.width) * static_cast<std::size_t>(map.height)) {
         return Outcome::Fail("the heightmap is empty");
     }
     PngEncodeState state;
     state.lowestText = ExactNumberText(heights.lowest);
     state.highestText = ExactNumberText(heights.highest);
-    state.texts[0] = {PNG_TEXT_COMPRESSION_NONE, state.lowestKey.data(), state.lowestText.data(), state.lowestText.size(), 0, nullptr, nullptr};
-    state.texts[1] = {PNG_TEXT_COMPRESSION_NONE, state.highestKey.data(), state.highestText.data(), state.highestText.size(), 0, nullptr, nullptr};
+    state.texts[0] = {PNG_TEXT_COMPRESSION_NONE,
+                      state.lowestKey.data(),
+                      state.lowestText.data(),
+                      state.lowestText.size(),
+                      0,
+                      nullptr,
+                      nullptr};
+    state.texts[1] = {PNG_TEXT_COMPRESSION_NONE,
+                      state.highestKey.data(),
+                      state.highestText.data(),
+                      state.highestText.size(),
+                      0,
+                      nullptr,
+                      nullptr};
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &state.error, &OnPngError, &OnPngWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Raw heightmaps: nothing but 16-bit little-endian samples, row after row. The
 // file holds no size, so it must be a square and its side follows from its size.
 #include <cmath>

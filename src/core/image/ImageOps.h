@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture operations the texture builder needs: resampling, sharpening,
 // quarter turns and pasting one picture onto another.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An owned RGB picture: width x height pixels of three bytes (red, green, blue),
 // rows from the top down. Displacement maps are computed into it, TGA files are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one place the stb libraries are compiled. Only the TGA reader is wanted from
 // stb_image; PNG stays so that tests can decode their reference pictures.
 #pragma GCC diagnostic push

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TGA files: every common variant is read (uncompressed and run-length encoded;
 // true colour of 15, 16, 24 and 32 bits, grey, colour-mapped; all four origins);

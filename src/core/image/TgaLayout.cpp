@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/image/TgaLayout.h"
 
 #include <cstdint>
@@ -116,7 +117,8 @@ Outcome ParseTgaLayout(std::string_view bytes, TgaLayout& layout) {
         t.mapBytes = static_cast<std::size_t>(t.mapLength) * static_cast<std::size_t>((t.mapEntryBits + 7) / 8);
     }
     t.pixelOffset = t.mapOffset + t.mapBytes;
-    if (t.pixelOffset > bytes.size()) return Refuse("the file ends inside its image ID or colour map (truncated TGA file)");
+    if (t.pixelOffset > bytes.size())
+        return Refuse("the file ends inside its image ID or colour map (truncated TGA file)");
 
     const std::size_t pixels = static_cast<std::size_t>(t.width) * static_cast<std::size_t>(t.height);
     Outcome walked = t.runLength() ? WalkRunLengthPixels(bytes, t, pixels) : WalkRawPixels(bytes, t, pixels);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the parts of a TGA file lie, taken from its header and checked against
 // the bytes that are really there. stb_image trusts a file: it fills a short file

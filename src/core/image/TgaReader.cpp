@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -41,8 +42,8 @@ Outcome DecodeTga(std::string_view bytes, RgbImage& image) {
     int height = 0;
     int channels = 0;
     std::unique_ptr<stbi_uc, void (*)(void*)> pixels(
-        stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()), static_cast<int>(bytes.size()),
-                              &width, &height, &channels, RgbImage::kChannels),
+        stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()), static_cast<int>(bytes.size()), &width,
+                              &height, &channels, RgbImage::kChannels),
         &stbi_image_free);
     if (!pixels) return Outcome::Fail(std::string("the TGA data cannot be decoded (") + stbi_failure_reason() + ")");
     if (width != layout.width || height != layout.height) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/io/BlockLineReader.h"
 
 #include <algorithm>
@@ -31,7 +32,8 @@ std::size_t FindLineEnd(const char* bytes, std::size_t from, std::size_t to) {
         const char* start = bytes + from;
         const void* cr = std::memchr(start, '\r', length);
         const std::size_t limit = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - start) : length;
-        if (const void* lf = std::memchr(start, '\n', limit)) return static_cast<std::size_t>(static_cast<const char*>(lf) - bytes);
+        if (const void* lf = std::memchr(start, '\n', limit))
+            return static_cast<std::size_t>(static_cast<const char*>(lf) - bytes);
         if (cr) return static_cast<std::size_t>(static_cast<const char*>(cr) - bytes);
         from += length;
         window = std::min(window * 2, std::size_t{1} << 16);

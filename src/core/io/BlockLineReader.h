@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a text file line by line in large blocks, so that a file of any size is
 // read with bounded memory and without a heap allocation per line. A line ends
@@ -66,9 +67,9 @@ private:
     // The buffer's full size: one block after a kept partial line and its CR.
     // A small file starts with a smaller buffer, which grows when the file does.
     std::size_t fullSize_ = 0;
-    std::size_t pos_ = 0;  // start of the line being read
-    std::size_t end_ = 0;  // end of the buffered bytes
-    std::uint64_t dropped_ = 0;       // bytes of the file before buffer_[0]
+    std::size_t pos_ = 0;            // start of the line being read
+    std::size_t end_ = 0;            // end of the buffered bytes
+    std::uint64_t dropped_ = 0;      // bytes of the file before buffer_[0]
     std::uint64_t noRunBefore_ = 0;  // file offset before which no bulk run starts
     bool eof_ = false;
     bool done_ = false;

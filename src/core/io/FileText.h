@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading whole files and splitting text into lines the way the game's files are
 // written: a line ends at CR LF or at CR alone.

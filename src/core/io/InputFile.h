@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way the core opens a file that it reads. Only a regular file is read:
 // a folder, a FIFO, a socket or a device (/dev/zero) is refused before a byte is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The temporary file a safe write goes to: created new under a name no other
 // writer uses, every write and the close checked, and its data on the disk once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paths taken apart and put together, as text: no call here asks the file
 // system (SystemFiles does that). Both \ and / separate folders: the game writes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/io/Paths.h"
 #include "core/io/ReplaceFile.h"
 
@@ -44,7 +45,8 @@ void FileReplacement::Write(std::string_view bytes) { temporary_.Write(bytes); }
 
 Outcome FileReplacement::Commit() {
     if (!begun_ || finished_) return Outcome::Fail("Cannot write " + target_ + ": the file was not started");
-    if (int error = temporary_.Close(); error != 0) return Failed("Cannot write " + target_ + ": " + SystemReason(error));
+    if (int error = temporary_.Close(); error != 0)
+        return Failed("Cannot write " + target_ + ": " + SystemReason(error));
     const std::string& temporary = temporary_.path();
     std::error_code ec;
     const fs::file_status previous = fs::status(file_, ec);
@@ -52,7 +54,8 @@ Outcome FileReplacement::Commit() {
 
     const std::string folder = fs::path(file_).parent_path().string();
     sys::FolderLock lock;
-    if (int error = lock.Lock(folder); error != 0) return Failed("Cannot write " + target_ + ": " + SystemReason(error));
+    if (int error = lock.Lock(folder); error != 0)
+        return Failed("Cannot write " + target_ + ": " + SystemReason(error));
     // Another program may have put something else in its place meanwhile.
     if (std::string refusal = WriteTargetRefusal(target_); !refusal.empty()) return Failed(refusal);
     const std::string backup = BackupPathOf(file_);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replacing a file's whole content without ever leaving it half written, and
 // without two writers ever crossing: the bytes go to a temporary file of its

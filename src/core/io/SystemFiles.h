@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few file-system calls that the standard library does not offer and that the
 // safe writers need: creating a file that must not exist yet, pushing written data

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/io/VertexLine.h"
 
 #include "core/text/FastNumbers.h"

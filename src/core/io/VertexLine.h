@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The vertex lines of the ASC mesh files, track pieces and whole terrains alike:
 //   Vertex 12:  X: 1.5  Y: 24  Z: 0.25
@@ -81,8 +82,7 @@ inline bool LatticeSteps(const VertexLattice& lattice, double coordinate, std::i
 }
 
 // The grid cell so many steps from the origin; false when it lies off the grid.
-inline bool CellOfSteps(const VertexLattice& lattice, std::int64_t stepsX, std::int64_t stepsY, int& column,
-                        int& row) {
+inline bool CellOfSteps(const VertexLattice& lattice, std::int64_t stepsX, std::int64_t stepsY, int& column, int& row) {
     const std::int64_t c = lattice.columnOfZero + stepsX;
     const std::int64_t r = lattice.rowOfZero + lattice.rowStep * stepsY;
     if (c < 0 || c >= lattice.size || r < 0 || r >= lattice.size) return false;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every writer checks before it writes: which targets it refuses, and
 // which outputs would overwrite the run's own inputs.

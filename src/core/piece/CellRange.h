@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rectangle of grid cells an operation works on, taken from the grid's
 // selection: the anchor (col, row) and the moving corner (colSel, rowSel), in
@@ -25,8 +26,6 @@ CellRange ApplyWholeGridRule(const CellRange& range);
 NormalRange Normalise(const CellRange& range);
 
 // Both in one: what every range operation starts with.
-inline NormalRange TakeRange(const CellRange& selection) {
-    return Normalise(ApplyWholeGridRule(selection));
-}
+inline NormalRange TakeRange(const CellRange& selection) { return Normalise(ApplyWholeGridRule(selection)); }
 
 }  // namespace gw

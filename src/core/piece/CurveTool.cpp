@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/piece/CurveTool.h"
 
 #include <algorithm>
@@ -55,8 +56,7 @@ BarAccess AccessBar(CurveState& state, CurveBar bar) {
 void SetBarFromProgram(CurveState& state, CurveBar bar, double wanted) {
     BarAccess access = AccessBar(state, bar);
     std::int64_t value = 0;
-    if (RoundToIndex(wanted, value) && value >= 0 && value <= access.maximum &&
-        value != *access.value) {
+    if (RoundToIndex(wanted, value) && value >= 0 && value <= access.maximum && value != *access.value) {
         MoveCurveBar(state, bar, static_cast<int>(value));
     }
     *access.coordinate = *access.value;

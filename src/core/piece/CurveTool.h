@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The curve tool: a cubic Bézier profile, shaped with two inner control points,
 // that replaces the interior rows of every column of a range. This is the math of
@@ -47,8 +48,8 @@ struct CurveState {
     std::array<CurvePoint, 4> points{};  // P0 enter end, P1 and P2 inner, P3 exit end
     CurveSamples samples{};
     CurveBars bars;
-    int intervals = 0;     // n, the rows of the range less one
-    bool loaded = false;   // the dialog exists (Apply and Cancel only hide it)
+    int intervals = 0;    // n, the rows of the range less one
+    bool loaded = false;  // the dialog exists (Apply and Cancel only hide it)
 };
 
 // The dialog is created: the bars take their starting values (P1 at (59, 300),
@@ -66,8 +67,8 @@ struct CurveRequest {
 CurveRequest CurveRequestFor(const PieceGrid& grid, const CellRange& selection);
 
 struct CurveStart {
-    bool shown = false;      // false: fewer than 4 rows, show kCurveTooFewRowsMessage
-    double enterLabel = 0;   // lblEnter and lblExit, written with PlainNumberText
+    bool shown = false;     // false: fewer than 4 rows, show kCurveTooFewRowsMessage
+    double enterLabel = 0;  // lblEnter and lblExit, written with PlainNumberText
     double exitLabel = 0;
 };
 

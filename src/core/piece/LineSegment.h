@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A straight line between two points of a picture, in the picture's own drawing
 // units. The core computes them; the windows only paint them.

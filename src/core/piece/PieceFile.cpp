@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/piece/PieceFile.h"
 
 #include <cstdint>
@@ -103,8 +104,7 @@ PieceReadReport ReadPieceFile(const std::string& path, PieceGrid& grid) {
     return ReadPieceText(bytes, grid);
 }
 
-std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
-                               const std::string& objectName) {
+std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid, const std::string& objectName) {
     std::string out;
     out.reserve(skeleton.size() + 4096);
     out += "\r\nNamed Object: \"" + objectName + "\"\r\n";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ASC piece files: the reader that loads a piece's vertex heights into the
 // PieceGrid and the writer that puts the grid's heights into a copy of the
@@ -13,7 +14,7 @@
 namespace gw {
 
 struct PieceReadReport {
-    Outcome opened = Outcome::Ok();   // failure to open or read the file
+    Outcome opened = Outcome::Ok();  // failure to open or read the file
     int verticesStored = 0;
     // One text per vertex that could not be stored (outside the grid and the like),
     // at most kMaxProblems of them; problemCount counts all.
@@ -34,8 +35,7 @@ PieceReadReport ReadPieceText(std::string_view bytes, PieceGrid& grid);
 
 // Builds the text of a piece file: an empty line, the object line, then the
 // skeleton's lines with the grid's heights in the vertex lines. CR LF line ends.
-std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
-                               const std::string& objectName);
+std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid, const std::string& objectName);
 
 // Writes the piece through the skeleton to a temporary .out file beside the
 // target, then keeps the old target as its .bak (BackupPathOf) and gives the new

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The heights of the open track piece. Indexed Z(column, row) like the grid shows
 // them: column 1 is X = 0, row 1 is the top row (Y = 24). Storage runs from 0 to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/io/Paths.h"
 #include "core/piece/PieceSet.h"
 
@@ -27,9 +28,7 @@ const std::vector<SetMember>& MembersOf(PieceSetKind kind) {
     return kFour;
 }
 
-void TurnWholeGrid(PieceGrid& grid, StatusSink& status) {
-    RotateRange(grid, CellRange{1, 17, 1, 17}, status);
-}
+void TurnWholeGrid(PieceGrid& grid, StatusSink& status) { RotateRange(grid, CellRange{1, 17, 1, 17}, status); }
 
 }  // namespace
 
@@ -79,8 +78,8 @@ PieceSetSaveResult SavePieceFileSet(PieceGrid& grid, const PieceSetNames& set, c
         for (std::size_t turns = files.size() - 1; turns < 4; ++turns) TurnWholeGrid(grid, status);
     }
     if (!result.ok()) {
-        status.Status("Save failed: " + std::to_string(result.failures.size()) + " of " +
-                      std::to_string(files.size()) + " files not written");
+        status.Status("Save failed: " + std::to_string(result.failures.size()) + " of " + std::to_string(files.size()) +
+                      " files not written");
     }
     return result;
 }

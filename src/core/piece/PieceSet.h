@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file set of a piece: its north file as the grid stands and the other
 // directions written by quarter turns of the grid, each file with its backup.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/piece/Projection3D.h"
 
 #include <algorithm>
@@ -13,7 +14,8 @@ struct Point3 {
 
 struct Turn {
     double c = 1, s = 0;
-    explicit Turn(double degrees) : c(std::cos(degrees * kDegreesToRadians)), s(std::sin(degrees * kDegreesToRadians)) {}
+    explicit Turn(double degrees)
+        : c(std::cos(degrees * kDegreesToRadians)), s(std::sin(degrees * kDegreesToRadians)) {}
 };
 
 // The two reasons a point cannot be projected, numbered as the runtime numbers them.
@@ -52,8 +54,7 @@ std::string Display3DErrorMessage(const std::string& description, int number) {
     return "Error in Display3D \n\n" + description + " - Err( " + std::to_string(number) + ")";
 }
 
-Wireframe ProjectWireframe(const PieceGrid& grid, double xAngle, double yAngle, double zAngle,
-                           double viewDistance) {
+Wireframe ProjectWireframe(const PieceGrid& grid, double xAngle, double yAngle, double zAngle, double viewDistance) {
     Wireframe frame;
     double span = 0;
     for (int j = 0; j < 17; ++j)
@@ -87,7 +88,8 @@ Wireframe ProjectWireframe(const PieceGrid& grid, double xAngle, double yAngle, 
         }
     }
 
-    if (firstFault == ProjectionFault::DivisionByZero) frame.errorMessage = Display3DErrorMessage("Division by zero", 11);
+    if (firstFault == ProjectionFault::DivisionByZero)
+        frame.errorMessage = Display3DErrorMessage("Division by zero", 11);
     if (firstFault == ProjectionFault::Overflow) frame.errorMessage = Display3DErrorMessage("Overflow", 6);
     return frame;
 }

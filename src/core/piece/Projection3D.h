@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 3D view's wireframe as a pure computation: the piece's footprint square and
 // its 17 x 17 mesh, turned by three angles and seen in perspective from a
@@ -49,8 +50,7 @@ struct Wireframe {
 
 // Vertex (i, j), i and j 0..16, starts at x = i - 8, y = j - 8, z = Z(i + 1, j + 1):
 // grid row 1 lies at y = -8, the top of the picture.
-Wireframe ProjectWireframe(const PieceGrid& grid, double xAngle, double yAngle, double zAngle,
-                           double viewDistance);
+Wireframe ProjectWireframe(const PieceGrid& grid, double xAngle, double yAngle, double zAngle, double viewDistance);
 
 // "Error in Display3D ", two line breaks, the description, " - Err(", the number
 // with a blank in front, ")".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/piece/RangeOps.h"
 
 #include <algorithm>
@@ -41,9 +42,7 @@ void CopyBack(Scratch& result, const NormalRange& range, PieceGrid& grid) {
 
 }  // namespace
 
-CellRange SelectionAfterRangeOperation(const CellRange& selection) {
-    return ApplyWholeGridRule(selection);
-}
+CellRange SelectionAfterRangeOperation(const CellRange& selection) { return ApplyWholeGridRule(selection); }
 
 void SetRangeValue(PieceGrid& grid, const CellRange& selection, double value) {
     SetCellsValue(grid, TakeRange(selection), value);

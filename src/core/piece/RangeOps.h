@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operations of the main window's range buttons: set, scale, displace, mirror,
 // rotate and slope a rectangle of the PieceGrid. Each takes the grid's selection,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A rectangle of heights as tab-separated text: one line per grid row, top row
 // first, each cell as the grid shows it (PaddedNumberText). It is what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moving the values of a range one cell up, down, left or right, cyclically: the
 // line that leaves one edge of the range comes back in at the opposite edge.

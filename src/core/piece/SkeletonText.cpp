@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/piece/SkeletonText.h"
 
 #include <cstdio>
@@ -29,9 +30,9 @@ std::string MakeSkeletonText(const LatticeShape& shape) {
     for (int j = 0; j < cells; ++j) {
         for (int i = 0; i < cells; ++i) {
             const long a = static_cast<long>(j) * n + i;  // lower left of the cell
-            const long b = a + 1;                          // lower right
-            const long c = a + n + 1;                      // upper right
-            const long d = a + n;                          // upper left
+            const long b = a + 1;                         // lower right
+            const long c = a + n + 1;                     // upper right
+            const long d = a + n;                         // upper left
             put(std::snprintf(line, sizeof line, "Face %ld:    A:%ld B:%ld C:%ld AB:1 BC:1 CA:0\r\n", face++, a, b, c));
             text += "Smoothing:  1\r\n";
             put(std::snprintf(line, sizeof line, "Face %ld:    A:%ld B:%ld C:%ld AB:0 BC:1 CA:1\r\n", face++, a, c, d));

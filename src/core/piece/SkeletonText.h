@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Generates the skeleton meshes that the writers fill in: a square lattice of
 // vertices with two triangles per cell, in the 3D-Studio ASCII layout the game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The track pieces of the bundled sample track: a handful of shapes a modder
 // would build, each a 17 x 17 height field on the piece lattice.
@@ -10,9 +11,8 @@ namespace gw {
 
 enum class SamplePiece { Flat, Tabletop, Whoops, Berm, StepUp, Double };
 
-inline constexpr SamplePiece kSamplePieces[] = {SamplePiece::Flat,  SamplePiece::Tabletop,
-                                                SamplePiece::Whoops, SamplePiece::Berm,
-                                                SamplePiece::StepUp, SamplePiece::Double};
+inline constexpr SamplePiece kSamplePieces[] = {SamplePiece::Flat, SamplePiece::Tabletop, SamplePiece::Whoops,
+                                                SamplePiece::Berm, SamplePiece::StepUp,   SamplePiece::Double};
 
 // Height at lattice position (i across from the west edge, j up from the south
 // edge, both 0..16) of the north file of the piece. A piece is ridden from its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/io/Paths.h"
 #include "core/samples/SampleTrack.h"
 
@@ -112,21 +113,26 @@ SampleTile SampleTrackTile(int column, int row) {
     // The loop is ridden clockwise: east along the north edge, south down the
     // east edge, west along the south edge and north up the west edge.
     if (row == 0) {
-        return OnTrack(FeatureAt(column, {{3, SamplePiece::Tabletop}, {5, SamplePiece::Whoops}, {6, SamplePiece::Whoops},
-                                          {9, SamplePiece::Double}, {12, SamplePiece::StepUp}}),
+        return OnTrack(FeatureAt(column, {{3, SamplePiece::Tabletop},
+                                          {5, SamplePiece::Whoops},
+                                          {6, SamplePiece::Whoops},
+                                          {9, SamplePiece::Double},
+                                          {12, SamplePiece::StepUp}}),
                        3);
     }
     if (column == kLast) {
-        return OnTrack(FeatureAt(row, {{4, SamplePiece::Tabletop}, {8, SamplePiece::Whoops}, {11, SamplePiece::Double}}), 2);
+        return OnTrack(
+            FeatureAt(row, {{4, SamplePiece::Tabletop}, {8, SamplePiece::Whoops}, {11, SamplePiece::Double}}), 2);
     }
     if (row == kLast) {
-        return OnTrack(FeatureAt(column, {{11, SamplePiece::StepUp}, {7, SamplePiece::Tabletop}, {4, SamplePiece::Whoops}}),
-                       1);
+        return OnTrack(
+            FeatureAt(column, {{11, SamplePiece::StepUp}, {7, SamplePiece::Tabletop}, {4, SamplePiece::Whoops}}), 1);
     }
     if (column == 0) return OnTrack(FeatureAt(row, {{10, SamplePiece::Double}, {5, SamplePiece::Tabletop}}), 0);
     // A practice line up the middle, ridden north.
     if (column == 8 && row >= 4 && row <= 11) {
-        return OnTrack(FeatureAt(row, {{9, SamplePiece::Tabletop}, {7, SamplePiece::StepUp}, {5, SamplePiece::Double}}), 0);
+        return OnTrack(FeatureAt(row, {{9, SamplePiece::Tabletop}, {7, SamplePiece::StepUp}, {5, SamplePiece::Double}}),
+                       0);
     }
     // Grass: the .TRK gives it some orientation, which Transform=NONE overrides.
     return {SamplePiece::Flat, (column * 3 + row) % 4, SampleTexture::Grass, true};
@@ -237,11 +243,12 @@ Outcome WriteSampleTrack(const std::string& folder, const std::string& skeletonP
     NullStatusSink quiet;
     for (SamplePiece piece : kSamplePieces) {
         PieceGrid grid = MakeSamplePiece(piece);
-        const PieceSetSaveResult saved =
-            SavePieceFileSet(grid, {folder, SamplePieceName(piece), "asc", SamplePieceKind(piece)}, skeletonPath, quiet);
+        const PieceSetSaveResult saved = SavePieceFileSet(
+            grid, {folder, SamplePieceName(piece), "asc", SamplePieceKind(piece)}, skeletonPath, quiet);
         if (!saved.ok()) return Outcome::Fail(PieceSetFailureText(saved));
         // A regenerated sample has nothing worth keeping in a backup.
-        for (const PieceSetFile& file : PieceSetFiles({folder, SamplePieceName(piece), "asc", SamplePieceKind(piece)})) {
+        for (const PieceSetFile& file :
+             PieceSetFiles({folder, SamplePieceName(piece), "asc", SamplePieceKind(piece)})) {
             std::filesystem::remove(file.backupPath, ec);
         }
     }

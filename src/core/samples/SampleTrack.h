@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bundled sample SX track "Dunes": a 16 x 16 board with a dirt loop round
 // its edge (berms in the corners, jumps, whoops and step-ups on the straights),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/shell/Greeting.h"
 
 #include <chrono>
@@ -13,9 +14,12 @@ std::string GreetingText(std::string_view userName, int hour, double r) {
     if (name.compare(0, kClanTag.size(), kClanTag) == 0) name.erase(0, kClanTag.size());
 
     std::string timeOfDay;
-    if (hour < 12) timeOfDay = "Good morning " + name + ".";
-    else if (hour < 18) timeOfDay = "Good afternoon " + name + ".";
-    else timeOfDay = "Good evening " + name + ".";
+    if (hour < 12)
+        timeOfDay = "Good morning " + name + ".";
+    else if (hour < 18)
+        timeOfDay = "Good afternoon " + name + ".";
+    else
+        timeOfDay = "Good evening " + name + ".";
 
     if (r > 44) return "Hi " + name + ".";
     if (r <= 3) return "Hey " + name + ", I can feel the creative energy flowing from here.";

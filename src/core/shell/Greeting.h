@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The greeting line of the main window: a friendly word for the user, chosen by
 // the time of day or by a random draw. Clock and draw are passed in so the choice

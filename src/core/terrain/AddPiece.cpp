@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/terrain/AddPiece.h"
 
 #include <algorithm>
@@ -28,9 +29,8 @@ bool HasTileMark(const std::string& field) { return UpperAscii(field).find('G') 
 
 }  // namespace
 
-AddPieceCount AddPieceToASC257(const std::string& xText, const std::string& yText,
-                               const std::string& zText, const std::string& scaleText,
-                               const PieceGrid& piece, NationalGrid& grid) {
+AddPieceCount AddPieceToASC257(const std::string& xText, const std::string& yText, const std::string& zText,
+                               const std::string& scaleText, const PieceGrid& piece, NationalGrid& grid) {
     AddPieceCount count;
     std::int64_t ox = 0, oy = 0;
     if (!RoundToIndex(ValueOfText(xText), ox) || !RoundToIndex(ValueOfText(yText), oy)) {
@@ -44,7 +44,9 @@ AddPieceCount AddPieceToASC257(const std::string& xText, const std::string& yTex
     // pieces), then each of its cells.
     const std::int64_t left = ox + kCentre, bottom = oy + kCentre;
     auto firstInside = [](std::int64_t start) { return std::clamp<std::int64_t>(-start, 0, kPieceCells); };
-    auto endInside = [](std::int64_t start) { return std::clamp<std::int64_t>(NationalGrid::kSize - start, 0, kPieceCells); };
+    auto endInside = [](std::int64_t start) {
+        return std::clamp<std::int64_t>(NationalGrid::kSize - start, 0, kPieceCells);
+    };
     const std::int64_t iFirst = firstInside(left), iEnd = std::max(iFirst, endInside(left));
     const std::int64_t jFirst = firstInside(bottom), jEnd = std::max(jFirst, endInside(bottom));
     count.cellsOutside = kPieceCells * kPieceCells - static_cast<int>((iEnd - iFirst) * (jEnd - jFirst));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Adding the open piece into the terrain, at an offset typed by the user or
 // given by the SX conversion for each of a track's 256 pieces.
@@ -43,9 +44,8 @@ struct AddPieceCount {
 // X = 112 (or Y = 112) closes the terrain's last column (row) at exactly Z.
 // Cells outside the terrain are skipped, and so are cells whose new height would
 // not be a finite number: they keep their value.
-AddPieceCount AddPieceToASC257(const std::string& xText, const std::string& yText,
-                               const std::string& zText, const std::string& scaleText,
-                               const PieceGrid& piece, NationalGrid& grid);
+AddPieceCount AddPieceToASC257(const std::string& xText, const std::string& yText, const std::string& zText,
+                               const std::string& scaleText, const PieceGrid& piece, NationalGrid& grid);
 
 // The answer of the Add box taken apart: "X, Y, Z, Scale", with a G after X or Y
 // meaning track-editor tile numbers (tile 1 in X at -128, tile 1 in Y at 112).

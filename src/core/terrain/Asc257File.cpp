@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/io/Paths.h"
 #include "core/terrain/Asc257File.h"
 
@@ -149,7 +150,8 @@ Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusS
     }
     if (!reader.started()) {
         result.end = Asc257ReadEnd::NoVertexList;
-        result.message = "Cannot load " + path + ": it holds no vertex list (no \"Vertex 0:\" line). Nothing was loaded.";
+        result.message =
+            "Cannot load " + path + ": it holds no vertex list (no \"Vertex 0:\" line). Nothing was loaded.";
         return result;
     }
     result.cutShort = !reader.reachedFaceList();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ASC257 files: a whole National or Quarry terrain as one ASC mesh of 257 x 257
 // vertices. The reader loads the vertex heights into the NationalGrid; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // National > Clear ASC257: back to a flat terrain at 0.
 #include "core/terrain/TerrainContent.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The heights of a National or Quarry terrain: 257 x 257 values indexed (x, y)
 // from 0 to 256, terrain coordinate + 128. 16 x 16 pieces of 16 cells each plus

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file items of the National menu, with their boxes: Open Base ASC257 and
 // Save ASC257. (Add to ASC257 is PromptAddToASC257, Clear ASC257 is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/terrain/Statistics.h"
 
 #include <algorithm>
@@ -58,8 +59,7 @@ Asc257Statistics ComputeASC257Statistics(const NationalGrid& grid) {
 }
 
 std::array<std::string, 4> StatisticsLines(const Asc257Statistics& statistics) {
-    return {"Minimum Z: " + PaddedNumberText(statistics.minimum),
-            "Maximum Z: " + PaddedNumberText(statistics.maximum),
+    return {"Minimum Z: " + PaddedNumberText(statistics.minimum), "Maximum Z: " + PaddedNumberText(statistics.maximum),
             "Average Z: " + PaddedNumberText(statistics.average),
             "Average Z on edge: " + PaddedNumberText(statistics.edgeAverage)};
 }
@@ -70,8 +70,8 @@ std::string DefaultEdgeValueText(const Asc257Statistics& statistics) {
 
 std::string DefaultPointsText() { return PaddedNumberText(10); }
 
-SlopeEdgesResult SlopeASC257Edges(const std::string& edgeText, const std::string& pointsText,
-                                  NationalGrid& grid, StatusSink& status) {
+SlopeEdgesResult SlopeASC257Edges(const std::string& edgeText, const std::string& pointsText, NationalGrid& grid,
+                                  StatusSink& status) {
     SlopeEdgesResult result;
     const double n = std::fabs(ValueOfText(pointsText));
     if (n == 0) return result;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The terrain's statistics (lowest, highest and average height, average height
 // of the border) and the blending of its borders towards one edge height.
@@ -31,8 +32,8 @@ std::string DefaultEdgeValueText(const Asc257Statistics& statistics);
 std::string DefaultPointsText();
 
 struct SlopeEdgesResult {
-    bool done = false;               // false: a band of 0, nothing was done
-    long long cellsNotFinite = 0;    // blends that overflowed; those cells kept their height
+    bool done = false;             // false: a band of 0, nothing was done
+    long long cellsNotFinite = 0;  // blends that overflowed; those cells kept their height
     explicit operator bool() const { return done; }
 };
 
@@ -42,7 +43,7 @@ struct SlopeEdgesResult {
 // order, so their factors multiply in the corners. n is |pointsText|; a band of
 // 0 changes nothing and shows nothing. Shows "Slope Edges Done" at the end,
 // followed by NotFiniteCellsText when blends overflowed.
-SlopeEdgesResult SlopeASC257Edges(const std::string& edgeText, const std::string& pointsText,
-                                  NationalGrid& grid, StatusSink& status);
+SlopeEdgesResult SlopeASC257Edges(const std::string& edgeText, const std::string& pointsText, NationalGrid& grid,
+                                  StatusSink& status);
 
 }  // namespace gw

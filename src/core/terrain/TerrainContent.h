@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything that makes up the open terrain: its heights and the files it came
 // from. An undo step keeps it whole, so undoing Clear ASC257 brings back the

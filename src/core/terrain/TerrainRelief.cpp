@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/terrain/TerrainRelief.h"
 
 #include <algorithm>
@@ -77,11 +78,10 @@ TerrainRelief RenderTerrainRelief(const NationalGrid& grid) {
             const double facing = (-dzdx * kLightEast - dzdy * kLightNorth + kLightUp) /
                                   (kLightUp * std::sqrt(dzdx * dzdx + dzdy * dzdy + 1.0));
             const double shade = std::isfinite(facing) ? std::clamp(facing, kDarkest, kBrightest) : 1.0;
-            const RampColour c =
-                toStep > 0 && std::isfinite(z)
-                    ? ramp[static_cast<std::size_t>(
-                          std::clamp(static_cast<int>((z - relief.lowest) * toStep + 0.5), 0, kRampSteps - 1))]
-                    : flat;
+            const RampColour c = toStep > 0 && std::isfinite(z)
+                                     ? ramp[static_cast<std::size_t>(std::clamp(
+                                           static_cast<int>((z - relief.lowest) * toStep + 0.5), 0, kRampSteps - 1))]
+                                     : flat;
             std::uint8_t* p = row + static_cast<std::size_t>(x) * RgbImage::kChannels;
             p[0] = Channel(c.red * shade);
             p[1] = Channel(c.green * shade);

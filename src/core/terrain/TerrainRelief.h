@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The terrain as a picture: its 257 x 257 heights coloured by the ramp of the
 // cells' height colours and shaded as if lit from the north-west, one pixel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/FastNumbers.h"
 
 #include <charconv>
@@ -12,9 +13,8 @@ namespace gw {
 namespace {
 
 // Powers of ten that a double holds exactly.
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr std::uint64_t kLargestExactInteger = std::uint64_t{1} << 53;
 
 }  // namespace
@@ -24,7 +24,7 @@ double ValueOfField(std::string_view field) {
     const bool negative = !field.empty() && field[0] == '-';
     if (negative) i = 1;
     std::uint64_t mantissa = 0;
-    int digits = 0;            // digits taken into the mantissa (leading zeros skipped)
+    int digits = 0;  // digits taken into the mantissa (leading zeros skipped)
     int fractionDigits = 0;
     bool anyDigit = false;
     bool period = false;
@@ -69,7 +69,8 @@ void AppendPaddedNumberText(std::string& out, double value) {
         if (static_cast<double>(m) / kScale == value && (magnitude == 0 || magnitude >= 100)) {
             char digits[24];  // the number backwards; the first kDecimals are the fraction
             int count = 0;
-            for (unsigned long long rest = magnitude; rest != 0; rest /= 10) digits[count++] = static_cast<char>('0' + rest % 10);
+            for (unsigned long long rest = magnitude; rest != 0; rest /= 10)
+                digits[count++] = static_cast<char>('0' + rest % 10);
             int firstKept = 0;  // trailing zeros of the fraction are dropped
             while (firstKept < kDecimals && firstKept < count && digits[firstKept] == '0') ++firstKept;
             char text[32];

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The number forms of NumberText.h for the hot loops of the terrain files, which
 // read two or three numbers and write one per vertex, 66,049 times per file.

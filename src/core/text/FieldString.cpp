@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/FieldString.h"
 
 namespace gw {
@@ -32,8 +33,7 @@ std::string GetElement(std::string_view text, std::string_view separator, std::i
     return std::string(text.substr(from));
 }
 
-std::string GetNextElement(std::string_view text, std::string_view separator,
-                           std::int64_t& position) {
+std::string GetNextElement(std::string_view text, std::string_view separator, std::int64_t& position) {
     const auto length = static_cast<std::int64_t>(text.size());
     if (text.empty() || position == length || position < 1 || position > length) {
         return std::string();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splitting texts into fields at a separator. Positions
 // count from 1, fields from 0, as the track files and vertex lines are described.
@@ -14,8 +15,7 @@ std::string GetElement(std::string_view text, std::string_view separator, std::i
 // The field that starts at position (1-based); position moves past it. When the
 // text is used up (position equals its length) the result is empty and position
 // stays. See ReadPieceFile for the walk that relies on this.
-std::string GetNextElement(std::string_view text, std::string_view separator,
-                           std::int64_t& position);
+std::string GetNextElement(std::string_view text, std::string_view separator, std::int64_t& position);
 
 // Every run of blanks collapsed to one blank; tabs pass through unchanged.
 std::string Compress(std::string_view text);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/NumberText.h"
 
 #include <algorithm>
@@ -15,8 +16,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Digits as to_chars writes them in general form: lower-case exponent, no padding.
 std::string GeneralDigits(double value, int significantDigits) {
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                std::chars_format::general, significantDigits);
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
     std::string text(buffer, result.ptr);
     for (char& c : text) {
         if (c == 'e') c = 'E';
@@ -37,8 +37,10 @@ std::string BareNumberText(double value, int significantDigits = 15) {
     constexpr double kLargestFifteenDigits = 1.79769313486231e308;
     if (std::fabs(value) > kLargestFifteenDigits) value = std::copysign(kLargestFifteenDigits, value);
     std::string text = GeneralDigits(value, significantDigits);
-    if (text.rfind("0.", 0) == 0) text.erase(0, 1);
-    else if (text.rfind("-0.", 0) == 0) text.erase(1, 1);
+    if (text.rfind("0.", 0) == 0)
+        text.erase(0, 1);
+    else if (text.rfind("-0.", 0) == 0)
+        text.erase(1, 1);
     return text;
 }
 
@@ -95,8 +97,10 @@ double ValueOfText(std::string_view text) {
             ++i;
             e = next();
         }
-        if (exponentDigits) number += exponent;
-        else i = saved;
+        if (exponentDigits)
+            number += exponent;
+        else
+            i = saved;
     }
     double value = 0.0;
     const char* first = number.data();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's number forms: how typed or stored text becomes a number and how
 // numbers are written into cells, files and status texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/texture/SkeletonImage.h"
 
 #include <vector>
@@ -21,8 +22,9 @@ RgbImage MakeSkeletonImage(int side) {
     for (int cell = 0; cell < 16; ++cell) onLine[static_cast<std::size_t>(cell * side / 16)] = true;
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x)
-            Fill(image, x, y, onLine[static_cast<std::size_t>(x)] || onLine[static_cast<std::size_t>(y)] ? kSkeletonGridLine
-                                                                                                         : kSkeletonGround);
+            Fill(image, x, y,
+                 onLine[static_cast<std::size_t>(x)] || onLine[static_cast<std::size_t>(y)] ? kSkeletonGridLine
+                                                                                            : kSkeletonGround);
     return image;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The skeleton images shipped in the program's folder: skel.tga (992 x 992), the
 // ground the piece textures are pasted on, and skel1016.tga (1016 x 1016), the

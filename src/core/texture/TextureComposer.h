@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A whole texture run without its closing text: the skeleton images read from
 // the program's folder, the tiles placed, the result enlarged to 1016 x 1016,
@@ -18,7 +19,7 @@ struct TextureRunResult {
     Outcome outcome = Outcome::Ok();  // on failure, the text the status shows
     bool imageSaved = false;          // the texture is on disk
     int tilesPlaced = 0;
-    int tilesFailed = 0;              // placements whose tile could not be read
+    int tilesFailed = 0;                    // placements whose tile could not be read
     std::vector<TileFailure> tileFailures;  // each file once, as reported
 
     bool ok() const { return outcome.ok(); }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/io/Paths.h"
 #include "core/texture/TextureJob.h"
 
@@ -54,9 +55,7 @@ std::string MenuTexturePath(const std::string& terPath) {
     return FolderOfPath(terPath) + GetBaseName(terPath) + kTextureSuffix;
 }
 
-std::string TextureLogPath(const std::string& texturePath) {
-    return FolderOfPath(texturePath) + kTextureLogName;
-}
+std::string TextureLogPath(const std::string& texturePath) { return FolderOfPath(texturePath) + kTextureLogName; }
 
 FileBoxRequest TerFileBox(bool terFolderRemembered, const std::string& trackFolder) {
     FileBoxRequest box;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a texture job comes from and where its files go: the job text the
 // conversion hands to the builder, the texture's name in each mode, the log
@@ -12,7 +13,7 @@ namespace gw {
 // A job text: the .TER path in double quotes, a comma, the output folder in
 // double quotes: "C:\MCM\Dunes.ter","C:\MCM\National\".
 struct TextureJob {
-    std::string terPath;       // empty: the window only opens and waits for File > Open
+    std::string terPath;  // empty: the window only opens and waits for File > Open
     std::string outputFolder;
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // MakeTexture.log: every placement decision of a run, so a modder can see why a
 // piece came out turned the way it did. Lines end with CR LF.

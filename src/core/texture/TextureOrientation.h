@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the .TRK turns each piece's texture. The track editor stores a piece's
 // orientation as 0 to 3 quarter turns; the texture is turned back by as many

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texture names of a .TER, indexed by the MapID its placements use.
 #include <array>

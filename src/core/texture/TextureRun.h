@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texture builder's runs from start to end: the progress and closing texts
 // around ComposeTrackTexture, for the builder window's File > Open, for a job
@@ -41,8 +42,8 @@ TextureRunResult RunTextureFromMenu(const std::string& terPath, const std::strin
 class TextureBuilder {
 public:
     // trackFolder is the program-wide TrackFolder, read when the Open box is shown.
-    TextureBuilder(std::string programFolder, const std::string& trackFolder, TextureView& view,
-                   StatusSink& mainStatus, Prompter& prompter);
+    TextureBuilder(std::string programFolder, const std::string& trackFolder, TextureView& view, StatusSink& mainStatus,
+                   Prompter& prompter);
 
     // StartTextureBuilder's job part: a job text without a .TER runs nothing
     // (the window waits for File > Open).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The heart of the texture builder: the .TER's 256 placements, each piece's
 // texture turned as the .TRK says and pasted onto the 992 x 992 skeleton, every

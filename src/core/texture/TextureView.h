@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The builder window frmMakeTexture as the composition uses it: Status() is its
 // label lblStatus, repainted at once; DrawPreview() its picture picMap.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/texture/TileTexture.h"
 
 #include <filesystem>
@@ -38,7 +39,8 @@ const RgbImage* TileCache::Get(const std::string& textureName) {
     if (!read) {
         std::string reason = read.message();
         std::error_code ec;
-        if (file == textureName && !std::filesystem::exists(file, ec)) reason += " (nor beside the .TER, in any letter case)";
+        if (file == textureName && !std::filesystem::exists(file, ec))
+            reason += " (nor beside the .TER, in any letter case)";
         failures_.push_back({file, reason});
         return nullptr;
     }
@@ -46,8 +48,8 @@ const RgbImage* TileCache::Get(const std::string& textureName) {
     return &*entry->second;
 }
 
-void PlaceTile(const RgbImage& tile, RgbImage& skeleton, long long x, long long y, int orientation,
-               int pieceNumber, TextureView& view) {
+void PlaceTile(const RgbImage& tile, RgbImage& skeleton, long long x, long long y, int orientation, int pieceNumber,
+               TextureView& view) {
     // A code outside 0..3 (an orientation the table does not know) leaves the
     // tile as it is.
     if (orientation > -1) {
@@ -65,8 +67,8 @@ void PlaceTile(const RgbImage& tile, RgbImage& skeleton, long long x, long long 
 
 std::string TileFailuresBoxText(const std::vector<TileFailure>& failures, std::size_t maxLines) {
     if (failures.size() == 1) return kTileOpenError + failures.front().file;
-    std::string text = kTileOpenError + std::to_string(failures.size()) +
-                       " texture files; their pieces keep the skeleton's ground:";
+    std::string text =
+        kTileOpenError + std::to_string(failures.size()) + " texture files; their pieces keep the skeleton's ground:";
     for (std::size_t i = 0; i < failures.size() && i < maxLines; ++i) text += "\n" + failures[i].reason;
     if (failures.size() > maxLines) text += "\n... and " + std::to_string(failures.size() - maxLines) + " more";
     return text;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One piece's texture pasted onto the 992 x 992 skeleton: 16 x 16 tiles of
 // 62 x 62 pixels.
@@ -55,8 +56,8 @@ private:
 // Turns the tile by the rotation code when orientation is above -1 and pastes
 // it with its top-left corner at (x, y). After every 16th piece the view shows
 // the piece number and the skeleton.
-void PlaceTile(const RgbImage& tile, RgbImage& skeleton, long long x, long long y, int orientation,
-               int pieceNumber, TextureView& view);
+void PlaceTile(const RgbImage& tile, RgbImage& skeleton, long long x, long long y, int orientation, int pieceNumber,
+               TextureView& view);
 
 // Tells the person once about every texture file that could not be read: the
 // status "ImgDLLReadRGBFromTGA error: " and the first reader's message, and one

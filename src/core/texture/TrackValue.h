@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the .TER's and the .TRK's keys the way the game's profile reader
 // hands them over: through a buffer of 255 characters, numbers as the leading

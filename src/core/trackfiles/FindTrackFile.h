@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding the files a track names. The game writes Windows paths into its
 // track files (ElevationPath=C:\MCM\Tracks\Dunes\) and Windows ignores letter

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folder a converted .TER names for its terrain and textures. The game
 // runs on Windows, or under Wine, and reads only Windows paths, so the .TER

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/trackfiles/ProfileFile.h"
 
 #include <filesystem>
@@ -66,8 +67,7 @@ std::optional<std::string_view> KeyName(std::string_view line) {
 
 std::string ValueOfLine(std::string_view line) {
     std::string_view value = Trim(line.substr(line.find('=') + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
     }
     return std::string(value);
@@ -115,9 +115,7 @@ std::size_t ProfileDocument::NoCaseHash::operator()(std::string_view name) const
     return hash;
 }
 
-bool ProfileDocument::NoCaseEqual::operator()(std::string_view a, std::string_view b) const {
-    return SameNoCase(a, b);
-}
+bool ProfileDocument::NoCaseEqual::operator()(std::string_view a, std::string_view b) const { return SameNoCase(a, b); }
 
 ProfileDocument::ProfileDocument(std::string bytes) : text_(std::move(bytes)) { Parse(); }
 
@@ -188,8 +186,7 @@ std::optional<std::string> ProfileDocument::Find(std::string_view section, std::
     return ValueOfLine(std::string_view(text_).substr(line->start, line->end - line->start));
 }
 
-std::string ProfileDocument::Get(std::string_view section, std::string_view key,
-                                 std::string_view defaultValue) const {
+std::string ProfileDocument::Get(std::string_view section, std::string_view key, std::string_view defaultValue) const {
     auto value = Find(section, key);
     return value ? *value : std::string(defaultValue);
 }
@@ -235,8 +232,7 @@ Outcome ProfileDocument::Set(std::string_view section, std::string_view key, std
     section = Trim(section);
     key = Trim(key);
     if (section.empty() || HasLineBreak(section) || section.find(']') != std::string_view::npos) {
-        return Outcome::Fail("Cannot write the section name \"" + std::string(section) +
-                             "\" into a profile file");
+        return Outcome::Fail("Cannot write the section name \"" + std::string(section) + "\" into a profile file");
     }
     if (key.empty() || HasLineBreak(key) || key.find('=') != std::string_view::npos || key.front() == '[') {
         return Outcome::Fail("Cannot write the key \"" + std::string(key) + "\" into a profile file");

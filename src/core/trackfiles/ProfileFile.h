@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Profile (INI) files as the game's tools read and write them through
 // GetPrivateProfileStringA and WritePrivateProfileStringA: the .TER, .TRK and
@@ -37,8 +38,7 @@ public:
     // (a line without "=" is not a key).
     std::optional<std::string> Find(std::string_view section, std::string_view key) const;
     // The value of the key, or defaultValue (used as given).
-    std::string Get(std::string_view section, std::string_view key,
-                    std::string_view defaultValue) const;
+    std::string Get(std::string_view section, std::string_view key, std::string_view defaultValue) const;
     bool HasSection(std::string_view section) const;
 
     // Writes the key. Refuses, leaving the document as it was, names and values
@@ -61,10 +61,10 @@ private:
         std::size_t end;          // first byte of the next header line, or the end
     };
     struct KeyLine {
-        std::size_t start;       // first byte of the line
-        std::size_t end;         // end of the line's text
-        std::size_t next;        // first byte after its line end
-        std::string_view name;   // the key as the file spells it, trimmed
+        std::size_t start;      // first byte of the line
+        std::size_t end;        // end of the line's text
+        std::size_t next;       // first byte after its line end
+        std::string_view name;  // the key as the file spells it, trimmed
     };
 
     void Parse();
@@ -99,13 +99,13 @@ inline constexpr std::size_t kMaxPrivateValueLength = 254;
 
 // One read of a key. A missing file, section or key gives the default (trailing
 // blanks removed, as the system call does); the result is cut to 254 characters.
-std::string ReadPrivateValue(std::string_view section, std::string_view key,
-                             std::string_view defaultValue, const std::string& file);
+std::string ReadPrivateValue(std::string_view section, std::string_view key, std::string_view defaultValue,
+                             const std::string& file);
 
 // One write of a key: the file is read, changed and saved safely. A missing file
 // is created (its folder must exist). A file that exists but cannot be read is
 // never overwritten.
-Outcome WritePrivateValue(std::string_view section, std::string_view key,
-                          std::string_view value, const std::string& file);
+Outcome WritePrivateValue(std::string_view section, std::string_view key, std::string_view value,
+                          const std::string& file);
 
 }  // namespace gw

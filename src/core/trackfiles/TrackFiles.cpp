@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/io/Paths.h"
 #include "core/trackfiles/TrackFiles.h"
 
@@ -50,8 +51,8 @@ ProfileDocument StartFromStock(const std::string& name, const std::string& progr
     return document;
 }
 
-Outcome WriteEntries(ProfileDocument& document, const std::vector<ProfileEntry>& entries,
-                     const std::string& target, std::vector<std::string>& failures) {
+Outcome WriteEntries(ProfileDocument& document, const std::vector<ProfileEntry>& entries, const std::string& target,
+                     std::vector<std::string>& failures) {
     for (const auto& entry : entries) {
         Outcome set = document.Set(entry.section, entry.key, entry.value);
         if (!set) failures.push_back(set.message() + " (" + target + ")");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The .TER and .SCN of a converted terrain. Each starts from the stock file of
 // its environment and gets only the keys below; the names come from the base
@@ -40,8 +41,8 @@ Outcome CopyFileReplacing(const std::string& source, const std::string& target);
 
 // Copies the stock file name (found by FindStockFile) to targetPath. A stock file
 // found nowhere is a failure that names both folders searched.
-Outcome CopyStockFile(const std::string& name, const std::string& targetPath,
-                      const std::string& programFolder, const std::string& userDataFolder = "");
+Outcome CopyStockFile(const std::string& name, const std::string& targetPath, const std::string& programFolder,
+                      const std::string& userDataFolder = "");
 
 // The files a converted track's .SCN and .TER are written from and to.
 struct TrackFileFolders {
