@@ -48,7 +48,7 @@ struct Files {
     Files() {
         fs::create_directories(dir);
         gw::NullStatusSink quiet;
-        gw::WriteASC257(kSkeleton, terrain, "hills", HillyGrid(), quiet);
+        gw::WriteASC257({kSkeleton, terrain, "hills"}, HillyGrid(), quiet);
     }
     ~Files() {
         std::error_code ignored;
@@ -166,7 +166,9 @@ void BM_Asc257WriteVsSkeletonCopy(benchmark::State& state) {
         WriteSmallFile(files.target);
         gw::Outcome written = gw::Outcome::Ok();
         times.Measure([&] { CopyFile(kSkeleton, files.copy); },
-                      [&] { written = gw::WriteASC257(kSkeleton, files.target, "out", grid, quiet); });
+                      [&] {
+                          written = gw::WriteASC257({kSkeleton, files.target, "out"}, grid, quiet);
+                      });
         if (!written) state.SkipWithError(written.message().c_str());
     }
     times.Report(state, "copy_ms", "write_ms");

@@ -12,7 +12,6 @@
 
 #include "core/EditorState.h"
 #include "core/Interfaces.h"
-#include "core/ProgramFolder.h"
 #include "core/convert/BuildNational.h"
 #include "core/convert/SXConversion.h"
 #include "core/terrain/Asc257File.h"
@@ -92,7 +91,7 @@ void BM_ConvertSampleTrackCore(benchmark::State& state) {
         const gw::SXConversionResult result =
             gw::RunSXConversion(options, editor.programFolder, editor.national, surroundings);
         const gw::Outcome saved =
-            gw::WriteASC257(kBinDir + "/skelasc257.txt", names.target, names.objectName, result.terrain, status);
+            gw::WriteASC257({kBinDir + "/skelasc257.txt", names.target, names.objectName}, result.terrain, status);
         if (!result.ok() || !saved) {
             state.SkipWithError((result.FailureText() + saved.message()).c_str());
             break;

@@ -50,7 +50,7 @@ struct Files {
             for (int x = 0; x < gw::NationalGrid::kSize; ++x)
                 grid.At(x, y) = std::round((20 + 8 * std::sin(x * 0.05) * std::cos(y * 0.07)) * 1e6) / 1e6;
         gw::NullStatusSink quiet;
-        gw::WriteASC257(std::string(GRIDWRIGHT_BIN_DIR) + "/skelasc257.txt", terrain, "hills", grid, quiet);
+        gw::WriteASC257({std::string(GRIDWRIGHT_BIN_DIR) + "/skelasc257.txt", terrain, "hills"}, grid, quiet);
         for (const char* extension : {".png", ".r16"}) RunTool({"export-heightmap", terrain, "-o", Map(extension)});
     }
     ~Files() {

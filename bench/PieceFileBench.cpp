@@ -27,7 +27,7 @@ void BM_ReadAndWritePieceFile(benchmark::State& state) {
     gw::PieceGrid grid;
     for (auto _ : state) {
         gw::ReadPieceFile(kBin + "/samples/tabletopN.asc", grid);
-        auto outcome = gw::WritePieceFile(kBin + "/skelasc.txt", target, "bench", grid);
+        auto outcome = gw::WritePieceFile({kBin + "/skelasc.txt", target, "bench"}, grid);
         if (!outcome) state.SkipWithError(outcome.message().c_str());
     }
     std::filesystem::remove_all(dir);

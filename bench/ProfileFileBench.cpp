@@ -92,7 +92,7 @@ void BM_WriteTerrainFileNational(benchmark::State& state) {
     BenchFolder folder;
     const std::string out = (folder.path / "nat").string();
     for (auto _ : state) {
-        gw::Outcome written = gw::WriteTerrainFile("National", out, "3.0", folder.ter, kBin);
+        gw::Outcome written = gw::WriteTerrainFile("National", "3.0", {out, folder.ter, kBin});
         if (!written) state.SkipWithError(written.message().c_str());
     }
 }

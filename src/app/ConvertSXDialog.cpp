@@ -24,10 +24,9 @@
 #include "app/QtText.h"
 #include "app/WaitCursor.h"
 #include "app/WindowPlacement.h"
-#include "core/ProgramFolder.h"
 #include "core/convert/ConversionTexts.h"
 #include "core/image/RgbImage.h"
-#include "core/text/FieldString.h"
+#include "core/io/Paths.h"
 #include "core/trackfiles/GameFolder.h"
 #include "core/texture/TextureJob.h"
 

@@ -39,7 +39,7 @@
 #include "app/TerrainWindow.h"
 #include "app/UserName.h"
 #include "app/WindowPlacement.h"
-#include "core/ProgramFolder.h"
+#include "core/io/Paths.h"
 #include "core/shell/Greeting.h"
 
 #include <QDesktopServices>

@@ -8,9 +8,9 @@
 #include "app/TerrainDocument.h"
 #include "app/WaitCursor.h"
 #include "core/heightmap/HeightmapMenu.h"
+#include "core/io/Paths.h"
 #include "core/terrain/Asc257File.h"
 #include "core/terrain/TerrainTexts.h"
-#include "core/text/FieldString.h"
 
 namespace gw {
 

@@ -165,9 +165,9 @@ void MainWindow::SavePieceFileSet() {
     // A name typed without an extension still gets the usual one.
     if (state_.pieceExtension.empty()) state_.pieceExtension = "asc";
     PieceGrid turning = state_.piece;
-    const PieceSetSaveResult result =
-        gw::SavePieceFileSet(turning, state_.pieceFolder, state_.pieceName, state_.pieceExtension,
-                             state_.pieceKind.value_or(PieceSetKind::N), state_.skeletonPath, statusSink());
+    const gw::PieceSetNames set{state_.pieceFolder, state_.pieceName, state_.pieceExtension,
+                                state_.pieceKind.value_or(PieceSetKind::N)};
+    const PieceSetSaveResult result = gw::SavePieceFileSet(turning, set, state_.skeletonPath, statusSink());
     RefreshPieceGrid();
     const bool northWritten =
         std::find(result.written.begin(), result.written.end(), result.northPath) != result.written.end();

@@ -13,6 +13,7 @@
 #include "app/QtText.h"
 #include "app/TerrainView.h"
 #include "app/WindowPlacement.h"
+#include "core/io/Paths.h"
 #include "core/terrain/TerrainRelief.h"
 #include "core/text/FieldString.h"
 #include "core/text/NumberText.h"

@@ -10,6 +10,7 @@
 #include "app/WidgetPrompter.h"
 #include "core/EditorState.h"
 #include "core/ProgramFolder.h"
+#include "core/io/Paths.h"
 
 int main(int argc, char** argv) {
     // Help and version are answered before Qt looks for a display.

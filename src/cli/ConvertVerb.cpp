@@ -10,12 +10,11 @@
 #include "cli/TerrainCliFiles.h"
 #include "cli/VerbOptions.h"
 #include "cli/Verbs.h"
-#include "core/ProgramFolder.h"
 #include "core/convert/RunFiles.h"
 #include "core/convert/SXConversion.h"
+#include "core/io/Paths.h"
 #include "core/piece/PieceFile.h"
 #include "core/terrain/Asc257File.h"
-#include "core/text/FieldString.h"
 #include "core/trackfiles/ProfileFile.h"
 #include "core/trackfiles/StockFiles.h"
 
@@ -229,7 +228,7 @@ Outcome SaveConvertedTerrain(const std::string& ascPath, const NationalGrid& gri
         });
     }
     const Asc257SaveNames names = MakeAsc257SaveNames(ascPath);
-    return WriteASC257(skeleton, names.target, names.objectName, grid, progress);
+    return WriteASC257({skeleton, names.target, names.objectName}, grid, progress);
 }
 
 }  // namespace

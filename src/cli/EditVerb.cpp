@@ -8,7 +8,7 @@
 #include "cli/TerrainCliFiles.h"
 #include "cli/VerbOptions.h"
 #include "cli/Verbs.h"
-#include "core/ProgramFolder.h"
+#include "core/io/Paths.h"
 #include "core/piece/PieceFile.h"
 #include "core/piece/RangeOps.h"
 #include "core/piece/ShiftCells.h"

@@ -8,6 +8,7 @@
 #include "core/heightmap/HeightmapGrid.h"
 #include "core/io/BlockLineReader.h"
 #include "core/io/InputFile.h"
+#include "core/io/VertexLine.h"
 #include "core/piece/PieceFile.h"
 
 namespace gw::cli {

@@ -4,7 +4,6 @@
 #include "cli/TerrainCliFiles.h"
 #include "cli/VerbOptions.h"
 #include "cli/Verbs.h"
-#include "core/ProgramFolder.h"
 #include "core/heightmap/HeightmapFile.h"
 #include "core/heightmap/HeightmapGrid.h"
 #include "core/piece/PieceFile.h"

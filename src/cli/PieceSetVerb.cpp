@@ -7,10 +7,9 @@
 #include "cli/TerrainCliFiles.h"
 #include "cli/VerbOptions.h"
 #include "cli/Verbs.h"
-#include "core/ProgramFolder.h"
+#include "core/io/Paths.h"
 #include "core/piece/PiecePath.h"
 #include "core/piece/PieceSet.h"
-#include "core/text/FieldString.h"
 
 namespace gw::cli {
 
@@ -63,11 +62,11 @@ int RunPieceSet(const Args& args, CliContext& context) {
     const std::string name = parsed.Value("--name", parts.name);
     const std::string extension = parts.extension.empty() ? "asc" : parts.extension;
     std::vector<std::string> outputs;
-    for (const PieceSetFile& file : PieceSetFiles(folder, name, extension, kind)) outputs.push_back(file.path);
+    for (const PieceSetFile& file : PieceSetFiles({folder, name, extension, kind})) outputs.push_back(file.path);
     if (!CanWriteOutputs("piece-set", outputs, {input}, context)) return 1;
     NullStatusSink quiet;
     const PieceSetSaveResult result =
-        SavePieceFileSet(grid, folder, name, extension, kind, JoinPath(context.programFolder, "skelasc.txt"), quiet);
+        SavePieceFileSet(grid, {folder, name, extension, kind}, JoinPath(context.programFolder, "skelasc.txt"), quiet);
     for (const std::string& path : result.written) context.Status() << path << "\n";
     for (const PieceSetFailure& failure : result.failures)
         context.err << kVerbName << ": " << failure.path << ": " << failure.reason << "\n";

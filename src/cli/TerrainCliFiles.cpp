@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <ostream>
 
-#include "core/ProgramFolder.h"
 #include "core/io/FileText.h"
+#include "core/io/Paths.h"
 #include "core/io/WriteTargets.h"
 #include "core/piece/PieceFile.h"
 #include "core/terrain/Asc257File.h"
@@ -67,7 +67,7 @@ bool SaveTerrain(const std::string& verb, const std::string& path, const Nationa
         });
     } else {
         const Asc257SaveNames names = MakeAsc257SaveNames(path);
-        written = WriteASC257(skeleton, names.target, names.objectName, grid, quiet);
+        written = WriteASC257({skeleton, names.target, names.objectName}, grid, quiet);
     }
     if (written) return true;
     context.err << "gridwright-cli " << verb << ": " << written.message() << "\n";
@@ -89,7 +89,7 @@ bool SavePiece(const std::string& verb, const std::string& path, const PieceGrid
         }
     } else {
         const Asc257SaveNames names = MakeAsc257SaveNames(path);
-        written = WritePieceFile(skeletonPath, names.target, names.objectName, grid);
+        written = WritePieceFile({skeletonPath, names.target, names.objectName}, grid);
     }
     if (written) return true;
     context.err << "gridwright-cli " << verb << ": " << written.message() << "\n";

@@ -3,20 +3,9 @@
 
 #include <filesystem>
 
-#include "core/text/FieldString.h"
+#include "core/io/Paths.h"
 
 namespace gw {
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (folder.empty()) return name;
-    if (IsPathSeparator(folder.back())) return folder + name;
-    return folder + kNativeSeparator + name;
-}
-
-std::string WithTrailingSeparator(const std::string& folder) {
-    if (folder.empty() || IsPathSeparator(folder.back())) return folder;
-    return folder + kNativeSeparator;
-}
 
 std::string FindProgramFolder(const std::string& executableFolder) {
     std::error_code ec;

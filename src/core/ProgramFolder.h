@@ -9,18 +9,4 @@ namespace gw {
 // relative to it (an installed program).
 std::string FindProgramFolder(const std::string& executableFolder);
 
-// The separator of the paths the program builds for the file system; paths
-// are read with either separator, \ or / (IsPathSeparator).
-#ifdef _WIN32
-inline constexpr char kNativeSeparator = '\\';
-#else
-inline constexpr char kNativeSeparator = '/';
-#endif
-
-// Joins a folder and a file name with the native separator.
-std::string JoinPath(const std::string& folder, const std::string& name);
-
-// A folder path with its closing separator (empty stays empty).
-std::string WithTrailingSeparator(const std::string& folder);
-
 }  // namespace gw

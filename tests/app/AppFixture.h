@@ -61,7 +61,7 @@ protected:
         for (int r = 1; r <= 17; ++r)
             for (int c = 1; c <= 17; ++c) grid.Z(c, r) = c + r / 100.0;
         const std::string path = dir.File(name);
-        EXPECT_TRUE(WritePieceFile(SkeletonPath(), path, "piece", grid));
+        EXPECT_TRUE(WritePieceFile({SkeletonPath(), path, "piece"}, grid));
         return path;
     }
     // Starts the window when it is not up yet and opens such a piece.

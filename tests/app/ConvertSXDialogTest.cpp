@@ -321,7 +321,7 @@ TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
     const std::string asc = typed + "/" + DefaultAsc257SaveName(state.currentTerFile, state.lastAsc257File);
     const Asc257SaveNames names = MakeAsc257SaveNames(asc);
     NullStatusSink quiet;
-    ASSERT_TRUE(WriteASC257(state.skeleton257Path, names.target, names.objectName, state.national, quiet));
+    ASSERT_TRUE(WriteASC257({state.skeleton257Path, names.target, names.objectName}, state.national, quiet));
     fs::rename(typed, dir.File("fromDialog"));
 
     const CliRun cli = RunCli("convert " + ter + " -o " + typed +

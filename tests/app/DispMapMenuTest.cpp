@@ -22,7 +22,7 @@ TEST_F(DispMapMenuTest, PieceMapNeedsAnOpenPieceAndLandsBesideIt) {
     grid.Z(1, 16) = 12;  // the tallest cell, in the lowest row the 16 x 16 file keeps
     grid.Z(2, 16) = 6;
     const std::string path = dir.File("rampN.asc");
-    ASSERT_TRUE(WritePieceFile(SkeletonPath(), path, "ramp", grid));
+    ASSERT_TRUE(WritePieceFile({SkeletonPath(), path, "ramp"}, grid));
     ASSERT_TRUE(window->OpenPieceFile(path));
     Action("itmDispMapMakeDisplacementMapforASC17")->trigger();
     RgbImage map;

@@ -27,7 +27,7 @@ protected:
             for (int x = 0; x < 257; ++x) grid.At(x, y) = x / 256.0 + y;
         const Asc257SaveNames names = MakeAsc257SaveNames(dir.File(name));
         NullStatusSink quiet;
-        EXPECT_TRUE(WriteASC257(Skeleton257Path(), names.target, names.objectName, grid, quiet));
+        EXPECT_TRUE(WriteASC257({Skeleton257Path(), names.target, names.objectName}, grid, quiet));
         return names.target;
     }
     // Answers the next modal dialog (the conversion's, Slope Edges is not modal).

@@ -26,7 +26,7 @@ void WriteTerrain(const std::string& path, double height) {
     grid.values.assign(grid.values.size(), height);
     NullStatusSink quiet;
     const Asc257SaveNames names = MakeAsc257SaveNames(path);
-    ASSERT_TRUE(WriteASC257(test::Skeleton257Path(), names.target, names.objectName, grid, quiet));
+    ASSERT_TRUE(WriteASC257({test::Skeleton257Path(), names.target, names.objectName}, grid, quiet));
 }
 
 // The sample track copied to folder, its .TER's lines changed by the pattern.

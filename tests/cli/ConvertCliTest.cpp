@@ -62,7 +62,7 @@ TEST(ConvertCli, OptionsChooseTheFilesAndTheHeights) {
     gw::NationalGrid base;
     base.values.assign(base.values.size(), 1.0);
     gw::NullStatusSink quiet;
-    ASSERT_TRUE(gw::WriteASC257(gw::test::Skeleton257Path(), dir.File("base.asc"), "base", base, quiet));
+    ASSERT_TRUE(gw::WriteASC257({gw::test::Skeleton257Path(), dir.File("base.asc"), "base"}, base, quiet));
     const std::string out = dir.File("quarry");
     CliRun result = RunCli("convert " + SampleTer() + " -o " + out +
                            " --quarry --no-scn --no-dispmap --no-texture --base " + dir.File("base.asc"));

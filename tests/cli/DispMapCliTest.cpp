@@ -77,7 +77,7 @@ TEST(DispMapCli, WritesTheTerrainMapsOfAnAsc257) {
     grid.At(256, 256) = 5;  // top-right: the picture's top row
     gw::NullStatusSink quiet;
     const std::string terrain = dir.File("hill.asc");
-    ASSERT_TRUE(gw::WriteASC257(gw::test::Skeleton257Path(), terrain, "hill", grid, quiet));
+    ASSERT_TRUE(gw::WriteASC257({gw::test::Skeleton257Path(), terrain, "hill"}, grid, quiet));
     struct Case {
         std::string options;
         int size;

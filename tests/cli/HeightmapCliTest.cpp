@@ -25,8 +25,8 @@ TEST(HeightmapCli, ExportThenImportRestoresPiecesAndTerrains) {
     gw::NullStatusSink quiet;
     const std::string piece = dir.File("bumpN.asc");
     const std::string terrain = dir.File("hill.asc");
-    ASSERT_TRUE(gw::WritePieceFile(gw::test::SkeletonPath(), piece, "bumpN", gw::test::NumberedGrid()));
-    ASSERT_TRUE(gw::WriteASC257(gw::test::Skeleton257Path(), terrain, "hill", gw::test::SlantedTerrain(), quiet));
+    ASSERT_TRUE(gw::WritePieceFile({gw::test::SkeletonPath(), piece, "bumpN"}, gw::test::NumberedGrid()));
+    ASSERT_TRUE(gw::WriteASC257({gw::test::Skeleton257Path(), terrain, "hill"}, gw::test::SlantedTerrain(), quiet));
     struct Case {
         std::string asc, map, importOptions, exported, imported;
         double span;

@@ -91,7 +91,7 @@ TEST(SafeWriteCli, ParallelRunsNeverCross) {
     TempDir dir;
     NullStatusSink quiet;
     const std::string base = dir.File("base.asc");
-    ASSERT_TRUE(WriteASC257(test::Skeleton257Path(), base, "base", NationalGrid(), quiet));
+    ASSERT_TRUE(WriteASC257({test::Skeleton257Path(), base, "base"}, NationalGrid(), quiet));
     struct Job {
         std::string arguments, output;
         int value;

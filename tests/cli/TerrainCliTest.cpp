@@ -29,7 +29,7 @@ NationalGrid Filled(double value) {
 void WriteTerrain(const std::string& path, const NationalGrid& grid) {
     NullStatusSink quiet;
     const Asc257SaveNames names = MakeAsc257SaveNames(path);
-    ASSERT_TRUE(WriteASC257(test::Skeleton257Path(), names.target, names.objectName, grid, quiet));
+    ASSERT_TRUE(WriteASC257({test::Skeleton257Path(), names.target, names.objectName}, grid, quiet));
 }
 
 NationalGrid ReadTerrain(const std::string& path) {

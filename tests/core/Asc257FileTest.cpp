@@ -70,7 +70,7 @@ class Asc257FileTest : public ::testing::Test {
 protected:
     Outcome Write(const NationalGrid& grid, const std::string& name = "track.asc") {
         const Asc257SaveNames names = MakeAsc257SaveNames(dir.File(name));
-        return WriteASC257(test::Skeleton257Path(), names.target, names.objectName, grid, status);
+        return WriteASC257({test::Skeleton257Path(), names.target, names.objectName}, grid, status);
     }
     Asc257ReadResult Read(const std::string& name, NationalGrid& grid) {
         return ReadASC257(dir.File(name), grid, status);
@@ -249,6 +249,10 @@ TEST_F(Asc257FileTest, ReadingRules) {
              Vertex(3, "0", "-128.6", "4") + "\r\n" + Vertex(4, "2", "2", "6") + "\r\nFace list:\r\n",
          {{{130, 130}, 6}},
          2},
+        {"a vertex one row above the terrain is skipped",
+         v0 + "\r\n" + Vertex(1, "0", "129", "4") + "\r\n" + Vertex(2, "2", "2", "6") + "\r\nFace list:\r\n",
+         {{{130, 130}, 6}},
+         2},
         {"CR line ends", TerrainText(ends, "\r"), {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}}, 3},
         {"LF line ends", TerrainText(ends, "\n"), {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}}, 3},
         {"odd number forms read as typed numbers do",
@@ -372,7 +376,7 @@ TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
         WriteAll(bak, "previous backup");
         status.texts.clear();
         test::FailWritesAfter seam(c.failAfter);
-        const Outcome outcome = WriteASC257(c.skeleton, target, "track", Filled(3), status);
+        const Outcome outcome = WriteASC257({c.skeleton, target, "track"}, Filled(3), status);
         EXPECT_FALSE(outcome);
         EXPECT_NE(outcome.message().find(c.expected), std::string::npos) << outcome.message();
         EXPECT_EQ(ReadAll(target), "previous target");
@@ -382,7 +386,7 @@ TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
         for (const auto& text : status.texts) EXPECT_NE(text, "All Done");
     }
     const Outcome noFolder =
-        WriteASC257(test::Skeleton257Path(), dir.File("no/track.asc"), "track", NationalGrid(), status);
+        WriteASC257({test::Skeleton257Path(), dir.File("no/track.asc"), "track"}, NationalGrid(), status);
     EXPECT_EQ(noFolder.message(), "Cannot write " + dir.File("no/track.asc") + ": No such file or directory");
 }
 
@@ -403,7 +407,7 @@ TEST_F(Asc257FileTest, TemplateLinesAreRewrittenByTheirOwnRules) {
     grid.At(129, 129) = -3.25;
     grid.At(130, 130) = 4;
     grid.At(131, 131) = 5;
-    ASSERT_TRUE(WriteASC257(dir.File("skel.txt"), dir.File("t.asc"), "t", grid, status));
+    ASSERT_TRUE(WriteASC257({dir.File("skel.txt"), dir.File("t.asc"), "t"}, grid, status));
     EXPECT_EQ(ReadAll(dir.File("t.asc")),
               "\r\n"
               "Named Object: \"t\"\r\n"

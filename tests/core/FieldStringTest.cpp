@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "core/io/Paths.h"
 #include "core/text/FieldString.h"
 
 namespace gw {

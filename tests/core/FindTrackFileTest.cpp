@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/io/Paths.h"
 #include "core/trackfiles/FindTrackFile.h"
 #include "support/TempDir.h"
 

@@ -7,7 +7,6 @@
 
 #include "core/piece/PieceFile.h"
 #include "core/piece/SkeletonText.h"
-#include "core/text/FieldString.h"
 #include "support/RecordingFakes.h"
 #include "support/TempDir.h"
 
@@ -36,10 +35,10 @@ TEST(PieceFile, WriteThenReadGivesTheSameGridAndTheFormerFileIsTheBackup) {
     TempDir dir;
     const auto target = dir.File("bumpN.asc"), bak = dir.File("bumpN.bak");
     PieceGrid original = DistinctGrid();
-    ASSERT_TRUE(WritePieceFile(test::SkeletonPath(), target, "bump", original));
+    ASSERT_TRUE(WritePieceFile({test::SkeletonPath(), target, "bump"}, original));
     const std::string firstBytes = ReadAll(target);
     original.Z(5, 5) = 99;
-    ASSERT_TRUE(WritePieceFile(test::SkeletonPath(), target, "bump", original));
+    ASSERT_TRUE(WritePieceFile({test::SkeletonPath(), target, "bump"}, original));
     EXPECT_EQ(ReadAll(bak), firstBytes);
     EXPECT_EQ(test::FilesIn(dir), (std::set<std::string>{"bumpN.asc", "bumpN.bak"}));
     PieceGrid read;
@@ -190,7 +189,7 @@ TEST(PieceFile, FailedWritesLeaveTargetAndBackupUntouched) {
     };
     for (const auto& c : cases) {
         test::FailWritesAfter failing(c.failAfter);
-        Outcome outcome = WritePieceFile(c.skeleton, target, "hill", DistinctGrid());
+        Outcome outcome = WritePieceFile({c.skeleton, target, "hill"}, DistinctGrid());
         EXPECT_FALSE(outcome) << c.name;
         EXPECT_NE(outcome.message().find(c.expected), std::string::npos) << c.name << ": " << outcome.message();
         EXPECT_EQ(ReadAll(target), "previous target") << c.name;

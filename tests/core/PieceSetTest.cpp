@@ -54,7 +54,7 @@ TEST(PieceSet, KindOfAnyTextAndTheExtensionAsGiven) {
     EXPECT_EQ(PieceSetKindOf(""), PieceSetKind::N);
     EXPECT_EQ(PieceSetKindOf("EW"), PieceSetKind::N);
     EXPECT_STREQ(PieceKindText(PieceSetKind::NS), "NS");
-    EXPECT_EQ(PieceSetFiles("/p", "ramp", "ASC", PieceSetKind::NS)[1].path, "/p" + test::kSeparator + "rampEW.ASC");
+    EXPECT_EQ(PieceSetFiles({"/p", "ramp", "ASC", PieceSetKind::NS})[1].path, "/p" + test::kSeparator + "rampEW.ASC");
 }
 
 TEST(PieceSet, FourFileSetHoldsTheQuarterTurnsAndTheGridEndsAsItStarted) {
@@ -63,7 +63,7 @@ TEST(PieceSet, FourFileSetHoldsTheQuarterTurnsAndTheGridEndsAsItStarted) {
     PieceGrid grid = start;
     RecordingStatusSink status;
     const PieceSetSaveResult result =
-        SavePieceFileSet(grid, dir.File(""), "bump", "asc", PieceSetKind::N, test::SkeletonPath(), status);
+        SavePieceFileSet(grid, {dir.File(""), "bump", "asc", PieceSetKind::N}, test::SkeletonPath(), status);
     EXPECT_TRUE(result.ok()) << PieceSetFailureText(result);
     EXPECT_EQ(result.northPath, dir.File("bumpN.asc"));
     EXPECT_EQ(result.written.size(), 4u);
@@ -95,7 +95,7 @@ TEST(PieceSet, TwoFileSetAndOneFileSet) {
     PieceGrid grid = start;
     RecordingStatusSink status;
     const std::string folder = dir.path().string();
-    EXPECT_TRUE(SavePieceFileSet(grid, folder, "ramp", "asc", PieceSetKind::NS, test::SkeletonPath(), status).ok());
+    EXPECT_TRUE(SavePieceFileSet(grid, {folder, "ramp", "asc", PieceSetKind::NS}, test::SkeletonPath(), status).ok());
     EXPECT_EQ(grid, start);
     EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"rampNS.asc", "rampEW.asc"}));
     EXPECT_EQ(ReadBack(dir.File("rampNS.asc")), start);
@@ -103,7 +103,7 @@ TEST(PieceSet, TwoFileSetAndOneFileSet) {
     EXPECT_EQ(status.texts.size(), 4u * 20u);  // NS, turn, EW, turn, turn, turn
 
     status.texts.clear();
-    EXPECT_TRUE(SavePieceFileSet(grid, folder, "dome", "asc", PieceSetKind::NSEW, test::SkeletonPath(), status).ok());
+    EXPECT_TRUE(SavePieceFileSet(grid, {folder, "dome", "asc", PieceSetKind::NSEW}, test::SkeletonPath(), status).ok());
     EXPECT_EQ(grid, start);
     EXPECT_TRUE(status.texts.empty());
     EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"rampNS.asc", "rampEW.asc", "domeNSEW.asc"}));
@@ -115,12 +115,12 @@ TEST(PieceSet, SavingTwiceKeepsTheFirstSaveInTheBackups) {
     PieceGrid grid = DistinctGrid();
     NullStatusSink status;
     const std::string folder = dir.path().string();
-    ASSERT_TRUE(SavePieceFileSet(grid, folder, "bump", "asc", PieceSetKind::N, test::SkeletonPath(), status).ok());
+    ASSERT_TRUE(SavePieceFileSet(grid, {folder, "bump", "asc", PieceSetKind::N}, test::SkeletonPath(), status).ok());
     std::vector<std::string> first;
     for (const char* suffix : {"N", "W", "S", "E"})
         first.push_back(test::ReadAll(dir.File(std::string("bump") + suffix + ".asc")));
     grid = DistinctGrid(7.25);
-    ASSERT_TRUE(SavePieceFileSet(grid, folder, "bump", "asc", PieceSetKind::N, test::SkeletonPath(), status).ok());
+    ASSERT_TRUE(SavePieceFileSet(grid, {folder, "bump", "asc", PieceSetKind::N}, test::SkeletonPath(), status).ok());
     EXPECT_EQ(FilesIn(dir).size(), 8u);
     int index = 0;
     for (const char* suffix : {"N", "W", "S", "E"}) {
@@ -136,7 +136,7 @@ TEST(PieceSet, AFailedSaveListsEveryFileAndLeavesGridAndOldFilesAlone) {
     const std::string folder = dir.path().string();
     PieceGrid grid = DistinctGrid();
     NullStatusSink quiet;
-    ASSERT_TRUE(SavePieceFileSet(grid, folder, "bump", "asc", PieceSetKind::N, test::SkeletonPath(), quiet).ok());
+    ASSERT_TRUE(SavePieceFileSet(grid, {folder, "bump", "asc", PieceSetKind::N}, test::SkeletonPath(), quiet).ok());
     const std::string oldNorth = test::ReadAll(dir.File("bumpN.asc"));
 
     const PieceGrid edited = DistinctGrid(3);
@@ -145,7 +145,7 @@ TEST(PieceSet, AFailedSaveListsEveryFileAndLeavesGridAndOldFilesAlone) {
     PieceSetSaveResult result;
     {
         test::FailWritesAfter diskFull(100);
-        result = SavePieceFileSet(grid, folder, "bump", "asc", PieceSetKind::N, test::SkeletonPath(), status);
+        result = SavePieceFileSet(grid, {folder, "bump", "asc", PieceSetKind::N}, test::SkeletonPath(), status);
     }
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.written.empty());
@@ -174,7 +174,7 @@ TEST(PieceSet, OneFileThatCannotBeWrittenDoesNotStopTheOthers) {
     PieceGrid grid = start;
     RecordingStatusSink status;
     const PieceSetSaveResult result =
-        SavePieceFileSet(grid, dir.path().string(), "bump", "asc", PieceSetKind::N, test::SkeletonPath(), status);
+        SavePieceFileSet(grid, {dir.path().string(), "bump", "asc", PieceSetKind::N}, test::SkeletonPath(), status);
     ASSERT_EQ(result.failures.size(), 1u);
     EXPECT_EQ(result.failures[0].path, dir.File("bumpS.asc"));
     EXPECT_EQ(result.failures[0].reason, "Cannot write " + dir.File("bumpS.asc") + ": Is a directory");
@@ -191,13 +191,13 @@ TEST(PieceSet, MissingSkeletonAndReservedExtensionsFailEveryFile) {
     PieceGrid grid = start;
     NullStatusSink status;
     PieceSetSaveResult result =
-        SavePieceFileSet(grid, dir.path().string(), "bump", "asc", PieceSetKind::NS, dir.File("skelasc.txt"), status);
+        SavePieceFileSet(grid, {dir.path().string(), "bump", "asc", PieceSetKind::NS}, dir.File("skelasc.txt"), status);
     ASSERT_EQ(result.failures.size(), 2u);
     EXPECT_NE(result.failures[1].reason.find("skeleton"), std::string::npos);
     EXPECT_EQ(grid, start);
 
     for (const char* extension : {"out", "BAK"}) {
-        result = SavePieceFileSet(grid, dir.path().string(), "bump", extension, PieceSetKind::N, test::SkeletonPath(),
+        result = SavePieceFileSet(grid, {dir.path().string(), "bump", extension, PieceSetKind::N}, test::SkeletonPath(),
                                   status);
         EXPECT_EQ(result.failures.size(), 4u) << extension;
         EXPECT_EQ(grid, start);

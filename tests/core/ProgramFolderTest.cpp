@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/ProgramFolder.h"
+#include "core/io/Paths.h"
 #include "support/TempDir.h"
 
 namespace gw {

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "core/ProgramFolder.h"
 #include "core/convert/BuildNational.h"
 #include "core/convert/SXConversion.h"
 #include "core/image/TgaFile.h"

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "core/image/TgaFile.h"
+#include "core/io/Paths.h"
 #include "core/io/ReplaceFile.h"
-#include "core/io/WriteTargets.h"
 #include "core/piece/PieceFile.h"
 #include "core/terrain/Asc257File.h"
 #include "core/texture/TextureLog.h"
@@ -42,11 +42,14 @@ struct Writer {
 // Each writer of the program with a small content of its kind.
 const std::vector<Writer>& Writers() {
     static const std::vector<Writer> writers = {
-        {"piece", true, [](const std::string& t) { return WritePieceFile(test::SkeletonPath(), t, "p", PieceGrid()); }},
+        {"piece", true,
+         [](const std::string& t) {
+             return WritePieceFile({test::SkeletonPath(), t, "p"}, PieceGrid());
+         }},
         {"ASC257", true,
          [](const std::string& t) {
              NullStatusSink quiet;
-             return WriteASC257(test::Skeleton257Path(), t, "t", NationalGrid(), quiet);
+             return WriteASC257({test::Skeleton257Path(), t, "t"}, NationalGrid(), quiet);
          }},
         {"TGA", false,
          [](const std::string& t) {

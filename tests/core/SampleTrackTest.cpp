@@ -5,9 +5,9 @@
 #include <set>
 #include <string>
 
-#include "core/ProgramFolder.h"
 #include "core/image/ImageOps.h"
 #include "core/image/TgaFile.h"
+#include "core/io/Paths.h"
 #include "core/piece/CellRange.h"
 #include "core/piece/PieceFile.h"
 #include "core/piece/RangeOps.h"

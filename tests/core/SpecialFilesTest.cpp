@@ -37,7 +37,9 @@ TEST(SpecialFiles, EveryReaderRefusesThemWithThePathAndTheReason) {
              return ReadPieceFile(path, grid).opened.message();
          }},
         {"piece skeleton", kPieceFileCap,
-         [&](const std::string& path) { return WritePieceFile(path, target, "t", PieceGrid()).message(); }},
+         [&](const std::string& path) {
+             return WritePieceFile({path, target, "t"}, PieceGrid()).message();
+         }},
         {"terrain", kTerrainFileCap,
          [&](const std::string& path) {
              NationalGrid grid;
@@ -49,7 +51,9 @@ TEST(SpecialFiles, EveryReaderRefusesThemWithThePathAndTheReason) {
              return result.message;
          }},
         {"terrain skeleton", kTerrainFileCap,
-         [&](const std::string& path) { return WriteASC257(path, target, "t", NationalGrid(), quiet).message(); }},
+         [&](const std::string& path) {
+             return WriteASC257({path, target, "t"}, NationalGrid(), quiet).message();
+         }},
         {"track description", kTrackFileCap,
          [](const std::string& path) {
              ProfileDocument document;

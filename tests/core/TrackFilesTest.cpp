@@ -92,7 +92,7 @@ protected:
 
 TEST_F(Conversion, NationalTerIsTheStockFileWithItsKeysReplaced) {
     // The output will be copied into the game's folder on a Windows machine.
-    ASSERT_TRUE(WriteTerrainFile("National", out, "2.5", ter, program, "", "C:/MCM/Tracks/Dunes"));
+    ASSERT_TRUE(WriteTerrainFile("National", "2.5", {out, ter, program, "", "C:/MCM/Tracks/Dunes"}));
     const std::string game = "C:\\MCM\\Tracks\\Dunes\\";
     std::string expected = Stock("national.ter");
     expected = ReplaceAll(expected, "GridResolutionInFeet=3.0", "GridResolutionInFeet=2.5");
@@ -111,7 +111,7 @@ TEST_F(Conversion, QuarryTerKeepsTheStocksSecondTextureMap) {
     WriteAll(dir.File("user/QUARRY.TER"),
              "[ElevationData]\r\nElevationPath=old\r\n\r\n[TextureMapFile_2]\r\nName=Stock.tga\r\n\r\n"
              "[ElevationFile_96]\r\nName=keep.asc\r\n");
-    ASSERT_TRUE(WriteTerrainFile("Quarry", out, "3.0", ter, program, dir.File("user")));
+    ASSERT_TRUE(WriteTerrainFile("Quarry", "3.0", {out, ter, program, dir.File("user")}));
     // The stock's keys stay; new keys go after the last key of their section, new sections at the end.
     const std::string o = GameFolderFor(out, "");  // Z:\...\nat\ on Linux
     std::string expected =
@@ -124,7 +124,7 @@ TEST_F(Conversion, QuarryTerKeepsTheStocksSecondTextureMap) {
 }
 
 TEST_F(Conversion, WithoutStockFilesTheTerHoldsOnlyItsKeysInOrder) {
-    ASSERT_TRUE(WriteTerrainFile("National", out, "3.0", ter, dir.File("empty")));
+    ASSERT_TRUE(WriteTerrainFile("National", "3.0", {out, ter, dir.File("empty")}));
     const std::string o = GameFolderFor(out, "");  // Z:\...\nat\ on Linux
     std::string expected = "[ElevationData]\r\nGridResolutionInFeet=3.0\r\nElevationPath=" + o +
                            "\r\nTextureMapPath=" + o + "\r\n[TerrainPalette]\r\nFileSet_1=" + o +
@@ -136,15 +136,15 @@ TEST_F(Conversion, WithoutStockFilesTheTerHoldsOnlyItsKeysInOrder) {
 }
 
 TEST_F(Conversion, AnEmptyGridResIsWrittenEmpty) {
-    ASSERT_TRUE(WriteTerrainFile("National", out, "", ter, program));
+    ASSERT_TRUE(WriteTerrainFile("National", "", {out, ter, program}));
     EXPECT_NE(ReadAll(Out("Dunes.TER")).find("\r\nGridResolutionInFeet=\r\n"), std::string::npos);
 }
 
 TEST_F(Conversion, ATrackNamedWithPeriodsGivesFilesNamedUpToTheFirst) {
     const std::string myTer = dir.File("track/My.Track.ter");
     WriteAll(myTer, "");
-    ASSERT_TRUE(WriteSceneFile("National", out, myTer, program));
-    ASSERT_TRUE(WriteTerrainFile("National", out, "3.0", myTer, program));
+    ASSERT_TRUE(WriteSceneFile("National", {out, myTer, program}));
+    ASSERT_TRUE(WriteTerrainFile("National", "3.0", {out, myTer, program}));
     EXPECT_EQ(ReadPrivateValue("ElevationFile_65", "Name", "", Out("My.TER")), "My.asc");
     EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", Out("My.SCN")), "My");
     EXPECT_EQ(ReadPrivateValue("Environment", "TerrainFile", "", Out("My.SCN")), "My.TRN");
@@ -152,7 +152,7 @@ TEST_F(Conversion, ATrackNamedWithPeriodsGivesFilesNamedUpToTheFirst) {
 
 TEST_F(Conversion, TheSceneNameOfTheSxTrackIsCarried) {
     WriteAll(dir.File("track/Dunes.SCN"), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
-    ASSERT_TRUE(WriteSceneFile("National", out, ter, program));
+    ASSERT_TRUE(WriteSceneFile("National", {out, ter, program}));
     std::string expected = Stock("national.scn");
     expected = ReplaceAll(expected, "SceneName=National", "SceneName=Valley Run");
     expected = ReplaceAll(expected, "TerrainFile=national.TRN", "TerrainFile=Dunes.TRN");
@@ -161,7 +161,7 @@ TEST_F(Conversion, TheSceneNameOfTheSxTrackIsCarried) {
 
 TEST_F(Conversion, TheSxSceneIsFoundWhateverItsLetterCase) {
     WriteAll(dir.File("track/dunes.scn"), "[sceneinfo]\nscenename = \"Valley Run\"\n");
-    ASSERT_TRUE(WriteSceneFile("Quarry", out, ter, program));
+    ASSERT_TRUE(WriteSceneFile("Quarry", {out, ter, program}));
     const std::string file = Out("Dunes.SCN");
     EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", file), "Valley Run");
     EXPECT_NE(ReadAll(file).find("Quarry scene description"), std::string::npos);
@@ -180,14 +180,14 @@ TEST_F(Conversion, WithoutASceneNameTheBaseNameIsTheScene) {
     for (const auto& c : cases) {
         std::filesystem::remove(dir.File("track/Dunes.SCN"));
         if (!c.sxScene.empty()) WriteAll(dir.File("track/Dunes.SCN"), c.sxScene);
-        ASSERT_TRUE(WriteSceneFile("National", out, ter, program)) << c.name;
+        ASSERT_TRUE(WriteSceneFile("National", {out, ter, program})) << c.name;
         EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", Out("Dunes.SCN")), "Dunes") << c.name;
     }
 }
 
 TEST_F(Conversion, AnExistingTerIsReplacedNotMerged) {
     WriteAll(Out("Dunes.TER"), "[Old]\r\nStale=1\r\n");
-    ASSERT_TRUE(WriteTerrainFile("National", out, "3.0", ter, program));
+    ASSERT_TRUE(WriteTerrainFile("National", "3.0", {out, ter, program}));
     EXPECT_EQ(ReadPrivateValue("Old", "Stale", "gone", Out("Dunes.TER")), "gone");
 }
 
@@ -195,8 +195,8 @@ TEST_F(Conversion, TheSxTracksOwnFolderIsRefused) {
     WriteAll(dir.File("track/Dunes.SCN"), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
     const std::string terBefore = ReadAll(ter);
     for (const std::string& folder : {dir.File("track"), dir.File("track/"), dir.File("TRACK")}) {
-        Outcome scene = WriteSceneFile("National", folder, ter, program);
-        Outcome terrain = WriteTerrainFile("National", folder, "3.0", ter, program);
+        Outcome scene = WriteSceneFile("National", {folder, ter, program});
+        Outcome terrain = WriteTerrainFile("National", "3.0", {folder, ter, program});
         ASSERT_FALSE(scene) << folder;
         ASSERT_FALSE(terrain) << folder;
         EXPECT_EQ(terrain.message(), "The output folder " + folder + " is the folder of the SX track " + ter +
@@ -212,13 +212,13 @@ TEST_F(Conversion, TheSxTracksOwnFolderIsRefused) {
 }
 
 TEST_F(Conversion, NoTerOrNoOutputFolderIsRefused) {
-    EXPECT_EQ(WriteTerrainFile("National", out, "3.0", "", program).message(), "No SX .TER file is chosen.");
-    EXPECT_EQ(WriteSceneFile("National", "", ter, program).message(), "No output folder is given.");
+    EXPECT_EQ(WriteTerrainFile("National", "3.0", {out, "", program}).message(), "No SX .TER file is chosen.");
+    EXPECT_EQ(WriteSceneFile("National", {"", ter, program}).message(), "No output folder is given.");
 }
 
 TEST_F(Conversion, AMissingOutputFolderIsReported) {
     const std::string missing = dir.File("nat/new");
-    Outcome written = WriteTerrainFile("National", missing, "3.0", ter, program);
+    Outcome written = WriteTerrainFile("National", "3.0", {missing, ter, program});
     ASSERT_FALSE(written);
     EXPECT_EQ(written.message(),
               "Cannot write " + test::Native(missing + "/Dunes.TER") + ": No such file or directory");

@@ -9,7 +9,7 @@
 
 #include "FuzzSupport.h"
 #include "core/io/FileText.h"
-#include "core/piece/PieceFile.h"
+#include "core/io/VertexLine.h"
 #include "core/terrain/Asc257File.h"
 #include "core/text/FieldString.h"
 #include "core/text/NumberText.h"
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GW_FUZZ_CHECK(gw::fuzz::AllFinite(grid.values));
 
     const std::string target = gw::fuzz::ScratchPath("written.asc");
-    const gw::Outcome written = gw::WriteASC257(path, target, "fuzz", grid, status);
+    const gw::Outcome written = gw::WriteASC257({path, target, "fuzz"}, grid, status);
     if (input.empty()) {
         GW_FUZZ_CHECK(!written.ok());
         return 0;

@@ -112,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The terrain saved as the tool saves it, and read back.
     const gw::Asc257SaveNames names = gw::MakeAsc257SaveNames(folders.out + "/Track.asc");
     GW_FUZZ_CHECK(
-        gw::WriteASC257(folders.program + "/skelasc257.txt", names.target, names.objectName, result.terrain, status)
+        gw::WriteASC257({folders.program + "/skelasc257.txt", names.target, names.objectName}, result.terrain, status)
             .ok());
     static gw::NationalGrid read;
     const gw::Asc257ReadResult back = gw::ReadASC257(names.target, read, status);

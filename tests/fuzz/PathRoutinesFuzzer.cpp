@@ -5,9 +5,8 @@
 #include <string>
 
 #include "FuzzSupport.h"
+#include "core/io/Paths.h"
 #include "core/piece/PiecePath.h"
-#include "core/text/FieldString.h"
-#include "core/trackfiles/FindTrackFile.h"
 #include "core/trackfiles/GameFolder.h"
 
 namespace {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datagen/SamplePieces.h"
 
+#include "core/io/Paths.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -94,7 +96,7 @@ PieceSetKind SamplePieceKind(SamplePiece piece) {
 }
 
 std::string SamplePieceFileName(SamplePiece piece, int orientation) {
-    const std::vector<PieceSetFile> files = PieceSetFiles("", SamplePieceName(piece), "asc", SamplePieceKind(piece));
+    const std::vector<PieceSetFile> files = PieceSetFiles({"", SamplePieceName(piece), "asc", SamplePieceKind(piece)});
     const std::size_t index = static_cast<std::size_t>(((orientation % 4) + 4) % 4) % files.size();
     return SamplePieceName(piece) + files[index].suffix + ".asc";
 }

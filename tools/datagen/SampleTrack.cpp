@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datagen/SampleTrack.h"
 
+#include "core/io/Paths.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -242,11 +244,12 @@ Outcome WriteSampleTrack(const std::string& folder, const std::string& skeletonP
     NullStatusSink quiet;
     for (SamplePiece piece : kSamplePieces) {
         PieceGrid grid = MakeSamplePiece(piece);
-        const PieceSetSaveResult saved =
-            SavePieceFileSet(grid, folder, SamplePieceName(piece), "asc", SamplePieceKind(piece), skeletonPath, quiet);
+        const PieceSetSaveResult saved = SavePieceFileSet(
+            grid, {folder, SamplePieceName(piece), "asc", SamplePieceKind(piece)}, skeletonPath, quiet);
         if (!saved.ok()) return Outcome::Fail(PieceSetFailureText(saved));
         // A regenerated sample has nothing worth keeping in a backup.
-        for (const PieceSetFile& file : PieceSetFiles(folder, SamplePieceName(piece), "asc", SamplePieceKind(piece))) {
+        for (const PieceSetFile& file :
+             PieceSetFiles({folder, SamplePieceName(piece), "asc", SamplePieceKind(piece)})) {
             std::filesystem::remove(file.backupPath, ec);
         }
     }

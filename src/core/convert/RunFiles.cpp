@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/ProgramFolder.h"
 #include "core/dispmap/DisplacementMapFiles.h"
+#include "core/io/Paths.h"
 #include "core/texture/TextureJob.h"
 #include "core/texture/TexturePalette.h"
 #include "core/trackfiles/FindTrackFile.h"

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/convert/SXConversion.h"
 
-#include "core/ProgramFolder.h"
 #include "core/dispmap/DisplacementMapFiles.h"
+#include "core/io/Paths.h"
+#include "core/texture/TextureJob.h"
 #include "core/texture/TextureRun.h"
 #include "core/trackfiles/FindTrackFile.h"
 #include "core/trackfiles/TrackFiles.h"
@@ -118,15 +119,15 @@ SXConversionResult RunSXConversion(const SXConversionOptions& options, const std
             surroundings.texture ? surroundings.texture(job) : TextureWithoutWindow(job, programFolder, surroundings);
         result.steps.push_back({"texture", job.texturePath, made});
     }
+    const TrackFileFolders trackFolders{out, options.terFile, programFolder, surroundings.userDataFolder,
+                                        options.gameFolder};
     if (options.writeScn) {
         result.steps.push_back(
-            {".SCN", SceneFilePath(out, options.terFile),
-             WriteSceneFile(options.environment, out, options.terFile, programFolder, surroundings.userDataFolder)});
+            {".SCN", SceneFilePath(out, options.terFile), WriteSceneFile(options.environment, trackFolders)});
     }
     if (options.writeTer) {
         result.steps.push_back({".TER", TerrainFilePath(out, options.terFile),
-                                WriteTerrainFile(options.environment, out, options.gridResText, options.terFile,
-                                                 programFolder, surroundings.userDataFolder, options.gameFolder)});
+                                WriteTerrainFile(options.environment, options.gridResText, trackFolders)});
         const std::string flat = JoinPath(out, "flat.asc");
         result.steps.push_back(
             {"flat.asc", flat, CopyStockFile("flat.asc", flat, programFolder, surroundings.userDataFolder)});

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dispmap/DisplacementMapFiles.h"
 
-#include "core/ProgramFolder.h"
-#include "core/text/FieldString.h"
+#include "core/io/Paths.h"
 
 namespace gw {
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/io/Paths.h"
 #include "core/io/ReplaceFile.h"
 
 #include <filesystem>

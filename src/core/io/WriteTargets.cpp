@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/io/FileText.h"
+#include "core/io/Paths.h"
 #include "core/io/SystemFiles.h"
 
 namespace gw {
@@ -13,26 +14,7 @@ namespace {
 
 std::string FileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
-bool EndsWithCompanionExtension(const std::string& name) {
-    if (name.size() < 4 || name[name.size() - 4] != '.') return false;
-    std::string extension = name.substr(name.size() - 3);
-    for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return extension == "out" || extension == "bak";
-}
-
 }  // namespace
-
-std::string CompanionStem(const std::string& target) {
-    const std::string name = FileNameOf(target);
-    const std::size_t period = name.rfind('.');
-    // A name that only starts with a period (".hills") has no extension to cut.
-    const std::size_t kept = period == std::string::npos || period == 0 ? name.size() : period;
-    return target.substr(0, target.size() - name.size() + kept);
-}
-
-std::string BackupPathOf(const std::string& target) { return CompanionStem(target) + ".bak"; }
-
-bool IsCompanionName(const std::string& path) { return EndsWithCompanionExtension(FileNameOf(path)); }
 
 std::string WriteTargetRefusal(const std::string& path) {
     namespace fs = std::filesystem;

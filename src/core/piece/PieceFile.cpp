@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/piece/PieceFile.h"
 
-#include <cmath>
 #include <cstdint>
 
 #include "core/io/FileText.h"
+#include "core/io/VertexLine.h"
 #include "core/io/ReplaceFile.h"
 #include "core/io/OutputFile.h"
-#include "core/text/FastNumbers.h"
 #include "core/text/FieldString.h"
-#include "core/text/NumberText.h"
 
 namespace gw {
 
@@ -18,52 +16,34 @@ namespace {
 // A first line longer than this marks a file written with LF line ends.
 constexpr std::size_t kLongestFirstLine = 256;
 
-// Appends text with its leading blanks dropped and every other run of blanks
-// collapsed to one, without a heap allocation per line.
-void AppendCompressed(std::string_view text, std::string& out) {
-    const std::size_t start = out.size();
-    out.resize(start + text.size());
-    char* to = out.data() + start;
-    bool blank = true;  // drops the leading run
-    for (const char c : text) {
-        if (c == ' ') {
-            if (blank) continue;
-            blank = true;
-        } else {
-            blank = false;
-        }
-        *to++ = c;
-    }
-    out.resize(static_cast<std::size_t>(to - out.data()));
-}
+// Piece vertices lie 1.5 apart, X from 0 to 24 and Y from 0 to 24 (either sign);
+// column 1 is X = 0 and row 17 is Y = 0, rows counting down from the top.
+constexpr VertexLattice kPieceLattice{1.5, true, 1, 17, -1, PieceGrid::kStorage};
 
 class PieceReader {
 public:
     PieceReader(PieceGrid& grid, PieceReadReport& report) : grid_(grid), report_(report) {}
 
     void Handle(std::string_view line) {
-        if (line.find("X:") == std::string_view::npos) return;
-        // Fields 3, 5 and 7 of the line: X, Y and Z.
-        const LineFields<8> fields = SplitAtBlankRuns<8>(line);
-        const double x = ValueOfField(fields.field[3]);
-        const double y = ValueOfField(fields.field[5]);
-        std::int64_t ix = 0, iy = 0;
-        if (!RoundToIndex(std::fabs(x) / 1.5, ix) || !RoundToIndex(std::fabs(y) / 1.5, iy)) {
+        if (!HasVertexCoordinates(line)) return;
+        const VertexFields fields = SplitVertexLine(line);
+        std::int64_t stepsX = 0, stepsY = 0;
+        if (!LatticeSteps(kPieceLattice, VertexX(fields), stepsX) ||
+            !LatticeSteps(kPieceLattice, VertexY(fields), stepsY)) {
             Problem(line, "its X or Y is not a usable number");
             return;
         }
         // A file holding two pieces one above the other (Y up to 48) is folded
         // onto one: from the first vertex beyond the piece on, the upper half
         // is taken sixteen rows down.
-        if (iy >= 17) folding_ = true;
-        if (folding_ && iy >= 16) iy -= 16;
-        const std::int64_t column = ix + 1;
-        const std::int64_t row = 17 - iy;
-        if (!PieceGrid::InStorage(column, row)) {
+        if (stepsY >= 17) folding_ = true;
+        if (folding_ && stepsY >= 16) stepsY -= 16;
+        int column = 0, row = 0;
+        if (!CellOfSteps(kPieceLattice, stepsX, stepsY, column, row)) {
             Problem(line, "it lies outside the piece grid");
             return;
         }
-        grid_.Z(static_cast<int>(column), static_cast<int>(row)) = ValueOfField(fields.field[7]);
+        grid_.Z(column, row) = VertexZ(fields);
         ++report_.verticesStored;
     }
 
@@ -124,34 +104,6 @@ PieceReadReport ReadPieceFile(const std::string& path, PieceGrid& grid) {
     return ReadPieceText(bytes, grid);
 }
 
-bool IsSkeletonVertexLine(std::string_view line) {
-    return line.find("Vertex") != std::string_view::npos && line.find("X:") != std::string_view::npos;
-}
-
-void AppendVertexLine(std::string_view line, const LineFields<7>& fields, double z, std::string& out) {
-    // Collapsing blanks neither makes nor breaks a "Z:", so the label is found
-    // in the line as it stands.
-    const std::size_t label = line.find("Z:");
-    const std::string_view labelField = fields.field[6];
-    if (label != std::string_view::npos && !labelField.empty() &&
-        label == static_cast<std::size_t>(labelField.data() - line.data())) {
-        // The usual line, whose seventh field is the label: the six fields
-        // before it, one blank after each.
-        for (int i = 0; i < 6; ++i) {
-            out += fields.field[i];
-            out += ' ';
-        }
-    } else if (label == std::string_view::npos) {
-        AppendCompressed(line, out);
-        if (!out.empty() && out.back() == ' ') out.pop_back();  // the trimmed line end
-    } else {
-        AppendCompressed(line.substr(0, label), out);
-    }
-    out += "Z: ";
-    AppendPaddedNumberText(out, z);
-    out += "\r\n";
-}
-
 std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid, const std::string& objectName) {
     std::string out;
     out.reserve(skeleton.size() + 4096);
@@ -174,12 +126,10 @@ std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
         const bool last = next >= skeleton.size();
         start = next;
         if (!last && IsSkeletonVertexLine(line)) {
-            const LineFields<7> fields = SplitAtBlankRuns<7>(line);
-            std::int64_t column = 0, row = 0;
-            if (RoundToIndex(std::fabs(ValueOfField(fields.field[3])) / 1.5 + 1, column) &&
-                RoundToIndex(18 - (1 + std::fabs(ValueOfField(fields.field[5])) / 1.5), row) &&
-                PieceGrid::InStorage(column, row)) {
-                AppendVertexLine(line, fields, grid.Z(static_cast<int>(column), static_cast<int>(row)), out);
+            const VertexFields fields = SplitVertexLine(line);
+            int column = 0, row = 0;
+            if (CellOfVertex(kPieceLattice, VertexX(fields), VertexY(fields), column, row)) {
+                AppendVertexLine(line, fields, grid.Z(column, row), out);
                 continue;
             }
             // A skeleton vertex outside the grid cannot come from our skeleton;
@@ -191,13 +141,12 @@ std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
     return out;
 }
 
-Outcome WritePieceFile(const std::string& skeletonPath, const std::string& targetPath, const std::string& objectName,
-                       const PieceGrid& grid) {
+Outcome WritePieceFile(const MeshFileNames& names, const PieceGrid& grid) {
     std::string skeleton;
-    Outcome read = ReadFileBytes(skeletonPath, kPieceFileCap, skeleton);
+    Outcome read = ReadFileBytes(names.skeleton, kPieceFileCap, skeleton);
     if (!read) return Outcome::Fail("The skeleton template is missing or unreadable. " + read.message());
-    if (skeleton.empty()) return Outcome::Fail("The skeleton template " + skeletonPath + " is empty.");
-    return WriteFileWithBackup(targetPath, BuildPieceFileText(skeleton, grid, objectName));
+    if (skeleton.empty()) return Outcome::Fail("The skeleton template " + names.skeleton + " is empty.");
+    return WriteFileWithBackup(names.target, BuildPieceFileText(skeleton, grid, names.objectName));
 }
 
 }  // namespace gw

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/Outcome.h"
+#include "core/io/Paths.h"
 #include "core/piece/PieceGrid.h"
-#include "core/text/FieldString.h"
 
 namespace gw {
 
@@ -41,15 +41,6 @@ std::string BuildPieceFileText(std::string_view skeleton, const PieceGrid& grid,
 // target, then keeps the old target as its .bak (BackupPathOf) and gives the new
 // file the target's name (WriteFileWithBackup). A missing skeleton or any failed
 // write leaves the target and its backup untouched.
-Outcome WritePieceFile(const std::string& skeletonPath, const std::string& targetPath, const std::string& objectName,
-                       const PieceGrid& grid);
-
-// True for a line that the writer treats as a vertex line.
-bool IsSkeletonVertexLine(std::string_view line);
-
-// Appends a template's vertex line with the height z written in: the line with
-// its blanks collapsed and trimmed as far as its "Z:" label, then "Z: ", the
-// padded number and CR LF. fields are the line's SplitAtBlankRuns<7>.
-void AppendVertexLine(std::string_view line, const LineFields<7>& fields, double z, std::string& out);
+Outcome WritePieceFile(const MeshFileNames& names, const PieceGrid& grid);
 
 }  // namespace gw

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/io/Paths.h"
 #include "core/piece/PieceSet.h"
 
-#include "core/ProgramFolder.h"
-#include "core/io/WriteTargets.h"
 #include "core/piece/CellRange.h"
 #include "core/piece/PieceFile.h"
 #include "core/piece/RangeOps.h"
@@ -49,27 +48,25 @@ const char* PieceKindText(PieceSetKind kind) {
     return "N";
 }
 
-std::vector<PieceSetFile> PieceSetFiles(const std::string& folder, const std::string& name,
-                                        const std::string& extension, PieceSetKind kind) {
+std::vector<PieceSetFile> PieceSetFiles(const PieceSetNames& set) {
     std::vector<PieceSetFile> files;
-    for (const SetMember& member : MembersOf(kind)) {
-        const std::string path = JoinPath(folder, name + member.suffix) + "." + extension;
+    for (const SetMember& member : MembersOf(set.kind)) {
+        const std::string path = JoinPath(set.folder, set.name + member.suffix) + "." + set.extension;
         files.push_back(PieceSetFile{member.suffix, path, BackupPathOf(path), member.quarterTurns});
     }
     return files;
 }
 
-PieceSetSaveResult SavePieceFileSet(PieceGrid& grid, const std::string& folder, const std::string& name,
-                                    const std::string& extension, PieceSetKind kind, const std::string& skeletonPath,
+PieceSetSaveResult SavePieceFileSet(PieceGrid& grid, const PieceSetNames& set, const std::string& skeletonPath,
                                     StatusSink& status) {
     PieceSetSaveResult result;
-    const std::vector<PieceSetFile> files = PieceSetFiles(folder, name, extension, kind);
+    const std::vector<PieceSetFile> files = PieceSetFiles(set);
     result.northPath = files.front().path;
     for (std::size_t index = 0; index < files.size(); ++index) {
         const PieceSetFile& file = files[index];
         if (index > 0) TurnWholeGrid(grid, status);
         // A file the writer refuses (a folder, an .out or .bak name) fails alone.
-        Outcome outcome = WritePieceFile(skeletonPath, file.path, name, grid);
+        Outcome outcome = WritePieceFile({skeletonPath, file.path, set.name}, grid);
         if (outcome) {
             result.written.push_back(file.path);
         } else {

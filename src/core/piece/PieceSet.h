@@ -28,9 +28,16 @@ struct PieceSetFile {
     int quarterTurns = 0;    // counterclockwise quarter turns of the grid it holds
 };
 
+// Where a piece's file set lies and what its files are called.
+struct PieceSetNames {
+    std::string folder;
+    std::string name;       // the base name less the kind suffix; the files' object name
+    std::string extension;  // without its period
+    PieceSetKind kind = PieceSetKind::N;
+};
+
 // The files of the set in the order they are written.
-std::vector<PieceSetFile> PieceSetFiles(const std::string& folder, const std::string& name,
-                                        const std::string& extension, PieceSetKind kind);
+std::vector<PieceSetFile> PieceSetFiles(const PieceSetNames& set);
 
 struct PieceSetFailure {
     std::string path;
@@ -50,8 +57,7 @@ struct PieceSetSaveResult {
 // that cannot be written does not stop the others; every failure is listed. The
 // turns show their status texts; a save with failures ends with the status
 // "Save failed: F of T files not written" instead of the last turn's "All Done".
-PieceSetSaveResult SavePieceFileSet(PieceGrid& grid, const std::string& folder, const std::string& name,
-                                    const std::string& extension, PieceSetKind kind, const std::string& skeletonPath,
+PieceSetSaveResult SavePieceFileSet(PieceGrid& grid, const PieceSetNames& set, const std::string& skeletonPath,
                                     StatusSink& status);
 
 // One line per failed file, "path: reason", after a first line saying the piece

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/io/Paths.h"
 #include "core/terrain/Asc257File.h"
 
 #include <algorithm>
@@ -10,9 +11,7 @@
 
 #include "core/io/BlockLineReader.h"
 #include "core/io/ReplaceFile.h"
-#include "core/io/WriteTargets.h"
-#include "core/piece/PieceFile.h"
-#include "core/text/FastNumbers.h"
+#include "core/io/VertexLine.h"
 #include "core/text/FieldString.h"
 #include "core/text/NumberText.h"
 
@@ -20,8 +19,10 @@ namespace gw {
 
 namespace {
 
-// Terrain coordinates run from -128 to 128; the grid's indices from 0 to 256.
-constexpr std::int64_t kCentre = 128;
+// Terrain vertices lie 1 apart, from -128 to 128 both ways; the grid's indices
+// run from 0 to 256, coordinate + 128.
+constexpr int kCentre = 128;
+constexpr VertexLattice kTerrainLattice{1.0, false, kCentre, kCentre, 1, NationalGrid::kSize};
 
 // The status shows progress once per this many vertices while reading.
 constexpr long long kReadStatusEvery = 512;
@@ -36,24 +37,6 @@ constexpr std::size_t kLongestTerrainLine = std::size_t{4} << 10;
 // Output is handed to the file in pieces of about this size.
 constexpr std::size_t kWriteChunk = std::size_t{1} << 20;
 
-// X and Y rounded to the nearest whole number, halves to the even neighbour,
-// then moved from terrain coordinates to grid indices; false off the grid.
-// (The same rounding as RoundHalfEven, without its fmod: this runs for every
-// vertex of the file.)
-bool CellOf(double x, double y, int& ix, int& iy) {
-    auto nearest = [](double v) {
-        const double r = std::round(v);
-        return std::fabs(r - v) == 0.5 ? 2.0 * std::round(v / 2.0) : r;
-    };
-    const double cx = nearest(x) + static_cast<double>(kCentre);
-    const double cy = nearest(y) + static_cast<double>(kCentre);
-    // Written so that NaN fails too.
-    if (!(cx >= 0 && cx < NationalGrid::kSize && cy >= 0 && cy < NationalGrid::kSize)) return false;
-    ix = static_cast<int>(cx);
-    iy = static_cast<int>(cy);
-    return true;
-}
-
 // The first vertex line decides where the lattice lies: its X (field 3 of the
 // line as it stands, blanks not collapsed) below 0 means coordinates centred on
 // the terrain (-128 to 128), anything else coordinates from a corner (0 to 256).
@@ -62,8 +45,6 @@ bool IsCentredConvention(std::string_view firstVertexLine) {
 }
 
 bool IsFaceListStart(std::string_view line) { return line.substr(0, 3) == "Fac"; }
-
-bool IsVertexLine(std::string_view line) { return line.find("X:") != std::string_view::npos; }
 
 class Asc257Reader {
 public:
@@ -83,11 +64,11 @@ public:
         }
         // The file's last line is never a vertex (it belongs to the face list).
         if (line.last) return false;
-        if (line.overlong || !IsVertexLine(line.text)) {
+        if (line.overlong || !HasVertexCoordinates(line.text)) {
             ++result_.linesSkipped;
             return true;
         }
-        return HandleVertex(SplitAtBlankRuns<8>(line.text));
+        return HandleVertex(SplitVertexLine(line.text));
     }
 
     bool started() const { return started_; }
@@ -101,17 +82,17 @@ public:
     }
 
 private:
-    bool HandleVertex(const LineFields<8>& fields) {
+    bool HandleVertex(const VertexFields& fields) {
         ++vertexCount_;
-        double x = ValueOfField(fields.field[3]);
-        double y = ValueOfField(fields.field[5]);
+        double x = VertexX(fields);
+        double y = VertexY(fields);
         if (!centred_) {
             x -= kCentre;
             y -= kCentre;
         }
         int ix = 0, iy = 0;
-        if (CellOf(x, y, ix, iy)) {
-            const double z = ValueOfField(fields.field[7]);
+        if (CellOfVertex(kTerrainLattice, x, y, ix, iy)) {
+            const double z = VertexZ(fields);
             double& cell = grid_.At(ix, iy);
             overwritten_.push_back({&cell, cell});
             cell = z;
@@ -216,11 +197,10 @@ Outcome EmitASC257(BlockLineReader& skeleton, const std::string& skeleton257Path
         // The template's last line is copied as it stands, whatever it holds.
         afterVertex = !line.last && IsSkeletonVertexLine(line.text);
         if (afterVertex) {
-            const LineFields<7> fields = SplitAtBlankRuns<7>(line.text);
-            const double x = ValueOfField(fields.field[3]);
-            const double y = ValueOfField(fields.field[5]);
+            const VertexFields fields = SplitVertexLine(line.text);
             int ix = 0, iy = 0;
-            if (!CellOf(x, y, ix, iy)) continue;  // a template vertex off the terrain has no height to write
+            // A template vertex off the terrain has no height to write.
+            if (!CellOfVertex(kTerrainLattice, VertexX(fields), VertexY(fields), ix, iy)) continue;
             AppendVertexLine(line.text, fields, grid.At(ix, iy), chunk);
             const double row = iy - static_cast<double>(kCentre);
             if (!anyRow || row != lastRow) {
@@ -248,14 +228,13 @@ Outcome EmitASC257(BlockLineReader& skeleton, const std::string& skeleton257Path
 
 }  // namespace
 
-Outcome WriteASC257(const std::string& skeleton257Path, const std::string& target, const std::string& objectName,
-                    const NationalGrid& grid, StatusSink& status) {
+Outcome WriteASC257(const MeshFileNames& names, const NationalGrid& grid, StatusSink& status) {
     BlockLineReader skeleton(kLongestSkeletonLine);
-    const Outcome opened = skeleton.Open(skeleton257Path, kTerrainFileCap);
+    const Outcome opened = skeleton.Open(names.skeleton, kTerrainFileCap);
     if (!opened) return Outcome::Fail("The skeleton template is missing or unreadable. " + opened.message());
-    FileReplacement out(target, KeepBackup::Yes);
+    FileReplacement out(names.target, KeepBackup::Yes);
     if (Outcome created = out.Begin(); !created) return created;
-    const Outcome emitted = EmitASC257(skeleton, skeleton257Path, objectName, grid, status,
+    const Outcome emitted = EmitASC257(skeleton, names.skeleton, names.objectName, grid, status,
                                        [&out](std::string_view bytes) { out.Write(bytes); });
     if (!emitted) return emitted;  // the temporary goes with out
     if (Outcome committed = out.Commit(); !committed) return committed;

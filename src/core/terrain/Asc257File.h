@@ -9,6 +9,7 @@
 
 #include "core/Interfaces.h"
 #include "core/Outcome.h"
+#include "core/io/Paths.h"
 #include "core/terrain/NationalGrid.h"
 
 namespace gw {
@@ -55,8 +56,7 @@ Asc257ReadResult ReadASC257(const std::string& path, NationalGrid& grid, StatusS
 // "Saving Row: " + Y once per row of the template and "All Done" at the end. A
 // refused target, a missing skeleton or a failed write leaves the target and its
 // backup untouched and says why.
-Outcome WriteASC257(const std::string& skeleton257Path, const std::string& target, const std::string& objectName,
-                    const NationalGrid& grid, StatusSink& status);
+Outcome WriteASC257(const MeshFileNames& names, const NationalGrid& grid, StatusSink& status);
 
 // The same text handed to write in chunks instead of a file (a terrain sent
 // to standard output); the skeleton's failures are said as WriteASC257 says them.

@@ -34,7 +34,8 @@ bool SaveASC257(const EditorState& state, Prompter& prompter, StatusSink& status
         return false;
     }
     const Asc257SaveNames names = MakeAsc257SaveNames(target);
-    const Outcome written = WriteASC257(state.skeleton257Path, names.target, names.objectName, state.national, status);
+    const Outcome written =
+        WriteASC257({state.skeleton257Path, names.target, names.objectName}, state.national, status);
     if (!written) prompter.Warning(written.message(), kTerrainMessageTitle);
     return written.ok();
 }

@@ -68,50 +68,6 @@ std::string TrimBlanks(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
-
-std::string NormalSeparators(std::string_view path) {
-    std::string normal;
-    normal.reserve(path.size());
-    std::size_t at = 0;
-    // A network path's two leading backslashes stay together.
-    if (path.substr(0, 2) == "\\\\") {
-        normal = "\\\\";
-        at = 2;
-    }
-    for (; at < path.size(); ++at) {
-        const char c = path[at];
-        if (IsPathSeparator(c) && !normal.empty() && IsPathSeparator(normal.back())) continue;
-        normal += c;
-    }
-    // A closing separator, unless it is all there is (the root).
-    const std::size_t prefix = normal.substr(0, 2) == "\\\\" ? 2 : 1;
-    if (normal.size() > prefix && IsPathSeparator(normal.back())) normal.pop_back();
-    return normal;
-}
-
-std::string GetFileName(std::string_view path) {
-    std::string normal = NormalSeparators(path);
-    std::string_view rest = normal;
-    // A network path (\\server\share) loses its two leading backslashes.
-    if (rest.substr(0, 2) == "\\\\") rest.remove_prefix(2);
-    // A leading separator is the root of an absolute path, not an empty first
-    // field; without this every Linux path would have no file name.
-    if (!rest.empty() && IsPathSeparator(rest.front())) rest.remove_prefix(1);
-    const std::size_t cut = rest.find_last_of("\\/");
-    return std::string(cut == std::string_view::npos ? rest : rest.substr(cut + 1));
-}
-
-std::string GetBaseName(std::string_view path) { return GetElement(GetFileName(path), ".", 0); }
-
-std::string GetExtension(std::string_view path) { return GetElement(GetFileName(path), ".", 1); }
-
-std::string GetDirectory(std::string_view path) {
-    std::string name = GetFileName(path);
-    if (name.empty()) return std::string(path);
-    return GetElement(NormalSeparators(path), name, 0);
-}
-
 std::string UpperAscii(std::string_view text) {
     std::string result(text);
     for (char& c : result) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/io/Paths.h"
 #include "core/texture/TextureComposer.h"
 
-#include "core/ProgramFolder.h"
 #include "core/image/ImageOps.h"
 #include "core/image/TgaFile.h"
 #include "core/texture/TextureJob.h"

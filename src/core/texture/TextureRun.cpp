@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/texture/TextureRun.h"
 
+#include "core/io/Paths.h"
 #include "core/text/FieldString.h"
 #include "core/texture/TextureTexts.h"
 

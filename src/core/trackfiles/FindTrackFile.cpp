@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/io/Paths.h"
 #include "core/trackfiles/FindTrackFile.h"
 
 #include <filesystem>
 
-#include "core/ProgramFolder.h"
 #include "core/text/FieldString.h"
 
 namespace gw {
@@ -49,11 +49,6 @@ std::string NormalFolderKey(const std::string& folder) {
 }
 
 }  // namespace
-
-std::string FolderOfPath(const std::string& path) {
-    std::size_t last = path.find_last_of("\\/");
-    return last == std::string::npos ? std::string() : path.substr(0, last + 1);
-}
 
 std::string FindFileLoosely(const std::string& folder, const std::string& name) {
     if (name.empty()) return std::string();

@@ -9,10 +9,6 @@
 
 namespace gw {
 
-// The folder part of a path, up to and including its last \ or /; empty for a
-// bare file name (the current folder).
-std::string FolderOfPath(const std::string& path);
-
 // name inside folder, its letter case ignored (ASCII). The exact spelling wins;
 // among several spellings the first in byte order does. Empty when there is none.
 std::string FindFileLoosely(const std::string& folder, const std::string& name);

@@ -5,7 +5,6 @@
 
 #include "core/io/FileText.h"
 #include "core/io/ReplaceFile.h"
-#include "core/text/FieldString.h"
 
 namespace gw {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/io/Paths.h"
 #include "core/trackfiles/StockFiles.h"
 
 #include <cstdlib>
 
-#include "core/ProgramFolder.h"
 #include "core/io/FileText.h"
-#include "core/piece/PieceFile.h"
+#include "core/io/VertexLine.h"
 #include "core/piece/SkeletonText.h"
 #include "core/text/FieldString.h"
 #include "core/text/NumberText.h"

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/io/Paths.h"
 #include "core/trackfiles/TrackFiles.h"
 
-#include "core/ProgramFolder.h"
 #include "core/io/FileText.h"
 #include "core/io/ReplaceFile.h"
-#include "core/text/FieldString.h"
 #include "core/trackfiles/FindTrackFile.h"
 #include "core/trackfiles/GameFolder.h"
 #include "core/trackfiles/ProfileFile.h"
@@ -122,35 +121,37 @@ Outcome CopyStockFile(const std::string& name, const std::string& targetPath, co
     return CopyFileReplacing(stock, targetPath);
 }
 
-Outcome WriteSceneFile(std::string_view environment, const std::string& outFolder, const std::string& currentTerFile,
-                       const std::string& programFolder, const std::string& userDataFolder) {
+Outcome WriteSceneFile(std::string_view environment, const TrackFileFolders& folders) {
+    const std::string& outFolder = folders.outFolder;
+    const std::string& currentTerFile = folders.currentTerFile;
     if (std::string refusal = RefusalFor(outFolder, currentTerFile); !refusal.empty()) {
         return Outcome::Fail(refusal);
     }
     const bool quarry = EnvironmentFromText(environment) == TerrainEnvironment::Quarry;
     std::vector<std::string> failures;
     ProfileDocument document =
-        StartFromStock(quarry ? "quarry.scn" : "national.scn", programFolder, userDataFolder, failures);
+        StartFromStock(quarry ? "quarry.scn" : "national.scn", folders.programFolder, folders.userDataFolder, failures);
     const std::string sxSceneName =
         ReadPrivateValue("SceneInfo", "SceneName", "Not Found", FindSceneBesideTer(currentTerFile));
     return WriteEntries(document, SceneFileEntries(sxSceneName, GetBaseName(currentTerFile)),
                         SceneFilePath(outFolder, currentTerFile), failures);
 }
 
-Outcome WriteTerrainFile(std::string_view environment, const std::string& outFolder, const std::string& gridResolution,
-                         const std::string& currentTerFile, const std::string& programFolder,
-                         const std::string& userDataFolder, const std::string& gameFolder) {
+Outcome WriteTerrainFile(std::string_view environment, const std::string& gridResolution,
+                         const TrackFileFolders& folders) {
+    const std::string& outFolder = folders.outFolder;
+    const std::string& currentTerFile = folders.currentTerFile;
     if (std::string refusal = RefusalFor(outFolder, currentTerFile); !refusal.empty()) {
         return Outcome::Fail(refusal);
     }
     const TerrainEnvironment kind = EnvironmentFromText(environment);
     std::vector<std::string> failures;
     ProfileDocument document = StartFromStock(kind == TerrainEnvironment::Quarry ? "quarry.ter" : "national.ter",
-                                              programFolder, userDataFolder, failures);
-    return WriteEntries(
-        document,
-        TerrainFileEntries(kind, GameFolderFor(outFolder, gameFolder), gridResolution, GetBaseName(currentTerFile)),
-        TerrainFilePath(outFolder, currentTerFile), failures);
+                                              folders.programFolder, folders.userDataFolder, failures);
+    return WriteEntries(document,
+                        TerrainFileEntries(kind, GameFolderFor(outFolder, folders.gameFolder), gridResolution,
+                                           GetBaseName(currentTerFile)),
+                        TerrainFilePath(outFolder, currentTerFile), failures);
 }
 
 }  // namespace gw

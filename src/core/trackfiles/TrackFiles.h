@@ -44,6 +44,15 @@ Outcome CopyFileReplacing(const std::string& source, const std::string& target);
 Outcome CopyStockFile(const std::string& name, const std::string& targetPath, const std::string& programFolder,
                       const std::string& userDataFolder = "");
 
+// The files a converted track's .SCN and .TER are written from and to.
+struct TrackFileFolders {
+    std::string outFolder;       // where they are written
+    std::string currentTerFile;  // the SX track's .TER: its scene, its base name
+    std::string programFolder;   // the stock files shipped with the program
+    std::string userDataFolder;  // the user's stock files, looked in first (none when empty)
+    std::string gameFolder;      // the game's folder written into the .TER (from outFolder when empty)
+};
+
 // Makes outFolder/base.SCN from quarry.scn or national.scn with the scene name
 // of the SX track's own .SCN (found beside the .TER, letter case ignored).
 // Makes outFolder/base.TER from quarry.ter or national.ter with the keys of
@@ -56,10 +65,8 @@ Outcome CopyStockFile(const std::string& name, const std::string& targetPath, co
 // files would be replaced). Every failure is listed in the message, one per
 // line; the file is written once, safely, so a failure never leaves it half
 // written.
-Outcome WriteSceneFile(std::string_view environment, const std::string& outFolder, const std::string& currentTerFile,
-                       const std::string& programFolder, const std::string& userDataFolder = "");
-Outcome WriteTerrainFile(std::string_view environment, const std::string& outFolder, const std::string& gridResolution,
-                         const std::string& currentTerFile, const std::string& programFolder,
-                         const std::string& userDataFolder = "", const std::string& gameFolder = "");
+Outcome WriteSceneFile(std::string_view environment, const TrackFileFolders& folders);
+Outcome WriteTerrainFile(std::string_view environment, const std::string& gridResolution,
+                         const TrackFileFolders& folders);
 
 }  // namespace gw
