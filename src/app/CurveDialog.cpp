@@ -108,9 +108,13 @@ void CurveDialog::ShowBarValues() {
 }
 
 bool CurveDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != picCurve_) return QDialog::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    const bool isMouse =
+        type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
+    if (watched != picCurve_ || !isMouse) return QDialog::eventFilter(watched, event);
+    // Only a mouse event is one: the picture also gets paint, resize and other events.
     auto* mouse = static_cast<QMouseEvent*>(event);
-    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+    if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
         // The nearer inner point takes the press when it lies within a few pixels.
         const QPointF at = mouse->position();
         constexpr double kReach = 10;
@@ -126,7 +130,7 @@ bool CurveDialog::eventFilter(QObject* watched, QEvent* event) {
         }
         return dragged_ != 0;
     }
-    if (event->type() == QEvent::MouseMove && dragged_ != 0) {
+    if (type == QEvent::MouseMove && dragged_ != 0) {
         // Through the bars, which keep the point inside their ranges and redraw.
         const QPointF to = picCurve_->ToArea(mouse->position());
         const PointControls& point = dragged_ == 1 ? point1_ : point2_;
@@ -134,7 +138,7 @@ bool CurveDialog::eventFilter(QObject* watched, QEvent* event) {
         point.heightBar->setValue(static_cast<int>(std::lround(to.y())));
         return true;
     }
-    if (event->type() == QEvent::MouseButtonRelease && dragged_ != 0) {
+    if (type == QEvent::MouseButtonRelease && dragged_ != 0) {
         dragged_ = 0;
         return true;
     }
