@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/convert/SXConversion.h"
 
+#include <utility>
+
 #include "core/dispmap/DisplacementMapFiles.h"
 #include "core/io/Paths.h"
 #include "core/texture/TextureJob.h"
@@ -91,12 +93,10 @@ SXConversionResult RunSXConversion(const SXConversionOptions& options, const std
     result.refusal = ConversionRefusal(options);
     if (!result.refusal.empty()) return result;
 
-    // The displacement map reads the terrain and its track from an editor state.
-    EditorState state;
-    state.programFolder = programFolder;
-    state.currentTerFile = options.terFile;
-    state.national = terrain;
-    result.build = BuildNationalFromTer(options.terFile, options.zBaseText, options.zScaleText, state.national,
+    // The track goes onto a copy of the terrain, made in the result's own grid:
+    // a conversion in a loop (the fuzzer, a batch) makes no further grid.
+    result.terrain = terrain;
+    result.build = BuildNationalFromTer(options.terFile, options.zBaseText, options.zScaleText, result.terrain,
                                         surroundings.mainStatus);
     if (!result.build.terRead) {
         surroundings.mainStatus.Status(result.build.terRead.message());
@@ -109,8 +109,15 @@ SXConversionResult RunSXConversion(const SXConversionOptions& options, const std
     const std::string& out = options.outputFolder;
     if (options.dispMap) {
         QuietMessages quiet(surroundings.prompter);
+        // The displacement map reads the terrain and its track from an editor
+        // state; the terrain is lent to it and taken back.
+        EditorState state;
+        state.programFolder = programFolder;
+        state.currentTerFile = options.terFile;
+        std::swap(state.national, result.terrain);
         const DisplacementMapRun run = RunTerrainDisplacementMap(TerrainMapSize::k513, state, out, options.maxZText,
                                                                  surroundings.preview, surroundings.mainStatus, quiet);
+        std::swap(state.national, result.terrain);
         result.steps.push_back({"513 displacement map", run.path, run.saved});
     }
     if (options.texture) {
@@ -136,7 +143,6 @@ SXConversionResult RunSXConversion(const SXConversionOptions& options, const std
     std::size_t failed = 0;
     for (const ConversionStep& step : result.steps) failed += step.outcome ? 0 : 1;
     if (failed > 0) surroundings.mainStatus.Status(FilesNotWrittenStatus(failed, result.steps.size()));
-    result.terrain = std::move(state.national);
     return result;
 }
 
