@@ -89,15 +89,20 @@ std::string FilesNotWrittenStatus(std::size_t failed, std::size_t total) {
 
 SXConversionResult RunSXConversion(const SXConversionOptions& options, const std::string& programFolder,
                                    const NationalGrid& terrain, ConversionSurroundings& surroundings) {
+    NationalGrid copy = terrain;
+    SXConversionResult result = RunSXConversionInPlace(options, programFolder, copy, surroundings);
+    result.terrain = std::move(copy);
+    return result;
+}
+
+SXConversionResult RunSXConversionInPlace(const SXConversionOptions& options, const std::string& programFolder,
+                                          NationalGrid& terrain, ConversionSurroundings& surroundings) {
     SXConversionResult result;
     result.refusal = ConversionRefusal(options);
     if (!result.refusal.empty()) return result;
 
-    // The track goes onto a copy of the terrain, made in the result's own grid:
-    // a conversion in a loop (the fuzzer, a batch) makes no further grid.
-    result.terrain = terrain;
-    result.build = BuildNationalFromTer(options.terFile, options.zBaseText, options.zScaleText, result.terrain,
-                                        surroundings.mainStatus);
+    result.build =
+        BuildNationalFromTer(options.terFile, options.zBaseText, options.zScaleText, terrain, surroundings.mainStatus);
     if (!result.build.terRead) {
         surroundings.mainStatus.Status(result.build.terRead.message());
         return result;
@@ -114,10 +119,10 @@ SXConversionResult RunSXConversion(const SXConversionOptions& options, const std
         EditorState state;
         state.programFolder = programFolder;
         state.currentTerFile = options.terFile;
-        std::swap(state.national, result.terrain);
+        std::swap(state.national, terrain);
         const DisplacementMapRun run = RunTerrainDisplacementMap(TerrainMapSize::k513, state, out, options.maxZText,
                                                                  surroundings.preview, surroundings.mainStatus, quiet);
-        std::swap(state.national, result.terrain);
+        std::swap(state.national, terrain);
         result.steps.push_back({"513 displacement map", run.path, run.saved});
     }
     if (options.texture) {

@@ -76,7 +76,9 @@ struct SXConversionResult {
     // the .TER as CurrentTerFile) and empties the piece: flat, without a file,
     // unmodified.
     bool trackAdded = false;
-    NationalGrid terrain;
+    // The new terrain, from RunSXConversion; empty (no cells) from
+    // RunSXConversionInPlace, which changes the caller's grid instead.
+    NationalGrid terrain{std::vector<double>()};
 
     bool ok() const;
     // Every failure, one per line: the refusal, pieces not added, files not
@@ -93,6 +95,11 @@ struct SXConversionResult {
 // nothing. programFolder holds the stock files and the texture's skeleton.
 SXConversionResult RunSXConversion(const SXConversionOptions& options, const std::string& programFolder,
                                    const NationalGrid& terrain, ConversionSurroundings& surroundings);
+// The same, adding the track onto terrain itself, for a caller that converts in
+// a loop and keeps one grid (a fuzzer, a batch): no terrain-sized memory is
+// taken per run.
+SXConversionResult RunSXConversionInPlace(const SXConversionOptions& options, const std::string& programFolder,
+                                          NationalGrid& terrain, ConversionSurroundings& surroundings);
 
 // "Track loaded, 3 of 256 pieces not added": the status after a build with
 // pieces missing.
