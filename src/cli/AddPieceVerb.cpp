@@ -10,16 +10,16 @@ namespace gw::cli {
 
 namespace {
 
-const VerbSpec kAddPiece{"add-piece",
-                         "Usage: gridwright-cli add-piece BASE.asc PIECE.asc --at \"X, Y, Z, Scale\" -o OUT.asc\n\n"
-                         "Adds a track piece onto an ASC257 terrain as National > Add to ASC257 does.\n"
-                         "--at takes the text of the Add box: X and Y of the piece's lower-left corner\n"
-                         "(-128 to 112; a G after a number means track-editor tile numbers, 1 to 16),\n"
-                         "then Z (empty: follow the terrain) and Scale (empty: .67), for example\n"
-                         "\"3g, 3g,,.8\". OUT.asc is written through skelasc257.txt; a previous OUT\n"
-                         "keeps its content in OUT.bak (T.v2.asc keeps T.v2.bak). OUT may not be an input;\n"
-                         "-o - writes the terrain to standard output.\n",
-                         {{"--at", ValueKind::Text}, {"-o", ValueKind::Text}}};
+const VerbRules kAddPiece{"add-piece",
+                          "Usage: gridwright-cli add-piece BASE.asc PIECE.asc --at \"X, Y, Z, Scale\" -o OUT.asc\n\n"
+                          "Adds a track piece onto an ASC257 terrain as National > Add to ASC257 does.\n"
+                          "--at takes the text of the Add box: X and Y of the piece's lower-left corner\n"
+                          "(-128 to 112; a G after a number means track-editor tile numbers, 1 to 16),\n"
+                          "then Z (empty: follow the terrain) and Scale (empty: .67), for example\n"
+                          "\"3g, 3g,,.8\". OUT.asc is written through skelasc257.txt; a previous OUT\n"
+                          "keeps its content in OUT.bak (T.v2.asc keeps T.v2.bak). OUT may not be an input;\n"
+                          "-o - writes the terrain to standard output.\n",
+                          {{"--at", ValueKind::Text}, {"-o", ValueKind::Text}}};
 
 }  // namespace
 

@@ -24,53 +24,53 @@ namespace {
 
 const char kName[] = "gridwright-cli convert: ";
 
-const VerbSpec kConvert{"convert",
-                        "Usage: gridwright-cli convert TRACK.TER -o DIR [OPTIONS]\n"
-                        "       gridwright-cli convert TRACK.TER --open-only --save-asc FILE.asc [OPTIONS]\n\n"
-                        "Converts an SX track into a National (or Quarry) terrain, as National >\n"
-                        "Create from SX .TER followed by Save ASC257 does. The .TER names the 256\n"
-                        "pieces; each is added at its place, lifted by the Z base and scaled by the\n"
-                        "Z scale. With BASE the .TER's name up to its first period, DIR receives\n"
-                        "BASE.asc (the terrain, under the name the new .TER gives it),\n"
-                        "BASEDispMap513.tga, BASEUnRendered.tga, BASE.SCN, BASE.TER and flat.asc.\n"
-                        "DIR is created when missing; the track's own folder is refused. The new .TER\n"
-                        "names the folder where the game finds these files, in Windows form: DIR as\n"
-                        "Windows names it, or on Linux as Wine shows it (/home/me/nat is\n"
-                        "Z:\\home\\me\\nat\\), unless --game-folder names another.\n\n"
-                        "  -o DIR            the output folder\n"
-                        "  --game-folder G   the folder the new .TER names instead, for output copied to\n"
-                        "                    a Windows machine (for example 'C:\\MCM\\Tracks\\Dunes\\')\n"
-                        "  --quarry          a Quarry terrain (Z base 15.0) instead of a National one\n"
-                        "  --z-base Z        height under every piece (default 5.411765; Quarry 15.0)\n"
-                        "  --z-scale S       scale of the pieces' heights (default 0.67)\n"
-                        "  --max-z M         height drawn white on the displacement map, above 0\n"
-                        "                    (default 20.0)\n"
-                        "  --grid-res R      GridResolutionInFeet of the new .TER, above 0 (default 3.0)\n"
-                        "  --no-ter          write no .TER and no flat.asc\n"
-                        "  --no-scn          write no .SCN\n"
-                        "  --no-dispmap      write no displacement map\n"
-                        "  --no-texture      write no texture\n"
-                        "  --base BASE.asc   add the track onto this terrain instead of a flat one at 0\n"
-                        "  --save-asc FILE   save the terrain as FILE instead of DIR/BASE.asc\n"
-                        "  --open-only       only build the terrain and save it (needs --save-asc;\n"
-                        "                    nothing else is written; --save-asc - writes it to\n"
-                        "                    standard output)\n\n"
-                        "Says each file written on stderr. Exit status 0 when everything was written, 1\n"
-                        "when a piece could not be added or a file not written, 2 for bad arguments.\n",
-                        {{"-o", ValueKind::Text},
-                         {"--game-folder", ValueKind::Text},
-                         {"--quarry"},
-                         {"--z-base", ValueKind::Number},
-                         {"--z-scale", ValueKind::Number},
-                         {"--max-z", ValueKind::Positive},
-                         {"--grid-res", ValueKind::Positive},
-                         {"--no-ter"},
-                         {"--no-scn"},
-                         {"--no-dispmap"},
-                         {"--no-texture"},
-                         {"--base", ValueKind::Text},
-                         {"--save-asc", ValueKind::Text},
-                         {"--open-only"}}};
+const VerbRules kConvert{"convert",
+                         "Usage: gridwright-cli convert TRACK.TER -o DIR [OPTIONS]\n"
+                         "       gridwright-cli convert TRACK.TER --open-only --save-asc FILE.asc [OPTIONS]\n\n"
+                         "Converts an SX track into a National (or Quarry) terrain, as National >\n"
+                         "Create from SX .TER followed by Save ASC257 does. The .TER names the 256\n"
+                         "pieces; each is added at its place, lifted by the Z base and scaled by the\n"
+                         "Z scale. With BASE the .TER's name up to its first period, DIR receives\n"
+                         "BASE.asc (the terrain, under the name the new .TER gives it),\n"
+                         "BASEDispMap513.tga, BASEUnRendered.tga, BASE.SCN, BASE.TER and flat.asc.\n"
+                         "DIR is created when missing; the track's own folder is refused. The new .TER\n"
+                         "names the folder where the game finds these files, in Windows form: DIR as\n"
+                         "Windows names it, or on Linux as Wine shows it (/home/me/nat is\n"
+                         "Z:\\home\\me\\nat\\), unless --game-folder names another.\n\n"
+                         "  -o DIR            the output folder\n"
+                         "  --game-folder G   the folder the new .TER names instead, for output copied to\n"
+                         "                    a Windows machine (for example 'C:\\MCM\\Tracks\\Dunes\\')\n"
+                         "  --quarry          a Quarry terrain (Z base 15.0) instead of a National one\n"
+                         "  --z-base Z        height under every piece (default 5.411765; Quarry 15.0)\n"
+                         "  --z-scale S       scale of the pieces' heights (default 0.67)\n"
+                         "  --max-z M         height drawn white on the displacement map, above 0\n"
+                         "                    (default 20.0)\n"
+                         "  --grid-res R      GridResolutionInFeet of the new .TER, above 0 (default 3.0)\n"
+                         "  --no-ter          write no .TER and no flat.asc\n"
+                         "  --no-scn          write no .SCN\n"
+                         "  --no-dispmap      write no displacement map\n"
+                         "  --no-texture      write no texture\n"
+                         "  --base BASE.asc   add the track onto this terrain instead of a flat one at 0\n"
+                         "  --save-asc FILE   save the terrain as FILE instead of DIR/BASE.asc\n"
+                         "  --open-only       only build the terrain and save it (needs --save-asc;\n"
+                         "                    nothing else is written; --save-asc - writes it to\n"
+                         "                    standard output)\n\n"
+                         "Says each file written on stderr. Exit status 0 when everything was written, 1\n"
+                         "when a piece could not be added or a file not written, 2 for bad arguments.\n",
+                         {{"-o", ValueKind::Text},
+                          {"--game-folder", ValueKind::Text},
+                          {"--quarry"},
+                          {"--z-base", ValueKind::Number},
+                          {"--z-scale", ValueKind::Number},
+                          {"--max-z", ValueKind::Positive},
+                          {"--grid-res", ValueKind::Positive},
+                          {"--no-ter"},
+                          {"--no-scn"},
+                          {"--no-dispmap"},
+                          {"--no-texture"},
+                          {"--base", ValueKind::Text},
+                          {"--save-asc", ValueKind::Text},
+                          {"--open-only"}}};
 
 // The displacement map's window, for a verb: its progress goes to the terminal.
 class TerminalPreview final : public DisplacementPreview {

@@ -15,7 +15,7 @@ namespace {
 
 const char kName[] = "gridwright-cli dispmap: ";
 
-const VerbSpec kDispMap{
+const VerbRules kDispMap{
     "dispmap",
     "Usage: gridwright-cli dispmap FILE.asc --size 17|257|513 [--max-z Z] -o OUT.tga\n\n"
     "Writes a displacement map: a grey TGA picture of the heights, black at the\n"

@@ -36,38 +36,38 @@ struct EditArguments {
     std::vector<Operation> operations;
 };
 
-const VerbSpec kEdit{"edit",
-                     "Usage: gridwright-cli edit PIECE.asc -o OUT.asc [--range C1,R1,C2,R2] OPERATION...\n\n"
-                     "Applies the editor's range operations to a piece, in the order given, and writes\n"
-                     "the result through the skeleton template as OUT (the old OUT is kept as its .bak;\n"
-                     "-o - writes the piece to standard output).\n\n"
-                     "  --range C1,R1,C2,R2  grid columns and rows 1..17: the anchor cell (C1, R1), then\n"
-                     "                       the opposite corner; row 1 is the top row. Without it, or\n"
-                     "                       with a single cell, the whole grid is used.\n\n"
-                     "Operations:\n"
-                     "  --set V          every cell of the range becomes V\n"
-                     "  --scale V        every cell is multiplied by V\n"
-                     "  --displace V     V is added to every cell\n"
-                     "  --mirror-h       each row of the range is reversed (left-right)\n"
-                     "  --mirror-v       the rows of the range are reversed (top-bottom)\n"
-                     "  --rotate         a quarter turn counterclockwise; the range must be square\n"
-                     "  --slope-rows     each row becomes a straight slope between its end cells\n"
-                     "  --slope-cols     each column becomes a straight slope between its end cells\n"
-                     "  --shift up|down|left|right\n"
-                     "                   moves the range's values one cell, the leaving line coming\n"
-                     "                   back in at the opposite edge\n\n"
-                     "Says OUT's path on stderr when it was written.\n",
-                     {{"-o", ValueKind::Text},
-                      {"--range", ValueKind::Text},
-                      {"--set", ValueKind::Number, true},
-                      {"--scale", ValueKind::Number, true},
-                      {"--displace", ValueKind::Number, true},
-                      {"--mirror-h"},
-                      {"--mirror-v"},
-                      {"--rotate"},
-                      {"--slope-rows"},
-                      {"--slope-cols"},
-                      {"--shift", ValueKind::Choice, true, "up|down|left|right"}}};
+const VerbRules kEdit{"edit",
+                      "Usage: gridwright-cli edit PIECE.asc -o OUT.asc [--range C1,R1,C2,R2] OPERATION...\n\n"
+                      "Applies the editor's range operations to a piece, in the order given, and writes\n"
+                      "the result through the skeleton template as OUT (the old OUT is kept as its .bak;\n"
+                      "-o - writes the piece to standard output).\n\n"
+                      "  --range C1,R1,C2,R2  grid columns and rows 1..17: the anchor cell (C1, R1), then\n"
+                      "                       the opposite corner; row 1 is the top row. Without it, or\n"
+                      "                       with a single cell, the whole grid is used.\n\n"
+                      "Operations:\n"
+                      "  --set V          every cell of the range becomes V\n"
+                      "  --scale V        every cell is multiplied by V\n"
+                      "  --displace V     V is added to every cell\n"
+                      "  --mirror-h       each row of the range is reversed (left-right)\n"
+                      "  --mirror-v       the rows of the range are reversed (top-bottom)\n"
+                      "  --rotate         a quarter turn counterclockwise; the range must be square\n"
+                      "  --slope-rows     each row becomes a straight slope between its end cells\n"
+                      "  --slope-cols     each column becomes a straight slope between its end cells\n"
+                      "  --shift up|down|left|right\n"
+                      "                   moves the range's values one cell, the leaving line coming\n"
+                      "                   back in at the opposite edge\n\n"
+                      "Says OUT's path on stderr when it was written.\n",
+                      {{"-o", ValueKind::Text},
+                       {"--range", ValueKind::Text},
+                       {"--set", ValueKind::Number, true},
+                       {"--scale", ValueKind::Number, true},
+                       {"--displace", ValueKind::Number, true},
+                       {"--mirror-h"},
+                       {"--mirror-v"},
+                       {"--rotate"},
+                       {"--slope-rows"},
+                       {"--slope-cols"},
+                       {"--shift", ValueKind::Choice, true, "up|down|left|right"}}};
 
 bool ParseCell(const std::string& text, int& cell) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), cell);
@@ -108,7 +108,7 @@ bool OperationOf(const GivenOption& option, Operation& operation) {
                                                                    {"--slope-cols", OperationKind::SlopeCols},
                                                                    {"--shift", OperationKind::Shift}};
     for (const auto& [name, kind] : kKinds) {
-        if (std::string(name) != option.spec->name) continue;
+        if (std::string(name) != option.rule->name) continue;
         operation = Operation{kind, option.number, ShiftDirection::Up};
         if (kind == OperationKind::Shift) operation.direction = ShiftOf(option.value);
         return true;

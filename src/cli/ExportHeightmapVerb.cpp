@@ -18,22 +18,22 @@ namespace {
 constexpr const char* kVerb = "gridwright-cli export-heightmap: ";
 constexpr long long kPieceVertices = 17 * 17;
 
-const VerbSpec kExport{"export-heightmap",
-                       "Usage: gridwright-cli export-heightmap IN.asc -o OUT.png|OUT.r16\n\n"
-                       "Writes the heights of a piece or a terrain as a 16-bit greyscale heightmap for\n"
-                       "terrain tools: the lowest height becomes 0 (black), the highest 65535 (white);\n"
-                       "a flat grid is all black. The top row is the north edge (highest Y), the left\n"
-                       "column the west edge (lowest X), as in the displacement maps.\n\n"
-                       "IN.asc is a piece (17 x 17 pixels) when it holds at most 289 vertices, and a\n"
-                       "terrain (ASC257, 257 x 257 pixels) when it holds more.\n\n"
-                       "  -o OUT.png   a 16-bit greyscale PNG; the lowest and highest heights are kept\n"
-                       "               in it (text chunks MinZ and MaxZ), so import-heightmap restores\n"
-                       "               them by itself\n"
-                       "  -o OUT.r16   raw 16-bit little-endian samples, row after row (also .raw);\n"
-                       "               give the stated heights to import-heightmap as --min and --max\n"
-                       "The format is OUT's extension, so OUT cannot be standard output.\n\n"
-                       "Says OUT's path, its size and the heights drawn black and white on stderr.\n",
-                       {{"-o", ValueKind::Text}}};
+const VerbRules kExport{"export-heightmap",
+                        "Usage: gridwright-cli export-heightmap IN.asc -o OUT.png|OUT.r16\n\n"
+                        "Writes the heights of a piece or a terrain as a 16-bit greyscale heightmap for\n"
+                        "terrain tools: the lowest height becomes 0 (black), the highest 65535 (white);\n"
+                        "a flat grid is all black. The top row is the north edge (highest Y), the left\n"
+                        "column the west edge (lowest X), as in the displacement maps.\n\n"
+                        "IN.asc is a piece (17 x 17 pixels) when it holds at most 289 vertices, and a\n"
+                        "terrain (ASC257, 257 x 257 pixels) when it holds more.\n\n"
+                        "  -o OUT.png   a 16-bit greyscale PNG; the lowest and highest heights are kept\n"
+                        "               in it (text chunks MinZ and MaxZ), so import-heightmap restores\n"
+                        "               them by itself\n"
+                        "  -o OUT.r16   raw 16-bit little-endian samples, row after row (also .raw);\n"
+                        "               give the stated heights to import-heightmap as --min and --max\n"
+                        "The format is OUT's extension, so OUT cannot be standard output.\n\n"
+                        "Says OUT's path, its size and the heights drawn black and white on stderr.\n",
+                        {{"-o", ValueKind::Text}}};
 
 // A piece holds 17 x 17 vertices; a file with more is a terrain. Only the head
 // of a terrain is read to tell: the count stops after the piece's number.

@@ -15,28 +15,28 @@ namespace {
 
 constexpr const char* kVerb = "gridwright-cli import-heightmap: ";
 
-const VerbSpec kImport{"import-heightmap",
-                       "Usage: gridwright-cli import-heightmap IN.png|IN.r16 -o OUT.asc --size 17|257\n"
-                       "                                       [--min Z] [--max Z]\n\n"
-                       "Makes a piece (--size 17) or a terrain (--size 257, an ASC257) from a heightmap\n"
-                       "and writes it through the skeleton template; a previous OUT.asc is kept as its\n"
-                       ".bak, and -o - writes it to standard output. The picture, square or not and up\n"
-                       "to 8192 x 8192, is resampled to 17 x 17 or 257 x 257 by bilinear interpolation\n"
-                       "with its corners on the grid's corners. Its top row is the north edge (highest\n"
-                       "Y), its left column the west edge (lowest X), as in the displacement maps.\n\n"
-                       "  IN.png   a PNG; 16-bit grey is read as it is, 8-bit and colour pictures as\n"
-                       "           their grey value (a note says so)\n"
-                       "  IN.r16   raw 16-bit little-endian samples (also .raw); it must be a square,\n"
-                       "           whose side is taken from the file's size\n"
-                       "  --min Z  the height of black (0)\n"
-                       "  --max Z  the height of white (65535)\n"
-                       "           Without them, the heights that export-heightmap recorded in the PNG,\n"
-                       "           else 0 and 20. A terrain cannot hold heights below 0.\n\n"
-                       "Says OUT's path, the picture's size and the heights of black and white on stderr.\n",
-                       {{"-o", ValueKind::Text},
-                        {"--size", ValueKind::Choice, false, "17|257"},
-                        {"--min", ValueKind::Number},
-                        {"--max", ValueKind::Number}}};
+const VerbRules kImport{"import-heightmap",
+                        "Usage: gridwright-cli import-heightmap IN.png|IN.r16 -o OUT.asc --size 17|257\n"
+                        "                                       [--min Z] [--max Z]\n\n"
+                        "Makes a piece (--size 17) or a terrain (--size 257, an ASC257) from a heightmap\n"
+                        "and writes it through the skeleton template; a previous OUT.asc is kept as its\n"
+                        ".bak, and -o - writes it to standard output. The picture, square or not and up\n"
+                        "to 8192 x 8192, is resampled to 17 x 17 or 257 x 257 by bilinear interpolation\n"
+                        "with its corners on the grid's corners. Its top row is the north edge (highest\n"
+                        "Y), its left column the west edge (lowest X), as in the displacement maps.\n\n"
+                        "  IN.png   a PNG; 16-bit grey is read as it is, 8-bit and colour pictures as\n"
+                        "           their grey value (a note says so)\n"
+                        "  IN.r16   raw 16-bit little-endian samples (also .raw); it must be a square,\n"
+                        "           whose side is taken from the file's size\n"
+                        "  --min Z  the height of black (0)\n"
+                        "  --max Z  the height of white (65535)\n"
+                        "           Without them, the heights that export-heightmap recorded in the PNG,\n"
+                        "           else 0 and 20. A terrain cannot hold heights below 0.\n\n"
+                        "Says OUT's path, the picture's size and the heights of black and white on stderr.\n",
+                        {{"-o", ValueKind::Text},
+                         {"--size", ValueKind::Choice, false, "17|257"},
+                         {"--min", ValueKind::Number},
+                         {"--max", ValueKind::Number}}};
 
 struct ImportArguments {
     std::string input;

@@ -10,11 +10,11 @@ namespace gw::cli {
 
 namespace {
 
-const VerbSpec kPieceInfo{"piece-info",
-                          "Usage: gridwright-cli piece-info FILE.asc\n\n"
-                          "Prints the piece's heights as 17 lines, grid row 1 (the top, Y = 24) first;\n"
-                          "each line holds the 17 cell texts of that row separated by a TAB.\n",
-                          {}};
+const VerbRules kPieceInfo{"piece-info",
+                           "Usage: gridwright-cli piece-info FILE.asc\n\n"
+                           "Prints the piece's heights as 17 lines, grid row 1 (the top, Y = 24) first;\n"
+                           "each line holds the 17 cell texts of that row separated by a TAB.\n",
+                           {}};
 
 }  // namespace
 

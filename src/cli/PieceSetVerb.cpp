@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* kVerbName = "gridwright-cli piece-set";
 
-const VerbSpec kPieceSet{
+const VerbRules kPieceSet{
     "piece-set",
     "Usage: gridwright-cli piece-set PIECE.asc -o DIR [--kind N|NS|NSEW] [--name NAME]\n\n"
     "Writes the piece's whole file set into the folder DIR: the north file as the\n"

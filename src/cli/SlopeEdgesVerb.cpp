@@ -12,7 +12,7 @@ namespace gw::cli {
 namespace {
 
 // Beyond 129 points the bands of opposite borders meet in the middle.
-const VerbSpec kSlopeEdges{
+const VerbRules kSlopeEdges{
     "slope-edges",
     "Usage: gridwright-cli slope-edges IN.asc [--edge E] [--points N] -o OUT.asc\n\n"
     "Blends a band of N rows and columns along the four borders of an ASC257\n"

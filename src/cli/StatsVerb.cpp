@@ -10,12 +10,12 @@ namespace gw::cli {
 
 namespace {
 
-const VerbSpec kStats{"stats",
-                      "Usage: gridwright-cli stats FILE.asc\n\n"
-                      "Prints the statistics of an ASC257 terrain as the Display Statistics list\n"
-                      "shows them: its lowest, highest and average height and the average height\n"
-                      "of its outer border, one line each.\n",
-                      {}};
+const VerbRules kStats{"stats",
+                       "Usage: gridwright-cli stats FILE.asc\n\n"
+                       "Prints the statistics of an ASC257 terrain as the Display Statistics list\n"
+                       "shows them: its lowest, highest and average height and the average height\n"
+                       "of its outer border, one line each.\n",
+                       {}};
 
 }  // namespace
 

@@ -32,21 +32,21 @@ public:
     std::vector<std::string> messages;
 };
 
-const VerbSpec kTexture{"texture",
-                        "Usage: gridwright-cli texture TRACK.TER [-o OUT.tga]\n\n"
-                        "Composes a terrain's 1016 x 1016 texture from the textures of the track's\n"
-                        "pieces: each TexturePlacement of TRACK.TER is pasted onto the 992 x 992\n"
-                        "skel.tga, turned as the track's .TRK says, then the picture is enlarged,\n"
-                        "sharpened and saved as OUT.tga. MakeTexture.log, beside OUT.tga, lists every\n"
-                        "placement. Texture files are looked for as the .TER names them, then beside\n"
-                        "the .TER; the .TRK is the .TER's name with .trk beside it.\n\n"
-                        "  -o OUT.tga   the texture to write (default: the .TER's name followed by\n"
-                        "               UnRendered.tga, beside the .TER); not standard output, since\n"
-                        "               the log goes beside it\n\n"
-                        "Warnings (a missing .TRK, each texture file that cannot be read, once) go to\n"
-                        "stderr, one line each; \"Finished converting\" too. The exit status is 0 when\n"
-                        "the whole texture and its log were written.\n",
-                        {{"-o", ValueKind::Text}}};
+const VerbRules kTexture{"texture",
+                         "Usage: gridwright-cli texture TRACK.TER [-o OUT.tga]\n\n"
+                         "Composes a terrain's 1016 x 1016 texture from the textures of the track's\n"
+                         "pieces: each TexturePlacement of TRACK.TER is pasted onto the 992 x 992\n"
+                         "skel.tga, turned as the track's .TRK says, then the picture is enlarged,\n"
+                         "sharpened and saved as OUT.tga. MakeTexture.log, beside OUT.tga, lists every\n"
+                         "placement. Texture files are looked for as the .TER names them, then beside\n"
+                         "the .TER; the .TRK is the .TER's name with .trk beside it.\n\n"
+                         "  -o OUT.tga   the texture to write (default: the .TER's name followed by\n"
+                         "               UnRendered.tga, beside the .TER); not standard output, since\n"
+                         "               the log goes beside it\n\n"
+                         "Warnings (a missing .TRK, each texture file that cannot be read, once) go to\n"
+                         "stderr, one line each; \"Finished converting\" too. The exit status is 0 when\n"
+                         "the whole texture and its log were written.\n",
+                         {{"-o", ValueKind::Text}}};
 
 }  // namespace
 

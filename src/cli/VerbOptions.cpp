@@ -24,7 +24,7 @@ namespace {
 // getopt_long's codes for the table's options lie above every character.
 constexpr int kFirstOptionCode = 256;
 
-bool IsLong(const OptionSpec& spec) { return spec.name[0] == '-' && spec.name[1] == '-'; }
+bool IsLong(const OptionRule& rule) { return rule.name[0] == '-' && rule.name[1] == '-'; }
 
 // The whole text as a finite number (a leading + allowed, as people type it).
 bool StrictNumber(const std::string& text, double& value) {
@@ -66,26 +66,26 @@ std::string MatchChoice(const std::string& choices, const std::string& value) {
 }
 
 // Empty when value suits the option (filling given's number), else the complaint.
-std::string CheckValue(const OptionSpec& spec, GivenOption& given) {
-    const std::string name = spec.name;
+std::string CheckValue(const OptionRule& rule, GivenOption& given) {
+    const std::string name = rule.name;
     const std::string quoted = "'" + given.value + "'";
-    switch (spec.kind) {
+    switch (rule.kind) {
         case ValueKind::None:
         case ValueKind::Text: return std::string();
         case ValueKind::Choice:
-            given.value = MatchChoice(spec.choices, given.value);
-            return given.value.empty() ? name + " must be " + ChoiceList(spec.choices) + ", not " + quoted
+            given.value = MatchChoice(rule.choices, given.value);
+            return given.value.empty() ? name + " must be " + ChoiceList(rule.choices) + ", not " + quoted
                                        : std::string();
         case ValueKind::Number:
         case ValueKind::Positive:
         case ValueKind::Count: break;
     }
     if (!StrictNumber(given.value, given.number)) return name + " needs a number, not " + quoted;
-    if (spec.kind == ValueKind::Positive && given.number <= 0) return name + " must be above 0, not " + quoted;
-    if (spec.kind == ValueKind::Count &&
-        (given.number != std::floor(given.number) || given.number < spec.lowest || given.number > spec.highest)) {
-        return name + " must be a whole number from " + std::to_string(static_cast<long long>(spec.lowest)) + " to " +
-               std::to_string(static_cast<long long>(spec.highest)) + ", not " + quoted;
+    if (rule.kind == ValueKind::Positive && given.number <= 0) return name + " must be above 0, not " + quoted;
+    if (rule.kind == ValueKind::Count &&
+        (given.number != std::floor(given.number) || given.number < rule.lowest || given.number > rule.highest)) {
+        return name + " must be a whole number from " + std::to_string(static_cast<long long>(rule.lowest)) + " to " +
+               std::to_string(static_cast<long long>(rule.highest)) + ", not " + quoted;
     }
     return std::string();
 }
@@ -98,15 +98,15 @@ struct GetoptTables {
     std::vector<option> longOptions;
 };
 
-GetoptTables MakeTables(const VerbSpec& verb) {
+GetoptTables MakeTables(const VerbRules& verb) {
     GetoptTables tables;
     int code = kFirstOptionCode;
-    for (const OptionSpec& spec : verb.options) {
-        const bool takesValue = spec.kind != ValueKind::None;
-        if (IsLong(spec)) {
-            tables.longOptions.push_back({spec.name + 2, takesValue ? required_argument : no_argument, nullptr, code});
+    for (const OptionRule& rule : verb.options) {
+        const bool takesValue = rule.kind != ValueKind::None;
+        if (IsLong(rule)) {
+            tables.longOptions.push_back({rule.name + 2, takesValue ? required_argument : no_argument, nullptr, code});
         } else {
-            tables.shortOptions += spec.name[1];
+            tables.shortOptions += rule.name[1];
             if (takesValue) tables.shortOptions += ':';
         }
         ++code;
@@ -117,10 +117,10 @@ GetoptTables MakeTables(const VerbSpec& verb) {
     return tables;
 }
 
-const OptionSpec* SpecOfCode(const VerbSpec& verb, int code) {
+const OptionRule* RuleOfCode(const VerbRules& verb, int code) {
     int index = kFirstOptionCode;
-    for (const OptionSpec& spec : verb.options) {
-        if (IsLong(spec) ? index == code : spec.name[1] == code) return &spec;
+    for (const OptionRule& rule : verb.options) {
+        if (IsLong(rule) ? index == code : rule.name[1] == code) return &rule;
         ++index;
     }
     return nullptr;
@@ -128,10 +128,10 @@ const OptionSpec* SpecOfCode(const VerbSpec& verb, int code) {
 
 // The long options that name (as typed, perhaps shortened) stands for: the
 // one it spells out in full, else all that it begins.
-std::vector<std::string> LongNamesFor(const VerbSpec& verb, const std::string& name) {
+std::vector<std::string> LongNamesFor(const VerbRules& verb, const std::string& name) {
     std::vector<std::string> all = {"--help", "--quiet"};
-    for (const OptionSpec& spec : verb.options) {
-        if (IsLong(spec)) all.push_back(spec.name);
+    for (const OptionRule& rule : verb.options) {
+        if (IsLong(rule)) all.push_back(rule.name);
     }
     std::vector<std::string> begun;
     for (const std::string& option : all) {
@@ -141,16 +141,16 @@ std::vector<std::string> LongNamesFor(const VerbSpec& verb, const std::string& n
     return begun;
 }
 
-const OptionSpec* SpecNamed(const VerbSpec& verb, const std::string& name) {
-    for (const OptionSpec& spec : verb.options) {
-        if (name == spec.name) return &spec;
+const OptionRule* RuleNamed(const VerbRules& verb, const std::string& name) {
+    for (const OptionRule& rule : verb.options) {
+        if (name == rule.name) return &rule;
     }
     return nullptr;
 }
 
 // The complaint for what getopt_long refused: the argument it was reading
 // (argument) when it is a long option, else the short option optopt.
-std::string Refusal(const VerbSpec& verb, int code, const std::string& argument, int shortOption) {
+std::string Refusal(const VerbRules& verb, int code, const std::string& argument, int shortOption) {
     std::string name;
     bool withValue = false;
     if (argument.rfind("--", 0) == 0) {
@@ -168,10 +168,10 @@ std::string Refusal(const VerbSpec& verb, int code, const std::string& argument,
     } else {
         name = std::string("-") + static_cast<char>(shortOption);
     }
-    const OptionSpec* spec = SpecNamed(verb, name);
+    const OptionRule* rule = RuleNamed(verb, name);
     const bool common = name == "--help" || name == "--quiet";
     // A flag given "=value" is ':' in the BSD runtime (MinGW-w64), '?' in glibc.
-    if (withValue && (common || (spec && spec->kind == ValueKind::None))) return name + " takes no value";
+    if (withValue && (common || (rule && rule->kind == ValueKind::None))) return name + " takes no value";
     if (code == ':') return name + " needs a value";
     return "unknown option '" + name + "'";
 }
@@ -180,7 +180,7 @@ std::string Refusal(const VerbSpec& verb, int code, const std::string& argument,
 
 const GivenOption* ParsedOptions::Find(const std::string& name) const {
     for (const GivenOption& option : given) {
-        if (name == option.spec->name) return &option;
+        if (name == option.rule->name) return &option;
     }
     return nullptr;
 }
@@ -190,12 +190,12 @@ std::string ParsedOptions::Value(const std::string& name, const std::string& fal
     return option ? option->value : fallback;
 }
 
-int UsageError(const VerbSpec& verb, const std::string& complaint, CliContext& context) {
+int UsageError(const VerbRules& verb, const std::string& complaint, CliContext& context) {
     context.err << "gridwright-cli " << verb.name << ": " << complaint << " (try --help)\n";
     return 2;
 }
 
-int ParseVerbOptions(const VerbSpec& verb, const Args& args, CliContext& context, ParsedOptions& parsed) {
+int ParseVerbOptions(const VerbRules& verb, const Args& args, CliContext& context, ParsedOptions& parsed) {
     std::vector<std::string> words;
     words.reserve(args.size() + 1);
     words.push_back(std::string("gridwright-cli ") + verb.name);
@@ -225,11 +225,11 @@ int ParseVerbOptions(const VerbSpec& verb, const Args& args, CliContext& context
             help = true;
         } else if (code == 'q') {
             context.quiet = true;
-        } else if (const OptionSpec* spec = SpecOfCode(verb, code)) {
-            if (!spec->repeatable && spec->kind != ValueKind::None && parsed.Has(spec->name))
-                return UsageError(verb, std::string(spec->name) + " given twice", context);
-            GivenOption given{spec, optarg ? optarg : "", 0};
-            if (std::string complaint = CheckValue(*spec, given); !complaint.empty())
+        } else if (const OptionRule* rule = RuleOfCode(verb, code)) {
+            if (!rule->repeatable && rule->kind != ValueKind::None && parsed.Has(rule->name))
+                return UsageError(verb, std::string(rule->name) + " given twice", context);
+            GivenOption given{rule, optarg ? optarg : "", 0};
+            if (std::string complaint = CheckValue(*rule, given); !complaint.empty())
                 return UsageError(verb, complaint, context);
             parsed.given.push_back(std::move(given));
         }

@@ -24,7 +24,7 @@ enum class ValueKind {
     Choice,    // one of choices ("N|NS|NSEW"), compared without case
 };
 
-struct OptionSpec {
+struct OptionRule {
     const char* name;  // "--max-z" or "-o"
     ValueKind kind = ValueKind::None;
     // Operations (edit) may be given again and act in order; any other option
@@ -36,7 +36,7 @@ struct OptionSpec {
 };
 
 struct GivenOption {
-    const OptionSpec* spec;
+    const OptionRule* rule;
     std::string value;  // as typed; a choice as the table spells it
     double number = 0;  // Number, Positive and Count
 };
@@ -50,19 +50,19 @@ struct ParsedOptions {
     std::string Value(const std::string& name, const std::string& fallback = std::string()) const;
 };
 
-struct VerbSpec {
+struct VerbRules {
     const char* name;  // "convert"
     const char* help;  // printed for -h/--help; its own option list ends with -q
-    std::initializer_list<OptionSpec> options;
+    std::initializer_list<OptionRule> options;
 };
 
 // Parses args for the verb. Returns -1 when the verb is to run; otherwise the
 // exit status it ends with: 0 after printing its help, 2 after a usage error.
 // -q sets context.quiet.
-int ParseVerbOptions(const VerbSpec& verb, const Args& args, CliContext& context, ParsedOptions& parsed);
+int ParseVerbOptions(const VerbRules& verb, const Args& args, CliContext& context, ParsedOptions& parsed);
 
 // Writes "gridwright-cli VERB: complaint (try --help)" and returns 2.
-int UsageError(const VerbSpec& verb, const std::string& complaint, CliContext& context);
+int UsageError(const VerbRules& verb, const std::string& complaint, CliContext& context);
 
 // The help lines of the options that every verb has, for the end of each
 // verb's help.
