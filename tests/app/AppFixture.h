@@ -17,6 +17,7 @@
 #include "app/PieceGridView.h"
 #include "core/EditorState.h"
 #include "core/piece/PieceFile.h"
+#include "core/terrain/Asc257File.h"
 #include "support/TempDir.h"
 #include "support/ScriptedPrompter.h"
 
@@ -77,6 +78,17 @@ protected:
         return found;
     }
     QAction* Action(const char* name) const { return Find<QAction>(name); }
+    void Trigger(const char* item) { Action(item)->trigger(); }
+    // A terrain file whose cell (x, y) holds x / 256 + y, written by the real writer.
+    std::string WriteTerrain(const std::string& name) {
+        NationalGrid grid;
+        for (int y = 0; y < 257; ++y)
+            for (int x = 0; x < 257; ++x) grid.At(x, y) = x / 256.0 + y;
+        const Asc257SaveNames names = MakeAsc257SaveNames(dir.File(name));
+        NullStatusSink quiet;
+        EXPECT_TRUE(WriteASC257({Skeleton257Path(), names.target, names.objectName}, grid, quiet));
+        return names.target;
+    }
     // Types text on the grid as a person would: the first key opens the cell
     // editor, the rest go into it.
     void TypeIntoCell(const QString& text);

@@ -11,7 +11,6 @@ namespace {
 
 class HeightmapMenuTest : public AppFixture {
 protected:
-    void Trigger(const char* item) { Action(item)->trigger(); }
     // Imports path answering the heights box with heights, or with what the
     // box proposes (as a person pressing Enter would); returns the proposal.
     std::string Import(const char* item, const std::string& path, const std::string& heights = "") {

@@ -18,18 +18,7 @@ namespace fs = std::filesystem;
 
 class TerrainUndoTest : public AppFixture {
 protected:
-    void Trigger(const char* item) { Action(item)->trigger(); }
     QString UndoText() { return Action("itmEditUndo")->text(); }
-    // A terrain file whose cell (x, y) holds x / 256 + y.
-    std::string WriteTerrain(const std::string& name) {
-        NationalGrid grid;
-        for (int y = 0; y < 257; ++y)
-            for (int x = 0; x < 257; ++x) grid.At(x, y) = x / 256.0 + y;
-        const Asc257SaveNames names = MakeAsc257SaveNames(dir.File(name));
-        NullStatusSink quiet;
-        EXPECT_TRUE(WriteASC257({Skeleton257Path(), names.target, names.objectName}, grid, quiet));
-        return names.target;
-    }
     // Answers the next modal dialog (the conversion's, Slope Edges is not modal).
     void AnswerConversionWithOk() {
         QTimer::singleShot(0, [] {
