@@ -103,9 +103,16 @@ inline CliRun RunProgram(const std::string& programPath, const std::string& argu
     PROCESS_INFORMATION process{};
     if (CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                        &process)) {
-        WaitForSingleObject(process.hProcess, INFINITE);
+        // A run that never ends is ended here, so a stuck program fails its
+        // test with a reason instead of holding the whole run until ctest's
+        // time-out (Wine has now and then lost a started program's end).
+        const bool finished = WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0;
+        if (!finished) {
+            TerminateProcess(process.hProcess, 1);
+            WaitForSingleObject(process.hProcess, INFINITE);
+        }
         DWORD code = 0;
-        if (GetExitCodeProcess(process.hProcess, &code)) result.status = static_cast<int>(code);
+        if (finished && GetExitCodeProcess(process.hProcess, &code)) result.status = static_cast<int>(code);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
@@ -113,6 +120,7 @@ inline CliRun RunProgram(const std::string& programPath, const std::string& argu
     CloseHandle(err);
     result.out = ReadAll(outFile);
     result.err = ReadAll(errFile);
+    if (result.status == -1) result.err += "[" + arguments + " did not finish within 120 s or could not start]\n";
     return result;
 }
 
