@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QUndoStack>
 #include <cmath>
 
 #include "app/AppFixture.h"
-#include "app/TerrainDocument.h"
-#include "support/RecordingFakes.h"
 
 namespace gw::test {
 namespace {
@@ -13,15 +10,13 @@ class HeightmapMenuTest : public AppFixture {
 protected:
     // Imports path answering the heights box with heights, or with what the
     // box proposes (as a person pressing Enter would); returns the proposal.
+    // The proposal is known only once the box is shown: the first run learns
+    // it (a refused answer changes nothing).
     std::string Import(const char* item, const std::string& path, const std::string& heights = "") {
         prompter.fileAnswers = {path};
         prompter.inputAnswers = {"?"};
-        // The box's proposal is known only once it is shown: ask twice, the
-        // first time to learn it (a refused answer changes nothing).
         Trigger(item);
-        const std::string proposed = prompter.shown.back().kind == "message"
-                                         ? prompter.shown[prompter.shown.size() - 2].proposed
-                                         : prompter.shown.back().proposed;
+        const std::string proposed = prompter.shown[prompter.shown.size() - 2].proposed;
         prompter.fileAnswers = {path};
         prompter.inputAnswers = {heights.empty() ? proposed : heights};
         Trigger(item);
@@ -40,7 +35,7 @@ TEST_F(HeightmapMenuTest, PieceAndTerrainMakeTheRoundTripThroughRealFiles) {
     EXPECT_EQ(prompter.shown.back().request.title, "Export Heightmap");
     Trigger("itmFileNew");
     EXPECT_EQ(Import("itmFileImportHeightmap", dir.File("round.png")), "1.01, 17.17") << "as the PNG recorded";
-    EXPECT_EQ(Action("itmEditUndo")->text(), "Undo Import Heightmap");
+    EXPECT_EQ(UndoText(), "Undo Import Heightmap");
     const double step = (17.17 - 1.01) / 65535;
     for (int r = 1; r <= 17; ++r)
         for (int c = 1; c <= 17; ++c) EXPECT_NEAR(state.piece.Z(c, r), piece.Z(c, r), step) << c << "," << r;
@@ -56,7 +51,7 @@ TEST_F(HeightmapMenuTest, PieceAndTerrainMakeTheRoundTripThroughRealFiles) {
     Trigger("itmNationalExportHeightmap");
     state.national.Clear();
     EXPECT_EQ(Import("itmNationalImportHeightmap", dir.File("land.r16"), "0, 19"), "0, 20");
-    EXPECT_EQ(Action("itmEditUndo")->text(), "Undo Import Heightmap");
+    EXPECT_EQ(UndoText(), "Undo Import Heightmap");
     double worst = 0;
     for (std::size_t i = 0; i < terrain.values.size(); ++i)
         worst = std::max(worst, std::fabs(state.national.values[i] - terrain.values[i]));
@@ -65,21 +60,16 @@ TEST_F(HeightmapMenuTest, PieceAndTerrainMakeTheRoundTripThroughRealFiles) {
     EXPECT_EQ(state.national, NationalGrid{});
 }
 
-// A file that is not a heightmap, or heights that cannot be, are said in a box
-// and change nothing.
+// A file that is not a heightmap, or heights that cannot be, are said in a
+// warning box and change nothing.
 TEST_F(HeightmapMenuTest, BadFilesAndHeightsAreRefusedInABox) {
     StartWindow();
     WriteAll(dir.File("junk.png"), "not a picture at all");
     WriteAll(dir.File("odd.r16"), std::string(6, '\x01'));  // three samples: no square
     const std::string good = dir.File("good.r16");
     WriteAll(good, std::string(8, '\x10'));  // 2 x 2
-    struct Case {
-        const char* item;
-        std::string file;
-        std::string heights;
-        std::string message;  // its start
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::string, std::string, std::string> cases[] = {
+        // item, file, heights, message start
         {"itmFileImportHeightmap", dir.File("junk.png"), "",
          "Cannot read " + dir.File("junk.png") + ": it is not a PNG image"},
         {"itmNationalImportHeightmap", dir.File("odd.r16"), "",
@@ -92,17 +82,17 @@ TEST_F(HeightmapMenuTest, BadFilesAndHeightsAreRefusedInABox) {
         {"itmNationalImportHeightmap", good, "20, 0", good + ": "},
         {"itmNationalImportHeightmap", good, "-5, 3", good + ": "},
     };
-    for (const Case& c : cases) {
+    for (const auto& [item, file, heights, message] : cases) {
         prompter.shown.clear();
-        prompter.fileAnswers = {c.file};
-        prompter.inputAnswers = {c.heights};
-        Trigger(c.item);
-        ASSERT_FALSE(prompter.shown.empty()) << c.file;
-        EXPECT_TRUE(prompter.shown.back().warning) << c.file;
-        EXPECT_EQ(prompter.shown.back().text.rfind(c.message, 0), 0u) << prompter.shown.back().text;
+        prompter.fileAnswers = {file};
+        prompter.inputAnswers = {heights};
+        Trigger(item);
+        ASSERT_FALSE(prompter.shown.empty()) << file;
+        EXPECT_TRUE(prompter.shown.back().warning) << file;
+        EXPECT_EQ(prompter.shown.back().text.rfind(message, 0), 0u) << prompter.shown.back().text;
         EXPECT_EQ(state.piece, PieceGrid{});
         EXPECT_EQ(state.national, NationalGrid{});
-        EXPECT_FALSE(Action("itmEditUndo")->isEnabled()) << c.file;
+        EXPECT_FALSE(Action("itmEditUndo")->isEnabled()) << file;
     }
 }
 

@@ -4,12 +4,9 @@
 #include <QDir>
 #include <cmath>
 
-#include "app/DisplacementWindow.h"
-#include <QPushButton>
-#include <QTimer>
-
 #include "app/AppFixture.h"
 #include "app/Display3DWindow.h"
+#include "app/DisplacementWindow.h"
 
 namespace gw::test {
 namespace {
@@ -28,49 +25,54 @@ TEST_F(ScreenshotTest, EveryWindow) {
     MainWindow& w = StartWindow();
     ASSERT_TRUE(w.OpenPieceFile(SamplePiecePath()));
     Grid()->SetSelection({3, 9, 2, 8});
-    Find<QLineEdit>("txtNewVal")->setText("2");
-    Find<QPushButton>("btnDisplace")->click();
+    SetValue("2");
+    Click("btnDisplace");
     Keep(&w, "main-window");
     Keep(Find<QWidget>("frmAbout"), "about-box");
-    Action("itmView3D")->trigger();
+    Trigger("itmView3D");
     Keep(w.display3D(), "display-3d");
     Grid()->SetCurrentCell(1, 1);
-    QTimer::singleShot(0, [] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    AnswerModal([](QWidget* dialog) {
         Keep(dialog, "curve-dialog");
-        dialog->findChild<QPushButton*>("btnApply")->click();
+        ClickIn(*dialog, "btnApply");
     });
-    Find<QPushButton>("Command1")->click();
+    Click("Command1");
 
     state.national.values.assign(state.national.values.size(), 7.5);
-    Action("itmNationalSlopeEdges")->trigger();
+    Trigger("itmNationalSlopeEdges");
     Keep(Find<QWidget>("dlgStatistics"), "statistics-slope");
-
     // A terrain with a hill and a ramp, mapped at 257 x 257.
     for (int y = 0; y < 257; ++y)
         for (int x = 0; x < 257; ++x)
             state.national.At(x, y) = 12 * std::exp(-((x - 128) * (x - 128) + (y - 90) * (y - 90)) / 900.0) + y / 64.0;
-    prompter.inputAnswers.push_back("20");
-    prompter.fileAnswers.push_back(dir.File("shot257.tga"));
-    Action("itmDispMapMake257DisplacementMapforASC257")->trigger();
+    prompter.inputAnswers = {"20"};
+    prompter.fileAnswers = {dir.File("shot257.tga")};
+    Trigger("itmDispMapMake257DisplacementMapforASC257");
     Keep(&w.DisplacementPreviewWindow(), "displacement-257");
-    Action("itmNationalShowTerrain")->trigger();
+    Trigger("itmNationalShowTerrain");
     Keep(Find<QWidget>("frmTerrain"), "terrain");
+
+    // The texture builder opens empty: nothing is asked until its File > Open.
+    const std::size_t asked = prompter.shown.size();
+    Trigger("itmTextureMakeTexture");
+    auto* builder = Find<QWidget>("frmMakeTexture");
+    ASSERT_NE(builder, nullptr);
+    EXPECT_TRUE(builder->isVisible());
+    EXPECT_EQ(builder->windowTitle(), "Make Texture");
+    EXPECT_EQ(prompter.shown.size(), asked);
 
     // The conversion dialog on the sample track, cancelled once seen.
     prompter.yesNoAnswers = {true, true};  // the edited piece may be emptied, the terrain added to
-    prompter.fileAnswers.push_back(ProgramFolder() + "/samples/Dunes/Dunes.TER");
-    QTimer::singleShot(0, [] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->objectName(), "dlgConvertSX");
+    prompter.fileAnswers = {ProgramFolder() + "/samples/Dunes/Dunes.TER"};
+    QString shown;
+    AnswerModal([&](QWidget* dialog) {
+        shown = dialog->objectName();
         Keep(dialog, "convert-dialog");
-        dialog->findChild<QPushButton*>("CancelButton")->click();
+        ClickIn(*dialog, "CancelButton");
     });
-    Action("itmNationalCreateFromSX")->trigger();
-    ASSERT_EQ(prompter.Messages().size(), 1u);
-    EXPECT_EQ(prompter.Messages()[0], "Convert SX cancelled");
+    Trigger("itmNationalCreateFromSX");
+    EXPECT_EQ(shown, "dlgConvertSX");
+    EXPECT_EQ(prompter.Messages(), Texts{"Convert SX cancelled"});
 }
 
 }  // namespace

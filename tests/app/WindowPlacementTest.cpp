@@ -20,13 +20,12 @@ TEST(WindowPlacement, KeyIsTheCaptionBeforeItsFirstDashOrColon) {
 }
 
 TEST(WindowPlacement, CentringAndStoredTexts) {
-    EXPECT_EQ(CenteredEdgeTwips(19200, 16200), 1500);  // 3000 twips narrower: left edge 1500
-    EXPECT_EQ(CenteredEdgeTwips(19200, 19200), 0);
-    EXPECT_EQ(CenteredEdgeTwips(19200, 25000), 0);
-    EXPECT_EQ(CenteredEdgeTwips(19201, 19200), 0.5);
-    EXPECT_EQ(TwipsText(1200), "1200");
-    EXPECT_EQ(TwipsText(7.5), "7.5");
-    EXPECT_EQ(TwipsText(-15), "-15");
+    // 3000 twips narrower: left edge 1500; as wide or wider: 0.
+    const std::tuple<double, double, double> centred[] = {
+        {19200, 16200, 1500}, {19200, 19200, 0}, {19200, 25000, 0}, {19201, 19200, 0.5}};
+    for (const auto& [screen, form, edge] : centred) EXPECT_EQ(CenteredEdgeTwips(screen, form), edge) << form;
+    const std::pair<double, const char*> texts[] = {{1200, "1200"}, {7.5, "7.5"}, {-15, "-15"}};
+    for (const auto& [twips, text] : texts) EXPECT_EQ(TwipsText(twips), text);
 }
 
 TEST(WindowPlacement, AWindowOffTheScreensIsBroughtBackOntoOne) {
