@@ -20,8 +20,6 @@
 #include <QUndoStack>
 #include <filesystem>
 #include <functional>
-#include <memory>
-#include <ostream>
 #include <sstream>
 
 #include "app/AppSettings.h"
@@ -30,7 +28,6 @@
 #include "app/PieceGridView.h"
 #include "app/QtText.h"
 #include "app/TerrainDocument.h"
-#include "core/EditorState.h"
 #include "core/io/OutputFile.h"
 #include "core/piece/PieceFile.h"
 #include "core/terrain/Asc257File.h"
@@ -64,6 +61,8 @@ inline QString TextOf(const QObject* o) {
     if (auto* w = qobject_cast<const QWidget*>(o)) return w->windowTitle();
     return {};
 }
+
+inline QString TextIn(const QObject& root, const char* name) { return TextOf(FindIn(root, name)); }
 
 // Each line of tests/data/app/<name> is an object's name, a tab and the exact
 // text it shows under root (root's own name gives its caption).
@@ -158,7 +157,14 @@ protected:
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QTest::keyClick(window.get(), key, modifiers);
     }
-    QString Status() const { return Find<QLabel>("lblStatus")->text(); }
+    QString Text(const char* name) const { return TextIn(*window, name); }
+    QString Status() const { return Text("lblStatus"); }
+    // Every box shown so far, as "kind: text".
+    Texts Boxes() const {
+        Texts boxes;
+        for (const ShownBox& box : prompter.shown) boxes.push_back(box.kind + ": " + box.text);
+        return boxes;
+    }
     QString UndoText() const { return Action("itmEditUndo")->text(); }
     void SetValue(const QString& text) { Find<QLineEdit>("txtNewVal")->setText(text); }
     // Types text on the grid as a person would: the first key opens the cell

@@ -19,9 +19,12 @@
 namespace gw::test {
 namespace {
 
-QString Text(QWidget& dialog, const char* name) { return TextOf(FindIn(dialog, name)); }
 void SetText(QWidget& dialog, const char* name, const QString& text) { FindIn<QLineEdit>(dialog, name)->setText(text); }
 bool Checked(QWidget& dialog, const char* name) { return FindIn<QCheckBox>(dialog, name)->isChecked(); }
+
+const std::string kAddToTerrain =
+    "The terrain (ASC257) is not empty: the track's heights will be added to the heights already there. Add the "
+    "track anyway?";
 
 class ConvertSXDialogTest : public AppFixture {
 protected:
@@ -76,14 +79,14 @@ protected:
 TEST_F(ConvertSXDialogTest, QuarryBoxSetsTheZBaseWhateverWasTyped) {
     ConvertSXDialog dialog(prompter);
     dialog.ShowStartingValues();
-    EXPECT_EQ(Text(dialog, "txtZOffset"), "5.411765");
+    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "5.411765");
     ClickIn(dialog, "chkQuarry");
-    EXPECT_EQ(Text(dialog, "txtZOffset"), "15.0");
+    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "15.0");
     SetText(dialog, "txtZOffset", "12");
     ClickIn(dialog, "chkQuarry");
-    EXPECT_EQ(Text(dialog, "txtZOffset"), "5.411765");
+    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "5.411765");
     FindIn<QCheckBox>(dialog, "chkQuarry")->setChecked(true);  // set from code: the same rule
-    EXPECT_EQ(Text(dialog, "txtZOffset"), "15.0");
+    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "15.0");
     EXPECT_EQ(dialog.Options().environment, "Quarry");
 }
 
@@ -95,8 +98,8 @@ TEST_F(ConvertSXDialogTest, OkChecksItsValuesInOrderAndKeepsTheDialogAtTheFirstF
         QString zBase, zScale, folder;
         bool convertMode;
         std::deque<bool> answers;
-        std::vector<std::string> boxes;  // kind: text
-        const char* focus;               // empty: the dialog was left
+        Texts boxes;        // kind: text
+        const char* focus;  // empty: the dialog was left
     };
     const std::string ask = "question: " + newFolder + " doesn't exist. Would you like to create it?";
     const std::string refusal = "message: The output folder " + trackFolder + " is the folder of the SX track " + ter +
@@ -123,9 +126,7 @@ TEST_F(ConvertSXDialogTest, OkChecksItsValuesInOrderAndKeepsTheDialogAtTheFirstF
         SetText(dialog, "txtZScale", c.zScale);
         SetText(dialog, "txtOutputDir", c.folder);
         ClickIn(dialog, "OKButton");
-        std::vector<std::string> boxes;
-        for (const ShownBox& box : prompter.shown) boxes.push_back(box.kind + ": " + box.text);
-        EXPECT_EQ(boxes, c.boxes) << c.name;
+        EXPECT_EQ(Boxes(), c.boxes) << c.name;
         for (const ShownBox& box : prompter.shown) EXPECT_EQ(box.title, "Gridwright") << c.name;
         const bool left = std::string(c.focus).empty();
         EXPECT_EQ(dialog.isVisible(), !left) << c.name;
@@ -134,7 +135,7 @@ TEST_F(ConvertSXDialogTest, OkChecksItsValuesInOrderAndKeepsTheDialogAtTheFirstF
             ASSERT_NE(dialog.focusWidget(), nullptr) << c.name;
             EXPECT_EQ(dialog.focusWidget()->objectName(), c.focus) << c.name;
         }
-        EXPECT_EQ(Text(dialog, "txtOutputDir"), c.folder) << c.name << ": the folder text stays as typed";
+        EXPECT_EQ(TextIn(dialog, "txtOutputDir"), c.folder) << c.name << ": the folder text stays as typed";
         EXPECT_EQ(fs::exists(newFolder), std::string(c.name) == "missing folder, Yes") << c.name;
     }
 }
@@ -152,7 +153,7 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
         ExpectTexts(dialog, "convert-dialog.tsv");
         const std::pair<const char*, QString> texts[] = {
             {"txtOutputDir", PathToQ(out)}, {"lblTerName", PathToQ(ter)}, {"lblDescription", kConvertHelpText}};
-        for (const auto& [name, text] : texts) EXPECT_EQ(Text(dialog, name), text) << name;
+        for (const auto& [name, text] : texts) EXPECT_EQ(TextIn(dialog, name), text) << name;
         // The folder list was set to NationalFolder, and its rule wrote its path back.
         auto* tree = FindIn<QTreeView>(dialog, "Dir1");
         EXPECT_EQ(static_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex()), PathToQ(out));
@@ -160,18 +161,13 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
         ClickIn(dialog, "CancelButton");
     });
     EXPECT_EQ(outcome.end, ConvertSXEnd::Cancelled);
-    ASSERT_EQ(prompter.shown.size(), 3u);
-    EXPECT_EQ(prompter.shown[0].kind, "question");
-    EXPECT_EQ(prompter.shown[1].kind, "open");
-    EXPECT_EQ(prompter.shown[1].request.title, "Select TER file");
-    EXPECT_EQ(prompter.shown[1].request.filter, "TER file|*.ter|All Files|*.*");
-    EXPECT_EQ(prompter.shown[1].request.defaultExtension, "*.ter");
-    EXPECT_EQ(prompter.shown[1].request.initialFolder, "/tracks/");
-    EXPECT_EQ(prompter.Messages(), Texts{"Convert SX cancelled"});
+    ASSERT_EQ(Boxes(), (Texts{"question: " + kAddToTerrain, "open: Select TER file", "message: Convert SX cancelled"}));
+    const FileBoxRequest& box = prompter.shown[1].request;
+    EXPECT_EQ(std::tie(box.filter, box.defaultExtension, box.initialFolder),
+              std::tuple(std::string("TER file|*.ter|All Files|*.*"), std::string("*.ter"), std::string("/tracks/")));
     // The track is remembered even though the run was cancelled; nothing else moved.
-    EXPECT_EQ(state.trackFolder, trackFolder + "/");
-    EXPECT_EQ(state.currentTerFile, ter);
-    EXPECT_EQ(state.nationalFolder, out + "/");
+    EXPECT_EQ(std::tie(state.trackFolder, state.currentTerFile, state.nationalFolder),
+              std::tuple(trackFolder + "/", ter, out + "/"));
     EXPECT_EQ(state.national, before);
     EXPECT_EQ(emptyPieceShown, 0);
     EXPECT_TRUE(mainStatus.texts.empty());
@@ -182,18 +178,18 @@ TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingAndClosingTheWindowCancels) {
     const ConvertSXOutcome outcome = Run(ConvertSXMode::Open, {}, [&](ConvertSXDialog& dialog) {
         for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"})
             EXPECT_FALSE(Checked(dialog, name)) << name;
-        EXPECT_EQ(Text(dialog, "txtOutputDir"), PathToQ(dir.File("not/there/"))) << "a missing folder shows as it is";
+        EXPECT_EQ(TextIn(dialog, "txtOutputDir"), PathToQ(dir.File("not/there/"))) << "a missing folder shows as it is";
         dialog.close();
     });
     EXPECT_EQ(outcome.end, ConvertSXEnd::Cancelled);
-    EXPECT_EQ(prompter.Messages(), Texts{"Convert SX cancelled"});
+    EXPECT_EQ(Boxes(), (Texts{"open: Select TER file", "message: Convert SX cancelled"}));
 }
 
 TEST_F(ConvertSXDialogTest, ACancelledOpenBoxOrAKeptUnsavedPieceChangesNothing) {
     state.trackFolder = "/tracks/";
     prompter.fileAnswers.clear();
     EXPECT_EQ(Run(ConvertSXMode::Create, {}, NoDialog).end, ConvertSXEnd::NoFile);
-    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(Boxes(), Texts{"open: Select TER file"});
     EXPECT_EQ(state.trackFolder, "/tracks/");
 
     prompter.shown.clear();
@@ -201,10 +197,8 @@ TEST_F(ConvertSXDialogTest, ACancelledOpenBoxOrAKeptUnsavedPieceChangesNothing) 
     state.piece.Z(3, 3) = 4.0;
     state.pieceModified = true;
     EXPECT_EQ(Run(ConvertSXMode::Create, {false}, NoDialog).end, ConvertSXEnd::KeptPiece);
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].kind, "question");
-    EXPECT_EQ(prompter.shown[0].text,
-              "The open piece has changes that are not saved. The conversion empties the piece grid. Convert anyway?");
+    EXPECT_EQ(Boxes(), Texts{"question: The open piece has changes that are not saved. The conversion empties the "
+                             "piece grid. Convert anyway?"});
     EXPECT_EQ(state.piece.Z(3, 3), 4.0);
     EXPECT_TRUE(state.pieceModified);
     EXPECT_EQ(state.currentTerFile, "");
@@ -238,10 +232,7 @@ TEST_F(ConvertSXDialogTest, OpenSXLoadsTheTrackAndASecondIsAddedOnlyWhenAsked) {
     EXPECT_TRUE(terrain.modified());
 
     EXPECT_EQ(open({false}).end, ConvertSXEnd::KeptTerrain);
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text,
-              "The terrain (ASC257) is not empty: the track's heights will be added to the heights already there. "
-              "Add the track anyway?");
+    EXPECT_EQ(Boxes(), Texts{"question: " + kAddToTerrain});
     EXPECT_EQ(state.national, once);
     EXPECT_EQ(pieces.undoStack()->count(), 1);
 

@@ -27,7 +27,7 @@ protected:
     }
     void TearDown() override { window.close(); }
 
-    QString Status() const { return TextOf(FindIn(window, "lblStatus")); }
+    QString Status() const { return TextIn(window, "lblStatus"); }
     void Trigger(const char* item) { FindIn<QAction>(window, item)->trigger(); }
 
     TempDir dir;
@@ -114,7 +114,7 @@ TEST_F(MakeTextureWindowTest, UnreadableTilesAreListedInOneRealBoxNamesAsTheyAre
                                  "Cannot open Reda.tga" +
                                  missing + "\nCannot open D\u00fcnea.tga" + missing});
     const QString closing = "256 of 256 pieces have no texture: 2 texture files could not be read";
-    EXPECT_EQ(TextOf(FindIn(builder, "lblStatus")), closing);
+    EXPECT_EQ(TextIn(builder, "lblStatus"), closing);
     EXPECT_EQ(mainStatus.texts, Texts{closing.toStdString()});
     builder.close();
 }
