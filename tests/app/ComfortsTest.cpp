@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
+#include <cctype>
 #include <map>
 
 #include "app/AppFixture.h"
@@ -77,28 +78,25 @@ TEST_F(ComfortsTest, HeightColorsAreOffByDefaultAndFollowTheOption) {
 TEST_F(ComfortsTest, UnsavedFollowsTheUndoHistory) {
     OpenDistinct("markN.asc");
     const QString saved = "Gridwright - " + PathToQ(dir.File("markN.asc"));
-    const std::pair<std::function<void()>, bool> steps[] = {
-        {[&] { EditCell(1, 1, "5"); }, true},
-        {[&] { Key(Qt::Key_Z); }, false},  // back to the grid as opened
-        {[&] { Key(Qt::Key_Y); }, true},
-        {[&] { Key(Qt::Key_S); }, false},
-        {[&] { Key(Qt::Key_Z); }, true},  // no longer what was saved
-        {[&] { Key(Qt::Key_Y); }, false},
-        {[&] { EditCell(1, 1, "5"); }, false},  // the same value again is no change
-        {[&] { EditCell(1, 1, "6"); }, true},
-        {[&] {
-             OutputFile::FailAfterBytesForTesting(100);
-             Key(Qt::Key_S);
-             OutputFile::FailAfterBytesForTesting(-1);
-             Key(Qt::Key_Z);
-         },
-         true},  // a failed save leaves the files half written, whatever the history
-        {[&] { Key(Qt::Key_S); }, false},
-    };
-    for (std::size_t i = 0; i < std::size(steps); ++i) {
-        steps[i].first();
-        EXPECT_EQ(window->windowTitle(), steps[i].second ? saved + " *" : saved) << "step " << i;
-        EXPECT_EQ(state.pieceModified, steps[i].second) << "step " << i;
+    // A digit is typed into cell (1, 1), a letter is Ctrl+letter, '!' a save that
+    // fails (leaving the files half written, whatever the history) then Ctrl+Z.
+    // Undo back to the grid as opened is unsaved no more, to before a save is;
+    // the same value typed again is no change.
+    const std::pair<char, bool> steps[] = {{'5', true},  {'Z', false}, {'Y', true}, {'S', false}, {'Z', true},
+                                           {'Y', false}, {'5', false}, {'6', true}, {'!', true},  {'S', false}};
+    for (const auto& [key, marked] : steps) {
+        if (std::isdigit(key)) {
+            EditCell(1, 1, QString(key));
+        } else if (key == '!') {
+            OutputFile::FailAfterBytesForTesting(100);
+            Key(Qt::Key_S);
+            OutputFile::FailAfterBytesForTesting(-1);
+            Key(Qt::Key_Z);
+        } else {
+            Key(Qt::Key(key));
+        }
+        EXPECT_EQ(window->windowTitle(), marked ? saved + " *" : saved) << key;
+        EXPECT_EQ(state.pieceModified, marked) << key;
     }
     prompter.shown.clear();
     Trigger("itmFileExit");
@@ -110,7 +108,7 @@ TEST_F(ComfortsTest, NewPieceSaveAsAndDeleteFromTheKeyboard) {
     const PieceGrid opened = state.piece;
     Key(Qt::Key_N);
     EXPECT_EQ(state.piece, PieceGrid{});
-    EXPECT_EQ(Find<QLineEdit>("txtPieceName")->text(), "untitled");
+    EXPECT_EQ(Text("txtPieceName"), "untitled");
     EXPECT_TRUE(Find<QRadioButton>("opt4Files")->isChecked());
     EXPECT_EQ(window->windowTitle(), "Gridwright *");
     EXPECT_EQ(UndoText(), "Undo New");

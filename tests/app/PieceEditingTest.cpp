@@ -35,19 +35,19 @@ TEST_F(PieceEditingTest, ValueButtonsChangeTheSelectedRangeAndAnEmptyValueNothin
     EXPECT_FALSE(state.pieceModified);
 
     Grid()->SetSelection({2, 3, 4, 5});  // columns 2..3, rows 4..5
-    SetValue("5");
-    Click("btnSetRange");
-    EXPECT_EQ(Z(2, 4), 5);
-    EXPECT_EQ(Z(3, 5), 5);
-    EXPECT_EQ(Z(4, 4), 4.04);
-    EXPECT_EQ(Grid()->CellText(3, 5), " 5");
-    SetValue("-2");
-    Click("btnDisplace");
-    EXPECT_EQ(Z(2, 4), 3);
-    SetValue("0");
-    Click("btnScale");
-    EXPECT_EQ(Z(3, 5), 0);
-    EXPECT_EQ(Z(1, 4), 1.04);
+    struct Step {
+        const char *button, *value;
+        std::vector<std::tuple<int, int, double>> cells;  // c, r, z after the step
+    };
+    const Step steps[] = {{"btnSetRange", "5", {{2, 4, 5}, {3, 5, 5}, {4, 4, 4.04}}},
+                          {"btnDisplace", "-2", {{2, 4, 3}}},
+                          {"btnScale", "0", {{3, 5, 0}, {1, 4, 1.04}}}};
+    for (const Step& step : steps) {
+        SetValue(step.value);
+        Click(step.button);
+        for (const auto& [c, r, z] : step.cells) EXPECT_EQ(Z(c, r), z) << step.button << " " << c << ", " << r;
+    }
+    EXPECT_EQ(Grid()->CellText(3, 5), " 0");  // the grid shows the new value
     EXPECT_TRUE(state.pieceModified);
     EXPECT_EQ(Grid()->Selection(), (CellRange{2, 3, 4, 5}));
 
@@ -180,9 +180,8 @@ TEST_F(PieceEditingTest, FailedSaveIsReportedAndKeepsThePieceUnsaved) {
     Trigger("itmFileSave");
     OutputFile::FailAfterBytesForTesting(-1);
     ASSERT_EQ(prompter.Messages().size(), 1u);
-    for (const char* f : {"bumpN.asc: No space", "bumpW.asc: No space", "bumpS.asc: No space", "bumpE.asc: No space"}) {
-        EXPECT_NE(prompter.Messages()[0].find(f), std::string::npos) << prompter.Messages()[0];
-    }
+    for (const char* f : {"N", "W", "S", "E"})
+        EXPECT_NE(prompter.Messages()[0].find("bump" + std::string(f) + ".asc: No space"), std::string::npos) << f;
     EXPECT_TRUE(prompter.shown.back().warning);
     EXPECT_TRUE(state.pieceModified);
     EXPECT_EQ(state.piece, grid);
@@ -201,16 +200,12 @@ TEST_F(PieceEditingTest, ThreeDViewFollowsTheBarsAndThePiece) {
     Display3DWindow* view = window->display3D();
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->isVisible());
-    EXPECT_EQ(view->windowTitle(), "Display 3D");
-    auto label = [&](const char* name) { return FindIn<QLabel>(*view, name)->text(); };
-    EXPECT_EQ(label("lblXVal"), "60");
-    EXPECT_EQ(label("lblYVal"), "0");
-    EXPECT_EQ(label("lblZoomVal"), "100");
+    ExpectTexts(*view, "display-3d.tsv");
     LinePicture* picture = view->picture();
     EXPECT_EQ(picture->lines().size(), 548u);
     const auto before = picture->lines();
     FindIn<QScrollBar>(*view, "scrlZoom")->setValue(140);
-    EXPECT_EQ(label("lblZoomVal"), "60");
+    EXPECT_EQ(TextIn(*view, "lblZoomVal"), "60");
     EXPECT_NE(picture->lines(), before);
     // An edit in the main window shows at once.
     const auto flat = picture->lines();
