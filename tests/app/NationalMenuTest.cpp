@@ -41,8 +41,7 @@ TEST_F(NationalMenuTest, ClearsAfterAskingOpensAddsAndSaves) {
     LoadFlatPiece(2);
     prompter.inputAnswers = {"3g, 3g,,.8", ""};  // then cancelled
     Trigger("itmNationalAddToASC257");
-    EXPECT_EQ(prompter.shown.back().kind, "input");
-    EXPECT_EQ(prompter.shown.back().title, "ASC Offset");
+    EXPECT_EQ(prompter.shown.back().kind + " " + prompter.shown.back().title, "input ASC Offset");
     EXPECT_EQ(state.national.At(32, 208), 32 / 256.0 + 208 + 1.6);
     EXPECT_EQ(state.national.At(48, 208), 48 / 256.0 + 208);
     EXPECT_TRUE(window->nationalModified());
@@ -53,8 +52,8 @@ TEST_F(NationalMenuTest, ClearsAfterAskingOpensAddsAndSaves) {
     // .bak, named by all of the file name but its extension.
     prompter.fileAnswers = {base};
     Trigger("itmNationalSaveASC257");
-    EXPECT_EQ(prompter.shown.back().request.fileName, "base.asc");
-    EXPECT_EQ(prompter.shown.back().request.title, "Save ASC As");
+    EXPECT_EQ(prompter.shown.back().request.title + ": " + prompter.shown.back().request.fileName,
+              "Save ASC As: base.asc");
     EXPECT_EQ(Status(), "All Done");
     EXPECT_TRUE(Exists(dir.File("base.flat.bak")));
     EXPECT_FALSE(window->nationalModified());
@@ -71,10 +70,8 @@ TEST_F(NationalMenuTest, SpecialFilesAreRefusedInABoxAndChangeNothing) {
     state.national.At(7, 7) = 7;
     const NationalGrid before = state.national;
     const std::string fifo = MakeSpecialFile(SpecialKind::Fifo, dir.File("track.ter"), kTrackFileCap).path;
-    const std::pair<const char*, std::string> cases[] = {
-        {"itmNationalOpenBaseASC257", "/dev/zero"},
-        {"itmNationalOpenSXTER", fifo},
-    };
+    const std::pair<const char*, std::string> cases[] = {{"itmNationalOpenBaseASC257", "/dev/zero"},
+                                                         {"itmNationalOpenSXTER", fifo}};
     for (const auto& [item, path] : cases) {
         prompter.shown.clear();
         prompter.fileAnswers = {path};
@@ -92,15 +89,13 @@ TEST_F(NationalMenuTest, SpecialFilesAreRefusedInABoxAndChangeNothing) {
 TEST_F(NationalMenuTest, StatisticsAndSlopeEdges) {
     StartWindow();
     Trigger("itmNationalDisplayStatistics");
-    auto* dialog = Find<QDialog>("dlgStatistics");
-    ASSERT_NE(dialog, nullptr);
-    auto expectMode = [&](const char* title, const char* ok, bool slope) {
-        EXPECT_EQ(Find<QDialog>("dlgStatistics")->windowTitle(), title);
-        EXPECT_EQ(Find<QPushButton>("btnOKButton")->text(), ok);
-        EXPECT_EQ(Find<QWidget>("txtEdge")->isVisible(), slope) << title;
-        EXPECT_EQ(Find<QWidget>("btnCancel")->isVisible(), slope) << title;
+    ASSERT_NE(Find<QDialog>("dlgStatistics"), nullptr);
+    auto expectMode = [&](bool slope) {
+        ExpectTexts(*window, slope ? "slope-edges.tsv" : "statistics.tsv");
+        EXPECT_EQ(Find<QWidget>("txtEdge")->isVisible(), slope);
+        EXPECT_EQ(Find<QWidget>("btnCancel")->isVisible(), slope);
     };
-    expectMode("Display ASC257 Statistics", "&Ok", false);
+    expectMode(false);
     auto* list = Find<QListWidget>("lstStatistics");
     QStringList lines;
     for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
@@ -111,20 +106,19 @@ TEST_F(NationalMenuTest, StatisticsAndSlopeEdges) {
     state.national.values.assign(state.national.values.size(), 20.0);
     const NationalGrid flat = state.national;
     Trigger("itmNationalSlopeEdges");
-    expectMode("Slope Edges of ASC257", "Slope &Edges", true);
+    expectMode(true);
     Click("btnCancel");
     QApplication::processEvents();
     Trigger("itmNationalSlopeEdges");
     Trigger("itmNationalDisplayStatistics");
-    expectMode("Display ASC257 Statistics", "&Ok", false);
+    expectMode(false);
     Click("btnOKButton");
     QApplication::processEvents();
     EXPECT_EQ(state.national, flat);
     EXPECT_FALSE(window->nationalModified());
 
     Trigger("itmNationalSlopeEdges");
-    expectMode("Slope Edges of ASC257", "Slope &Edges", true);
-    ExpectTexts(*window, "slope-edges.tsv");
+    expectMode(true);
     // A second call while it is open appends four more lines.
     Trigger("itmNationalSlopeEdges");
     EXPECT_EQ(Find<QListWidget>("lstStatistics")->count(), 8);
