@@ -125,10 +125,8 @@ TEST_F(ShellWindowsTest, EveryWindowRenders) {
     // The texture builder opens empty: nothing is asked until its File > Open.
     const std::size_t asked = prompter.shown.size();
     Trigger("itmTextureMakeTexture");
-    auto* builder = Find<QWidget>("frmMakeTexture");
-    ASSERT_NE(builder, nullptr);
-    EXPECT_TRUE(builder->isVisible());
-    EXPECT_EQ(builder->windowTitle(), "Make Texture");
+    EXPECT_TRUE(Find<QWidget>("frmMakeTexture")->isVisible());
+    EXPECT_EQ(Text("frmMakeTexture"), "Make Texture");
     EXPECT_EQ(prompter.shown.size(), asked);
 
     // The conversion dialog on the sample track, cancelled once seen.
