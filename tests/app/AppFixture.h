@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,6 +86,15 @@ inline void AnswerModal(std::function<void(QWidget*)> answer) {
     QTimer::singleShot(0, [answer] {
         if (QWidget* dialog = QApplication::activeModalWidget()) answer(dialog);
     });
+}
+// Renders a window as a person sees it; with GRIDWRIGHT_SCREENSHOT_DIR set,
+// saves the picture there as name.png to be looked at.
+inline void Keep(QWidget* widget, const char* name) {
+    QApplication::processEvents();
+    const QPixmap picture = widget->grab();
+    EXPECT_FALSE(picture.isNull()) << name;
+    const QString folder = qEnvironmentVariable("GRIDWRIGHT_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) picture.save(QDir(folder).filePath(QString(name) + ".png"));
 }
 inline void ClickIn(const QObject& root, const char* button) { FindIn<QAbstractButton>(root, button)->click(); }
 

@@ -2,7 +2,6 @@
 // The windows around the editing: the about box, the help pages, the
 // editor's command line, and every window rendered as a person sees it (with
 // GRIDWRIGHT_SCREENSHOT_DIR set, saved there as PNG files to be looked at).
-#include <QDir>
 #include <QTextBrowser>
 #include <cmath>
 
@@ -81,14 +80,6 @@ TEST(EditorCommandLine, HelpVersionOrOnePiece) {
         EXPECT_NE(run.err.find(errPart), std::string::npos) << arguments << ": " << run.err;
     }
     EXPECT_EQ(ParseEditorCommandLine({"/tracks/bumpN.asc"}).piecePath, "/tracks/bumpN.asc");
-}
-
-void Keep(QWidget* widget, const char* name) {
-    QApplication::processEvents();
-    const QPixmap picture = widget->grab();
-    EXPECT_FALSE(picture.isNull()) << name;
-    const QString folder = qEnvironmentVariable("GRIDWRIGHT_SCREENSHOT_DIR");
-    if (!folder.isEmpty()) picture.save(QDir(folder).filePath(QString(name) + ".png"));
 }
 
 TEST_F(ShellWindowsTest, EveryWindowRenders) {
