@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A main window on a fresh state and an empty settings store, answered by a
-// scripted prompter, and the few gestures the window tests share.
+// A main window on a fresh state and an empty settings store, answered by a scripted prompter, and the few gestures the
+// window tests share.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -65,8 +65,8 @@ inline QString TextOf(const QObject* o) {
 
 inline QString TextIn(const QObject& root, const char* name) { return TextOf(FindIn(root, name)); }
 
-// Each line of tests/data/app/<name> is an object's name, a tab and the exact
-// text it shows under root (root's own name gives its caption).
+// Each line of tests/data/app/<name> is an object's name, a tab and the exact text it shows under root (root's own name
+// gives its caption).
 inline void ExpectTexts(const QObject& root, const std::string& name) {
     std::istringstream lines(ReadAll(std::string(GRIDWRIGHT_TEST_DATA_DIR) + "/app/" + name));
     int count = 0;
@@ -80,15 +80,14 @@ inline void ExpectTexts(const QObject& root, const std::string& name) {
     EXPECT_GT(count, 0) << name;
 }
 
-// Hands the next modal dialog, once it is up, to answer; a timer that finds
-// none does nothing.
+// Hands the next modal dialog, once it is up, to answer; a timer that finds none does nothing.
 inline void AnswerModal(std::function<void(QWidget*)> answer) {
     QTimer::singleShot(0, [answer] {
         if (QWidget* dialog = QApplication::activeModalWidget()) answer(dialog);
     });
 }
-// Renders a window as a person sees it; with GRIDWRIGHT_SCREENSHOT_DIR set,
-// saves the picture there as name.png to be looked at.
+// Renders a window as a person sees it; with GRIDWRIGHT_SCREENSHOT_DIR set, saves the picture there as name.png to be
+// looked at.
 inline void Keep(QWidget* widget, const char* name) {
     QApplication::processEvents();
     const QPixmap picture = widget->grab();
@@ -177,8 +176,7 @@ protected:
     }
     QString UndoText() const { return Action("itmEditUndo")->text(); }
     void SetValue(const QString& text) { Find<QLineEdit>("txtNewVal")->setText(text); }
-    // Types text on the grid as a person would: the first key opens the cell
-    // editor, the rest go into it.
+    // Types text on the grid as a person would: the first key opens the cell editor, the rest go into it.
     void TypeIntoCell(const QString& text) {
         Grid()->setFocus();
         QTest::keyClicks(Grid(), text.left(1));

@@ -73,15 +73,14 @@ TEST_F(ComfortsTest, HeightColorsAreOffByDefaultAndFollowTheOption) {
     EXPECT_EQ(Grid()->item(0, 0)->data(Qt::BackgroundRole), QVariant());
 }
 
-// Unsaved means unsaved: the mark and the exit question follow the undo history
-// back and forth from where it stood at the last save.
+// Unsaved means unsaved: the mark and the exit question follow the undo history back and forth from where it stood at
+// the last save.
 TEST_F(ComfortsTest, UnsavedFollowsTheUndoHistory) {
     OpenDistinct("markN.asc");
     const QString saved = "Gridwright - " + PathToQ(dir.File("markN.asc"));
-    // A digit is typed into cell (1, 1), a letter is Ctrl+letter, '!' a save that
-    // fails (leaving the files half written, whatever the history) then Ctrl+Z.
-    // Undo back to the grid as opened is unsaved no more, to before a save is;
-    // the same value typed again is no change.
+    // A digit is typed into cell (1, 1), a letter is Ctrl+letter, '!' a save that fails (leaving the files half
+    // written, whatever the history) then Ctrl+Z. Undo back to the grid as opened is unsaved no more, to before a save
+    // is; the same value typed again is no change.
     const std::pair<char, bool> steps[] = {{'5', true},  {'Z', false}, {'Y', true}, {'S', false}, {'Z', true},
                                            {'Y', false}, {'5', false}, {'6', true}, {'!', true},  {'S', false}};
     for (const auto& [key, marked] : steps) {
@@ -140,8 +139,8 @@ TEST_F(ComfortsTest, NewPieceSaveAsAndDeleteFromTheKeyboard) {
     }
 }
 
-// A range goes out as piece-info prints it and comes back at the active cell,
-// clipped to the grid, as one step; the tool's own output pastes as a piece.
+// A range goes out as piece-info prints it and comes back at the active cell, clipped to the grid, as one step; the
+// tool's own output pastes as a piece.
 TEST_F(ComfortsTest, CopyAndPasteARangeAsTabSeparatedText) {
     OpenDistinct();
     const PieceGrid opened = state.piece;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// dlgConvertSX and ConvertSX, answered by the test: the Quarry rule, the OK
-// button's checks in their order, cancelling, the presets of both menu items,
-// and a whole conversion whose files match the command-line tool's byte for byte.
+// dlgConvertSX and ConvertSX, answered by the test: the Quarry rule, the OK button's checks in their order, cancelling,
+// the presets of both menu items, and a whole conversion whose files match the command-line tool's byte for byte.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileSystemModel>
@@ -39,8 +38,8 @@ protected:
         prompter.fileAnswers = {ter};
     }
 
-    // Runs ConvertSX with the given yes/no answers (the file box answers with
-    // the sample track); answer gets the modal dialog once it is shown.
+    // Runs ConvertSX with the given yes/no answers (the file box answers with the sample track); answer gets the modal
+    // dialog once it is shown.
     ConvertSXOutcome Run(ConvertSXMode mode, std::deque<bool> yesNo, std::function<void(ConvertSXDialog&)> answer,
                          ConversionTextureRunner texture = {}) {
         prompter.yesNoAnswers = std::move(yesNo);
@@ -204,9 +203,8 @@ TEST_F(ConvertSXDialogTest, ACancelledOpenBoxOrAKeptUnsavedPieceChangesNothing) 
     EXPECT_EQ(state.currentTerFile, "");
 }
 
-// Open SX .TER loads the track and writes no file. A track is added onto the
-// terrain as it stands: a second one doubles every height, so it is asked
-// first, and each one is a step that undo takes back.
+// Open SX .TER loads the track and writes no file. A track is added onto the terrain as it stands: a second one doubles
+// every height, so it is asked first, and each one is a step that undo takes back.
 TEST_F(ConvertSXDialogTest, OpenSXLoadsTheTrackAndASecondIsAddedOnlyWhenAsked) {
     state.nationalFolder = out + "/";
     state.piece.Z(3, 3) = 4.0;

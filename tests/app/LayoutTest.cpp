@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window fits its font: every row, column and header text of the grid
-// shows whole and no two controls overlap, at the window's own size and at its
-// least size, whatever the desktop's font; on a screen too small for all that,
-// the window stays on the screen and the grid scrolls.
+// The main window fits its font: every row, column and header text of the grid shows whole and no two controls overlap,
+// at the window's own size and at its least size, whatever the desktop's font; on a screen too small for all that, the
+// window stays on the screen and the grid scrolls.
 #include <QHeaderView>
 #include <QScreen>
 #include <QScrollBar>
@@ -35,9 +34,8 @@ protected:
     }
     QRect InWindow(const QWidget* w) const { return QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size()); }
 
-    // Every row, column and header of the grid shows whole; each control is in
-    // the page, at least as large as its text (the status line leaves out its
-    // middle by design) and apart from every other.
+    // Every row, column and header of the grid shows whole; each control is in the page, at least as large as its text
+    // (the status line leaves out its middle by design) and apart from every other.
     void ExpectEverythingShows(const std::string& where, bool sizes = true) {
         SCOPED_TRACE(where);
         const QRect viewport = Grid()->viewport()->rect();

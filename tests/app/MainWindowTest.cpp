@@ -68,8 +68,8 @@ TEST_F(MainWindowTest, TheFileNameSelectsTheOptionOrARefusedFileChangesNothing) 
         EXPECT_EQ(prompter.shown[0].title, "Gridwright");
         EXPECT_TRUE(prompter.shown[0].warning);
     }
-    // A file that cannot be read changes nothing either, nor does one without a
-    // vertex line (silently): the caption never names a file not in the grid.
+    // A file that cannot be read changes nothing either, nor does one without a vertex line (silently): the caption
+    // never names a file not in the grid.
     const auto before = where();
     const std::string fifo = MakeSpecialFile(SpecialKind::Fifo, dir.File("fifoN.asc"), kPieceFileCap).path;
     WriteAll(dir.File("wordsN.asc"), "hello\r\nworld\r\n");

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The grids as pictures: displacement maps made from the piece and the
-// terrain, and heightmaps exported and imported through real files.
+// The grids as pictures: displacement maps made from the piece and the terrain, and heightmaps exported and imported
+// through real files.
 #include <cmath>
 
 #include "app/AppFixture.h"
@@ -26,10 +26,9 @@ protected:
         Trigger(item);
     }
     DisplacementWindow& Preview() { return window->DisplacementPreviewWindow(); }
-    // Imports path answering the heights box with heights, or with what the
-    // box proposes (as a person pressing Enter would); returns the proposal.
-    // The proposal is known only once the box is shown: the first run learns
-    // it (a refused answer changes nothing).
+    // Imports path answering the heights box with heights, or with what the box proposes (as a person pressing Enter
+    // would); returns the proposal. The proposal is known only once the box is shown: the first run learns it (a
+    // refused answer changes nothing).
     std::string Import(const char* item, const std::string& path, const std::string& heights = "") {
         prompter.fileAnswers = {path};
         prompter.inputAnswers = {"?"};
@@ -88,8 +87,8 @@ TEST_F(MapImagesTest, TerrainMapsAskMaxZAndTheFile) {
     EXPECT_EQ(Status(), "Make Displacement Map cancelled");
 }
 
-// Export then import through real files gives back every height to one step of
-// 1/65535 of the range; each import is one step that undo takes back.
+// Export then import through real files gives back every height to one step of 1/65535 of the range; each import is one
+// step that undo takes back.
 TEST_F(MapImagesTest, PieceAndTerrainMakeTheRoundTripThroughRealFiles) {
     OpenDistinct("roundN.asc");
     const PieceGrid piece = state.piece;
@@ -106,8 +105,8 @@ TEST_F(MapImagesTest, PieceAndTerrainMakeTheRoundTripThroughRealFiles) {
     Trigger("itmEditUndo");
     EXPECT_EQ(state.piece, PieceGrid{});
 
-    // The terrain through a raw file, which records no heights: 0 and 20 are
-    // proposed, and the terrain's own 0 and 19 given.
+    // The terrain through a raw file, which records no heights: 0 and 20 are proposed, and the terrain's own 0 and 19
+    // given.
     for (int y = 0; y < 257; ++y)
         for (int x = 0; x < 257; ++x) state.national.At(x, y) = (x * 7 + y * 3) % 20;
     const NationalGrid terrain = state.national;
@@ -124,8 +123,7 @@ TEST_F(MapImagesTest, PieceAndTerrainMakeTheRoundTripThroughRealFiles) {
     EXPECT_EQ(state.national, NationalGrid{});
 }
 
-// A file that is not a heightmap, or heights that cannot be, are said in a
-// warning box and change nothing.
+// A file that is not a heightmap, or heights that cannot be, are said in a warning box and change nothing.
 TEST_F(MapImagesTest, BadFilesAndHeightsAreRefusedInABox) {
     StartWindow();
     WriteAll(dir.File("junk.png"), "not a picture at all");

@@ -48,8 +48,8 @@ TEST_F(NationalMenuTest, ClearsAfterAskingOpensAddsAndSaves) {
     Trigger("itmNationalAddToASC257");
     EXPECT_EQ(prompter.Messages().back(), "You must enter an X, Y. You entered ()");
 
-    // Save proposes the base name of the file read, and keeps the old file as
-    // .bak, named by all of the file name but its extension.
+    // Save proposes the base name of the file read, and keeps the old file as .bak, named by all of the file name but
+    // its extension.
     prompter.fileAnswers = {base};
     Trigger("itmNationalSaveASC257");
     EXPECT_EQ(prompter.shown.back().request.title + ": " + prompter.shown.back().request.fileName,
@@ -101,8 +101,8 @@ TEST_F(NationalMenuTest, StatisticsAndSlopeEdges) {
     for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
     EXPECT_EQ(lines, (QStringList{"Minimum Z:  0", "Maximum Z:  0", "Average Z:  0", "Average Z on edge:  0"}));
 
-    // Asked for slope mode while it is open, the dialog says so and can be left
-    // with Cancel; asked back, its Ok only closes it.
+    // Asked for slope mode while it is open, the dialog says so and can be left with Cancel; asked back, its Ok only
+    // closes it.
     state.national.values.assign(state.national.values.size(), 20.0);
     const NationalGrid flat = state.national;
     Trigger("itmNationalSlopeEdges");
@@ -129,8 +129,8 @@ TEST_F(NationalMenuTest, StatisticsAndSlopeEdges) {
     EXPECT_TRUE(window->nationalModified());
 }
 
-// Every way the terrain changes is one step named after it; undoing them all
-// gives back each earlier terrain exactly, files included, and redo the later.
+// Every way the terrain changes is one step named after it; undoing them all gives back each earlier terrain exactly,
+// files included, and redo the later.
 TEST_F(NationalMenuTest, EveryTerrainOperationIsOneStepThatUndoRestoresExactly) {
     StartWindow();
     const std::string base = WriteTerrain("base.asc");
@@ -178,8 +178,8 @@ TEST_F(NationalMenuTest, EveryTerrainOperationIsOneStepThatUndoRestoresExactly) 
     }
 }
 
-// One history for both documents, in the order of the steps; each keeps its
-// own saved point, and opening a piece forgets only the piece's steps.
+// One history for both documents, in the order of the steps; each keeps its own saved point, and opening a piece
+// forgets only the piece's steps.
 TEST_F(NationalMenuTest, PieceAndTerrainStepsShareOneHistoryButNotTheirSavedState) {
     OpenDistinct("markN.asc");
     EditCell(1, 1, "5");

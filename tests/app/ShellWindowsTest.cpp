@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows around the editing: the about box, the help pages, the
-// editor's command line, and every window rendered as a person sees it (with
-// GRIDWRIGHT_SCREENSHOT_DIR set, saved there as PNG files to be looked at).
+// The windows around the editing: the about box, the help pages, the editor's command line, and every window rendered
+// as a person sees it (with GRIDWRIGHT_SCREENSHOT_DIR set, saved there as PNG files to be looked at).
 #include <QTextBrowser>
 #include <cmath>
 
@@ -62,8 +61,8 @@ TEST_F(ShellWindowsTest, HelpPagesOpenOrReportTheirFailure) {
               (Texts{"Error launching help file.", "Error launching FAQ.", "Error launching help file."}));
 }
 
-// `gridwright --help` and `--version` answer without a window; anything else
-// that is not one piece is refused with a word.
+// `gridwright --help` and `--version` answer without a window; anything else that is not one piece is refused with a
+// word.
 TEST(EditorCommandLine, HelpVersionOrOnePiece) {
     const std::tuple<const char*, int, const char*, const char*> cases[] = {
         // arguments, status, out, err

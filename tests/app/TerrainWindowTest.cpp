@@ -18,8 +18,8 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(shown));
         return *shown;
     }
-    // The offscreen platform has no pointer to move: the move event goes to
-    // the view as the window system would send it.
+    // The offscreen platform has no pointer to move: the move event goes to the view as the window system would send
+    // it.
     void Hover(TerrainWindow& terrain, int x, int y) {
         const QPointF at = terrain.view()->CellCentre(x, y);
         QMouseEvent move(QEvent::MouseMove, at, terrain.view()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
@@ -28,8 +28,8 @@ protected:
     }
 };
 
-// The status line names the cell under the pointer as Add to ASC257 takes it:
-// terrain coordinates and the track editor's tile.
+// The status line names the cell under the pointer as Add to ASC257 takes it: terrain coordinates and the track
+// editor's tile.
 TEST_F(TerrainWindowTest, HoverShowsTheCellAndItsTile) {
     TerrainWindow& terrain = ShowTerrain();
     prompter.inputAnswers = {"-96, 122, 4.5, 0"};  // 4.5 on the cells from (32, 250) to (47, 256)
@@ -48,9 +48,8 @@ TEST_F(TerrainWindowTest, HoverShowsTheCellAndItsTile) {
     EXPECT_EQ(terrain.StatusText(), std::get<2>(cases[0]));
 }
 
-// A click on a tile adds the open piece there through Add to ASC257's box,
-// which proposes the tile and the last Z and scale; the window follows the
-// terrain through the step and its undo.
+// A click on a tile adds the open piece there through Add to ASC257's box, which proposes the tile and the last Z and
+// scale; the window follows the terrain through the step and its undo.
 TEST_F(TerrainWindowTest, ClickingATileAddsThePieceThereAsOneStep) {
     TerrainWindow& terrain = ShowTerrain();
     LoadFlatPiece(2);
