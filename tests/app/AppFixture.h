@@ -1,32 +1,101 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A main window on a fresh state and an empty settings store, answered by a
-// scripted prompter.
+// A main window on a fresh state and an empty settings store, answered by a scripted prompter, and the few gestures the
+// window tests share.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
-#include <QLineEdit>
-#include <QTest>
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
-#include <memory>
+#include <QTest>
+#include <QTimer>
+#include <QUndoStack>
+#include <filesystem>
+#include <functional>
+#include <sstream>
 
 #include "app/AppSettings.h"
 #include "app/MainWindow.h"
 #include "app/PieceDocument.h"
 #include "app/PieceGridView.h"
-#include "core/EditorState.h"
+#include "app/QtText.h"
+#include "app/TerrainDocument.h"
+#include "core/io/OutputFile.h"
 #include "core/piece/PieceFile.h"
 #include "core/terrain/Asc257File.h"
 #include "support/TempDir.h"
 #include "support/ScriptedPrompter.h"
-
-#include <ostream>
+#include "support/SpecialFiles.h"
 
 // Lets failed expectations print Qt strings as text.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace gw::test {
+
+namespace fs = std::filesystem;
+using Texts = std::vector<std::string>;
+
+template <typename T = QObject>
+T* FindIn(const QObject& root, const char* name) {
+    T* found = root.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// What a person reads on an object: a caption, a text, a title.
+inline QString TextOf(const QObject* o) {
+    if (auto* a = qobject_cast<const QAction*>(o)) return a->text();
+    if (auto* b = qobject_cast<const QAbstractButton*>(o)) return b->text();
+    if (auto* l = qobject_cast<const QLabel*>(o)) return l->text();
+    if (auto* e = qobject_cast<const QLineEdit*>(o)) return e->text();
+    if (auto* g = qobject_cast<const QGroupBox*>(o)) return g->title();
+    if (auto* m = qobject_cast<const QMenu*>(o)) return m->title();
+    if (auto* w = qobject_cast<const QWidget*>(o)) return w->windowTitle();
+    return {};
+}
+
+inline QString TextIn(const QObject& root, const char* name) { return TextOf(FindIn(root, name)); }
+
+// Each line of tests/data/app/<name> is an object's name, a tab and the exact text it shows under root (root's own name
+// gives its caption).
+inline void ExpectTexts(const QObject& root, const std::string& name) {
+    std::istringstream lines(ReadAll(std::string(GRIDWRIGHT_TEST_DATA_DIR) + "/app/" + name));
+    int count = 0;
+    for (std::string line; std::getline(lines, line); ++count) {
+        const std::string object = line.substr(0, line.find('\t'));
+        const QObject* found = root.objectName() == ToQ(object) ? &root : FindIn(root, object.c_str());
+        if (found) {
+            EXPECT_EQ(TextOf(found), ToQ(line.substr(object.size() + 1))) << object;
+        }
+    }
+    EXPECT_GT(count, 0) << name;
+}
+
+// Hands the next modal dialog, once it is up, to answer; a timer that finds none does nothing.
+inline void AnswerModal(std::function<void(QWidget*)> answer) {
+    QTimer::singleShot(0, [answer] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) answer(dialog);
+    });
+}
+// Renders a window as a person sees it; with GRIDWRIGHT_SCREENSHOT_DIR set, saves the picture there as name.png to be
+// looked at.
+inline void Keep(QWidget* widget, const char* name) {
+    QApplication::processEvents();
+    const QPixmap picture = widget->grab();
+    EXPECT_FALSE(picture.isNull()) << name;
+    const QString folder = qEnvironmentVariable("GRIDWRIGHT_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) picture.save(QDir(folder).filePath(QString(name) + ".png"));
+}
+inline void ClickIn(const QObject& root, const char* button) { FindIn<QAbstractButton>(root, button)->click(); }
 
 class AppFixture : public ::testing::Test {
 protected:
@@ -70,15 +139,12 @@ protected:
         if (!window) StartWindow();
         ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(name)));
     }
-
-    template <typename T>
-    T* Find(const char* name) const {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+    // Loads a piece whose every cell holds z.
+    void LoadFlatPiece(double z) {
+        PieceGrid g;
+        g.values.fill(z);
+        window->document().LoadPiece(g);
     }
-    QAction* Action(const char* name) const { return Find<QAction>(name); }
-    void Trigger(const char* item) { Action(item)->trigger(); }
     // A terrain file whose cell (x, y) holds x / 256 + y, written by the real writer.
     std::string WriteTerrain(const std::string& name) {
         NationalGrid grid;
@@ -89,9 +155,39 @@ protected:
         EXPECT_TRUE(WriteASC257({Skeleton257Path(), names.target, names.objectName}, grid, quiet));
         return names.target;
     }
-    // Types text on the grid as a person would: the first key opens the cell
-    // editor, the rest go into it.
-    void TypeIntoCell(const QString& text);
+
+    template <typename T>
+    T* Find(const char* name) const {
+        return FindIn<T>(*window, name);
+    }
+    QAction* Action(const char* name) const { return Find<QAction>(name); }
+    void Trigger(const char* item) { Action(item)->trigger(); }
+    void Click(const char* button) { ClickIn(*window, button); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        QTest::keyClick(window.get(), key, modifiers);
+    }
+    QString Text(const char* name) const { return TextIn(*window, name); }
+    QString Status() const { return Text("lblStatus"); }
+    // Every box shown so far, as "kind: text".
+    Texts Boxes() const {
+        Texts boxes;
+        for (const ShownBox& box : prompter.shown) boxes.push_back(box.kind + ": " + box.text);
+        return boxes;
+    }
+    QString UndoText() const { return Action("itmEditUndo")->text(); }
+    void SetValue(const QString& text) { Find<QLineEdit>("txtNewVal")->setText(text); }
+    // Types text on the grid as a person would: the first key opens the cell editor, the rest go into it.
+    void TypeIntoCell(const QString& text) {
+        Grid()->setFocus();
+        QTest::keyClicks(Grid(), text.left(1));
+        QTest::keyClicks(CellEditor(), text.mid(1));
+    }
+    // Types text into cell (c, r) and commits it with Return.
+    void EditCell(int c, int r, const QString& text) {
+        Grid()->SetCurrentCell(c, r);
+        TypeIntoCell(text);
+        QTest::keyClick(CellEditor(), Qt::Key_Return);
+    }
     PieceGridView* Grid() const { return window->grid(); }
     QLineEdit* CellEditor() const { return Find<QLineEdit>("txtActiveCell"); }
 
@@ -101,11 +197,5 @@ protected:
     std::unique_ptr<MainWindow> window;
     TempDir dir;
 };
-
-inline void AppFixture::TypeIntoCell(const QString& text) {
-    Grid()->setFocus();
-    QTest::keyClicks(Grid(), text.left(1));
-    QTest::keyClicks(CellEditor(), text.mid(1));
-}
 
 }  // namespace gw::test

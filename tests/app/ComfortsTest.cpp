@@ -1,39 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QAbstractButton>
 #include <QClipboard>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QRadioButton>
 #include <QUrl>
-#include <functional>
+#include <cctype>
 #include <map>
 
 #include "app/AppFixture.h"
 #include "app/ArrowPicture.h"
-#include "app/PieceGridView.h"
-#include "app/QtText.h"
-#include "core/io/OutputFile.h"
 #include "support/CliProcess.h"
 
 namespace gw::test {
 namespace {
 
-class ComfortsTest : public AppFixture {
-protected:
-    QMenu* RecentMenu() { return Find<QMenu>("mnuFileRecent"); }
-};
+using ComfortsTest = AppFixture;
 
-TEST_F(ComfortsTest, RecentFilesKeepTheLastEightNewestFirst) {
+TEST_F(ComfortsTest, RecentFilesKeepTheLastEightNewestFirstAndADroppedFileOpens) {
     StartWindow();
-    EXPECT_FALSE(RecentMenu()->isEnabled());
+    auto recent = [&] { return Find<QMenu>("mnuFileRecent"); };
+    EXPECT_FALSE(recent()->isEnabled());
     std::vector<std::string> paths;
     for (int i = 0; i < 10; ++i) {
         paths.push_back(WriteDistinctPiece("piece" + std::to_string(i) + "N.asc"));
         ASSERT_TRUE(window->OpenPieceFile(paths.back()));
     }
     ASSERT_TRUE(window->OpenPieceFile(paths[5]));  // opened again: moves to the front
-    const QList<QAction*> items = RecentMenu()->actions();
+    const QList<QAction*> items = recent()->actions();
     ASSERT_EQ(items.size(), 8);
     EXPECT_EQ(items[0]->text(), "&1 " + PathToQ(paths[5]));
     EXPECT_EQ(items[1]->text(), "&2 " + PathToQ(paths[9]));
@@ -42,18 +34,15 @@ TEST_F(ComfortsTest, RecentFilesKeepTheLastEightNewestFirst) {
     // Kept in the settings for the next start; a vanished file is dropped with a word.
     window.reset();
     StartWindow();
-    ASSERT_EQ(RecentMenu()->actions().size(), 8);
-    std::filesystem::remove(paths[9]);
-    RecentMenu()->actions()[1]->trigger();
+    ASSERT_EQ(recent()->actions().size(), 8);
+    fs::remove(paths[9]);
+    recent()->actions()[1]->trigger();
     ASSERT_EQ(prompter.Messages().size(), 1u);
     EXPECT_NE(prompter.Messages()[0].find("no longer exists"), std::string::npos);
-    EXPECT_EQ(RecentMenu()->actions().size(), 7);
-    RecentMenu()->actions()[1]->trigger();  // now piece8
+    EXPECT_EQ(recent()->actions().size(), 7);
+    recent()->actions()[1]->trigger();  // now piece8
     EXPECT_EQ(state.pieceFilePath, paths[8]);
-}
 
-TEST_F(ComfortsTest, DroppingAFileOpensIt) {
-    StartWindow();
     const std::string path = WriteDistinctPiece("dropN.asc");
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(PathToQ(path))});
@@ -67,8 +56,7 @@ TEST_F(ComfortsTest, DroppingAFileOpensIt) {
 }
 
 TEST_F(ComfortsTest, HeightColorsAreOffByDefaultAndFollowTheOption) {
-    StartWindow();
-    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece("hillN.asc")));
+    OpenDistinct("hillN.asc");
     QAction* option = Action("itmOptionsHeightColors");
     EXPECT_FALSE(option->isChecked());
     EXPECT_EQ(Grid()->item(0, 0)->data(Qt::BackgroundRole), QVariant());
@@ -85,94 +73,74 @@ TEST_F(ComfortsTest, HeightColorsAreOffByDefaultAndFollowTheOption) {
     EXPECT_EQ(Grid()->item(0, 0)->data(Qt::BackgroundRole), QVariant());
 }
 
-// Unsaved means unsaved: the mark and the exit question follow the undo history
-// back and forth from where it stood at the last save.
+// Unsaved means unsaved: the mark and the exit question follow the undo history back and forth from where it stood at
+// the last save.
 TEST_F(ComfortsTest, UnsavedFollowsTheUndoHistory) {
     OpenDistinct("markN.asc");
     const QString saved = "Gridwright - " + PathToQ(dir.File("markN.asc"));
-    auto key = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
-        QTest::keyClick(window.get(), key, modifiers);
-    };
-    auto edit = [&](const char* value) {
-        Grid()->SetCurrentCell(1, 1);
-        TypeIntoCell(value);
-        QTest::keyClick(CellEditor(), Qt::Key_Return);
-    };
-    struct Step {
-        std::function<void()> act;
-        bool marked;
-    };
-    const Step steps[] = {
-        {[&] { edit("5"); }, true},
-        {[&] { key(Qt::Key_Z); }, false},  // back to the grid as opened
-        {[&] { key(Qt::Key_Y); }, true},
-        {[&] { key(Qt::Key_S); }, false},
-        {[&] { key(Qt::Key_Z); }, true},  // no longer what was saved
-        {[&] { key(Qt::Key_Y); }, false},
-        {[&] { edit("5"); }, false},  // the same value again is no change
-        {[&] { edit("6"); }, true},
-        {[&] {
-             OutputFile::FailAfterBytesForTesting(100);
-             key(Qt::Key_S);
-             OutputFile::FailAfterBytesForTesting(-1);
-             key(Qt::Key_Z);
-         },
-         true},  // a failed save leaves the files half written, whatever the history
-        {[&] { key(Qt::Key_S); }, false},
-    };
-    for (std::size_t i = 0; i < std::size(steps); ++i) {
-        steps[i].act();
-        EXPECT_EQ(window->windowTitle(), steps[i].marked ? saved + " *" : saved) << "step " << i;
-        EXPECT_EQ(state.pieceModified, steps[i].marked) << "step " << i;
+    // A digit is typed into cell (1, 1), a letter is Ctrl+letter, '!' a save that fails (leaving the files half
+    // written, whatever the history) then Ctrl+Z. Undo back to the grid as opened is unsaved no more, to before a save
+    // is; the same value typed again is no change.
+    const std::pair<char, bool> steps[] = {{'5', true},  {'Z', false}, {'Y', true}, {'S', false}, {'Z', true},
+                                           {'Y', false}, {'5', false}, {'6', true}, {'!', true},  {'S', false}};
+    for (const auto& [key, marked] : steps) {
+        if (std::isdigit(key)) {
+            EditCell(1, 1, QString(key));
+        } else if (key == '!') {
+            OutputFile::FailAfterBytesForTesting(100);
+            Key(Qt::Key_S);
+            OutputFile::FailAfterBytesForTesting(-1);
+            Key(Qt::Key_Z);
+        } else {
+            Key(Qt::Key(key));
+        }
+        EXPECT_EQ(window->windowTitle(), marked ? saved + " *" : saved) << key;
+        EXPECT_EQ(state.pieceModified, marked) << key;
     }
     prompter.shown.clear();
-    Action("itmFileExit")->trigger();
+    Trigger("itmFileExit");
     EXPECT_TRUE(prompter.shown.empty());  // nothing unsaved to ask about
 }
 
 TEST_F(ComfortsTest, NewPieceSaveAsAndDeleteFromTheKeyboard) {
     OpenDistinct();
     const PieceGrid opened = state.piece;
-    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    Key(Qt::Key_N);
     EXPECT_EQ(state.piece, PieceGrid{});
-    EXPECT_EQ(Find<QLineEdit>("txtPieceName")->text(), "untitled");
+    EXPECT_EQ(Text("txtPieceName"), "untitled");
     EXPECT_TRUE(Find<QRadioButton>("opt4Files")->isChecked());
     EXPECT_EQ(window->windowTitle(), "Gridwright *");
-    EXPECT_EQ(Action("itmEditUndo")->text(), "Undo New");
+    EXPECT_EQ(UndoText(), "Undo New");
     // A new piece has no folder yet: Ctrl+S asks like Ctrl+Shift+S.
     prompter.fileAnswers = {dir.File("fresh.asc"), ""};
-    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    Key(Qt::Key_S);
     EXPECT_TRUE(Exists(dir.File("freshN.asc")));
     EXPECT_TRUE(Exists(dir.File("freshE.asc")));
-    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    Key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(prompter.shown.back().request.title, "Save File As");
-    Action("itmEditUndo")->trigger();
+    Trigger("itmEditUndo");
     EXPECT_EQ(state.piece, opened);
 
     // Delete sets exactly the selected cells to 0, one cell too, one step each.
-    struct Case {
-        CellRange selection;
-        NormalRange cleared;
-    };
-    for (const Case& c : {Case{{2, 3, 5, 4}, {2, 3, 4, 5}}, Case{{9, 9, 9, 9}, {9, 9, 9, 9}}}) {
+    const std::pair<CellRange, NormalRange> cases[] = {{{2, 3, 5, 4}, {2, 3, 4, 5}}, {{9, 9, 9, 9}, {9, 9, 9, 9}}};
+    for (const auto& [selection, cleared] : cases) {
         window->document().LoadPiece(opened);
-        Grid()->SetSelection(c.selection);
+        Grid()->SetSelection(selection);
         Grid()->setFocus();
         QTest::keyClick(Grid(), Qt::Key_Delete);
         for (int r = 1; r <= 17; ++r)
-            for (int col = 1; col <= 17; ++col) {
-                const bool inside =
-                    col >= c.cleared.cLo && col <= c.cleared.cHi && r >= c.cleared.rLo && r <= c.cleared.rHi;
-                EXPECT_EQ(state.piece.Z(col, r), inside ? 0 : opened.Z(col, r)) << col << ", " << r;
+            for (int c = 1; c <= 17; ++c) {
+                const bool inside = c >= cleared.cLo && c <= cleared.cHi && r >= cleared.rLo && r <= cleared.rHi;
+                EXPECT_EQ(state.piece.Z(c, r), inside ? 0 : opened.Z(c, r)) << c << ", " << r;
             }
-        EXPECT_EQ(Action("itmEditUndo")->text(), "Undo Delete");
-        Action("itmEditUndo")->trigger();
+        EXPECT_EQ(UndoText(), "Undo Delete");
+        Trigger("itmEditUndo");
         EXPECT_EQ(state.piece, opened);
     }
 }
 
-// A range goes out as piece-info prints it and comes back at the active cell,
-// clipped to the grid, as one step; the tool's own output pastes as a piece.
+// A range goes out as piece-info prints it and comes back at the active cell, clipped to the grid, as one step; the
+// tool's own output pastes as a piece.
 TEST_F(ComfortsTest, CopyAndPasteARangeAsTabSeparatedText) {
     OpenDistinct();
     const PieceGrid opened = state.piece;
@@ -186,15 +154,15 @@ TEST_F(ComfortsTest, CopyAndPasteARangeAsTabSeparatedText) {
     EXPECT_EQ(state.piece.Z(17, 17), 3.04);
     EXPECT_EQ(state.piece.Z(16, 16), opened.Z(16, 16));
     EXPECT_EQ(Grid()->Selection(), (CellRange{16, 17, 17, 17}));
-    EXPECT_EQ(Action("itmEditUndo")->text(), "Undo Paste");
-    Action("itmEditUndo")->trigger();
+    EXPECT_EQ(UndoText(), "Undo Paste");
+    Trigger("itmEditUndo");
     EXPECT_EQ(state.piece, opened);
 
     const CliRun info = RunCli("piece-info " + SamplePiecePath());
     ASSERT_EQ(info.status, 0);
     QGuiApplication::clipboard()->setText(QString::fromStdString(info.out));
     Grid()->SetCurrentCell(1, 1);
-    Action("itmEditPaste")->trigger();
+    Trigger("itmEditPaste");
     PieceGrid sample;
     ASSERT_TRUE(ReadPieceFile(SamplePiecePath(), sample).opened);
     EXPECT_EQ(state.piece, sample);
@@ -228,11 +196,11 @@ TEST_F(ComfortsTest, EveryAltKeyHasOneMeaning) {
     const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_I, "Undo Mirror H"}, {Qt::Key_L, "Undo Slope Cols"}};
     for (const auto& [key, undo] : keys) {
         Grid()->SetSelection({1, 17, 1, 3});
-        QTest::keyClick(window.get(), key, Qt::AltModifier);
+        Key(key, Qt::AltModifier);
         // A button pressed by its key is shown pressed for a moment first.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return Action("itmEditUndo")->text() == undo; })) << undo;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return UndoText() == undo; })) << undo;
     }
-    QTest::keyClick(window.get(), Qt::Key_H, Qt::AltModifier);
+    Key(Qt::Key_H, Qt::AltModifier);
     QWidget* popup = QApplication::activePopupWidget();
     EXPECT_EQ(popup, Find<QMenu>("mnuHelp"));
     if (popup) popup->close();

@@ -1,26 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// dlgConvertSX and ConvertSX, answered by the test: the Quarry rule, the OK
-// button's checks in their order, cancelling, the presets of both menu items,
-// and a whole conversion whose files match the command-line tool's byte for byte.
+// dlgConvertSX and ConvertSX, answered by the test: the Quarry rule, the OK button's checks in their order, cancelling,
+// the presets of both menu items, and a whole conversion whose files match the command-line tool's byte for byte.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileSystemModel>
-#include <QLabel>
-#include <QPushButton>
-#include <QTimer>
 #include <QTreeView>
-#include <filesystem>
-#include <functional>
 
 #include "app/AppFixture.h"
 #include "app/ConvertSXDialog.h"
 #include "app/MakeTextureWindow.h"
-#include "app/PieceDocument.h"
-#include "app/TerrainDocument.h"
-#include "app/QtText.h"
 #include "app/WindowPlacement.h"
 #include "core/convert/ConversionTexts.h"
-#include "core/terrain/Asc257File.h"
 #include "core/trackfiles/ProfileFile.h"
 #include "support/CliProcess.h"
 #include "support/RecordingStatusSink.h"
@@ -28,7 +18,12 @@
 namespace gw::test {
 namespace {
 
-namespace fs = std::filesystem;
+void SetText(QWidget& dialog, const char* name, const QString& text) { FindIn<QLineEdit>(dialog, name)->setText(text); }
+bool Checked(QWidget& dialog, const char* name) { return FindIn<QCheckBox>(dialog, name)->isChecked(); }
+
+const std::string kAddToTerrain =
+    "The terrain (ASC257) is not empty: the track's heights will be added to the heights already there. Add the "
+    "track anyway?";
 
 class ConvertSXDialogTest : public AppFixture {
 protected:
@@ -40,11 +35,14 @@ protected:
         ter = trackFolder + "/Dunes.TER";
         out = dir.File("nat");
         fs::create_directory(out);
+        prompter.fileAnswers = {ter};
     }
 
-    // Runs ConvertSX; answer gets the modal dialog once it is shown.
-    ConvertSXOutcome Run(ConvertSXMode mode, std::function<void(ConvertSXDialog&)> answer,
+    // Runs ConvertSX with the given yes/no answers (the file box answers with the sample track); answer gets the modal
+    // dialog once it is shown.
+    ConvertSXOutcome Run(ConvertSXMode mode, std::deque<bool> yesNo, std::function<void(ConvertSXDialog&)> answer,
                          ConversionTextureRunner texture = {}) {
+        prompter.yesNoAnswers = std::move(yesNo);
         bool answered = false;
         // Owned here, so a timer that found no dialog cannot fire into a later test.
         QTimer timer;
@@ -66,6 +64,8 @@ protected:
                     outcome.end == ConvertSXEnd::KeptTerrain);
         return outcome;
     }
+    static void NoDialog(ConvertSXDialog&) { ADD_FAILURE() << "no dialog expected"; }
+    static void Ok(ConvertSXDialog& dialog) { ClickIn(dialog, "OKButton"); }
 
     std::unique_ptr<WindowPlacement> placement;
     PieceDocument pieces{state};
@@ -75,77 +75,42 @@ protected:
     std::string trackFolder, ter, out;
 };
 
-template <typename T>
-T* In(QWidget& dialog, const char* name) {
-    T* found = dialog.findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-QString Text(QWidget& dialog, const char* name) {
-    if (auto* box = dialog.findChild<QLineEdit*>(name)) return box->text();
-    return In<QLabel>(dialog, name)->text();
-}
-
-void SetText(QWidget& dialog, const char* name, const QString& text) { In<QLineEdit>(dialog, name)->setText(text); }
-void Click(QWidget& dialog, const char* name) { In<QAbstractButton>(dialog, name)->click(); }
-
 TEST_F(ConvertSXDialogTest, QuarryBoxSetsTheZBaseWhateverWasTyped) {
     ConvertSXDialog dialog(prompter);
     dialog.ShowStartingValues();
-    EXPECT_EQ(Text(dialog, "txtZOffset"), "5.411765");
-    Click(dialog, "chkQuarry");
-    EXPECT_EQ(Text(dialog, "txtZOffset"), "15.0");
+    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "5.411765");
+    ClickIn(dialog, "chkQuarry");
+    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "15.0");
     SetText(dialog, "txtZOffset", "12");
-    Click(dialog, "chkQuarry");
-    EXPECT_EQ(Text(dialog, "txtZOffset"), "5.411765");
-    // Setting the box from code raises the same rule.
-    In<QCheckBox>(dialog, "chkQuarry")->setChecked(true);
-    EXPECT_EQ(Text(dialog, "txtZOffset"), "15.0");
+    ClickIn(dialog, "chkQuarry");
+    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "5.411765");
+    FindIn<QCheckBox>(dialog, "chkQuarry")->setChecked(true);  // set from code: the same rule
+    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "15.0");
     EXPECT_EQ(dialog.Options().environment, "Quarry");
 }
 
 TEST_F(ConvertSXDialogTest, OkChecksItsValuesInOrderAndKeepsTheDialogAtTheFirstFailure) {
     const std::string newFolder = dir.File("new/deeper");
+    const QString fresh = PathToQ(newFolder), own = PathToQ(trackFolder);
     struct Case {
         const char* name;
         QString zBase, zScale, folder;
         bool convertMode;
         std::deque<bool> answers;
-        std::vector<std::string> boxes;  // kind: text
-        const char* focus;               // empty: the dialog was left
+        Texts boxes;        // kind: text
+        const char* focus;  // empty: the dialog was left
     };
-    const std::string refusal = "The output folder " + trackFolder + " is the folder of the SX track " + ter +
+    const std::string ask = "question: " + newFolder + " doesn't exist. Would you like to create it?";
+    const std::string refusal = "message: The output folder " + trackFolder + " is the folder of the SX track " + ter +
                                 "; its own files would be replaced. Please choose another output folder.";
     const Case cases[] = {
         {"all empty", "", "", "", true, {}, {"message: Please enter a value for ZBase"}, "txtZOffset"},
         {"a blank is a value", " ", "", "", true, {}, {"message: Please enter a value for Z Scale"}, "txtZScale"},
         {"no folder", "5", "0.67", "", true, {}, {"message: Please select an output directory."}, "txtOutputDir"},
-        {"missing folder, No",
-         "5",
-         "0.67",
-         PathToQ(newFolder),
-         true,
-         {false},
-         {"question: " + newFolder + " doesn't exist. Would you like to create it?"},
-         "keep"},
-        {"missing folder, Yes",
-         "5",
-         "0.67",
-         PathToQ(newFolder),
-         true,
-         {true},
-         {"question: " + newFolder + " doesn't exist. Would you like to create it?"},
-         ""},
-        {"the track's own folder",
-         "5",
-         "0.67",
-         PathToQ(trackFolder),
-         true,
-         {},
-         {"message: " + refusal},
-         "txtOutputDir"},
-        {"the track's own folder, only opening", "5", "0.67", PathToQ(trackFolder), false, {}, {}, ""},
+        {"missing folder, No", "5", "0.67", fresh, true, {false}, {ask}, "keep"},
+        {"missing folder, Yes", "5", "0.67", fresh, true, {true}, {ask}, ""},
+        {"the track's own folder", "5", "0.67", own, true, {}, {refusal}, "txtOutputDir"},
+        {"the track's own folder, only opening", "5", "0.67", own, false, {}, {}, ""},
         {"texts that are not numbers pass", "abc", "x", PathToQ(out), true, {}, {}, ""},
     };
     for (const Case& c : cases) {
@@ -159,10 +124,8 @@ TEST_F(ConvertSXDialogTest, OkChecksItsValuesInOrderAndKeepsTheDialogAtTheFirstF
         SetText(dialog, "txtZOffset", c.zBase);
         SetText(dialog, "txtZScale", c.zScale);
         SetText(dialog, "txtOutputDir", c.folder);
-        Click(dialog, "OKButton");
-        std::vector<std::string> boxes;
-        for (const ShownBox& box : prompter.shown) boxes.push_back(box.kind + ": " + box.text);
-        EXPECT_EQ(boxes, c.boxes) << c.name;
+        ClickIn(dialog, "OKButton");
+        EXPECT_EQ(Boxes(), c.boxes) << c.name;
         for (const ShownBox& box : prompter.shown) EXPECT_EQ(box.title, "Gridwright") << c.name;
         const bool left = std::string(c.focus).empty();
         EXPECT_EQ(dialog.isVisible(), !left) << c.name;
@@ -171,7 +134,7 @@ TEST_F(ConvertSXDialogTest, OkChecksItsValuesInOrderAndKeepsTheDialogAtTheFirstF
             ASSERT_NE(dialog.focusWidget(), nullptr) << c.name;
             EXPECT_EQ(dialog.focusWidget()->objectName(), c.focus) << c.name;
         }
-        EXPECT_EQ(Text(dialog, "txtOutputDir"), c.folder) << c.name << ": the folder text stays as typed";
+        EXPECT_EQ(TextIn(dialog, "txtOutputDir"), c.folder) << c.name << ": the folder text stays as typed";
         EXPECT_EQ(fs::exists(newFolder), std::string(c.name) == "missing folder, Yes") << c.name;
     }
 }
@@ -181,46 +144,29 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
     state.nationalFolder = out + "/";
     state.national.At(7, 7) = 2.5;
     const NationalGrid before = state.national;
-    prompter.fileAnswers = {ter};
-    prompter.yesNoAnswers = {true};  // onto a terrain that is not empty
-    const ConvertSXOutcome outcome = Run(ConvertSXMode::Create, [&](ConvertSXDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), "Convert MCM SX track to National");
-        for (const char* name : {"chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"}) {
-            EXPECT_TRUE(In<QCheckBox>(dialog, name)->isChecked()) << name;
-        }
-        EXPECT_FALSE(In<QCheckBox>(dialog, "chkQuarry")->isChecked());
-        EXPECT_EQ(In<QAbstractButton>(dialog, "chkDispMap")->text(), "&Disp Map");
-        const std::pair<const char*, QString> texts[] = {{"txtZOffset", "5.411765"},
-                                                         {"txtZScale", "0.67"},
-                                                         {"txtMaxZ", "20.0"},
-                                                         {"txtGridRes", "3.0"},
-                                                         {"txtOutputDir", PathToQ(out)},
-                                                         {"lblTerName", PathToQ(ter)},
-                                                         {"lblDescription", kConvertHelpText},
-                                                         {"lblZOffset", "Z Base"},
-                                                         {"lblGridRes", "Grid Res:"},
-                                                         {"lblOutputDir", "Output Directory"}};
-        for (const auto& [name, text] : texts) EXPECT_EQ(Text(dialog, name), text) << name;
+    // Yes: onto a terrain that is not empty.
+    const ConvertSXOutcome outcome = Run(ConvertSXMode::Create, {true}, [&](ConvertSXDialog& dialog) {
+        for (const char* name : {"chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"})
+            EXPECT_TRUE(Checked(dialog, name)) << name;
+        EXPECT_FALSE(Checked(dialog, "chkQuarry"));
+        ExpectTexts(dialog, "convert-dialog.tsv");
+        const std::pair<const char*, QString> texts[] = {
+            {"txtOutputDir", PathToQ(out)}, {"lblTerName", PathToQ(ter)}, {"lblDescription", kConvertHelpText}};
+        for (const auto& [name, text] : texts) EXPECT_EQ(TextIn(dialog, name), text) << name;
         // The folder list was set to NationalFolder, and its rule wrote its path back.
-        auto* tree = In<QTreeView>(dialog, "Dir1");
+        auto* tree = FindIn<QTreeView>(dialog, "Dir1");
         EXPECT_EQ(static_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex()), PathToQ(out));
-        EXPECT_GE(In<QComboBox>(dialog, "Drive1")->count(), 1);
-        Click(dialog, "CancelButton");
+        EXPECT_GE(FindIn<QComboBox>(dialog, "Drive1")->count(), 1);
+        ClickIn(dialog, "CancelButton");
     });
     EXPECT_EQ(outcome.end, ConvertSXEnd::Cancelled);
-    ASSERT_EQ(prompter.shown.size(), 3u);
-    EXPECT_EQ(prompter.shown[0].kind, "question");
-    EXPECT_EQ(prompter.shown[1].kind, "open");
-    EXPECT_EQ(prompter.shown[1].request.title, "Select TER file");
-    EXPECT_EQ(prompter.shown[1].request.filter, "TER file|*.ter|All Files|*.*");
-    EXPECT_EQ(prompter.shown[1].request.defaultExtension, "*.ter");
-    EXPECT_EQ(prompter.shown[1].request.initialFolder, "/tracks/");
-    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Convert SX cancelled"});
-
+    ASSERT_EQ(Boxes(), (Texts{"question: " + kAddToTerrain, "open: Select TER file", "message: Convert SX cancelled"}));
+    const FileBoxRequest& box = prompter.shown[1].request;
+    EXPECT_EQ(std::tie(box.filter, box.defaultExtension, box.initialFolder),
+              std::tuple(std::string("TER file|*.ter|All Files|*.*"), std::string("*.ter"), std::string("/tracks/")));
     // The track is remembered even though the run was cancelled; nothing else moved.
-    EXPECT_EQ(state.trackFolder, trackFolder + "/");
-    EXPECT_EQ(state.currentTerFile, ter);
-    EXPECT_EQ(state.nationalFolder, out + "/");
+    EXPECT_EQ(std::tie(state.trackFolder, state.currentTerFile, state.nationalFolder),
+              std::tuple(trackFolder + "/", ter, out + "/"));
     EXPECT_EQ(state.national, before);
     EXPECT_EQ(emptyPieceShown, 0);
     EXPECT_TRUE(mainStatus.texts.empty());
@@ -228,56 +174,50 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
 
 TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingAndClosingTheWindowCancels) {
     state.nationalFolder = dir.File("not/there/");
-    prompter.fileAnswers = {ter};
-    const ConvertSXOutcome outcome = Run(ConvertSXMode::Open, [&](ConvertSXDialog& dialog) {
-        for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"}) {
-            EXPECT_FALSE(In<QCheckBox>(dialog, name)->isChecked()) << name;
-        }
-        EXPECT_EQ(Text(dialog, "txtOutputDir"), PathToQ(dir.File("not/there/")))
-            << "a missing folder is shown as it is";
+    const ConvertSXOutcome outcome = Run(ConvertSXMode::Open, {}, [&](ConvertSXDialog& dialog) {
+        for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"})
+            EXPECT_FALSE(Checked(dialog, name)) << name;
+        EXPECT_EQ(TextIn(dialog, "txtOutputDir"), PathToQ(dir.File("not/there/"))) << "a missing folder shows as it is";
         dialog.close();
     });
     EXPECT_EQ(outcome.end, ConvertSXEnd::Cancelled);
-    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Convert SX cancelled"});
+    EXPECT_EQ(Boxes(), (Texts{"open: Select TER file", "message: Convert SX cancelled"}));
 }
 
-TEST_F(ConvertSXDialogTest, ACancelledOpenBoxDoesNothing) {
+TEST_F(ConvertSXDialogTest, ACancelledOpenBoxOrAKeptUnsavedPieceChangesNothing) {
     state.trackFolder = "/tracks/";
-    const ConvertSXOutcome outcome =
-        Run(ConvertSXMode::Create, [](ConvertSXDialog&) { ADD_FAILURE() << "no dialog expected"; });
-    EXPECT_EQ(outcome.end, ConvertSXEnd::NoFile);
-    EXPECT_EQ(prompter.shown.size(), 1u);
+    prompter.fileAnswers.clear();
+    EXPECT_EQ(Run(ConvertSXMode::Create, {}, NoDialog).end, ConvertSXEnd::NoFile);
+    EXPECT_EQ(Boxes(), Texts{"open: Select TER file"});
     EXPECT_EQ(state.trackFolder, "/tracks/");
-    EXPECT_EQ(state.currentTerFile, "");
-}
 
-TEST_F(ConvertSXDialogTest, AnUnsavedPieceIsNotEmptiedWithoutAsking) {
+    prompter.shown.clear();
+    prompter.fileAnswers = {ter};
     state.piece.Z(3, 3) = 4.0;
     state.pieceModified = true;
-    prompter.fileAnswers = {ter};
-    prompter.yesNoAnswers = {false};
-    const ConvertSXOutcome outcome =
-        Run(ConvertSXMode::Create, [](ConvertSXDialog&) { ADD_FAILURE() << "no dialog expected"; });
-    EXPECT_EQ(outcome.end, ConvertSXEnd::KeptPiece);
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].kind, "question");
-    EXPECT_EQ(prompter.shown[0].text,
-              "The open piece has changes that are not saved. The conversion empties the piece grid. Convert anyway?");
+    EXPECT_EQ(Run(ConvertSXMode::Create, {false}, NoDialog).end, ConvertSXEnd::KeptPiece);
+    EXPECT_EQ(Boxes(), Texts{"question: The open piece has changes that are not saved. The conversion empties the "
+                             "piece grid. Convert anyway?"});
     EXPECT_EQ(state.piece.Z(3, 3), 4.0);
     EXPECT_TRUE(state.pieceModified);
     EXPECT_EQ(state.currentTerFile, "");
 }
 
-TEST_F(ConvertSXDialogTest, OpenSXLoadsTheTrackAndWritesNoFile) {
-    prompter.fileAnswers = {ter};
-    prompter.yesNoAnswers = {true};  // the unsaved piece may go
+// Open SX .TER loads the track and writes no file. A track is added onto the terrain as it stands: a second one doubles
+// every height, so it is asked first, and each one is a step that undo takes back.
+TEST_F(ConvertSXDialogTest, OpenSXLoadsTheTrackAndASecondIsAddedOnlyWhenAsked) {
     state.nationalFolder = out + "/";
     state.piece.Z(3, 3) = 4.0;
     state.pieceModified = true;
-    const ConvertSXOutcome outcome =
-        Run(ConvertSXMode::Open, [](ConvertSXDialog& dialog) { Click(dialog, "OKButton"); });
+    auto open = [&](std::deque<bool> yesNo) {
+        prompter.shown.clear();
+        prompter.fileAnswers = {ter};
+        return Run(ConvertSXMode::Open, std::move(yesNo), Ok);
+    };
+    const ConvertSXOutcome outcome = open({true, false});  // the unsaved piece may go
     ASSERT_EQ(outcome.end, ConvertSXEnd::Ran);
     EXPECT_TRUE(outcome.result.ok()) << outcome.result.FailureText();
+    EXPECT_EQ(prompter.shown[1].kind, "open") << "a flat terrain is not asked about";
     EXPECT_TRUE(fs::is_empty(out));
     EXPECT_EQ(mainStatus.texts.back(), "All Done");
     EXPECT_NEAR(state.national.At(56, 243), 5.411765 + 0.67 * 4.5, 1e-9);
@@ -285,6 +225,22 @@ TEST_F(ConvertSXDialogTest, OpenSXLoadsTheTrackAndWritesNoFile) {
     EXPECT_EQ(state.piece, PieceGrid{});
     EXPECT_FALSE(state.pieceModified);
     EXPECT_TRUE(prompter.Messages().empty());
+    const NationalGrid once = state.national;
+    EXPECT_EQ(pieces.undoStack()->undoText(), "Open SX .TER");
+    EXPECT_TRUE(terrain.modified());
+
+    EXPECT_EQ(open({false}).end, ConvertSXEnd::KeptTerrain);
+    EXPECT_EQ(Boxes(), Texts{"question: " + kAddToTerrain});
+    EXPECT_EQ(state.national, once);
+    EXPECT_EQ(pieces.undoStack()->count(), 1);
+
+    ASSERT_EQ(open({true}).end, ConvertSXEnd::Ran);
+    EXPECT_NEAR(state.national.At(56, 243), 2 * once.At(56, 243), 1e-9);
+    pieces.undoStack()->undo();
+    EXPECT_EQ(state.national, once);
+    pieces.undoStack()->undo();
+    EXPECT_EQ(state.national, NationalGrid{});
+    EXPECT_FALSE(terrain.modified());
 }
 
 std::vector<std::string> NamesIn(const std::string& folder) {
@@ -295,18 +251,17 @@ std::vector<std::string> NamesIn(const std::string& folder) {
 }
 
 TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
-    prompter.fileAnswers = {ter};
     const std::string typed = dir.File("typed");
     MakeTextureWindow textureWindow(state.programFolder, state.trackFolder, prompter, mainStatus);
     const ConvertSXOutcome outcome = Run(
-        ConvertSXMode::Create,
+        ConvertSXMode::Create, {},
         [&](ConvertSXDialog& dialog) {
             SetText(dialog, "txtOutputDir", PathToQ(typed));
             SetText(dialog, "txtGridRes", "2.5");
             SetText(dialog, "txtGameFolder", "C:\\MCM\\Tracks\\Dunes");  // where the output will be copied
-            Click(dialog, "chkQuarry");
+            ClickIn(dialog, "chkQuarry");
             prompter.yesNoAnswers = {true};  // create the typed folder
-            Click(dialog, "OKButton");
+            Ok(dialog);
         },
         TextureStepInWindow(textureWindow));
     ASSERT_EQ(outcome.end, ConvertSXEnd::Ran);
@@ -333,48 +288,8 @@ TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
                                                  "DunesUnRendered.tga", "MakeTexture.log", "flat.asc"}));
     EXPECT_EQ(written, NamesIn(typed));
     EXPECT_EQ(ReadPrivateValue("ElevationData", "ElevationPath", "", typed + "/Dunes.TER"), "C:\\MCM\\Tracks\\Dunes\\");
-    for (const std::string& name : written) {
+    for (const std::string& name : written)
         EXPECT_TRUE(ReadAll(dir.File("fromDialog/" + name)) == ReadAll(typed + "/" + name)) << name << " differs";
-    }
-}
-
-}  // namespace
-}  // namespace gw::test
-
-namespace gw::test {
-namespace {
-
-// A track is added onto the terrain as it stands: a second one doubles every
-// height, so it is asked first, and each one is a step that undo takes back.
-TEST_F(ConvertSXDialogTest, ASecondTrackIsAddedOntoTheTerrainOnlyWhenAsked) {
-    state.nationalFolder = out + "/";
-    auto open = [&](bool yes) {
-        prompter.shown.clear();
-        prompter.fileAnswers = {ter};
-        prompter.yesNoAnswers = {yes};
-        return Run(ConvertSXMode::Open, [](ConvertSXDialog& dialog) { Click(dialog, "OKButton"); }).end;
-    };
-    ASSERT_EQ(open(false), ConvertSXEnd::Ran);
-    EXPECT_EQ(prompter.shown[0].kind, "open") << "a flat terrain is not asked about";
-    const NationalGrid once = state.national;
-    EXPECT_EQ(pieces.undoStack()->undoText(), "Open SX .TER");
-    EXPECT_TRUE(terrain.modified());
-
-    EXPECT_EQ(open(false), ConvertSXEnd::KeptTerrain);
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text,
-              "The terrain (ASC257) is not empty: the track's heights will be added to the heights already there. "
-              "Add the track anyway?");
-    EXPECT_EQ(state.national, once);
-    EXPECT_EQ(pieces.undoStack()->count(), 1);
-
-    ASSERT_EQ(open(true), ConvertSXEnd::Ran);
-    EXPECT_NEAR(state.national.At(56, 243), 2 * once.At(56, 243), 1e-9);
-    pieces.undoStack()->undo();
-    EXPECT_EQ(state.national, once);
-    pieces.undoStack()->undo();
-    EXPECT_EQ(state.national, NationalGrid{});
-    EXPECT_FALSE(terrain.modified());
 }
 
 }  // namespace

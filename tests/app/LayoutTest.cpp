@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window fits its font: every row, column and header text of the grid
-// shows whole and no two controls overlap, at the window's own size and at its
-// least size, whatever the desktop's font; on a screen too small for all that,
-// the window stays on the screen and the grid scrolls.
-#include <QAbstractButton>
-#include <QGroupBox>
+// The main window fits its font: every row, column and header text of the grid shows whole and no two controls overlap,
+// at the window's own size and at its least size, whatever the desktop's font; on a screen too small for all that, the
+// window stays on the screen and the grid scrolls.
 #include <QHeaderView>
-#include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
 
 #include "app/AppFixture.h"
 #include "app/ArrowPicture.h"
 #include "app/StatusLabel.h"
+#include "app/WindowPlacement.h"
 
 namespace gw::test {
 namespace {
@@ -37,38 +34,33 @@ protected:
     }
     QRect InWindow(const QWidget* w) const { return QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size()); }
 
-    void ExpectEverythingShows(const std::string& where) {
+    // Every row, column and header of the grid shows whole; each control is in the page, at least as large as its text
+    // (the status line leaves out its middle by design) and apart from every other.
+    void ExpectEverythingShows(const std::string& where, bool sizes = true) {
         SCOPED_TRACE(where);
         const QRect viewport = Grid()->viewport()->rect();
-        for (int i = 1; i <= 17; ++i) {
+        for (int i = 1; sizes && i <= 17; ++i) {
             EXPECT_TRUE(viewport.contains(Grid()->CellRect(1, i))) << "row " << i;
             EXPECT_TRUE(viewport.contains(Grid()->CellRect(i, 1))) << "column " << i;
             EXPECT_GE(Grid()->horizontalHeader()->sectionSize(i - 1),
                       Grid()->horizontalHeader()->sectionSizeHint(i - 1));
         }
-        EXPECT_GE(Grid()->verticalHeader()->width(), Grid()->verticalHeader()->sizeHint().width());
+        if (sizes) EXPECT_GE(Grid()->verticalHeader()->width(), Grid()->verticalHeader()->sizeHint().width());
         const std::vector<QWidget*> controls = Controls();
         const QRect page = InWindow(window->centralWidget());
         for (QWidget* a : controls) {
-            const QString name = a->objectName().isEmpty() ? a->metaObject()->className() : a->objectName();
-            EXPECT_TRUE(page.contains(InWindow(a))) << name.toStdString() << " is cut off";
-            // A text control at least as wide as its text (the status line leaves out its middle by design).
-            if (!qobject_cast<StatusLabel*>(a) && !(qobject_cast<QLabel*>(a) && static_cast<QLabel*>(a)->wordWrap())) {
-                EXPECT_GE(a->width(), a->minimumSizeHint().width()) << name.toStdString();
-                EXPECT_GE(a->height(), a->minimumSizeHint().height()) << name.toStdString();
+            const std::string name =
+                (a->objectName().isEmpty() ? a->metaObject()->className() : a->objectName()).toStdString();
+            const auto* label = qobject_cast<QLabel*>(a);
+            if (sizes) EXPECT_TRUE(page.contains(InWindow(a))) << name << " is cut off";
+            if (sizes && !qobject_cast<StatusLabel*>(a) && !(label && label->wordWrap())) {
+                EXPECT_GE(a->width(), a->minimumSizeHint().width()) << name;
+                EXPECT_GE(a->height(), a->minimumSizeHint().height()) << name;
             }
-        }
-        ExpectControlsApart();
-    }
-
-    void ExpectControlsApart() const {
-        const std::vector<QWidget*> controls = Controls();
-        for (QWidget* a : controls) {
             for (QWidget* b : controls) {
-                if (a < b && !a->isAncestorOf(b) && !b->isAncestorOf(a)) {
+                if (a < b && !a->isAncestorOf(b) && !b->isAncestorOf(a))
                     EXPECT_FALSE(InWindow(a).intersects(InWindow(b)))
-                        << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
-                }
+                        << name << " overlaps " << b->objectName().toStdString();
             }
         }
     }
@@ -77,18 +69,16 @@ protected:
 };
 
 TEST_F(LayoutTest, EveryRowColumnAndControlShowsAtEveryFontSize) {
-    struct Case {
-        const char* how;  // the application's font, or a style sheet as `gridwright -stylesheet` sets it
-        int points;
-    };
-    for (const Case& c : {Case{"font", 8}, Case{"font", 14}, Case{"style", 11}, Case{"style", 18}}) {
-        const std::string where = std::string(c.how) + " " + std::to_string(c.points) + " pt";
-        if (std::string(c.how) == "font") {
+    // The application's font, or a style sheet as `gridwright -stylesheet` sets it.
+    const std::pair<const char*, int> cases[] = {{"font", 8}, {"font", 14}, {"style", 11}, {"style", 18}};
+    for (const auto& [how, points] : cases) {
+        const std::string where = std::string(how) + " " + std::to_string(points) + " pt";
+        if (std::string(how) == "font") {
             QFont font = font_;
-            font.setPointSize(c.points);
+            font.setPointSize(points);
             QApplication::setFont(font);
         } else {
-            qApp->setStyleSheet(QString("* { font-size: %1pt; }").arg(c.points));
+            qApp->setStyleSheet(QString("* { font-size: %1pt; }").arg(points));
         }
         StartWindow();
         QApplication::processEvents();
@@ -111,14 +101,47 @@ TEST_F(LayoutTest, OnASmallScreenTheWindowStaysOnItAndTheGridScrolls) {
     EXPECT_TRUE(small.contains(window->frameGeometry()));
     EXPECT_TRUE(Grid()->verticalScrollBar()->isVisible());
     EXPECT_TRUE(Grid()->horizontalScrollBar()->isVisible());
-    ExpectControlsApart();
-
+    ExpectEverythingShows("small screen", false);
     // A place stored for a screen that is gone is brought back onto one.
     window->close();
     settings->Set("TopGridwright", "60000");
     settings->Set("LeftGridwright", "-90000");
     StartWindow();
     EXPECT_TRUE(screens[0]->availableGeometry().contains(window->frameGeometry()));
+}
+
+TEST(WindowPlacement, KeyIsTheCaptionBeforeItsFirstDashOrColon) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Gridwright", "Gridwright"},
+        {"Gridwright - /tracks/bumpN.asc", "Gridwright"},
+        {"Gridwright - C:\\tracks\\bumpN.asc", "Gridwright"},
+        {"About Gridwright", "About Gridwright"},
+        {"Display 3D", "Display 3D"},
+        {"Current Range: (0:24)", "Current Range"},
+        {"  Set Curve  ", "Set Curve"},
+    };
+    for (const auto& [caption, key] : cases) EXPECT_EQ(PlacementKey(caption), key) << caption;
+}
+
+TEST(WindowPlacement, CentringAndStoredTexts) {
+    // 3000 twips narrower: left edge 1500; as wide or wider: 0.
+    const std::tuple<double, double, double> centred[] = {
+        {19200, 16200, 1500}, {19200, 19200, 0}, {19200, 25000, 0}, {19201, 19200, 0.5}};
+    for (const auto& [screen, form, edge] : centred) EXPECT_EQ(CenteredEdgeTwips(screen, form), edge) << form;
+    const std::pair<double, const char*> texts[] = {{1200, "1200"}, {7.5, "7.5"}, {-15, "-15"}};
+    for (const auto& [twips, text] : texts) EXPECT_EQ(TwipsText(twips), text);
+}
+
+TEST(WindowPlacement, AWindowOffTheScreensIsBroughtBackOntoOne) {
+    const QList<QRect> screens = {QRect(0, 0, 1920, 1200), QRect(1920, 0, 640, 500)};
+    const std::pair<QRect, QRect> cases[] = {
+        {QRect(100, 100, 800, 600), QRect(100, 100, 800, 600)},    // on a screen: left alone
+        {QRect(2000, 50, 500, 400), QRect(2000, 50, 500, 400)},    // on the second screen
+        {QRect(-4000, 3000, 800, 600), QRect(0, 600, 800, 600)},   // on none: onto the first
+        {QRect(1800, 100, 400, 300), QRect(1920, 100, 400, 300)},  // across the seam: where most of it is
+        {QRect(2100, 200, 700, 900), QRect(1920, 0, 640, 500)},    // larger than its screen: cut to it
+    };
+    for (const auto& [frame, placed] : cases) EXPECT_EQ(PlaceOnScreens(frame, screens), placed) << frame.x();
 }
 
 }  // namespace

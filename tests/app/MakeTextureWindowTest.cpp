@@ -1,22 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
-#include <QTimer>
-#include <filesystem>
 
+#include "app/AppFixture.h"
 #include "app/ImagePicture.h"
 #include "app/MakeTextureWindow.h"
 #include "app/WidgetPrompter.h"
 #include "support/RecordingStatusSink.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDir.h"
 #include "support/TextureTrack.h"
 
 namespace gw::test {
@@ -28,49 +17,38 @@ constexpr std::uint32_t kBlue = 0x0000D0;
 class MakeTextureWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        window = std::make_unique<MakeTextureWindow>(ProgramFolder(), trackFolder, prompter, mainStatus);
         track.fileSets = {"Red.tga", "Blue.tga"};
         WriteTile(track.File("Reda.tga"), SolidTile(kRed));
-        // Blue with a red mark in its top-left quarter.
-        WriteTile(track.File("Bluea.tga"), MarkedTile(kBlue, kRed));
+        WriteTile(track.File("Bluea.tga"), MarkedTile(kBlue, kRed));  // blue, its top-left quarter marked red
         track.FillCells(256, [](int n) { return n % 2 == 1 ? 1 : 2; });
         track.trackKeys = {{"Orient_02", "2"}};
         track.Write();
     }
-    void TearDown() override { window->close(); }
+    void TearDown() override { window.close(); }
 
-    QString Status() const { return window->findChild<QLabel*>("lblStatus")->text(); }
-    QAction* Action(const char* name) const { return window->findChild<QAction*>(name); }
+    QString Status() const { return TextIn(window, "lblStatus"); }
+    void Trigger(const char* item) { FindIn<QAction>(window, item)->trigger(); }
 
     TempDir dir;
     TextureTrack track{dir.path().string(), "Dunes"};
     std::string trackFolder = "/remembered/";
     ScriptedPrompter prompter;
     RecordingStatusSink mainStatus;
-    std::unique_ptr<MakeTextureWindow> window;
+    MakeTextureWindow window{ProgramFolder(), trackFolder, prompter, mainStatus};
 };
 
-TEST_F(MakeTextureWindowTest, ControlsAndMenu) {
-    EXPECT_EQ(window->objectName(), "frmMakeTexture");
-    EXPECT_EQ(window->windowTitle(), "Make Texture");
-    EXPECT_EQ(window->findChild<ImagePicture*>("picMap")->size(), QSize(320, 320));
-    auto* file = window->findChild<QMenu*>("mnuFile");
-    ASSERT_NE(file, nullptr);
-    EXPECT_EQ(file->title(), "&File");
-    const QList<QAction*> items = file->actions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0]->objectName(), "itmFileOpen");
-    EXPECT_EQ(items[0]->text(), "&Open");
-    EXPECT_TRUE(items[1]->isSeparator());
-    EXPECT_EQ(items[1]->objectName(), "itmFileSep1");
-    EXPECT_EQ(items[2]->objectName(), "itmFileExit");
-    EXPECT_EQ(items[2]->text(), "E&xit");
-}
-
 TEST_F(MakeTextureWindowTest, FileOpenComposesTheChosenTrack) {
-    window->show();
+    ExpectTexts(window, "make-texture.tsv");
+    auto* file = FindIn<QMenu>(window, "mnuFile");
+    QStringList items;
+    for (QAction* item : file->actions()) items << item->objectName();
+    EXPECT_EQ(items, (QStringList{"itmFileOpen", "itmFileSep1", "itmFileExit"}));
+    EXPECT_TRUE(file->actions()[1]->isSeparator());
+    EXPECT_EQ(FindIn<ImagePicture>(window, "picMap")->size(), QSize(320, 320));
+
+    window.show();
     prompter.fileAnswers = {track.terPath()};
-    Action("itmFileOpen")->trigger();
+    Trigger("itmFileOpen");
     EXPECT_EQ(Status(), "All Done");
     EXPECT_TRUE(prompter.Messages().empty());
     ASSERT_EQ(prompter.shown.size(), 1u);
@@ -78,47 +56,39 @@ TEST_F(MakeTextureWindowTest, FileOpenComposesTheChosenTrack) {
     EXPECT_EQ(prompter.shown[0].request.initialFolder, "");
     EXPECT_TRUE(mainStatus.texts.empty());
     EXPECT_TRUE(Exists(track.File("DunesUnRendered.tga")));
-
     // The preview shows the finished skeleton at 320 x 320.
-    const QImage& shown = window->findChild<ImagePicture*>("picMap")->shown();
+    const QImage& shown = FindIn<ImagePicture>(window, "picMap")->shown();
     ASSERT_EQ(shown.size(), QSize(320, 320));
     EXPECT_EQ(shown.pixel(5, 5) & 0xFFFFFF, kRed);
     EXPECT_EQ(shown.pixel(20 + 5, 5) & 0xFFFFFF, kBlue);
-    // As a person sees it (saved with GRIDWRIGHT_SCREENSHOT_DIR set).
-    QApplication::processEvents();
-    const QPixmap picture = window->grab();
-    EXPECT_FALSE(picture.isNull());
-    const QString folder = qEnvironmentVariable("GRIDWRIGHT_SCREENSHOT_DIR");
-    if (!folder.isEmpty()) picture.save(QDir(folder).filePath("make-texture.png"));
+    Keep(&window, "make-texture");
 
     // A cancelled box has nothing to do; it opened in TrackFolder, now that a .TER folder is remembered.
-    Action("itmFileOpen")->trigger();
+    Trigger("itmFileOpen");
     EXPECT_EQ(Status(), "Nothing to do");
     EXPECT_EQ(prompter.shown.back().request.initialFolder, "/remembered/");
 }
 
 TEST_F(MakeTextureWindowTest, JobsOpenTheWindowAndReportToTheMainWindow) {
-    // Without a job the window only opens.
-    window->StartTextureBuilder();
-    EXPECT_TRUE(window->isVisible());
+    window.StartTextureBuilder();  // without a job the window only opens
+    EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(Status(), "");
-
-    std::filesystem::create_directories(dir.File("out"));
-    const TextureRunResult run = window->StartTextureBuilder(ConversionTextureJob(track.terPath(), dir.File("out")));
+    fs::create_directories(dir.File("out"));
+    const TextureRunResult run = window.StartTextureBuilder(ConversionTextureJob(track.terPath(), dir.File("out")));
     EXPECT_TRUE(run.ok()) << run.outcome.message();
     const std::string finished = "Finished converting " + track.terPath();
     EXPECT_EQ(Status().toStdString(), finished);
-    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{finished});
+    EXPECT_EQ(mainStatus.texts, Texts{finished});
     EXPECT_TRUE(Exists(dir.File("out") + "/DunesUnRendered.tga"));
-    Action("itmFileExit")->trigger();
-    EXPECT_FALSE(window->isVisible());
+    Trigger("itmFileExit");
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(MakeTextureWindowTest, UnreadableTilesAreListedInOneRealBoxNamesAsTheyAre) {
     WidgetPrompter boxes;
     MakeTextureWindow builder(ProgramFolder(), trackFolder, boxes, mainStatus);
     track.fileSets = {"Red.tga", "D\xc3\xbcne.tga"};  // a UTF-8 name
-    std::filesystem::remove(track.File("Reda.tga"));
+    fs::remove(track.File("Reda.tga"));
     track.Write();
     QStringList shown;
     QTimer closer;
@@ -138,8 +108,8 @@ TEST_F(MakeTextureWindowTest, UnreadableTilesAreListedInOneRealBoxNamesAsTheyAre
                                  "Cannot open Reda.tga" +
                                  missing + "\nCannot open D\u00fcnea.tga" + missing});
     const QString closing = "256 of 256 pieces have no texture: 2 texture files could not be read";
-    EXPECT_EQ(builder.findChild<QLabel*>("lblStatus")->text(), closing);
-    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{closing.toStdString()});
+    EXPECT_EQ(TextIn(builder, "lblStatus"), closing);
+    EXPECT_EQ(mainStatus.texts, Texts{closing.toStdString()});
     builder.close();
 }
 

@@ -1,61 +1,63 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QDialog>
-#include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-#include <QTimer>
 
 #include "app/AppFixture.h"
-#include "core/terrain/Asc257File.h"
-#include "support/SpecialFiles.h"
 
 namespace gw::test {
 namespace {
 
-class NationalMenuTest : public AppFixture {
-protected:
-    QString Status() { return Find<QLabel>("lblStatus")->text(); }
-};
+using NationalMenuTest = AppFixture;
 
-TEST_F(NationalMenuTest, OpensAddsSavesAndClears) {
+TEST_F(NationalMenuTest, ClearsAfterAskingOpensAddsAndSaves) {
     StartWindow();
+    // Clearing a terrain that holds heights asks first; a flat one is not asked about.
+    prompter.inputAnswers = {"0, 0, 1"};
+    Trigger("itmNationalAddToASC257");
+    const NationalGrid added = state.national;
+    prompter.yesNoAnswers = {false};
+    Trigger("itmNationalClearASC257");
+    EXPECT_EQ(prompter.shown.back().text,
+              "Clear the terrain (ASC257)? Every height goes back to 0. (Edit > Undo brings it back.)");
+    EXPECT_EQ(state.national, added);
+    EXPECT_EQ(UndoText(), "Undo Add Piece");
+    prompter.yesNoAnswers = {true};
+    Trigger("itmNationalClearASC257");
+    EXPECT_EQ(state.national, NationalGrid{});
+    EXPECT_FALSE(window->nationalModified());
+    const std::size_t asked = prompter.shown.size();
+    Trigger("itmNationalClearASC257");
+    EXPECT_EQ(prompter.shown.size(), asked);
+    EXPECT_EQ(UndoText(), "Undo Clear ASC257");
+
     const std::string base = WriteTerrain("base.flat.asc");
-    prompter.fileAnswers.push_back(base);
+    prompter.fileAnswers = {base};
     Trigger("itmNationalOpenBaseASC257");
-    EXPECT_EQ(prompter.shown[0].request.title, "Select Base Map");
+    EXPECT_EQ(prompter.shown.back().request.title, "Select Base Map");
     EXPECT_EQ(state.national.At(256, 3), 4.0);
     EXPECT_EQ(state.baseMapFile, base);
     EXPECT_EQ(Status(), "All done");
 
     // The open piece (all 2) goes in at the track editor's tile (3, 3), scaled by 0.8.
-    window->document().LoadPiece([] {
-        PieceGrid g;
-        g.values.fill(2);
-        return g;
-    }());
-    prompter.inputAnswers.push_back("3g, 3g,,.8");
+    LoadFlatPiece(2);
+    prompter.inputAnswers = {"3g, 3g,,.8", ""};  // then cancelled
     Trigger("itmNationalAddToASC257");
-    EXPECT_EQ(prompter.shown.back().kind, "input");
-    EXPECT_EQ(prompter.shown.back().title, "ASC Offset");
+    EXPECT_EQ(prompter.shown.back().kind + " " + prompter.shown.back().title, "input ASC Offset");
     EXPECT_EQ(state.national.At(32, 208), 32 / 256.0 + 208 + 1.6);
     EXPECT_EQ(state.national.At(48, 208), 48 / 256.0 + 208);
     EXPECT_TRUE(window->nationalModified());
-
-    prompter.inputAnswers.push_back("");  // cancelled
     Trigger("itmNationalAddToASC257");
     EXPECT_EQ(prompter.Messages().back(), "You must enter an X, Y. You entered ()");
 
-    // Save proposes the base name of the file read, and keeps the old file as
-    // .bak, named by all of the file name but its extension.
-    prompter.fileAnswers.push_back(base);
+    // Save proposes the base name of the file read, and keeps the old file as .bak, named by all of the file name but
+    // its extension.
+    prompter.fileAnswers = {base};
     Trigger("itmNationalSaveASC257");
-    EXPECT_EQ(prompter.shown.back().request.fileName, "base.asc");
-    EXPECT_EQ(prompter.shown.back().request.title, "Save ASC As");
+    EXPECT_EQ(prompter.shown.back().request.title + ": " + prompter.shown.back().request.fileName,
+              "Save ASC As: base.asc");
     EXPECT_EQ(Status(), "All Done");
     EXPECT_TRUE(Exists(dir.File("base.flat.bak")));
     EXPECT_FALSE(window->nationalModified());
-
-    prompter.yesNoAnswers.push_back(true);
+    prompter.yesNoAnswers = {true};
     Trigger("itmNationalClearASC257");
     EXPECT_EQ(state.national, NationalGrid());
     EXPECT_TRUE(state.baseMapFile.empty());
@@ -68,24 +70,17 @@ TEST_F(NationalMenuTest, SpecialFilesAreRefusedInABoxAndChangeNothing) {
     state.national.At(7, 7) = 7;
     const NationalGrid before = state.national;
     const std::string fifo = MakeSpecialFile(SpecialKind::Fifo, dir.File("track.ter"), kTrackFileCap).path;
-    const std::pair<const char*, std::string> cases[] = {
-        {"itmNationalOpenBaseASC257", "/dev/zero"},
-        {"itmNationalOpenSXTER", fifo},
-    };
+    const std::pair<const char*, std::string> cases[] = {{"itmNationalOpenBaseASC257", "/dev/zero"},
+                                                         {"itmNationalOpenSXTER", fifo}};
     for (const auto& [item, path] : cases) {
         prompter.shown.clear();
         prompter.fileAnswers = {path};
         prompter.yesNoAnswers = {true};  // the track may go onto the terrain there is
         // The conversion's dialog, in its Open mode, is accepted as it stands.
-        QTimer::singleShot(0, [] {
-            if (QWidget* dialog = QApplication::activeModalWidget())
-                dialog->findChild<QPushButton*>("OKButton")->click();
-        });
+        AnswerModal([](QWidget* dialog) { ClickIn(*dialog, "OKButton"); });
         Trigger(item);
         const std::string reason = path == fifo ? "it is a FIFO" : "it is a device";
-        EXPECT_EQ(prompter.Messages(),
-                  std::vector<std::string>{"Cannot read " + path + ": " + reason + ", not a regular file"})
-            << item;
+        EXPECT_EQ(prompter.Messages(), Texts{"Cannot read " + path + ": " + reason + ", not a regular file"}) << item;
         EXPECT_EQ(state.national, before) << item;
     }
     EXPECT_EQ(state.baseMapFile, "");
@@ -94,68 +89,120 @@ TEST_F(NationalMenuTest, SpecialFilesAreRefusedInABoxAndChangeNothing) {
 TEST_F(NationalMenuTest, StatisticsAndSlopeEdges) {
     StartWindow();
     Trigger("itmNationalDisplayStatistics");
-    auto* dialog = Find<QDialog>("dlgStatistics");
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->windowTitle(), "Display ASC257 Statistics");
-    EXPECT_EQ(Find<QPushButton>("btnOKButton")->text(), "&Ok");
-    EXPECT_FALSE(Find<QWidget>("txtEdge")->isVisible());
+    ASSERT_NE(Find<QDialog>("dlgStatistics"), nullptr);
+    auto expectMode = [&](bool slope) {
+        ExpectTexts(*window, slope ? "slope-edges.tsv" : "statistics.tsv");
+        EXPECT_EQ(Find<QWidget>("txtEdge")->isVisible(), slope);
+        EXPECT_EQ(Find<QWidget>("btnCancel")->isVisible(), slope);
+    };
+    expectMode(false);
     auto* list = Find<QListWidget>("lstStatistics");
-    ASSERT_EQ(list->count(), 4);
-    EXPECT_EQ(list->item(0)->text(), "Minimum Z:  0");
-    EXPECT_EQ(list->item(1)->text(), "Maximum Z:  0");
-    EXPECT_EQ(list->item(2)->text(), "Average Z:  0");
-    EXPECT_EQ(list->item(3)->text(), "Average Z on edge:  0");
-    EXPECT_FALSE(Find<QWidget>("btnCancel")->isVisible());
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+    EXPECT_EQ(lines, (QStringList{"Minimum Z:  0", "Maximum Z:  0", "Average Z:  0", "Average Z on edge:  0"}));
 
-    // Asked for slope mode while it is open, the dialog says so and can be left
-    // with Cancel; asked back, its Ok only closes it.
+    // Asked for slope mode while it is open, the dialog says so and can be left with Cancel; asked back, its Ok only
+    // closes it.
     state.national.values.assign(state.national.values.size(), 20.0);
     const NationalGrid flat = state.national;
     Trigger("itmNationalSlopeEdges");
-    EXPECT_EQ(dialog->windowTitle(), "Slope Edges of ASC257");
-    EXPECT_EQ(Find<QPushButton>("btnOKButton")->text(), "Slope &Edges");
-    Find<QPushButton>("btnCancel")->click();
+    expectMode(true);
+    Click("btnCancel");
     QApplication::processEvents();
     Trigger("itmNationalSlopeEdges");
     Trigger("itmNationalDisplayStatistics");
-    EXPECT_EQ(Find<QDialog>("dlgStatistics")->windowTitle(), "Display ASC257 Statistics");
-    EXPECT_EQ(Find<QPushButton>("btnOKButton")->text(), "&Ok");
-    Find<QPushButton>("btnOKButton")->click();
+    expectMode(false);
+    Click("btnOKButton");
     QApplication::processEvents();
     EXPECT_EQ(state.national, flat);
     EXPECT_FALSE(window->nationalModified());
 
     Trigger("itmNationalSlopeEdges");
-    dialog = Find<QDialog>("dlgStatistics");
-    EXPECT_EQ(dialog->windowTitle(), "Slope Edges of ASC257");
-    EXPECT_EQ(Find<QPushButton>("btnOKButton")->text(), "Slope &Edges");
-    EXPECT_TRUE(Find<QWidget>("btnCancel")->isVisible());
-    EXPECT_TRUE(Find<QWidget>("txtEdge")->isVisible());
-    EXPECT_EQ(Find<QLineEdit>("txtEdge")->text(), " 20");
-    EXPECT_EQ(Find<QLineEdit>("txtNumPoints")->text(), " 10");
-    EXPECT_EQ(Find<QLabel>("lblEdge")->text(), "Edge Value:");
-    EXPECT_EQ(Find<QLabel>("lblPoints")->text(), "# of Points");
+    expectMode(true);
     // A second call while it is open appends four more lines.
     Trigger("itmNationalSlopeEdges");
     EXPECT_EQ(Find<QListWidget>("lstStatistics")->count(), 8);
     Find<QLineEdit>("txtEdge")->setText("0");
-    Find<QPushButton>("btnOKButton")->click();
+    Click("btnOKButton");
     EXPECT_EQ(state.national.At(128, 1), 2);  // row y = -127
     EXPECT_EQ(Status(), "Slope Edges Done");
     EXPECT_TRUE(window->nationalModified());
 }
 
-TEST_F(NationalMenuTest, ExitAsksAboutAnUnsavedTerrain) {
+// Every way the terrain changes is one step named after it; undoing them all gives back each earlier terrain exactly,
+// files included, and redo the later.
+TEST_F(NationalMenuTest, EveryTerrainOperationIsOneStepThatUndoRestoresExactly) {
     StartWindow();
-    prompter.inputAnswers.push_back("0, 0, 1");
+    const std::string base = WriteTerrain("base.asc");
+    fs::copy(ProgramFolder() + "/samples/Dunes", dir.File("Dunes"), fs::copy_options::recursive);
+    fs::create_directory(dir.File("nat"));
+    state.nationalFolder = dir.File("nat") + "/";
+    LoadFlatPiece(2);
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"Undo Open Base ASC257", [&] { prompter.fileAnswers = {base}; }},
+        {"Undo Add Piece", [&] { prompter.inputAnswers = {"3g, 3g,,.8"}; }},
+        {"Undo Slope Edges",
+         [&] {
+             Trigger("itmNationalSlopeEdges");
+             Find<QLineEdit>("txtEdge")->setText("0");
+             Click("btnOKButton");
+             QApplication::processEvents();
+         }},
+        {"Undo Clear ASC257", [&] { prompter.yesNoAnswers = {true}; }},
+        {"Undo Open SX .TER",
+         [&] {
+             prompter.fileAnswers = {dir.File("Dunes/Dunes.TER")};
+             AnswerModal([](QWidget* dialog) { ClickIn(*dialog, "OKButton"); });  // the conversion's, in Open mode
+         }},
+    };
+    const char* items[] = {"itmNationalOpenBaseASC257", "itmNationalAddToASC257", nullptr, "itmNationalClearASC257",
+                           "itmNationalOpenSXTER"};
+    std::vector<TerrainContent> terrains{window->terrain().Content()};
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        const auto& [undo, act] = steps[i];
+        act();
+        if (items[i]) Trigger(items[i]);
+        EXPECT_EQ(UndoText(), undo);
+        EXPECT_NE(window->terrain().Content(), terrains.back()) << undo;
+        terrains.push_back(window->terrain().Content());
+    }
+    EXPECT_EQ(state.baseMapFile, "") << "cleared";
+    EXPECT_EQ(state.currentTerFile, dir.File("Dunes/Dunes.TER"));
+    for (std::size_t i = terrains.size() - 1; i > 0; --i) {
+        Trigger("itmEditUndo");
+        EXPECT_EQ(window->terrain().Content(), terrains[i - 1]) << "undo " << steps[i - 1].first;
+    }
+    for (std::size_t i = 1; i < terrains.size(); ++i) {
+        Trigger("itmEditRedo");
+        EXPECT_EQ(window->terrain().Content(), terrains[i]) << "redo " << steps[i - 1].first;
+    }
+}
+
+// One history for both documents, in the order of the steps; each keeps its own saved point, and opening a piece
+// forgets only the piece's steps.
+TEST_F(NationalMenuTest, PieceAndTerrainStepsShareOneHistoryButNotTheirSavedState) {
+    OpenDistinct("markN.asc");
+    EditCell(1, 1, "5");
+    prompter.inputAnswers = {"0, 0, 1"};
     Trigger("itmNationalAddToASC257");
-    prompter.yesNoAnswers.push_back(false);
-    Trigger("itmFileExit");
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(prompter.shown.back().text, "The terrain (ASC257) has changes that are not saved. Exit anyway?");
-    prompter.yesNoAnswers.push_back(true);
-    Trigger("itmFileExit");
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(UndoText(), "Undo Add Piece");
+    Key(Qt::Key_S);  // saves the piece
+    EXPECT_FALSE(state.pieceModified);
+    EXPECT_TRUE(window->nationalModified());
+
+    Trigger("itmEditUndo");  // the terrain's step
+    EXPECT_EQ(state.national, NationalGrid{});
+    EXPECT_FALSE(state.pieceModified) << "the piece is still as saved";
+    EXPECT_FALSE(window->nationalModified()) << "the terrain is back where it started";
+    EXPECT_EQ(UndoText(), "Undo Edit Cell");
+    Trigger("itmEditRedo");
+
+    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece("otherN.asc")));
+    EXPECT_EQ(UndoText(), "Undo Add Piece") << "the terrain's step stays";
+    Trigger("itmEditUndo");
+    EXPECT_EQ(state.national, NationalGrid{});
+    EXPECT_FALSE(Action("itmEditUndo")->isEnabled()) << "the earlier piece's steps are gone";
+    EXPECT_EQ(state.piece.Z(1, 1), 1.01);
 }
 
 }  // namespace

@@ -1,25 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
-#include <QTimer>
-#include <QUndoStack>
 
 #include "app/AppFixture.h"
 #include "app/ArrowPicture.h"
 #include "app/Display3DWindow.h"
 #include "app/LinePicture.h"
-#include "app/QtText.h"
-#include "core/io/OutputFile.h"
 
 namespace gw::test {
 namespace {
 
 class PieceEditingTest : public AppFixture {
 protected:
-    void Click(const char* name) { Find<QPushButton>(name)->click(); }
-    void SetValue(const QString& text) { Find<QLineEdit>("txtNewVal")->setText(text); }
     double Z(int c, int r) const { return state.piece.Z(c, r); }
     PieceGrid ReadBack(const std::string& name) {
         PieceGrid grid;
@@ -28,22 +19,35 @@ protected:
     }
 };
 
-TEST_F(PieceEditingTest, ValueButtonsChangeTheSelectedRange) {
+TEST_F(PieceEditingTest, ValueButtonsChangeTheSelectedRangeAndAnEmptyValueNothing) {
     OpenDistinct();
+    const PieceGrid opened = state.piece;
+    const std::pair<const char*, const char*> empty[] = {{"btnSetRange", "Enter value to set."},
+                                                         {"btnScale", "Enter value to scale by."},
+                                                         {"btnDisplace", "Enter value to scale by."}};
+    for (const auto& [button, message] : empty) {
+        prompter.shown.clear();
+        SetValue("");
+        Click(button);
+        EXPECT_EQ(prompter.Messages(), Texts{message});
+    }
+    EXPECT_EQ(state.piece, opened);
+    EXPECT_FALSE(state.pieceModified);
+
     Grid()->SetSelection({2, 3, 4, 5});  // columns 2..3, rows 4..5
-    SetValue("5");
-    Click("btnSetRange");
-    EXPECT_EQ(Z(2, 4), 5);
-    EXPECT_EQ(Z(3, 5), 5);
-    EXPECT_EQ(Z(4, 4), 4.04);
-    EXPECT_EQ(Grid()->CellText(3, 5), " 5");
-    SetValue("-2");
-    Click("btnDisplace");
-    EXPECT_EQ(Z(2, 4), 3);
-    SetValue("0");
-    Click("btnScale");
-    EXPECT_EQ(Z(3, 5), 0);
-    EXPECT_EQ(Z(1, 4), 1.04);
+    struct Step {
+        const char *button, *value;
+        std::vector<std::tuple<int, int, double>> cells;  // c, r, z after the step
+    };
+    const Step steps[] = {{"btnSetRange", "5", {{2, 4, 5}, {3, 5, 5}, {4, 4, 4.04}}},
+                          {"btnDisplace", "-2", {{2, 4, 3}}},
+                          {"btnScale", "0", {{3, 5, 0}, {1, 4, 1.04}}}};
+    for (const Step& step : steps) {
+        SetValue(step.value);
+        Click(step.button);
+        for (const auto& [c, r, z] : step.cells) EXPECT_EQ(Z(c, r), z) << step.button << " " << c << ", " << r;
+    }
+    EXPECT_EQ(Grid()->CellText(3, 5), " 0");  // the grid shows the new value
     EXPECT_TRUE(state.pieceModified);
     EXPECT_EQ(Grid()->Selection(), (CellRange{2, 3, 4, 5}));
 
@@ -53,27 +57,6 @@ TEST_F(PieceEditingTest, ValueButtonsChangeTheSelectedRange) {
     Click("btnSetRange");
     EXPECT_EQ(Z(17, 17), 5);
     EXPECT_EQ(Grid()->selectedItems().size(), 289);
-}
-
-TEST_F(PieceEditingTest, EmptyValueBoxShowsItsMessageAndChangesNothing) {
-    OpenDistinct();
-    const PieceGrid before = state.piece;
-    struct Case {
-        const char* button;
-        const char* message;
-    };
-    const Case cases[] = {{"btnSetRange", "Enter value to set."},
-                          {"btnScale", "Enter value to scale by."},
-                          {"btnDisplace", "Enter value to scale by."}};
-    for (const auto& c : cases) {
-        prompter.shown.clear();
-        SetValue("");
-        Click(c.button);
-        ASSERT_EQ(prompter.Messages().size(), 1u);
-        EXPECT_EQ(prompter.Messages()[0], c.message);
-    }
-    EXPECT_EQ(state.piece, before);
-    EXPECT_FALSE(state.pieceModified);
     SetValue("   ");  // blanks are not empty: they count as 0
     Click("btnSetRange");
     EXPECT_EQ(Z(1, 1), 0);
@@ -84,7 +67,7 @@ TEST_F(PieceEditingTest, RangeButtonsAndArrowsChangeTheRange) {
     const PieceGrid original = state.piece;
     Grid()->SetSelection({1, 5, 1, 2});
     Click("btnMirrorH");
-    EXPECT_EQ(Find<QLabel>("lblStatus")->text(), "All Done");  // the mirrors report on the status line
+    EXPECT_EQ(Status(), "All Done");  // the mirrors report on the status line
     struct Case {
         const char* control;
         CellRange range;
@@ -109,14 +92,13 @@ TEST_F(PieceEditingTest, RangeButtonsAndArrowsChangeTheRange) {
             Click(c.control);
         }
         EXPECT_EQ(Z(c.c, c.r), c.z) << c.control;
-        EXPECT_EQ(Action("itmEditUndo")->text(), c.undo);
+        EXPECT_EQ(UndoText(), c.undo);
     }
 
     Grid()->SetSelection({10, 12, 10, 13});
     const PieceGrid before = state.piece;
     Click("btnRotate");
-    EXPECT_EQ(prompter.Messages(),
-              std::vector<std::string>{"Unable to rotate range.  Range must be same height and width."});
+    EXPECT_EQ(prompter.Messages(), Texts{"Unable to rotate range.  Range must be same height and width."});
     EXPECT_EQ(state.piece, before);
 
     Grid()->SetSelection({1, 17, 3, 3});
@@ -134,25 +116,21 @@ TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBit) {
     const PieceGrid original = state.piece;
     Grid()->SetSelection({2, 9, 3, 10});
     SetValue("1.7");
-    Click("btnScale");
-    Click("btnRotate");
-    Click("btnMirrorV");
+    for (const char* button : {"btnScale", "btnRotate", "btnMirrorV"}) Click(button);
     QTest::mouseClick(Find<ArrowPicture>("picLeft"), Qt::LeftButton);
     Click("btnSlopeCols");
-    Grid()->SetCurrentCell(4, 4);
-    TypeIntoCell("3.25");
-    QTest::keyClick(CellEditor(), Qt::Key_Return);
+    EditCell(4, 4, "3.25");
     const PieceGrid end = state.piece;
     auto* stack = window->findChild<QUndoStack*>();
     EXPECT_EQ(stack->count(), 6);
-    EXPECT_EQ(Action("itmEditUndo")->text(), "Undo Edit Cell");
-    while (stack->canUndo()) Action("itmEditUndo")->trigger();
+    EXPECT_EQ(UndoText(), "Undo Edit Cell");
+    while (stack->canUndo()) Trigger("itmEditUndo");
     EXPECT_EQ(state.piece, original);
     EXPECT_EQ(Grid()->CellText(4, 4), " 4.04");
-    while (stack->canRedo()) Action("itmEditRedo")->trigger();
+    while (stack->canRedo()) Trigger("itmEditRedo");
     EXPECT_EQ(state.piece, end);
     stack->setIndex(1);
-    EXPECT_EQ(Action("itmEditUndo")->text(), "Undo Scale");
+    EXPECT_EQ(UndoText(), "Undo Scale");
     EXPECT_EQ(Action("itmEditRedo")->text(), "Redo Rotate 90 CCW");
 }
 
@@ -161,7 +139,7 @@ TEST_F(PieceEditingTest, TheOptionAndTheNameDecideTheFilesSaved) {
     Grid()->SetSelection({3, 7, 4, 9});
     window->document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(17, 17) = 100; });
     Find<QLineEdit>("txtPieceName")->setText("bump2");
-    Action("itmFileSave")->trigger();
+    Trigger("itmFileSave");
     for (const char* f : {"bump2N.asc", "bump2W.asc", "bump2S.asc", "bump2E.asc"})
         EXPECT_TRUE(Exists(dir.File(f))) << f;
     EXPECT_EQ(ReadBack("bump2N.asc"), state.piece);
@@ -169,29 +147,27 @@ TEST_F(PieceEditingTest, TheOptionAndTheNameDecideTheFilesSaved) {
     EXPECT_EQ(Grid()->Selection(), (CellRange{3, 7, 4, 9}));
     EXPECT_EQ(window->windowTitle(), "Gridwright - " + PathToQ(dir.File("bump2N.asc")));
 
-    Find<QRadioButton>("opt2Files")->click();
-    prompter.fileAnswers.push_back(dir.File("ramp.asc"));
-    Action("itmFileSaveAs")->trigger();
+    Click("opt2Files");
+    prompter.fileAnswers = {dir.File("ramp.asc")};
+    Trigger("itmFileSaveAs");
     EXPECT_EQ(prompter.shown.back().request.title, "Save File As");
     EXPECT_EQ(prompter.shown.back().request.fileName, "bump2");
     EXPECT_TRUE(Exists(dir.File("rampNS.asc")));
     EXPECT_TRUE(Exists(dir.File("rampEW.asc")));
     EXPECT_FALSE(Exists(dir.File("rampN.asc")));
 
-    Find<QRadioButton>("opt1File")->click();
-    Action("itmFileSave")->trigger();
+    Click("opt1File");
+    Trigger("itmFileSave");
     EXPECT_EQ(ReadBack("rampNSEW.asc"), state.piece);
     EXPECT_EQ(window->windowTitle(), "Gridwright - " + PathToQ(dir.File("rampNSEW.asc")));
 
-    prompter.fileAnswers.push_back(dir.File("rampN.asc"));
-    Action("itmFileSaveAs")->trigger();
+    prompter.fileAnswers = {dir.File("rampN.asc"), ""};  // then cancelled: nothing happens
+    Trigger("itmFileSaveAs");
     EXPECT_TRUE(Exists(dir.File("rampW.asc")));
     EXPECT_TRUE(Find<QRadioButton>("opt4Files")->isChecked());
     EXPECT_EQ(Find<QLineEdit>("txtPieceName")->text(), "ramp");
-
-    prompter.fileAnswers.push_back("");  // cancelled: nothing happens
     const auto shownBefore = prompter.Messages().size();
-    Action("itmFileSaveAs")->trigger();
+    Trigger("itmFileSaveAs");
     EXPECT_EQ(prompter.Messages().size(), shownBefore);
 }
 
@@ -201,67 +177,45 @@ TEST_F(PieceEditingTest, FailedSaveIsReportedAndKeepsThePieceUnsaved) {
     const PieceGrid grid = state.piece;
     const std::string previous = ReadAll(dir.File("bumpN.asc"));
     OutputFile::FailAfterBytesForTesting(100);
-    Action("itmFileSave")->trigger();
+    Trigger("itmFileSave");
     OutputFile::FailAfterBytesForTesting(-1);
     ASSERT_EQ(prompter.Messages().size(), 1u);
-    for (const char* f : {"bumpN.asc: No space", "bumpW.asc: No space", "bumpS.asc: No space", "bumpE.asc: No space"}) {
-        EXPECT_NE(prompter.Messages()[0].find(f), std::string::npos) << prompter.Messages()[0];
-    }
+    for (const char* f : {"N", "W", "S", "E"})
+        EXPECT_NE(prompter.Messages()[0].find("bump" + std::string(f) + ".asc: No space"), std::string::npos) << f;
     EXPECT_TRUE(prompter.shown.back().warning);
     EXPECT_TRUE(state.pieceModified);
     EXPECT_EQ(state.piece, grid);
     EXPECT_EQ(ReadAll(dir.File("bumpN.asc")), previous);
     EXPECT_FALSE(Exists(dir.File("bumpW.asc")));
-    EXPECT_EQ(Find<QLabel>("lblStatus")->text(), "Save failed: 4 of 4 files not written");
-
+    EXPECT_EQ(Status(), "Save failed: 4 of 4 files not written");
     // What the status said was about that piece, not the next one.
     prompter.yesNoAnswers = {true};
     ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece("nextN.asc")));
-    EXPECT_EQ(Find<QLabel>("lblStatus")->text(), " ");
+    EXPECT_EQ(Status(), " ");
 }
 
 TEST_F(PieceEditingTest, ThreeDViewFollowsTheBarsAndThePiece) {
     OpenDistinct();
-    Action("itmView3D")->trigger();
+    Trigger("itmView3D");
     Display3DWindow* view = window->display3D();
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->isVisible());
-    EXPECT_EQ(view->windowTitle(), "Display 3D");
-    auto label = [&](const char* name) { return view->findChild<QLabel*>(name)->text(); };
-    EXPECT_EQ(label("lblXVal"), "60");
-    EXPECT_EQ(label("lblYVal"), "0");
-    EXPECT_EQ(label("lblZoomVal"), "100");
+    ExpectTexts(*view, "display-3d.tsv");
     LinePicture* picture = view->picture();
     EXPECT_EQ(picture->lines().size(), 548u);
     const auto before = picture->lines();
-    view->findChild<QScrollBar*>("scrlZoom")->setValue(140);
-    EXPECT_EQ(label("lblZoomVal"), "60");
+    FindIn<QScrollBar>(*view, "scrlZoom")->setValue(140);
+    EXPECT_EQ(TextIn(*view, "lblZoomVal"), "60");
     EXPECT_NE(picture->lines(), before);
-
     // An edit in the main window shows at once.
     const auto flat = picture->lines();
     SetValue("3");
     Grid()->SetSelection({1, 2, 1, 2});
     Click("btnSetRange");
     EXPECT_NE(picture->lines(), flat);
-
     const QColor back = picture->background();
-    view->findChild<QAction*>("mnuToggleColors")->trigger();
+    FindIn<QAction>(*view, "mnuToggleColors")->trigger();
     EXPECT_EQ(picture->foreground(), back);
-}
-
-// Presses a button of the modal curve dialog once it is up.
-void PressInCurveDialog(const char* button, std::function<void(QWidget*)> before = {}) {
-    QTimer::singleShot(0, [button, before] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), "Set Curve");
-        if (before) before(dialog);
-        if (std::string(button) == "close")
-            dialog->close();
-        else
-            dialog->findChild<QPushButton*>(button)->click();
-    });
 }
 
 TEST_F(PieceEditingTest, CurveToolNeedsFourRowsAndAppliesOnAnyClose) {
@@ -269,17 +223,21 @@ TEST_F(PieceEditingTest, CurveToolNeedsFourRowsAndAppliesOnAnyClose) {
     Grid()->SetSelection({2, 4, 5, 7});
     const PieceGrid before = state.piece;
     Click("Command1");
-    ASSERT_EQ(prompter.Messages().size(), 1u);
-    EXPECT_EQ(prompter.Messages()[0], "You need to highlight at least 4 rows to use the curve function");
+    EXPECT_EQ(prompter.Messages(), Texts{"You need to highlight at least 4 rows to use the curve function"});
     EXPECT_EQ(state.piece, before);
 
     for (const char* how : {"btnApply", "btnCancel", "close"}) {
         SCOPED_TRACE(how);
         window->document().LoadPiece(before);
         Grid()->SetSelection({2, 4, 3, 9});
-        QString enter;
-        PressInCurveDialog(how, [&](QWidget* d) { enter = d->findChild<QLabel*>("lblEnter")->text(); });
+        QString title, enter;
+        AnswerModal([&](QWidget* d) {
+            title = d->windowTitle();
+            enter = FindIn<QLabel>(*d, "lblEnter")->text();
+            std::string(how) == "close" ? (void)d->close() : ClickIn(*d, how);
+        });
         Click("Command1");
+        EXPECT_EQ(title, "Set Curve");
         EXPECT_EQ(enter, "2.09");
         // Interior rows changed in every column of the range; ends and outside kept.
         EXPECT_EQ(Z(3, 3), before.Z(3, 3));
@@ -294,17 +252,18 @@ TEST_F(PieceEditingTest, CurveToolNeedsFourRowsAndAppliesOnAnyClose) {
     Grid()->SetCurrentCell(1, 1);
     int barX = 0, barY = 0;
     QString shown;
-    PressInCurveDialog("btnApply", [&](QWidget* dialog) {
-        auto* picture = dialog->findChild<LinePicture*>("picCurve");
+    AnswerModal([&](QWidget* dialog) {
+        auto* picture = FindIn<LinePicture>(*dialog, "picCurve");
         const CurvePoint& p1 = window->curveState().points[1];
         const QPoint from = picture->FromArea(QPointF(p1.x, p1.y)).toPoint();
         const QPoint to = picture->FromArea(QPointF(100, 40)).toPoint();
         QTest::mousePress(picture, Qt::LeftButton, Qt::NoModifier, from);
         QTest::mouseMove(picture, to);
         QTest::mouseRelease(picture, Qt::LeftButton, Qt::NoModifier, to);
-        barX = dialog->findChild<QScrollBar*>("hscrlPoint1x")->value();
-        barY = dialog->findChild<QScrollBar*>("vscrlPoint1y")->value();
-        shown = dialog->findChild<QLabel*>("lblPoint1y")->text();
+        barX = FindIn<QScrollBar>(*dialog, "hscrlPoint1x")->value();
+        barY = FindIn<QScrollBar>(*dialog, "vscrlPoint1y")->value();
+        shown = FindIn<QLabel>(*dialog, "lblPoint1y")->text();
+        ClickIn(*dialog, "btnApply");
     });
     Click("Command1");
     EXPECT_NEAR(barX, 100, 1);

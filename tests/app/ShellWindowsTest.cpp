@@ -1,56 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QDialog>
-#include <QLabel>
-#include <QPushButton>
+// The windows around the editing: the about box, the help pages, the editor's command line, and every window rendered
+// as a person sees it (with GRIDWRIGHT_SCREENSHOT_DIR set, saved there as PNG files to be looked at).
 #include <QTextBrowser>
+#include <cmath>
 
-#include "app/AboutBox.h"
 #include "app/AppFixture.h"
+#include "app/Display3DWindow.h"
+#include "app/DisplacementWindow.h"
 #include "app/EditorCommandLine.h"
 #include "support/CliProcess.h"
-#include "app/UserName.h"
-#include "core/text/FieldString.h"
 
 namespace gw::test {
 namespace {
 
 using ShellWindowsTest = AppFixture;
 
-TEST_F(ShellWindowsTest, AboutBoxShowsAtStartUpWithItsTexts) {
+// The about box's texts are in main-window.tsv.
+TEST_F(ShellWindowsTest, AboutBoxShowsAtStartUpAndKeepsItsPlace) {
     StartWindow();
     auto* about = Find<QDialog>("frmAbout");
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(about->isModal());
-    EXPECT_EQ(about->windowTitle(), "About Gridwright");
-    EXPECT_EQ(Find<QLabel>("lblTitle")->text(), "Gridwright for Motocross Madness SX plugins");
-    EXPECT_EQ(Find<QLabel>("lblVersion")->text(), "Version 1.0.0");
     EXPECT_TRUE(Find<QLabel>("lblDescription")->text().startsWith("This program allows you to edit the ASC files"));
-    EXPECT_NE(Find<QLabel>("picIcon")->pixmap().isNull(), true);
-    EXPECT_EQ(Find<QLabel>("lblLicense")->text(), "License: GPL-3.0-or-later");
-    Find<QPushButton>("cmdLicenses")->click();
+    EXPECT_FALSE(Find<QLabel>("picIcon")->pixmap().isNull());
+    Click("cmdLicenses");
     const QString notices = Find<QTextBrowser>("txtLicenses")->toPlainText();
     EXPECT_TRUE(notices.contains("either version 3") && notices.contains("stb_image") && notices.contains("LGPL-3.0"));
-
     // OK closes it and keeps its place; Help > About shows it again there.
     about->move(321, 123);
-    Find<QPushButton>("cmdOK")->click();
+    Click("cmdOK");
     EXPECT_FALSE(about->isVisible());
     EXPECT_EQ(settings->Get("LeftAbout Gridwright", "x"), "4815");
     EXPECT_EQ(settings->Get("TopAbout Gridwright", "x"), "1845");
-    Action("itmHelpAbout")->trigger();
+    Trigger("itmHelpAbout");
     EXPECT_TRUE(about->isVisible());
-}
-
-TEST_F(ShellWindowsTest, GreetingFollowsTheOption) {
-    StartWindow();
-    auto* greeting = Find<QLabel>("lblGreeting");
-    const QString first = QString::fromStdString(GetElement(CurrentUserName(), " ", 0));
-    EXPECT_TRUE(greeting->text().contains(first)) << greeting->text().toStdString();
-    Action("itmOptionsGreeting")->trigger();
-    EXPECT_EQ(greeting->text(), " ");
-    Action("itmOptionsGreeting")->trigger();
-    EXPECT_TRUE(greeting->text().contains(first));
 }
 
 TEST_F(ShellWindowsTest, HelpPagesOpenOrReportTheirFailure) {
@@ -61,47 +45,92 @@ TEST_F(ShellWindowsTest, HelpPagesOpenOrReportTheirFailure) {
         opened << path;
         return viewerWorks;
     });
-    Action("itmHelpHelp")->trigger();
-    Action("itmHelpFAQ")->trigger();
+    Trigger("itmHelpHelp");
+    Trigger("itmHelpFAQ");
     ASSERT_EQ(opened.size(), 2);
     EXPECT_TRUE(opened[0].endsWith("/Gridwright.html"));
     EXPECT_TRUE(opened[1].endsWith("/GridwrightFAQ.html"));
     EXPECT_TRUE(prompter.Messages().empty());
-
     viewerWorks = false;
-    Action("itmHelpHelp")->trigger();
-    Action("itmHelpFAQ")->trigger();
+    Trigger("itmHelpHelp");
+    Trigger("itmHelpFAQ");
     state.programFolder = dir.path().string();  // no pages there
-    Action("itmHelpHelp")->trigger();
+    Trigger("itmHelpHelp");
     EXPECT_EQ(opened.size(), 4);
-    const std::vector<std::string> expected = {"Error launching help file.", "Error launching FAQ.",
-                                               "Error launching help file."};
-    EXPECT_EQ(prompter.Messages(), expected);
+    EXPECT_EQ(prompter.Messages(),
+              (Texts{"Error launching help file.", "Error launching FAQ.", "Error launching help file."}));
 }
 
-// `gridwright --help` and `--version` answer without a window; anything else
-// that is not one piece is refused with a word.
+// `gridwright --help` and `--version` answer without a window; anything else that is not one piece is refused with a
+// word.
 TEST(EditorCommandLine, HelpVersionOrOnePiece) {
-    struct Case {
-        const char* arguments;
-        int status;
-        const char* outPart;
-        const char* errPart;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, int, const char*, const char*> cases[] = {
+        // arguments, status, out, err
         {"--help", 0, "Usage: gridwright [PIECE.asc]", ""},
         {"-stylesheet x.qss -h", 0, "Usage: gridwright [PIECE.asc]", ""},
         {"--version", 0, "gridwright " GRIDWRIGHT_VERSION "\n", ""},
         {"--frobnicate", 2, "", "gridwright: unknown option '--frobnicate' (try --help)"},
         {"aN.asc bN.asc", 2, "", "one piece at a time"},
     };
-    for (const Case& c : cases) {
-        const CliRun run = RunProgram("QT_QPA_PLATFORM=offscreen " GRIDWRIGHT_EDITOR, c.arguments);
-        EXPECT_EQ(run.status, c.status) << c.arguments;
-        EXPECT_NE(run.out.find(c.outPart), std::string::npos) << c.arguments << ": " << run.out;
-        EXPECT_NE(run.err.find(c.errPart), std::string::npos) << c.arguments << ": " << run.err;
+    for (const auto& [arguments, status, outPart, errPart] : cases) {
+        const CliRun run = RunProgram("QT_QPA_PLATFORM=offscreen " GRIDWRIGHT_EDITOR, arguments);
+        EXPECT_EQ(run.status, status) << arguments;
+        EXPECT_NE(run.out.find(outPart), std::string::npos) << arguments << ": " << run.out;
+        EXPECT_NE(run.err.find(errPart), std::string::npos) << arguments << ": " << run.err;
     }
     EXPECT_EQ(ParseEditorCommandLine({"/tracks/bumpN.asc"}).piecePath, "/tracks/bumpN.asc");
+}
+
+TEST_F(ShellWindowsTest, EveryWindowRenders) {
+    MainWindow& w = StartWindow();
+    ASSERT_TRUE(w.OpenPieceFile(SamplePiecePath()));
+    Grid()->SetSelection({3, 9, 2, 8});
+    SetValue("2");
+    Click("btnDisplace");
+    Keep(&w, "main-window");
+    Keep(Find<QWidget>("frmAbout"), "about-box");
+    Trigger("itmView3D");
+    Keep(w.display3D(), "display-3d");
+    Grid()->SetCurrentCell(1, 1);
+    AnswerModal([](QWidget* dialog) {
+        Keep(dialog, "curve-dialog");
+        ClickIn(*dialog, "btnApply");
+    });
+    Click("Command1");
+
+    state.national.values.assign(state.national.values.size(), 7.5);
+    Trigger("itmNationalSlopeEdges");
+    Keep(Find<QWidget>("dlgStatistics"), "statistics-slope");
+    // A terrain with a hill and a ramp, mapped at 257 x 257.
+    for (int y = 0; y < 257; ++y)
+        for (int x = 0; x < 257; ++x)
+            state.national.At(x, y) = 12 * std::exp(-((x - 128) * (x - 128) + (y - 90) * (y - 90)) / 900.0) + y / 64.0;
+    prompter.inputAnswers = {"20"};
+    prompter.fileAnswers = {dir.File("shot257.tga")};
+    Trigger("itmDispMapMake257DisplacementMapforASC257");
+    Keep(&w.DisplacementPreviewWindow(), "displacement-257");
+    Trigger("itmNationalShowTerrain");
+    Keep(Find<QWidget>("frmTerrain"), "terrain");
+
+    // The texture builder opens empty: nothing is asked until its File > Open.
+    const std::size_t asked = prompter.shown.size();
+    Trigger("itmTextureMakeTexture");
+    EXPECT_TRUE(Find<QWidget>("frmMakeTexture")->isVisible());
+    EXPECT_EQ(Text("frmMakeTexture"), "Make Texture");
+    EXPECT_EQ(prompter.shown.size(), asked);
+
+    // The conversion dialog on the sample track, cancelled once seen.
+    prompter.yesNoAnswers = {true, true};  // the edited piece may be emptied, the terrain added to
+    prompter.fileAnswers = {ProgramFolder() + "/samples/Dunes/Dunes.TER"};
+    QString shown;
+    AnswerModal([&](QWidget* dialog) {
+        shown = dialog->objectName();
+        Keep(dialog, "convert-dialog");
+        ClickIn(*dialog, "CancelButton");
+    });
+    Trigger("itmNationalCreateFromSX");
+    EXPECT_EQ(shown, "dlgConvertSX");
+    EXPECT_EQ(prompter.Messages(), Texts{"Convert SX cancelled"});
 }
 
 }  // namespace

@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The grids as pictures: displacement maps made from the piece and the terrain, and heightmaps exported and imported
+// through real files.
+#include <cmath>
+
+#include "app/AppFixture.h"
+#include "app/DisplacementWindow.h"
+#include "core/image/TgaFile.h"
+
+namespace gw::test {
+namespace {
+
+class MapImagesTest : public AppFixture {
+protected:
+    // Reads a written map, whose side must be side.
+    RgbImage Map(const std::string& name, int side) {
+        RgbImage map;
+        EXPECT_TRUE(ReadTgaFile(dir.File(name), map)) << name;
+        EXPECT_EQ(map.width(), side) << name;
+        return map;
+    }
+    // Answers Max Z with 20 and the file box with name, then makes the map.
+    void MakeTerrainMap(const char* item, const std::string& name) {
+        prompter.inputAnswers = {"20"};
+        prompter.fileAnswers = {name.empty() ? "" : dir.File(name)};
+        Trigger(item);
+    }
+    DisplacementWindow& Preview() { return window->DisplacementPreviewWindow(); }
+    // Imports path answering the heights box with heights, or with what the box proposes (as a person pressing Enter
+    // would); returns the proposal. The proposal is known only once the box is shown: the first run learns it (a
+    // refused answer changes nothing).
+    std::string Import(const char* item, const std::string& path, const std::string& heights = "") {
+        prompter.fileAnswers = {path};
+        prompter.inputAnswers = {"?"};
+        Trigger(item);
+        const std::string proposed = prompter.shown[prompter.shown.size() - 2].proposed;
+        prompter.fileAnswers = {path};
+        prompter.inputAnswers = {heights.empty() ? proposed : heights};
+        Trigger(item);
+        return proposed;
+    }
+};
+
+TEST_F(MapImagesTest, PieceMapNeedsAnOpenPieceAndLandsBesideIt) {
+    StartWindow();
+    Trigger("itmDispMapMakeDisplacementMapforASC17");
+    EXPECT_EQ(prompter.Messages(), Texts{"Please open an SX ASC file"});
+    PieceGrid grid;
+    grid.Z(1, 16) = 12;  // the tallest cell, in the lowest row the 16 x 16 file keeps
+    grid.Z(2, 16) = 6;
+    ASSERT_TRUE(WritePieceFile({SkeletonPath(), dir.File("rampN.asc"), "ramp"}, grid));
+    ASSERT_TRUE(window->OpenPieceFile(dir.File("rampN.asc")));
+    Trigger("itmDispMapMakeDisplacementMapforASC17");
+    const RgbImage map = Map("rampDispMap17.tga", 16);
+    EXPECT_EQ(map.Rgb(0, 15), 0xffffffu);  // 12 of 12: 256, clipped to white
+    EXPECT_EQ(map.Rgb(1, 15), 0x808080u);  // 6 of 12: 128
+    EXPECT_TRUE(Preview().isVisible());
+    EXPECT_EQ(Preview().windowTitle(), "Displacement Map");
+    EXPECT_EQ(TextIn(Preview(), "lblStatus"), "All Done - saved as " + PathToQ(dir.File("rampDispMap17.tga")));
+    EXPECT_EQ(Preview().picture().pixel(1, 15), qRgb(128, 128, 128));
+}
+
+TEST_F(MapImagesTest, TerrainMapsAskMaxZAndTheFile) {
+    StartWindow();
+    state.national.At(10, 0) = 10;
+    MakeTerrainMap("itmDispMapMake257DisplacementMapforASC257", "terrain257.tga");
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.shown[1].request.title, "Save Displacement Map 257");
+    EXPECT_EQ(Map("terrain257.tga", 257).Rgb(10, 256), 0x808080u);  // 10 of 20 at the bottom row
+    // Both status lines name the file written.
+    const QString done = "DispMap Done - Max Z =  20 - saved as " + PathToQ(dir.File("terrain257.tga"));
+    EXPECT_EQ(TextIn(Preview(), "lblStatus"), done);
+    EXPECT_EQ(Status(), done);
+
+    // After a conversion the box proposes the track's name in its output folder.
+    state.currentTerFile = "C:\\MCM\\Tracks\\Dunes\\Dunes.TER";
+    state.nationalFolder = dir.path().string() + "/";
+    MakeTerrainMap("itmDispMapMake513DisplacementMapforASC257", "terrain513.tga");
+    EXPECT_EQ(prompter.shown.back().request.fileName, "DunesDispMap513.tga");
+    EXPECT_EQ(prompter.shown.back().request.initialFolder, state.nationalFolder);
+    Map("terrain513.tga", 513);
+    EXPECT_EQ(Preview().picture().size(), QSize(513, 513));
+    // A smaller map replaces the larger one whole, not in its corner.
+    MakeTerrainMap("itmDispMapMake257DisplacementMapforASC257", "again257.tga");
+    EXPECT_EQ(Preview().picture().size(), QSize(257, 257));
+    MakeTerrainMap("itmDispMapMake513DisplacementMapforASC257", "");
+    EXPECT_EQ(Status(), "Make Displacement Map cancelled");
+}
+
+// Export then import through real files gives back every height to one step of 1/65535 of the range; each import is one
+// step that undo takes back.
+TEST_F(MapImagesTest, PieceAndTerrainMakeTheRoundTripThroughRealFiles) {
+    OpenDistinct("roundN.asc");
+    const PieceGrid piece = state.piece;
+    prompter.fileAnswers = {dir.File("round.png")};
+    Trigger("itmFileExportHeightmap");
+    EXPECT_EQ(prompter.shown.back().request.fileName, "round.png");
+    EXPECT_EQ(prompter.shown.back().request.title, "Export Heightmap");
+    Trigger("itmFileNew");
+    EXPECT_EQ(Import("itmFileImportHeightmap", dir.File("round.png")), "1.01, 17.17") << "as the PNG recorded";
+    EXPECT_EQ(UndoText(), "Undo Import Heightmap");
+    const double step = (17.17 - 1.01) / 65535;
+    for (int r = 1; r <= 17; ++r)
+        for (int c = 1; c <= 17; ++c) EXPECT_NEAR(state.piece.Z(c, r), piece.Z(c, r), step) << c << "," << r;
+    Trigger("itmEditUndo");
+    EXPECT_EQ(state.piece, PieceGrid{});
+
+    // The terrain through a raw file, which records no heights: 0 and 20 are proposed, and the terrain's own 0 and 19
+    // given.
+    for (int y = 0; y < 257; ++y)
+        for (int x = 0; x < 257; ++x) state.national.At(x, y) = (x * 7 + y * 3) % 20;
+    const NationalGrid terrain = state.national;
+    prompter.fileAnswers = {dir.File("land.r16")};
+    Trigger("itmNationalExportHeightmap");
+    state.national.Clear();
+    EXPECT_EQ(Import("itmNationalImportHeightmap", dir.File("land.r16"), "0, 19"), "0, 20");
+    EXPECT_EQ(UndoText(), "Undo Import Heightmap");
+    double worst = 0;
+    for (std::size_t i = 0; i < terrain.values.size(); ++i)
+        worst = std::max(worst, std::fabs(state.national.values[i] - terrain.values[i]));
+    EXPECT_LE(worst, 19.0 / 65535);
+    Trigger("itmEditUndo");
+    EXPECT_EQ(state.national, NationalGrid{});
+}
+
+// A file that is not a heightmap, or heights that cannot be, are said in a warning box and change nothing.
+TEST_F(MapImagesTest, BadFilesAndHeightsAreRefusedInABox) {
+    StartWindow();
+    WriteAll(dir.File("junk.png"), "not a picture at all");
+    WriteAll(dir.File("odd.r16"), std::string(6, '\x01'));  // three samples: no square
+    const std::string good = dir.File("good.r16");
+    WriteAll(good, std::string(8, '\x10'));  // 2 x 2
+    const std::tuple<const char*, std::string, std::string, std::string> cases[] = {
+        // item, file, heights, message start
+        {"itmFileImportHeightmap", dir.File("junk.png"), "",
+         "Cannot read " + dir.File("junk.png") + ": it is not a PNG image"},
+        {"itmNationalImportHeightmap", dir.File("odd.r16"), "",
+         "Cannot read " + dir.File("odd.r16") +
+             ": its 3 samples do not make a square (a raw heightmap's side is taken from its size)"},
+        {"itmFileImportHeightmap", good, "low, high",
+         "Enter the heights of black and white as two numbers, for example 0, 20. You entered (low, high)"},
+        {"itmNationalImportHeightmap", good, "20, 0", good + ": "},
+        {"itmNationalImportHeightmap", good, "-5, 3", good + ": "},
+    };
+    for (const auto& [item, file, heights, message] : cases) {
+        prompter.shown.clear();
+        prompter.fileAnswers = {file};
+        prompter.inputAnswers = {heights};
+        Trigger(item);
+        ASSERT_FALSE(prompter.shown.empty()) << file;
+        EXPECT_TRUE(prompter.shown.back().warning) << file;
+        EXPECT_EQ(prompter.shown.back().text.rfind(message, 0), 0u) << prompter.shown.back().text;
+        EXPECT_EQ(state.piece, PieceGrid{});
+        EXPECT_EQ(state.national, NationalGrid{});
+        EXPECT_FALSE(Action("itmEditUndo")->isEnabled()) << file;
+    }
+}
+
+}  // namespace
+}  // namespace gw::test
