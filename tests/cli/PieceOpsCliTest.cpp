@@ -11,15 +11,9 @@
 #include "core/piece/RangeOps.h"
 #include "core/piece/ShiftCells.h"
 #include "support/CliProcess.h"
-#include "support/TempDir.h"
 
-namespace gw {
+namespace gw::test {
 namespace {
-
-using test::CliRun;
-using test::FilesIn;
-using test::RunCli;
-using test::TempDir;
 
 PieceGrid Read(const std::string& path) {
     PieceGrid grid;
@@ -30,7 +24,7 @@ PieceGrid Read(const std::string& path) {
 }
 
 const std::string& Sample() {
-    static const std::string path = test::SamplePiecePath();
+    static const std::string path = SamplePiecePath();
     return path;
 }
 
@@ -49,7 +43,7 @@ TEST(EditCli, RangeIsAnchorCellThenMovingCornerAndWithoutItTheWholeGrid) {
             EXPECT_EQ(after.Z(c, r), inside ? 5 : before.Z(c, r)) << c << "," << r;
         }
     }
-    EXPECT_NE(test::ReadAll(dir.File("outN.asc")).find("Named Object: \"outN\"\r\n"), std::string::npos);
+    EXPECT_NE(ReadAll(dir.File("outN.asc")).find("Named Object: \"outN\"\r\n"), std::string::npos);
 
     ASSERT_EQ(RunCli("edit " + Sample() + " --set 3 -o " + dir.File("flat.asc")).status, 0);
     const PieceGrid flat = Read(dir.File("flat.asc"));
@@ -105,44 +99,5 @@ TEST(PieceSetCli, KindAndNameFromTheFileNameOrTheOptions) {
     }
 }
 
-TEST(PieceOpsCli, ExitStatusAndOneLineErrors) {
-    TempDir dir;
-    const std::string in = "edit " + Sample() + " -o " + dir.File("o.asc");
-    const std::string set = "piece-set " + Sample() + " -o " + dir.path().string();
-    struct Case {
-        std::string arguments;
-        int status;
-        std::string errorPart;
-    };
-    const Case cases[] = {
-        {"edit", 2, "expected a piece file"},
-        {"edit " + Sample() + " --set 1", 2, "expected -o OUT.asc"},
-        {in, 2, "expected at least one operation"},
-        {"edit " + Sample() + " " + Sample() + " -o " + dir.File("o.asc") + " --set 1", 2, "expected one piece file"},
-        {in + " --range 1,2,3 --set 1", 2, "--range needs four grid numbers"},
-        {in + " --range 0,1,2,3 --set 1", 2, "--range needs four grid numbers"},
-        {in + " --range 1,2,3,18 --set 1", 2, "--range needs four grid numbers"},
-        {"edit " + Sample() + " -o " + dir.File("o.out") + " --set 1", 2, "may not end in .out or .bak"},
-        {in + " --set 1 --range 1,1,3,4 --rotate", 1,
-         "gridwright-cli edit: Unable to rotate range.  Range must be same height and width.\n"},
-        {"edit /nonexistent/pieceN.asc -o " + dir.File("o.asc") + " --set 1", 1,
-         "Cannot open /nonexistent/pieceN.asc: No such file"},
-        {"edit " + Sample() + " -o /nonexistent/o.asc --set 1", 1,
-         "Cannot write /nonexistent/o.asc: No such file or directory"},
-        {"piece-set", 2, "expected a piece file"},
-        {"piece-set " + Sample(), 2, "expected -o DIR"},
-        {set + " --name a/b", 2, "--name needs a file name"},
-        {"piece-set " + Sample() + " -o " + dir.File("missing"), 1, "is not an existing folder"},
-        {"piece-set /nonexistent/pieceN.asc -o " + dir.path().string(), 1, "Cannot open /nonexistent/pieceN.asc"},
-    };
-    for (const Case& c : cases) {
-        const CliRun result = RunCli(c.arguments);
-        EXPECT_EQ(result.status, c.status) << c.arguments;
-        EXPECT_NE(result.err.find(c.errorPart), std::string::npos) << c.arguments << ": " << result.err;
-        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << c.arguments << ": " << result.err;
-    }
-    EXPECT_TRUE(FilesIn(dir).empty());
-}
-
 }  // namespace
-}  // namespace gw
+}  // namespace gw::test

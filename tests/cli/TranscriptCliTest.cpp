@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Transcripts of the tool, tests/data/cli/*.txt, one rule each: the arguments
+// of a run, its exit status, its exact stdout and stderr and the files it
+// writes. Every run starts in one folder of inputs (also its working folder)
+// and may change nothing there but the files it names:
+//   $ ARGUMENTS   {D}name is that file of the folder ({D} alone the folder),
+//                 {bin} the program folder; {fifo}, {zero}, {full} (stdout to
+//                 /dev/full) and {link} run only where the system has them
+//   ? STATUS      1> LINE of stdout   2> LINE of stderr   + NAME written
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/CliScene.h"
+
+namespace gw {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Case {
+    std::string arguments, out, err;
+    int status = 0, line = 0;
+    std::vector<std::string> writes;
+};
+
+std::vector<Case> ReadTranscript(const std::string& name) {
+    std::vector<Case> cases;
+    std::istringstream in(test::ReadAll(GRIDWRIGHT_TEST_DATA_DIR "/cli/" + name));
+    int number = 0;
+    for (std::string line; std::getline(in, line);) {
+        const std::string rest = line.size() > 2 ? line.substr(line[2] == ' ' ? 3 : 2) : "";
+        if (++number, line.rfind("$", 0) == 0) {
+            cases.push_back({rest, "", "", 0, number, {}});
+        } else if (line.empty() || line[0] == '#') {
+        } else if (line.rfind("1>", 0) == 0 && !cases.empty()) {
+            cases.back().out += rest + "\n";
+        } else if (line.rfind("2>", 0) == 0 && !cases.empty()) {
+            cases.back().err += rest + "\n";
+        } else if (line.rfind("? ", 0) == 0 && !cases.empty()) {
+            cases.back().status = std::stoi(line.substr(2));
+        } else if (line.rfind("+ ", 0) == 0 && !cases.empty()) {
+            cases.back().writes.push_back(line.substr(2));
+        } else {
+            ADD_FAILURE() << name << ":" << number << ": not a transcript line: " << line;
+        }
+    }
+    return cases;
+}
+
+void RunTranscript(const std::string& name) {
+    const test::Scene scene;
+    const fs::path before = fs::current_path();
+    fs::current_path(scene.path());
+    for (const Case& c : ReadTranscript(name)) {
+        bool runs = true;
+        const std::string arguments = scene.Expand(c.arguments, runs);
+        if (!runs) continue;
+        const std::string where = name + ":" + std::to_string(c.line) + ": " + arguments;
+        const auto entries = scene.Entries(c.writes);
+        const test::CliRun result = test::RunCli(arguments);
+        EXPECT_EQ(result.status, c.status) << where;
+        EXPECT_EQ(result.out, scene.Expand(c.out, runs)) << where;
+        EXPECT_EQ(result.err, scene.Expand(c.err, runs)) << where;
+        EXPECT_EQ(scene.Entries(c.writes), entries) << where;
+        for (const std::string& w : c.writes) EXPECT_TRUE(fs::exists(scene.path() / w)) << where << ": " << w;
+    }
+    fs::current_path(before);
+}
+
+TEST(CliTranscript, UsageErrorsAreOneLineNamingTheVerbAndWriteNothing) { RunTranscript("usage.txt"); }
+TEST(CliTranscript, InputsThatCannotBeReadFailInOneLine) { RunTranscript("unreadable.txt"); }
+TEST(CliTranscript, OutputsNoWriterMayWriteAreRefusedBeforeWriting) { RunTranscript("unwritable.txt"); }
+TEST(CliTranscript, WarningsAreLinesOnStderrAndTheRestIsWritten) { RunTranscript("warnings.txt"); }
+TEST(CliTranscript, StatusLinesGoToStderrAndQuietSilencesThem) { RunTranscript("status.txt"); }
+TEST(CliTranscript, HelpTextsListEveryVerbAndOption) { RunTranscript("help.txt"); }
+
+}  // namespace
+}  // namespace gw
