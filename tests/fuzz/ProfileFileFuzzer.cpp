@@ -13,22 +13,10 @@
 
 namespace {
 
-// The lines of a profile file with their line ends (CR LF, CR or LF), split
-// the way the reader splits them.
+// The lines of a profile file with their line ends, split the way the reader splits them.
 std::vector<std::string_view> LinesOf(std::string_view text) {
     std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        std::size_t next = end + 1;
-        if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
-        lines.push_back(text.substr(start, next - start));
-        start = next;
-    }
+    for (const gw::fuzz::Line& line : gw::fuzz::LinesWithEnds(text)) lines.push_back(line.whole());
     return lines;
 }
 

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "core/io/FileText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -35,12 +35,11 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (!std::filesystem::exists(argv[i])) continue;  // a target without kept crashes
         for (const auto& path : InputsOf(argv[i])) {
-            std::ifstream file(path, std::ios::binary);
-            if (!file) {
-                std::fprintf(stderr, "cannot read %s\n", path.c_str());
+            std::string bytes;
+            if (const gw::Outcome read = gw::ReadFileBytes(path.string(), gw::kTerrainFileCap, bytes); !read) {
+                std::fprintf(stderr, "%s\n", read.message().c_str());
                 return 1;
             }
-            std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
             std::fprintf(stderr, "replaying %s\n", path.c_str());
             LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
             ++replayed;
