@@ -70,14 +70,16 @@ public:
         WriteAll(File("neg.asc"), "Vertex 0: X: -128 Y: -128 Z: -1\r\nFace list:\r\n");
         WriteAll(File("notes.png"), "not a picture");
         WriteTerrain(File("huge.asc"), Filled(1e308));
-        for (const char* folder : {"folder", "nat", "d"}) fs::create_directory(File(folder));
+        for (const char* folder : {"folder", "nat", "d", "pieces", "set1", "set2", "set3", "set4", "set5", "set6"})
+            fs::create_directory(File(folder));
         WriteAll(File("T.asc"), vertex);
         WriteAll(File("nat/Dunes.asc"), vertex);
         WriteAll(File("d/d.bak"), "unrelated");
         fs::copy_file(SamplePiecePath(), File("hillN.asc"));
+        for (const char* name : {"tabletopN.asc", "bumpns.asc", "flat.asc", "hillN.ASC"})
+            fs::copy_file(SamplePiecePath(), File("pieces/" + std::string(name)));
         fs::copy_file(GRIDWRIGHT_SOURCE_DIR "/tests/fuzz/corpus/heightmap_file/grey8", File("grey8.png"));
-        EXPECT_EQ(RunCli("export-heightmap -q " + SamplePiecePath() + " -o " + File("tabletop.png")).status,
-                  0);
+        EXPECT_EQ(RunCli("export-heightmap -q " + SamplePiecePath() + " -o " + File("tabletop.png")).status, 0);
         for (const char* track : {"Dunes", "off", "flat", "nodouble"})
             fs::copy(ProgramFolder() + "/samples/Dunes", File(track), fs::copy_options::recursive);
         Replace("off/Dunes.TER", std::regex("BaseX=\\d+"), "BaseX=9999");
@@ -129,9 +131,10 @@ public:
             const std::string name = entry.path().lexically_relative(dir_.path()).generic_string();
             if (Covered(name, writes)) continue;
             std::error_code none;
-            entries[name] = entry.is_regular_file() ? std::to_string(entry.file_size()) + " bytes at " +
-                                                          std::to_string(entry.last_write_time(none).time_since_epoch().count())
-                                                    : "";
+            entries[name] = entry.is_regular_file()
+                                ? std::to_string(entry.file_size()) + " bytes at " +
+                                      std::to_string(entry.last_write_time(none).time_since_epoch().count())
+                                : "";
         }
         return entries;
     }

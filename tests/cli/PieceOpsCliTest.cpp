@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <set>
 #include <string>
 
 #include "core/Interfaces.h"
@@ -73,30 +70,6 @@ TEST(EditCli, OperationsRunInTheOrderGivenAsTheEditorRunsThem) {
     const PieceGrid after = Read(dir.File("mixN.asc"));
     for (int r = 1; r <= 17; ++r)
         for (int c = 1; c <= 17; ++c) EXPECT_DOUBLE_EQ(after.Z(c, r), expected.Z(c, r)) << c << "," << r;
-}
-
-TEST(PieceSetCli, KindAndNameFromTheFileNameOrTheOptions) {
-    struct Case {
-        std::string inputName, options;
-        std::set<std::string> files;
-    };
-    const Case cases[] = {
-        {"tabletopN.asc", "", {"tabletopN.asc", "tabletopW.asc", "tabletopS.asc", "tabletopE.asc"}},
-        {"bumpns.asc", "", {"bumpNS.asc", "bumpEW.asc"}},
-        {"flat.asc", "", {"flatN.asc", "flatW.asc", "flatS.asc", "flatE.asc"}},
-        {"flat.asc", "--kind nsew", {"flatNSEW.asc"}},
-        {"tabletopN.asc", "--kind NS --name ramp", {"rampNS.asc", "rampEW.asc"}},
-        {"hillN.ASC", "--name ridge", {"ridgeN.ASC", "ridgeW.ASC", "ridgeS.ASC", "ridgeE.ASC"}},
-    };
-    for (const Case& c : cases) {
-        TempDir source, target;
-        std::filesystem::copy_file(Sample(), source.File(c.inputName));
-        const CliRun result =
-            RunCli("piece-set " + source.File(c.inputName) + " -o " + target.path().string() + " " + c.options);
-        ASSERT_EQ(result.status, 0) << c.inputName << " " << c.options << ": " << result.err;
-        EXPECT_EQ(FilesIn(target), c.files) << c.inputName << " " << c.options;
-        EXPECT_EQ(static_cast<std::size_t>(std::count(result.err.begin(), result.err.end(), '\n')), c.files.size());
-    }
 }
 
 }  // namespace

@@ -78,6 +78,7 @@ TEST(CliTranscript, InputsThatCannotBeReadFailInOneLine) { RunTranscript("unread
 TEST(CliTranscript, OutputsNoWriterMayWriteAreRefusedBeforeWriting) { RunTranscript("unwritable.txt"); }
 TEST(CliTranscript, WarningsAreLinesOnStderrAndTheRestIsWritten) { RunTranscript("warnings.txt"); }
 TEST(CliTranscript, StatusLinesGoToStderrAndQuietSilencesThem) { RunTranscript("status.txt"); }
+TEST(CliTranscript, PieceSetNamesTheSetFromTheFileNameOrTheOptions) { RunTranscript("piece-set.txt"); }
 TEST(CliTranscript, HelpTextsListEveryVerbAndOption) { RunTranscript("help.txt"); }
 
 }  // namespace
