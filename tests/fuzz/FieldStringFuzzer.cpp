@@ -64,11 +64,9 @@ void CheckCompress(std::string_view text) {
     const std::string compressed = gw::Compress(text);
     GW_FUZZ_CHECK(compressed.find("  ") == std::string::npos);
     GW_FUZZ_CHECK(gw::Compress(compressed) == compressed);
-    std::string withoutBlanks, compressedWithoutBlanks;
-    for (char c : text)
-        if (c != ' ') withoutBlanks += c;
-    for (char c : compressed)
-        if (c != ' ') compressedWithoutBlanks += c;
+    std::string withoutBlanks(text), compressedWithoutBlanks = compressed;
+    std::erase(withoutBlanks, ' ');
+    std::erase(compressedWithoutBlanks, ' ');
     GW_FUZZ_CHECK(withoutBlanks == compressedWithoutBlanks);
 
     const std::string trimmed = gw::TrimBlanks(text);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the fuzz targets: a check that stops the run with a message (the
-// fuzzer keeps the input that broke it), and the split of one input into the
-// fields a target needs.
+// fuzzer keeps the input that broke it), and helpers for their inputs.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -38,14 +38,9 @@ inline std::string_view AsText(const std::uint8_t* data, std::size_t size) {
 inline std::vector<std::string_view> SplitFields(std::string_view input, std::size_t count) {
     std::vector<std::string_view> fields;
     for (std::size_t i = 0; i < count; ++i) {
-        std::size_t zero = input.find('\0');
-        if (zero == std::string_view::npos) {
-            fields.push_back(input);
-            input = {};
-        } else {
-            fields.push_back(input.substr(0, zero));
-            input.remove_prefix(zero + 1);
-        }
+        const std::size_t zero = std::min(input.find('\0'), input.size());
+        fields.push_back(input.substr(0, zero));
+        input.remove_prefix(std::min(zero + 1, input.size()));
     }
     fields.push_back(input);
     return fields;

@@ -2,6 +2,7 @@
 // The path routines on any text, as they meet paths written into track files
 // and names picked in file boxes: results are parts of the path, and the piece
 // name's parts put together are the file name again.
+#include <algorithm>
 #include <string>
 
 #include "FuzzSupport.h"
@@ -13,11 +14,7 @@ namespace {
 
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
-bool HasSeparator(std::string_view text) {
-    for (char c : text)
-        if (gw::IsPathSeparator(c)) return true;
-    return false;
-}
+bool HasSeparator(std::string_view text) { return std::any_of(text.begin(), text.end(), gw::IsPathSeparator); }
 
 }  // namespace
 

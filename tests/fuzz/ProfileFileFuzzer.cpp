@@ -13,13 +13,6 @@
 
 namespace {
 
-// The lines of a profile file with their line ends, split the way the reader splits them.
-std::vector<std::string_view> LinesOf(std::string_view text) {
-    std::vector<std::string_view> lines;
-    for (const gw::fuzz::Line& line : gw::fuzz::LinesWithEnds(text)) lines.push_back(line.whole());
-    return lines;
-}
-
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1a'; }
 
 std::string_view Trimmed(std::string_view text) {
@@ -56,26 +49,25 @@ void CheckOnlyTheKeyChanged(std::string before, std::string_view after, std::str
         before += "\r\n";
         if (after == before) return;  // the key closed the file and kept its value
     }
-    const auto oldLines = LinesOf(before);
-    const auto newLines = LinesOf(after);
-    std::size_t prefix = 0;
-    while (prefix < oldLines.size() && prefix < newLines.size() && oldLines[prefix] == newLines[prefix]) ++prefix;
-    std::size_t suffix = 0;
+    // The lines with their ends, split as the reader splits them.
+    const auto oldLines = gw::fuzz::LinesWithEnds(before), newLines = gw::fuzz::LinesWithEnds(after);
+    std::size_t prefix = 0, suffix = 0;
+    while (prefix < oldLines.size() && prefix < newLines.size() && oldLines[prefix].whole() == newLines[prefix].whole())
+        ++prefix;
     while (suffix < oldLines.size() - prefix && suffix < newLines.size() - prefix &&
-           oldLines[oldLines.size() - 1 - suffix] == newLines[newLines.size() - 1 - suffix]) {
+           oldLines[oldLines.size() - 1 - suffix].whole() == newLines[newLines.size() - 1 - suffix].whole())
         ++suffix;
-    }
     const std::size_t removed = oldLines.size() - prefix - suffix;
     const std::size_t added = newLines.size() - prefix - suffix;
     GW_FUZZ_CHECK(removed <= 1);
-    if (removed == 1) GW_FUZZ_CHECK(IsLineOfKey(oldLines[prefix], key));
+    if (removed == 1) GW_FUZZ_CHECK(IsLineOfKey(oldLines[prefix].whole(), key));
     // The key's line, after a new section's header line.
     GW_FUZZ_CHECK(added >= 1 && added <= 2);
     for (std::size_t i = prefix; i < prefix + added; ++i) {
-        const std::string_view line = newLines[i];
+        const std::string_view line = newLines[i].whole();
         GW_FUZZ_CHECK(line.size() >= 2 && line.substr(line.size() - 2) == "\r\n");
     }
-    GW_FUZZ_CHECK(IsLineOfKey(newLines[prefix + added - 1], key));
+    GW_FUZZ_CHECK(IsLineOfKey(newLines[prefix + added - 1].whole(), key));
 }
 
 }  // namespace
