@@ -113,13 +113,15 @@ public:
             const std::string key = (*it)[1], rest = (*it)[2];
             expanded.append(from, (*it)[0].first);
             from = (*it)[0].second;
-            runs &= key == "link" ? hasLink_ : key == "D" || key == "bin" || kHasFifosAndDevices;
-            if (key == "D") expanded += rest.empty() ? Native(dir_.path().string()) : File(rest);
-            if (key == "bin") expanded += ProgramFolder() + rest;
-            if (key == "fifo") expanded += File("fifoN.asc") + rest;
-            if (key == "zero") expanded += "/dev/zero" + rest;
-            if (key == "full") expanded += ">/dev/full" + rest;
-            if (key == "link") expanded += File("link.asc") + rest;
+            const std::map<std::string, std::pair<std::string, bool>> places = {
+                {"D", {rest.empty() ? Native(dir_.path().string()) : File(rest), true}},
+                {"bin", {ProgramFolder() + rest, true}},
+                {"fifo", {File("fifoN.asc") + rest, kHasFifosAndDevices}},
+                {"zero", {"/dev/zero" + rest, kHasFifosAndDevices}},
+                {"full", {">/dev/full" + rest, kHasFifosAndDevices}},
+                {"link", {File("link.asc") + rest, hasLink_}}};
+            expanded += places.at(key).first;
+            runs &= places.at(key).second;
         }
         return expanded.append(from, text.cend());
     }

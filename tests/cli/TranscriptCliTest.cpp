@@ -34,21 +34,21 @@ std::vector<Case> ReadTranscript(const std::string& name) {
     std::istringstream in(test::ReadAll(GRIDWRIGHT_TEST_DATA_DIR "/cli/" + name));
     int number = 0;
     for (std::string line; std::getline(in, line);) {
-        const std::string rest = line.size() > 2 ? line.substr(line[2] == ' ' ? 3 : 2) : "";
-        if (++number, line.rfind("$", 0) == 0) {
+        const std::string kind = line.substr(0, 2), rest = line.size() > 2 ? line.substr(line[2] == ' ' ? 3 : 2) : "";
+        if (++number, kind[0] == '$')
             cases.push_back({rest, "", "", 0, number, {}});
-        } else if (line.empty() || line[0] == '#') {
-        } else if (line.rfind("1>", 0) == 0 && !cases.empty()) {
-            cases.back().out += rest + "\n";
-        } else if (line.rfind("2>", 0) == 0 && !cases.empty()) {
-            cases.back().err += rest + "\n";
-        } else if (line.rfind("? ", 0) == 0 && !cases.empty()) {
-            cases.back().status = std::stoi(line.substr(2));
-        } else if (line.rfind("+ ", 0) == 0 && !cases.empty()) {
-            cases.back().writes.push_back(line.substr(2));
-        } else {
+        else if (kind.empty() || kind[0] == '#')
+            continue;
+        else if (cases.empty() || (kind != "1>" && kind != "2>" && kind != "? " && kind != "+ "))
             ADD_FAILURE() << name << ":" << number << ": not a transcript line: " << line;
-        }
+        else if (kind == "1>")
+            cases.back().out += rest + "\n";
+        else if (kind == "2>")
+            cases.back().err += rest + "\n";
+        else if (kind == "? ")
+            cases.back().status = std::stoi(rest);
+        else
+            cases.back().writes.push_back(rest);
     }
     return cases;
 }

@@ -8,6 +8,10 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "core/texture/TextureOrientation.h"
+#include "core/texture/TexturePalette.h"
+#include "core/texture/TextureTexts.h"
+#include "core/texture/TrackValue.h"
 #include "core/trackfiles/ProfileFile.h"
 #include "core/text/FieldString.h"
 
@@ -70,10 +74,29 @@ void CheckOnlyTheKeyChanged(std::string before, std::string_view after, std::str
     GW_FUZZ_CHECK(IsLineOfKey(newLines[prefix + added - 1].whole(), key));
 }
 
+// What the texture builder reads from a track: the .TER's texture palette and
+// the .TRK's orientations, here the same bytes.
+void CheckTextureReading(std::string_view input) {
+    const gw::ProfileDocument track{std::string(input)};
+    gw::fuzz::QuietPrompter prompter;
+    const gw::TexturePalette palette = gw::LoadTexturePalette(track, prompter);
+    GW_FUZZ_CHECK(prompter.messages <= 1);
+    for (long long id : {-1LL, 0LL, 1LL, 2LL, 255LL, 256LL, 257LL, 1LL << 40}) {
+        const std::string& entry = palette.Entry(id);
+        if (id < 1 || id > gw::TexturePalette::kMaxEntries) GW_FUZZ_CHECK(entry.empty());
+    }
+    for (int piece = 1; piece <= 256; piece += 51) {
+        const int orientation = gw::ReadTrackInteger(track, gw::kTrackSection, gw::OrientationKey(piece), "-2");
+        (void)gw::RemapOrientation(orientation);
+    }
+}
+
 }  // namespace
 
-// Input: section, key and value, each ended by a zero byte, then the file's bytes.
+// Input: section, key and value, each ended by a zero byte, then the file's
+// bytes; the whole input is also a track's .TER and .TRK.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    CheckTextureReading(gw::fuzz::AsText(data, size));
     const auto fields = gw::fuzz::SplitFields(gw::fuzz::AsText(data, size), 3);
     const std::string_view section = fields[0], key = fields[1], value = fields[2], file = fields[3];
 

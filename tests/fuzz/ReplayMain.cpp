@@ -16,15 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 namespace {
 
 std::vector<std::filesystem::path> InputsOf(const std::filesystem::path& argument) {
+    if (!std::filesystem::is_directory(argument)) return {argument};
     std::vector<std::filesystem::path> inputs;
-    if (std::filesystem::is_directory(argument)) {
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(argument)) {
-            if (entry.is_regular_file()) inputs.push_back(entry.path());
-        }
-        std::sort(inputs.begin(), inputs.end());
-    } else {
-        inputs.push_back(argument);
-    }
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(argument))
+        if (entry.is_regular_file()) inputs.push_back(entry.path());
+    std::sort(inputs.begin(), inputs.end());
     return inputs;
 }
 
