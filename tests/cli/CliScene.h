@@ -70,12 +70,17 @@ public:
         WriteAll(File("neg.asc"), "Vertex 0: X: -128 Y: -128 Z: -1\r\nFace list:\r\n");
         WriteAll(File("notes.png"), "not a picture");
         WriteTerrain(File("huge.asc"), Filled(1e308));
+        NationalGrid hill = Filled(2);  // an edge at 6 and one high cell
+        hill.At(10, 10) = 66051;
+        for (int i = 0; i < 257; ++i) hill.At(i, 0) = 6;
+        WriteTerrain(File("hill.asc"), hill);
         for (const char* folder : {"folder", "nat", "d", "pieces", "set1", "set2", "set3", "set4", "set5", "set6"})
             fs::create_directory(File(folder));
         WriteAll(File("T.asc"), vertex);
         WriteAll(File("nat/Dunes.asc"), vertex);
         WriteAll(File("d/d.bak"), "unrelated");
         fs::copy_file(SamplePiecePath(), File("hillN.asc"));
+        fs::copy_file(SamplePiecePath(), File("-top.asc"));
         for (const char* name : {"tabletopN.asc", "bumpns.asc", "flat.asc", "hillN.ASC"})
             fs::copy_file(SamplePiecePath(), File("pieces/" + std::string(name)));
         fs::copy_file(GRIDWRIGHT_SOURCE_DIR "/tests/fuzz/corpus/heightmap_file/grey8", File("grey8.png"));

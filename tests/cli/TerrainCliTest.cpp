@@ -6,7 +6,6 @@
 #include "core/piece/PieceFile.h"
 #include "core/terrain/AddPiece.h"
 #include "core/terrain/Asc257File.h"
-#include "core/terrain/Statistics.h"
 #include "core/text/NumberText.h"
 #include "cli/CliScene.h"
 
@@ -14,21 +13,6 @@ namespace gw {
 namespace {
 
 using namespace test;
-
-TEST(TerrainCli, StatsPrintsTheFourLines) {
-    TempDir dir;
-    NationalGrid grid = Filled(2);
-    grid.At(10, 10) = 66051;
-    for (int i = 0; i < 257; ++i) grid.At(i, 0) = 6;
-    WriteTerrain(dir.File("hill.asc"), grid);
-    const CliRun result = RunCli("stats " + dir.File("hill.asc"));
-    ASSERT_EQ(result.status, 0) << result.err;
-    std::string expected;
-    for (const std::string& line : StatisticsLines(ComputeASC257Statistics(grid))) expected += line + "\n";
-    EXPECT_EQ(result.out, expected);
-    EXPECT_EQ(result.out.rfind("Minimum Z:  2\nMaximum Z:  66051\n", 0), 0u) << result.out;
-    EXPECT_EQ(result.err, "");
-}
 
 TEST(TerrainCli, SlopeEdgesWritesTheBlendedTerrain) {
     TempDir dir;

@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A whole conversion of a small track folder made from the input, as the tool's
-// convert runs it. The track's own files are only read, each of the 256 places
-// is added or reported (the report stays short), no height is anything but a
-// finite number, and what was written reads back.
-//
-// Input: the .TER, a zero byte, the piece file odd.asc beside it, a zero byte,
-// the track's .SCN. Beside them lie bump.asc and flat.asc (every 16th vertex
-// line of real pieces: their heights still land on the terrain, and reading
-// their lines, fuzzed on its own, costs little). The folders are made once.
+// A whole conversion of a small track folder, as the tool's convert runs it: the
+// track is only read, each of the 256 places is added or reported (briefly), no
+// height is anything but a finite number, and what was written reads back.
+// Input: the .TER, a zero byte, the piece odd.asc beside it, a zero byte, the
+// .SCN. Beside them lie bump.asc and flat.asc, every 16th vertex line of each.
 #include <algorithm>
 #include <cmath>
 #include <filesystem>

@@ -32,9 +32,8 @@ inline std::string_view AsText(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// The first count fields of the input, each ended by a zero byte, then the rest.
-// Fields the input does not hold are empty, so every input is usable and the
-// seeds stay readable ("section\0key\0value\0file text").
+// The first count fields of the input, each ended by a zero byte, then the rest;
+// missing fields are empty, so every input is usable ("section\0key\0value\0file").
 inline std::vector<std::string_view> SplitFields(std::string_view input, std::size_t count) {
     std::vector<std::string_view> fields;
     for (std::size_t i = 0; i < count; ++i) {
@@ -64,9 +63,8 @@ inline std::vector<Line> LinesWithEnds(std::string_view text) {
     return lines;
 }
 
-// A file name in a folder of this run's own, removed when the run ends; in
-// memory (/dev/shm) where the system has it, as flushing to disk costs more
-// than the code under test.
+// A file name in a folder of this run's own, removed at its end; in memory
+// (/dev/shm) where there is one, as flushing to disk costs more than the code.
 inline std::string ScratchPath(const std::string& name) {
     static const std::string folder = [] {
         std::error_code ec;
@@ -114,9 +112,8 @@ GW_FUZZ_UNCOUNTED inline void Zero(std::vector<double>& values) {
     std::memset(values.data(), 0, values.size() * sizeof(double));
 }
 
-// The vertex lines of the piece template (every keepEvery-th of them) and a
-// closing line: a piece file for the targets that read a track, where only the
-// heights matter and the face list would only cost time.
+// Every keepEvery-th vertex line of a piece file and a closing line: a piece for
+// the targets that read a track, where only heights matter.
 inline std::string VertexLinesOnly(std::string_view pieceFile, std::size_t keepEvery) {
     std::string lines;
     std::size_t vertex = 0;

@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The block line reader under the ASC257 reader and writer, on any bytes read
-// in small blocks, so line ends fall on block boundaries in every way a small
-// input allows: the lines it gives (cut to the longest line kept, marked
-// overlong and last) and the CR LF runs it hands out in bulk are exactly the
-// file's lines.
-//
-// Input: byte 0 chooses the longest line kept, bytes 1-2 the block size, byte 3
-// which calls take bulk runs, then a needle for the runs ended by a zero byte,
-// then the bytes themselves.
+// The block line reader under the ASC257 files, on any bytes read in small blocks
+// (line ends fall on block boundaries every way): the lines it gives (cut to the
+// longest kept, marked overlong and last) and its bulk CR LF runs are the file's.
+// Input: byte 0 the longest line kept, bytes 1-2 the block size, byte 3 which
+// calls take bulk runs, the runs' needle ended by a zero byte, then the bytes.
 #include <string>
 #include <vector>
 

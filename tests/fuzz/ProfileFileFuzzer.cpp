@@ -124,9 +124,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (expected.size() > gw::kMaxPrivateValueLength) expected.resize(gw::kMaxPrivateValueLength);
     GW_FUZZ_CHECK(gw::ReadPrivateValue(section, key, "-", path) == expected);
 
-    // The document keeps its sections in step with its bytes: later writes (a
-    // new key in the section, a new section, the key again) give what they
-    // give on the same bytes read afresh.
+    // The sections stay in step with the bytes: later writes (a new key, a new
+    // section, the key again) give what they give on the bytes read afresh.
     const std::string otherKey = std::string(key) + "2", otherSection = std::string(section) + "2";
     for (const auto& [s, k, v] : {std::tuple{section, std::string_view(otherKey), value},
                                   {std::string_view(otherSection), key, value},
