@@ -15,10 +15,6 @@ namespace fs = std::filesystem;
 
 std::string SampleTer() { return ProgramFolder() + "/samples/Dunes/Dunes.TER"; }
 
-// The height a saved terrain holds on the top of the sample's tabletop at (56, 243),
-// which the conversion makes Z Base + 0.67 x 4.5 above what the grid held.
-double TabletopHeight(const std::string& terrain) { return ReadTerrain(terrain).At(56, 243); }
-
 TEST(ConvertCli, WritesEveryFileTheDialogWritesAndListsThem) {
     TempDir dir;
     const std::string out = dir.File("nat");  // created by the verb
@@ -38,27 +34,41 @@ TEST(ConvertCli, WritesEveryFileTheDialogWritesAndListsThem) {
     EXPECT_EQ(ter.Get("TerrainPalette", "FileSet_1", ""), "C:\\MCM\\Tracks\\Dunes\\DunesTex.tga");
 }
 
+// The options choose the files (listed as written, nothing else) and the heights.
 TEST(ConvertCli, OptionsChooseTheFilesAndTheHeights) {
     TempDir dir;
-    // A base terrain at 1.0 everywhere, and Quarry heights.
     WriteTerrain(dir.File("base.asc"), Filled(1.0));
-    const std::string out = dir.File("quarry");
-    CliRun result = RunCli("convert " + SampleTer() + " -o " + out +
-                           " --quarry --no-scn --no-dispmap --no-texture --base " + dir.File("base.asc"));
-    ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(FilesIn(out), (std::set<std::string>{"Dunes.TER", "Dunes.asc", "flat.asc"}));
-    EXPECT_NEAR(TabletopHeight(out + "/Dunes.asc"), 1.0 + 15.0 + 0.67 * 4.5, 1e-9);
-    ProfileDocument ter;
-    ASSERT_TRUE(ProfileDocument::Load(out + "/Dunes.TER", ter));
-    EXPECT_EQ(ter.Get("ElevationFile_97", "Name", ""), "Dunes.asc");  // the Quarry's own keys
-
-    // --no-ter also leaves out flat.asc; --z-base overrides the Quarry rule.
-    const std::string out2 = dir.File("bare");
-    result = RunCli("convert " + SampleTer() + " -o " + out2 +
-                    " --quarry --z-base 2 --no-ter --no-scn --no-dispmap --no-texture");
-    ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(FilesIn(out2), (std::set<std::string>{"Dunes.asc"}));
-    EXPECT_NEAR(TabletopHeight(out2 + "/Dunes.asc"), 2.0 + 0.67 * 4.5, 1e-9);
+    const struct {
+        std::string options;
+        std::vector<std::string> written;
+        double zBase;
+    } cases[] = {
+        // The Quarry's heights on a base terrain at 1.0 everywhere.
+        {"--quarry --no-scn --no-dispmap --no-texture --base " + dir.File("base.asc"),
+         {"Dunes.TER", "flat.asc", "Dunes.asc"},
+         1.0 + 15.0},
+        // --no-ter also leaves out flat.asc; --z-base overrides the Quarry rule.
+        {"--quarry --z-base 2 --no-ter --no-scn --no-dispmap --no-texture", {"Dunes.asc"}, 2.0},
+        // --open-only saves the terrain and nothing else.
+        {"--open-only --save-asc", {"Dunes.asc"}, 5.411765},
+    };
+    for (const auto& c : cases) {
+        const std::string out = dir.File("out" + std::to_string(&c - cases));
+        const bool openOnly = c.options.starts_with("--open-only");
+        if (openOnly) fs::create_directory(out);
+        const CliRun result = RunCli("convert " + SampleTer() + " " + c.options + " " +
+                                     (openOnly ? out + kSeparator + "Dunes.asc" : "-o " + out));
+        ASSERT_EQ(result.status, 0) << result.err;
+        std::string listed;
+        for (const std::string& name : c.written) listed += out + kSeparator + name + "\n";
+        EXPECT_EQ(result.err, listed) << c.options;
+        EXPECT_EQ(FilesIn(out), std::set<std::string>(c.written.begin(), c.written.end())) << c.options;
+        // The top of the sample's tabletop at (56, 243): Z Base + 0.67 x 4.5 above the grid.
+        EXPECT_NEAR(ReadTerrain(out + "/Dunes.asc").At(56, 243), c.zBase + 0.67 * 4.5, 1e-9) << c.options;
+    }
+    ProfileDocument ter;  // the Quarry's own keys
+    ASSERT_TRUE(ProfileDocument::Load(dir.File("out0/Dunes.TER"), ter));
+    EXPECT_EQ(ter.Get("ElevationFile_97", "Name", ""), "Dunes.asc");
 }
 
 TEST(ConvertCli, ARelativeOutputFolderIsNamedAbsoluteInTheNewTer) {
@@ -99,17 +109,6 @@ TEST(ConvertCli, TheFolderTheTerNamesGivenAsGameFolderConvertsByteIdentically) {
     for (const std::string& name : names) {
         EXPECT_EQ(ReadAll(dir.File("second/" + name)), ReadAll(dir.File("first/" + name))) << name;
     }
-}
-
-TEST(ConvertCli, OpenOnlySavesTheTerrainAndNothingElse) {
-    TempDir dir;
-    const std::string asc = dir.File("only/track.asc");
-    fs::create_directory(dir.File("only"));
-    CliRun result = RunCli("convert " + SampleTer() + " --open-only --save-asc " + asc);
-    ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err, asc + "\n");
-    EXPECT_EQ(FilesIn(dir.File("only")), (std::set<std::string>{"track.asc"}));
-    EXPECT_NEAR(TabletopHeight(asc), 5.411765 + 0.67 * 4.5, 1e-9);
 }
 
 }  // namespace

@@ -20,19 +20,14 @@ PieceGrid Read(const std::string& path) {
     return grid;
 }
 
-const std::string& Sample() {
-    static const std::string path = SamplePiecePath();
-    return path;
-}
-
 TEST(EditCli, RangeIsAnchorCellThenMovingCorner) {
     TempDir dir;
     const CliRun result =
-        RunCli("edit " + Sample() + " -o " + dir.File("outN.asc") + " --range 2,3,4,5 --set 7 --displace -2");
+        RunCli("edit " + SamplePiecePath() + " -o " + dir.File("outN.asc") + " --range 2,3,4,5 --set 7 --displace -2");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, dir.File("outN.asc") + "\n");
     EXPECT_EQ(result.out, "");
-    const PieceGrid before = Read(Sample());
+    const PieceGrid before = Read(SamplePiecePath());
     const PieceGrid after = Read(dir.File("outN.asc"));
     for (int r = 1; r <= 17; ++r) {
         for (int c = 1; c <= 17; ++c) {
@@ -46,11 +41,11 @@ TEST(EditCli, RangeIsAnchorCellThenMovingCorner) {
 TEST(EditCli, OperationsRunInTheOrderGivenAsTheEditorRunsThem) {
     TempDir dir;
     const CliRun result =
-        RunCli("edit " + Sample() + " -o " + dir.File("mixN.asc") +
+        RunCli("edit " + SamplePiecePath() + " -o " + dir.File("mixN.asc") +
                " --range 5,1,1,5 --rotate --shift right --slope-cols --mirror-v --scale 0.5 --shift up"
                " --mirror-h --slope-rows --displace +1.25");
     ASSERT_EQ(result.status, 0) << result.err;
-    PieceGrid expected = Read(Sample());
+    PieceGrid expected = Read(SamplePiecePath());
     const CellRange range{5, 1, 1, 5};
     NullStatusSink quiet;
     RotateRange(expected, range, quiet);

@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Transcripts of the tool, tests/data/cli/*.txt, one rule each: the arguments
-// of a run, its exit status, its exact stdout and stderr and the files it
-// writes. Every run starts in one folder of inputs (also its working folder)
-// and may change nothing there but the files it names:
-//   $ ARGUMENTS   {D}name is that file of the folder ({D} alone the folder),
-//                 {bin} the program folder; {fifo}, {zero}, {full} (stdout to
-//                 /dev/full) and {link} run only where the system has them
-//   ? STATUS      1> LINE of stdout   2> LINE of stderr   + NAME written
+// Transcripts of the tool, tests/data/cli/*.txt (their form: README there): each
+// run's exit status, exact stdout and stderr, and the files it writes.
 #include <gtest/gtest.h>
 
 #include <filesystem>
