@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command-line tool's outputs: every verb refuses what no writer may write
-// before it writes anything, and parallel runs never cross.
+// Parallel runs of the command-line tool never cross.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,89 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliScene.h"
 #include "core/piece/PieceFile.h"
-#include "core/terrain/Asc257File.h"
-#include "support/CliProcess.h"
-#include "support/TempDir.h"
 
-namespace gw {
+namespace gw::test {
 namespace {
-
-namespace fs = std::filesystem;
-using test::CliRun;
-using test::FilesIn;
-using test::RunCli;
-using test::TempDir;
-
-// Every file under folder with its content.
-std::map<std::string, std::string> Snapshot(const fs::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        files[entry.path().string()] = entry.is_regular_file() ? test::ReadAll(entry.path().string()) : "";
-    }
-    return files;
-}
-
-std::string InputRefusal(const std::string& output, const std::string& input) {
-    return "Cannot write " + output + ": it is " + input + ", an input of this run; nothing was written\n";
-}
-
-TEST(SafeWriteCli, EveryVerbRefusesBadTargetsAndItsOwnInputsBeforeWriting) {
-    TempDir dir;
-    const std::string track = dir.File("Dunes"), ter = track + "/Dunes.TER";
-    fs::copy(test::ProgramFolder() + "/samples/Dunes", track);
-    const std::string piece = dir.File("hillN.asc"), terrain = dir.File("T.asc"), base = dir.File("nat/Dunes.asc");
-    fs::copy_file(test::SamplePiecePath(), piece);
-    fs::create_directories(dir.path() / "nat");
-    fs::create_directories(dir.path() / "folder");
-    for (const std::string& path : {terrain, base}) test::WriteAll(path, "Vertex 0: X: -128 Y: -128 Z: 1\r\n");
-    std::error_code noLinks;  // MinGW's runtime makes no symbolic links
-    fs::create_symlink("hillN.asc", dir.path() / "link.asc", noLinks);
-    const std::string folder = dir.File("folder"), isFolder = "Cannot write " + folder + ": Is a directory\n";
-    const std::string companion = ": names ending in .out or .bak are kept for the temporary and backup files\n";
-    std::vector<std::pair<std::string, std::string>> cases = {
-        {"edit " + piece + " --set 1 -o " + folder, isFolder},
-        {"dispmap " + terrain + " --size 257 -o " + folder, isFolder},
-        {"texture " + ter + " -o " + folder, isFolder},
-        {"slope-edges " + terrain + " -o " + dir.File("t.out"), "Cannot write " + dir.File("t.out") + companion},
-        {"add-piece " + terrain + " " + piece + " --at 1,1 -o " + dir.File("T.BAK"),
-         "Cannot write " + dir.File("T.BAK") + companion},
-        {"convert " + ter + " --open-only --save-asc " + dir.File("T.Out"),
-         "Cannot write " + dir.File("T.Out") + companion},
-        {"piece-set " + piece + " -o " + dir.path().string(), InputRefusal(piece, piece)},
-        {"dispmap " + piece + " --size 17 -o " + piece, InputRefusal(piece, piece)},
-        {"slope-edges " + terrain + " -o " + dir.File("./T.asc"), InputRefusal(dir.File("./T.asc"), terrain)},
-        {"add-piece " + terrain + " " + piece + " --at 1,1 -o " + piece, InputRefusal(piece, piece)},
-        {"convert " + ter + " --open-only --save-asc " + ter, InputRefusal(ter, ter)},
-        {"convert " + ter + " --open-only --save-asc " + track + "/Dunes.SCN",
-         InputRefusal(track + "/Dunes.SCN", track + "/Dunes.SCN")},
-        {"convert " + ter + " --open-only --save-asc " + track + "/BermN.asc",
-         InputRefusal(track + "/BermN.asc", track + "/BermN.asc")},
-        {"convert " + ter + " -o " + dir.File("nat") + " --base " + base, InputRefusal(base, base)},
-        {"texture " + ter + " -o " + track + "/Dirta.tga", InputRefusal(track + "/Dirta.tga", track + "/Dirta.tga")},
-    };
-    if (!noLinks) {
-        cases.push_back(
-            {"edit " + piece + " --set 1 -o " + dir.File("link.asc"), InputRefusal(dir.File("link.asc"), piece)});
-    }
-    const auto before = Snapshot(dir.path());
-    for (const auto& [arguments, error] : cases) {
-        const CliRun result = RunCli(arguments);
-        EXPECT_EQ(result.status, 1) << arguments;
-        EXPECT_EQ(result.err, "gridwright-cli " + arguments.substr(0, arguments.find(' ')) + ": " + error);
-        EXPECT_EQ(result.out, "") << arguments;
-    }
-    EXPECT_EQ(Snapshot(dir.path()), before);
-}
 
 // Sixteen runs at once, four on sibling targets and four on one shared target
 // for each of two verbs. Each sibling holds its own job's data; the shared
 // target and its backup are complete files of two different jobs.
 TEST(SafeWriteCli, ParallelRunsNeverCross) {
     TempDir dir;
-    NullStatusSink quiet;
     const std::string base = dir.File("base.asc");
-    ASSERT_TRUE(WriteASC257({test::Skeleton257Path(), base, "base"}, NationalGrid(), quiet));
+    WriteTerrain(base, NationalGrid());
     struct Job {
         std::string arguments, output;
         int value;
@@ -101,8 +30,8 @@ TEST(SafeWriteCli, ParallelRunsNeverCross) {
         const std::string v = std::to_string(i);
         for (const auto& [value, output] : {std::pair{10 + i, "p.v" + v + ".asc"}, {20 + i, std::string("p.asc")}}) {
             jobs.push_back(
-                {"edit -q " + test::SamplePiecePath() + " --set " + std::to_string(value) + " -o " + dir.File(output),
-                 output, value});
+                {"edit -q " + SamplePiecePath() + " --set " + std::to_string(value) + " -o " + dir.File(output), output,
+                 value});
         }
         for (const auto& [value, output] : {std::pair{30 + i, "T.v" + v + ".asc"}, {40 + i, std::string("T.asc")}}) {
             jobs.push_back(
@@ -152,4 +81,4 @@ TEST(SafeWriteCli, ParallelRunsNeverCross) {
 }
 
 }  // namespace
-}  // namespace gw
+}  // namespace gw::test

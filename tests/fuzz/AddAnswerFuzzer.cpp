@@ -12,20 +12,13 @@
 #include "core/terrain/AddPiece.h"
 #include "core/text/NumberText.h"
 
-namespace {
-
-gw::PieceGrid SamplePiece() {
-    gw::PieceGrid piece;
-    for (int row = 1; row <= 17; ++row) {
-        for (int column = 1; column <= 17; ++column) piece.Z(column, row) = 0.25 * column - 0.5 * row;
-    }
-    return piece;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const gw::PieceGrid piece = SamplePiece();
+    static const gw::PieceGrid piece = [] {
+        gw::PieceGrid sloped;
+        for (int row = 1; row <= 17; ++row)
+            for (int column = 1; column <= 17; ++column) sloped.Z(column, row) = 0.25 * column - 0.5 * row;
+        return sloped;
+    }();
     static gw::NationalGrid grid;
     const std::string answer(gw::fuzz::AsText(data, size));
 

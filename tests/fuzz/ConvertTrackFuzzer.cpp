@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A whole conversion of a small track folder made from the input, as the tool's
-// convert runs it: the track is read into the terrain, the new .SCN, .TER and
-// flat.asc are written and the terrain is saved through a small template. The
-// track's own files are never written, every place is added or reported, no
+// A whole conversion of a small track folder, as the tool's convert runs it: the
+// track is only read, each of the 256 places is added or reported (briefly), no
 // height is anything but a finite number, and what was written reads back.
-//
-// Input: the .TER, a zero byte, the piece file odd.asc beside it, a zero byte,
-// the track's .SCN. Beside them lies every 16th vertex line of a real piece,
-// bump.asc. The folders are made once and reused.
+// Input: the .TER, a zero byte, the piece odd.asc beside it, a zero byte, the
+// .SCN. Beside them lie bump.asc and flat.asc, every 16th vertex line of each.
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <string>
 
 #include "FuzzSupport.h"
+#include "core/convert/BuildNational.h"
 #include "core/convert/SXConversion.h"
 #include "core/io/FileText.h"
 #include "core/piece/PieceFile.h"
@@ -44,11 +42,10 @@ const Folders& MakeFolders() {
         gw::PieceGrid bump;
         for (int row = 1; row <= 17; ++row)
             for (int column = 1; column <= 17; ++column) bump.Z(column, row) = (column + row) % 4 * 0.5;
-        // Every 16th vertex line: the piece's heights still land on the
-        // terrain, and reading its lines (fuzzed on their own) costs little.
-        write(made.track + "/bump.asc",
-              gw::fuzz::VertexLinesOnly(gw::BuildPieceFileText(gw::MakeSkeletonText(gw::kPieceLattice), bump, "bump"),
-                                        16));
+        const std::string skeleton = gw::MakeSkeletonText(gw::kPieceLattice);
+        for (const auto& [name, piece] : {std::pair{"bump", bump}, {"flat", gw::PieceGrid()}})
+            write(made.track + "/" + name + ".asc",
+                  gw::fuzz::VertexLinesOnly(gw::BuildPieceFileText(skeleton, piece, name), 16));
         return made;
     }();
     return folders;
@@ -60,12 +57,6 @@ struct NoPreview final : gw::DisplacementPreview {
     void Status(const std::string&) override {}
 };
 
-std::string Read(const std::string& path) {
-    std::string bytes;
-    GW_FUZZ_CHECK(gw::ReadFileBytes(path, gw::kTerrainFileCap, bytes).ok());
-    return bytes;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -76,8 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     gw::fuzz::WriteScratchFile(folders.track + "/odd.asc", fields[1]);
     gw::fuzz::WriteScratchFile(folders.track + "/Track.SCN", fields[2]);
 
-    // Every run starts from a flat terrain, as the tool does without --base,
-    // in one grid kept between runs.
+    // A flat terrain, as the tool's without --base, in one grid kept between runs.
     static gw::NationalGrid terrain;
     gw::fuzz::Zero(terrain.values);
     gw::SXConversionOptions options;
@@ -92,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The track is only read.
     GW_FUZZ_CHECK(result.refusal.empty());
-    GW_FUZZ_CHECK(Read(ter) == fields[0]);
+    std::string terAfter;
+    GW_FUZZ_CHECK(gw::ReadFileBytes(ter, gw::kTerrainFileCap, terAfter).ok() && terAfter == fields[0]);
     const gw::NationalBuild& build = result.build;
     if (!build.terRead) {
         GW_FUZZ_CHECK(result.steps.empty() && !result.ok());
@@ -100,7 +91,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     GW_FUZZ_CHECK(build.piecesAdded + static_cast<int>(build.notAdded.size()) == gw::kTrackPieces);
     GW_FUZZ_CHECK(build.piecesOffTerrain >= 0 && build.piecesOffTerrain <= build.piecesAdded);
+    GW_FUZZ_CHECK(build.vertexProblems >= 0);
     GW_FUZZ_CHECK(gw::fuzz::AllFinite(terrain.values));
+    for (const gw::PieceNotAdded& piece : build.notAdded)
+        GW_FUZZ_CHECK(piece.number >= 1 && piece.number <= gw::kTrackPieces && !piece.reason.empty());
+    const std::string problems = gw::NationalBuildProblemsText(build, 5);
+    GW_FUZZ_CHECK(std::count(problems.begin(), problems.end(), '\n') + !problems.empty() <= 5 + 3);
+    GW_FUZZ_CHECK(build.ok() == problems.empty() || build.vertexProblems > 0 || build.cellsNotFinite > 0);
 
     // The chosen files, each written whole or reported.
     GW_FUZZ_CHECK(result.steps.size() == 3);

@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The field-string routines on any text and separator: the fields GetElement
 // and GetNextElement give, joined with the separator, are the text again;
-// Compress leaves no run of blanks and changes nothing else.
+// Compress leaves no run of blanks and changes nothing else. The whole input
+// goes through the path routines too.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
 #include "FuzzSupport.h"
+#include "core/io/Paths.h"
+#include "core/piece/PiecePath.h"
 #include "core/text/FieldString.h"
+#include "core/trackfiles/GameFolder.h"
 
 namespace {
-
-// Fields walked past before the walk counts as endless: one more than the text
-// can hold.
-std::size_t FieldLimit(std::string_view text) { return text.size() + 2; }
 
 void CheckGetElement(std::string_view text, std::string_view separator) {
     if (separator.empty()) {
@@ -47,7 +48,7 @@ void CheckGetNextElement(std::string_view text, std::string_view separator) {
         std::string field = gw::GetNextElement(text, separator, position);
         GW_FUZZ_CHECK(position > before && position <= length);
         GW_FUZZ_CHECK(text.substr(static_cast<std::size_t>(before - 1), field.size()) == field);
-        GW_FUZZ_CHECK(++steps <= FieldLimit(text));
+        GW_FUZZ_CHECK(++steps <= text.size() + 2);  // one more than the text can hold: endless
         joined += field;
     }
     GW_FUZZ_CHECK(joined.size() <= text.size());
@@ -64,11 +65,9 @@ void CheckCompress(std::string_view text) {
     const std::string compressed = gw::Compress(text);
     GW_FUZZ_CHECK(compressed.find("  ") == std::string::npos);
     GW_FUZZ_CHECK(gw::Compress(compressed) == compressed);
-    std::string withoutBlanks, compressedWithoutBlanks;
-    for (char c : text)
-        if (c != ' ') withoutBlanks += c;
-    for (char c : compressed)
-        if (c != ' ') compressedWithoutBlanks += c;
+    std::string withoutBlanks(text), compressedWithoutBlanks = compressed;
+    std::erase(withoutBlanks, ' ');
+    std::erase(compressedWithoutBlanks, ' ');
     GW_FUZZ_CHECK(withoutBlanks == compressedWithoutBlanks);
 
     const std::string trimmed = gw::TrimBlanks(text);
@@ -77,9 +76,43 @@ void CheckCompress(std::string_view text) {
     GW_FUZZ_CHECK(gw::UpperAscii(text).size() == text.size());
 }
 
+bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+
+bool HasSeparator(std::string_view text) { return std::any_of(text.begin(), text.end(), gw::IsPathSeparator); }
+
+// The path routines, as they meet paths written into track files and names
+// picked in file boxes: results are parts of the path, and the piece name's
+// parts put together are the file name again.
+void CheckPaths(std::string_view path) {
+    const std::string fileName = gw::GetFileName(path);
+    GW_FUZZ_CHECK(Contains(path, fileName));
+    GW_FUZZ_CHECK(!HasSeparator(fileName));
+    const std::string baseName = gw::GetBaseName(path);
+    const std::string extension = gw::GetExtension(path);
+    GW_FUZZ_CHECK(Contains(fileName, baseName) && Contains(fileName, extension));
+    GW_FUZZ_CHECK(!Contains(baseName, ".") && !Contains(extension, "."));
+    // The routines take the path with its separators made single.
+    const std::string normal = gw::NormalSeparators(path);
+    GW_FUZZ_CHECK(normal.size() <= path.size() && Contains(normal, fileName));
+    const std::string directory = gw::GetDirectory(path);
+    GW_FUZZ_CHECK(directory.size() <= path.size());
+    GW_FUZZ_CHECK(directory == path || normal.substr(0, directory.size()) == directory);
+
+    const gw::PiecePathParts parts = gw::SplitPiecePath(path);
+    GW_FUZZ_CHECK(parts.kind.empty() || parts.kind == "N" || parts.kind == "NS" || parts.kind == "NSEW");
+    GW_FUZZ_CHECK(gw::PieceKindOf(baseName).size() <= baseName.size());
+    GW_FUZZ_CHECK(parts.folder.size() <= path.size() + 1);
+
+    const std::string folder = gw::FolderOfPath(std::string(path));
+    GW_FUZZ_CHECK(path.substr(0, folder.size()) == folder);
+    const std::string value = gw::WindowsFolderForm(path);
+    GW_FUZZ_CHECK(value.size() >= path.size() && value.find('/') == std::string::npos);
+    GW_FUZZ_CHECK(path.empty() || value.back() == '\\');
+}
+
 }  // namespace
 
-// Input: separator, a zero byte, then the text.
+// Input: separator, a zero byte, then the text; the whole input is a path.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto fields = gw::fuzz::SplitFields(gw::fuzz::AsText(data, size), 1);
     const std::string_view separator = fields[0];
@@ -87,5 +120,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckGetElement(text, separator);
     CheckGetNextElement(text, separator);
     CheckCompress(text);
+    CheckPaths(gw::fuzz::AsText(data, size));
     return 0;
 }

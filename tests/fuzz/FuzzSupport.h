@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the fuzz targets: a check that stops the run with a message (the
-// fuzzer keeps the input that broke it), and the split of one input into the
-// fields a target needs.
+// fuzzer keeps the input that broke it), and helpers for their inputs.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/Interfaces.h"
+#include "core/io/FileText.h"
 
 #define GW_FUZZ_CHECK(condition)                                                                  \
     do {                                                                                          \
@@ -31,29 +32,39 @@ inline std::string_view AsText(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// The first count fields of the input, each ended by a zero byte, then the rest.
-// Fields the input does not hold are empty, so every input is usable and the
-// seeds stay readable ("section\0key\0value\0file text").
+// The first count fields of the input, each ended by a zero byte, then the rest;
+// missing fields are empty, so every input is usable ("section\0key\0value\0file").
 inline std::vector<std::string_view> SplitFields(std::string_view input, std::size_t count) {
     std::vector<std::string_view> fields;
     for (std::size_t i = 0; i < count; ++i) {
-        std::size_t zero = input.find('\0');
-        if (zero == std::string_view::npos) {
-            fields.push_back(input);
-            input = {};
-        } else {
-            fields.push_back(input.substr(0, zero));
-            input.remove_prefix(zero + 1);
-        }
+        const std::size_t zero = std::min(input.find('\0'), input.size());
+        fields.push_back(input.substr(0, zero));
+        input.remove_prefix(std::min(zero + 1, input.size()));
     }
     fields.push_back(input);
     return fields;
 }
 
-// A file name in a folder of this run's own, removed when the run ends. The
-// folder lies in memory where the system has such a place (/dev/shm): a file
-// system on disk flushes a file that is renamed or cut over an old one, which
-// would cost more than the code under test.
+// A line of text as the core splits lines (SplitAnyLines), with its line end:
+// CR LF, CR, LF or nothing.
+struct Line {
+    std::string_view text, end;
+    std::string_view whole() const { return {text.data(), text.size() + end.size()}; }
+};
+
+inline std::vector<Line> LinesWithEnds(std::string_view text) {
+    const std::vector<std::string_view> split = SplitAnyLines(text);
+    std::vector<Line> lines;
+    for (std::size_t i = 0; i < split.size(); ++i) {
+        const char* end = split[i].data() + split[i].size();
+        const char* next = i + 1 < split.size() ? split[i + 1].data() : text.data() + text.size();
+        lines.push_back({split[i], {end, static_cast<std::size_t>(next - end)}});
+    }
+    return lines;
+}
+
+// A file name in a folder of this run's own, removed at its end; in memory
+// (/dev/shm) where there is one, as flushing to disk costs more than the code.
 inline std::string ScratchPath(const std::string& name) {
     static const std::string folder = [] {
         std::error_code ec;
@@ -79,16 +90,11 @@ inline void WriteScratchFile(const std::string& path, std::string_view bytes) {
     GW_FUZZ_CHECK(std::fclose(file) == 0);
 }
 
-// A whole terrain is 66,049 heights: loops over it run for every input and are
-// kept out of the coverage instrumentation, which would cost more than the
-// code under test.
+// Loops over a whole terrain (66,049 heights) run for every input: they are kept
+// out of the coverage instrumentation and the sanitizers (they stay inside their
+// vector), are not inlined into a counted caller, and call nothing instrumented
+// (so raw pointers and builtins, not std::isfinite or iterators).
 #if defined(__clang__)
-// Not inlined either: inlined into an instrumented caller, it would be counted.
-// The loops stay inside their vector, so the address and undefined-behaviour
-// checks are left out too.
-// Nothing instrumented may be called inside the loop (an uninstrumented
-// function does not inline instrumented ones such as std::isfinite or a
-// vector's iterator), so the loops walk raw pointers and use the builtins.
 #define GW_FUZZ_UNCOUNTED __attribute__((no_sanitize("coverage", "address", "undefined"), noinline))
 #else
 #define GW_FUZZ_UNCOUNTED
@@ -106,19 +112,13 @@ GW_FUZZ_UNCOUNTED inline void Zero(std::vector<double>& values) {
     std::memset(values.data(), 0, values.size() * sizeof(double));
 }
 
-// The vertex lines of the piece template (every keepEvery-th of them) and a
-// closing line: a piece file for the targets that read a track, where only the
-// heights matter and the face list would only cost time.
-inline std::string VertexLinesOnly(std::string_view pieceFile, std::size_t keepEvery = 1) {
+// Every keepEvery-th vertex line of a piece file and a closing line: a piece for
+// the targets that read a track, where only heights matter.
+inline std::string VertexLinesOnly(std::string_view pieceFile, std::size_t keepEvery) {
     std::string lines;
     std::size_t vertex = 0;
-    for (std::size_t start = 0; start < pieceFile.size();) {
-        std::size_t end = pieceFile.find("\r\n", start);
-        if (end == std::string_view::npos) end = pieceFile.size();
-        const std::string_view line = pieceFile.substr(start, end - start);
+    for (const std::string_view line : SplitAnyLines(pieceFile))
         if (line.find("X:") != std::string_view::npos && vertex++ % keepEvery == 0) lines.append(line).append("\r\n");
-        start = end + 2;
-    }
     return lines + "end\r\n";
 }
 

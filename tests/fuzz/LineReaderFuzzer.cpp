@@ -1,44 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The block line reader under the ASC257 reader and writer, on any bytes read
-// in small blocks, so line ends fall on block boundaries in every way a small
-// input allows: the lines it gives (cut to the longest line kept, marked
-// overlong and last) and the CR LF runs it hands out in bulk are exactly the
-// file's lines.
-//
-// Input: byte 0 chooses the longest line kept, bytes 1-2 the block size, byte 3
-// which calls take bulk runs, then a needle for the runs ended by a zero byte,
-// then the bytes themselves.
+// The block line reader under the ASC257 files, on any bytes read in small blocks
+// (line ends fall on block boundaries every way): the lines it gives (cut to the
+// longest kept, marked overlong and last) and its bulk CR LF runs are the file's.
+// Input: byte 0 the longest line kept, bytes 1-2 the block size, byte 3 which
+// calls take bulk runs, the runs' needle ended by a zero byte, then the bytes.
 #include <string>
 #include <vector>
 
 #include "FuzzSupport.h"
 #include "core/io/BlockLineReader.h"
-
-namespace {
-
-struct Line {
-    std::string_view text;
-    std::string_view end;  // CR LF, CR, LF or nothing
-};
-
-std::vector<Line> LinesOf(std::string_view bytes) {
-    std::vector<Line> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back({bytes.substr(start), {}});
-            break;
-        }
-        std::size_t next = end + 1;
-        if (bytes[end] == '\r' && next < bytes.size() && bytes[next] == '\n') ++next;
-        lines.push_back({bytes.substr(start, end - start), bytes.substr(end, next - end)});
-        start = next;
-    }
-    return lines;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 4) return 0;
@@ -51,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::string path = gw::fuzz::ScratchPath("lines.txt");
     gw::fuzz::WriteScratchFile(path, bytes);
 
-    const std::vector<Line> expected = LinesOf(bytes);
+    const std::vector<gw::fuzz::Line> expected = gw::fuzz::LinesWithEnds(bytes);
     gw::BlockLineReader reader(maxLine, block);
     GW_FUZZ_CHECK(reader.Open(path, gw::kTerrainFileCap).ok());
     std::size_t next = 0;
@@ -62,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::size_t at = 0;
             while (at < run.size()) {
                 GW_FUZZ_CHECK(next + 1 < expected.size());  // never the last line
-                const Line& line = expected[next++];
+                const gw::fuzz::Line& line = expected[next++];
                 GW_FUZZ_CHECK(line.end == "\r\n");
                 GW_FUZZ_CHECK(run.substr(at, line.text.size()) == line.text);
                 at += line.text.size();

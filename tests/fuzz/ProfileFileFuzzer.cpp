@@ -8,29 +8,14 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "core/texture/TextureOrientation.h"
+#include "core/texture/TexturePalette.h"
+#include "core/texture/TextureTexts.h"
+#include "core/texture/TrackValue.h"
 #include "core/trackfiles/ProfileFile.h"
 #include "core/text/FieldString.h"
 
 namespace {
-
-// The lines of a profile file with their line ends (CR LF, CR or LF), split
-// the way the reader splits them.
-std::vector<std::string_view> LinesOf(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        std::size_t next = end + 1;
-        if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
-        lines.push_back(text.substr(start, next - start));
-        start = next;
-    }
-    return lines;
-}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1a'; }
 
@@ -68,32 +53,50 @@ void CheckOnlyTheKeyChanged(std::string before, std::string_view after, std::str
         before += "\r\n";
         if (after == before) return;  // the key closed the file and kept its value
     }
-    const auto oldLines = LinesOf(before);
-    const auto newLines = LinesOf(after);
-    std::size_t prefix = 0;
-    while (prefix < oldLines.size() && prefix < newLines.size() && oldLines[prefix] == newLines[prefix]) ++prefix;
-    std::size_t suffix = 0;
+    // The lines with their ends, split as the reader splits them.
+    const auto oldLines = gw::fuzz::LinesWithEnds(before), newLines = gw::fuzz::LinesWithEnds(after);
+    std::size_t prefix = 0, suffix = 0;
+    while (prefix < oldLines.size() && prefix < newLines.size() && oldLines[prefix].whole() == newLines[prefix].whole())
+        ++prefix;
     while (suffix < oldLines.size() - prefix && suffix < newLines.size() - prefix &&
-           oldLines[oldLines.size() - 1 - suffix] == newLines[newLines.size() - 1 - suffix]) {
+           oldLines[oldLines.size() - 1 - suffix].whole() == newLines[newLines.size() - 1 - suffix].whole())
         ++suffix;
-    }
     const std::size_t removed = oldLines.size() - prefix - suffix;
     const std::size_t added = newLines.size() - prefix - suffix;
     GW_FUZZ_CHECK(removed <= 1);
-    if (removed == 1) GW_FUZZ_CHECK(IsLineOfKey(oldLines[prefix], key));
+    if (removed == 1) GW_FUZZ_CHECK(IsLineOfKey(oldLines[prefix].whole(), key));
     // The key's line, after a new section's header line.
     GW_FUZZ_CHECK(added >= 1 && added <= 2);
     for (std::size_t i = prefix; i < prefix + added; ++i) {
-        const std::string_view line = newLines[i];
+        const std::string_view line = newLines[i].whole();
         GW_FUZZ_CHECK(line.size() >= 2 && line.substr(line.size() - 2) == "\r\n");
     }
-    GW_FUZZ_CHECK(IsLineOfKey(newLines[prefix + added - 1], key));
+    GW_FUZZ_CHECK(IsLineOfKey(newLines[prefix + added - 1].whole(), key));
+}
+
+// What the texture builder reads from a track: the .TER's texture palette and
+// the .TRK's orientations, here the same bytes.
+void CheckTextureReading(std::string_view input) {
+    const gw::ProfileDocument track{std::string(input)};
+    gw::fuzz::QuietPrompter prompter;
+    const gw::TexturePalette palette = gw::LoadTexturePalette(track, prompter);
+    GW_FUZZ_CHECK(prompter.messages <= 1);
+    for (long long id : {-1LL, 0LL, 1LL, 2LL, 255LL, 256LL, 257LL, 1LL << 40}) {
+        const std::string& entry = palette.Entry(id);
+        if (id < 1 || id > gw::TexturePalette::kMaxEntries) GW_FUZZ_CHECK(entry.empty());
+    }
+    for (int piece = 1; piece <= 256; piece += 51) {
+        const int orientation = gw::ReadTrackInteger(track, gw::kTrackSection, gw::OrientationKey(piece), "-2");
+        (void)gw::RemapOrientation(orientation);
+    }
 }
 
 }  // namespace
 
-// Input: section, key and value, each ended by a zero byte, then the file's bytes.
+// Input: section, key and value, each ended by a zero byte, then the file's
+// bytes; the whole input is also a track's .TER and .TRK.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    CheckTextureReading(gw::fuzz::AsText(data, size));
     const auto fields = gw::fuzz::SplitFields(gw::fuzz::AsText(data, size), 3);
     const std::string_view section = fields[0], key = fields[1], value = fields[2], file = fields[3];
 
@@ -121,9 +124,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (expected.size() > gw::kMaxPrivateValueLength) expected.resize(gw::kMaxPrivateValueLength);
     GW_FUZZ_CHECK(gw::ReadPrivateValue(section, key, "-", path) == expected);
 
-    // The document keeps its sections in step with its bytes: later writes (a
-    // new key in the section, a new section, the key again) give what they
-    // give on the same bytes read afresh.
+    // The sections stay in step with the bytes: later writes (a new key, a new
+    // section, the key again) give what they give on the bytes read afresh.
     const std::string otherKey = std::string(key) + "2", otherSection = std::string(section) + "2";
     for (const auto& [s, k, v] : {std::tuple{section, std::string_view(otherKey), value},
                                   {std::string_view(otherSection), key, value},

@@ -6,25 +6,21 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "core/io/FileText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace {
 
 std::vector<std::filesystem::path> InputsOf(const std::filesystem::path& argument) {
+    if (!std::filesystem::is_directory(argument)) return {argument};
     std::vector<std::filesystem::path> inputs;
-    if (std::filesystem::is_directory(argument)) {
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(argument)) {
-            if (entry.is_regular_file()) inputs.push_back(entry.path());
-        }
-        std::sort(inputs.begin(), inputs.end());
-    } else {
-        inputs.push_back(argument);
-    }
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(argument))
+        if (entry.is_regular_file()) inputs.push_back(entry.path());
+    std::sort(inputs.begin(), inputs.end());
     return inputs;
 }
 
@@ -35,12 +31,11 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (!std::filesystem::exists(argv[i])) continue;  // a target without kept crashes
         for (const auto& path : InputsOf(argv[i])) {
-            std::ifstream file(path, std::ios::binary);
-            if (!file) {
-                std::fprintf(stderr, "cannot read %s\n", path.c_str());
+            std::string bytes;
+            if (const gw::Outcome read = gw::ReadFileBytes(path.string(), gw::kTerrainFileCap, bytes); !read) {
+                std::fprintf(stderr, "%s\n", read.message().c_str());
                 return 1;
             }
-            std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
             std::fprintf(stderr, "replaying %s\n", path.c_str());
             LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
             ++replayed;
