@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "core/piece/CurveTool.h"
@@ -25,24 +26,26 @@ PieceGrid RampInFirstColumn() {
     return grid;
 }
 
-TEST(CurveTool, RequestTakesTheEndsFromTheFirstColumn) {
+// The enter position and height, then the exit position and height.
+std::array<double, 4> Ends(const CurveRequest& request) {
+    return {request.enterPosition, request.enterHeight, request.exitPosition, request.exitHeight};
+}
+
+// A curve started on the whole ramp.
+CurveState WholeRamp() {
+    CurveState state = FreshState();
+    EXPECT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1})).shown);
+    return state;
+}
+
+TEST(CurveTool, RequestTakesTheEndsFromTheFirstColumnAndFewerThanFourRowsAreRefused) {
     const PieceGrid grid = RampInFirstColumn();
     const CurveRequest whole = CurveRequestFor(grid, CellRange{6, 6, 6, 6});
     EXPECT_EQ(whole.range, (NormalRange{1, 17, 1, 17}));
-    EXPECT_EQ(whole.enterPosition, 1);
-    EXPECT_EQ(whole.enterHeight, 0);
-    EXPECT_EQ(whole.exitPosition, 17);
-    EXPECT_EQ(whole.exitHeight, 16);
-    const CurveRequest part = CurveRequestFor(grid, CellRange{5, 2, 4, 12});
-    EXPECT_EQ(part.enterPosition, 6);
-    EXPECT_EQ(part.enterHeight, 1002);
-    EXPECT_EQ(part.exitPosition, 14);
-    EXPECT_EQ(part.exitHeight, 1002);
-}
+    EXPECT_EQ(Ends(whole), (std::array<double, 4>{1, 0, 17, 16}));
+    EXPECT_EQ(Ends(CurveRequestFor(grid, CellRange{5, 2, 4, 12})), (std::array<double, 4>{6, 1002, 14, 1002}));
 
-TEST(CurveTool, FewerThanFourRowsAreRefused) {
     EXPECT_STREQ(kCurveTooFewRowsMessage, "You need to highlight at least 4 rows to use the curve function");
-    const PieceGrid grid = RampInFirstColumn();
     CurveState state = FreshState();
     EXPECT_FALSE(StartCurve(state, CurveRequestFor(grid, CellRange{1, 1, 5, 7})).shown);  // 3 rows
     EXPECT_FALSE(StartCurve(state, CurveRequestFor(grid, CellRange{1, 4, 5, 6})).shown);  // 2 rows
@@ -67,10 +70,7 @@ TEST(CurveTool, WholeGridSamples) {
     EXPECT_EQ(start.exitLabel, 16);
     EXPECT_EQ(state.intervals, 16);
     EXPECT_EQ(state.bars, (CurveBars{83, 227, 137, 173}));
-    EXPECT_EQ(state.points[0], (CurvePoint{30, 280}));
-    EXPECT_EQ(state.points[1], (CurvePoint{83, 227}));
-    EXPECT_EQ(state.points[2], (CurvePoint{137, 173}));
-    EXPECT_EQ(state.points[3], (CurvePoint{190, 120}));
+    EXPECT_EQ(state.points, (std::array<CurvePoint, 4>{{{30, 280}, {83, 227}, {137, 173}, {190, 120}}}));
 
     // Before the middle the curve lags behind the line, so the sample a quarter
     // past each position is the first beyond it; at t = 1/2 it lies exactly on
@@ -156,8 +156,7 @@ TEST(CurveTool, AStartValueOutsideItsBarKeepsTheBarsPreviousValue) {
 }
 
 TEST(CurveTool, MovingABarMovesItsPointAndSamplesAgain) {
-    CurveState state = FreshState();
-    ASSERT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1})).shown);
+    CurveState state = WholeRamp();
     const CurveSamples straight = state.samples;
     MoveCurveBar(state, CurveBar::Point1Y, 20);  // pull the first inner point up to height 26
     EXPECT_EQ(state.points[1], (CurvePoint{83, 20}));
@@ -171,8 +170,7 @@ TEST(CurveTool, MovingABarMovesItsPointAndSamplesAgain) {
 }
 
 TEST(CurveTool, EntriesARunDoesNotReachKeepTheirEarlierValues) {
-    CurveState state = FreshState();
-    ASSERT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1})).shown);
+    CurveState state = WholeRamp();
     const CurveSamples whole = state.samples;
     // Rows 1..8: positions 10 to 17, so sampling starts at entry 10.
     ASSERT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 8})).shown);
@@ -182,9 +180,7 @@ TEST(CurveTool, EntriesARunDoesNotReachKeepTheirEarlierValues) {
 }
 
 TEST(CurveTool, PreviewLinesInDrawingUnits) {
-    CurveState state = FreshState();
-    ASSERT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1})).shown);
-    const std::vector<LineSegment> lines = CurvePreviewLines(state);
+    const std::vector<LineSegment> lines = CurvePreviewLines(WholeRamp());
     ASSERT_EQ(lines.size(), 4u + 8u + 64u);
     EXPECT_EQ(lines[0], (LineSegment{20, 280, 190, 280}));
     EXPECT_EQ(lines[1], (LineSegment{190, 280, 190, 20}));
@@ -195,14 +191,10 @@ TEST(CurveTool, PreviewLinesInDrawingUnits) {
     EXPECT_EQ(lines[7], (LineSegment{82, 228, 82, 226}));
     EXPECT_EQ(lines[8], (LineSegment{136, 172, 138, 172}));  // and the one around P2
     // The curve runs from P0 to P3 without gaps.
-    EXPECT_EQ(lines[12].x1, 30);
-    EXPECT_EQ(lines[12].y1, 280);
-    EXPECT_EQ(lines.back().x2, 190);
-    EXPECT_EQ(lines.back().y2, 120);
-    for (std::size_t i = 13; i < lines.size(); ++i) {
-        EXPECT_EQ(lines[i].x1, lines[i - 1].x2);
-        EXPECT_EQ(lines[i].y1, lines[i - 1].y2);
-    }
+    EXPECT_EQ((LineSegment{lines[12].x1, lines[12].y1, lines.back().x2, lines.back().y2}),
+              (LineSegment{30, 280, 190, 120}));
+    for (std::size_t i = 13; i < lines.size(); ++i)
+        EXPECT_EQ((CurvePoint{lines[i].x1, lines[i].y1}), (CurvePoint{lines[i - 1].x2, lines[i - 1].y2})) << i;
     // A state that was never started has no curve to draw.
     EXPECT_EQ(CurvePreviewLines(FreshState()).size(), 12u);
 }

@@ -6,6 +6,7 @@
 
 #include "core/io/Paths.h"
 #include "core/trackfiles/FindTrackFile.h"
+#include "support/CaseTable.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -16,19 +17,8 @@ using test::TempDir;
 using test::WriteAll;
 
 TEST(FindTrackFile, FolderOfPathKeepsTheClosingSeparator) {
-    struct Case {
-        std::string path, folder;
-    };
-    const Case cases[] = {
-        {"C:\\tracks\\Dunes.ter", "C:\\tracks\\"},
-        {"/home/u/tracks/Dunes.ter", "/home/u/tracks/"},
-        {"C:/MCM\\Tracks/x.asc", "C:/MCM\\Tracks/"},
-        {"Dunes.ter", ""},
-        {"/Dunes.ter", "/"},
-        {"C:\\MCM\\Tracks\\Dunes\\", "C:\\MCM\\Tracks\\Dunes\\"},
-        {"", ""},
-    };
-    for (const auto& c : cases) EXPECT_EQ(FolderOfPath(c.path), c.folder) << c.path;
+    for (const test::CaseRow& c : test::ReadCaseTable("core/folder-of-path.txt"))
+        EXPECT_EQ(FolderOfPath(c[0]), c[1]) << c[0];
 }
 
 class TrackFolder : public ::testing::Test {

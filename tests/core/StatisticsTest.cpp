@@ -15,6 +15,7 @@ namespace gw {
 namespace {
 
 using RecordingStatus = test::RecordingStatusSink;
+
 NationalGrid Filled(double value) {
     NationalGrid grid;
     grid.values.assign(grid.values.size(), value);
@@ -97,12 +98,10 @@ TEST(Statistics, SlopeEdgeCases) {
     // One point: only the outermost lines change, each exactly to the edge.
     NationalGrid one = Filled(2);
     SlopeASC257Edges("5", "1", one, status);
-    for (int k = -128; k <= 128; ++k) {
-        EXPECT_EQ(At(one, k, -128), 5);
-        EXPECT_EQ(At(one, k, 128), 5);
-        EXPECT_EQ(At(one, -128, k), 5);
-        EXPECT_EQ(At(one, 128, k), 5);
-    }
+    for (int k = -128; k <= 128; ++k)
+        EXPECT_EQ((std::array{At(one, k, -128), At(one, k, 128), At(one, -128, k), At(one, 128, k)}),
+                  (std::array<double, 4>{5, 5, 5, 5}))
+            << k;
     EXPECT_EQ(At(one, -127, -127), 2);
 
     // Zero or no number: nothing changes, no status.
