@@ -185,15 +185,10 @@ TEST(DisplacementMap, Map513RepeatsTheLastColumnAndBottomRow) {
     NullStatusSink quiet;
     // The bottom row repeats (255, 0) to its right; above it the in-between row
     // mixes with it: (60 + 0) / 2 from (50, 1) and (50, 0).
-    ExpectGreys(MakeDisplacementMap513(grid, "256", quiet).image, {{512, 312, 40},
-                                                                   {512, 313, 40},
-                                                                   {512, 314, 200},
-                                                                   {100, 512, 60},
-                                                                   {101, 512, 60},
-                                                                   {102, 512, 0},
-                                                                   {512, 512, 90},
-                                                                   {511, 512, 10},
-                                                                   {100, 511, 30}});
+    const std::initializer_list<std::array<int, 3>> pixels = {{512, 312, 40}, {512, 313, 40}, {512, 314, 200},
+                                                              {100, 512, 60}, {101, 512, 60}, {102, 512, 0},
+                                                              {512, 512, 90}, {511, 512, 10}, {100, 511, 30}};
+    ExpectGreys(MakeDisplacementMap513(grid, "256", quiet).image, pixels);
 }
 
 TEST(DisplacementMap, DoneTextUsesTheStatusNumberForm) {
