@@ -5,6 +5,10 @@
 #include <cmath>
 
 #include "core/piece/CurveTool.h"
+#include "core/piece/RangeText.h"
+#include "core/text/NumberText.h"
+#include "support/ReferenceImage.h"
+#include "support/TempDir.h"
 
 namespace gw {
 namespace {
@@ -100,28 +104,14 @@ TEST(CurveTool, UntouchedControlPointsGiveANearlyStraightSlopeInEveryColumn) {
         for (int c = 1; c <= 17; ++c) grid.Z(c, r) = 50 + c;
     grid.Z(4, 12) = 2;
     grid.Z(4, 3) = 11;
-    const PieceGrid before = grid;
     const CellRange selection{8, 4, 3, 12};
     CurveState state = FreshState();
     ASSERT_TRUE(StartCurve(state, CurveRequestFor(grid, selection)).shown);
     CurveColumns(grid, selection, state.samples);
-    // Enter position 6, exit position 15, one unit of height per position. Row r
-    // gets the height near position 17 - r (within a quarter position).
-    for (int c = 4; c <= 8; ++c) {
-        for (int r = 4; r <= 11; ++r) {
-            const double straight = 2 + (17 - r - 6);
-            EXPECT_GE(grid.Z(c, r), straight - 1e-9) << c << "," << r;
-            EXPECT_LE(grid.Z(c, r), straight + 0.25 + 1e-9) << c << "," << r;
-            EXPECT_EQ(grid.Z(c, r), grid.Z(4, r));
-        }
-        EXPECT_EQ(grid.Z(c, 3), before.Z(c, 3));
-        EXPECT_EQ(grid.Z(c, 12), before.Z(c, 12));
-    }
-    for (int r = 1; r <= 17; ++r)
-        for (int c = 1; c <= 17; ++c)
-            if (c < 4 || c > 8 || r < 3 || r > 12) {
-                EXPECT_EQ(grid.Z(c, r), before.Z(c, r));
-            }
+    // Enter position 6, exit position 15, one unit of height per position: row r
+    // gets the height near position 17 - r (within a quarter position), the same
+    // in every column, and nothing outside rows 4..11 of columns 4..8 changes.
+    EXPECT_EQ(RangeText(grid), test::ReadAll(test::TestDataPath("core/curve-straight-slope.txt")));
 }
 
 TEST(CurveTool, AStartValueOutsideItsBarKeepsTheBarsPreviousValue) {
@@ -179,22 +169,14 @@ TEST(CurveTool, EntriesARunDoesNotReachKeepTheirEarlierValues) {
     EXPECT_LE(state.samples[10], 9.25);
 }
 
+// The frame, the squares of side 2 around P1 (83, 227) and P2 (137, 173), then
+// the curve's 64 lines from P0 (30, 280) to P3 (190, 120), one after the other.
 TEST(CurveTool, PreviewLinesInDrawingUnits) {
-    const std::vector<LineSegment> lines = CurvePreviewLines(WholeRamp());
-    ASSERT_EQ(lines.size(), 4u + 8u + 64u);
-    EXPECT_EQ(lines[0], (LineSegment{20, 280, 190, 280}));
-    EXPECT_EQ(lines[1], (LineSegment{190, 280, 190, 20}));
-    EXPECT_EQ(lines[2], (LineSegment{20, 20, 190, 20}));
-    EXPECT_EQ(lines[3], (LineSegment{20, 20, 20, 280}));
-    // The square of side 2 around P1 (83, 227): top, right, bottom, left.
-    EXPECT_EQ(lines[4], (LineSegment{82, 226, 84, 226}));
-    EXPECT_EQ(lines[7], (LineSegment{82, 228, 82, 226}));
-    EXPECT_EQ(lines[8], (LineSegment{136, 172, 138, 172}));  // and the one around P2
-    // The curve runs from P0 to P3 without gaps.
-    EXPECT_EQ((LineSegment{lines[12].x1, lines[12].y1, lines.back().x2, lines.back().y2}),
-              (LineSegment{30, 280, 190, 120}));
-    for (std::size_t i = 13; i < lines.size(); ++i)
-        EXPECT_EQ((CurvePoint{lines[i].x1, lines[i].y1}), (CurvePoint{lines[i - 1].x2, lines[i - 1].y2})) << i;
+    std::string text;
+    for (const LineSegment& line : CurvePreviewLines(WholeRamp()))
+        text += PaddedNumberText(line.x1) + " " + PaddedNumberText(line.y1) + " " + PaddedNumberText(line.x2) + " " +
+                PaddedNumberText(line.y2) + "\n";
+    EXPECT_EQ(text, test::ReadAll(test::TestDataPath("core/curve-preview.txt")));
     // A state that was never started has no curve to draw.
     EXPECT_EQ(CurvePreviewLines(FreshState()).size(), 12u);
 }

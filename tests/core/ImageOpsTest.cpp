@@ -6,6 +6,7 @@
 
 #include "core/image/ImageOps.h"
 #include "core/image/RgbImage.h"
+#include "support/CaseTable.h"
 #include "support/ReferenceImage.h"
 
 namespace gw {
@@ -79,25 +80,10 @@ TEST(ImageOps, RotationCodeTurnsByCodePlusOneQuarterClockwiseAndOtherCodesAreRef
 }
 
 TEST(ImageOps, OverlayIsClippedAtTheTargetsEdges) {
-    const RgbImage tile = Letters({"abc", "def"});
-    struct Case {
-        long long x, y;
-        std::vector<std::string> rows;
-    };
-    const Case cases[] = {
-        {0, 0, {"abc..", "def..", "....."}},
-        {1, 1, {".....", ".abc.", ".def."}},
-        {3, 2, {".....", ".....", "...ab"}},    // right and bottom edges cut
-        {-2, -1, {"f....", ".....", "....."}},  // left and top edges cut
-        {5, 0, {".....", ".....", "....."}},    // wholly outside
-        {-3, 0, {".....", ".....", "....."}},
-        {0, -2, {".....", ".....", "....."}},
-        {-4000000000LL, 4000000000LL, {".....", ".....", "....."}},
-    };
-    for (const Case& c : cases) {
+    for (const test::CaseRow& c : test::ReadCaseTable("core/overlay.txt")) {
         RgbImage target = Letters({".....", ".....", "....."});
-        OverlayImage(target, tile, c.x, c.y);
-        EXPECT_EQ(RowsOf(target), c.rows) << c.x << ", " << c.y;
+        OverlayImage(target, Letters({"abc", "def"}), std::stoll(c[0]), std::stoll(c[1]));
+        EXPECT_EQ(RowsOf(target), (std::vector<std::string>{c[2], c[3], c[4]})) << c[0] << ", " << c[1];
     }
     // A picture larger than the target fills it with its own top-left part.
     RgbImage small = Letters({"..", ".."});
