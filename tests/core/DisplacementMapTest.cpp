@@ -66,8 +66,8 @@ TEST(DisplacementMap, FlatPieceGivesAnAllBlackSixteenSquare) {
     NullStatusSink quiet;
     for (double height : {0.0, -3.0, 255.5}) {
         const DisplacementMap map = MakeDisplacementMap17(Flat(height), quiet);
-        ASSERT_EQ(map.image.width() * 100 + map.image.height(), 1616);
-        ASSERT_EQ(map.preview.width() * 100 + map.preview.height(), 1717);
+        ASSERT_EQ(std::pair(map.image.width(), map.image.height()), std::pair(16, 16));
+        ASSERT_EQ(std::pair(map.preview.width(), map.preview.height()), std::pair(17, 17));
         EXPECT_TRUE(AllGrey(map.image, 0) && AllGrey(map.preview, 0)) << height;
     }
     // Flat at 256 or more is the exception: the floor stays 256, so all is white.
@@ -83,8 +83,7 @@ TEST(DisplacementMap, PieceMapSpansLowestToHighestWithRow17AndColumn17OnlyInTheP
     grid.Z(18, 18) = -1000;
     test::RecordingStatusSink status;
     const DisplacementMap map = MakeDisplacementMap17(grid, status);
-    EXPECT_EQ(map.floor, 2);
-    EXPECT_EQ(map.top, 34);
+    EXPECT_EQ(std::pair(map.floor, map.top), std::pair(2.0, 34.0));
     ExpectGreys(map.image, {{0, 0, 0}, {5, 2, 56}, {15, 15, 240}});  // Z(6, 3) = 9, Z(16, 16) = 32
     ExpectGreys(map.preview, {{16, 16, 255}, {16, 0, 128}});         // Z(17, 17) shows white, Z(17, 1) = 18
     for (int y = 0; y < 16; ++y)
@@ -103,14 +102,12 @@ TEST(DisplacementMap, PieceMapSearchStartsAt256AndMinusOne) {
     PieceGrid high = Flat(300);  // one height 344: the floor stays 256
     high.Z(4, 4) = 344;
     DisplacementMap map = MakeDisplacementMap17(high, quiet);
-    EXPECT_EQ(map.floor, 256);
-    EXPECT_EQ(map.top, 344);
+    EXPECT_EQ(std::pair(map.floor, map.top), std::pair(256.0, 344.0));
     ExpectGreys(map.image, {{0, 0, 128}, {3, 3, 255}});  // (300 - 256) / 88 x 256
     PieceGrid low = Flat(-5);                            // one height -3: the top stays -1
     low.Z(4, 4) = -3;
     map = MakeDisplacementMap17(low, quiet);
-    EXPECT_EQ(map.floor, -5);
-    EXPECT_EQ(map.top, -1);
+    EXPECT_EQ(std::pair(map.floor, map.top), std::pair(-5.0, -1.0));
     ExpectGreys(map.image, {{0, 0, 0}, {3, 3, 128}});  // (-3 + 5) / 4 x 256
 }
 
@@ -146,7 +143,7 @@ TEST(DisplacementMap, Map257PutsTheSouthRowAtTheBottom) {
     grid.At(100, 100) = -4;  // below the floor of 0: black
     test::RecordingStatusSink status;
     const DisplacementMap map = MakeDisplacementMap257(grid, "20", status);
-    ASSERT_EQ(map.image.width() * 1000 + map.image.height(), 257257);
+    ASSERT_EQ(std::pair(map.image.width(), map.image.height()), std::pair(257, 257));
     ExpectGreys(map.image, {{3, 256, 128}, {0, 0, 255}, {256, 1, 64}, {100, 156, 0}, {3, 0, 0}});
     EXPECT_EQ(map.preview, map.image);
     ASSERT_EQ(status.texts.size(), 2u + 257u);
@@ -164,7 +161,7 @@ TEST(DisplacementMap, Map513FillsInBetweenPixelsFromTwoSamples) {
     grid.At(11, 19) = 5;   // below-right: (100 + 5) / 2 = 52.5 -> 52 (a mean of four would be 46.5)
     NullStatusSink quiet;
     const DisplacementMap map = MakeDisplacementMap513(grid, "256", quiet);
-    ASSERT_EQ(map.image.width() * 1000 + map.image.height(), 513513);
+    ASSERT_EQ(std::pair(map.image.width(), map.image.height()), std::pair(513, 513));
     const int X = 20, Y = 2 * (256 - 20);
     ExpectGreys(map.image, {{X, Y, 100}, {X + 1, Y, 76}, {X, Y + 1, 65}, {X + 1, Y + 1, 52}});
     // The samples themselves sit on even pixels.
