@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -40,11 +41,6 @@ std::vector<std::pair<int, int>> ChangedCells(const NationalGrid& grid) {
     return cells;
 }
 
-AddPieceCount Add(const std::string& answer, NationalGrid& grid) {
-    const AddAnswer a = ParseAddAnswer(answer);
-    return AddPieceToASC257(a.xText, a.yText, a.zText, a.scaleText, NumberedPiece(), grid);
-}
-
 TEST(AddPiece, ParsesTheAddBoxAnswer) {
     for (const test::CaseRow& c : test::ReadCaseTable("core/add-answer.txt")) {
         const AddAnswer parsed = ParseAddAnswer(c[0]);
@@ -58,65 +54,31 @@ TEST(AddPiece, ParsesTheAddBoxAnswer) {
     }
 }
 
-TEST(AddPiece, ThePromptsOwnFirstExampleLandsOnlyItsFirstColumn) {
-    // ox = 128: only i = 0 falls inside, in column 256, rows 224..239.
-    NationalGrid grid = Ones();
-    const AddPieceCount count = Add("128, 96, 5.411, .67", grid);
-    EXPECT_EQ(count.cellsChanged, 16);
-    EXPECT_EQ(count.cellsOutside, 240);
-    const auto changed = ChangedCells(grid);
-    ASSERT_EQ(changed.size(), 16u);
-    for (int j = 0; j < 16; ++j) {
-        EXPECT_EQ(changed[j], std::make_pair(256, 224 + j));
-        EXPECT_EQ(grid.At(256, 224 + j), 0.67 * (j + 1) + 1 + 5.411);
-    }
-}
-
-TEST(AddPiece, TrackEditorTilesFollowTheTerrain) {
-    struct Case {
-        const char* answer;
-        int firstX, firstY;  // the block's lower-left cell
-        double scale;
+// Each placement onto a terrain of 1s gives the counts and changes the cells kept
+// in tests/data/core/add-piece/<name>.txt.
+TEST(AddPiece, EachPlacementChangesItsCells) {
+    const std::array<const char*, 5> cases[] = {
+        {"prompt-example", "128", " 96", " 5.411", " .67"},  // only its first column lands: column 256, rows 224..239
+        {"tile-3g-3g", "-96", " 80", "", ".8"},              // track editor tiles follow the terrain
+        {"tile-1g-16g", "-128", "-128", "", ""},
+        {"last-piece", "112", "112", "5", ""},    // the last piece closes the right and top edges at Z
+        {"right-edge", "112", "-128", "2", "1"},  // only the matching edge is closed, and only inside the grid
+        {"top-edge", "120", "112", "3", "1"},
+        {"half-offsets", "0.5", "-0.5", "", "1"},  // both round half to even, to 0
     };
-    const PieceGrid piece = NumberedPiece();
-    for (const Case& c : {Case{"3g, 3g,,.8", 32, 208, 0.8}, Case{"1g,16g", 0, 0, 0.67}}) {
+    for (const auto& [name, x, y, z, scale] : cases) {
         NationalGrid grid = Ones();
-        Add(c.answer, grid);
-        const auto changed = ChangedCells(grid);
-        ASSERT_EQ(changed.size(), 256u) << c.answer;
-        EXPECT_EQ(changed.front(), std::make_pair(c.firstX, c.firstY));
-        EXPECT_EQ(changed.back(), std::make_pair(c.firstX + 15, c.firstY + 15));
-        for (int j = 0; j < 16; ++j)
-            for (int i = 0; i < 16; ++i)
-                ASSERT_EQ(grid.At(c.firstX + i, c.firstY + j), c.scale * piece.Z(i + 1, 17 - j) + 1 + 0) << c.answer;
+        const AddPieceCount count = AddPieceToASC257(x, y, z, scale, NumberedPiece(), grid);
+        std::string text = "changed " + std::to_string(count.cellsChanged) + " outside " +
+                           std::to_string(count.cellsOutside) + " not finite " + std::to_string(count.cellsNotFinite) +
+                           "\n";
+        for (const auto& [cx, cy] : ChangedCells(grid))
+            text += std::to_string(cx) + " " + std::to_string(cy) + PaddedNumberText(grid.At(cx, cy)) + "\n";
+        EXPECT_EQ(text, test::ReadAll(test::TestDataPath(std::string("core/add-piece/") + name + ".txt"))) << name;
     }
 }
 
-TEST(AddPiece, LastPieceClosesTheRightAndTopEdgesAtZ) {
-    NationalGrid grid = Ones();
-    AddPieceToASC257("112", "112", "5", "", NumberedPiece(), grid);
-    for (int j = 240; j < 256; ++j) EXPECT_EQ(grid.At(256, j), 5) << j;
-    for (int i = 240; i <= 256; ++i) EXPECT_EQ(grid.At(i, 256), 5) << i;
-    EXPECT_EQ(grid.At(240, 240), 0.67 * 1 + 1 + 5);
-    EXPECT_EQ(ChangedCells(grid).size(), 256u + 16u + 17u);
-
-    // Only the matching edge is closed, and only inside the grid.
-    NationalGrid right = Ones();
-    AddPieceToASC257("112", "-128", "2", "1", NumberedPiece(), right);
-    for (int j = 0; j < 16; ++j) EXPECT_EQ(right.At(256, j), 2);
-    EXPECT_EQ(right.At(256, 16), 1);
-    EXPECT_EQ(right.At(240, 256), 1);
-    NationalGrid top = Ones();
-    const AddPieceCount count = AddPieceToASC257("120", "112", "3", "1", NumberedPiece(), top);
-    for (int i = 248; i <= 256; ++i) EXPECT_EQ(top.At(i, 256), 3);
-    EXPECT_EQ(count.cellsOutside, 7 * 16 + 8);  // columns 257..263, and 257..264 on the top edge
-}
-
-TEST(AddPiece, OffsetsRoundHalfToEvenAndFarOffsetsPlaceNothing) {
-    NationalGrid grid = Ones();
-    AddPieceToASC257("0.5", "-0.5", "", "1", NumberedPiece(), grid);  // both round to 0
-    EXPECT_EQ(grid.At(128, 128), 2);
-    EXPECT_EQ(grid.At(143, 143), 1 + 100 * 15 + 16);
+TEST(AddPiece, FarOffsetsPlaceNothing) {
     for (const char* far : {"1e300", "-1e300", "400", "-145"}) {
         NationalGrid untouched = Ones();
         EXPECT_EQ(AddPieceToASC257(far, "0", "", "", NumberedPiece(), untouched).cellsChanged, 0) << far;

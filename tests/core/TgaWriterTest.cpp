@@ -13,7 +13,7 @@ namespace {
 
 using test::TempDir;
 
-TEST(TgaWriter, WriteThenReadGivesTheSamePixels) {
+TEST(TgaWriter, WriteThenReadGivesTheSamePixelsAndAnEmptyImageIsRefused) {
     TempDir dir;
     for (const auto& [width, height] : {std::pair{1, 1}, {16, 16}, {37, 5}, {3, 250}, {513, 513}}) {
         const RgbImage original = test::DistinctImage(width, height);
@@ -24,6 +24,11 @@ TEST(TgaWriter, WriteThenReadGivesTheSamePixels) {
         EXPECT_EQ(test::FirstDifference(read, original), "") << width << " x " << height;
         EXPECT_EQ(test::FilesIn(dir), std::set<std::string>{"map.tga"});
     }
+    // An empty image is refused.
+    Outcome empty = WriteTgaFile(dir.File("empty.tga"), RgbImage());
+    ASSERT_FALSE(empty);
+    EXPECT_EQ(empty.message(), "Cannot write " + dir.File("empty.tga") + ": the image is empty");
+    EXPECT_FALSE(test::Exists(dir.File("empty.tga")));
 }
 
 // 24-bit uncompressed true colour, no ID, no colour map, origin bottom-left: the
@@ -40,14 +45,6 @@ TEST(TgaWriter, WritesPlainTwentyFourBitFromTheBottomRow) {
     EXPECT_EQ(bytes.substr(18, 3), "\xC3\xB2\xA1");
     EXPECT_EQ(bytes.substr(24, 3), "\xF3\xE2\xD1");
     EXPECT_EQ(bytes.substr(27, 3), std::string("\x33\x22\x11"));
-}
-
-TEST(TgaWriter, AnEmptyImageIsRefused) {
-    TempDir dir;
-    Outcome empty = WriteTgaFile(dir.File("empty.tga"), RgbImage());
-    ASSERT_FALSE(empty);
-    EXPECT_EQ(empty.message(), "Cannot write " + dir.File("empty.tga") + ": the image is empty");
-    EXPECT_FALSE(test::Exists(dir.File("empty.tga")));
 }
 
 std::string FindConvert() {
