@@ -11,8 +11,10 @@
 #include "core/dispmap/DisplacementMapFiles.h"
 #include "core/dispmap/DisplacementMapRun.h"
 #include "core/image/TgaFile.h"
+#include "core/text/NumberText.h"
 #include "support/RecordingFakes.h"
 #include "support/RecordingStatusSink.h"
+#include "support/ReferenceImage.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -37,11 +39,6 @@ int GreyAt(const RgbImage& image, int x, int y) {
 
 bool AllGrey(const RgbImage& image, int grey) {
     return std::all_of(image.data(), image.data() + image.byteCount(), [&](std::uint8_t b) { return b == grey; });
-}
-
-// Each (x, y, grey) of the table is the grey of that pixel.
-void ExpectGreys(const RgbImage& image, std::initializer_list<std::array<int, 3>> pixels) {
-    for (const auto& [x, y, grey] : pixels) EXPECT_EQ(GreyAt(image, x, y), grey) << x << ", " << y;
 }
 
 TEST(DisplacementMap, GreyOfRoundsHalvesToEvenAndNeverDividesByZero) {
@@ -74,43 +71,6 @@ TEST(DisplacementMap, FlatPieceGivesAnAllBlackSixteenSquare) {
     EXPECT_TRUE(AllGrey(MakeDisplacementMap17(Flat(300), quiet).image, 255));
 }
 
-TEST(DisplacementMap, PieceMapSpansLowestToHighestWithRow17AndColumn17OnlyInThePreview) {
-    // Z = c + r: lowest 2 at (1, 1), highest 34 at (17, 17), so grey = (c + r - 2) x 8.
-    PieceGrid grid;
-    for (int r = 1; r <= 17; ++r)
-        for (int c = 1; c <= 17; ++c) grid.Z(c, r) = c + r;
-    grid.Z(0, 0) = 1000;  // the rim is never part of the piece
-    grid.Z(18, 18) = -1000;
-    test::RecordingStatusSink status;
-    const DisplacementMap map = MakeDisplacementMap17(grid, status);
-    EXPECT_EQ(std::pair(map.floor, map.top), std::pair(2.0, 34.0));
-    ExpectGreys(map.image, {{0, 0, 0}, {5, 2, 56}, {15, 15, 240}});  // Z(6, 3) = 9, Z(16, 16) = 32
-    ExpectGreys(map.preview, {{16, 16, 255}, {16, 0, 128}});         // Z(17, 17) shows white, Z(17, 1) = 18
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) ASSERT_EQ(map.image.Rgb(x, y), map.preview.Rgb(x, y));
-    Texts expected = {"Computing Min/Max", "Processing Terrain"};
-    for (int r = 17; r >= 1; --r) expected.push_back("Processing Terrain Row:  " + std::to_string(r));
-    EXPECT_EQ(status.texts, expected);
-
-    PieceGrid one;
-    one.Z(3, 2) = 10;  // grid row 2, column 3: pixel (2, 1), as the top row is grid row 1
-    ExpectGreys(MakeDisplacementMap17(one, status).image, {{2, 1, 255}, {1, 2, 0}, {2, 14, 0}});
-}
-
-TEST(DisplacementMap, PieceMapSearchStartsAt256AndMinusOne) {
-    NullStatusSink quiet;
-    PieceGrid high = Flat(300);  // one height 344: the floor stays 256
-    high.Z(4, 4) = 344;
-    DisplacementMap map = MakeDisplacementMap17(high, quiet);
-    EXPECT_EQ(std::pair(map.floor, map.top), std::pair(256.0, 344.0));
-    ExpectGreys(map.image, {{0, 0, 128}, {3, 3, 255}});  // (300 - 256) / 88 x 256
-    PieceGrid low = Flat(-5);                            // one height -3: the top stays -1
-    low.Z(4, 4) = -3;
-    map = MakeDisplacementMap17(low, quiet);
-    EXPECT_EQ(std::pair(map.floor, map.top), std::pair(-5.0, -1.0));
-    ExpectGreys(map.image, {{0, 0, 0}, {3, 3, 128}});  // (-3 + 5) / 4 x 256
-}
-
 TEST(DisplacementMap, TerrainTopIsMaxZUnlessTheTerrainIsTaller) {
     struct Case {
         double tallest;
@@ -135,57 +95,75 @@ TEST(DisplacementMap, TerrainTopIsMaxZUnlessTheTerrainIsTaller) {
     }
 }
 
-TEST(DisplacementMap, Map257PutsTheSouthRowAtTheBottom) {
+// Every pixel of an image that is not black, as "x y grey" lines, top row first.
+std::string LitPixels(const RgbImage& image) {
+    std::string text = std::to_string(image.width()) + " x " + std::to_string(image.height()) + "\n";
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (const int grey = GreyAt(image, x, y))
+                text += std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(grey) + "\n";
+    return text;
+}
+
+NationalGrid Terrain(std::initializer_list<std::array<int, 3>> heights) {
     NationalGrid grid;
-    grid.At(3, 0) = 10;    // terrain (-125, -128): bottom row of the picture
-    grid.At(0, 256) = 20;  // terrain (-128, 128): top-left corner
-    grid.At(256, 255) = 5;
-    grid.At(100, 100) = -4;  // below the floor of 0: black
+    for (const auto& [x, y, z] : heights) grid.At(x, y) = z;
+    return grid;
+}
+
+// Each map's floor and top, its lit pixels and, where it differs, its preview's
+// are what tests/data/core/dispmap/<name>.txt holds.
+TEST(DisplacementMap, EachMapLightsItsPixels) {
+    NullStatusSink quiet;
+    PieceGrid sum;  // Z = c + r: lowest 2 at (1, 1), highest 34 at (17, 17), so grey = (c + r - 2) x 8
+    for (int r = 1; r <= 17; ++r)
+        for (int c = 1; c <= 17; ++c) sum.Z(c, r) = c + r;
+    sum.Z(0, 0) = 1000;  // the rim is never part of the piece
+    sum.Z(18, 18) = -1000;
+    PieceGrid one, high = Flat(300), low = Flat(-5);
+    one.Z(3, 2) = 10;    // grid row 2, column 3: pixel (2, 1), as the top row is grid row 1
+    high.Z(4, 4) = 344;  // the floor stays 256
+    low.Z(4, 4) = -3;    // the top stays -1
+    const std::pair<const char*, DisplacementMap> cases[] = {
+        // Row 17 and column 17 show only in the preview.
+        {"piece-sum", MakeDisplacementMap17(sum, quiet)},
+        {"piece-one-cell", MakeDisplacementMap17(one, quiet)},
+        {"piece-high", MakeDisplacementMap17(high, quiet)},
+        {"piece-low", MakeDisplacementMap17(low, quiet)},
+        // The south row at the bottom: terrain (-125, -128) at the bottom, (-128, 128) top left;
+        // below the floor of 0 is black.
+        {"terrain-257",
+         MakeDisplacementMap257(Terrain({{3, 0, 10}, {0, 256, 20}, {256, 255, 5}, {100, 100, -4}}), "20", quiet)},
+        // With Max Z 256 a grey equals its height, so the means of two samples show
+        // their rounding: right of (10, 20) 75.5 -> 76, below-right 52.5 -> 52.
+        {"terrain-513-means",
+         MakeDisplacementMap513(Terrain({{10, 20, 100}, {11, 20, 51}, {10, 19, 30}, {11, 19, 5}}), "256", quiet)},
+        // The last column and the bottom row repeat instead of mixing.
+        {"terrain-513-edges",
+         MakeDisplacementMap513(
+             Terrain({{256, 100, 40}, {256, 99, 200}, {50, 0, 60}, {51, 0, 0}, {256, 0, 90}, {255, 0, 10}}), "256",
+             quiet)},
+    };
+    for (const auto& [name, map] : cases) {
+        std::string text =
+            "floor " + PaddedNumberText(map.floor) + " top " + PaddedNumberText(map.top) + "\n" + LitPixels(map.image);
+        text += map.preview == map.image ? "preview is the image\n" : "preview " + LitPixels(map.preview);
+        EXPECT_EQ(text, test::ReadAll(test::TestDataPath(std::string("core/dispmap/") + name + ".txt"))) << name;
+    }
+}
+
+TEST(DisplacementMap, StatusCountsTheRowsFromTheTop) {
     test::RecordingStatusSink status;
-    const DisplacementMap map = MakeDisplacementMap257(grid, "20", status);
-    ASSERT_EQ(std::pair(map.image.width(), map.image.height()), std::pair(257, 257));
-    ExpectGreys(map.image, {{3, 256, 128}, {0, 0, 255}, {256, 1, 64}, {100, 156, 0}, {3, 0, 0}});
-    EXPECT_EQ(map.preview, map.image);
+    MakeDisplacementMap17(Flat(1), status);
+    Texts expected = {"Computing Min/Max", "Processing Terrain"};
+    for (int r = 17; r >= 1; --r) expected.push_back("Processing Terrain Row:  " + std::to_string(r));
+    EXPECT_EQ(status.texts, expected);
+    status.texts.clear();
+    MakeDisplacementMap257(NationalGrid(), "20", status);
     ASSERT_EQ(status.texts.size(), 2u + 257u);
     EXPECT_EQ(status.texts[2], "Processing Terrain Row: -128");
     EXPECT_EQ(status.texts[130], "Processing Terrain Row:  0");
     EXPECT_EQ(status.texts[258], "Processing Terrain Row:  128");
-}
-
-TEST(DisplacementMap, Map513FillsInBetweenPixelsFromTwoSamples) {
-    NationalGrid grid;
-    // With Max Z 256 a grey equals its height, so the means show their rounding.
-    grid.At(10, 20) = 100;
-    grid.At(11, 20) = 51;  // right:       (100 + 51) / 2 = 75.5 -> 76
-    grid.At(10, 19) = 30;  // below:       (100 + 30) / 2 = 65
-    grid.At(11, 19) = 5;   // below-right: (100 + 5) / 2 = 52.5 -> 52 (a mean of four would be 46.5)
-    NullStatusSink quiet;
-    const DisplacementMap map = MakeDisplacementMap513(grid, "256", quiet);
-    ASSERT_EQ(std::pair(map.image.width(), map.image.height()), std::pair(513, 513));
-    const int X = 20, Y = 2 * (256 - 20);
-    ExpectGreys(map.image, {{X, Y, 100}, {X + 1, Y, 76}, {X, Y + 1, 65}, {X + 1, Y + 1, 52}});
-    // The samples themselves sit on even pixels.
-    ExpectGreys(map.image, {{X + 2, Y, 51}, {X, Y + 2, 30}, {X + 2, Y + 2, 5}});
-    // Left of and above the sample, the neighbours' in-between pixels mix with it: (0 + 100) / 2,
-    // the last from (9, 21), whose below-right is (10, 20).
-    ExpectGreys(map.image, {{X - 1, Y, 50}, {X, Y - 1, 50}, {X - 1, Y - 1, 50}});
-}
-
-TEST(DisplacementMap, Map513RepeatsTheLastColumnAndBottomRow) {
-    NationalGrid grid;
-    grid.At(256, 100) = 40;
-    grid.At(256, 99) = 200;  // a mean would give 120
-    grid.At(50, 0) = 60;
-    grid.At(51, 0) = 0;  // a mean would give 30
-    grid.At(256, 0) = 90;
-    grid.At(255, 0) = 10;
-    NullStatusSink quiet;
-    // The bottom row repeats (255, 0) to its right; above it the in-between row
-    // mixes with it: (60 + 0) / 2 from (50, 1) and (50, 0).
-    const std::initializer_list<std::array<int, 3>> pixels = {{512, 312, 40}, {512, 313, 40}, {512, 314, 200},
-                                                              {100, 512, 60}, {101, 512, 60}, {102, 512, 0},
-                                                              {512, 512, 90}, {511, 512, 10}, {100, 511, 30}};
-    ExpectGreys(MakeDisplacementMap513(grid, "256", quiet).image, pixels);
 }
 
 TEST(DisplacementMap, DoneTextUsesTheStatusNumberForm) {
