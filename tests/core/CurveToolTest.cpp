@@ -86,15 +86,13 @@ TEST(CurveTool, WholeGridSamples) {
     EXPECT_EQ(state.samples[0], kUnwritten);   // before the enter position
     EXPECT_EQ(state.samples[17], kUnwritten);  // the exit end is never beyond itself
 
-    PieceGrid grid = RampInFirstColumn();
+    const PieceGrid ramp = RampInFirstColumn();
+    PieceGrid grid = ramp;
     CurveColumns(grid, CellRange{1, 1, 1, 1}, state.samples);
-    for (int c = 1; c <= 17; ++c) {
-        EXPECT_EQ(grid.Z(c, 1), RampInFirstColumn().Z(c, 1));
-        EXPECT_EQ(grid.Z(c, 17), RampInFirstColumn().Z(c, 17));
+    for (int c = 1; c <= 17; ++c) {  // the end rows keep their heights
+        EXPECT_EQ(std::pair(grid.Z(c, 1), grid.Z(c, 17)), std::pair(ramp.Z(c, 1), ramp.Z(c, 17))) << c;
         for (int r = 2; r <= 16; ++r) EXPECT_EQ(grid.Z(c, r), state.samples[static_cast<std::size_t>(17 - r)]);
     }
-    EXPECT_NEAR(grid.Z(9, 16), WholeGridHeight(1), 1e-12);
-    EXPECT_NEAR(grid.Z(9, 2), WholeGridHeight(56), 1e-12);
 }
 
 TEST(CurveTool, UntouchedControlPointsGiveANearlyStraightSlopeInEveryColumn) {
