@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -12,6 +12,7 @@
 #include "core/dispmap/DisplacementMapRun.h"
 #include "core/image/TgaFile.h"
 #include "core/text/NumberText.h"
+#include "support/CaseTable.h"
 #include "support/RecordingFakes.h"
 #include "support/RecordingStatusSink.h"
 #include "support/ReferenceImage.h"
@@ -41,22 +42,14 @@ bool AllGrey(const RgbImage& image, int grey) {
     return std::all_of(image.data(), image.data() + image.byteCount(), [&](std::uint8_t b) { return b == grey; });
 }
 
-TEST(DisplacementMap, GreyOfRoundsHalvesToEvenAndNeverDividesByZero) {
-    const std::array<double, 4> cases[] = {
-        {10, 0, 20, 128}, {20, 0, 20, 256},  // the Max Z example; the top is 256, drawn as 255
-        {1, 0, 512, 0},   {3, 0, 512, 2},         {5, 0, 512, 2}, {7, 0, 512, 4},  // halves: 0.5, 1.5, 2.5, 3.5
-        {-1, 0, 20, -13},                                                          // below the floor: -12.8
-        {5, 5, 0, 0},     {5.000000001, 5, 0, 3},  // a flat grid: span 0 counts as 0.0000001, so 1e-9 gives 2.56
-    };
-    for (const auto& [z, floor, span, grey] : cases) EXPECT_EQ(GreyOf(z, floor, span), grey) << z << " " << span;
-}
+// A number as C++ reads it ("inf" and "nan" included).
+double Value(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
 
-TEST(DisplacementMap, GreyByteClipsToBlackAndWhite) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    const std::pair<double, int> cases[] = {{0, 0},     {1, 1},  {128, 128},  {255, 255}, {256, 255}, {40000, 255},
-                                            {inf, 255}, {-1, 0}, {-40000, 0}, {-inf, 0},  {nan, 0}};
-    for (const auto& [grey, byte] : cases) EXPECT_EQ(GreyByte(grey), byte) << grey;
+TEST(DisplacementMap, GreyOfRoundsHalvesToEvenAndNeverDividesByZeroAndGreyByteClips) {
+    for (const test::CaseRow& c : test::ReadCaseTable("core/grey-of.txt"))
+        EXPECT_EQ(GreyOf(Value(c[0]), Value(c[1]), Value(c[2])), Value(c[3])) << c[0] << " " << c[2];
+    for (const test::CaseRow& c : test::ReadCaseTable("core/grey-byte.txt"))
+        EXPECT_EQ(GreyByte(Value(c[0])), std::stoi(c[1])) << c[0];
 }
 
 TEST(DisplacementMap, FlatPieceGivesAnAllBlackSixteenSquare) {
@@ -72,26 +65,14 @@ TEST(DisplacementMap, FlatPieceGivesAnAllBlackSixteenSquare) {
 }
 
 TEST(DisplacementMap, TerrainTopIsMaxZUnlessTheTerrainIsTaller) {
-    struct Case {
-        double tallest;
-        std::string maxZ;
-        double top, height;
-        int grey;
-    };
-    const Case cases[] = {
-        {12, "20", 20, 10, 128},          {30, "20", 30, 15, 128},  // Max Z above the tallest height; the tallest wins
-        {12, "abc", 12, 6, 128},          {12, "", 12, 3, 64},      // not a number: 0, so the tallest height
-        {12, "  25.6x", 25.6, 12.8, 128}, {0, "0", 0, 0, 0},        // all flat at 0: top 0, span 0.0000001
-    };
     NullStatusSink quiet;
-    for (const Case& c : cases) {
+    for (const test::CaseRow& c : test::ReadCaseTable("core/terrain-top.txt")) {
         NationalGrid grid;
-        grid.At(200, 100) = c.tallest;
-        grid.At(7, 9) = c.height;
-        const DisplacementMap map = MakeDisplacementMap257(grid, c.maxZ, quiet);
-        EXPECT_EQ(map.floor, 0);
-        EXPECT_EQ(map.top, c.top) << c.maxZ;
-        EXPECT_EQ(GreyAt(map.image, 7, 256 - 9), c.grey) << c.maxZ;
+        grid.At(200, 100) = Value(c[0]);
+        grid.At(7, 9) = Value(c[3]);
+        const DisplacementMap map = MakeDisplacementMap257(grid, c[1], quiet);
+        EXPECT_EQ(std::pair(map.floor, map.top), std::pair(0.0, Value(c[2]))) << c[1];
+        EXPECT_EQ(GreyAt(map.image, 7, 256 - 9), std::stoi(c[4])) << c[1];
     }
 }
 
