@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "core/terrain/ClearAsc257.h"
 #include "core/terrain/Statistics.h"
 #include "core/text/NumberText.h"
+#include "support/CaseTable.h"
 #include "support/RecordingStatusSink.h"
 
 namespace gw {
@@ -71,25 +73,14 @@ TEST(Statistics, SlopeTenPointsTowardsZero) {
 }
 
 TEST(Statistics, SlopeBandWidths) {
-    struct Case {
-        const char* points;
-        std::vector<std::pair<int, double>> bottomRows;  // row y at x = 0 -> expected value
-    };
-    // Edge 0 on a terrain of 10: a row with factor f keeps 10 f.
-    const Case cases[] = {
-        {"1", {{-128, 0}, {-127, 10}}},
-        {"-1", {{-128, 0}, {-127, 10}}},
-        {"2.5", {{-128, 0}, {-127, 4}, {-126, 8}, {-125, 10}}},  // round(-126.5) is -126
-        {"0.5", {{-128, 0}, {-127, 10}}},                        // round(-128.5) is -128
-        {"0.4", {{-128, 10}}},                                   // round(-128.6) is -129: no line
-        {"4abc", {{-128, 0}, {-125, 7.5}, {-124, 10}}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.points);
+    for (const test::CaseRow& c : test::ReadCaseTable("core/slope-bands.txt")) {
         NationalGrid grid = Filled(10);
         RecordingStatus status;
-        SlopeASC257Edges("0", c.points, grid, status);
-        for (const auto& [y, value] : c.bottomRows) EXPECT_DOUBLE_EQ(At(grid, 0, y), value) << y;
+        SlopeASC257Edges("0", c[0], grid, status);
+        std::istringstream rows(c[1]);
+        int y = 0;
+        double height = 0;
+        while (rows >> y >> height) EXPECT_DOUBLE_EQ(At(grid, 0, y), height) << c[0] << " row " << y;
     }
 }
 
