@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/terrain/AddPiece.h"
@@ -113,22 +114,19 @@ TEST(AddPiece, PromptAsksWithTheExactTextAndACancelChangesNothing) {
 // A click on a tile proposes its "G" answer with the last Z and scale; read
 // back, the answer places the piece on that tile's first cell.
 TEST(AddPiece, TileAnswersPlaceThePieceOnTheirTile) {
-    struct Case {
-        int tileX, tileY;
-        const char *z, *scale, *answer;
-    };
-    const Case cases[] = {{3, 14, "", "", "3g, 14g"},
-                          {1, 1, "5", "", "1g, 1g, 5"},
-                          {16, 16, "", ".8", "16g, 16g,, .8"},
-                          {7, 2, "-1.5", "1", "7g, 2g, -1.5, 1"}};
-    for (const Case& c : cases) {
-        const std::string answer = TileAddAnswer(c.tileX, c.tileY, c.z, c.scale);
-        EXPECT_EQ(answer, c.answer);
+    const std::tuple<int, int, std::string, std::string, std::string> cases[] = {
+        {3, 14, "", "", "3g, 14g"},
+        {1, 1, "5", "", "1g, 1g, 5"},
+        {16, 16, "", ".8", "16g, 16g,, .8"},
+        {7, 2, "-1.5", "1", "7g, 2g, -1.5, 1"}};
+    for (const auto& [tileX, tileY, z, scale, expected] : cases) {
+        const std::string answer = TileAddAnswer(tileX, tileY, z, scale);
+        EXPECT_EQ(answer, expected);
         const AddAnswer parsed = ParseAddAnswer(answer);
         ASSERT_TRUE(parsed.ok) << answer;
-        EXPECT_EQ(ValueOfText(parsed.xText) + 128, TileFirstX(c.tileX)) << answer;
-        EXPECT_EQ(ValueOfText(parsed.yText) + 128, TileFirstY(c.tileY)) << answer;
-        EXPECT_EQ(TrimBlanks(parsed.zText) + "|" + TrimBlanks(parsed.scaleText), std::string(c.z) + "|" + c.scale);
+        EXPECT_EQ(ValueOfText(parsed.xText) + 128, TileFirstX(tileX)) << answer;
+        EXPECT_EQ(ValueOfText(parsed.yText) + 128, TileFirstY(tileY)) << answer;
+        EXPECT_EQ(TrimBlanks(parsed.zText) + "|" + TrimBlanks(parsed.scaleText), z + "|" + scale);
     }
     test::OneAnswerPrompter prompter;
     prompter.inputAnswer = "3g, 14g, 2";

@@ -16,15 +16,11 @@ TEST(SplitPiecePath, TakesKindFromTheNamesEnd) {
 }
 
 TEST(CellRange, SingleCellMeansTheWholeGrid) {
-    struct Case {
-        CellRange selection;
-        NormalRange expected;
-    };
-    const Case cases[] = {
+    const std::pair<CellRange, NormalRange> cases[] = {
         {{5, 5, 3, 3}, {1, 17, 1, 17}},   {{5, 2, 3, 1}, {2, 5, 1, 3}},    {{2, 5, 1, 3}, {2, 5, 1, 3}},
         {{1, 17, 17, 1}, {1, 17, 1, 17}}, {{0, 20, -4, 3}, {1, 17, 1, 3}}, {{4, 4, 1, 9}, {4, 4, 1, 9}},
     };
-    for (const auto& c : cases) EXPECT_EQ(TakeRange(c.selection), c.expected);
+    for (const auto& [selection, range] : cases) EXPECT_EQ(TakeRange(selection), range);
     EXPECT_EQ(ApplyWholeGridRule({9, 9, 9, 9}), (CellRange{1, 17, 1, 17}));
 }
 

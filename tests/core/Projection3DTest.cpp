@@ -39,22 +39,17 @@ TEST(Projection3D, FlatPieceSeenStraightOnIsASquareLatticeWithRowOneAtTheTop) {
 }
 
 TEST(Projection3D, HeightSpanAndVisibleArea) {
-    struct Case {
-        double highest;
-        double span;
-    };
-    const Case cases[] = {{0, 12}, {-5, 12}, {11.5, 12}, {20, 20}};
-    for (const Case& c : cases) {
+    for (const auto& [highest, span] : {std::pair{0.0, 12.0}, {-5.0, 12.0}, {11.5, 12.0}, {20.0, 20.0}}) {
         PieceGrid grid;
         grid.values.fill(-3);
-        grid.Z(17, 17) = c.highest;
+        grid.Z(17, 17) = highest;
         grid.Z(0, 0) = 1000;  // the rim is not part of the piece
         const Wireframe frame = ProjectWireframe(grid, 60, 0, 0, 100);
-        EXPECT_EQ(frame.heightSpan, c.span);
-        EXPECT_DOUBLE_EQ(frame.area.left, -c.span);
-        EXPECT_DOUBLE_EQ(frame.area.top, -1.2 * c.span);
-        EXPECT_DOUBLE_EQ(frame.area.width, 2 * c.span);
-        EXPECT_DOUBLE_EQ(frame.area.height, 2 * c.span);
+        EXPECT_EQ(frame.heightSpan, span);
+        EXPECT_DOUBLE_EQ(frame.area.left, -span);
+        EXPECT_DOUBLE_EQ(frame.area.top, -1.2 * span);
+        EXPECT_DOUBLE_EQ(frame.area.width, 2 * span);
+        EXPECT_DOUBLE_EQ(frame.area.height, 2 * span);
     }
     const Wireframe flat = ProjectWireframe(PieceGrid{}, 0, 0, 0, 100);
     EXPECT_DOUBLE_EQ(flat.area.top, -14.4);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "core/terrain/TerrainRelief.h"
 
@@ -9,16 +10,11 @@ namespace gw {
 namespace {
 
 TEST(TerrainRelief, TheRampRunsFromBlueThroughGreenToRed) {
-    struct Case {
-        double value, lowest, highest;
-        RampColour colour;
-    };
-    const Case cases[] = {{0, 0, 10, {175, 175, 255}}, {10, 0, 10, {255, 175, 175}},
-                          {5, 0, 10, {175, 255, 175}}, {-3, 0, 10, {175, 175, 255}},
-                          {4, 4, 4, {175, 255, 175}},  {1, 0, HUGE_VAL, {175, 255, 175}}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(HeightRampColour(c.value, c.lowest, c.highest), c.colour) << c.value << " in " << c.lowest;
-    }
+    const std::tuple<double, double, double, RampColour> cases[] = {
+        {0, 0, 10, {175, 175, 255}},  {10, 0, 10, {255, 175, 175}}, {5, 0, 10, {175, 255, 175}},
+        {-3, 0, 10, {175, 175, 255}}, {4, 4, 4, {175, 255, 175}},   {1, 0, HUGE_VAL, {175, 255, 175}}};
+    for (const auto& [value, lowest, highest, colour] : cases)
+        EXPECT_EQ(HeightRampColour(value, lowest, highest), colour) << value << " in " << lowest;
 }
 
 TEST(TerrainRelief, TilesCountFromTheNorthWest) {
