@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/io/Paths.h"
 #include "core/text/FieldString.h"
 #include "support/CaseTable.h"
@@ -16,21 +18,15 @@ TEST(GetElement, FieldsBetweenSeparators) {
 }
 
 TEST(GetNextElement, WalksATextFieldByField) {
-    struct Case {
-        const char* text;
-        std::int64_t from;
-        const char* field;
-        std::int64_t next;  // where the walk goes on; 0: not compared
-    };
-    const Case cases[] = {{"a\nbc\n", 1, "a", 3}, {"a\nbc\n", 3, "bc", 5}, {"a\nbc\n", 5, "", 5},
-                          {"", 1, "", 1},         {"ab\ncd", 3, "", 4},  // a position on the separator
-                          {"abc", 99, "", 0}};
-    for (const Case& c : cases) {
-        std::int64_t position = c.from;
-        EXPECT_EQ(GetNextElement(c.text, "\n", position), c.field) << c.text << " " << c.from;
-        if (c.next != 0) {
-            EXPECT_EQ(position, c.next) << c.text << " " << c.from;
-        }
+    // text, position, field, where the walk goes on (0: not compared)
+    const std::tuple<const char*, std::int64_t, const char*, std::int64_t> cases[] = {
+        {"a\nbc\n", 1, "a", 3}, {"a\nbc\n", 3, "bc", 5}, {"a\nbc\n", 5, "", 5},
+        {"", 1, "", 1},         {"ab\ncd", 3, "", 4},  // a position on the separator
+        {"abc", 99, "", 0}};
+    for (const auto& [text, from, field, next] : cases) {
+        std::int64_t position = from;
+        EXPECT_EQ(GetNextElement(text, "\n", position), field) << text << " " << from;
+        EXPECT_TRUE(next == 0 || position == next) << text << " " << from << ": " << position;
     }
 }
 

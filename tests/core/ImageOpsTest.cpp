@@ -48,17 +48,13 @@ TEST(RgbImage, SizesOutsideTheBoundsAreRefusedBeforeAllocating) {
 // A 3 x 2 picture, so that every turn shows in the sizes and in every pixel.
 TEST(ImageOps, RotationCodeTurnsByCodePlusOneQuarterClockwiseAndOtherCodesAreRefused) {
     const RgbImage source = Letters({"abc", "def"});
-    struct Case {
-        int code;
-        std::vector<std::string> rows;
-    };
-    // A quarter clockwise (the top-left corner goes to the top-right), a half
-    // turn, three quarters (a quarter counter-clockwise), four quarters.
-    const Case cases[] = {{0, {"da", "eb", "fc"}}, {1, {"fed", "cba"}}, {2, {"cf", "be", "ad"}}, {3, {"abc", "def"}}};
-    for (const Case& c : cases) {
+    // Codes 0 to 3: a quarter clockwise (the top-left corner goes to the top-right),
+    // a half turn, three quarters (a quarter counter-clockwise), four quarters.
+    const std::vector<std::string> turned[] = {{"da", "eb", "fc"}, {"fed", "cba"}, {"cf", "be", "ad"}, {"abc", "def"}};
+    for (int code = 0; code < 4; ++code) {
         RgbImage image = source;
-        ASSERT_TRUE(RotateImage(image, c.code)) << c.code;
-        EXPECT_EQ(RowsOf(image), c.rows) << "code " << c.code;
+        ASSERT_TRUE(RotateImage(image, code)) << code;
+        EXPECT_EQ(RowsOf(image), turned[code]) << "code " << code;
     }
     // The texture builder's orientations: 1 -> code 2, 2 -> code 1, 3 -> code 0; a
     // tile turned so and then by its orientation's quarters clockwise is upright.

@@ -6,6 +6,7 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/piece/RangeOps.h"
@@ -176,14 +177,8 @@ TEST(RangeOps, FourTurnsAndSeventeenShiftsGiveTheGridBack) {
 // back, from any spreadsheet, at the active cell, clipped to the grid.
 TEST(RangeText, CopiedRangePastesBackClippedToTheGrid) {
     EXPECT_EQ(RangeText(NumberedGrid(), NormalRange{16, 17, 2, 3}), " 216\t 217\n 316\t 317\n");
-    struct Case {
-        const char* text;
-        int column, row;
-        bool written;
-        NormalRange range;
-        double firstValue;
-    };
-    const Case cases[] = {
+    // text, column and row pasted at, written, the range written and its first value
+    const std::tuple<const char*, int, int, bool, NormalRange, double> cases[] = {
         {" 1.5\t-2\n 3\t 4\n", 16, 16, true, {16, 17, 16, 17}, 1.5},
         {"7\t8\t9\r\n1\t2\t3\r\n", 16, 17, true, {16, 17, 17, 17}, 7},  // a spreadsheet's CR LF; clipped
         {"5\tabc\t\n", 0, 1, true, {1, 2, 1, 1}, 0},                    // column 0 is off the grid
@@ -191,17 +186,17 @@ TEST(RangeText, CopiedRangePastesBackClippedToTheGrid) {
         {"", 1, 1, false, {}, 0},
         {"5\n", 18, 1, false, {}, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& [text, column, row, written, range, firstValue] : cases) {
         PieceGrid grid = NumberedGrid();
-        const PastedRange pasted = PasteRangeValues(grid, ParseRangeText(c.text), c.column, c.row);
-        EXPECT_EQ(pasted.written, c.written) << c.text;
-        if (!c.written) {
-            EXPECT_EQ(grid, NumberedGrid()) << c.text;
+        const PastedRange pasted = PasteRangeValues(grid, ParseRangeText(text), column, row);
+        EXPECT_EQ(pasted.written, written) << text;
+        if (!written) {
+            EXPECT_EQ(grid, NumberedGrid()) << text;
             continue;
         }
-        EXPECT_EQ(pasted.range, c.range) << c.text;
-        EXPECT_EQ(grid.Z(c.range.cLo, c.range.rLo), c.firstValue) << c.text;
-        EXPECT_EQ(grid.Z(0, c.row), -1) << c.text;  // the rim is never written
+        EXPECT_EQ(pasted.range, range) << text;
+        EXPECT_EQ(grid.Z(range.cLo, range.rLo), firstValue) << text;
+        EXPECT_EQ(grid.Z(0, row), -1) << text;  // the rim is never written
     }
     PieceGrid grid = NumberedGrid();
     PasteRangeValues(grid, ParseRangeText(RangeText(NumberedGrid(), NormalRange{2, 4, 3, 5})), 10, 10);
