@@ -28,15 +28,10 @@ NationalGrid Filled(double value) {
 double At(const NationalGrid& grid, int x, int y) { return grid.At(x + 128, y + 128); }
 
 TEST(Statistics, LinesOfKnownTerrains) {
-    struct Case {
-        const char* name;
-        NationalGrid grid;
-        std::array<std::string, 4> lines;
-    };
     NationalGrid hill = Filled(2);
     hill.At(128, 128) = 66051;                        // raises the sum by 66,049: average 3
     for (int i = 0; i < 257; ++i) hill.At(i, 0) = 6;  // bottom row
-    std::vector<Case> cases = {
+    const std::vector<std::tuple<const char*, NationalGrid, std::array<std::string, 4>>> cases = {
         {"cleared", NationalGrid(), {"Minimum Z:  0", "Maximum Z:  0", "Average Z:  0", "Average Z on edge:  0"}},
         {"five everywhere", Filled(5), {"Minimum Z:  5", "Maximum Z:  5", "Average Z:  5", "Average Z on edge:  5"}},
         {"all above 1000",
@@ -48,10 +43,8 @@ TEST(Statistics, LinesOfKnownTerrains) {
          {"Minimum Z:  2", "Maximum Z:  66051", "Average Z:  " + PaddedNumberText(3 + 257 * 4 / 66049.0).substr(1),
           "Average Z on edge:  3.00390625"}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(StatisticsLines(ComputeASC257Statistics(c.grid)), c.lines);
-    }
+    for (const auto& [name, grid, lines] : cases)
+        EXPECT_EQ(StatisticsLines(ComputeASC257Statistics(grid)), lines) << name;
     EXPECT_EQ(DefaultEdgeValueText(ComputeASC257Statistics(hill)), " 3.00390625");
     EXPECT_EQ(DefaultPointsText(), " 10");
 }
