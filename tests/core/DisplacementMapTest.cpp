@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -21,6 +20,7 @@
 namespace gw {
 namespace {
 
+using test::CaseNumber;
 using test::TempDir;
 using Texts = std::vector<std::string>;
 
@@ -42,14 +42,12 @@ bool AllGrey(const RgbImage& image, int grey) {
     return std::all_of(image.data(), image.data() + image.byteCount(), [&](std::uint8_t b) { return b == grey; });
 }
 
-// A number as C++ reads it ("inf" and "nan" included).
-double Value(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
-
 TEST(DisplacementMap, GreyOfRoundsHalvesToEvenAndNeverDividesByZeroAndGreyByteClips) {
     for (const test::CaseRow& c : test::ReadCaseTable("core/grey-of.txt"))
-        EXPECT_EQ(GreyOf(Value(c[0]), Value(c[1]), Value(c[2])), Value(c[3])) << c[0] << " " << c[2];
+        EXPECT_EQ(GreyOf(CaseNumber(c[0]), CaseNumber(c[1]), CaseNumber(c[2])), CaseNumber(c[3]))
+            << c[0] << " " << c[2];
     for (const test::CaseRow& c : test::ReadCaseTable("core/grey-byte.txt"))
-        EXPECT_EQ(GreyByte(Value(c[0])), std::stoi(c[1])) << c[0];
+        EXPECT_EQ(GreyByte(CaseNumber(c[0])), std::stoi(c[1])) << c[0];
 }
 
 TEST(DisplacementMap, FlatPieceGivesAnAllBlackSixteenSquare) {
@@ -68,10 +66,10 @@ TEST(DisplacementMap, TerrainTopIsMaxZUnlessTheTerrainIsTaller) {
     NullStatusSink quiet;
     for (const test::CaseRow& c : test::ReadCaseTable("core/terrain-top.txt")) {
         NationalGrid grid;
-        grid.At(200, 100) = Value(c[0]);
-        grid.At(7, 9) = Value(c[3]);
+        grid.At(200, 100) = CaseNumber(c[0]);
+        grid.At(7, 9) = CaseNumber(c[3]);
         const DisplacementMap map = MakeDisplacementMap257(grid, c[1], quiet);
-        EXPECT_EQ(std::pair(map.floor, map.top), std::pair(0.0, Value(c[2]))) << c[1];
+        EXPECT_EQ(std::pair(map.floor, map.top), std::pair(0.0, CaseNumber(c[2]))) << c[1];
         EXPECT_EQ(GreyAt(map.image, 7, 256 - 9), std::stoi(c[4])) << c[1];
     }
 }

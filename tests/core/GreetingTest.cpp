@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "core/shell/Greeting.h"
 #include "support/CaseTable.h"
 
@@ -12,7 +10,7 @@ namespace {
 // The time of day's greeting, the draw's special ones, and the clan tag left off.
 TEST(Greeting, TextsForTheHourTheDrawAndTheName) {
     for (const test::CaseRow& c : test::ReadCaseTable("core/greeting.txt"))
-        EXPECT_EQ(GreetingText(c[0], std::stoi(c[1]), std::strtod(c[2].c_str(), nullptr)), c[3])
+        EXPECT_EQ(GreetingText(c[0], std::stoi(c[1]), test::CaseNumber(c[2])), c[3])
             << c[0] << " at " << c[1] << " with " << c[2];
 }
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "core/heightmap/HeightmapMenu.h"
 #include "support/CaseTable.h"
 
@@ -14,8 +12,8 @@ TEST(HeightmapMenu, TheHeightsBoxTakesExactlyTwoNumbers) {
         HeightRange heights;
         EXPECT_EQ(ParseHeightsAnswer(c[0], heights), c[1] == "1") << c[0];
         if (c[1] != "1") continue;
-        EXPECT_EQ(heights.lowest, std::strtod(c[2].c_str(), nullptr)) << c[0];
-        EXPECT_EQ(heights.highest, std::strtod(c[3].c_str(), nullptr)) << c[0];
+        EXPECT_EQ(heights.lowest, test::CaseNumber(c[2])) << c[0];
+        EXPECT_EQ(heights.highest, test::CaseNumber(c[3])) << c[0];
     }
 }
 

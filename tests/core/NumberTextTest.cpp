@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -19,12 +18,11 @@
 namespace gw {
 namespace {
 
-// A value as C++ reads it (strtod rounds as the compiler does).
-double Value(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+using test::CaseNumber;
 
 TEST(ValueOfText, ReadsTheLongestLeadingNumber) {
     for (const test::CaseRow& c : test::ReadCaseTable("core/value-of-text.txt"))
-        EXPECT_EQ(ValueOfText(c[0]), Value(c[1])) << "text: [" << c[0] << "]";
+        EXPECT_EQ(ValueOfText(c[0]), CaseNumber(c[1])) << "text: [" << c[0] << "]";
 }
 
 TEST(ValueOfText, HandlesAHugeRunOfDigitsWithoutTrouble) {
@@ -36,8 +34,8 @@ TEST(ValueOfText, HandlesAHugeRunOfDigitsWithoutTrouble) {
 
 TEST(NumberText, PaddedAndPlainForms) {
     for (const test::CaseRow& c : test::ReadCaseTable("core/number-text.txt")) {
-        EXPECT_EQ(PaddedNumberText(Value(c[0])), c[1]) << c[0];
-        EXPECT_EQ(PlainNumberText(Value(c[0])), c[2]) << c[0];
+        EXPECT_EQ(PaddedNumberText(CaseNumber(c[0])), c[1]) << c[0];
+        EXPECT_EQ(PlainNumberText(CaseNumber(c[0])), c[2]) << c[0];
     }
 }
 
@@ -99,7 +97,7 @@ TEST(FastNumbers, AppendedTextIsPaddedNumberText) {
     std::istringstream typed(
         "0.0 -0.0 1 -1 0.5 -0.25 5.411765 1e-4 -1e-4 9.9e-5 0.000123 1e-5 1e-6 123456.123456 999999999.999999 "
         "-999999999.999999 1e9 1e15 1e16 0.30000000000000004 0.3333333333333333 2.5e-7 100 128 -128");
-    for (std::string word; typed >> word;) edges.push_back(Value(word));
+    for (std::string word; typed >> word;) edges.push_back(CaseNumber(word));
     for (double value : edges) EXPECT_EQ(Appended(value), PaddedNumberText(value)) << value;
 
     std::mt19937_64 random(513);

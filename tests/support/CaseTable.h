@@ -5,6 +5,8 @@
 // as it is. Lines starting with # are comments; blank lines are skipped.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -37,6 +39,14 @@ inline std::vector<CaseRow> ReadCaseTable(const std::string& relative) {
     }
     EXPECT_FALSE(rows.empty()) << relative << " holds no cases";
     return rows;
+}
+
+// A number field read exactly as C++ reads the literal ("inf", "-inf" and "nan"
+// included), the same on every platform; NaN when the field is no number.
+inline double CaseNumber(const std::string& field) {
+    double value = std::numeric_limits<double>::quiet_NaN();
+    std::from_chars(field.data(), field.data() + field.size(), value);
+    return value;
 }
 
 }  // namespace gw::test
