@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/io/BlockLineReader.h"
 #include "core/io/FileText.h"
+#include "support/CaseTable.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -51,25 +53,12 @@ std::vector<Line> ReadLines(const std::string& path, std::size_t maxLine, const 
 }
 
 TEST(BlockLineReader, LineEndsAndTheLastLine) {
-    struct Case {
-        std::string bytes;
-        std::vector<Line> lines;
-    };
-    const Case cases[] = {
-        {"", {}},
-        {"\r\n", {{"", false, true}}},
-        {"a", {{"a", false, true}}},
-        {"a\r\nb", {{"a", false, false}, {"b", false, true}}},
-        {"a\r\nb\r\n", {{"a", false, false}, {"b", false, true}}},
-        {"a\rb\nc\r\n\r\n", {{"a", false, false}, {"b", false, false}, {"c", false, false}, {"", false, true}}},
-        {"a\n\rb", {{"a", false, false}, {"", false, false}, {"b", false, true}}},
-        {"abcdefgh\r\nxy\r\n", {{"abcd", true, false}, {"xy", false, true}}},
-        {"abcdefgh", {{"abcd", true, true}}},
-    };
     TempDir dir;
-    for (const Case& c : cases) {
-        WriteAll(dir.File("lines.txt"), c.bytes);
-        EXPECT_EQ(ReadLines(dir.File("lines.txt"), 4), c.lines) << testing::PrintToString(c.bytes);
+    for (const test::CaseRow& c : test::ReadCaseTable("core/line-ends.txt")) {
+        WriteAll(dir.File("lines.txt"), c[0]);
+        std::ostringstream shown;
+        for (const Line& line : ReadLines(dir.File("lines.txt"), 4)) shown << line;
+        EXPECT_EQ(shown.str(), c[1]) << testing::PrintToString(c[0]);
     }
 }
 

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "core/piece/CurveTool.h"
+#include "core/piece/RangeText.h"
+#include "core/text/NumberText.h"
+#include "support/ReferenceImage.h"
+#include "support/TempDir.h"
 
 namespace gw {
 namespace {
@@ -25,24 +30,26 @@ PieceGrid RampInFirstColumn() {
     return grid;
 }
 
-TEST(CurveTool, RequestTakesTheEndsFromTheFirstColumn) {
+// The enter position and height, then the exit position and height.
+std::array<double, 4> Ends(const CurveRequest& request) {
+    return {request.enterPosition, request.enterHeight, request.exitPosition, request.exitHeight};
+}
+
+// A curve started on the whole ramp.
+CurveState WholeRamp() {
+    CurveState state = FreshState();
+    EXPECT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1})).shown);
+    return state;
+}
+
+TEST(CurveTool, RequestTakesTheEndsFromTheFirstColumnAndFewerThanFourRowsAreRefused) {
     const PieceGrid grid = RampInFirstColumn();
     const CurveRequest whole = CurveRequestFor(grid, CellRange{6, 6, 6, 6});
     EXPECT_EQ(whole.range, (NormalRange{1, 17, 1, 17}));
-    EXPECT_EQ(whole.enterPosition, 1);
-    EXPECT_EQ(whole.enterHeight, 0);
-    EXPECT_EQ(whole.exitPosition, 17);
-    EXPECT_EQ(whole.exitHeight, 16);
-    const CurveRequest part = CurveRequestFor(grid, CellRange{5, 2, 4, 12});
-    EXPECT_EQ(part.enterPosition, 6);
-    EXPECT_EQ(part.enterHeight, 1002);
-    EXPECT_EQ(part.exitPosition, 14);
-    EXPECT_EQ(part.exitHeight, 1002);
-}
+    EXPECT_EQ(Ends(whole), (std::array<double, 4>{1, 0, 17, 16}));
+    EXPECT_EQ(Ends(CurveRequestFor(grid, CellRange{5, 2, 4, 12})), (std::array<double, 4>{6, 1002, 14, 1002}));
 
-TEST(CurveTool, FewerThanFourRowsAreRefused) {
     EXPECT_STREQ(kCurveTooFewRowsMessage, "You need to highlight at least 4 rows to use the curve function");
-    const PieceGrid grid = RampInFirstColumn();
     CurveState state = FreshState();
     EXPECT_FALSE(StartCurve(state, CurveRequestFor(grid, CellRange{1, 1, 5, 7})).shown);  // 3 rows
     EXPECT_FALSE(StartCurve(state, CurveRequestFor(grid, CellRange{1, 4, 5, 6})).shown);  // 2 rows
@@ -67,10 +74,7 @@ TEST(CurveTool, WholeGridSamples) {
     EXPECT_EQ(start.exitLabel, 16);
     EXPECT_EQ(state.intervals, 16);
     EXPECT_EQ(state.bars, (CurveBars{83, 227, 137, 173}));
-    EXPECT_EQ(state.points[0], (CurvePoint{30, 280}));
-    EXPECT_EQ(state.points[1], (CurvePoint{83, 227}));
-    EXPECT_EQ(state.points[2], (CurvePoint{137, 173}));
-    EXPECT_EQ(state.points[3], (CurvePoint{190, 120}));
+    EXPECT_EQ(state.points, (std::array<CurvePoint, 4>{{{30, 280}, {83, 227}, {137, 173}, {190, 120}}}));
 
     // Before the middle the curve lags behind the line, so the sample a quarter
     // past each position is the first beyond it; at t = 1/2 it lies exactly on
@@ -82,15 +86,13 @@ TEST(CurveTool, WholeGridSamples) {
     EXPECT_EQ(state.samples[0], kUnwritten);   // before the enter position
     EXPECT_EQ(state.samples[17], kUnwritten);  // the exit end is never beyond itself
 
-    PieceGrid grid = RampInFirstColumn();
+    const PieceGrid ramp = RampInFirstColumn();
+    PieceGrid grid = ramp;
     CurveColumns(grid, CellRange{1, 1, 1, 1}, state.samples);
-    for (int c = 1; c <= 17; ++c) {
-        EXPECT_EQ(grid.Z(c, 1), RampInFirstColumn().Z(c, 1));
-        EXPECT_EQ(grid.Z(c, 17), RampInFirstColumn().Z(c, 17));
+    for (int c = 1; c <= 17; ++c) {  // the end rows keep their heights
+        EXPECT_EQ(std::pair(grid.Z(c, 1), grid.Z(c, 17)), std::pair(ramp.Z(c, 1), ramp.Z(c, 17))) << c;
         for (int r = 2; r <= 16; ++r) EXPECT_EQ(grid.Z(c, r), state.samples[static_cast<std::size_t>(17 - r)]);
     }
-    EXPECT_NEAR(grid.Z(9, 16), WholeGridHeight(1), 1e-12);
-    EXPECT_NEAR(grid.Z(9, 2), WholeGridHeight(56), 1e-12);
 }
 
 TEST(CurveTool, UntouchedControlPointsGiveANearlyStraightSlopeInEveryColumn) {
@@ -100,28 +102,14 @@ TEST(CurveTool, UntouchedControlPointsGiveANearlyStraightSlopeInEveryColumn) {
         for (int c = 1; c <= 17; ++c) grid.Z(c, r) = 50 + c;
     grid.Z(4, 12) = 2;
     grid.Z(4, 3) = 11;
-    const PieceGrid before = grid;
     const CellRange selection{8, 4, 3, 12};
     CurveState state = FreshState();
     ASSERT_TRUE(StartCurve(state, CurveRequestFor(grid, selection)).shown);
     CurveColumns(grid, selection, state.samples);
-    // Enter position 6, exit position 15, one unit of height per position. Row r
-    // gets the height near position 17 - r (within a quarter position).
-    for (int c = 4; c <= 8; ++c) {
-        for (int r = 4; r <= 11; ++r) {
-            const double straight = 2 + (17 - r - 6);
-            EXPECT_GE(grid.Z(c, r), straight - 1e-9) << c << "," << r;
-            EXPECT_LE(grid.Z(c, r), straight + 0.25 + 1e-9) << c << "," << r;
-            EXPECT_EQ(grid.Z(c, r), grid.Z(4, r));
-        }
-        EXPECT_EQ(grid.Z(c, 3), before.Z(c, 3));
-        EXPECT_EQ(grid.Z(c, 12), before.Z(c, 12));
-    }
-    for (int r = 1; r <= 17; ++r)
-        for (int c = 1; c <= 17; ++c)
-            if (c < 4 || c > 8 || r < 3 || r > 12) {
-                EXPECT_EQ(grid.Z(c, r), before.Z(c, r));
-            }
+    // Enter position 6, exit position 15, one unit of height per position: row r
+    // gets the height near position 17 - r (within a quarter position), the same
+    // in every column, and nothing outside rows 4..11 of columns 4..8 changes.
+    EXPECT_EQ(RangeText(grid), test::ReadAll(test::TestDataPath("core/curve-straight-slope.txt")));
 }
 
 TEST(CurveTool, AStartValueOutsideItsBarKeepsTheBarsPreviousValue) {
@@ -156,8 +144,7 @@ TEST(CurveTool, AStartValueOutsideItsBarKeepsTheBarsPreviousValue) {
 }
 
 TEST(CurveTool, MovingABarMovesItsPointAndSamplesAgain) {
-    CurveState state = FreshState();
-    ASSERT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1})).shown);
+    CurveState state = WholeRamp();
     const CurveSamples straight = state.samples;
     MoveCurveBar(state, CurveBar::Point1Y, 20);  // pull the first inner point up to height 26
     EXPECT_EQ(state.points[1], (CurvePoint{83, 20}));
@@ -171,8 +158,7 @@ TEST(CurveTool, MovingABarMovesItsPointAndSamplesAgain) {
 }
 
 TEST(CurveTool, EntriesARunDoesNotReachKeepTheirEarlierValues) {
-    CurveState state = FreshState();
-    ASSERT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1})).shown);
+    CurveState state = WholeRamp();
     const CurveSamples whole = state.samples;
     // Rows 1..8: positions 10 to 17, so sampling starts at entry 10.
     ASSERT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 8})).shown);
@@ -181,28 +167,14 @@ TEST(CurveTool, EntriesARunDoesNotReachKeepTheirEarlierValues) {
     EXPECT_LE(state.samples[10], 9.25);
 }
 
+// The frame, the squares of side 2 around P1 (83, 227) and P2 (137, 173), then
+// the curve's 64 lines from P0 (30, 280) to P3 (190, 120), one after the other.
 TEST(CurveTool, PreviewLinesInDrawingUnits) {
-    CurveState state = FreshState();
-    ASSERT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1})).shown);
-    const std::vector<LineSegment> lines = CurvePreviewLines(state);
-    ASSERT_EQ(lines.size(), 4u + 8u + 64u);
-    EXPECT_EQ(lines[0], (LineSegment{20, 280, 190, 280}));
-    EXPECT_EQ(lines[1], (LineSegment{190, 280, 190, 20}));
-    EXPECT_EQ(lines[2], (LineSegment{20, 20, 190, 20}));
-    EXPECT_EQ(lines[3], (LineSegment{20, 20, 20, 280}));
-    // The square of side 2 around P1 (83, 227): top, right, bottom, left.
-    EXPECT_EQ(lines[4], (LineSegment{82, 226, 84, 226}));
-    EXPECT_EQ(lines[7], (LineSegment{82, 228, 82, 226}));
-    EXPECT_EQ(lines[8], (LineSegment{136, 172, 138, 172}));  // and the one around P2
-    // The curve runs from P0 to P3 without gaps.
-    EXPECT_EQ(lines[12].x1, 30);
-    EXPECT_EQ(lines[12].y1, 280);
-    EXPECT_EQ(lines.back().x2, 190);
-    EXPECT_EQ(lines.back().y2, 120);
-    for (std::size_t i = 13; i < lines.size(); ++i) {
-        EXPECT_EQ(lines[i].x1, lines[i - 1].x2);
-        EXPECT_EQ(lines[i].y1, lines[i - 1].y2);
-    }
+    std::string text;
+    for (const LineSegment& line : CurvePreviewLines(WholeRamp()))
+        text += PaddedNumberText(line.x1) + " " + PaddedNumberText(line.y1) + " " + PaddedNumberText(line.x2) + " " +
+                PaddedNumberText(line.y2) + "\n";
+    EXPECT_EQ(text, test::ReadAll(test::TestDataPath("core/curve-preview.txt")));
     // A state that was never started has no curve to draw.
     EXPECT_EQ(CurvePreviewLines(FreshState()).size(), 12u);
 }

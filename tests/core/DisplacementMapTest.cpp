@@ -1,18 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "core/dispmap/DisplacementMap.h"
+#include "core/dispmap/DisplacementMapFiles.h"
+#include "core/dispmap/DisplacementMapRun.h"
+#include "core/image/TgaFile.h"
+#include "core/text/NumberText.h"
+#include "support/CaseTable.h"
+#include "support/RecordingFakes.h"
 #include "support/RecordingStatusSink.h"
+#include "support/ReferenceImage.h"
+#include "support/TempDir.h"
 
 namespace gw {
 namespace {
 
-using RecordingStatus = test::RecordingStatusSink;
+using test::CaseNumber;
+using test::TempDir;
+using Texts = std::vector<std::string>;
 
 // A piece at one height everywhere (the rim aside).
 PieceGrid Flat(double height) {
@@ -28,204 +38,111 @@ int GreyAt(const RgbImage& image, int x, int y) {
     return p[0];
 }
 
-// Every pixel of the image holds grey.
 bool AllGrey(const RgbImage& image, int grey) {
-    for (std::size_t i = 0; i < image.byteCount(); ++i)
-        if (image.data()[i] != grey) return false;
-    return true;
+    return std::all_of(image.data(), image.data() + image.byteCount(), [&](std::uint8_t b) { return b == grey; });
 }
 
-TEST(DisplacementMap, GreyOfRoundsHalvesToEvenAndNeverDividesByZero) {
-    struct Case {
-        double z, floor, span, grey;
-    };
-    const Case cases[] = {
-        {10, 0, 20, 128},        // the Max Z example
-        {20, 0, 20, 256},        // the top is 256, drawn as 255
-        {1, 0, 512, 0},          // 0.5 -> 0
-        {3, 0, 512, 2},          // 1.5 -> 2
-        {5, 0, 512, 2},          // 2.5 -> 2
-        {7, 0, 512, 4},          // 3.5 -> 4
-        {-1, 0, 20, -13},        // below the floor: -12.8
-        {5, 5, 0, 0},            // a flat grid: span 0 counts as 0.0000001
-        {5.000000001, 5, 0, 3},  // 1e-9 / 1e-7 x 256 = 2.56
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(GreyOf(c.z, c.floor, c.span), c.grey) << c.z << " " << c.floor << " " << c.span;
-}
-
-TEST(DisplacementMap, GreyByteClipsToBlackAndWhite) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    const std::pair<double, int> cases[] = {{0, 0},     {1, 1},  {128, 128},  {255, 255}, {256, 255}, {40000, 255},
-                                            {inf, 255}, {-1, 0}, {-40000, 0}, {-inf, 0},  {nan, 0}};
-    for (const auto& [grey, byte] : cases) EXPECT_EQ(GreyByte(grey), byte) << grey;
+TEST(DisplacementMap, GreyOfRoundsHalvesToEvenAndNeverDividesByZeroAndGreyByteClips) {
+    for (const test::CaseRow& c : test::ReadCaseTable("core/grey-of.txt"))
+        EXPECT_EQ(GreyOf(CaseNumber(c[0]), CaseNumber(c[1]), CaseNumber(c[2])), CaseNumber(c[3]))
+            << c[0] << " " << c[2];
+    for (const test::CaseRow& c : test::ReadCaseTable("core/grey-byte.txt"))
+        EXPECT_EQ(GreyByte(CaseNumber(c[0])), std::stoi(c[1])) << c[0];
 }
 
 TEST(DisplacementMap, FlatPieceGivesAnAllBlackSixteenSquare) {
     NullStatusSink quiet;
     for (double height : {0.0, -3.0, 255.5}) {
         const DisplacementMap map = MakeDisplacementMap17(Flat(height), quiet);
-        ASSERT_EQ(map.image.width(), 16);
-        ASSERT_EQ(map.image.height(), 16);
-        ASSERT_EQ(map.preview.width(), 17);
-        ASSERT_EQ(map.preview.height(), 17);
-        EXPECT_TRUE(AllGrey(map.image, 0)) << height;
-        EXPECT_TRUE(AllGrey(map.preview, 0)) << height;
+        ASSERT_EQ(std::pair(map.image.width(), map.image.height()), std::pair(16, 16));
+        ASSERT_EQ(std::pair(map.preview.width(), map.preview.height()), std::pair(17, 17));
+        EXPECT_TRUE(AllGrey(map.image, 0) && AllGrey(map.preview, 0)) << height;
     }
     // Flat at 256 or more is the exception: the floor stays 256, so all is white.
     EXPECT_TRUE(AllGrey(MakeDisplacementMap17(Flat(300), quiet).image, 255));
 }
 
-TEST(DisplacementMap, PieceMapSpansLowestToHighestWithRow17AndColumn17OnlyInThePreview) {
-    // Z = c + r: lowest 2 at (1, 1), highest 34 at (17, 17), so grey = (c + r - 2) x 8.
-    PieceGrid grid;
-    for (int r = 1; r <= 17; ++r)
-        for (int c = 1; c <= 17; ++c) grid.Z(c, r) = c + r;
-    grid.Z(0, 0) = 1000;  // the rim is never part of the piece
-    grid.Z(18, 18) = -1000;
-    RecordingStatus status;
-    const DisplacementMap map = MakeDisplacementMap17(grid, status);
-    EXPECT_EQ(map.floor, 2);
-    EXPECT_EQ(map.top, 34);
-    EXPECT_EQ(GreyAt(map.image, 0, 0), 0);
-    EXPECT_EQ(GreyAt(map.image, 5, 2), 56);       // Z(6, 3) = 9
-    EXPECT_EQ(GreyAt(map.image, 15, 15), 240);    // Z(16, 16) = 32
-    EXPECT_EQ(GreyAt(map.preview, 16, 16), 255);  // Z(17, 17): 256 shows white, but only in the preview
-    EXPECT_EQ(GreyAt(map.preview, 16, 0), 128);   // Z(17, 1) = 18
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) ASSERT_EQ(map.image.Rgb(x, y), map.preview.Rgb(x, y));
-
-    std::vector<std::string> expected = {"Computing Min/Max", "Processing Terrain"};
-    for (int r = 17; r >= 1; --r) expected.push_back("Processing Terrain Row:  " + std::to_string(r));
-    EXPECT_EQ(status.texts, expected);
-}
-
-TEST(DisplacementMap, PieceMapTopRowIsGridRowOne) {
-    PieceGrid grid;
-    grid.Z(3, 2) = 10;  // grid row 2, column 3: pixel (2, 1) of the picture
-    NullStatusSink quiet;
-    const DisplacementMap map = MakeDisplacementMap17(grid, quiet);
-    EXPECT_EQ(GreyAt(map.image, 2, 1), 255);
-    EXPECT_EQ(GreyAt(map.image, 1, 2), 0);
-    EXPECT_EQ(GreyAt(map.image, 2, 14), 0);
-}
-
-TEST(DisplacementMap, PieceMapSearchStartsAt256AndMinusOne) {
-    NullStatusSink quiet;
-    PieceGrid high = Flat(300);  // one height 344: the floor stays 256
-    high.Z(4, 4) = 344;
-    DisplacementMap map = MakeDisplacementMap17(high, quiet);
-    EXPECT_EQ(map.floor, 256);
-    EXPECT_EQ(map.top, 344);
-    EXPECT_EQ(GreyAt(map.image, 0, 0), 128);  // (300 - 256) / 88 x 256
-    EXPECT_EQ(GreyAt(map.image, 3, 3), 255);
-
-    PieceGrid low = Flat(-5);  // one height -3: the top stays -1
-    low.Z(4, 4) = -3;
-    map = MakeDisplacementMap17(low, quiet);
-    EXPECT_EQ(map.floor, -5);
-    EXPECT_EQ(map.top, -1);
-    EXPECT_EQ(GreyAt(map.image, 0, 0), 0);
-    EXPECT_EQ(GreyAt(map.image, 3, 3), 128);  // (-3 + 5) / 4 x 256
-}
-
 TEST(DisplacementMap, TerrainTopIsMaxZUnlessTheTerrainIsTaller) {
-    struct Case {
-        double tallest;
-        std::string maxZ;
-        double top;
-        double height;
-        int grey;
-    };
-    const Case cases[] = {
-        {12, "20", 20, 10, 128},  // Max Z above the tallest height
-        {30, "20", 30, 15, 128},  // the tallest height wins
-        {12, "abc", 12, 6, 128},  // not a number: 0, so the tallest height
-        {12, "", 12, 3, 64},     {12, "  25.6x", 25.6, 12.8, 128},
-        {0, "0", 0, 0, 0},  // all flat at 0: top 0, span 0.0000001
-    };
-    for (const Case& c : cases) {
+    NullStatusSink quiet;
+    for (const test::CaseRow& c : test::ReadCaseTable("core/terrain-top.txt")) {
         NationalGrid grid;
-        grid.At(200, 100) = c.tallest;
-        grid.At(7, 9) = c.height;
-        NullStatusSink quiet;
-        const DisplacementMap map = MakeDisplacementMap257(grid, c.maxZ, quiet);
-        EXPECT_EQ(map.floor, 0);
-        EXPECT_EQ(map.top, c.top) << c.maxZ;
-        EXPECT_EQ(GreyAt(map.image, 7, 256 - 9), c.grey) << c.maxZ;
+        grid.At(200, 100) = CaseNumber(c[0]);
+        grid.At(7, 9) = CaseNumber(c[3]);
+        const DisplacementMap map = MakeDisplacementMap257(grid, c[1], quiet);
+        EXPECT_EQ(std::pair(map.floor, map.top), std::pair(0.0, CaseNumber(c[2]))) << c[1];
+        EXPECT_EQ(GreyAt(map.image, 7, 256 - 9), std::stoi(c[4])) << c[1];
     }
 }
 
-TEST(DisplacementMap, Map257PutsTheSouthRowAtTheBottom) {
-    NationalGrid grid;
-    grid.At(3, 0) = 10;    // terrain (-125, -128): bottom row of the picture
-    grid.At(0, 256) = 20;  // terrain (-128, 128): top-left corner
-    grid.At(256, 255) = 5;
-    grid.At(100, 100) = -4;  // below the floor of 0: black
-    RecordingStatus status;
-    const DisplacementMap map = MakeDisplacementMap257(grid, "20", status);
-    ASSERT_EQ(map.image.width(), 257);
-    ASSERT_EQ(map.image.height(), 257);
-    EXPECT_EQ(GreyAt(map.image, 3, 256), 128);
-    EXPECT_EQ(GreyAt(map.image, 0, 0), 255);
-    EXPECT_EQ(GreyAt(map.image, 256, 1), 64);
-    EXPECT_EQ(GreyAt(map.image, 100, 156), 0);
-    EXPECT_EQ(GreyAt(map.image, 3, 0), 0);
-    EXPECT_EQ(map.preview, map.image);
+// Every pixel of an image that is not black, as "x y grey" lines, top row first.
+std::string LitPixels(const RgbImage& image) {
+    std::string text = std::to_string(image.width()) + " x " + std::to_string(image.height()) + "\n";
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (const int grey = GreyAt(image, x, y))
+                text += std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(grey) + "\n";
+    return text;
+}
 
+NationalGrid Terrain(std::initializer_list<std::array<int, 3>> heights) {
+    NationalGrid grid;
+    for (const auto& [x, y, z] : heights) grid.At(x, y) = z;
+    return grid;
+}
+
+// Each map's floor and top, its lit pixels and, where it differs, its preview's
+// are what tests/data/core/dispmap/<name>.txt holds.
+TEST(DisplacementMap, EachMapLightsItsPixels) {
+    NullStatusSink quiet;
+    PieceGrid sum;  // Z = c + r: lowest 2 at (1, 1), highest 34 at (17, 17), so grey = (c + r - 2) x 8
+    for (int r = 1; r <= 17; ++r)
+        for (int c = 1; c <= 17; ++c) sum.Z(c, r) = c + r;
+    sum.Z(0, 0) = 1000;  // the rim is never part of the piece
+    sum.Z(18, 18) = -1000;
+    PieceGrid one, high = Flat(300), low = Flat(-5);
+    one.Z(3, 2) = 10;    // grid row 2, column 3: pixel (2, 1), as the top row is grid row 1
+    high.Z(4, 4) = 344;  // the floor stays 256
+    low.Z(4, 4) = -3;    // the top stays -1
+    const std::pair<const char*, DisplacementMap> cases[] = {
+        // Row 17 and column 17 show only in the preview.
+        {"piece-sum", MakeDisplacementMap17(sum, quiet)},
+        {"piece-one-cell", MakeDisplacementMap17(one, quiet)},
+        {"piece-high", MakeDisplacementMap17(high, quiet)},
+        {"piece-low", MakeDisplacementMap17(low, quiet)},
+        // The south row at the bottom: terrain (-125, -128) at the bottom, (-128, 128) top left;
+        // below the floor of 0 is black.
+        {"terrain-257",
+         MakeDisplacementMap257(Terrain({{3, 0, 10}, {0, 256, 20}, {256, 255, 5}, {100, 100, -4}}), "20", quiet)},
+        // With Max Z 256 a grey equals its height, so the means of two samples show
+        // their rounding: right of (10, 20) 75.5 -> 76, below-right 52.5 -> 52.
+        {"terrain-513-means",
+         MakeDisplacementMap513(Terrain({{10, 20, 100}, {11, 20, 51}, {10, 19, 30}, {11, 19, 5}}), "256", quiet)},
+        // The last column and the bottom row repeat instead of mixing.
+        {"terrain-513-edges",
+         MakeDisplacementMap513(
+             Terrain({{256, 100, 40}, {256, 99, 200}, {50, 0, 60}, {51, 0, 0}, {256, 0, 90}, {255, 0, 10}}), "256",
+             quiet)},
+    };
+    for (const auto& [name, map] : cases) {
+        std::string text =
+            "floor " + PaddedNumberText(map.floor) + " top " + PaddedNumberText(map.top) + "\n" + LitPixels(map.image);
+        text += map.preview == map.image ? "preview is the image\n" : "preview " + LitPixels(map.preview);
+        EXPECT_EQ(text, test::ReadAll(test::TestDataPath(std::string("core/dispmap/") + name + ".txt"))) << name;
+    }
+}
+
+TEST(DisplacementMap, StatusCountsTheRowsFromTheTop) {
+    test::RecordingStatusSink status;
+    MakeDisplacementMap17(Flat(1), status);
+    Texts expected = {"Computing Min/Max", "Processing Terrain"};
+    for (int r = 17; r >= 1; --r) expected.push_back("Processing Terrain Row:  " + std::to_string(r));
+    EXPECT_EQ(status.texts, expected);
+    status.texts.clear();
+    MakeDisplacementMap257(NationalGrid(), "20", status);
     ASSERT_EQ(status.texts.size(), 2u + 257u);
     EXPECT_EQ(status.texts[2], "Processing Terrain Row: -128");
     EXPECT_EQ(status.texts[130], "Processing Terrain Row:  0");
     EXPECT_EQ(status.texts[258], "Processing Terrain Row:  128");
-}
-
-TEST(DisplacementMap, Map513FillsInBetweenPixelsFromTwoSamples) {
-    NationalGrid grid;
-    // With Max Z 256 a grey equals its height, so the means show their rounding.
-    grid.At(10, 20) = 100;
-    grid.At(11, 20) = 51;  // right:       (100 + 51) / 2 = 75.5 -> 76
-    grid.At(10, 19) = 30;  // below:       (100 + 30) / 2 = 65
-    grid.At(11, 19) = 5;   // below-right: (100 + 5) / 2 = 52.5 -> 52 (a mean of four would be 46.5)
-    NullStatusSink quiet;
-    const DisplacementMap map = MakeDisplacementMap513(grid, "256", quiet);
-    ASSERT_EQ(map.image.width(), 513);
-    ASSERT_EQ(map.image.height(), 513);
-    const int X = 20, Y = 2 * (256 - 20);
-    EXPECT_EQ(GreyAt(map.image, X, Y), 100);
-    EXPECT_EQ(GreyAt(map.image, X + 1, Y), 76);
-    EXPECT_EQ(GreyAt(map.image, X, Y + 1), 65);
-    EXPECT_EQ(GreyAt(map.image, X + 1, Y + 1), 52);
-    // The samples themselves sit on even pixels.
-    EXPECT_EQ(GreyAt(map.image, X + 2, Y), 51);
-    EXPECT_EQ(GreyAt(map.image, X, Y + 2), 30);
-    EXPECT_EQ(GreyAt(map.image, X + 2, Y + 2), 5);
-    // Left of and above the sample, the neighbours' in-between pixels mix with it.
-    EXPECT_EQ(GreyAt(map.image, X - 1, Y), 50);      // (0 + 100) / 2
-    EXPECT_EQ(GreyAt(map.image, X, Y - 1), 50);      // (0 + 100) / 2 from the row above
-    EXPECT_EQ(GreyAt(map.image, X - 1, Y - 1), 50);  // from (9, 21): its below-right is (10, 20)
-}
-
-TEST(DisplacementMap, Map513RepeatsTheLastColumnAndBottomRow) {
-    NationalGrid grid;
-    grid.At(256, 100) = 40;
-    grid.At(256, 99) = 200;  // a mean would give 120
-    grid.At(50, 0) = 60;
-    grid.At(51, 0) = 0;  // a mean would give 30
-    grid.At(256, 0) = 90;
-    grid.At(255, 0) = 10;
-    NullStatusSink quiet;
-    const DisplacementMap map = MakeDisplacementMap513(grid, "256", quiet);
-    EXPECT_EQ(GreyAt(map.image, 512, 312), 40);
-    EXPECT_EQ(GreyAt(map.image, 512, 313), 40);
-    EXPECT_EQ(GreyAt(map.image, 512, 314), 200);
-    EXPECT_EQ(GreyAt(map.image, 100, 512), 60);
-    EXPECT_EQ(GreyAt(map.image, 101, 512), 60);
-    EXPECT_EQ(GreyAt(map.image, 102, 512), 0);
-    EXPECT_EQ(GreyAt(map.image, 512, 512), 90);
-    EXPECT_EQ(GreyAt(map.image, 511, 512), 10);  // the bottom row repeats (255, 0) to its right
-    // Above the bottom row the in-between row mixes with it: (60 + 0) / 2 from (50, 1) and (50, 0).
-    EXPECT_EQ(GreyAt(map.image, 100, 511), 30);
 }
 
 TEST(DisplacementMap, DoneTextUsesTheStatusNumberForm) {
@@ -233,6 +150,192 @@ TEST(DisplacementMap, DoneTextUsesTheStatusNumberForm) {
     EXPECT_EQ(DispMapDoneText(12.5), "DispMap Done - Max Z =  12.5");
     EXPECT_EQ(DispMapDoneText(0.25), "DispMap Done - Max Z =  .25");
     EXPECT_EQ(DispMapDoneText(-1), "DispMap Done - Max Z = -1");
+}
+
+class FakePreview final : public DisplacementPreview {
+public:
+    void ShowPreview() override { ++shown; }
+    void Status(const std::string& text) override { texts.push_back(text); }
+    void DrawMap(const RgbImage& pixels) override { drawn = pixels; }
+    int shown = 0;
+    Texts texts;
+    RgbImage drawn;
+};
+
+// Set-up shared by the runs: a folder, the two status labels and the boxes.
+struct MapRun {
+    TempDir dir;
+    FakePreview preview;
+    test::RecordingStatusSink mainStatus;
+    test::OneAnswerPrompter prompter;
+
+    EditorState PieceState() const {
+        EditorState state;
+        state.pieceName = "bump";
+        state.pieceFolder = dir.path().string() + test::kSeparator;
+        for (int r = 1; r <= 17; ++r)
+            for (int c = 1; c <= 17; ++c) state.piece.Z(c, r) = (c * r) % 7;
+        return state;
+    }
+    DisplacementMapRun Terrain(TerrainMapSize size, const EditorState& state, const std::string& outputFolder,
+                               const std::string& maxZ) {
+        return RunTerrainDisplacementMap(size, state, outputFolder, maxZ, preview, mainStatus, prompter);
+    }
+};
+
+std::string BoxText(const FileBoxRequest& box) {
+    return box.title + "|" + box.filter + "|" + box.defaultExtension + "|" + box.initialFolder + "|" + box.fileName;
+}
+
+TEST(DisplacementMapFiles, NamesAndTheSaveBox) {
+    const std::string& sep = test::kSeparator;
+    const std::pair<std::string, std::string> cases[] = {
+        {PieceDisplacementMapPath("/tracks/", "bump"), "/tracks/bumpDispMap17.tga"},
+        {PieceDisplacementMapPath("/tracks", "bump"), "/tracks" + sep + "bumpDispMap17.tga"},
+        {PieceDisplacementMapPath("", "bump"), "bumpDispMap17.tga"},
+        {PieceDisplacementMapPath("/tracks/", ""), ""},
+        {TerrainDisplacementMapFixedPath(TerrainMapSize::k257, "C:\\MCM\\Tracks\\Dunes\\Dunes.ter"),
+         "DunesDispMap257.tga"},
+        {TerrainDisplacementMapFixedPath(TerrainMapSize::k513, "/home/rider/my.track.ter"), "myDispMap513.tga"},
+        {TerrainDisplacementMapFixedPath(TerrainMapSize::k513, ""), ""},
+        {BoxText(TerrainDisplacementMapSaveBox(TerrainMapSize::k257, "/national/", "", "/maps/base.asc")),
+         "Save Displacement Map 257|TGA file|*.tga|All Files|*.*|*.tga|/national/|baseDispMap257.tga"},
+        {BoxText(TerrainDisplacementMapSaveBox(TerrainMapSize::k513, "", "", "")),
+         "Save Displacement Map 513|TGA file|*.tga|All Files|*.*|*.tga||"},
+        // After a conversion the box proposes the converted track's name.
+        {TerrainDisplacementMapSaveBox(TerrainMapSize::k257, "/nat/", "C:\\T\\Dunes.ter", "/b.asc").fileName,
+         "DunesDispMap257.tga"},
+        {PlaceInOutputFolder("DunesDispMap513.tga", "/out"), "/out" + sep + "DunesDispMap513.tga"},
+        {PlaceInOutputFolder("/maps/x.y.tga", "/out/"), "/out/x.y"},  // base name and first extension
+        {PlaceInOutputFolder("/maps/plain.tga", ""), "/maps/plain.tga"},
+    };
+    for (const auto& [made, expected] : cases) EXPECT_EQ(made, expected);
+}
+
+TEST(DisplacementMapRun, MaxZBoxTextsAndAnEmptyAnswer) {
+    test::OneAnswerPrompter prompter;
+    std::string maxZ;
+    prompter.inputAnswer = "35";
+    EXPECT_TRUE(AskDisplacementMapMaxZ(prompter, maxZ));
+    EXPECT_EQ(maxZ, "35");
+    prompter.inputAnswer = "";
+    EXPECT_FALSE(AskDisplacementMapMaxZ(prompter, maxZ));
+    ASSERT_EQ(prompter.inputs.size(), 2u);
+    EXPECT_EQ(prompter.inputs[0], "Displacment Map Max Z|20|Input the Z value that equates to color 255,255,255.");
+}
+
+TEST(DisplacementMapRun, PieceMapIsSavedBesideThePieceAndWithoutAPieceOnlySaysSo) {
+    MapRun run;
+    EditorState state = run.PieceState();
+    const DisplacementMapRun made = RunDisplacementMap17(state, run.preview, run.prompter);
+    ASSERT_TRUE(made.saved) << made.saved.message();
+    EXPECT_EQ(made.path, run.dir.File("bumpDispMap17.tga"));
+    EXPECT_EQ(run.preview.shown, 1);
+    EXPECT_EQ(run.preview.texts.front(), "Computing Min/Max");
+    EXPECT_EQ(run.preview.texts.back(), "All Done - saved as " + made.path);
+    EXPECT_TRUE(run.prompter.messages.empty());
+    NullStatusSink quiet;
+    const DisplacementMap expected = MakeDisplacementMap17(state.piece, quiet);
+    RgbImage saved;
+    ASSERT_TRUE(ReadTgaFile(made.path, saved));
+    EXPECT_EQ(saved, expected.image);
+    EXPECT_EQ(run.preview.drawn, expected.preview);
+
+    MapRun none;
+    state = none.PieceState();
+    state.pieceName.clear();
+    EXPECT_EQ(RunDisplacementMap17(state, none.preview, none.prompter).path, "");
+    EXPECT_EQ(none.prompter.messages, Texts{"Gridwright|Please open an SX ASC file"});
+    EXPECT_EQ(none.preview.shown, 0);
+    EXPECT_TRUE(none.preview.texts.empty());
+    EXPECT_TRUE(std::filesystem::is_empty(none.dir.path()));
+}
+
+// A map that cannot be saved is reported and never followed by a done text.
+TEST(DisplacementMapRun, FailedSaveIsReportedInsteadOfDone) {
+    MapRun piece;
+    std::string reason = "Cannot write " + piece.dir.File("bumpDispMap17.tga") + ": No space left on device";
+    {
+        test::FailWritesAfter full(100);
+        const DisplacementMapRun run = RunDisplacementMap17(piece.PieceState(), piece.preview, piece.prompter);
+        ASSERT_FALSE(run.saved);
+        EXPECT_EQ(run.saved.message(), reason);
+    }
+    EXPECT_EQ(piece.preview.texts.back(), reason);
+    EXPECT_EQ(piece.prompter.messages, Texts{"Gridwright|" + reason});
+    EXPECT_FALSE(test::Exists(piece.dir.File("bumpDispMap17.tga")));
+
+    MapRun terrain;
+    EditorState state;
+    state.currentTerFile = "/tracks/Dunes.ter";
+    {
+        test::FailWritesAfter full(0);
+        ASSERT_FALSE(terrain.Terrain(TerrainMapSize::k513, state, terrain.dir.path().string(), "20").saved);
+    }
+    reason = "Cannot write " + terrain.dir.File("DunesDispMap513.tga") + ": No space left on device";
+    EXPECT_EQ(terrain.preview.texts.back(), reason);
+    EXPECT_EQ(terrain.mainStatus.texts, Texts{reason});
+    EXPECT_EQ(terrain.prompter.messages, Texts{"Gridwright|" + reason});
+}
+
+TEST(DisplacementMapRun, TerrainMapAsksWhereWhenNoTerIsCurrent) {
+    MapRun run;
+    EditorState state;
+    state.nationalFolder = run.dir.path().string() + "/";
+    state.baseMapFile = "/maps/Quarry.asc";
+    state.national.At(128, 128) = 12;
+    state.national.At(0, 0) = 10;
+
+    // Cancelled: only the main window's status says so.
+    EXPECT_EQ(run.Terrain(TerrainMapSize::k257, state, "", "20").path, "");
+    ASSERT_EQ(run.prompter.fileBoxes.size(), 1u);
+    EXPECT_EQ(run.prompter.fileBoxes[0].fileName, "QuarryDispMap257.tga");
+    EXPECT_EQ(run.mainStatus.texts, Texts{"Make Displacement Map cancelled"});
+    EXPECT_EQ(run.preview.shown, 0);
+
+    // Answered: saved there, both status labels end with the done text.
+    run.prompter.fileAnswer = run.dir.File("chosen.tga");
+    run.mainStatus.texts.clear();
+    const DisplacementMapRun made = run.Terrain(TerrainMapSize::k513, state, "", "20");
+    ASSERT_TRUE(made.saved) << made.saved.message();
+    EXPECT_EQ(made.path, run.dir.File("chosen.tga"));
+    const std::string done = "DispMap Done - Max Z =  20 - saved as " + made.path;
+    EXPECT_EQ(run.preview.texts.back(), done);
+    EXPECT_EQ(run.mainStatus.texts, Texts{done});
+    RgbImage saved;
+    ASSERT_TRUE(ReadTgaFile(made.path, saved));
+    ASSERT_EQ(saved.width(), 513);
+    EXPECT_EQ(saved.Pixel(0, 512)[0], 128);    // NationalGrid(0, 0) = 10 of 20
+    EXPECT_EQ(saved.Pixel(256, 256)[0], 154);  // 12 of 20: 153.6
+    EXPECT_EQ(saved, run.preview.drawn);
+}
+
+TEST(DisplacementMapRun, OnlyTheConversionSavesWithoutAsking) {
+    MapRun run;
+    EditorState state;
+    state.currentTerFile = "C:\\MCM\\Tracks\\Dunes\\Dunes.ter";
+    // A conversion's output folder takes the map.
+    DisplacementMapRun made = run.Terrain(TerrainMapSize::k513, state, run.dir.path().string(), "30");
+    ASSERT_TRUE(made.saved) << made.saved.message();
+    EXPECT_EQ(made.path, run.dir.File("DunesDispMap513.tga"));
+    EXPECT_TRUE(test::Exists(made.path));
+    EXPECT_TRUE(run.prompter.fileBoxes.empty());
+    EXPECT_EQ(run.mainStatus.texts.back(), "DispMap Done - Max Z =  30 - saved as " + made.path);
+
+    // From the menu (no output folder) it asks, proposing the track's name in the
+    // conversion's folder, and never writes into the process's current folder.
+    state.nationalFolder = run.dir.path().string() + "/";
+    run.prompter.fileAnswer = run.dir.File("DunesDispMap257.tga");
+    TempDir current;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(current.path());
+    made = run.Terrain(TerrainMapSize::k257, state, "", "20");
+    std::filesystem::current_path(previous);
+    ASSERT_EQ(run.prompter.fileBoxes.size(), 1u);
+    EXPECT_EQ(run.prompter.fileBoxes[0].fileName, "DunesDispMap257.tga");
+    EXPECT_EQ(run.prompter.fileBoxes[0].initialFolder, state.nationalFolder);
+    EXPECT_TRUE(test::Exists(run.dir.File("DunesDispMap257.tga")));
+    EXPECT_TRUE(std::filesystem::is_empty(current.path()));
 }
 
 }  // namespace

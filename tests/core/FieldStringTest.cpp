@@ -1,112 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/io/Paths.h"
 #include "core/text/FieldString.h"
+#include "support/CaseTable.h"
 
 namespace gw {
 namespace {
 
-struct ElementCase {
-    const char* text;
-    const char* separator;
-    int index;
-    const char* field;
-};
+using test::ReadCaseTable;
 
 TEST(GetElement, FieldsBetweenSeparators) {
-    const ElementCase cases[] = {
-        {"a,b,,c", ",", 2, ""},
-        {"a,b,,c", ",", 3, "c"},
-        {"abc", ",", 0, "abc"},
-        {"a,b", ",", 5, ""},
-        {"a,b", ",", -1, ""},
-        {"a,b,", ",", 2, ""},
-        {"a,b,", ",", 3, ""},
-        {" a , b ", ",", 1, " b "},
-        {"Vertex 12: X: 18 Y: 0 Z: 1.5", "Z:", 0, "Vertex 12: X: 18 Y: 0 "},
-        {"Vertex 12: X: 18 Y: 0 Z: 1.5", " ", 7, "1.5"},
-        {"", ",", 0, ""},
-        {"x--y--z", "--", 2, "z"},
-        {"abc", "", 0, "abc"},
-        {"abc", "", 1, ""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(GetElement(c.text, c.separator, c.index), c.field)
-            << "[" << c.text << "] sep [" << c.separator << "] index " << c.index;
-    }
+    for (const test::CaseRow& c : ReadCaseTable("core/get-element.txt"))
+        EXPECT_EQ(GetElement(c[0], c[1], std::stoi(c[2])), c[3]) << "[" << c[0] << "] sep [" << c[1] << "] " << c[2];
 }
 
 TEST(GetNextElement, WalksATextFieldByField) {
-    const std::string text = "a\nbc\n";
-    std::int64_t position = 1;
-    EXPECT_EQ(GetNextElement(text, "\n", position), "a");
-    EXPECT_EQ(position, 3);
-    EXPECT_EQ(GetNextElement(text, "\n", position), "bc");
-    EXPECT_EQ(position, 5);
-    EXPECT_EQ(GetNextElement(text, "\n", position), "");
-    EXPECT_EQ(position, 5);
-
-    std::int64_t start = 1;
-    EXPECT_EQ(GetNextElement("", "\n", start), "");
-    EXPECT_EQ(start, 1);
-    std::int64_t middle = 3;
-    EXPECT_EQ(GetNextElement("ab\ncd", "\n", middle), "");  // a position on the separator
-    EXPECT_EQ(middle, 4);
-    std::int64_t beyond = 99;
-    EXPECT_EQ(GetNextElement("abc", "\n", beyond), "");
+    // text, position, field, where the walk goes on (0: not compared)
+    const std::tuple<const char*, std::int64_t, const char*, std::int64_t> cases[] = {
+        {"a\nbc\n", 1, "a", 3}, {"a\nbc\n", 3, "bc", 5}, {"a\nbc\n", 5, "", 5},
+        {"", 1, "", 1},         {"ab\ncd", 3, "", 4},  // a position on the separator
+        {"abc", 99, "", 0}};
+    for (const auto& [text, from, field, next] : cases) {
+        std::int64_t position = from;
+        EXPECT_EQ(GetNextElement(text, "\n", position), field) << text << " " << from;
+        EXPECT_TRUE(next == 0 || position == next) << text << " " << from << ": " << position;
+    }
 }
 
 TEST(Compress, CollapsesRunsOfBlanksOnly) {
-    const std::pair<const char*, const char*> cases[] = {
-        {" ", " "},
-        {"", ""},
-        {"ab", "ab"},
-        {"   ", " "},
-        {"a  b     c", "a b c"},
-        {"  lead", " lead"},
-        {"trail   ", "trail "},
-        {"tab\t\tkept", "tab\t\tkept"},
-        {"Vertex 0:  X: 0.000000     Y: 0.000000", "Vertex 0: X: 0.000000 Y: 0.000000"},
-    };
-    for (const auto& [text, compressed] : cases) EXPECT_EQ(Compress(text), compressed) << text;
+    for (const test::CaseRow& c : ReadCaseTable("core/compress.txt")) EXPECT_EQ(Compress(c[0]), c[1]) << c[0];
     EXPECT_EQ(Compress(std::string(100000, ' ')), " ");
 }
 
-struct PathCase {
-    const char* path;
-    const char* fileName;
-    const char* baseName;
-    const char* extension;
-    const char* directory;
-};
-
 TEST(PathRoutines, TakeAPathApartWithEitherSeparator) {
-    const PathCase cases[] = {
-        {"C:\\tracks\\bumpN.asc", "bumpN.asc", "bumpN", "asc", "C:\\tracks\\"},
-        {"/home/rider/tracks/bumpN.asc", "bumpN.asc", "bumpN", "asc", "/home/rider/tracks/"},
-        {"bumpN.asc", "bumpN.asc", "bumpN", "asc", ""},
-        {"my.piece.asc", "my.piece.asc", "my", "piece", ""},
-        {"C:\\my.dir\\bumpN.asc", "bumpN.asc", "bumpN", "asc", "C:\\my.dir\\"},
-        {"C:\\tracks\\", "tracks", "tracks", "", "C:\\"},
-        {"noext", "noext", "noext", "", ""},
-        {"", "", "", "", ""},
-        {"\\\\server\\share\\a.ter", "a.ter", "a", "ter", "\\\\server\\share\\"},
-        {"C:\\MCM\\Tracks/Dunes\\Dunes.TER", "Dunes.TER", "Dunes", "TER", "C:\\MCM\\Tracks/Dunes\\"},
-        {"/tmp/a/a", "a", "a", "", "/tmp/"},
-        // Repeated and closing separators count as one; the root and a network
-        // path's two backslashes stay.
-        {"dir//Track/Dunes.TER", "Dunes.TER", "Dunes", "TER", "dir/Track/"},
-        {"C:\\MCM\\\\Tracks\\/Dunes.ter", "Dunes.ter", "Dunes", "ter", "C:\\MCM\\Tracks\\"},
-        {"/home//rider/", "rider", "rider", "", "/home/"},
-        {"//t.asc", "t.asc", "t", "asc", "/"},
-        {"\\\\\\server\\share\\a.ter", "a.ter", "a", "ter", "\\\\server\\share\\"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(GetFileName(c.path), c.fileName) << c.path;
-        EXPECT_EQ(GetBaseName(c.path), c.baseName) << c.path;
-        EXPECT_EQ(GetExtension(c.path), c.extension) << c.path;
-        EXPECT_EQ(GetDirectory(c.path), c.directory) << c.path;
+    for (const test::CaseRow& c : ReadCaseTable("core/path-parts.txt")) {
+        const test::CaseRow parts = {c[0], GetFileName(c[0]), GetBaseName(c[0]), GetExtension(c[0]),
+                                     GetDirectory(c[0])};
+        EXPECT_EQ(parts, c);
     }
 }
 

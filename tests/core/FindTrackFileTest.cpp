@@ -6,6 +6,7 @@
 
 #include "core/io/Paths.h"
 #include "core/trackfiles/FindTrackFile.h"
+#include "support/CaseTable.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -16,19 +17,8 @@ using test::TempDir;
 using test::WriteAll;
 
 TEST(FindTrackFile, FolderOfPathKeepsTheClosingSeparator) {
-    struct Case {
-        std::string path, folder;
-    };
-    const Case cases[] = {
-        {"C:\\tracks\\Dunes.ter", "C:\\tracks\\"},
-        {"/home/u/tracks/Dunes.ter", "/home/u/tracks/"},
-        {"C:/MCM\\Tracks/x.asc", "C:/MCM\\Tracks/"},
-        {"Dunes.ter", ""},
-        {"/Dunes.ter", "/"},
-        {"C:\\MCM\\Tracks\\Dunes\\", "C:\\MCM\\Tracks\\Dunes\\"},
-        {"", ""},
-    };
-    for (const auto& c : cases) EXPECT_EQ(FolderOfPath(c.path), c.folder) << c.path;
+    for (const test::CaseRow& c : test::ReadCaseTable("core/folder-of-path.txt"))
+        EXPECT_EQ(FolderOfPath(c[0]), c[1]) << c[0];
 }
 
 class TrackFolder : public ::testing::Test {
@@ -44,11 +34,18 @@ protected:
     std::string ter;
 };
 
-TEST_F(TrackFolder, AWindowsPathIsFoundBesideTheTerWhateverTheCase) {
+TEST_F(TrackFolder, WindowsPathsAreFoundBesideTheTerWhateverTheCase) {
     WriteAll(InTrack("bumpn.ASC"), "x");
     EXPECT_EQ(CaseKey(ResolveTrackFile("C:\\MCM\\Tracks\\Dunes\\BumpN.asc", ter)), CaseKey(InTrack("bumpn.ASC")));
     EXPECT_EQ(CaseKey(ResolveTrackFile("C:/MCM/Tracks/Dunes/bumpN.asc", ter)), CaseKey(InTrack("bumpn.ASC")));
     EXPECT_EQ(CaseKey(ResolveTrackFile("BUMPN.ASC", ter)), CaseKey(InTrack("bumpn.ASC")));
+    // One finder resolves many pieces.
+    WriteAll(InTrack("a1.asc"), "1");
+    WriteAll(InTrack("B2.ASC"), "2");
+    TrackFileFinder finder(ter);
+    EXPECT_EQ(CaseKey(finder.Resolve("C:\\MCM\\Tracks\\Dunes\\A1.asc")), CaseKey(InTrack("a1.asc")));
+    EXPECT_EQ(CaseKey(finder.Resolve("C:\\MCM\\Tracks\\Dunes\\b2.asc")), CaseKey(InTrack("B2.ASC")));
+    EXPECT_EQ(finder.Resolve("C:\\MCM\\Tracks\\Dunes\\c3.asc"), "C:\\MCM\\Tracks\\Dunes\\c3.asc");
 }
 
 TEST_F(TrackFolder, TheWrittenFolderIsSearchedExactlyThenLooselyBeforeTheTersFolder) {
@@ -60,12 +57,6 @@ TEST_F(TrackFolder, TheWrittenFolderIsSearchedExactlyThenLooselyBeforeTheTersFol
     EXPECT_EQ(CaseKey(ResolveTrackFile(dir.File("pieces/bumpN.asc"), ter)), CaseKey(dir.File("pieces/bumpN.asc")));
 }
 
-TEST_F(TrackFolder, AFileFoundNowhereComesBackAsWritten) {
-    EXPECT_EQ(ResolveTrackFile("C:\\MCM\\Tracks\\Dunes\\gone.asc", ter), "C:\\MCM\\Tracks\\Dunes\\gone.asc");
-    EXPECT_EQ(ResolveTrackFile("Not foundbumpN.asc", ter), "Not foundbumpN.asc");
-    EXPECT_EQ(ResolveTrackFile("", ter), "");
-}
-
 TEST_F(TrackFolder, TheExactSpellingWinsThenTheFirstInByteOrder) {
     WriteAll(InTrack("bumpN.asc"), "exact");
     WriteAll(InTrack("BUMPN.ASC"), "upper");
@@ -74,19 +65,13 @@ TEST_F(TrackFolder, TheExactSpellingWinsThenTheFirstInByteOrder) {
     EXPECT_EQ(CaseKey(ResolveTrackFile("C:\\x\\BumpN.Asc", ter)), CaseKey(InTrack("BUMPN.ASC")));
 }
 
-TEST_F(TrackFolder, AFolderOfTheSameNameIsNoMatch) {
+TEST_F(TrackFolder, AFileFoundNowhereOrOnlyAsAFolderComesBackAsWritten) {
+    EXPECT_EQ(ResolveTrackFile("C:\\MCM\\Tracks\\Dunes\\gone.asc", ter), "C:\\MCM\\Tracks\\Dunes\\gone.asc");
+    EXPECT_EQ(ResolveTrackFile("Not foundbumpN.asc", ter), "Not foundbumpN.asc");
+    EXPECT_EQ(ResolveTrackFile("", ter), "");
     std::filesystem::create_directories(dir.path() / "Dunes" / "bumpn.asc");
     EXPECT_EQ(ResolveTrackFile("C:\\x\\bumpN.asc", ter), "C:\\x\\bumpN.asc");
     EXPECT_EQ(FindFileLoosely(dir.File("Dunes"), "BUMPN.asc"), "");
-}
-
-TEST_F(TrackFolder, OneFinderResolvesManyPieces) {
-    WriteAll(InTrack("a1.asc"), "1");
-    WriteAll(InTrack("B2.ASC"), "2");
-    TrackFileFinder finder(ter);
-    EXPECT_EQ(CaseKey(finder.Resolve("C:\\MCM\\Tracks\\Dunes\\A1.asc")), CaseKey(InTrack("a1.asc")));
-    EXPECT_EQ(CaseKey(finder.Resolve("C:\\MCM\\Tracks\\Dunes\\b2.asc")), CaseKey(InTrack("B2.ASC")));
-    EXPECT_EQ(finder.Resolve("C:\\MCM\\Tracks\\Dunes\\c3.asc"), "C:\\MCM\\Tracks\\Dunes\\c3.asc");
 }
 
 TEST_F(TrackFolder, SceneAndTrackBesideTheTerWhateverTheCaseElseTheBuiltPaths) {

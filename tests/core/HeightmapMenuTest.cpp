@@ -2,25 +2,18 @@
 #include <gtest/gtest.h>
 
 #include "core/heightmap/HeightmapMenu.h"
+#include "support/CaseTable.h"
 
 namespace gw {
 namespace {
 
 TEST(HeightmapMenu, TheHeightsBoxTakesExactlyTwoNumbers) {
-    struct Case {
-        const char* answer;
-        bool ok;
-        double lowest, highest;
-    };
-    const Case cases[] = {{"0, 20", true, 0, 20},  {" -1.5 ,4 ", true, -1.5, 4}, {"1e-07,3", true, 1e-7, 3},
-                          {"0", false, 0, 0},      {"0, 20, 3", false, 0, 0},    {"a, 2", false, 0, 0},
-                          {"0, inf", false, 0, 0}, {", 2", false, 0, 0},         {"5,", false, 0, 0}};
-    for (const Case& c : cases) {
+    for (const test::CaseRow& c : test::ReadCaseTable("core/heights-answer.txt")) {
         HeightRange heights;
-        EXPECT_EQ(ParseHeightsAnswer(c.answer, heights), c.ok) << c.answer;
-        if (!c.ok) continue;
-        EXPECT_EQ(heights.lowest, c.lowest) << c.answer;
-        EXPECT_EQ(heights.highest, c.highest) << c.answer;
+        EXPECT_EQ(ParseHeightsAnswer(c[0], heights), c[1] == "1") << c[0];
+        if (c[1] != "1") continue;
+        EXPECT_EQ(heights.lowest, test::CaseNumber(c[2])) << c[0];
+        EXPECT_EQ(heights.highest, test::CaseNumber(c[3])) << c[0];
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/image/ImageOps.h"
 #include "core/image/RgbImage.h"
+#include "support/CaseTable.h"
 #include "support/ReferenceImage.h"
 
 namespace gw {
@@ -45,30 +46,15 @@ TEST(RgbImage, SizesOutsideTheBoundsAreRefusedBeforeAllocating) {
 }
 
 // A 3 x 2 picture, so that every turn shows in the sizes and in every pixel.
-TEST(ImageOps, RotationCodeTurnsByCodePlusOneQuarterClockwise) {
+TEST(ImageOps, RotationCodeTurnsByCodePlusOneQuarterClockwiseAndOtherCodesAreRefused) {
     const RgbImage source = Letters({"abc", "def"});
-    struct Case {
-        int code;
-        std::vector<std::string> rows;
-    };
-    const Case cases[] = {
-        {0,
-         {"da",  // a quarter clockwise: the top-left corner goes to the top-right
-          "eb", "fc"}},
-        {1,
-         {"fed",  // a half turn
-          "cba"}},
-        {2,
-         {"cf",  // three quarters clockwise: a quarter counter-clockwise
-          "be", "ad"}},
-        {3,
-         {"abc",  // four quarters
-          "def"}},
-    };
-    for (const Case& c : cases) {
+    // Codes 0 to 3: a quarter clockwise (the top-left corner goes to the top-right),
+    // a half turn, three quarters (a quarter counter-clockwise), four quarters.
+    const std::vector<std::string> turned[] = {{"da", "eb", "fc"}, {"fed", "cba"}, {"cf", "be", "ad"}, {"abc", "def"}};
+    for (int code = 0; code < 4; ++code) {
         RgbImage image = source;
-        ASSERT_TRUE(RotateImage(image, c.code)) << c.code;
-        EXPECT_EQ(RowsOf(image), c.rows) << "code " << c.code;
+        ASSERT_TRUE(RotateImage(image, code)) << code;
+        EXPECT_EQ(RowsOf(image), turned[code]) << "code " << code;
     }
     // The texture builder's orientations: 1 -> code 2, 2 -> code 1, 3 -> code 0; a
     // tile turned so and then by its orientation's quarters clockwise is upright.
@@ -78,10 +64,8 @@ TEST(ImageOps, RotationCodeTurnsByCodePlusOneQuarterClockwise) {
         for (int turn = 0; turn < orientation; ++turn) ASSERT_TRUE(RotateImage(image, 0));
         EXPECT_EQ(image, source) << "orientation " << orientation;
     }
-}
 
-TEST(ImageOps, OtherRotationCodesAreRefusedAndChangeNothing) {
-    const RgbImage source = test::DistinctImage(4, 3);
+    // Other codes are refused and change nothing.
     for (int code : {-2, -1, 4, 7}) {
         RgbImage image = source;
         Outcome outcome = RotateImage(image, code);
@@ -92,25 +76,10 @@ TEST(ImageOps, OtherRotationCodesAreRefusedAndChangeNothing) {
 }
 
 TEST(ImageOps, OverlayIsClippedAtTheTargetsEdges) {
-    const RgbImage tile = Letters({"abc", "def"});
-    struct Case {
-        long long x, y;
-        std::vector<std::string> rows;
-    };
-    const Case cases[] = {
-        {0, 0, {"abc..", "def..", "....."}},
-        {1, 1, {".....", ".abc.", ".def."}},
-        {3, 2, {".....", ".....", "...ab"}},    // right and bottom edges cut
-        {-2, -1, {"f....", ".....", "....."}},  // left and top edges cut
-        {5, 0, {".....", ".....", "....."}},    // wholly outside
-        {-3, 0, {".....", ".....", "....."}},
-        {0, -2, {".....", ".....", "....."}},
-        {-4000000000LL, 4000000000LL, {".....", ".....", "....."}},
-    };
-    for (const Case& c : cases) {
+    for (const test::CaseRow& c : test::ReadCaseTable("core/overlay.txt")) {
         RgbImage target = Letters({".....", ".....", "....."});
-        OverlayImage(target, tile, c.x, c.y);
-        EXPECT_EQ(RowsOf(target), c.rows) << c.x << ", " << c.y;
+        OverlayImage(target, Letters({"abc", "def"}), std::stoll(c[0]), std::stoll(c[1]));
+        EXPECT_EQ(RowsOf(target), (std::vector<std::string>{c[2], c[3], c[4]})) << c[0] << ", " << c[1];
     }
     // A picture larger than the target fills it with its own top-left part.
     RgbImage small = Letters({"..", ".."});
@@ -121,49 +90,30 @@ TEST(ImageOps, OverlayIsClippedAtTheTargetsEdges) {
 TEST(ImageOps, SharpenStrengthFiveOnKnownPatterns) {
     // One bright dot of 100 on 20: the dot gets 2 x 100 - 8 x 20 / 8 = 180, each
     // neighbour 2 x 20 - (100 + 7 x 20) / 8 = 10, the flat rest stays 20.
-    RgbImage dot;
-    dot.Create(5, 5);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 5; ++x) dot.SetGrey(x, y, 20);
+    RgbImage dot = Letters(std::vector<std::string>(5, "\x14\x14\x14\x14\x14"));
     dot.SetGrey(2, 2, 100);
-    const RgbImage sharp = SharpenImage(dot, kTextureSharpenStrength);
-    for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 5; ++x) {
-            const bool centre = x == 2 && y == 2;
-            const bool near = !centre && x >= 1 && x <= 3 && y >= 1 && y <= 3;
-            EXPECT_EQ(sharp.Pixel(x, y)[0], centre ? 180 : near ? 10 : 20) << x << ", " << y;
-        }
-    }
+    const std::vector<std::string> sharp = {"\x14\x14\x14\x14\x14", "\x14\n\n\n\x14", "\x14\n\xB4\n\x14",
+                                            "\x14\n\n\n\x14", "\x14\x14\x14\x14\x14"};
+    EXPECT_EQ(RowsOf(SharpenImage(dot, kTextureSharpenStrength)), sharp);
 
     // A vertical edge 0 | 200: the dark side would go below 0 and is clipped, the
     // bright side gains 2 x 200 - 5 x 200 / 8 - 3 x 0 / 8 = 275, clipped to 255.
     // Border pixels repeat the border, so the outer columns keep their value.
-    RgbImage edge;
-    edge.Create(4, 3);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x) edge.SetGrey(x, y, x < 2 ? 0 : 200);
-    const RgbImage sharpEdge = SharpenImage(edge, kTextureSharpenStrength);
-    // Every row: 0, 0, 255, 200.
-    EXPECT_EQ(RowsOf(sharpEdge), std::vector<std::string>(3, std::string("\0\0\xFF\xC8", 4)));
+    const RgbImage edge = Letters(std::vector<std::string>(3, std::string("\0\0\xC8\xC8", 4)));
+    EXPECT_EQ(RowsOf(SharpenImage(edge, kTextureSharpenStrength)),
+              std::vector<std::string>(3, std::string("\0\0\xFF\xC8", 4)));  // 0, 0, 255, 200
 
     // Halves round up: a dot of 24 on 20 gives its neighbours
     // 40 - (24 + 7 x 20) / 8 = 19.5 -> 20, and the dot 48 - 20 = 28.
     dot.SetGrey(2, 2, 24);
     const RgbImage slight = SharpenImage(dot, kTextureSharpenStrength);
-    EXPECT_EQ(slight.Pixel(2, 2)[0], 28);
-    EXPECT_EQ(slight.Pixel(1, 1)[0], 20);
-    EXPECT_EQ(slight.Pixel(2, 3)[0], 20);
+    EXPECT_EQ(std::vector<int>({slight.Pixel(2, 2)[0], slight.Pixel(1, 1)[0], slight.Pixel(2, 3)[0]}),
+              std::vector<int>({28, 20, 20}));
 
     // Strength 0 copies; each channel is filtered on its own.
     EXPECT_EQ(SharpenImage(dot, 0), dot);
-    const RgbImage colours = test::DistinctImage(6, 6);
-    const RgbImage sharpColours = SharpenImage(colours, 5);
-    RgbImage reds = colours;
-    for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 6; ++x) reds.SetGrey(x, y, colours.Pixel(x, y)[0]);
-    const RgbImage sharpReds = SharpenImage(reds, 5);
-    for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 6; ++x) EXPECT_EQ(sharpColours.Pixel(x, y)[0], sharpReds.Pixel(x, y)[0]);
+    const RgbImage colours = test::DistinctImage(6, 6);  // its reds, as a grey picture, sharpen to the same reds
+    EXPECT_EQ(RowsOf(SharpenImage(colours, 5)), RowsOf(SharpenImage(Letters(RowsOf(colours)), 5)));
 }
 
 TEST(ImageOps, ResizeToTheTextureSize) {
@@ -174,8 +124,7 @@ TEST(ImageOps, ResizeToTheTextureSize) {
         for (int x = 0; x < 992; ++x) skeleton.SetPixel(x, y, 40, 120, 200);
     RgbImage enlarged;
     ASSERT_TRUE(ResizeImage(skeleton, 1016, 1016, enlarged));
-    ASSERT_EQ(enlarged.width(), 1016);
-    ASSERT_EQ(enlarged.height(), 1016);
+    ASSERT_EQ(std::pair(enlarged.width(), enlarged.height()), std::pair(1016, 1016));
     for (int y = 0; y < 1016; y += 101)
         for (int x = 0; x < 1016; x += 7) ASSERT_EQ(enlarged.Rgb(x, y), 0x2878C8u) << x << ", " << y;
 
@@ -186,10 +135,9 @@ TEST(ImageOps, ResizeToTheTextureSize) {
     for (int y = 0; y < 4; ++y)
         for (int x = 496; x < 992; ++x) halves.SetGrey(x, y, 255);
     ASSERT_TRUE(ResizeImage(halves, 1016, 8, enlarged));
-    EXPECT_EQ(enlarged.Pixel(0, 0)[0], 0);
-    EXPECT_EQ(enlarged.Pixel(480, 7)[0], 0);
-    EXPECT_EQ(enlarged.Pixel(535, 3)[0], 255);
-    EXPECT_EQ(enlarged.Pixel(1015, 7)[0], 255);
+    EXPECT_EQ(std::vector<int>({enlarged.Pixel(0, 0)[0], enlarged.Pixel(480, 7)[0], enlarged.Pixel(535, 3)[0],
+                                enlarged.Pixel(1015, 7)[0]}),
+              std::vector<int>({0, 0, 255, 255}));
 
     // Bad sizes and an empty source are refused and leave the target alone.
     const RgbImage before = enlarged;

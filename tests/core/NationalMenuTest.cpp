@@ -30,7 +30,7 @@ protected:
     RecordingStatus status;
 };
 
-TEST_F(NationalMenuTest, OpenBaseAsksInTheNationalFolderAndReadsOntoACopy) {
+TEST_F(NationalMenuTest, OpenBaseAsksInTheNationalFolderReadsOntoACopyAndReportsFilesThatDoNotLoad) {
     NationalGrid terrain;
     terrain.At(5, 5) = 2;
     EXPECT_FALSE(OpenBaseASC257(state.nationalFolder, terrain, prompter, status).has_value());
@@ -51,9 +51,8 @@ TEST_F(NationalMenuTest, OpenBaseAsksInTheNationalFolderAndReadsOntoACopy) {
     EXPECT_EQ(loaded->path, dir.File("base.flat.asc"));
     EXPECT_EQ(status.texts.back(), "All done");
     EXPECT_TRUE(prompter.messages.empty());
-}
 
-TEST_F(NationalMenuTest, OpenBaseReportsFilesThatDoNotLoad) {
+    // Files that do not load are reported.
     WriteAll(dir.File("neg.asc"), "Vertex 0: X: -128 Y: -128 Z: -1\r\nFace list:\r\n");
     prompter.fileAnswer = dir.File("neg.asc");
     const auto negative = OpenBaseASC257(state.nationalFolder, state.national, prompter, status);

@@ -1,35 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Numbers as the files and the status texts write them, and the fast writer
+// and reader the big files use, which must give the same as the plain ones.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
 
+#include "core/text/FastNumbers.h"
 #include "core/text/NumberText.h"
+#include "support/CaseTable.h"
 
 namespace gw {
 namespace {
 
-struct ValueCase {
-    const char* text;
-    double value;
-};
+using test::CaseNumber;
 
 TEST(ValueOfText, ReadsTheLongestLeadingNumber) {
-    const ValueCase cases[] = {
-        {"12abc", 12},  {"abc", 0},       {"1 000", 1000},
-        {"", 0},        {"  -2.5", -2.5}, {"+7", 7},
-        {".5", 0.5},    {"-.25", -0.25},  {"1.2.3", 1.2},
-        {"1e3", 1000},  {"1E+2x", 100},   {"2D2", 200},
-        {"1e", 1},      {"1e+", 1},       {"3 e 2", 300},
-        {"\t4\n2", 42}, {"- 5", -5},      {"-", 0},
-        {".", 0},       {"1,5", 1},       {"NaN", 0},
-        {"inf", 0},     {"1e308", 1e308}, {"1e999", 0},
-        {"1e-999", 0},  {"0.1", 0.1},     {"5.411765", 5.411765},
-        {"12:", 12},    {"\r5", 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ValueOfText(c.text), c.value) << "text: [" << c.text << "]";
-    }
+    for (const test::CaseRow& c : test::ReadCaseTable("core/value-of-text.txt"))
+        EXPECT_EQ(ValueOfText(c[0]), CaseNumber(c[1])) << "text: [" << c[0] << "]";
 }
 
 TEST(ValueOfText, HandlesAHugeRunOfDigitsWithoutTrouble) {
@@ -39,52 +32,19 @@ TEST(ValueOfText, HandlesAHugeRunOfDigitsWithoutTrouble) {
     EXPECT_EQ(ValueOfText(small), 0.0);
 }
 
-struct TextCase {
-    double value;
-    const char* padded;
-    const char* plain;
-};
-
 TEST(NumberText, PaddedAndPlainForms) {
-    const TextCase cases[] = {
-        {1.5, " 1.5", "1.5"},
-        {0.5, " .5", "0.5"},
-        {0, " 0", "0"},
-        {-0.0, " 0", "0"},
-        {-0.25, "-.25", "-0.25"},
-        {-2, "-2", "-2"},
-        {12, " 12", "12"},
-        {24, " 24", "24"},
-        {0.75, " .75", "0.75"},
-        {5.411765, " 5.411765", "5.411765"},
-        {1.0 / 3.0, " .333333333333333", "0.333333333333333"},
-        {123456789012345.0, " 123456789012345", "123456789012345"},
-        {1234567890123456.0, " 1.23456789012346E+15", "1.23456789012346E+15"},
-        {0.00001, " 1E-05", "1E-05"},
-        {-1e300, "-1E+300", "-1E+300"},
-        {0.1 + 0.2, " .3", "0.3"},
-        {std::numeric_limits<double>::infinity(), " Inf", "Inf"},
-        // The largest doubles round to a 15-digit number that no double holds.
-        {std::numeric_limits<double>::max(), " 1.79769313486231E+308", "1.79769313486231E+308"},
-        {-1.797693134862315e308, "-1.79769313486231E+308", "-1.79769313486231E+308"},
-        {1.79769313486231e308, " 1.79769313486231E+308", "1.79769313486231E+308"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(PaddedNumberText(c.value), c.padded) << c.value;
-        EXPECT_EQ(PlainNumberText(c.value), c.plain) << c.value;
+    for (const test::CaseRow& c : test::ReadCaseTable("core/number-text.txt")) {
+        EXPECT_EQ(PaddedNumberText(CaseNumber(c[0])), c[1]) << c[0];
+        EXPECT_EQ(PlainNumberText(CaseNumber(c[0])), c[2]) << c[0];
     }
 }
 
 // Found by the number_text fuzzer: the largest heights were saved in a form
 // that read back as 0.
 TEST(NumberText, EveryFiniteValueReadsBackFromItsWrittenForm) {
-    const double values[] = {std::numeric_limits<double>::max(),
-                             -std::numeric_limits<double>::max(),
-                             1.797693134862315e308,
-                             std::numeric_limits<double>::denorm_min(),
-                             std::numeric_limits<double>::min(),
-                             1e308,
-                             -4.5};
+    using limits = std::numeric_limits<double>;
+    const double values[] = {
+        limits::max(), -limits::max(), 1.797693134862315e308, limits::denorm_min(), limits::min(), 1e308, -4.5};
     for (double value : values) {
         for (const std::string& text : {PaddedNumberText(value), PlainNumberText(value)}) {
             const double back = ValueOfText(text);
@@ -119,6 +79,64 @@ TEST(NumberText, RoundsHalfToEven) {
     EXPECT_EQ(index, 2);
     EXPECT_FALSE(RoundToIndex(1e308, index));
     EXPECT_FALSE(RoundToIndex(std::nan(""), index));
+}
+
+bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+std::string Appended(double value) {
+    std::string out = "Z: ";
+    AppendPaddedNumberText(out, value);
+    return out.substr(3);
+}
+
+TEST(FastNumbers, AppendedTextIsPaddedNumberText) {
+    using limits = std::numeric_limits<double>;
+    const double inf = limits::infinity(), nan = limits::quiet_NaN(), tiny = limits::denorm_min(), max = limits::max();
+    std::vector<double> edges{tiny, max, inf, -inf, nan};
+    // Written as typed: 0.1 + 0.2 and 1 / 3 among them.
+    std::istringstream typed(
+        "0.0 -0.0 1 -1 0.5 -0.25 5.411765 1e-4 -1e-4 9.9e-5 0.000123 1e-5 1e-6 123456.123456 999999999.999999 "
+        "-999999999.999999 1e9 1e15 1e16 0.30000000000000004 0.3333333333333333 2.5e-7 100 128 -128");
+    for (std::string word; typed >> word;) edges.push_back(CaseNumber(word));
+    for (double value : edges) EXPECT_EQ(Appended(value), PaddedNumberText(value)) << value;
+
+    std::mt19937_64 random(513);
+    std::uniform_int_distribution<long long> micro(-999999999999999LL, 999999999999999LL);
+    std::uniform_int_distribution<int> decimals(0, 9);
+    for (int i = 0; i < 200000; ++i) {
+        // Heights as files hold them (a few decimals), and arbitrary doubles.
+        const double typed = static_cast<double>(micro(random) % 1000000000LL) / std::pow(10.0, decimals(random));
+        ASSERT_EQ(Appended(typed), PaddedNumberText(typed)) << typed;
+        std::uint64_t bits = random();
+        double any;
+        std::memcpy(&any, &bits, sizeof any);
+        ASSERT_EQ(Appended(any), PaddedNumberText(any));
+        const double scaled = static_cast<double>(micro(random)) / 1e6;
+        ASSERT_EQ(Appended(scaled), PaddedNumberText(scaled)) << scaled;
+    }
+}
+
+TEST(FastNumbers, FieldValueIsValueOfText) {
+    // The fields, "|" between them (the first is empty).
+    std::istringstream fields(
+        "|-|.|-.|0|-0|-0.000000|128|-128.000000|5.411765|.5|5.|-.25|007.50|1.2.3|+1|1e3|1E-05|2.5D1|12abc|abc|1\t5|"
+        "nan|inf|1e999|1e-999|0.1000000000000000055511151231257827|123456789012345678901234567890|9007199254740993|"
+        "0.00000000000000000000001|-9999999999999999999.5");
+    for (std::string field; std::getline(fields, field, '|');) {
+        EXPECT_TRUE(SameBits(ValueOfField(field), ValueOfText(field)))
+            << field << ": " << ValueOfField(field) << " vs " << ValueOfText(field);
+    }
+    std::mt19937_64 random(17);
+    for (int i = 0; i < 200000; ++i) {
+        std::string field = random() % 2 ? "-" : "";
+        const int digits = 1 + static_cast<int>(random() % 25);
+        const int point = static_cast<int>(random() % (digits + 2));
+        for (int d = 0; d < digits; ++d) {
+            if (d == point) field += '.';
+            field += static_cast<char>('0' + random() % 10);
+        }
+        ASSERT_TRUE(SameBits(ValueOfField(field), ValueOfText(field))) << field;
+    }
 }
 
 }  // namespace

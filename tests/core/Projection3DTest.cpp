@@ -10,15 +10,17 @@ namespace {
 
 constexpr double kTolerance = 1e-9;
 
+void ExpectAt(const ProjectedPoint& point, double x, double y) {
+    EXPECT_NEAR(point.x, x, kTolerance);
+    EXPECT_NEAR(point.y, y, kTolerance);
+}
+
 TEST(Projection3D, FlatPieceSeenStraightOnIsASquareLatticeWithRowOneAtTheTop) {
     const Wireframe frame = ProjectWireframe(PieceGrid{}, 0, 0, 0, 100);
     EXPECT_TRUE(frame.errorMessage.empty());
-    for (int j = 0; j < 17; ++j) {
-        for (int i = 0; i < 17; ++i) {
-            EXPECT_EQ(frame.Vertex(i, j).x, i - 8);
-            EXPECT_EQ(frame.Vertex(i, j).y, j - 8);  // grid row j + 1; y grows downward
-        }
-    }
+    for (int j = 0; j < 17; ++j)  // grid row j + 1; y grows downward
+        for (int i = 0; i < 17; ++i)
+            EXPECT_EQ(std::pair(frame.Vertex(i, j).x, frame.Vertex(i, j).y), std::pair(i - 8.0, j - 8.0));
     ASSERT_EQ(frame.lines.size(), 548u);
     // The footprint lies a thousandth above the ground, a hair nearer the viewer.
     const double corner = 8 * 100 / (100 - 0.001);
@@ -29,33 +31,25 @@ TEST(Projection3D, FlatPieceSeenStraightOnIsASquareLatticeWithRowOneAtTheTop) {
     EXPECT_NEAR(frame.lines[3].y2, -corner, kTolerance);
     // Row 0: sixteen lines to the right neighbour; then row 1 starts with vertex
     // (0, 1)'s line to the right and its line up to (0, 0).
-    EXPECT_EQ(frame.lines[4], (LineSegment{-8, -8, -7, -8}));
-    EXPECT_EQ(frame.lines[19], (LineSegment{7, -8, 8, -8}));
-    EXPECT_EQ(frame.lines[20], (LineSegment{-8, -7, -7, -7}));
-    EXPECT_EQ(frame.lines[21], (LineSegment{-8, -7, -8, -8}));
-    EXPECT_EQ(frame.lines[22], (LineSegment{-7, -7, -6, -7}));
-    // Vertex (16, 1) has no right neighbour: only its line up.
-    EXPECT_EQ(frame.lines[52], (LineSegment{8, -7, 8, -8}));
-    EXPECT_EQ(frame.lines.back(), (LineSegment{8, 8, 8, 7}));
+    // Vertex (16, 1) has no right neighbour: only its line up (line 52).
+    const std::pair<int, LineSegment> lines[] = {{4, {-8, -8, -7, -8}},  {19, {7, -8, 8, -8}},   {20, {-8, -7, -7, -7}},
+                                                 {21, {-8, -7, -8, -8}}, {22, {-7, -7, -6, -7}}, {52, {8, -7, 8, -8}},
+                                                 {547, {8, 8, 8, 7}}};
+    for (const auto& [index, line] : lines) EXPECT_EQ(frame.lines[index], line) << index;
 }
 
 TEST(Projection3D, HeightSpanAndVisibleArea) {
-    struct Case {
-        double highest;
-        double span;
-    };
-    const Case cases[] = {{0, 12}, {-5, 12}, {11.5, 12}, {20, 20}};
-    for (const Case& c : cases) {
+    for (const auto& [highest, span] : {std::pair{0.0, 12.0}, {-5.0, 12.0}, {11.5, 12.0}, {20.0, 20.0}}) {
         PieceGrid grid;
         grid.values.fill(-3);
-        grid.Z(17, 17) = c.highest;
+        grid.Z(17, 17) = highest;
         grid.Z(0, 0) = 1000;  // the rim is not part of the piece
         const Wireframe frame = ProjectWireframe(grid, 60, 0, 0, 100);
-        EXPECT_EQ(frame.heightSpan, c.span);
-        EXPECT_DOUBLE_EQ(frame.area.left, -c.span);
-        EXPECT_DOUBLE_EQ(frame.area.top, -1.2 * c.span);
-        EXPECT_DOUBLE_EQ(frame.area.width, 2 * c.span);
-        EXPECT_DOUBLE_EQ(frame.area.height, 2 * c.span);
+        EXPECT_EQ(frame.heightSpan, span);
+        EXPECT_DOUBLE_EQ(frame.area.left, -span);
+        EXPECT_DOUBLE_EQ(frame.area.top, -1.2 * span);
+        EXPECT_DOUBLE_EQ(frame.area.width, 2 * span);
+        EXPECT_DOUBLE_EQ(frame.area.height, 2 * span);
     }
     const Wireframe flat = ProjectWireframe(PieceGrid{}, 0, 0, 0, 100);
     EXPECT_DOUBLE_EQ(flat.area.top, -14.4);
@@ -68,15 +62,10 @@ TEST(Projection3D, InitialViewTiltsThePieceAndLiftsHigherCells) {
     const Wireframe frame = ProjectWireframe(grid, 60, 0, 0, 100);
     // Worked by hand with 60 x 3.14159 / 180 as the angle: the centre at height
     // 10 turns to y' = -10 sin, z' = 10 cos and is drawn at 100 y' / (100 - z').
-    EXPECT_NEAR(frame.Vertex(8, 8).x, 0, kTolerance);
-    EXPECT_NEAR(frame.Vertex(8, 8).y, -9.116052961583122, kTolerance);
-    // With the precise pi the point would lie at -9.116056881941459.
-    EXPECT_NEAR(frame.Vertex(0, 0).x, -7.481655936443378, kTolerance);
-    EXPECT_NEAR(frame.Vertex(0, 0).y, -3.7408336993586384, kTolerance);
-    EXPECT_NEAR(frame.Vertex(16, 16).x, 8.595514402363522, kTolerance);
-    EXPECT_NEAR(frame.Vertex(16, 16).y, 4.29776378556236, kTolerance);
-    EXPECT_NEAR(frame.base[0].x, -7.481690921145285, kTolerance);
-    EXPECT_NEAR(frame.base[0].y, -3.7416611081229023, kTolerance);
+    ExpectAt(frame.Vertex(8, 8), 0, -9.116052961583122);  // with the precise pi y would be -9.116056881941459
+    ExpectAt(frame.Vertex(0, 0), -7.481655936443378, -3.7408336993586384);
+    ExpectAt(frame.Vertex(16, 16), 8.595514402363522, 4.29776378556236);
+    ExpectAt(frame.base[0], -7.481690921145285, -3.7416611081229023);
     // The same cell at ground level is drawn lower down the screen.
     EXPECT_GT(ProjectWireframe(PieceGrid{}, 60, 0, 0, 100).Vertex(8, 8).y, frame.Vertex(8, 8).y);
 }
@@ -84,9 +73,7 @@ TEST(Projection3D, InitialViewTiltsThePieceAndLiftsHigherCells) {
 TEST(Projection3D, TurnsAboutZThenYThenX) {
     PieceGrid grid;
     grid.Z(12, 4) = 4;  // vertex (11, 3): x 3, y -5, z 4
-    const Wireframe frame = ProjectWireframe(grid, 30, 20, 45, 80);
-    EXPECT_NEAR(frame.Vertex(11, 3).x, 8.4468564448706, kTolerance);
-    EXPECT_NEAR(frame.Vertex(11, 3).y, -2.700396229271536, kTolerance);
+    ExpectAt(ProjectWireframe(grid, 30, 20, 45, 80).Vertex(11, 3), 8.4468564448706, -2.700396229271536);
 }
 
 TEST(Projection3D, ZoomBarReadsBackwards) {
@@ -105,7 +92,7 @@ bool AllFinite(const Wireframe& frame) {
     return true;
 }
 
-TEST(Projection3D, APointAtTheViewersDistanceIsReportedAndLeftOut) {
+TEST(Projection3D, APointAtTheViewersDistanceOrTooHighIsReportedAndLeftOut) {
     PieceGrid grid;
     grid.Z(9, 9) = 100;  // rotated z equals the distance
     const Wireframe frame = ProjectWireframe(grid, 0, 0, 0, 100);
@@ -116,16 +103,14 @@ TEST(Projection3D, APointAtTheViewersDistanceIsReportedAndLeftOut) {
 
     grid.Z(1, 1) = 100;  // a corner has two
     EXPECT_EQ(ProjectWireframe(grid, 0, 0, 0, 100).lines.size(), 548u - 6u);
-}
-
-TEST(Projection3D, HeightsTooLargeToDrawAreReportedAsOverflow) {
-    PieceGrid grid;
-    grid.Z(17, 1) = 1e308;
-    const Wireframe frame = ProjectWireframe(grid, 60, 0, 0, 100);
-    EXPECT_EQ(frame.errorMessage, "Error in Display3D \n\nOverflow - Err( 6)");
-    EXPECT_EQ(frame.lines.size(), 548u - 2u);
-    EXPECT_TRUE(AllFinite(frame));
-    EXPECT_EQ(frame.heightSpan, 1e308);
+    // Heights too large to draw are reported as an overflow.
+    PieceGrid huge;
+    huge.Z(17, 1) = 1e308;
+    const Wireframe overflow = ProjectWireframe(huge, 60, 0, 0, 100);
+    EXPECT_EQ(overflow.errorMessage, "Error in Display3D \n\nOverflow - Err( 6)");
+    EXPECT_EQ(overflow.lines.size(), 548u - 2u);
+    EXPECT_TRUE(AllFinite(overflow));
+    EXPECT_EQ(overflow.heightSpan, 1e308);
 }
 
 }  // namespace

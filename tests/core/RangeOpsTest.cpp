@@ -1,221 +1,210 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The operations on a range of the piece grid: set, scale, mirror, rotate,
+// slope, shift, and copy and paste as text.
 #include <gtest/gtest.h>
 
-#include "support/NumberedGrid.h"
-
-#include <cmath>
+#include <functional>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/piece/RangeOps.h"
+#include "core/piece/RangeText.h"
+#include "core/piece/ShiftCells.h"
+#include "support/NumberedGrid.h"
+#include "core/text/NumberText.h"
 #include "support/RecordingStatusSink.h"
+#include "support/ReferenceImage.h"
+#include "support/TempDir.h"
 
 namespace gw {
 namespace {
 
-using test::RecordingStatusSink;
-
 using test::Numbered;
 using test::NumberedGrid;
+using test::RecordingStatusSink;
 
-bool Inside(const NormalRange& range, int c, int r) {
-    return c >= range.cLo && c <= range.cHi && r >= range.rLo && r <= range.rHi;
-}
-
-// Every cell outside the range (rim included) still holds what it held.
-void ExpectOutsideUnchanged(const PieceGrid& before, const PieceGrid& after, const NormalRange& range) {
+// The whole grid, rim included (rows and columns 0 to 18), one line a row.
+std::string GridText(const PieceGrid& grid) {
+    std::string text;
     for (int r = 0; r < PieceGrid::kStorage; ++r)
         for (int c = 0; c < PieceGrid::kStorage; ++c)
-            if (!Inside(range, c, r)) {
-                EXPECT_EQ(after.Z(c, r), before.Z(c, r)) << "column " << c << " row " << r;
-            }
+            text += PaddedNumberText(grid.Z(c, r)) + (c + 1 < PieceGrid::kStorage ? "\t" : "\n");
+    return text;
 }
 
-std::vector<std::string> RowTexts(const char* word, int count) {
-    std::vector<std::string> texts;
+// The status texts of a mirror or turn: the first text, "Row  1".. or "Col  1".., then the close.
+std::vector<std::string> Framed(const std::string& first, const char* word, int count) {
+    std::vector<std::string> texts{first};
     for (int n = 1; n <= count; ++n) texts.push_back(std::string(word) + "  " + std::to_string(n));
+    texts.push_back("Reloading Grid");
+    texts.push_back("All Done");
     return texts;
 }
 
-std::vector<std::string> Framed(const std::string& first, std::vector<std::string> middle) {
-    middle.insert(middle.begin(), first);
-    middle.push_back("Reloading Grid");
-    middle.push_back("All Done");
-    return middle;
+// Each operation on the numbered grid gives the grid kept in
+// tests/data/core/range-ops/<name>.txt; "numbered" is the grid unchanged.
+TEST(RangeOps, EachOperationGivesItsGrid) {
+    NullStatusSink quiet;
+    using Operation = std::function<void(PieceGrid&)>;
+    const auto set = [](CellRange s) -> Operation { return [=](PieceGrid& g) { SetRangeValue(g, s, -0.75); }; };
+    const auto adjust = [](AdjustMode mode, double value) -> Operation {  // columns 3..9, rows 12..17
+        return [=](PieceGrid& g) { AdjustRange(g, CellRange{3, 9, 17, 12}, mode, value); };
+    };
+    const auto mirror = [&](CellRange s, MirrorAxis axis) -> Operation {
+        return [=, &quiet](PieceGrid& g) { MirrorRange(g, s, axis, quiet); };
+    };
+    const auto rotate = [&](CellRange s) -> Operation {
+        return [=, &quiet](PieceGrid& g) { RotateRange(g, s, quiet); };
+    };
+    const auto slope = [](CellRange s, SlopeDirection d) -> Operation {
+        return [=](PieceGrid& g) { SlopeRange(g, s, d); };
+    };
+    const auto shift = [](ShiftDirection d, CellRange s) -> Operation {
+        return [=](PieceGrid& g) { ShiftCells(g, d, s); };
+    };
+    using enum SlopeDirection;
+    using enum ShiftDirection;
+    const std::pair<const char*, Operation> cases[] = {
+        // A single cell is the whole grid; the second anchor lies right of and below its moving corner.
+        {"set-whole", set({5, 5, 3, 3})},
+        {"set-corners-reversed", set({6, 2, 5, 3})},
+        {"scale-0", adjust(AdjustMode::Scale, 0)},
+        {"scale-half", adjust(AdjustMode::Scale, 0.5)},
+        {"scale-minus-3", adjust(AdjustMode::Scale, -3)},
+        {"displace-minus-2", adjust(AdjustMode::Displace, -2)},
+        {"displace-1.25", adjust(AdjustMode::Displace, 1.25)},
+        {"mirror-left-right", mirror({3, 7, 4, 5}, MirrorAxis::LeftRight)},
+        {"mirror-top-bottom", mirror({7, 3, 5, 4}, MirrorAxis::TopBottom)},
+        {"mirror-whole", mirror({9, 9, 9, 9}, MirrorAxis::LeftRight)},
+        {"rotate-3x3", rotate({4, 2, 2, 4})},  // counterclockwise
+        {"rotate-whole", rotate({1, 17, 1, 17})},
+        {"slope-rows", slope({2, 6, 3, 5}, AlongRows)},
+        {"slope-columns",
+         [](PieceGrid& g) {
+             g.Z(4, 2) = 3;
+             g.Z(4, 11) = -6;
+             SlopeRange(g, CellRange{4, 5, 11, 2}, AlongColumns);
+         }},
+        {"slope-one-column", slope({7, 7, 2, 12}, AlongColumns)},
+        {"slope-whole-column-3",
+         [](PieceGrid& g) {
+             g.Z(3, 1) = g.Z(3, 17) = 0;
+             SlopeRange(g, CellRange{1, 1, 1, 1}, AlongColumns);
+         }},
+        // A 3 x 3 range at columns 4..6, rows 7..9; up, the top row comes back in at the bottom.
+        {"shift-right", shift(Right, {6, 4, 9, 7})},
+        {"shift-left", shift(Left, {6, 4, 9, 7})},
+        {"shift-up", shift(Up, {6, 4, 9, 7})},
+        {"shift-down", shift(Down, {6, 4, 9, 7})},
+        {"shift-whole-right", shift(Right, {8, 8, 8, 8})},
+        {"shift-up-one-column", shift(Up, {5, 5, 2, 14})},
+        // Both directions at once move columns first, and only the sign counts.
+        {"shift-right-and-down", [](PieceGrid& g) { ShiftCells(g, 2, -5, CellRange{1, 2, 1, 2}); }},
+        // Sloping or shifting a line one cell across along itself changes nothing, and
+        // the numbered grid's columns already slope.
+        {"numbered", slope({7, 7, 2, 12}, AlongRows)},
+        {"numbered", slope({3, 15, 9, 9}, AlongColumns)},
+        {"numbered", slope({1, 1, 1, 1}, AlongColumns)},
+        {"numbered", shift(Left, {5, 5, 2, 14})},
+        {"numbered", shift(Right, {5, 5, 14, 2})},
+        {"numbered", shift(Up, {3, 16, 9, 9})},
+        {"numbered", shift(Down, {16, 3, 9, 9})},
+    };
+    int row = 0;
+    for (const auto& [name, operation] : cases) {
+        PieceGrid grid = NumberedGrid();
+        operation(grid);
+        const std::string golden = test::TestDataPath(std::string("core/range-ops/") + name + ".txt");
+        EXPECT_EQ(GridText(grid), test::ReadAll(golden)) << name << " (case " << ++row << ")";
+    }
 }
 
-TEST(RangeOps, SetValueFillsTheRangeWhateverTheCornerOrderAndASingleCellIsTheWholeGrid) {
-    struct Case {
-        CellRange selection;
-        NormalRange range;
-    };
-    // The second selection's anchor lies right of and below its moving corner.
-    for (const Case& c : {Case{{5, 5, 3, 3}, {1, 17, 1, 17}}, Case{{6, 2, 5, 3}, {2, 6, 3, 5}}}) {
-        PieceGrid grid = NumberedGrid();
-        SetRangeValue(grid, c.selection, -0.75);
-        for (int r = c.range.rLo; r <= c.range.rHi; ++r)
-            for (int col = c.range.cLo; col <= c.range.cHi; ++col) EXPECT_EQ(grid.Z(col, r), -0.75);
-        ExpectOutsideUnchanged(NumberedGrid(), grid, c.range);
-    }
+TEST(RangeOps, MirrorAndTurnCountTheirLinesAndOnlyASquareTurns) {
+    PieceGrid grid = NumberedGrid();
+    RecordingStatusSink status;
+    EXPECT_EQ(RotateRange(grid, CellRange{2, 4, 5, 8}, status), RotateResult::NotSquare);  // 3 columns, 4 rows
+    EXPECT_EQ(grid, NumberedGrid());
+    EXPECT_TRUE(status.texts.empty());
+    EXPECT_STREQ(kRotateRangeRefusedMessage, "Unable to rotate range.  Range must be same height and width.");
+    MirrorRange(grid, CellRange{3, 7, 4, 5}, MirrorAxis::LeftRight, status);
+    EXPECT_EQ(status.texts, Framed("Saving and mirroring grid", "Row", 2));
+    status.texts.clear();
+    MirrorRange(grid, CellRange{7, 3, 5, 4}, MirrorAxis::TopBottom, status);
+    EXPECT_EQ(status.texts, Framed("Saving and mirroring grid", "Col", 5));
+    status.texts.clear();
+    MirrorRange(grid, CellRange{9, 9, 9, 9}, MirrorAxis::LeftRight, status);  // the whole grid: padded numbers
+    EXPECT_EQ(status.texts, Framed("Saving and mirroring grid", "Row", 17));
+    status.texts.clear();
+    ASSERT_EQ(RotateRange(grid, CellRange{4, 2, 2, 4}, status), RotateResult::Rotated);
+    EXPECT_EQ(status.texts, Framed("Saving and rotating grid", "Row", 3));
+    status.texts.clear();
+    ASSERT_EQ(RotateRange(grid, CellRange{1, 17, 1, 17}, status), RotateResult::Rotated);
+    EXPECT_EQ(status.texts, Framed("Saving and rotating grid", "Row", 17));
+}
+
+TEST(RangeOps, SelectionAfterAnOperationAndResultsTooLargeForANumber) {
     EXPECT_EQ(SelectionAfterRangeOperation(CellRange{5, 5, 3, 3}), (CellRange{1, 17, 1, 17}));
     // Any other selection stays as the user made it, corners in selection order.
     EXPECT_EQ(SelectionAfterRangeOperation(CellRange{6, 2, 5, 3}), (CellRange{6, 2, 5, 3}));
-}
-
-TEST(RangeOps, ScaleAndDisplace) {
-    struct Case {
-        AdjustMode mode;
-        double value;
-        double (*expected)(double);
-    };
-    const Case cases[] = {
-        {AdjustMode::Scale, 0, [](double) { return 0.0; }},
-        {AdjustMode::Scale, 0.5, [](double z) { return z / 2; }},
-        {AdjustMode::Scale, -3, [](double z) { return -3 * z; }},
-        {AdjustMode::Displace, -2, [](double z) { return z - 2; }},
-        {AdjustMode::Displace, 1.25, [](double z) { return z + 1.25; }},
-    };
-    const CellRange selection{3, 9, 17, 12};
-    const NormalRange range{3, 9, 12, 17};
-    for (const Case& c : cases) {
-        PieceGrid grid = NumberedGrid();
-        const PieceGrid before = grid;
-        AdjustRange(grid, selection, c.mode, c.value);
-        for (int r = 12; r <= 17; ++r)
-            for (int col = 3; col <= 9; ++col)
-                EXPECT_EQ(grid.Z(col, r), c.expected(Numbered(col, r))) << "value " << c.value;
-        ExpectOutsideUnchanged(before, grid, range);
-    }
-}
-
-TEST(RangeOps, ResultsTooLargeForANumberLeaveTheCellAlone) {
+    // Results too large for a number leave the cell alone.
     PieceGrid grid;
     grid.Z(1, 1) = 1e300;
     grid.Z(2, 1) = 2;
     AdjustRange(grid, CellRange{1, 2, 1, 1}, AdjustMode::Scale, 1e300);
-    EXPECT_EQ(grid.Z(1, 1), 1e300);
-    EXPECT_EQ(grid.Z(2, 1), 2e300);
     AdjustRange(grid, CellRange{1, 2, 1, 1}, AdjustMode::Displace, std::numeric_limits<double>::max());
     EXPECT_EQ(grid.Z(1, 1), 1e300);
     EXPECT_EQ(grid.Z(2, 1), 2e300);
 }
 
-TEST(RangeOps, MirrorsReverseTheRowsOrTheColumnsOfAFiveByTwoRange) {
-    struct Case {
-        MirrorAxis axis;
-        CellRange selection;
-        double (*expected)(int c, int r);
-        std::vector<std::string> status;
-    };
-    const Case cases[] = {
-        {MirrorAxis::LeftRight, {3, 7, 4, 5}, [](int c, int r) { return Numbered(10 - c, r); }, RowTexts("Row", 2)},
-        {MirrorAxis::TopBottom, {7, 3, 5, 4}, [](int c, int r) { return Numbered(c, 9 - r); }, RowTexts("Col", 5)},
-    };
-    for (const Case& c : cases) {
-        PieceGrid grid = NumberedGrid();
-        RecordingStatusSink status;
-        MirrorRange(grid, c.selection, c.axis, status);
-        for (int r = 4; r <= 5; ++r)
-            for (int col = 3; col <= 7; ++col) EXPECT_EQ(grid.Z(col, r), c.expected(col, r)) << col << "," << r;
-        ExpectOutsideUnchanged(NumberedGrid(), grid, NormalRange{3, 7, 4, 5});
-        EXPECT_EQ(status.texts, Framed("Saving and mirroring grid", c.status));
-    }
-}
-
-TEST(RangeOps, MirrorOfTheWholeGridCountsWithPaddedNumbers) {
-    PieceGrid grid = NumberedGrid();
-    RecordingStatusSink status;
-    MirrorRange(grid, CellRange{9, 9, 9, 9}, MirrorAxis::LeftRight, status);
-    EXPECT_EQ(grid.Z(1, 1), Numbered(17, 1));
-    EXPECT_EQ(grid.Z(17, 17), Numbered(1, 17));
-    ASSERT_EQ(status.texts.size(), 20u);
-    EXPECT_EQ(status.texts[10], "Row  10");
-    EXPECT_EQ(status.texts[17], "Row  17");
-}
-
-TEST(RangeOps, RotateTurnsASquareRangeCounterclockwise) {
-    PieceGrid grid = NumberedGrid();
-    const PieceGrid before = grid;
-    RecordingStatusSink status;
-    // Columns 2..4, rows 2..4:   a b c        c f i
-    //                            d e f  --->  b e h
-    //                            g h i        a d g
-    ASSERT_EQ(RotateRange(grid, CellRange{4, 2, 2, 4}, status), RotateResult::Rotated);
-    for (int r = 2; r <= 4; ++r)
-        for (int c = 2; c <= 4; ++c) EXPECT_EQ(grid.Z(c, r), Numbered(6 - r, c)) << c << "," << r;
-    ExpectOutsideUnchanged(before, grid, NormalRange{2, 4, 2, 4});
-    EXPECT_EQ(status.texts, Framed("Saving and rotating grid", RowTexts("Row", 3)));
-}
-
-TEST(RangeOps, RotateRefusesARangeThatIsNotSquare) {
-    PieceGrid grid = NumberedGrid();
-    const PieceGrid before = grid;
-    RecordingStatusSink status;
-    EXPECT_EQ(RotateRange(grid, CellRange{2, 4, 5, 8}, status), RotateResult::NotSquare);  // 3 columns, 4 rows
-    EXPECT_EQ(grid, before);
-    EXPECT_TRUE(status.texts.empty());
-    EXPECT_STREQ(kRotateRangeRefusedMessage, "Unable to rotate range.  Range must be same height and width.");
-}
-
-TEST(RangeOps, WholeGridTurnMovesColumnIRowJToColumnJRow18MinusI) {
+// Four whole-grid turns, or seventeen whole-grid shifts, give the grid back.
+TEST(RangeOps, FourTurnsAndSeventeenShiftsGiveTheGridBack) {
     const PieceGrid start = NumberedGrid();
-    PieceGrid grid = start;
-    RecordingStatusSink status;
-    ASSERT_EQ(RotateRange(grid, CellRange{1, 17, 1, 17}, status), RotateResult::Rotated);
-    for (int j = 1; j <= 17; ++j)
-        for (int i = 1; i <= 17; ++i) EXPECT_EQ(grid.Z(j, 18 - i), start.Z(i, j));
-    EXPECT_EQ(status.texts, Framed("Saving and rotating grid", RowTexts("Row", 17)));
-    for (int turn = 2; turn <= 4; ++turn) {
-        EXPECT_NE(grid, start) << "after " << turn - 1 << " turns";
-        RotateRange(grid, CellRange{1, 17, 1, 17}, status);
+    PieceGrid turned = start, shifted = start;
+    NullStatusSink quiet;
+    for (int step = 1; step <= 17; ++step) {
+        if (step <= 4) RotateRange(turned, CellRange{1, 17, 1, 17}, quiet);
+        ShiftCells(shifted, 1, 0, CellRange{8, 8, 8, 8});
+        EXPECT_TRUE(step >= 4 || turned != start) << "after " << step << " turns";
+        EXPECT_TRUE(step == 17 || shifted != start) << "after " << step << " shifts";
     }
-    EXPECT_EQ(grid, start);
+    EXPECT_EQ(turned, start);
+    EXPECT_EQ(shifted, start);
 }
 
-TEST(RangeOps, SlopeSlopesEachLineOnItsOwnBetweenItsEnds) {
-    PieceGrid grid = NumberedGrid();
-    const PieceGrid before = grid;
-    SlopeRange(grid, CellRange{2, 6, 3, 5}, SlopeDirection::AlongRows);
-    for (int r = 3; r <= 5; ++r) {
-        const double a = Numbered(2, r), b = Numbered(6, r);
-        for (int c = 2; c <= 6; ++c) EXPECT_DOUBLE_EQ(grid.Z(c, r), a + (b - a) * (c - 2) / 4);
-        EXPECT_EQ(grid.Z(2, r), a);
-        EXPECT_EQ(grid.Z(6, r), b);
+// Copy and paste: a range goes out as piece-info's tab-separated lines and comes
+// back, from any spreadsheet, at the active cell, clipped to the grid.
+TEST(RangeText, CopiedRangePastesBackClippedToTheGrid) {
+    EXPECT_EQ(RangeText(NumberedGrid(), NormalRange{16, 17, 2, 3}), " 216\t 217\n 316\t 317\n");
+    // text, column and row pasted at, written, the range written and its first value
+    const std::tuple<const char*, int, int, bool, NormalRange, double> cases[] = {
+        {" 1.5\t-2\n 3\t 4\n", 16, 16, true, {16, 17, 16, 17}, 1.5},
+        {"7\t8\t9\r\n1\t2\t3\r\n", 16, 17, true, {16, 17, 17, 17}, 7},  // a spreadsheet's CR LF; clipped
+        {"5\tabc\t\n", 0, 1, true, {1, 2, 1, 1}, 0},                    // column 0 is off the grid
+        {"5", 1, 1, true, {1, 1, 1, 1}, 5},                             // no final line break
+        {"", 1, 1, false, {}, 0},
+        {"5\n", 18, 1, false, {}, 0},
+    };
+    for (const auto& [text, column, row, written, range, firstValue] : cases) {
+        PieceGrid grid = NumberedGrid();
+        const PastedRange pasted = PasteRangeValues(grid, ParseRangeText(text), column, row);
+        EXPECT_EQ(pasted.written, written) << text;
+        if (!written) {
+            EXPECT_EQ(grid, NumberedGrid()) << text;
+            continue;
+        }
+        EXPECT_EQ(pasted.range, range) << text;
+        EXPECT_EQ(grid.Z(range.cLo, range.rLo), firstValue) << text;
+        EXPECT_EQ(grid.Z(0, row), -1) << text;  // the rim is never written
     }
-    ExpectOutsideUnchanged(before, grid, NormalRange{2, 6, 3, 5});
-
-    grid = before;
-    grid.Z(4, 2) = 3;
-    grid.Z(4, 11) = -6;
-    SlopeRange(grid, CellRange{4, 5, 11, 2}, SlopeDirection::AlongColumns);
-    for (int r = 2; r <= 11; ++r) EXPECT_EQ(grid.Z(4, r), 3 - (r - 2));
-    EXPECT_EQ(grid.Z(5, 2), before.Z(5, 2));
-    EXPECT_EQ(grid.Z(5, 11), before.Z(5, 11));
-    EXPECT_DOUBLE_EQ(grid.Z(5, 6), before.Z(5, 2) + (before.Z(5, 11) - before.Z(5, 2)) * 4 / 9);
-}
-
-TEST(RangeOps, SlopeAcrossASingleCellLeavesTheRangeAlone) {
     PieceGrid grid = NumberedGrid();
-    const PieceGrid before = grid;
-    SlopeRange(grid, CellRange{7, 7, 2, 12}, SlopeDirection::AlongRows);  // one column
-    EXPECT_EQ(grid, before);
-    SlopeRange(grid, CellRange{3, 15, 9, 9}, SlopeDirection::AlongColumns);  // one row
-    EXPECT_EQ(grid, before);
-    // The other direction still slopes such ranges.
-    SlopeRange(grid, CellRange{7, 7, 2, 12}, SlopeDirection::AlongColumns);
-    EXPECT_DOUBLE_EQ(grid.Z(7, 7), before.Z(7, 2) + (before.Z(7, 12) - before.Z(7, 2)) / 2);
-}
-
-TEST(RangeOps, SlopeOfTheWholeGridFromASingleCell) {
-    PieceGrid grid = NumberedGrid();
-    SlopeRange(grid, CellRange{1, 1, 1, 1}, SlopeDirection::AlongColumns);
-    // Each column runs from 100 + c at row 1 to 1700 + c at row 17: already a slope.
-    EXPECT_EQ(grid, NumberedGrid());
-    grid.Z(3, 1) = 0;
-    grid.Z(3, 17) = 0;
-    SlopeRange(grid, CellRange{1, 1, 1, 1}, SlopeDirection::AlongColumns);
-    for (int r = 1; r <= 17; ++r) EXPECT_EQ(grid.Z(3, r), 0);
+    PasteRangeValues(grid, ParseRangeText(RangeText(NumberedGrid(), NormalRange{2, 4, 3, 5})), 10, 10);
+    EXPECT_EQ(grid.Z(12, 12), NumberedGrid().Z(4, 5));
+    // Delete clears exactly the cells given, a single one included.
+    SetCellsValue(grid, NormalRange{5, 5, 3, 3}, 0);
+    EXPECT_EQ(grid.Z(5, 3), 0);
+    EXPECT_EQ(grid.Z(6, 3), 306);
 }
 
 }  // namespace

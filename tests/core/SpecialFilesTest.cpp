@@ -24,6 +24,9 @@ TEST(SpecialFiles, EveryReaderRefusesThemWithThePathAndTheReason) {
     TempDir dir;
     NullStatusSink quiet;
     const std::string target = dir.File("target");
+    PieceGrid piece;
+    ProfileDocument document;
+    RgbImage image;
     struct Reader {
         const char* name;
         ReadCap cap;
@@ -32,10 +35,7 @@ TEST(SpecialFiles, EveryReaderRefusesThemWithThePathAndTheReason) {
     };
     const Reader readers[] = {
         {"piece file", kPieceFileCap,
-         [](const std::string& path) {
-             PieceGrid grid;
-             return ReadPieceFile(path, grid).opened.message();
-         }},
+         [&](const std::string& path) { return ReadPieceFile(path, piece).opened.message(); }},
         {"piece skeleton", kPieceFileCap,
          [&](const std::string& path) {
              return WritePieceFile({path, target, "t"}, PieceGrid()).message();
@@ -55,17 +55,10 @@ TEST(SpecialFiles, EveryReaderRefusesThemWithThePathAndTheReason) {
              return WriteASC257({path, target, "t"}, NationalGrid(), quiet).message();
          }},
         {"track description", kTrackFileCap,
-         [](const std::string& path) {
-             ProfileDocument document;
-             return ProfileDocument::Load(path, document).message();
-         }},
+         [&](const std::string& path) { return ProfileDocument::Load(path, document).message(); }},
         {"stock file", kStockFileCap,
          [&](const std::string& path) { return CopyFileReplacing(path, target).message(); }},
-        {"TGA image", kTgaFileCap,
-         [](const std::string& path) {
-             RgbImage image;
-             return ReadTgaFile(path, image).message();
-         }},
+        {"TGA image", kTgaFileCap, [&](const std::string& path) { return ReadTgaFile(path, image).message(); }},
         {"a piece named in a .TER", kPieceFileCap,
          [&](const std::string& path) {
              test::WriteAll(dir.File("t.ter"),

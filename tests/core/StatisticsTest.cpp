@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -9,12 +10,14 @@
 #include "core/terrain/ClearAsc257.h"
 #include "core/terrain/Statistics.h"
 #include "core/text/NumberText.h"
+#include "support/CaseTable.h"
 #include "support/RecordingStatusSink.h"
 
 namespace gw {
 namespace {
 
 using RecordingStatus = test::RecordingStatusSink;
+
 NationalGrid Filled(double value) {
     NationalGrid grid;
     grid.values.assign(grid.values.size(), value);
@@ -25,15 +28,10 @@ NationalGrid Filled(double value) {
 double At(const NationalGrid& grid, int x, int y) { return grid.At(x + 128, y + 128); }
 
 TEST(Statistics, LinesOfKnownTerrains) {
-    struct Case {
-        const char* name;
-        NationalGrid grid;
-        std::array<std::string, 4> lines;
-    };
     NationalGrid hill = Filled(2);
     hill.At(128, 128) = 66051;                        // raises the sum by 66,049: average 3
     for (int i = 0; i < 257; ++i) hill.At(i, 0) = 6;  // bottom row
-    std::vector<Case> cases = {
+    const std::vector<std::tuple<const char*, NationalGrid, std::array<std::string, 4>>> cases = {
         {"cleared", NationalGrid(), {"Minimum Z:  0", "Maximum Z:  0", "Average Z:  0", "Average Z on edge:  0"}},
         {"five everywhere", Filled(5), {"Minimum Z:  5", "Maximum Z:  5", "Average Z:  5", "Average Z on edge:  5"}},
         {"all above 1000",
@@ -45,10 +43,8 @@ TEST(Statistics, LinesOfKnownTerrains) {
          {"Minimum Z:  2", "Maximum Z:  66051", "Average Z:  " + PaddedNumberText(3 + 257 * 4 / 66049.0).substr(1),
           "Average Z on edge:  3.00390625"}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(StatisticsLines(ComputeASC257Statistics(c.grid)), c.lines);
-    }
+    for (const auto& [name, grid, lines] : cases)
+        EXPECT_EQ(StatisticsLines(ComputeASC257Statistics(grid)), lines) << name;
     EXPECT_EQ(DefaultEdgeValueText(ComputeASC257Statistics(hill)), " 3.00390625");
     EXPECT_EQ(DefaultPointsText(), " 10");
 }
@@ -70,25 +66,14 @@ TEST(Statistics, SlopeTenPointsTowardsZero) {
 }
 
 TEST(Statistics, SlopeBandWidths) {
-    struct Case {
-        const char* points;
-        std::vector<std::pair<int, double>> bottomRows;  // row y at x = 0 -> expected value
-    };
-    // Edge 0 on a terrain of 10: a row with factor f keeps 10 f.
-    const Case cases[] = {
-        {"1", {{-128, 0}, {-127, 10}}},
-        {"-1", {{-128, 0}, {-127, 10}}},
-        {"2.5", {{-128, 0}, {-127, 4}, {-126, 8}, {-125, 10}}},  // round(-126.5) is -126
-        {"0.5", {{-128, 0}, {-127, 10}}},                        // round(-128.5) is -128
-        {"0.4", {{-128, 10}}},                                   // round(-128.6) is -129: no line
-        {"4abc", {{-128, 0}, {-125, 7.5}, {-124, 10}}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.points);
+    for (const test::CaseRow& c : test::ReadCaseTable("core/slope-bands.txt")) {
         NationalGrid grid = Filled(10);
         RecordingStatus status;
-        SlopeASC257Edges("0", c.points, grid, status);
-        for (const auto& [y, value] : c.bottomRows) EXPECT_DOUBLE_EQ(At(grid, 0, y), value) << y;
+        SlopeASC257Edges("0", c[0], grid, status);
+        std::istringstream rows(c[1]);
+        int y = 0;
+        double height = 0;
+        while (rows >> y >> height) EXPECT_DOUBLE_EQ(At(grid, 0, y), height) << c[0] << " row " << y;
     }
 }
 
@@ -97,12 +82,10 @@ TEST(Statistics, SlopeEdgeCases) {
     // One point: only the outermost lines change, each exactly to the edge.
     NationalGrid one = Filled(2);
     SlopeASC257Edges("5", "1", one, status);
-    for (int k = -128; k <= 128; ++k) {
-        EXPECT_EQ(At(one, k, -128), 5);
-        EXPECT_EQ(At(one, k, 128), 5);
-        EXPECT_EQ(At(one, -128, k), 5);
-        EXPECT_EQ(At(one, 128, k), 5);
-    }
+    for (int k = -128; k <= 128; ++k)
+        EXPECT_EQ((std::array{At(one, k, -128), At(one, k, 128), At(one, -128, k), At(one, 128, k)}),
+                  (std::array<double, 4>{5, 5, 5, 5}))
+            << k;
     EXPECT_EQ(At(one, -127, -127), 2);
 
     // Zero or no number: nothing changes, no status.

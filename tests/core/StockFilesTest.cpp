@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Where the files we ship are found, and what they hold.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
+#include "core/ProgramFolder.h"
+#include "core/io/Paths.h"
 #include "core/terrain/Asc257File.h"
 #include "core/trackfiles/ProfileFile.h"
 #include "core/trackfiles/StockFiles.h"
+#include "support/CaseTable.h"
 #include "support/TempDir.h"
 
 namespace gw {
 namespace {
 
+namespace fs = std::filesystem;
 using test::ReadAll;
 using test::TempDir;
 using test::WriteAll;
@@ -45,28 +50,8 @@ TEST(StockFiles, ThePerUserFolderIsSearchedFirstWhateverTheLetterCase) {
 
 TEST(StockFiles, ShippedTerrainAndSceneFilesHoldTheSectionsTheWritersChange) {
     const std::string program = test::ProgramFolder();
-    struct Case {
-        std::string file, section, key, value;
-    };
-    const Case cases[] = {
-        {"national.ter", "ElevationData", "GridResolutionInFeet", "3.0"},
-        {"national.ter", "TerrainPalette", "TotalFileSets", "2"},
-        {"national.ter", "TextureMapFile_2", "Name", "nationalTile.tga"},
-        {"national.ter", "ElevationFile_65", "Name", "flat.asc"},
-        {"national.ter", "ElevationFile_73", "Name", "flat.asc"},
-        {"quarry.ter", "TerrainPalette", "TotalFileSets", "2"},
-        {"quarry.ter", "ElevationFile_97", "Name", "flat.asc"},
-        {"quarry.ter", "ElevationFile_121", "Name", "flat.asc"},
-        {"national.scn", "SceneInfo", "SceneName", "National"},
-        {"quarry.scn", "Environment", "TerrainFile", "quarry.TRN"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ReadPrivateValue(c.section, c.key, "Not found", program + "/" + c.file), c.value)
-            << c.file << " " << c.section;
-    }
-    EXPECT_EQ(ReadPrivateValue("TextureMapFile_2", "Name", "Not found", program + "/quarry.ter"), "Not found");
-    EXPECT_EQ(ReadPrivateValue("ElevationFile_74", "Name", "Not found", program + "/national.ter"), "Not found");
-    EXPECT_EQ(ReadPrivateValue("ElevationFile_122", "Name", "Not found", program + "/quarry.ter"), "Not found");
+    for (const test::CaseRow& c : test::ReadCaseTable("core/stock-sections.txt"))
+        EXPECT_EQ(ReadPrivateValue(c[1], c[2], "Not found", program + "/" + c[0]), c[3]) << c[0] << " " << c[1];
 }
 
 TEST(StockFiles, FlatAscIsTheGeneratorsFlatCentredTerrain) {
@@ -85,6 +70,23 @@ TEST(StockFiles, FlatAscIsTheGeneratorsFlatCentredTerrain) {
     const Asc257ReadResult read = ReadASC257(flat, grid, quiet);
     EXPECT_EQ(read.verticesStored, 66049);
     EXPECT_EQ(grid, NationalGrid());
+}
+
+// The two layouts a program meets: a build tree (the data beside the program)
+// and an installation (bin/ and share/gridwright/ under one prefix).
+TEST(ProgramFolder, BuildTreeUsesTheProgramsOwnFolderAndAnInstalledProgramShareGridwright) {
+    TempDir dir;
+    fs::create_directories(dir.path() / "bin");
+    WriteAll(dir.File("bin/skelasc.txt"), "mesh");
+    EXPECT_EQ(FindProgramFolder(dir.File("bin")), dir.File("bin"));
+    fs::create_directories(dir.path() / "usr/bin");
+    fs::create_directories(dir.path() / "usr/share/gridwright");
+    WriteAll(dir.File("usr/share/gridwright/skelasc.txt"), "mesh");
+    const std::string folder = FindProgramFolder(dir.File("usr/bin"));
+    EXPECT_EQ(folder, dir.File("usr/share/gridwright"));
+    EXPECT_TRUE(fs::is_regular_file(JoinPath(folder, "skelasc.txt")));
+    // The same with a closing separator on the program's folder.
+    EXPECT_EQ(FindProgramFolder(dir.File("usr/bin") + "/"), dir.File("usr/share/gridwright"));
 }
 
 }  // namespace

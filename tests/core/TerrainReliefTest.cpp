@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "core/terrain/TerrainRelief.h"
 
@@ -9,16 +10,11 @@ namespace gw {
 namespace {
 
 TEST(TerrainRelief, TheRampRunsFromBlueThroughGreenToRed) {
-    struct Case {
-        double value, lowest, highest;
-        RampColour colour;
-    };
-    const Case cases[] = {{0, 0, 10, {175, 175, 255}}, {10, 0, 10, {255, 175, 175}},
-                          {5, 0, 10, {175, 255, 175}}, {-3, 0, 10, {175, 175, 255}},
-                          {4, 4, 4, {175, 255, 175}},  {1, 0, HUGE_VAL, {175, 255, 175}}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(HeightRampColour(c.value, c.lowest, c.highest), c.colour) << c.value << " in " << c.lowest;
-    }
+    const std::tuple<double, double, double, RampColour> cases[] = {
+        {0, 0, 10, {175, 175, 255}},  {10, 0, 10, {255, 175, 175}}, {5, 0, 10, {175, 255, 175}},
+        {-3, 0, 10, {175, 175, 255}}, {4, 4, 4, {175, 255, 175}},   {1, 0, HUGE_VAL, {175, 255, 175}}};
+    for (const auto& [value, lowest, highest, colour] : cases)
+        EXPECT_EQ(HeightRampColour(value, lowest, highest), colour) << value << " in " << lowest;
 }
 
 TEST(TerrainRelief, TilesCountFromTheNorthWest) {
@@ -36,10 +32,8 @@ TEST(TerrainRelief, NorthIsUpAndSlopesFacingTheLightAreBrighter) {
     NationalGrid flat;
     flat.values.assign(flat.values.size(), 3.0);
     const TerrainRelief even = RenderTerrainRelief(flat);
-    ASSERT_EQ(even.image.width(), 257);
-    ASSERT_EQ(even.image.height(), 257);
-    EXPECT_EQ(even.lowest, 3);
-    EXPECT_EQ(even.highest, 3);
+    ASSERT_EQ(std::pair(even.image.width(), even.image.height()), std::pair(257, 257));
+    EXPECT_EQ(std::pair(even.lowest, even.highest), std::pair(3.0, 3.0));
     for (int i = 0; i < 257; i += 64) EXPECT_EQ(even.image.Rgb(i, 256 - i), 0xAFFFAFu) << i;
 
     // A ridge along x = 128 rising to 10: its west face looks north-west, into the light.
@@ -48,8 +42,7 @@ TEST(TerrainRelief, NorthIsUpAndSlopesFacingTheLightAreBrighter) {
         for (int x = 0; x < 257; ++x) ridge.At(x, y) = 10.0 - std::abs(x - 128) / 12.8;
     ridge.At(0, 256) = 0;  // the north-west corner, the top-left pixel
     const TerrainRelief lit = RenderTerrainRelief(ridge);
-    EXPECT_EQ(lit.lowest, 0);
-    EXPECT_EQ(lit.highest, 10);
+    EXPECT_EQ(std::pair(lit.lowest, lit.highest), std::pair(0.0, 10.0));
     const RgbImage& image = lit.image;
     EXPECT_EQ(image.Pixel(0, 0)[2] > image.Pixel(0, 0)[0], true) << "the lowest height is blue";
     const int west = image.Pixel(100, 128)[1], east = image.Pixel(156, 128)[1];
