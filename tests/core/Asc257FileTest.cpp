@@ -18,10 +18,10 @@
 #include <vector>
 
 #include "core/io/FileText.h"
-#include "core/io/OutputFile.h"
 #include "core/terrain/Asc257File.h"
 #include "core/text/NumberText.h"
 #include "support/RecordingFakes.h"
+#include "support/ReferenceImage.h"
 #include "support/RecordingStatusSink.h"
 #include "support/TempDir.h"
 
@@ -156,43 +156,6 @@ TEST_F(Asc257FileTest, StatusTextsWhileWritingAndReading) {
     EXPECT_EQ(status.texts.back(), "All done");
 }
 
-TEST_F(Asc257FileTest, FirstVertexDecidesTheConvention) {
-    struct Case {
-        const char* name;
-        std::vector<std::string> vertices;
-        std::vector<std::pair<std::pair<int, int>, double>> cells;  // expected values
-        long long outside;
-    };
-    const Case cases[] = {
-        {"centred: a negative first X",
-         {Vertex(0, "-128", "-128", "3"), Vertex(1, "0", "0", "4"), Vertex(2, "128", "128", "5")},
-         {{{0, 0}, 3}, {{128, 128}, 4}, {{256, 256}, 5}},
-         0},
-        {"corner: the first X is 0",
-         {Vertex(0, "0", "0", "1"), Vertex(1, "256", "256", "2"), Vertex(2, "128.4", "127.5", "6")},
-         {{{0, 0}, 1}, {{256, 256}, 2}, {{128, 128}, 6}},
-         0},
-        {"corner: two blanks after the number leave field 3 empty",
-         {"Vertex 0:  X: -128 Y: -128 Z: 3", "Vertex 1:  X: 128 Y: 128 Z: 4", "Vertex 2:  X: -1 Y: 0 Z: 8"},
-         {{{128, 128}, 4}},
-         2},
-        {"centred: halves go to the even neighbour",
-         {Vertex(0, "-127.5", "-127.5", "7"), Vertex(1, "0.5", "1.5", "9"), Vertex(2, "-0.5", "2.5", "10")},
-         {{{0, 0}, 7}, {{128, 130}, 10}},
-         0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        WriteAll(dir.File("t.asc"), TerrainText(c.vertices));
-        NationalGrid grid = Filled(-1);
-        const Asc257ReadResult result = Read("t.asc", grid);
-        EXPECT_EQ(result.end, Asc257ReadEnd::AllDone);
-        EXPECT_EQ(result.verticesOutside, c.outside);
-        for (const auto& [cell, value] : c.cells) EXPECT_EQ(grid.At(cell.first, cell.second), value);
-        EXPECT_EQ(result.verticesStored, static_cast<long long>(c.vertices.size()) - c.outside);
-    }
-}
-
 TEST_F(Asc257FileTest, NegativeHeightStopsAndLeavesTheTerrainAsItWas) {
     std::vector<std::string> vertices;
     for (int n = 0; n < 150; ++n) {
@@ -211,17 +174,38 @@ TEST_F(Asc257FileTest, NegativeHeightStopsAndLeavesTheTerrainAsItWas) {
     EXPECT_EQ(status.texts[1], "Error: ASC contains negative values");
 }
 
-TEST_F(Asc257FileTest, ReadingRules) {
+TEST_F(Asc257FileTest, ReadingRulesAndTheFirstVertexDecidesTheConvention) {
+    using Cells = std::vector<std::pair<std::pair<int, int>, double>>;
     struct Case {
         const char* name;
         std::string text;
-        std::vector<std::pair<std::pair<int, int>, double>> cells;
-        long long stored;
+        Cells cells;
+        long long stored, outside = 0;
     };
     const std::string v0 = Vertex(0, "-128", "-128", "1");
     const std::vector<std::string> ends = {Vertex(0, "-128", "-128", "1.5"), Vertex(1, "5", "-7", "2.25"),
                                            Vertex(2, "128", "128", "3")};
+    const Cells endCells = {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}};
     const Case cases[] = {
+        {"centred: a negative first X",
+         TerrainText({Vertex(0, "-128", "-128", "3"), Vertex(1, "0", "0", "4"), Vertex(2, "128", "128", "5")}),
+         {{{0, 0}, 3}, {{128, 128}, 4}, {{256, 256}, 5}},
+         3},
+        {"corner: the first X is 0",
+         TerrainText({Vertex(0, "0", "0", "1"), Vertex(1, "256", "256", "2"), Vertex(2, "128.4", "127.5", "6")}),
+         {{{0, 0}, 1}, {{256, 256}, 2}, {{128, 128}, 6}},
+         3},
+        {"corner: two blanks after the number leave field 3 empty",
+         TerrainText(
+             {"Vertex 0:  X: -128 Y: -128 Z: 3", "Vertex 1:  X: 128 Y: 128 Z: 4", "Vertex 2:  X: -1 Y: 0 Z: 8"}),
+         {{{128, 128}, 4}},
+         1,
+         2},
+        {"centred: halves go to the even neighbour",
+         TerrainText(
+             {Vertex(0, "-127.5", "-127.5", "7"), Vertex(1, "0.5", "1.5", "9"), Vertex(2, "-0.5", "2.5", "10")}),
+         {{{0, 0}, 7}, {{128, 130}, 10}},
+         3},
         {"lines before Vertex 0 are not read",
          "Vertex 5: X: 10 Y: 10 Z: 9\r\n" + v0 + "\r\nFace list:\r\n",
          {{{138, 138}, -1}, {{0, 0}, 1}},
@@ -248,13 +232,15 @@ TEST_F(Asc257FileTest, ReadingRules) {
          v0 + "\r\n" + Vertex(1, "129", "0", "4") + "\r\n" + Vertex(2, "1e308", "0", "4") + "\r\n" +
              Vertex(3, "0", "-128.6", "4") + "\r\n" + Vertex(4, "2", "2", "6") + "\r\nFace list:\r\n",
          {{{130, 130}, 6}},
-         2},
+         2,
+         3},
         {"a vertex one row above the terrain is skipped",
          v0 + "\r\n" + Vertex(1, "0", "129", "4") + "\r\n" + Vertex(2, "2", "2", "6") + "\r\nFace list:\r\n",
          {{{130, 130}, 6}},
-         2},
-        {"CR line ends", TerrainText(ends, "\r"), {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}}, 3},
-        {"LF line ends", TerrainText(ends, "\n"), {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}}, 3},
+         2,
+         1},
+        {"CR line ends", TerrainText(ends, "\r"), endCells, 3},
+        {"LF line ends", TerrainText(ends, "\n"), endCells, 3},
         {"odd number forms read as typed numbers do",
          v0 + "\r\n" + Vertex(1, "+1", "1.0E0", "2.5D1") + "\r\n" + Vertex(2, "2abc", "-0", ".5") + "\r\n" +
              Vertex(3, "3", "3", "abc") + "\r\nFace list:\r\n",
@@ -268,6 +254,7 @@ TEST_F(Asc257FileTest, ReadingRules) {
         const Asc257ReadResult result = Read("t.asc", grid);
         EXPECT_EQ(result.end, Asc257ReadEnd::AllDone) << result.message;
         EXPECT_EQ(result.verticesStored, c.stored);
+        EXPECT_EQ(result.verticesOutside, c.outside);
         for (const auto& [cell, value] : c.cells) EXPECT_EQ(grid.At(cell.first, cell.second), value);
     }
 }
@@ -390,34 +377,17 @@ TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
     EXPECT_EQ(noFolder.message(), "Cannot write " + dir.File("no/track.asc") + ": No such file or directory");
 }
 
+// tests/data/asc257/README.md tells the rule each line of the template shows.
 TEST_F(Asc257FileTest, TemplateLinesAreRewrittenByTheirOwnRules) {
-    const std::string skeleton =
-        "Header  keeps   its spacing\n"
-        "Vertex 0:  X: -128  Y: -128  Z: 9\n"
-        "Vertex 1: X: 500 Y: 0 Z: 9\n"             // off the terrain: left out
-        "Vertex 2: X: 0.5 Y: 1.5 Z: 9\n"           // halves to the even neighbour: cell (128, 130)
-        "   Vertex 3:   X: 1   Y: 1   Z:   9  \n"  // collapsed and trimmed
-        "Vertex 4: X: 2 Y: 2\n"                    // no Z label: the height follows the line
-        "Label X: but no vertex word\n"
-        "Vertex 5: X: 3 Y: 3 Z: 9\n";  // the last line is copied as it stands
-    WriteAll(dir.File("skel.txt"), skeleton);
     NationalGrid grid;
     grid.At(0, 0) = 1;
     grid.At(128, 130) = 2;
     grid.At(129, 129) = -3.25;
     grid.At(130, 130) = 4;
     grid.At(131, 131) = 5;
-    ASSERT_TRUE(WriteASC257({dir.File("skel.txt"), dir.File("t.asc"), "t"}, grid, status));
-    EXPECT_EQ(ReadAll(dir.File("t.asc")),
-              "\r\n"
-              "Named Object: \"t\"\r\n"
-              "Header  keeps   its spacing\r\n"
-              "Vertex 0: X: -128 Y: -128 Z:  1\r\n"
-              "Vertex 2: X: 0.5 Y: 1.5 Z:  2\r\n"
-              "Vertex 3: X: 1 Y: 1 Z: -3.25\r\n"
-              "Vertex 4: X: 2 Y: 2Z:  4\r\n"
-              "Label X: but no vertex word\r\n"
-              "Vertex 5: X: 3 Y: 3 Z: 9\r\n");
+    ASSERT_TRUE(
+        WriteASC257({test::TestDataPath("asc257/template-skeleton.txt"), dir.File("t.asc"), "t"}, grid, status));
+    EXPECT_EQ(ReadAll(dir.File("t.asc")), ReadAll(test::TestDataPath("asc257/template-written.asc")));
     const std::vector<std::string> expected = {"Saving Row: -128", "Saving Row:  2", "Saving Row:  1", "Saving Row:  2",
                                                "All Done"};
     EXPECT_EQ(status.texts, expected);

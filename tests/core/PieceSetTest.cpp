@@ -57,57 +57,39 @@ TEST(PieceSet, KindOfAnyTextAndTheExtensionAsGiven) {
     EXPECT_EQ(PieceSetFiles({"/p", "ramp", "ASC", PieceSetKind::NS})[1].path, "/p" + test::kSeparator + "rampEW.ASC");
 }
 
-TEST(PieceSet, FourFileSetHoldsTheQuarterTurnsAndTheGridEndsAsItStarted) {
-    TempDir dir;
+TEST(PieceSet, EachKindHoldsItsQuarterTurnsAndTheGridEndsAsItStarted) {
+    struct Case {
+        PieceSetKind kind;
+        std::vector<std::string> files;  // file k holds k quarter turns
+        std::size_t statusTexts;         // 20 a turn: NS, turn, EW, turn, turn, turn
+    };
+    const Case cases[] = {{PieceSetKind::N, {"bumpN.asc", "bumpW.asc", "bumpS.asc", "bumpE.asc"}, 4 * 20},
+                          {PieceSetKind::NS, {"bumpNS.asc", "bumpEW.asc"}, 4 * 20},
+                          {PieceSetKind::NSEW, {"bumpNSEW.asc"}, 0}};
     const PieceGrid start = DistinctGrid();
-    PieceGrid grid = start;
-    RecordingStatusSink status;
-    const PieceSetSaveResult result =
-        SavePieceFileSet(grid, {dir.File(""), "bump", "asc", PieceSetKind::N}, test::SkeletonPath(), status);
-    EXPECT_TRUE(result.ok()) << PieceSetFailureText(result);
-    EXPECT_EQ(result.northPath, dir.File("bumpN.asc"));
-    EXPECT_EQ(result.written.size(), 4u);
-    EXPECT_EQ(grid, start);
-    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"bumpN.asc", "bumpW.asc", "bumpS.asc", "bumpE.asc"}));
-
-    const PieceGrid n = ReadBack(dir.File("bumpN.asc"));
-    const PieceGrid w = ReadBack(dir.File("bumpW.asc"));
-    const PieceGrid s = ReadBack(dir.File("bumpS.asc"));
-    const PieceGrid e = ReadBack(dir.File("bumpE.asc"));
-    EXPECT_EQ(n, start);
-    EXPECT_EQ(s.Z(1, 1), n.Z(17, 17));  // the half turn puts bottom-right at top-left
-    EXPECT_EQ(w.Z(1, 1), n.Z(17, 1));   // a quarter counterclockwise puts top-right there
-    EXPECT_EQ(w, Turned(start, 1));
-    EXPECT_EQ(s, Turned(start, 2));
-    EXPECT_EQ(e, Turned(start, 3));
-    EXPECT_NE(test::ReadAll(dir.File("bumpW.asc")).find("Named Object: \"bump\""), std::string::npos);
-
-    // Four turns, each with its own progress texts.
-    ASSERT_EQ(status.texts.size(), 4u * 20u);
-    EXPECT_EQ(status.texts[0], "Saving and rotating grid");
-    EXPECT_EQ(status.texts[17], "Row  17");
-    EXPECT_EQ(status.texts.back(), "All Done");
-}
-
-TEST(PieceSet, TwoFileSetAndOneFileSet) {
-    TempDir dir;
-    const PieceGrid start = DistinctGrid();
-    PieceGrid grid = start;
-    RecordingStatusSink status;
-    const std::string folder = dir.path().string();
-    EXPECT_TRUE(SavePieceFileSet(grid, {folder, "ramp", "asc", PieceSetKind::NS}, test::SkeletonPath(), status).ok());
-    EXPECT_EQ(grid, start);
-    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"rampNS.asc", "rampEW.asc"}));
-    EXPECT_EQ(ReadBack(dir.File("rampNS.asc")), start);
-    EXPECT_EQ(ReadBack(dir.File("rampEW.asc")), Turned(start, 1));
-    EXPECT_EQ(status.texts.size(), 4u * 20u);  // NS, turn, EW, turn, turn, turn
-
-    status.texts.clear();
-    EXPECT_TRUE(SavePieceFileSet(grid, {folder, "dome", "asc", PieceSetKind::NSEW}, test::SkeletonPath(), status).ok());
-    EXPECT_EQ(grid, start);
-    EXPECT_TRUE(status.texts.empty());
-    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"rampNS.asc", "rampEW.asc", "domeNSEW.asc"}));
-    EXPECT_EQ(ReadBack(dir.File("domeNSEW.asc")), start);
+    for (const Case& c : cases) {
+        TempDir dir;
+        PieceGrid grid = start;
+        RecordingStatusSink status;
+        const PieceSetSaveResult result =
+            SavePieceFileSet(grid, {dir.File(""), "bump", "asc", c.kind}, test::SkeletonPath(), status);
+        EXPECT_TRUE(result.ok()) << PieceSetFailureText(result);
+        EXPECT_EQ(result.northPath, dir.File(c.files[0]));
+        EXPECT_EQ(result.written.size(), c.files.size());
+        EXPECT_EQ(grid, start);
+        EXPECT_EQ(FilesIn(dir), std::set<std::string>(c.files.begin(), c.files.end()));
+        for (std::size_t k = 0; k < c.files.size(); ++k)
+            EXPECT_EQ(ReadBack(dir.File(c.files[k])), Turned(start, static_cast<int>(k))) << c.files[k];
+        ASSERT_EQ(status.texts.size(), c.statusTexts);
+        if (c.kind != PieceSetKind::N) continue;
+        const PieceGrid n = ReadBack(dir.File("bumpN.asc"));
+        EXPECT_EQ(ReadBack(dir.File("bumpS.asc")).Z(1, 1), n.Z(17, 17));  // the half turn puts bottom-right at top-left
+        EXPECT_EQ(ReadBack(dir.File("bumpW.asc")).Z(1, 1), n.Z(17, 1));   // a quarter counterclockwise: top-right
+        EXPECT_NE(test::ReadAll(dir.File("bumpW.asc")).find("Named Object: \"bump\""), std::string::npos);
+        EXPECT_EQ(status.texts[0], "Saving and rotating grid");
+        EXPECT_EQ(status.texts[17], "Row  17");
+        EXPECT_EQ(status.texts.back(), "All Done");
+    }
 }
 
 TEST(PieceSet, SavingTwiceKeepsTheFirstSaveInTheBackups) {

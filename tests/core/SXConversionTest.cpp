@@ -39,12 +39,7 @@ std::string CopySampleTrack(const TempDir& dir) {
     return folder + test::kSeparator + "Dunes.TER";
 }
 
-std::vector<std::string> FilesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) names.push_back(entry.path().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+std::set<std::string> FilesIn(const std::string& folder) { return test::FilesIn(folder); }
 
 struct Spot {
     int x, y;
@@ -69,31 +64,11 @@ const Spot kSpots[] = {
     {100, 100, 0.0, "grass (c 6, r 9)"},
 };
 
+// The first case is the sample as converted; the others add onto what the grid holds, but the
+// pieces at BaseX 240 close the last column, those at BaseY 240 the last row, at exactly Z Base:
+// the pieces' own last lattice lines (the north-east berm's are 3.6 high) are not used.
 TEST(BuildNationalFromTer, SampleTrackGivesTheHeightsWorkedOutByHand) {
-    NationalGrid grid;
-    RecordingStatusSink status;
     const std::string ter = test::ProgramFolder() + "/samples/Dunes/Dunes.TER";
-    const NationalBuild build = BuildNationalFromTer(ter, "5.411765", "0.67", grid, status);
-    ASSERT_TRUE(build.ok()) << NationalBuildProblemsText(build);
-    EXPECT_EQ(build.piecesAdded, 256);
-    for (const Spot& spot : kSpots) {
-        EXPECT_NEAR(grid.At(spot.x, spot.y), kZBase + 0.67 * spot.height, 1e-9) << spot.why;
-    }
-    // The pieces at BaseX 240 close the last column, those at BaseY 240 the last
-    // row, at exactly Z Base: the pieces' own last lattice lines (the north-east
-    // berm's are 3.6 high) are not used.
-    for (int k = 0; k <= 256; ++k) {
-        EXPECT_EQ(grid.At(256, k), kZBase) << "column 256, row " << k;
-        EXPECT_EQ(grid.At(k, 256), kZBase) << "row 256, column " << k;
-    }
-    ASSERT_EQ(status.texts.size(), 256u);
-    EXPECT_EQ(status.texts[0], " 1 C:\\MCM\\Tracks\\Dunes\\BermN.asc");
-    EXPECT_EQ(status.texts[255], " 256 C:\\MCM\\Tracks\\Dunes\\BermS.asc");
-}
-
-TEST(BuildNationalFromTer, AddsOntoWhatTheGridHoldsButClosesTheEdgesAtZBase) {
-    const std::string ter = test::ProgramFolder() + "/samples/Dunes/Dunes.TER";
-    NullStatusSink quiet;
     struct Case {
         const char* name;
         double start;
@@ -102,23 +77,32 @@ TEST(BuildNationalFromTer, AddsOntoWhatTheGridHoldsButClosesTheEdgesAtZBase) {
         const char* zScale;
     };
     const Case cases[] = {
+        {"the sample on a clear grid", 0.0, 1, "5.411765", "0.67"},
         {"a base terrain at 1", 1.0, 1, "5.411765", "0.67"},
         {"converted twice without clearing", 0.0, 2, "5.411765", "0.67"},
         {"Quarry base and a scale of 1", 0.0, 1, "15.0", "1.0"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         NationalGrid grid;
         grid.values.assign(grid.values.size(), c.start);
-        for (int run = 0; run < c.runs; ++run) BuildNationalFromTer(ter, c.zBase, c.zScale, grid, quiet);
+        RecordingStatusSink status;
+        NationalBuild build;
+        for (int run = 0; run < c.runs; ++run) build = BuildNationalFromTer(ter, c.zBase, c.zScale, grid, status);
+        ASSERT_TRUE(build.ok()) << NationalBuildProblemsText(build);
+        EXPECT_EQ(build.piecesAdded, 256);
         const double zBase = std::stod(c.zBase);
         const double zScale = std::stod(c.zScale);
         for (const Spot& spot : kSpots) {
-            EXPECT_NEAR(grid.At(spot.x, spot.y), c.start + c.runs * (zBase + zScale * spot.height), 1e-9)
-                << c.name << ": " << spot.why;
+            EXPECT_NEAR(grid.At(spot.x, spot.y), c.start + c.runs * (zBase + zScale * spot.height), 1e-9) << spot.why;
         }
-        EXPECT_EQ(grid.At(256, 0), zBase) << c.name;
-        EXPECT_EQ(grid.At(256, 256), zBase) << c.name;
-        EXPECT_EQ(grid.At(0, 256), zBase) << c.name;
+        for (int k = 0; k <= 256; ++k) {
+            ASSERT_EQ(grid.At(256, k), zBase) << "column 256, row " << k;
+            ASSERT_EQ(grid.At(k, 256), zBase) << "row 256, column " << k;
+        }
+        ASSERT_EQ(status.texts.size(), 256u * c.runs);
+        EXPECT_EQ(status.texts[0], " 1 C:\\MCM\\Tracks\\Dunes\\BermN.asc");
+        EXPECT_EQ(status.texts[255], " 256 C:\\MCM\\Tracks\\Dunes\\BermS.asc");
     }
 }
 
@@ -279,7 +263,7 @@ TEST_F(SXConversionTest, TheTracksOwnFolderIsRefusedBeforeAnythingIsWritten) {
             options.writeScn = only == 1;
             options.dispMap = only == 2;
             options.texture = only == 3;
-            const std::vector<std::string> before = FilesIn(dir.File("Dunes"));
+            const std::set<std::string> before = FilesIn(dir.File("Dunes"));
             const std::string terBytes = test::ReadAll(ter);
             const SXConversionResult result = Run();
             EXPECT_EQ(result.refusal, "The output folder " + folder + " is the folder of the SX track " + ter +
@@ -298,7 +282,7 @@ TEST_F(SXConversionTest, OpeningOnlyLoadsTheTrackOntoTheTerrainGivenWhateverTheF
     state.national.At(56, 243) = 1;
     options.spline = true;  // starts no work
     options.outputFolder = dir.File("Dunes");
-    const std::vector<std::string> before = FilesIn(dir.File("Dunes"));
+    const std::set<std::string> before = FilesIn(dir.File("Dunes"));
     const SXConversionResult result = Run();
     EXPECT_TRUE(result.ok());
     EXPECT_TRUE(result.steps.empty());

@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Whole texture runs: the skeleton images of the program's folder, the saved
-// 1016 x 1016 texture, MakeTexture.log beside it, the closing texts of each
-// mode, and every way a run can fail.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <functional>
 
-#include "support/ScriptedPrompter.h"
 #include "core/image/ImageOps.h"
 #include "core/image/TgaFile.h"
 #include "core/io/OutputFile.h"
 #include "core/texture/SkeletonImage.h"
 #include "core/texture/TextureRun.h"
 #include "support/RecordingStatusSink.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "support/TextureTrack.h"
 
@@ -124,6 +121,7 @@ TEST_F(TextureRunTest, NoPaletteSavesTheBareSkeleton) {
     const TextureRunResult run = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), view, prompter);
     ASSERT_TRUE(run.ok());
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"No Textures to process"});
+    EXPECT_EQ(run.tilesPlaced, 0);
     EXPECT_EQ(view.texts, (std::vector<std::string>{"Processing " + track.terPath(), "All Done"}));
     RgbImage texture;
     ASSERT_TRUE(ReadTgaFile(run.outputPath, texture));
@@ -144,6 +142,7 @@ TEST_F(TextureRunTest, InvalidMapIdWritesNoTexture) {
     const std::string failure = "Invalid MapID in TexturePlacement_201: no texture written";
     EXPECT_EQ(run.outcome.message(), failure);
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Invalid MapID"});
+    EXPECT_EQ(run.tilesPlaced, 200);
     EXPECT_FALSE(test::Exists(run.outputPath));
     EXPECT_FALSE(run.imageSaved);
     EXPECT_EQ(view.texts.back(), failure);
@@ -161,7 +160,6 @@ TEST_F(TextureRunTest, FailedSaveIsReportedNeverFollowedByDone) {
     OutputFile::FailAfterBytesForTesting(100000);
     const TextureRunResult run = RunTextureForConversion(ConversionTextureJob(track.terPath(), track.folder()),
                                                          test::ProgramFolder(), view, mainStatus, prompter);
-    OutputFile::FailAfterBytesForTesting(-1);
     ASSERT_FALSE(run.ok());
     EXPECT_FALSE(run.imageSaved);
     const std::string& failure = run.outcome.message();
@@ -178,9 +176,7 @@ TEST_F(TextureRunTest, FailedSaveIsReportedNeverFollowedByDone) {
 
     // In the menu's mode too.
     test::RecordingTextureView menuView;
-    OutputFile::FailAfterBytesForTesting(100000);
     const TextureRunResult menuRun = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), menuView, prompter);
-    OutputFile::FailAfterBytesForTesting(-1);
     ASSERT_FALSE(menuRun.ok());
     EXPECT_EQ(menuView.texts.back(), menuRun.outcome.message());
     EXPECT_FALSE(Contains(menuView.texts, "All Done"));

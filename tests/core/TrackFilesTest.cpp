@@ -9,6 +9,7 @@
 #include "core/trackfiles/GameFolder.h"
 #include "core/trackfiles/ProfileFile.h"
 #include "core/trackfiles/TrackFiles.h"
+#include "support/ReferenceImage.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -51,19 +52,13 @@ TEST(TrackFiles, TheGameFolderIsInWindowsFormAsTheGameSeesIt) {
     }
 }
 
-TEST(TrackFiles, OnlyTheSceneDefaultsOwnSpellingStandsForAMissingName) {
+TEST(TrackFiles, SceneDefaultEnvironmentAndFileNamesFromWindowsPaths) {
+    // Only the scene default's own spelling stands for a missing name.
     EXPECT_EQ(SceneFileEntries("Not found", "Dunes")[0].value, "Not found");
     EXPECT_EQ(SceneFileEntries("", "Dunes")[0].value, "");
-}
-
-TEST(TrackFiles, EnvironmentIsQuarryOnlyForThatExactText) {
     EXPECT_EQ(EnvironmentFromText("Quarry"), TerrainEnvironment::Quarry);
-    for (const char* text : {"National", "quarry", "QUARRY", "", "Quarry "}) {
+    for (const char* text : {"National", "quarry", "QUARRY", "", "Quarry "})
         EXPECT_EQ(EnvironmentFromText(text), TerrainEnvironment::National) << text;
-    }
-}
-
-TEST(TrackFiles, NamesComeFromAWindowsPathToo) {
     EXPECT_EQ(TerrainFilePath("/out", "C:\\tracks\\Dunes.ter"), "/out" + test::kSeparator + "Dunes.TER");
     EXPECT_EQ(SceneFilePath("/out/", "C:\\tracks\\Dunes.ter"), "/out/Dunes.SCN");
 }
@@ -83,6 +78,10 @@ protected:
     }
     std::string Out(const std::string& name) const { return dir.File("nat/" + name); }
     std::string Stock(const std::string& name) const { return ReadAll(test::ProgramFolder() + "/" + name); }
+    // A file of tests/data/trackfiles with OUT\ standing for the output folder as the game names it.
+    std::string Golden(const std::string& name) const {
+        return ReplaceAll(ReadAll(test::TestDataPath("trackfiles/" + name)), "OUT\\", GameFolderFor(out, ""));
+    }
 
     TempDir dir;
     std::string ter;
@@ -113,26 +112,12 @@ TEST_F(Conversion, QuarryTerKeepsTheStocksSecondTextureMap) {
              "[ElevationFile_96]\r\nName=keep.asc\r\n");
     ASSERT_TRUE(WriteTerrainFile("Quarry", "3.0", {out, ter, program, dir.File("user")}));
     // The stock's keys stay; new keys go after the last key of their section, new sections at the end.
-    const std::string o = GameFolderFor(out, "");  // Z:\...\nat\ on Linux
-    std::string expected =
-        "[ElevationData]\r\nElevationPath=" + o + "\r\nGridResolutionInFeet=3.0\r\nTextureMapPath=" + o +
-        "\r\n\r\n[TextureMapFile_2]\r\nName=Stock.tga\r\n\r\n[ElevationFile_96]\r\n"
-        "Name=keep.asc\r\n[TerrainPalette]\r\nFileSet_1=" +
-        o + "DunesTex.tga\r\nFileSet_2=" + o + "DunesTexA.tga\r\n[TextureMapFile_1]\r\nName=DunesTex.tga\r\n";
-    for (int n = 97; n <= 121; ++n) expected += "[ElevationFile_" + std::to_string(n) + "]\r\nName=Dunes.asc\r\n";
-    EXPECT_EQ(ReadAll(Out("Dunes.TER")), expected);
+    EXPECT_EQ(ReadAll(Out("Dunes.TER")), Golden("quarry-user-stock.ter"));
 }
 
 TEST_F(Conversion, WithoutStockFilesTheTerHoldsOnlyItsKeysInOrder) {
     ASSERT_TRUE(WriteTerrainFile("National", "3.0", {out, ter, dir.File("empty")}));
-    const std::string o = GameFolderFor(out, "");  // Z:\...\nat\ on Linux
-    std::string expected = "[ElevationData]\r\nGridResolutionInFeet=3.0\r\nElevationPath=" + o +
-                           "\r\nTextureMapPath=" + o + "\r\n[TerrainPalette]\r\nFileSet_1=" + o +
-                           "DunesTex.tga\r\nFileSet_2=" + o +
-                           "DunesTexA.tga\r\n[TextureMapFile_1]\r\nName=DunesTex.tga\r\n"
-                           "[TextureMapFile_2]\r\nName=DunesTile.tga\r\n";
-    for (int n = 65; n <= 73; ++n) expected += "[ElevationFile_" + std::to_string(n) + "]\r\nName=Dunes.asc\r\n";
-    EXPECT_EQ(ReadAll(Out("Dunes.TER")), expected);
+    EXPECT_EQ(ReadAll(Out("Dunes.TER")), Golden("national-no-stock.ter"));
 }
 
 TEST_F(Conversion, AnEmptyGridResIsWrittenEmpty) {
@@ -211,30 +196,26 @@ TEST_F(Conversion, TheSxTracksOwnFolderIsRefused) {
         2);
 }
 
-TEST_F(Conversion, NoTerOrNoOutputFolderIsRefused) {
-    EXPECT_EQ(WriteTerrainFile("National", "3.0", {out, "", program}).message(), "No SX .TER file is chosen.");
-    EXPECT_EQ(WriteSceneFile("National", {"", ter, program}).message(), "No output folder is given.");
-}
-
-TEST_F(Conversion, AMissingOutputFolderIsReported) {
-    const std::string missing = dir.File("nat/new");
-    Outcome written = WriteTerrainFile("National", "3.0", {missing, ter, program});
-    ASSERT_FALSE(written);
-    EXPECT_EQ(written.message(),
-              "Cannot write " + test::Native(missing + "/Dunes.TER") + ": No such file or directory");
-}
-
 TEST_F(Conversion, FlatAscIsCopiedWithReplacement) {
     WriteAll(Out("flat.asc"), "old");
     ASSERT_TRUE(CopyStockFile("flat.asc", Out("flat.asc"), program));
     EXPECT_EQ(ReadAll(Out("flat.asc")), ReadAll(program + "/flat.asc"));
 }
 
-TEST_F(Conversion, AMissingStockFileToCopyIsReported) {
-    Outcome copied = CopyStockFile("flat.asc", Out("flat.asc"), dir.File("empty"), dir.File("user"));
-    ASSERT_FALSE(copied);
-    EXPECT_EQ(copied.message(),
-              "The stock file flat.asc was not found in " + dir.File("user") + " or " + dir.File("empty"));
+TEST_F(Conversion, MissingInputsAndFoldersAreReported) {
+    const std::string missing = dir.File("nat/new");
+    const std::pair<Outcome, std::string> cases[] = {
+        {WriteTerrainFile("National", "3.0", {out, "", program}), "No SX .TER file is chosen."},
+        {WriteSceneFile("National", {"", ter, program}), "No output folder is given."},
+        {WriteTerrainFile("National", "3.0", {missing, ter, program}),
+         "Cannot write " + test::Native(missing + "/Dunes.TER") + ": No such file or directory"},
+        {CopyStockFile("flat.asc", Out("flat.asc"), dir.File("empty"), dir.File("user")),
+         "The stock file flat.asc was not found in " + dir.File("user") + " or " + dir.File("empty")},
+    };
+    for (const auto& [outcome, message] : cases) {
+        EXPECT_FALSE(outcome);
+        EXPECT_EQ(outcome.message(), message);
+    }
     EXPECT_FALSE(test::Exists(Out("flat.asc")));
 }
 
