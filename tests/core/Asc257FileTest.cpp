@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/io/FileText.h"
@@ -174,88 +175,36 @@ TEST_F(Asc257FileTest, NegativeHeightStopsAndLeavesTheTerrainAsItWas) {
     EXPECT_EQ(status.texts[1], "Error: ASC contains negative values");
 }
 
+// The files and the rule each shows: tests/data/asc257/README.md.
 TEST_F(Asc257FileTest, ReadingRulesAndTheFirstVertexDecidesTheConvention) {
     using Cells = std::vector<std::pair<std::pair<int, int>, double>>;
-    struct Case {
-        const char* name;
-        std::string text;
-        Cells cells;
-        long long stored, outside = 0;
+    const Cells ends = {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}};
+    const std::tuple<const char*, Cells, long long, long long> cases[] = {
+        {"centred", {{{0, 0}, 3}, {{128, 128}, 4}, {{256, 256}, 5}}, 3, 0},
+        {"corner", {{{0, 0}, 1}, {{256, 256}, 2}, {{128, 128}, 6}}, 3, 0},
+        {"corner-empty-field", {{{128, 128}, 4}}, 1, 2},
+        {"centred-halves", {{{0, 0}, 7}, {{128, 130}, 10}}, 3, 0},
+        {"before-vertex-0", {{{138, 138}, -1}, {{0, 0}, 1}}, 1, 0},
+        {"face-list-ends", {{{128, 128}, -1}}, 1, 0},
+        {"fac-ends", {{{128, 128}, -1}}, 1, 0},
+        {"last-line", {{{0, 0}, 1}, {{128, 128}, -1}}, 1, 0},
+        {"last-line-no-end", {{{0, 0}, 1}, {{128, 128}, -1}}, 1, 0},
+        {"junk-lines", {{{128, 128}, -1}, {{129, 129}, 4}}, 2, 0},
+        {"off-terrain", {{{130, 130}, 6}}, 2, 3},
+        {"row-above", {{{130, 130}, 6}}, 2, 1},
+        {"cr-ends", ends, 3, 0},
+        {"lf-ends", ends, 3, 0},
+        {"number-forms", {{{129, 129}, 25}, {{130, 128}, 0.5}, {{131, 131}, 0}}, 4, 0},
     };
-    const std::string v0 = Vertex(0, "-128", "-128", "1");
-    const std::vector<std::string> ends = {Vertex(0, "-128", "-128", "1.5"), Vertex(1, "5", "-7", "2.25"),
-                                           Vertex(2, "128", "128", "3")};
-    const Cells endCells = {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}};
-    const Case cases[] = {
-        {"centred: a negative first X",
-         TerrainText({Vertex(0, "-128", "-128", "3"), Vertex(1, "0", "0", "4"), Vertex(2, "128", "128", "5")}),
-         {{{0, 0}, 3}, {{128, 128}, 4}, {{256, 256}, 5}},
-         3},
-        {"corner: the first X is 0",
-         TerrainText({Vertex(0, "0", "0", "1"), Vertex(1, "256", "256", "2"), Vertex(2, "128.4", "127.5", "6")}),
-         {{{0, 0}, 1}, {{256, 256}, 2}, {{128, 128}, 6}},
-         3},
-        {"corner: two blanks after the number leave field 3 empty",
-         TerrainText(
-             {"Vertex 0:  X: -128 Y: -128 Z: 3", "Vertex 1:  X: 128 Y: 128 Z: 4", "Vertex 2:  X: -1 Y: 0 Z: 8"}),
-         {{{128, 128}, 4}},
-         1,
-         2},
-        {"centred: halves go to the even neighbour",
-         TerrainText(
-             {Vertex(0, "-127.5", "-127.5", "7"), Vertex(1, "0.5", "1.5", "9"), Vertex(2, "-0.5", "2.5", "10")}),
-         {{{0, 0}, 7}, {{128, 130}, 10}},
-         3},
-        {"lines before Vertex 0 are not read",
-         "Vertex 5: X: 10 Y: 10 Z: 9\r\n" + v0 + "\r\nFace list:\r\n",
-         {{{138, 138}, -1}, {{0, 0}, 1}},
-         1},
-        {"the face list ends the vertices",
-         v0 + "\r\nFace list:\r\n" + Vertex(1, "0", "0", "4") + "\r\nend\r\n",
-         {{{128, 128}, -1}},
-         1},
-        {"any line beginning with Fac ends them",
-         v0 + "\r\nFactory\r\n" + Vertex(1, "0", "0", "4") + "\r\nend\r\n",
-         {{{128, 128}, -1}},
-         1},
-        {"the last line is never a vertex",
-         v0 + "\r\n" + Vertex(1, "0", "0", "4") + "\r\n",
-         {{{0, 0}, 1}, {{128, 128}, -1}},
-         1},
-        {"nor without a line end", v0 + "\r\n" + Vertex(1, "0", "0", "4"), {{{0, 0}, 1}, {{128, 128}, -1}}, 1},
-        {"blank, page-break and junk lines inside the list are skipped",
-         v0 + "\r\n\r\n                                     Page 1\r\n\r\n\x01\x02\xff junk\r\n" +
-             Vertex(1, "1", "1", "4") + "\r\nFace list:\r\n",
-         {{{128, 128}, -1}, {{129, 129}, 4}},
-         2},
-        {"vertices off the terrain are skipped",
-         v0 + "\r\n" + Vertex(1, "129", "0", "4") + "\r\n" + Vertex(2, "1e308", "0", "4") + "\r\n" +
-             Vertex(3, "0", "-128.6", "4") + "\r\n" + Vertex(4, "2", "2", "6") + "\r\nFace list:\r\n",
-         {{{130, 130}, 6}},
-         2,
-         3},
-        {"a vertex one row above the terrain is skipped",
-         v0 + "\r\n" + Vertex(1, "0", "129", "4") + "\r\n" + Vertex(2, "2", "2", "6") + "\r\nFace list:\r\n",
-         {{{130, 130}, 6}},
-         2,
-         1},
-        {"CR line ends", TerrainText(ends, "\r"), endCells, 3},
-        {"LF line ends", TerrainText(ends, "\n"), endCells, 3},
-        {"odd number forms read as typed numbers do",
-         v0 + "\r\n" + Vertex(1, "+1", "1.0E0", "2.5D1") + "\r\n" + Vertex(2, "2abc", "-0", ".5") + "\r\n" +
-             Vertex(3, "3", "3", "abc") + "\r\nFace list:\r\n",
-         {{{129, 129}, 25}, {{130, 128}, 0.5}, {{131, 131}, 0}},
-         4},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        WriteAll(dir.File("t.asc"), c.text);
+    for (const auto& [name, cells, stored, outside] : cases) {
+        SCOPED_TRACE(name);
         NationalGrid grid = Filled(-1);
-        const Asc257ReadResult result = Read("t.asc", grid);
+        const Asc257ReadResult result =
+            ReadASC257(test::TestDataPath("asc257/read/" + std::string(name) + ".asc"), grid, status);
         EXPECT_EQ(result.end, Asc257ReadEnd::AllDone) << result.message;
-        EXPECT_EQ(result.verticesStored, c.stored);
-        EXPECT_EQ(result.verticesOutside, c.outside);
-        for (const auto& [cell, value] : c.cells) EXPECT_EQ(grid.At(cell.first, cell.second), value);
+        EXPECT_EQ(result.verticesStored, stored);
+        EXPECT_EQ(result.verticesOutside, outside);
+        for (const auto& [cell, value] : cells) EXPECT_EQ(grid.At(cell.first, cell.second), value);
     }
 }
 
@@ -372,9 +321,6 @@ TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
                   (std::set<std::string>{"track.asc", "track.bak", "folder.txt", "empty.txt", "wide.txt"}));
         for (const auto& text : status.texts) EXPECT_NE(text, "All Done");
     }
-    const Outcome noFolder =
-        WriteASC257({test::Skeleton257Path(), dir.File("no/track.asc"), "track"}, NationalGrid(), status);
-    EXPECT_EQ(noFolder.message(), "Cannot write " + dir.File("no/track.asc") + ": No such file or directory");
 }
 
 // tests/data/asc257/README.md tells the rule each line of the template shows.

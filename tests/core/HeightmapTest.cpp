@@ -5,14 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "core/dispmap/DisplacementMap.h"
 #include "core/heightmap/HeightmapFile.h"
 #include "core/heightmap/HeightmapGrid.h"
 #include "support/NumberedGrid.h"
+#include "support/ReferenceImage.h"
 #include "support/SlantedTerrain.h"
 #include "support/TempDir.h"
 
@@ -183,75 +184,36 @@ TEST(Heightmap, ImportHeightsAreGivenElseRecordedElseZeroToTwentyAndMustMakeSens
     }
 }
 
-std::string FindConvert() {
-#ifndef _WIN32  // under Wine the build machine's ImageMagick, a Linux program, cannot be started
-    for (const char* candidate : {"/usr/bin/convert", "/usr/local/bin/convert"})
-        if (test::Exists(candidate)) return candidate;
-#endif
-    return "";
-}
-
-// A 16-bit binary PGM: the plainest picture ImageMagick reads exactly.
-std::string Pgm16(const Heightmap& map) {
-    std::string bytes = "P5\n" + std::to_string(map.width) + " " + std::to_string(map.height) + "\n65535\n";
-    for (std::uint16_t sample : map.samples) {
-        bytes += static_cast<char>(sample >> 8);
-        bytes += static_cast<char>(sample & 0xFF);
-    }
-    return bytes;
-}
-
+// Pictures ImageMagick wrote (tests/data/heightmap/README.md): each imports as its grey values.
 TEST(HeightmapPng, ImageMagickPicturesImportAsTheirGreyValues) {
-    const std::string convert = FindConvert();
-    if (convert.empty()) GTEST_SKIP() << "ImageMagick's convert is not installed (for this system)";
-    test::TempDir dir;
-    // Fine steps for the 16-bit files (ImageMagick writes 8 bits where they
-    // suffice); whole 8-bit levels (multiples of 257) for the 8-bit files, so
-    // they hold the same values whichever way ImageMagick rounds.
     Heightmap fine = PlacePicture(17, 17);
     Heightmap coarse = fine;
     for (int i = 0; i < 17 * 17; ++i) {
         fine.samples[i] = static_cast<std::uint16_t>(fine.samples[i] * 4 + 1);
         coarse.samples[i] = static_cast<std::uint16_t>(257 * (14 * (i / 17) + i % 17 + 1));
     }
-    test::WriteAll(dir.File("fine.pgm"), Pgm16(fine));
-    test::WriteAll(dir.File("coarse.pgm"), Pgm16(coarse));
-    struct Case {
-        const char* output;  // ImageMagick's options and output file
-        const char* note;
-        const Heightmap& source;
+    const std::string colour8 = "an 8-bit colour PNG, read as its grey value";
+    const std::tuple<const char*, std::string, const Heightmap&> cases[] = {
+        {"grey16.png", "", fine},
+        {"grey8.png", "an 8-bit grey PNG, read as its grey value", coarse},
+        {"rgb8.png", colour8, coarse},
+        {"palette.png", colour8, coarse},
+        {"rgba16.png", "a 16-bit colour PNG with transparency, read as its grey value", fine},
+        {"interlaced.png", "", fine},
     };
-    const Case cases[] = {
-        {"-depth 16 grey16.png", "", fine},
-        {"-depth 8 grey8.png", "an 8-bit grey PNG, read as its grey value", coarse},
-        {"-depth 8 PNG24:rgb8.png", "an 8-bit colour PNG, read as its grey value", coarse},
-        {"-depth 8 PNG8:palette.png", "an 8-bit colour PNG, read as its grey value", coarse},
-        {"-depth 16 -type TrueColorAlpha rgba16.png", "a 16-bit colour PNG with transparency, read as its grey value",
-         fine},
-        {"-interlace PNG -depth 16 interlaced.png", "", fine},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.output);
-        const std::string output = c.output;
-        const std::string name = output.substr(output.rfind(' ') + 1);
-        const std::string file = dir.File(name.substr(name.find(':') + 1));
-        const std::string command = convert + " " + dir.File(&c.source == &fine ? "fine.pgm" : "coarse.pgm") + " " +
-                                    output.substr(0, output.rfind(' ') + 1) + name.substr(0, name.find(':') + 1) + file;
-        ASSERT_EQ(std::system(command.c_str()), 0);
+    for (const auto& [name, note, source] : cases) {
+        const std::string file = test::TestDataPath(std::string("heightmap/") + name);
         const HeightmapRead read = ReadHeightmapFile(file);
         ASSERT_TRUE(read.outcome) << read.outcome.message();
-        EXPECT_EQ(read.note, *c.note ? file + ": " + c.note : "");
+        EXPECT_EQ(read.note, note.empty() ? "" : file + ": " + note);
         EXPECT_FALSE(read.recorded.has_value());
         // Without recorded heights black is 0 and white 20.
         PieceGrid piece;
         ASSERT_TRUE(PieceFromHeightmap(read.map, ImportHeights({}, read.recorded), piece));
-        double largest = 0;
-        for (int r = 1; r <= 17; ++r) {
-            for (int c2 = 1; c2 <= 17; ++c2) {
-                largest = std::max(largest, std::abs(piece.Z(c2, r) - 20.0 * c.source.At(c2 - 1, r - 1) / 65535));
-            }
-        }
-        EXPECT_LE(largest, 1e-12);
+        for (int r = 1; r <= 17; ++r)
+            for (int c = 1; c <= 17; ++c)
+                EXPECT_NEAR(piece.Z(c, r), 20.0 * source.At(c - 1, r - 1) / 65535, 1e-12)
+                    << name << " " << c << ", " << r;
     }
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every writer of the program goes through one safe replacement: these tests run
-// each of them against the targets it must refuse, through symbolic links, and
-// into failures, and check what is left on disk and what is said.
+// Every writer goes through one safe replacement: each is run against the targets it must refuse,
+// through links and into failures.
 #include <gtest/gtest.h>
 
 #if !defined(_WIN32)
@@ -23,6 +22,7 @@
 #include "core/trackfiles/TrackFiles.h"
 #include "support/RecordingFakes.h"
 #include "support/TempDir.h"
+#include "support/TextureTrack.h"
 
 namespace gw {
 namespace {
@@ -40,31 +40,24 @@ struct Writer {
 };
 
 // Each writer of the program with a small content of its kind.
+Outcome WritePiece(const std::string& t) { return WritePieceFile({test::SkeletonPath(), t, "p"}, PieceGrid()); }
+Outcome WriteTerrain(const std::string& t) {
+    NullStatusSink quiet;
+    return WriteASC257({test::Skeleton257Path(), t, "t"}, NationalGrid(), quiet);
+}
+Outcome WriteLog(const std::string& t) {
+    TextureLog log;
+    log.Header("Dunes.trk");
+    return log.Save(t);
+}
 const std::vector<Writer>& Writers() {
     static const std::vector<Writer> writers = {
-        {"piece", true,
-         [](const std::string& t) {
-             return WritePieceFile({test::SkeletonPath(), t, "p"}, PieceGrid());
-         }},
-        {"ASC257", true,
-         [](const std::string& t) {
-             NullStatusSink quiet;
-             return WriteASC257({test::Skeleton257Path(), t, "t"}, NationalGrid(), quiet);
-         }},
-        {"TGA", false,
-         [](const std::string& t) {
-             RgbImage image;
-             image.Create(2, 2);
-             return WriteTgaFile(t, image);
-         }},
+        {"piece", true, WritePiece},
+        {"ASC257", true, WriteTerrain},
+        {"TGA", false, [](const std::string& t) { return WriteTgaFile(t, test::SolidTile(0, 2)); }},
         {"profile", false, [](const std::string& t) { return ProfileDocument("[A]\r\nB=1\r\n").Save(t); }},
         {"copy", false, [](const std::string& t) { return CopyFileReplacing(test::SkeletonPath(), t); }},
-        {"log", false,
-         [](const std::string& t) {
-             TextureLog log;
-             log.Header("Dunes.trk");
-             return log.Save(t);
-         }},
+        {"log", false, WriteLog},
     };
     return writers;
 }
