@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <filesystem>
 #include <random>
@@ -54,13 +53,6 @@ std::string Vertex(int n, const std::string& x, const std::string& y, const std:
     return "Vertex " + std::to_string(n) + ": X: " + x + " Y: " + y + " Z: " + z;
 }
 
-// A small terrain file: header, the given vertex lines, a face list.
-std::string TerrainText(const std::vector<std::string>& vertices, const std::string& end = "\r\n") {
-    std::string text = "Named Object: \"t\"" + end + "Tri-mesh, Vertices: 4     Faces: 1" + end + "Vertex list:" + end;
-    for (const auto& line : vertices) text += line + end;
-    return text + "Face list:" + end + "Face 0:    A:0 B:1 C:2 AB:1 BC:1 CA:0" + end;
-}
-
 NationalGrid Filled(double value) {
     NationalGrid grid;
     grid.values.assign(grid.values.size(), value);
@@ -88,6 +80,7 @@ TEST_F(Asc257FileTest, WriteThenReadGivesTheSameHeightsAndTheFormerFileIsTheBack
     ASSERT_TRUE(Write(original));
     EXPECT_EQ(ReadAll(dir.File("track.bak")), firstBytes);
     EXPECT_EQ(test::FilesIn(dir), (std::set<std::string>{"track.asc", "track.bak"}));
+    status.texts.clear();
     NationalGrid read = Filled(-1);
     const Asc257ReadResult result = Read("track.asc", read);
     EXPECT_EQ(result.end, Asc257ReadEnd::AllDone) << result.message;
@@ -97,6 +90,11 @@ TEST_F(Asc257FileTest, WriteThenReadGivesTheSameHeightsAndTheFormerFileIsTheBack
     for (std::size_t i = 0; i < original.values.size(); ++i) {
         ASSERT_EQ(read.values[i], original.values[i]) << "cell " << i % 257 << ", " << i / 257;
     }
+    // The 1st, 513th, 1025th ... vertex: 130 of them, then "All done".
+    ASSERT_EQ(status.texts.size(), 131u);
+    for (int k = 0; k < 130; ++k) ASSERT_EQ(status.texts[k], "Row: " + PaddedNumberText(k * 512 / 257 - 128)) << k;
+    EXPECT_EQ(status.texts[1], "Row: -127");
+    EXPECT_EQ(status.texts.back(), "All done");
 }
 
 TEST_F(Asc257FileTest, WrittenFileIsTheSkeletonWithNameAndHeights) {
@@ -132,39 +130,17 @@ TEST_F(Asc257FileTest, WrittenFileIsTheSkeletonWithNameAndHeights) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), static_cast<long>(lines.size()));
     EXPECT_EQ(text.substr(text.size() - 15), "Smoothing:  1\r\n");
     EXPECT_EQ(test::FilesIn(dir), (std::set<std::string>{"hills.flat.asc"}));
-}
-
-TEST_F(Asc257FileTest, StatusTextsWhileWritingAndReading) {
-    ASSERT_TRUE(Write(NationalGrid()));
     ASSERT_EQ(status.texts.size(), 258u);
-    for (int row = 0; row < 257; ++row) {
-        ASSERT_EQ(status.texts[row], "Saving Row: " + PaddedNumberText(row - 128));
-    }
+    for (int row = 0; row < 257; ++row) ASSERT_EQ(status.texts[row], "Saving Row: " + PaddedNumberText(row - 128));
     EXPECT_EQ(status.texts[1], "Saving Row: -127");
     EXPECT_EQ(status.texts[128], "Saving Row:  0");
     EXPECT_EQ(status.texts.back(), "All Done");
-
-    status.texts.clear();
-    NationalGrid grid;
-    ASSERT_TRUE(Read("track.asc", grid).ok());
-    // The 1st, 513th, 1025th ... vertex: 130 of them, then "All done".
-    ASSERT_EQ(status.texts.size(), 131u);
-    for (int k = 0; k < 130; ++k) {
-        const int y = k * 512 / 257 - 128;
-        ASSERT_EQ(status.texts[k], "Row: " + PaddedNumberText(y)) << k;
-    }
-    EXPECT_EQ(status.texts[1], "Row: -127");
-    EXPECT_EQ(status.texts.back(), "All done");
 }
 
 TEST_F(Asc257FileTest, NegativeHeightStopsAndLeavesTheTerrainAsItWas) {
-    std::vector<std::string> vertices;
-    for (int n = 0; n < 150; ++n) {
-        vertices.push_back(Vertex(n, std::to_string(n % 257 - 128), "-128", n == 99 ? "-0.5" : std::to_string(n + 1)));
-    }
-    WriteAll(dir.File("neg.asc"), TerrainText(vertices));
+    // Vertices 0 to 149 along the first row, heights 1 to 150 but vertex 99's -0.5.
     NationalGrid grid = Filled(7);
-    const Asc257ReadResult result = Read("neg.asc", grid);
+    const Asc257ReadResult result = ReadASC257(test::TestDataPath("asc257/negative.asc"), grid, status);
     EXPECT_EQ(result.end, Asc257ReadEnd::NegativeValue);
     EXPECT_FALSE(result.ok());
     EXPECT_EQ(result.message, "ASC file contains negative values. ASC not loaded");
@@ -241,8 +217,8 @@ long MaxResidentKilobytes() {
 }
 
 // Writes a large file a megabyte at a time, so the test itself stays small.
-void WriteLargeFile(const std::string& path, const std::string& head, int megabytes,
-                    const std::function<void(std::string&)>& fillBlock, const std::string& tail) {
+void WriteLargeFile(const std::string& path, const std::string& head, const std::string& tail, int megabytes,
+                    const std::function<void(std::string&)>& fillBlock) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     ASSERT_NE(file, nullptr);
     std::string block(1u << 20, '\0');
@@ -258,21 +234,14 @@ void WriteLargeFile(const std::string& path, const std::string& head, int megaby
 TEST_F(Asc257FileTest, LargeNoiseEndsWithBoundedMemory) {
     const std::string noise = dir.File("noise.asc");
     std::mt19937_64 random(7);
-    WriteLargeFile(
-        noise, "", 200,
-        [&](std::string& block) {
-            for (std::size_t i = 0; i + 8 <= block.size(); i += 8) {
-                const std::uint64_t word = random();
-                std::memcpy(block.data() + i, &word, 8);
-            }
-        },
-        "");
+    WriteLargeFile(noise, "", "", 200, [&](std::string& block) {
+        for (char& c : block) c = static_cast<char>(random());
+    });
     // A vertex list broken by a line of 60 MB without any line end.
     const std::string longLine = dir.File("longline.asc");
-    WriteLargeFile(
-        longLine, Vertex(0, "-128", "-128", "1") + "\r\nVertex 1: X: 1 Y: 1 Z: ", 60,
-        [](std::string& block) { block.assign(block.size(), '7'); },
-        "\r\n" + Vertex(2, "2", "2", "3") + "\r\nFace list:\r\n");
+    WriteLargeFile(longLine, Vertex(0, "-128", "-128", "1") + "\r\nVertex 1: X: 1 Y: 1 Z: ",
+                   "\r\n" + Vertex(2, "2", "2", "3") + "\r\nFace list:\r\n", 60,
+                   [](std::string& block) { block.assign(block.size(), '7'); });
     const long before = MaxResidentKilobytes();
     NationalGrid grid;
     const Asc257ReadResult noiseResult = ReadASC257(noise, grid, status);

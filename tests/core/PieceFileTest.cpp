@@ -4,10 +4,13 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "core/piece/PieceFile.h"
 #include "core/piece/SkeletonText.h"
 #include "support/RecordingFakes.h"
+#include "support/ReferenceImage.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -72,72 +75,31 @@ TEST(PieceFile, SkeletonsLastLineIsCopiedUnchanged) {
     EXPECT_NE(text.find(Vertex(1, 1.5, 0, "9") + "\r\n"), std::string::npos);
 }
 
-// Lines of a small piece file: header, vertices and a closing face line.
-std::string PieceLines(const std::vector<std::string>& vertices, const std::string& end) {
-    std::string text = "Tri-mesh, Vertices: 3     Faces: 1" + end + "Vertex list:" + end;
-    for (const auto& v : vertices) text += v + end;
-    text += "Face 0:    A:0 B:1 C:2 AB:1 BC:1 CA:1" + end;
-    return text;
-}
-
-TEST(PieceFile, ReadsCrLfCrAndLfFilesAlike) {
-    const std::vector<std::string> vertices = {Vertex(0, 0, 0, "1.25"), Vertex(1, 24, 24, "2.5"),
-                                               Vertex(2, 0.75, 0, "7"), Vertex(3, 2.25, 0, "8"),
-                                               Vertex(4, 12, 12, "-4"), Vertex(5, 6, 6, "3")};
-    // Enough vertices that an LF-only file's single "line" is longer than 256.
-    for (const char* end : {"\r\n", "\r", "\n"}) {
+// The files and the rule each shows: tests/data/piece/README.md.
+TEST(PieceFile, ReadingRules) {
+    using Cells = std::vector<std::pair<std::pair<int, int>, double>>;
+    const Cells six = {{{1, 17}, 7}, {{17, 1}, 2.5}, {{3, 17}, 8}, {{9, 9}, -4}};
+    const std::tuple<const char*, Cells, int, int> cases[] = {
+        {"crlf", six, 6, 0},
+        {"cr", six, 6, 0},
+        {"lf", six, 6, 0},
+        {"negative-x", {{{3, 17}, 9}}, 1, 0},
+        {"long-first-line", {{{1, 17}, 0}}, 0, 0},
+        {"last-line", {{{1, 17}, 1}, {{2, 17}, 0}}, 1, 0},
+        {"two-pieces", {{{1, 17}, 100}, {{1, 16}, 117}, {{1, 1}, 132}, {{1, 2}, 131}}, 33, 0},
+        {"outside", {{{2, 17}, 1e308}, {{1, 17}, 0}}, 2, 3},
+    };
+    for (const auto& [name, cells, stored, problems] : cases) {
+        SCOPED_TRACE(name);
         PieceGrid grid;
-        PieceReadReport report = ReadPieceText(PieceLines(vertices, end), grid);
-        SCOPED_TRACE(end[0] == '\n' ? "LF" : (end[1] ? "CRLF" : "CR"));
-        EXPECT_EQ(report.verticesStored, 6);
-        EXPECT_EQ(grid.Z(1, 17), 7);  // X 0.75 rounds to column 1, after X 0
-        EXPECT_EQ(grid.Z(17, 1), 2.5);
-        EXPECT_EQ(grid.Z(3, 17), 8);  // X 2.25 rounds to column 3
-        EXPECT_EQ(grid.Z(9, 9), -4);
+        const PieceReadReport report =
+            ReadPieceFile(test::TestDataPath("piece/read/" + std::string(name) + ".asc"), grid);
+        EXPECT_EQ(report.verticesStored, stored);
+        EXPECT_EQ(report.problemCount, problems);
+        ASSERT_EQ(report.problems.size(), static_cast<std::size_t>(problems));
+        if (problems) EXPECT_NE(report.problems[0].find("outside the piece grid"), std::string::npos);
+        for (const auto& [cell, z] : cells) EXPECT_EQ(grid.Z(cell.first, cell.second), z);
     }
-    PieceGrid signs;
-    ReadPieceText(PieceLines({Vertex(0, -3, 0, "9")}, "\r\n"), signs);
-    EXPECT_EQ(signs.Z(3, 17), 9);  // X -3 lands where X 3 does
-}
-
-TEST(PieceFile, CrLfFileWithALongFirstLineLoadsNothing) {
-    std::string text = std::string(300, '#') + "\r\n" + PieceLines({Vertex(0, 0, 0, "5")}, "\r\n");
-    PieceGrid grid;
-    EXPECT_EQ(ReadPieceText(text, grid).verticesStored, 0);
-    EXPECT_EQ(grid, PieceGrid());
-}
-
-TEST(PieceFile, LastLineIsNeverHandled) {
-    PieceGrid grid;
-    const std::string text = Vertex(0, 0, 0, "1") + "\r\n" + Vertex(1, 1.5, 0, "2") + "\r\n";
-    ReadPieceText(text, grid);
-    EXPECT_EQ(grid.Z(1, 17), 1);
-    EXPECT_EQ(grid.Z(2, 17), 0);
-}
-
-TEST(PieceFile, FoldsATwoPieceFile) {
-    std::vector<std::string> vertices;
-    for (int j = 0; j <= 32; ++j) vertices.push_back(Vertex(j, 0, j * 1.5, std::to_string(100 + j)));
-    PieceGrid grid;
-    ReadPieceText(PieceLines(vertices, "\r\n"), grid);
-    EXPECT_EQ(grid.Z(1, 17), 100);  // Y 0
-    EXPECT_EQ(grid.Z(1, 16), 117);  // Y 25.5 sets the flag and lands in row 16
-    EXPECT_EQ(grid.Z(1, 1), 132);   // Y 48 replaces Y 24 in row 1
-    EXPECT_EQ(grid.Z(1, 2), 131);
-}
-
-TEST(PieceFile, VerticesOutsideTheGridAreReportedAndSkipped) {
-    PieceGrid grid;
-    const std::vector<std::string> vertices = {Vertex(0, 26.25, 0, "5"),  // column 19
-                                               Vertex(1, 1e308, 0, "5"), Vertex(2, 0, -1e300, "5"),
-                                               Vertex(3, 1.5, 0, "1e308"), "Vertex 4: X: NaN Y: nan Z: nan"};
-    PieceReadReport report = ReadPieceText(PieceLines(vertices, "\r\n"), grid);
-    EXPECT_EQ(report.problemCount, 3);
-    ASSERT_EQ(report.problems.size(), 3u);
-    EXPECT_NE(report.problems[0].find("outside the piece grid"), std::string::npos);
-    EXPECT_EQ(grid.Z(2, 17), 1e308);
-    EXPECT_EQ(grid.Z(1, 17), 0);  // "NaN" reads as 0, so vertex 4 lands at X 0, Y 0 with Z 0
-    EXPECT_EQ(report.verticesStored, 2);
 }
 
 TEST(PieceFile, BadInputEndsCleanly) {
