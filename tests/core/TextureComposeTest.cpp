@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The texture's composition on the 992 x 992 skeleton: every tile in its cell,
-// turned as the .TRK says, every decision in the log.
 #include <gtest/gtest.h>
 
 #include "core/image/TgaFile.h"
@@ -172,17 +170,7 @@ TEST_F(TextureCompose, TrackAndTexturesAreFoundWhateverTheirLetterCase) {
 TEST_F(TextureCompose, BadTilesAreReportedOnceEachInOneBoxAndLeaveTheirCellBare) {
     TextureTrack track(dir.path().string(), "Dunes");
     const std::string good = EncodeTga(test::SolidTile(0xFF0000));
-    auto withSize = [&good](int width, int height) {
-        std::string bytes = good;
-        bytes[12] = static_cast<char>(width & 0xFF);
-        bytes[13] = static_cast<char>(width >> 8);
-        bytes[14] = static_cast<char>(height & 0xFF);
-        bytes[15] = static_cast<char>(height >> 8);
-        return bytes;
-    };
-    // A run-length encoded header claiming a 200 MB picture: refused by its header.
-    std::string bomb = withSize(8192, 8192);
-    bomb[2] = 10;
+    auto broken = [](const std::string& name) { return test::ReadAll(test::TestDataPath("tga/broken/" + name)); };
     struct Bad {
         std::string name;
         std::string bytes;
@@ -191,9 +179,9 @@ TEST_F(TextureCompose, BadTilesAreReportedOnceEachInOneBoxAndLeaveTheirCellBare)
     const Bad bad[] = {
         {"Truncated", good.substr(0, good.size() / 2), "the file ends inside the pixel data (truncated TGA file)"},
         {"Empty", "", "the file is too short for a TGA header (0 bytes)"},
-        {"ZeroSize", withSize(0, 62),
+        {"ZeroSize", broken("zero-width.tga"),
          "the header claims 0 x 62 pixels, outside the sizes we read (1 to 8192 pixels a side)"},
-        {"Bomb", bomb, "the header claims 8192 x 8192 pixels, more than the 4096 x 4096 we read"},
+        {"Bomb", broken("bomb.tga"), "the header claims 8192 x 8192 pixels, more than the 4096 x 4096 we read"},
     };
     for (const Bad& b : bad) {
         track.fileSets.push_back(b.name + ".tga");
