@@ -22,7 +22,9 @@ using test::TextureTrack;
 
 constexpr std::uint32_t kColours[4] = {0xC00000, 0x00C000, 0x0000C0, 0xC0C000};
 
+// Written in the folder given, which is made.
 TextureTrack FourColourTrack(const std::string& folder) {
+    std::filesystem::create_directories(folder);
     TextureTrack track(folder, "Dunes");
     const char* names[4] = {"Red", "Green", "Blue", "Yellow"};
     for (int i = 0; i < 4; ++i) {
@@ -30,6 +32,7 @@ TextureTrack FourColourTrack(const std::string& folder) {
         test::WriteTile(track.File(std::string(names[i]) + "a.tga"), test::SolidTile(kColours[i]));
     }
     track.FillCells(256, [](int n) { return (n - 1) % 4 + 1; });
+    track.Write();
     return track;
 }
 
@@ -47,6 +50,13 @@ bool Contains(const std::vector<std::string>& texts, const std::string& text) {
 class TextureRunTest : public ::testing::Test {
 protected:
     void TearDown() override { OutputFile::FailAfterBytesForTesting(-1); }
+    TextureRunResult Menu(const TextureTrack& track) {
+        return RunTextureFromMenu(track.terPath(), test::ProgramFolder(), view, prompter);
+    }
+    TextureRunResult ForConversion(const TextureTrack& track, const std::string& out) {
+        return RunTextureForConversion(ConversionTextureJob(track.terPath(), out), test::ProgramFolder(), view,
+                                       mainStatus, prompter);
+    }
 
     test::TempDir dir;
     test::RecordingTextureView view;
@@ -69,8 +79,7 @@ TEST(SkeletonImages, ShippedWithTheirSizes) {
 
 TEST_F(TextureRunTest, MenuRunSavesTheTextureAndItsLog) {
     TextureTrack track = FourColourTrack(dir.path().string());
-    track.Write();
-    const TextureRunResult run = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), view, prompter);
+    const TextureRunResult run = Menu(track);
     ASSERT_TRUE(run.ok()) << run.outcome.message();
     EXPECT_EQ(run.outputPath, track.File("DunesUnRendered.tga"));
     EXPECT_EQ(run.logPath, track.File("MakeTexture.log"));
@@ -97,12 +106,9 @@ TEST_F(TextureRunTest, MenuRunSavesTheTextureAndItsLog) {
 }
 
 TEST_F(TextureRunTest, ConversionRunReportsToBothStatusLines) {
-    std::filesystem::create_directories(dir.File("track"));
     TextureTrack track = FourColourTrack(dir.File("track"));
-    track.Write();
     std::filesystem::create_directories(dir.File("out"));
-    const TextureRunResult run = RunTextureForConversion(ConversionTextureJob(track.terPath(), dir.File("out")),
-                                                         test::ProgramFolder(), view, mainStatus, prompter);
+    const TextureRunResult run = ForConversion(track, dir.File("out"));
     ASSERT_TRUE(run.ok()) << run.outcome.message();
     EXPECT_EQ(run.outputPath, dir.File("out/DunesUnRendered.tga"));
     EXPECT_TRUE(test::Exists(run.outputPath));
@@ -118,7 +124,7 @@ TEST_F(TextureRunTest, NoPaletteSavesTheBareSkeleton) {
     TextureTrack track = FourColourTrack(dir.path().string());
     track.totalFileSets = "-3";
     track.Write();
-    const TextureRunResult run = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), view, prompter);
+    const TextureRunResult run = Menu(track);
     ASSERT_TRUE(run.ok());
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"No Textures to process"});
     EXPECT_EQ(run.tilesPlaced, 0);
@@ -136,8 +142,7 @@ TEST_F(TextureRunTest, InvalidMapIdWritesNoTexture) {
     TextureTrack track = FourColourTrack(dir.path().string());
     track.placements.resize(200);
     track.Write();
-    const TextureRunResult run = RunTextureForConversion(ConversionTextureJob(track.terPath(), ""),
-                                                         test::ProgramFolder(), view, mainStatus, prompter);
+    const TextureRunResult run = ForConversion(track, "");
     ASSERT_FALSE(run.ok());
     const std::string failure = "Invalid MapID in TexturePlacement_201: no texture written";
     EXPECT_EQ(run.outcome.message(), failure);
@@ -154,12 +159,10 @@ TEST_F(TextureRunTest, InvalidMapIdWritesNoTexture) {
 
 TEST_F(TextureRunTest, FailedSaveIsReportedNeverFollowedByDone) {
     TextureTrack track = FourColourTrack(dir.path().string());
-    track.Write();
     test::WriteAll(track.File("DunesUnRendered.tga"), "the previous texture");
     // The log (about 40 KB) fits; the texture (3 MB) does not.
     OutputFile::FailAfterBytesForTesting(100000);
-    const TextureRunResult run = RunTextureForConversion(ConversionTextureJob(track.terPath(), track.folder()),
-                                                         test::ProgramFolder(), view, mainStatus, prompter);
+    const TextureRunResult run = ForConversion(track, track.folder());
     ASSERT_FALSE(run.ok());
     EXPECT_FALSE(run.imageSaved);
     const std::string& failure = run.outcome.message();
@@ -184,10 +187,9 @@ TEST_F(TextureRunTest, FailedSaveIsReportedNeverFollowedByDone) {
 
 TEST_F(TextureRunTest, FailedLogIsReported) {
     TextureTrack track = FourColourTrack(dir.path().string());
-    track.Write();
     // A folder where the log should go.
     std::filesystem::create_directories(track.File("MakeTexture.log"));
-    const TextureRunResult run = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), view, prompter);
+    const TextureRunResult run = Menu(track);
     ASSERT_FALSE(run.ok());
     EXPECT_TRUE(run.imageSaved);
     EXPECT_EQ(run.outcome.message(), "Cannot write " + track.File("MakeTexture.log") + ": Is a directory");
@@ -196,18 +198,11 @@ TEST_F(TextureRunTest, FailedLogIsReported) {
 }
 
 TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
-    std::filesystem::create_directories(dir.File("track"));
     TextureTrack track = FourColourTrack(dir.File("track"));
-    track.Write();
-    const std::string program = dir.File("program");
-    const std::string in = program + test::kSeparator;
+    const std::string program = dir.File("program"), in = program + test::kSeparator;
     std::filesystem::create_directories(program);
     std::filesystem::create_directories(dir.File("out"));
-    struct Case {
-        std::function<void()> prepare;
-        std::string status;
-    };
-    const Case cases[] = {
+    const std::pair<std::function<void()>, std::string> cases[] = {
         {[] {}, "Get Skel error: Cannot open " + in + "skel.tga: No such file or directory"},
         {[&] { test::WriteAll(in + "skel.tga", "not a picture"); }, "Get Skel error: Cannot read " + in + "skel.tga: "},
         {[&] { test::WriteTile(in + "skel.tga", test::SolidTile(0, 500)); },
@@ -217,8 +212,8 @@ TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
         {[&] { test::WriteTile(in + "skel1016.tga", test::SolidTile(0, 992)); },
          "Get Skel 1016 error: " + in + "skel1016.tga is 992 x 992 pixels, not 1016 x 1016"},
     };
-    for (const Case& c : cases) {
-        c.prepare();
+    for (const auto& [prepare, status] : cases) {
+        prepare();
         test::RecordingTextureView caseView;
         test::RecordingStatusSink caseMain;
         test::ScriptedPrompter casePrompter;
@@ -226,7 +221,7 @@ TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
                                                              program, caseView, caseMain, casePrompter);
         ASSERT_FALSE(run.ok());
         ASSERT_EQ(caseView.texts.size(), 2u);
-        EXPECT_EQ(caseView.texts[1].substr(0, c.status.size()), c.status);
+        EXPECT_EQ(caseView.texts[1].substr(0, status.size()), status);
         EXPECT_EQ(caseMain.texts, std::vector<std::string>{caseView.texts[1]});
         EXPECT_TRUE(casePrompter.shown.empty());
         EXPECT_FALSE(test::Exists(run.outputPath));
@@ -237,9 +232,7 @@ TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
 }
 
 TEST_F(TextureRunTest, BuilderStartsJobsAndFileOpen) {
-    std::filesystem::create_directories(dir.File("my.tracks"));
     TextureTrack track = FourColourTrack(dir.File("my.tracks"));
-    track.Write();
     std::string trackFolder = "/remembered/tracks/";
     TextureBuilder builder(test::ProgramFolder(), trackFolder, view, mainStatus, prompter);
 
