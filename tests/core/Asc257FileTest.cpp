@@ -261,13 +261,8 @@ TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
     std::filesystem::create_directory(dir.File("folder.txt"));
     WriteAll(dir.File("empty.txt"), "");
     WriteAll(dir.File("wide.txt"), "Vertex 0: X: 0 Y: 0 Z: 0\r\n" + std::string((1u << 20) + 10, 'w') + "\r\nend\r\n");
-    struct Case {
-        const char* name;
-        std::string skeleton;
-        std::int64_t failAfter;
-        std::string expected;  // part of the message
-    };
-    const Case cases[] = {
+    // The message must hold the expected text.
+    const std::tuple<const char*, std::string, std::int64_t, std::string> cases[] = {
         {"skeleton missing", dir.File("nothere.txt"), -1, dir.File("nothere.txt") + ": No such file"},
         {"skeleton is a folder", dir.File("folder.txt"), -1, "folder.txt"},
         {"skeleton empty", dir.File("empty.txt"), -1, "empty.txt is empty"},
@@ -275,15 +270,15 @@ TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
         {"disk full at once", test::Skeleton257Path(), 0, target + ": No space left on device"},
         {"disk full half-way", test::Skeleton257Path(), 5 << 20, target + ": No space left on device"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, skeleton, failAfter, expected] : cases) {
+        SCOPED_TRACE(name);
         WriteAll(target, "previous target");
         WriteAll(bak, "previous backup");
         status.texts.clear();
-        test::FailWritesAfter seam(c.failAfter);
-        const Outcome outcome = WriteASC257({c.skeleton, target, "track"}, Filled(3), status);
+        test::FailWritesAfter seam(failAfter);
+        const Outcome outcome = WriteASC257({skeleton, target, "track"}, Filled(3), status);
         EXPECT_FALSE(outcome);
-        EXPECT_NE(outcome.message().find(c.expected), std::string::npos) << outcome.message();
+        EXPECT_NE(outcome.message().find(expected), std::string::npos) << outcome.message();
         EXPECT_EQ(ReadAll(target), "previous target");
         EXPECT_EQ(ReadAll(bak), "previous backup");
         EXPECT_EQ(test::FilesIn(dir),
@@ -309,16 +304,14 @@ TEST_F(Asc257FileTest, TemplateLinesAreRewrittenByTheirOwnRules) {
 }
 
 TEST(Asc257SaveNames, DefaultNameAndCompanionFiles) {
-    struct Case {
-        std::string currentTer, lastAsc, expected;
-    };
-    const Case defaults[] = {
+    const std::tuple<std::string, std::string, std::string> defaults[] = {
         {"", "", "SX2Nat.ASC"},
         {"", "/terrains/base.flat.asc", "base.asc"},
         {"C:\\MCM\\Tracks\\Dunes\\dunes.ter", "/terrains/base.asc", "dunes.asc"},
         {"/tracks/sx/Mud Bowl.TER", "", "Mud Bowl.asc"},
     };
-    for (const Case& c : defaults) EXPECT_EQ(DefaultAsc257SaveName(c.currentTer, c.lastAsc), c.expected);
+    for (const auto& [currentTer, lastAsc, expected] : defaults)
+        EXPECT_EQ(DefaultAsc257SaveName(currentTer, lastAsc), expected);
 
     const Asc257SaveNames names = MakeAsc257SaveNames("/terrains/my.dir/dunes.flat.asc");
     EXPECT_EQ(names.target, "/terrains/my.dir/dunes.flat.asc");

@@ -47,19 +47,16 @@ TEST(Heightmap, RoundTripsThroughPngAndRawFilesAreExactToHalfAStep) {
     const PieceGrid numbered = test::NumberedGrid();
     const PieceGrid flat = FlatPiece(5.25);
     const NationalGrid slanted = test::SlantedTerrain();
-    struct Case {
-        const char* file;
-        const PieceGrid* piece;  // else the terrain
-    };
-    const Case cases[] = {{"piece.png", &numbered},
-                          {"piece.r16", &numbered},
-                          {"flat.png", &flat},
-                          {"terrain.png", nullptr},
-                          {"terrain.RAW", nullptr}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        const std::string path = dir.File(c.file);
-        const HeightmapExport exported = c.piece ? PieceHeightmap(*c.piece) : TerrainHeightmap(slanted);
+    // No piece: the terrain.
+    const std::tuple<const char*, const PieceGrid*> cases[] = {{"piece.png", &numbered},
+                                                               {"piece.r16", &numbered},
+                                                               {"flat.png", &flat},
+                                                               {"terrain.png", nullptr},
+                                                               {"terrain.RAW", nullptr}};
+    for (const auto& [file, piece] : cases) {
+        SCOPED_TRACE(file);
+        const std::string path = dir.File(file);
+        const HeightmapExport exported = piece ? PieceHeightmap(*piece) : TerrainHeightmap(slanted);
         ASSERT_TRUE(WriteHeightmapFile(path, exported.map, exported.heights));
         const HeightmapRead read = ReadHeightmapFile(path);
         ASSERT_TRUE(read.outcome) << read.outcome.message();
@@ -73,10 +70,10 @@ TEST(Heightmap, RoundTripsThroughPngAndRawFilesAreExactToHalfAStep) {
         const HeightRange heights = ImportHeights(given, read.recorded);
         EXPECT_EQ(heights.lowest, exported.heights.lowest);
         EXPECT_EQ(heights.highest, exported.heights.highest);
-        if (c.piece) {
+        if (piece) {
             PieceGrid back = FlatPiece(-1);
             ASSERT_TRUE(PieceFromHeightmap(read.map, heights, back));
-            EXPECT_LE(LargestDifference(back, *c.piece), HalfStep(heights));
+            EXPECT_LE(LargestDifference(back, *piece), HalfStep(heights));
             EXPECT_EQ(back.Z(0, 0), -1);  // the rim is not the picture's
         } else {
             NationalGrid back;
@@ -123,12 +120,8 @@ Heightmap PlacePicture(int width, int height) {
 }
 
 TEST(Heightmap, ImportResamplesBilinearWithCornersOnCorners) {
-    struct Case {
-        int width, height;  // of the picture
-        int column, row;    // piece cell
-        double z;
-    };
-    const Case cases[] = {
+    // The picture's width and height, a piece cell and the height it gets.
+    const std::tuple<int, int, int, int, double> cases[] = {
         {17, 17, 5, 9, 8004},   // the grid's own size: sample for sample
         {33, 33, 5, 9, 16008},  // twice the size: every other sample, none between
         {2, 2, 9, 9, 500.5},    // the middle of four samples: their mean
@@ -138,10 +131,10 @@ TEST(Heightmap, ImportResamplesBilinearWithCornersOnCorners) {
         {5, 65, 17, 2, 4004},   // row 2 of 17 lies on row 4 of 65
         {1, 1, 9, 9, 0},        // one sample: flat
     };
-    for (const Case& c : cases) {
+    for (const auto& [width, height, column, row, z] : cases) {
         PieceGrid grid = test::NumberedGrid();
-        ASSERT_TRUE(PieceFromHeightmap(PlacePicture(c.width, c.height), {0, 65535}, grid));
-        EXPECT_EQ(grid.Z(c.column, c.row), c.z) << c.width << " x " << c.height << " at " << c.column << ", " << c.row;
+        ASSERT_TRUE(PieceFromHeightmap(PlacePicture(width, height), {0, 65535}, grid));
+        EXPECT_EQ(grid.Z(column, row), z) << width << " x " << height << " at " << column << ", " << row;
     }
 }
 
@@ -226,13 +219,8 @@ TEST(HeightmapFile, BadFilesAreRefusedWithTheirReason) {
     std::string wide;
     ASSERT_TRUE(EncodeHeightmapPng(Heightmap{9000, 1, std::vector<std::uint16_t>(9000, 7)}, {0, 1}, wide));
     enum Kind { Bytes, Missing, Folder, Sparse, DeviceLink };
-    struct Case {
-        const char* name;
-        Kind kind;
-        std::string bytes;    // the content, or for Sparse the size as text
-        std::string message;  // after the path
-    };
-    const Case cases[] = {
+    // The bytes are the content, or for Sparse the size as text; the message follows the path.
+    const std::tuple<const char*, Kind, std::string, std::string> cases[] = {
         {"text.png", Bytes, "not a picture", ": it is not a PNG image"},
         {"empty.png", Bytes, "", ": it is not a PNG image"},
         {"cut.png", Bytes, good.substr(0, good.size() / 2), ": the file ends too early (it is truncated)"},
@@ -249,25 +237,25 @@ TEST(HeightmapFile, BadFilesAreRefusedWithTheirReason) {
         {"zero.r16", DeviceLink, "/dev/zero", ": it is not a regular file"},
         {"missing.png", Missing, "", ": No such file or directory"},
     };
-    for (const Case& c : cases) {
-        const std::string path = dir.File(c.name);
+    for (const auto& [name, kind, bytes, message] : cases) {
+        const std::string path = dir.File(name);
         std::error_code ec;
-        switch (c.kind) {
-            case Bytes: test::WriteAll(path, c.bytes); break;
+        switch (kind) {
+            case Bytes: test::WriteAll(path, bytes); break;
             case Missing: break;
             case Folder: std::filesystem::create_directory(path); break;
             case Sparse:
                 test::WriteAll(path, "");
-                std::filesystem::resize_file(path, std::stoull(c.bytes));
+                std::filesystem::resize_file(path, std::stoull(bytes));
                 break;
             case DeviceLink:
-                std::filesystem::create_symlink(c.bytes, path, ec);
-                if (ec || !test::Exists(c.bytes)) continue;  // no such device here
+                std::filesystem::create_symlink(bytes, path, ec);
+                if (ec || !test::Exists(bytes)) continue;  // no such device here
                 break;
         }
         const HeightmapRead read = ReadHeightmapFile(path);
-        EXPECT_EQ(read.outcome.message(), (c.kind == Missing ? "Cannot open " : "Cannot read ") + path + c.message);
-        EXPECT_TRUE(read.map.samples.empty()) << c.name;
+        EXPECT_EQ(read.outcome.message(), (kind == Missing ? "Cannot open " : "Cannot read ") + path + message);
+        EXPECT_TRUE(read.map.samples.empty()) << name;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "core/piece/PieceFile.h"
 #include "core/piece/PieceSet.h"
@@ -58,30 +59,27 @@ TEST(PieceSet, KindOfAnyTextAndTheExtensionAsGiven) {
 }
 
 TEST(PieceSet, EachKindHoldsItsQuarterTurnsAndTheGridEndsAsItStarted) {
-    struct Case {
-        PieceSetKind kind;
-        std::vector<std::string> files;  // file k holds k quarter turns
-        std::size_t statusTexts;         // 20 a turn: NS, turn, EW, turn, turn, turn
-    };
-    const Case cases[] = {{PieceSetKind::N, {"bumpN.asc", "bumpW.asc", "bumpS.asc", "bumpE.asc"}, 4 * 20},
-                          {PieceSetKind::NS, {"bumpNS.asc", "bumpEW.asc"}, 4 * 20},
-                          {PieceSetKind::NSEW, {"bumpNSEW.asc"}, 0}};
+    // File k holds k quarter turns; 20 status texts a turn (NS: NS, turn, EW, turn, turn, turn).
+    const std::tuple<PieceSetKind, std::vector<std::string>, std::size_t> cases[] = {
+        {PieceSetKind::N, {"bumpN.asc", "bumpW.asc", "bumpS.asc", "bumpE.asc"}, 4 * 20},
+        {PieceSetKind::NS, {"bumpNS.asc", "bumpEW.asc"}, 4 * 20},
+        {PieceSetKind::NSEW, {"bumpNSEW.asc"}, 0}};
     const PieceGrid start = DistinctGrid();
-    for (const Case& c : cases) {
+    for (const auto& [kind, files, statusTexts] : cases) {
         TempDir dir;
         PieceGrid grid = start;
         RecordingStatusSink status;
         const PieceSetSaveResult result =
-            SavePieceFileSet(grid, {dir.File(""), "bump", "asc", c.kind}, test::SkeletonPath(), status);
+            SavePieceFileSet(grid, {dir.File(""), "bump", "asc", kind}, test::SkeletonPath(), status);
         EXPECT_TRUE(result.ok()) << PieceSetFailureText(result);
-        EXPECT_EQ(result.northPath, dir.File(c.files[0]));
-        EXPECT_EQ(result.written.size(), c.files.size());
+        EXPECT_EQ(result.northPath, dir.File(files[0]));
+        EXPECT_EQ(result.written.size(), files.size());
         EXPECT_EQ(grid, start);
-        EXPECT_EQ(FilesIn(dir), std::set<std::string>(c.files.begin(), c.files.end()));
-        for (std::size_t k = 0; k < c.files.size(); ++k)
-            EXPECT_EQ(ReadBack(dir.File(c.files[k])), Turned(start, static_cast<int>(k))) << c.files[k];
-        ASSERT_EQ(status.texts.size(), c.statusTexts);
-        if (c.kind != PieceSetKind::N) continue;
+        EXPECT_EQ(FilesIn(dir), std::set<std::string>(files.begin(), files.end()));
+        for (std::size_t k = 0; k < files.size(); ++k)
+            EXPECT_EQ(ReadBack(dir.File(files[k])), Turned(start, static_cast<int>(k))) << files[k];
+        ASSERT_EQ(status.texts.size(), statusTexts);
+        if (kind != PieceSetKind::N) continue;
         const PieceGrid n = ReadBack(dir.File("bumpN.asc"));
         EXPECT_EQ(ReadBack(dir.File("bumpS.asc")).Z(1, 1), n.Z(17, 17));  // the half turn puts bottom-right at top-left
         EXPECT_EQ(ReadBack(dir.File("bumpW.asc")).Z(1, 1), n.Z(17, 1));   // a quarter counterclockwise: top-right

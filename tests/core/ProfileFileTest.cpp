@@ -88,19 +88,16 @@ TEST(ProfileFile, WritesInMemoryAndThroughTheFileAlike) {
 }
 
 TEST(ProfileFile, RefusesTextsThatWouldChangeTheFilesStructure) {
-    struct Refused {
-        std::string section, key, value;
-    };
-    const Refused cases[] = {
+    const std::tuple<std::string, std::string, std::string> cases[] = {
         {"A", "k", "1\r\n[Evil]"}, {"A", "k", "1\n"}, {"A", "k", "1\r"},
         {"A", "k=j", "1"},         {"A", "[k", "1"},  {"A", "", "1"},
         {"A", "  ", "1"},          {"A]", "k", "1"},  {"", "k", "1"},
         {"A\r\nB", "k", "1"},      {"A", "k\n", "1"},
     };
     const std::string before = "[A]\r\nk=0\r\n";
-    for (const auto& c : cases) {
+    for (const auto& [section, key, value] : cases) {
         ProfileDocument document(before);
-        EXPECT_FALSE(document.Set(c.section, c.key, c.value)) << c.section << "/" << c.key << "=" << c.value;
+        EXPECT_FALSE(document.Set(section, key, value)) << section << "/" << key << "=" << value;
         EXPECT_EQ(document.Text(), before);
     }
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/convert/BuildNational.h"
@@ -69,38 +70,30 @@ const Spot kSpots[] = {
 // the pieces' own last lattice lines (the north-east berm's are 3.6 high) are not used.
 TEST(BuildNationalFromTer, SampleTrackGivesTheHeightsWorkedOutByHand) {
     const std::string ter = test::ProgramFolder() + "/samples/Dunes/Dunes.TER";
-    struct Case {
-        const char* name;
-        double start;
-        int runs;
-        const char* zBase;
-        const char* zScale;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, double, int, const char*, const char*> cases[] = {
         {"the sample on a clear grid", 0.0, 1, "5.411765", "0.67"},
         {"a base terrain at 1", 1.0, 1, "5.411765", "0.67"},
         {"converted twice without clearing", 0.0, 2, "5.411765", "0.67"},
         {"Quarry base and a scale of 1", 0.0, 1, "15.0", "1.0"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, start, runs, zBase, zScale] : cases) {
+        SCOPED_TRACE(name);
         NationalGrid grid;
-        grid.values.assign(grid.values.size(), c.start);
+        grid.values.assign(grid.values.size(), start);
         RecordingStatusSink status;
         NationalBuild build;
-        for (int run = 0; run < c.runs; ++run) build = BuildNationalFromTer(ter, c.zBase, c.zScale, grid, status);
+        for (int run = 0; run < runs; ++run) build = BuildNationalFromTer(ter, zBase, zScale, grid, status);
         ASSERT_TRUE(build.ok()) << NationalBuildProblemsText(build);
         EXPECT_EQ(build.piecesAdded, 256);
-        const double zBase = std::stod(c.zBase);
-        const double zScale = std::stod(c.zScale);
+        const double base = std::stod(zBase), scale = std::stod(zScale);
         for (const Spot& spot : kSpots) {
-            EXPECT_NEAR(grid.At(spot.x, spot.y), c.start + c.runs * (zBase + zScale * spot.height), 1e-9) << spot.why;
+            EXPECT_NEAR(grid.At(spot.x, spot.y), start + runs * (base + scale * spot.height), 1e-9) << spot.why;
         }
         for (int k = 0; k <= 256; ++k) {
-            ASSERT_EQ(grid.At(256, k), zBase) << "column 256, row " << k;
-            ASSERT_EQ(grid.At(k, 256), zBase) << "row 256, column " << k;
+            ASSERT_EQ(grid.At(256, k), base) << "column 256, row " << k;
+            ASSERT_EQ(grid.At(k, 256), base) << "row 256, column " << k;
         }
-        ASSERT_EQ(status.texts.size(), 256u * c.runs);
+        ASSERT_EQ(status.texts.size(), 256u * runs);
         EXPECT_EQ(status.texts[0], " 1 C:\\MCM\\Tracks\\Dunes\\BermN.asc");
         EXPECT_EQ(status.texts[255], " 256 C:\\MCM\\Tracks\\Dunes\\BermS.asc");
     }

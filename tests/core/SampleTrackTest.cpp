@@ -3,6 +3,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "core/image/ImageOps.h"
 #include "core/image/TgaFile.h"
@@ -129,12 +130,7 @@ TEST_F(SampleTrackTest, PaletteEntriesLeadToDistinctTilesThatShowTheirTurn) {
 }
 
 TEST(SamplePieces, ShapesHaveTheHeightsTheirNamesPromise) {
-    struct Case {
-        SamplePiece piece;
-        int i, j;
-        double height;
-    };
-    const Case cases[] = {
+    const std::tuple<SamplePiece, int, int, double> cases[] = {
         {SamplePiece::Flat, 8, 8, 0.0},       {SamplePiece::Tabletop, 8, 8, 4.5}, {SamplePiece::Tabletop, 3, 5, 3.0},
         {SamplePiece::Tabletop, 3, 12, 2.25}, {SamplePiece::Whoops, 0, 2, 1.2},   {SamplePiece::Whoops, 16, 4, 0.0},
         {SamplePiece::Berm, 16, 0, 0.0},      {SamplePiece::Berm, 16, 16, 3.6},   {SamplePiece::Berm, 16, 10, 1.2},
@@ -142,10 +138,9 @@ TEST(SamplePieces, ShapesHaveTheHeightsTheirNamesPromise) {
         {SamplePiece::StepUp, 4, 15, 1.0},    {SamplePiece::Double, 4, 4, 3.0},   {SamplePiece::Double, 4, 6, 0.0},
         {SamplePiece::Double, 4, 10, 3.0},
     };
-    for (const Case& c : cases) {
-        const PieceGrid grid = MakeSamplePiece(c.piece);
-        EXPECT_DOUBLE_EQ(grid.Z(c.i + 1, 17 - c.j), c.height)
-            << SamplePieceName(c.piece) << " at " << c.i << ", " << c.j;
+    for (const auto& [piece, i, j, height] : cases) {
+        const PieceGrid grid = MakeSamplePiece(piece);
+        EXPECT_DOUBLE_EQ(grid.Z(i + 1, 17 - j), height) << SamplePieceName(piece) << " at " << i << ", " << j;
     }
     EXPECT_EQ(SamplePieceFileName(SamplePiece::Tabletop, 1), "TableTopW.asc");
     EXPECT_EQ(SamplePieceFileName(SamplePiece::Whoops, 3), "WhoopsEW.asc");

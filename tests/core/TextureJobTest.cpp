@@ -24,11 +24,7 @@ TEST(TextureJob, TextureAndLogPaths) {
 
     // File > Open's texture is beside the .TER; a period in a folder name does
     // not cut the path.
-    struct Case {
-        std::string ter;
-        std::string texture;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"/t/Dunes.ter", "/t/DunesUnRendered.tga"},
         {"/home/me/.wine/drive_c/MCM/Dunes.ter", "/home/me/.wine/drive_c/MCM/DunesUnRendered.tga"},
         {"/t/v1.2/my.track.ter", "/t/v1.2/myUnRendered.tga"},
@@ -36,7 +32,7 @@ TEST(TextureJob, TextureAndLogPaths) {
         {"Dunes.ter", "DunesUnRendered.tga"},
         {"/t/Dunes", "/t/DunesUnRendered.tga"},
     };
-    for (const Case& c : cases) EXPECT_EQ(MenuTexturePath(c.ter), c.texture) << c.ter;
+    for (const auto& [ter, texture] : cases) EXPECT_EQ(MenuTexturePath(ter), texture) << ter;
 
     EXPECT_EQ(TextureLogPath("/out/DunesUnRendered.tga"), "/out/MakeTexture.log");
     EXPECT_EQ(TextureLogPath(R"(C:\out\DunesUnRendered.tga)"), R"(C:\out\MakeTexture.log)");

@@ -20,11 +20,7 @@ std::string TgaData(const std::string& name) { return test::TestDataPath("tga/" 
 // Files other programs wrote (GIMP, and the collections named in
 // tests/data/tga/PROVENANCE.md), each with the picture it must decode to.
 TEST(TgaReader, ReadsEveryVariantLikeItsReferencePicture) {
-    struct Case {
-        std::string tga;
-        std::string png;
-    };
-    std::vector<Case> cases;
+    std::vector<std::pair<std::string, std::string>> cases;  // the file and the picture it decodes to
     for (const std::string mode : {"l", "la", "p", "rgb", "rgba"})
         for (const std::string origin : {"bl", "tl"})
             for (const std::string packing : {"raw", "rle"})
@@ -39,13 +35,13 @@ TEST(TgaReader, ReadsEveryVariantLikeItsReferencePicture) {
                                    "cmap_offset"})                                          // map from index 39
         cases.push_back({"image-rs/" + name + ".tga", "image-rs/" + name + ".tga.png"});
 
-    for (const Case& c : cases) {
-        RgbImage expected = test::ReadPngReference(TgaData(c.png));
-        ASSERT_FALSE(expected.empty()) << c.png;
+    for (const auto& [tga, png] : cases) {
+        RgbImage expected = test::ReadPngReference(TgaData(png));
+        ASSERT_FALSE(expected.empty()) << png;
         RgbImage read;
-        Outcome outcome = ReadTgaFile(TgaData(c.tga), read);
-        ASSERT_TRUE(outcome) << c.tga << ": " << outcome.message();
-        EXPECT_EQ(FirstDifference(read, expected), "") << c.tga;
+        Outcome outcome = ReadTgaFile(TgaData(tga), read);
+        ASSERT_TRUE(outcome) << tga << ": " << outcome.message();
+        EXPECT_EQ(FirstDifference(read, expected), "") << tga;
     }
 }
 

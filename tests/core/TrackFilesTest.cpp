@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/trackfiles/GameFolder.h"
@@ -35,10 +36,7 @@ TEST(TrackFiles, TheGameFolderIsInWindowsFormAsTheGameSeesIt) {
 #else
     const std::string drive = "Z:";
 #endif
-    struct Case {
-        std::string outputFolder, gameFolder, named;
-    };
-    const Case cases[] = {
+    const std::tuple<std::string, std::string, std::string> cases[] = {
         {"/home/me/nat", "", drive + "\\home\\me\\nat\\"},
         {"/home/me/nat/", "", drive + "\\home\\me\\nat\\"},
         {"/home/me/../me/./nat", "", drive + "\\home\\me\\nat\\"},
@@ -47,9 +45,8 @@ TEST(TrackFiles, TheGameFolderIsInWindowsFormAsTheGameSeesIt) {
         {"/home/me/nat", "\\\\pc\\MCM\\Tracks\\My Dunes", "\\\\pc\\MCM\\Tracks\\My Dunes\\"},
         {"/home/me/nat", "  ", drive + "\\home\\me\\nat\\"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(GameFolderFor(c.outputFolder, c.gameFolder), c.named) << c.outputFolder << " " << c.gameFolder;
-    }
+    for (const auto& [outputFolder, gameFolder, named] : cases)
+        EXPECT_EQ(GameFolderFor(outputFolder, gameFolder), named) << outputFolder << " " << gameFolder;
 }
 
 TEST(TrackFiles, SceneDefaultEnvironmentAndFileNamesFromWindowsPaths) {
@@ -139,20 +136,17 @@ TEST_F(Conversion, TheSxSceneIsFoundWhateverItsLetterCase) {
 }
 
 TEST_F(Conversion, WithoutASceneNameTheBaseNameIsTheScene) {
-    struct Case {
-        const char* name;
-        std::string sxScene;  // empty: no .SCN beside the .TER
-    };
-    const Case cases[] = {
+    // An empty text: no .SCN beside the .TER.
+    const std::pair<const char*, std::string> cases[] = {
         {"no .SCN", ""},
         {"no SceneName key", "[SceneInfo]\r\nOther=1\r\n"},
         {"the default's own text", "[SceneInfo]\r\nSceneName=Not Found\r\n"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, sxScene] : cases) {
         std::filesystem::remove(dir.File("track/Dunes.SCN"));
-        if (!c.sxScene.empty()) WriteAll(dir.File("track/Dunes.SCN"), c.sxScene);
-        ASSERT_TRUE(WriteSceneFile("National", {out, ter, program})) << c.name;
-        EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", Out("Dunes.SCN")), "Dunes") << c.name;
+        if (!sxScene.empty()) WriteAll(dir.File("track/Dunes.SCN"), sxScene);
+        ASSERT_TRUE(WriteSceneFile("National", {out, ter, program})) << name;
+        EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", Out("Dunes.SCN")), "Dunes") << name;
     }
 }
 
