@@ -140,40 +140,29 @@ TEST(Heightmap, ImportResamplesBilinearWithCornersOnCorners) {
 
 TEST(Heightmap, ImportHeightsAreGivenElseRecordedElseZeroToTwentyAndMustMakeSense) {
     const Heightmap white{1, 1, {65535}};
-    struct Case {
-        GivenHeights given;
-        std::optional<HeightRange> recorded;
-        bool terrain;
-        double z;             // the height white gets
-        const char* refusal;  // or nullptr
-    };
-    const Case cases[] = {
-        {{}, std::nullopt, false, 20, nullptr},
-        {{}, HeightRange{1.5, 7.25}, true, 7.25, nullptr},
-        {{std::nullopt, 9.5}, HeightRange{1.5, 7.25}, true, 9.5, nullptr},
-        {{-3, 4}, HeightRange{1.5, 7.25}, false, 4, nullptr},  // a piece may go below 0
-        {{30, std::nullopt}, std::nullopt, false, 0, "the height of black (30) lies above the height of white (20)"},
+    // The height white gets (the grid's -7 stays when refused), or the refusal.
+    const std::tuple<GivenHeights, std::optional<HeightRange>, bool, double, std::string> cases[] = {
+        {{}, std::nullopt, false, 20, ""},
+        {{}, HeightRange{1.5, 7.25}, true, 7.25, ""},
+        {{std::nullopt, 9.5}, HeightRange{1.5, 7.25}, true, 9.5, ""},
+        {{-3, 4}, HeightRange{1.5, 7.25}, false, 4, ""},  // a piece may go below 0
+        {{30, std::nullopt}, std::nullopt, false, -7, "the height of black (30) lies above the height of white (20)"},
         {{-0.5, std::nullopt},
          std::nullopt,
          true,
-         0,
+         -7,
          "a terrain cannot hold negative heights, and black would be -0.5"},
     };
-    for (const Case& c : cases) {
-        const HeightRange heights = ImportHeights(c.given, c.recorded);
+    for (const auto& [given, recorded, onTerrain, z, refusal] : cases) {
+        const HeightRange heights = ImportHeights(given, recorded);
         PieceGrid piece = FlatPiece(-7);
         NationalGrid terrain;
         terrain.values.assign(terrain.values.size(), -7);
         const Outcome made =
-            c.terrain ? TerrainFromHeightmap(white, heights, terrain) : PieceFromHeightmap(white, heights, piece);
-        const double z = c.terrain ? terrain.At(128, 128) : piece.Z(9, 9);
-        if (c.refusal) {
-            EXPECT_EQ(made.message(), c.refusal);
-            EXPECT_EQ(z, -7);  // the grid is untouched
-        } else {
-            EXPECT_TRUE(made) << made.message();
-            EXPECT_EQ(z, c.z);
-        }
+            onTerrain ? TerrainFromHeightmap(white, heights, terrain) : PieceFromHeightmap(white, heights, piece);
+        EXPECT_EQ(made.message(), refusal);
+        EXPECT_EQ(static_cast<bool>(made), refusal.empty());
+        EXPECT_EQ(onTerrain ? terrain.At(128, 128) : piece.Z(9, 9), z);
     }
 }
 

@@ -119,7 +119,7 @@ TEST(ProfileFile, ManyWritesThenReadsRoundTripThroughAFileThatDidNotExist) {
     EXPECT_EQ(ReadPrivateValue("ElevationFile_1", "BaseY", "0", file), "0");
 }
 
-TEST(ProfileFile, ReadPrivateValueReturnsAtMost254Characters) {
+TEST(ProfileFile, ReadPrivateValueReturnsAtMost254CharactersAndTrimsTheDefault) {
     TempDir dir;
     const std::string file = dir.File("t.ter");
     const std::string long300(300, 'x');
@@ -130,12 +130,8 @@ TEST(ProfileFile, ReadPrivateValueReturnsAtMost254Characters) {
     EXPECT_EQ(ReadPrivateValue("A", "quoted", "", file), exact254);
     // The default goes through the same buffer.
     EXPECT_EQ(ReadPrivateValue("A", "missing", long300, file), std::string(254, 'x'));
-    // The in-memory document has no such limit.
+    // The in-memory document has no such limit; a default loses its trailing blanks only.
     EXPECT_EQ(ProfileDocument(ReadAll(file)).Get("A", "long", ""), long300);
-}
-
-TEST(ProfileFile, DefaultLosesItsTrailingBlanksOnly) {
-    TempDir dir;
     EXPECT_EQ(ReadPrivateValue("A", "k", "  Not found  ", dir.File("missing.ter")), "  Not found");
     EXPECT_EQ(ReadPrivateValue("A", "k", "", dir.File("missing.ter")), "");
 }

@@ -73,27 +73,6 @@ TEST(TileTexture, TileCellsFromTheIndices) {
     for (const auto& [index, pixel] : top) EXPECT_EQ(TileTop(index), pixel) << index;
 }
 
-TEST_F(TextureCompose, EachTileLandsInItsCell) {
-    const TextureSkeleton composed = Compose(FourColourTrack());
-    ASSERT_TRUE(composed.outcome) << composed.outcome.message();
-    EXPECT_EQ(composed.placed, 256);
-    EXPECT_EQ(composed.failed, 0);
-    EXPECT_TRUE(prompter.shown.empty());
-    ASSERT_EQ(composed.image.width(), 992);
-    ASSERT_EQ(composed.image.height(), 992);
-    for (int n = 1; n <= 256; ++n) {
-        const std::uint32_t colour = kColours[(n - 1) % 4];
-        for (auto [dx, dy] : {std::pair{0, 0}, {61, 0}, {0, 61}, {61, 61}, {30, 30}})
-            ASSERT_EQ(CellPixel(composed.image, n, dx, dy), colour) << "piece " << n << " at " << dx << ", " << dy;
-    }
-    // Progress after every row of 16 pieces: the number alone and a preview.
-    std::vector<std::string> progress;
-    for (int n = 16; n <= 256; n += 16) progress.push_back(std::to_string(n));
-    EXPECT_EQ(view.texts, progress);
-    EXPECT_EQ(view.previews, 16);
-    EXPECT_EQ(view.lastPreview, composed.image);
-}
-
 TEST_F(TextureCompose, TilesAreTurnedAsTheTrackSays) {
     TextureTrack track = MarkedTrack();
     track.placements[5].transform = "NONE";  // piece 6
@@ -123,13 +102,31 @@ TEST_F(TextureCompose, TilesAreTurnedAsTheTrackSays) {
     }
 }
 
-TEST_F(TextureCompose, LogHeaderAndPlacementsLineForLine) {
+// Solid tiles look the same however they are turned, so the turns only show in the log.
+TEST_F(TextureCompose, EachTileLandsInItsCellAndTheLogTellsEveryPlacement) {
     TextureTrack track = FourColourTrack();
     track.placements[1].transform = std::nullopt;  // piece 2: the default "0", and no orientation key
     track.placements[2].transform = "NONE";        // not turned, whatever its key says
     track.placements[3].transform = "FlipX";
     track.trackKeys = {{"Orient_01", "3"}, {"Orient_03", "1"}, {"Orient_04", "0"}};
     const TextureSkeleton composed = Compose(track);
+    ASSERT_TRUE(composed.outcome) << composed.outcome.message();
+    EXPECT_EQ(composed.placed, 256);
+    EXPECT_EQ(composed.failed, 0);
+    EXPECT_TRUE(prompter.shown.empty());
+    ASSERT_EQ(composed.image.width(), 992);
+    ASSERT_EQ(composed.image.height(), 992);
+    for (int n = 1; n <= 256; ++n) {
+        const std::uint32_t colour = kColours[(n - 1) % 4];
+        for (auto [dx, dy] : {std::pair{0, 0}, {61, 0}, {0, 61}, {61, 61}, {30, 30}})
+            ASSERT_EQ(CellPixel(composed.image, n, dx, dy), colour) << "piece " << n << " at " << dx << ", " << dy;
+    }
+    // Progress after every row of 16 pieces: the number alone and a preview.
+    std::vector<std::string> progress;
+    for (int n = 16; n <= 256; n += 16) progress.push_back(std::to_string(n));
+    EXPECT_EQ(view.texts, progress);
+    EXPECT_EQ(view.previews, 16);
+    EXPECT_EQ(view.lastPreview, composed.image);
     // The header names the .TRK between two rules, then six lines a piece.
     const std::string rule = std::string(59, '=') + "\r\n";
     const std::string expectedStart = rule + "= " + track.trackPath() + "\r\n" + rule +

@@ -3,6 +3,8 @@
 // the .TRK's keys and their remapping, the palette of the .TER.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "core/texture/TextureJob.h"
@@ -77,36 +79,30 @@ TEST(TexturePalette, FileSetNamesGainTheirSuffix) {
 }
 
 TEST(TexturePalette, LoadsEntriesAndReportsWhatIsMissing) {
-    struct Case {
-        std::string ter;
-        int size;
-        std::vector<std::string> entries;  // MapID 1 on
-        std::vector<std::string> messages;
-    };
+    using Texts = std::vector<std::string>;
+    // The .TER, the palette's size, its entries from MapID 1 on, the messages shown.
     const std::string sets = "FileSet_1=Dirt.tga\r\nFileSet_2=Grass.tga\r\nFileSet_3=Rock\r\n";
-    const Case cases[] = {
-        {"[TerrainPalette]\r\nTotalFileSets=3\r\n" + sets, 3, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""}, {}},
-        {"[TerrainPalette]\r\nTotalFileSets=2\r\n" + sets, 2, {"Dirta.tga", "Grassa.tga", ""}, {}},
-        {"[TerrainPalette]\r\nTotalFileSets=100000\r\n" + sets,
-         100000,
-         {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""},
-         {"Error process Textures"}},
-        {"[TerrainPalette]\r\nTotalFileSets=0\r\n" + sets, 0, {""}, {"No Textures to process"}},
+    const std::string total = "[TerrainPalette]\r\nTotalFileSets=";
+    const std::tuple<std::string, int, Texts, Texts> cases[] = {
+        {total + "3\r\n" + sets, 3, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""}, {}},
+        {total + "2\r\n" + sets, 2, {"Dirta.tga", "Grassa.tga", ""}, {}},
+        {total + "100000\r\n" + sets, 100000, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""}, {"Error process Textures"}},
+        {total + "0\r\n" + sets, 0, {""}, {"No Textures to process"}},
         {"[TerrainPalette]\r\n" + sets, 0, {""}, {"No Textures to process"}},
         {"", 0, {""}, {"No Textures to process"}},
         // A gap stops the reading at the gap.
-        {"[TerrainPalette]\r\nTotalFileSets=3\r\nFileSet_1=Dirt.tga\r\nFileSet_3=Rock.tga\r\n",
+        {total + "3\r\nFileSet_1=Dirt.tga\r\nFileSet_3=Rock.tga\r\n",
          3,
          {"Dirta.tga", "", ""},
          {"Error process Textures"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [ter, size, entries, messages] : cases) {
         test::ScriptedPrompter prompter;
-        const TexturePalette palette = LoadTexturePalette(ProfileDocument(c.ter), prompter);
-        EXPECT_EQ(palette.size(), c.size) << c.ter;
-        for (std::size_t i = 0; i < c.entries.size(); ++i)
-            EXPECT_EQ(palette.Entry(static_cast<long long>(i) + 1), c.entries[i]) << c.ter << " MapID " << i + 1;
-        EXPECT_EQ(prompter.Messages(), c.messages) << c.ter;
+        const TexturePalette palette = LoadTexturePalette(ProfileDocument(ter), prompter);
+        EXPECT_EQ(palette.size(), size) << ter;
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            EXPECT_EQ(palette.Entry(static_cast<long long>(i) + 1), entries[i]) << ter << " MapID " << i + 1;
+        EXPECT_EQ(prompter.Messages(), messages) << ter;
         for (const auto& box : prompter.shown) EXPECT_EQ(box.title, "Gridwright");
     }
 }

@@ -5,7 +5,6 @@
 #include <iterator>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "core/trackfiles/GameFolder.h"
 #include "core/trackfiles/ProfileFile.h"
@@ -106,11 +105,6 @@ TEST_F(Conversion, WithoutStockFilesTheTerHoldsOnlyItsKeysInOrder) {
     EXPECT_EQ(ReadAll(Out("Dunes.TER")), Golden("national-no-stock.ter"));
 }
 
-TEST_F(Conversion, AnEmptyGridResIsWrittenEmpty) {
-    ASSERT_TRUE(WriteTerrainFile("National", "", {out, ter, program}));
-    EXPECT_NE(ReadAll(Out("Dunes.TER")).find("\r\nGridResolutionInFeet=\r\n"), std::string::npos);
-}
-
 TEST_F(Conversion, ATrackNamedWithPeriodsGivesFilesNamedUpToTheFirst) {
     const std::string myTer = dir.File("track/My.Track.ter");
     WriteAll(myTer, "");
@@ -150,10 +144,15 @@ TEST_F(Conversion, WithoutASceneNameTheBaseNameIsTheScene) {
     }
 }
 
-TEST_F(Conversion, AnExistingTerIsReplacedNotMerged) {
+// An empty grid resolution is written empty.
+TEST_F(Conversion, ExistingFilesAreReplacedNotMerged) {
     WriteAll(Out("Dunes.TER"), "[Old]\r\nStale=1\r\n");
-    ASSERT_TRUE(WriteTerrainFile("National", "3.0", {out, ter, program}));
+    WriteAll(Out("flat.asc"), "old");
+    ASSERT_TRUE(WriteTerrainFile("National", "", {out, ter, program}));
+    ASSERT_TRUE(CopyStockFile("flat.asc", Out("flat.asc"), program));
     EXPECT_EQ(ReadPrivateValue("Old", "Stale", "gone", Out("Dunes.TER")), "gone");
+    EXPECT_NE(ReadAll(Out("Dunes.TER")).find("\r\nGridResolutionInFeet=\r\n"), std::string::npos);
+    EXPECT_EQ(ReadAll(Out("flat.asc")), ReadAll(program + "/flat.asc"));
 }
 
 TEST_F(Conversion, TheSxTracksOwnFolderIsRefused) {
@@ -174,12 +173,6 @@ TEST_F(Conversion, TheSxTracksOwnFolderIsRefused) {
     EXPECT_EQ(
         std::distance(std::filesystem::directory_iterator(dir.path() / "track"), std::filesystem::directory_iterator()),
         2);
-}
-
-TEST_F(Conversion, FlatAscIsCopiedWithReplacement) {
-    WriteAll(Out("flat.asc"), "old");
-    ASSERT_TRUE(CopyStockFile("flat.asc", Out("flat.asc"), program));
-    EXPECT_EQ(ReadAll(Out("flat.asc")), ReadAll(program + "/flat.asc"));
 }
 
 TEST_F(Conversion, MissingInputsAndFoldersAreReported) {
