@@ -125,7 +125,6 @@ TEST_F(Asc257FileTest, WrittenFileIsTheSkeletonWithNameAndHeights) {
         }
     }
     EXPECT_EQ(vertexLines, 66049);
-    // Every line ends with CR LF.
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), static_cast<long>(lines.size()));
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), static_cast<long>(lines.size()));
     EXPECT_EQ(text.substr(text.size() - 15), "Smoothing:  1\r\n");

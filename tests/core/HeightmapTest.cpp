@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Heightmaps: round trips through real files, the orientation shared with the
-// displacement maps, the resampling, pictures that ImageMagick writes, and files
-// that must be refused.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every writer goes through one safe replacement: each is run against the targets it must refuse,
-// through links and into failures.
 #include <gtest/gtest.h>
 
 #if !defined(_WIN32)

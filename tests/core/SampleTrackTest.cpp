@@ -50,7 +50,6 @@ TEST_F(SampleTrackTest, TheBuildWroteTheSameTrackBesideThePrograms) {
     EXPECT_EQ(test::ReadAll(built + "Dunes.SCN"), SampleScnText());
     EXPECT_EQ(test::ReadAll(built + "TableTopE.asc"), test::ReadAll(JoinPath(folder, "TableTopE.asc")));
     EXPECT_EQ(test::ReadAll(built + "JUMPA.TGA"), test::ReadAll(JoinPath(folder, "JUMPA.TGA")));
-    // The single sample piece stays where it always was.
     EXPECT_TRUE(test::Exists(test::SamplePiecePath()));
 }
 

@@ -33,7 +33,6 @@ std::vector<std::string> LinesOf(const std::string& text) {
 
 class TextureCompose : public ::testing::Test {
 protected:
-    // Writes the track and composes its texture on the ground.
     TextureSkeleton Compose(const TextureTrack& track) {
         track.Write();
         return ComposeTextureSkeleton(track.terPath(), Ground(), view, prompter);

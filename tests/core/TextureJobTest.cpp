@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The texture builder's small rules: where the texture and its log go,
-// the .TRK's keys and their remapping, the palette of the .TER.
 #include <gtest/gtest.h>
 
 #include <tuple>

@@ -89,8 +89,6 @@ TEST_F(TextureRunTest, MenuRunSavesTheTextureAndItsLog) {
     EXPECT_EQ(view.texts, Progress({"Processing " + track.terPath()}, {"All Done"}));
     EXPECT_EQ(view.previews, 17);  // every 16 pieces and the finished skeleton
 
-    // Exactly the finished skeleton (whose cells the composition's tests check),
-    // enlarged and sharpened.
     RgbImage texture;
     ASSERT_TRUE(ReadTgaFile(run.outputPath, texture));
     RgbImage enlarged;
@@ -152,7 +150,6 @@ TEST_F(TextureRunTest, InvalidMapIdWritesNoTexture) {
     EXPECT_FALSE(run.imageSaved);
     EXPECT_EQ(view.texts.back(), failure);
     EXPECT_EQ(mainStatus.texts, std::vector<std::string>{failure});
-    // The log tells what was done up to the stop.
     const std::string log = test::ReadAll(run.logPath);
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3 + 200 * 6);
 }
@@ -177,7 +174,6 @@ TEST_F(TextureRunTest, FailedSaveIsReportedNeverFollowedByDone) {
     const std::string log = test::ReadAll(run.logPath);
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3 + 256 * 6);
 
-    // In the menu's mode too.
     test::RecordingTextureView menuView;
     const TextureRunResult menuRun = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), menuView, prompter);
     ASSERT_FALSE(menuRun.ok());
@@ -187,7 +183,6 @@ TEST_F(TextureRunTest, FailedSaveIsReportedNeverFollowedByDone) {
 
 TEST_F(TextureRunTest, FailedLogIsReported) {
     TextureTrack track = FourColourTrack(dir.path().string());
-    // A folder where the log should go.
     std::filesystem::create_directories(track.File("MakeTexture.log"));
     const TextureRunResult run = Menu(track);
     ASSERT_FALSE(run.ok());
@@ -260,7 +255,6 @@ TEST_F(TextureRunTest, BuilderStartsJobsAndFileOpen) {
     builder.OpenAndRun();
     EXPECT_EQ(prompter.shown.back().request.initialFolder, "/changed/");
 
-    // A job from the conversion.
     std::filesystem::create_directories(dir.File("out"));
     view.texts.clear();
     const TextureRunResult job = builder.StartJob(ConversionTextureJob(track.terPath(), dir.File("out")));

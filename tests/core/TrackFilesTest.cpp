@@ -19,7 +19,6 @@ using test::ReadAll;
 using test::TempDir;
 using test::WriteAll;
 
-// Replaces every occurrence of from in text.
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
     for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
         text.replace(at, from.size(), to);
@@ -144,8 +143,7 @@ TEST_F(Conversion, WithoutASceneNameTheBaseNameIsTheScene) {
     }
 }
 
-// An empty grid resolution is written empty.
-TEST_F(Conversion, ExistingFilesAreReplacedNotMerged) {
+TEST_F(Conversion, ExistingFilesAreReplacedNotMergedAndAnEmptyGridResIsWrittenEmpty) {
     WriteAll(Out("Dunes.TER"), "[Old]\r\nStale=1\r\n");
     WriteAll(Out("flat.asc"), "old");
     ASSERT_TRUE(WriteTerrainFile("National", "", {out, ter, program}));
