@@ -21,6 +21,7 @@ namespace gw {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FilesIn;
 using test::RecordingStatusSink;
 using test::TempDir;
 
@@ -39,8 +40,6 @@ std::string CopySampleTrack(const TempDir& dir) {
     fs::copy(test::ProgramFolder() + "/samples/Dunes", folder, fs::copy_options::recursive);
     return folder + test::kSeparator + "Dunes.TER";
 }
-
-std::set<std::string> FilesIn(const std::string& folder) { return test::FilesIn(folder); }
 
 struct Spot {
     int x, y;
@@ -107,9 +106,7 @@ TEST(BuildNationalFromTer, PiecesThatCannotBeReadLeaveTheirPlaceAsItWasAndAreLis
     ProfileDocument document;
     ASSERT_TRUE(ProfileDocument::Load(ter, document));
     std::string text = document.Text();
-    const std::size_t at = text.find("[ElevationFile_16]");
-    text.replace(at, std::string("[ElevationFile_16]").size(), "[Elevation_16]");
-    document = ProfileDocument(text);
+    document = ProfileDocument(text.replace(text.find("[ElevationFile_16]"), 18, "[Elevation_16]"));
     ASSERT_TRUE(document.Set("ElevationFile_2", "Name", "nothere.asc"));
     ASSERT_TRUE(document.Save(ter));
 
