@@ -40,15 +40,14 @@ TEST(TextureJob, TextureAndLogPaths) {
 }
 
 TEST(TextureOrientation, KeysAndRemapping) {
-    EXPECT_EQ(OrientationKey(1), "Orient_01");
-    EXPECT_EQ(OrientationKey(9), "Orient_09");
-    EXPECT_EQ(OrientationKey(10), "Orient_10");
-    EXPECT_EQ(OrientationKey(256), "Orient_256");
+    const std::pair<int, const char*> keys[] = {
+        {1, "Orient_01"}, {9, "Orient_09"}, {10, "Orient_10"}, {256, "Orient_256"}};
+    for (const auto& [piece, key] : keys) EXPECT_EQ(OrientationKey(piece), key);
     const std::pair<int, int> table[] = {{0, -1}, {1, 2}, {2, 1}, {3, 0}, {-2, -2}, {-1, -1}, {4, 4}, {99, 99}};
     for (const auto& [read, used] : table) EXPECT_EQ(RemapOrientation(read), used) << read;
 }
 
-TEST(TrackValue, IntegersAreLeadingNumbersRoundedHalfToEven) {
+TEST(TrackValue, IntegersAreLeadingNumbersRoundedHalfToEvenTextsAreCutToTheBuffer) {
     const ProfileDocument file(
         "[S]\r\nA=12abc\r\nB=2.5\r\nC=3.5\r\nD=-1.5\r\nE=abc\r\nF=1e12\r\nG= 7 \r\nH=-2147483648\r\nI=2147483648\r\n");
     const std::pair<const char*, int> cases[] = {
@@ -56,11 +55,9 @@ TEST(TrackValue, IntegersAreLeadingNumbersRoundedHalfToEven) {
     for (const auto& [key, value] : cases) EXPECT_EQ(ReadTrackInteger(file, "S", key, "0"), value) << key;
     EXPECT_EQ(ReadTrackInteger(file, "S", "Missing", "-2"), -2);
     EXPECT_EQ(ReadTrackInteger(file, "Nowhere", "A", "5"), 5);
-}
-
-TEST(TrackValue, TextsAreCutToTheReadersBuffer) {
-    const ProfileDocument file("[S]\r\nLong=" + std::string(300, 'x') + "\r\n");
-    EXPECT_EQ(ReadTrackText(file, "S", "Long", ""), std::string(254, 'x'));
+    // Texts are cut to the reader's buffer.
+    EXPECT_EQ(ReadTrackText(ProfileDocument("[S]\r\nLong=" + std::string(300, 'x') + "\r\n"), "S", "Long", ""),
+              std::string(254, 'x'));
 }
 
 TEST(TexturePalette, FileSetNamesGainTheirSuffix) {
