@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <iterator>
 #include <string>
 #include <tuple>
 
@@ -83,25 +82,22 @@ protected:
     const std::string program = test::ProgramFolder();
 };
 
-TEST_F(Conversion, NationalTerIsTheStockFileWithItsKeysReplaced) {
-    // The output will be copied into the game's folder on a Windows machine.
-    ASSERT_TRUE(WriteTerrainFile("National", "2.5", {out, ter, program, "", "C:/MCM/Tracks/Dunes"}));
-    EXPECT_EQ(ReadAll(Out("Dunes.TER")), Golden("national-game-folder.ter"));
-}
-
-TEST_F(Conversion, QuarryTerKeepsTheStocksSecondTextureMap) {
-    // The per-user stock file wins over the program's, whatever its letter case.
+// The National .TER for a game folder on a Windows machine; the Quarry .TER over a per-user stock file
+// (which wins over the program's, whatever its letter case: its keys stay, new keys go after the last
+// key of their section, new sections at the end); without stock files only the .TER's own keys.
+TEST_F(Conversion, TheTerIsTheStockFileWithItsKeysReplaced) {
     WriteAll(dir.File("user/QUARRY.TER"),
              "[ElevationData]\r\nElevationPath=old\r\n\r\n[TextureMapFile_2]\r\nName=Stock.tga\r\n\r\n"
              "[ElevationFile_96]\r\nName=keep.asc\r\n");
-    ASSERT_TRUE(WriteTerrainFile("Quarry", "3.0", {out, ter, program, dir.File("user")}));
-    // The stock's keys stay; new keys go after the last key of their section, new sections at the end.
-    EXPECT_EQ(ReadAll(Out("Dunes.TER")), Golden("quarry-user-stock.ter"));
-}
-
-TEST_F(Conversion, WithoutStockFilesTheTerHoldsOnlyItsKeysInOrder) {
-    ASSERT_TRUE(WriteTerrainFile("National", "3.0", {out, ter, dir.File("empty")}));
-    EXPECT_EQ(ReadAll(Out("Dunes.TER")), Golden("national-no-stock.ter"));
+    const std::tuple<const char*, const char*, TrackFileFolders, const char*> cases[] = {
+        {"National", "2.5", {out, ter, program, "", "C:/MCM/Tracks/Dunes"}, "national-game-folder.ter"},
+        {"Quarry", "3.0", {out, ter, program, dir.File("user")}, "quarry-user-stock.ter"},
+        {"National", "3.0", {out, ter, dir.File("empty")}, "national-no-stock.ter"},
+    };
+    for (const auto& [environment, gridRes, folders, golden] : cases) {
+        ASSERT_TRUE(WriteTerrainFile(environment, gridRes, folders)) << golden;
+        EXPECT_EQ(ReadAll(Out("Dunes.TER")), Golden(golden));
+    }
 }
 
 TEST_F(Conversion, ATrackNamedWithPeriodsGivesFilesNamedUpToTheFirst) {
@@ -120,26 +116,23 @@ TEST_F(Conversion, TheSceneNameOfTheSxTrackIsCarried) {
     EXPECT_EQ(ReadAll(Out("Dunes.SCN")), Golden("national-valley-run.scn"));
 }
 
-TEST_F(Conversion, TheSxSceneIsFoundWhateverItsLetterCase) {
-    WriteAll(dir.File("track/dunes.scn"), "[sceneinfo]\nscenename = \"Valley Run\"\n");
-    ASSERT_TRUE(WriteSceneFile("Quarry", {out, ter, program}));
-    const std::string file = Out("Dunes.SCN");
-    EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", file), "Valley Run");
-    EXPECT_NE(ReadAll(file).find("Quarry scene description"), std::string::npos);
-}
-
-TEST_F(Conversion, WithoutASceneNameTheBaseNameIsTheScene) {
-    // An empty text: no .SCN beside the .TER.
-    const std::pair<const char*, std::string> cases[] = {
-        {"no .SCN", ""},
-        {"no SceneName key", "[SceneInfo]\r\nOther=1\r\n"},
-        {"the default's own text", "[SceneInfo]\r\nSceneName=Not Found\r\n"},
+TEST_F(Conversion, TheSxSceneNameIsFoundInAnyLetterCaseElseTheBaseNameIsTheScene) {
+    // No file name: no .SCN beside the .TER.
+    const std::tuple<const char*, std::string, std::string, std::string> cases[] = {
+        {"National", "", "", "Dunes"},
+        {"National", "Dunes.SCN", "[SceneInfo]\r\nOther=1\r\n", "Dunes"},
+        {"National", "Dunes.SCN", "[SceneInfo]\r\nSceneName=Not Found\r\n", "Dunes"},
+        {"Quarry", "dunes.scn", "[sceneinfo]\nscenename = \"Valley Run\"\n", "Valley Run"},
     };
-    for (const auto& [name, sxScene] : cases) {
-        std::filesystem::remove(dir.File("track/Dunes.SCN"));
-        if (!sxScene.empty()) WriteAll(dir.File("track/Dunes.SCN"), sxScene);
-        ASSERT_TRUE(WriteSceneFile("National", {out, ter, program})) << name;
-        EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", Out("Dunes.SCN")), "Dunes") << name;
+    for (const auto& [environment, name, sxScene, scene] : cases) {
+        SCOPED_TRACE(sxScene);
+        for (const auto& file : test::FilesIn(dir.path() / "track"))
+            if (file != "Dunes.ter") std::filesystem::remove(dir.path() / "track" / file);
+        if (!name.empty()) WriteAll(dir.File("track/" + name), sxScene);
+        ASSERT_TRUE(WriteSceneFile(environment, {out, ter, program}));
+        EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", Out("Dunes.SCN")), scene);
+        EXPECT_EQ(ReadAll(Out("Dunes.SCN")).find("Quarry scene description") != std::string::npos,
+                  std::string(environment) == "Quarry");
     }
 }
 
@@ -168,9 +161,7 @@ TEST_F(Conversion, TheSxTracksOwnFolderIsRefused) {
     EXPECT_EQ(ReadAll(dir.File("track/Dunes.SCN")), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
     // Only the track's .ter and .SCN (a new Dunes.TER would be its .ter where
     // letter case is ignored).
-    EXPECT_EQ(
-        std::distance(std::filesystem::directory_iterator(dir.path() / "track"), std::filesystem::directory_iterator()),
-        2);
+    EXPECT_EQ(test::FilesIn(dir.path() / "track").size(), 2u);
 }
 
 TEST_F(Conversion, MissingInputsAndFoldersAreReported) {
