@@ -32,12 +32,6 @@ PieceGrid DistinctGrid(double offset = 0) {
     return grid;
 }
 
-std::string Vertex(int n, double x, double y, const std::string& z) {
-    char line[128];
-    std::snprintf(line, sizeof line, "Vertex %d:  X: %f     Y: %f     Z: %s", n, x, y, z.c_str());
-    return line;
-}
-
 TEST(PieceFile, WriteThenReadGivesTheSameGridAndTheFormerFileIsTheBackup) {
     TempDir dir;
     const auto target = dir.File("bumpN.asc"), bak = dir.File("bumpN.bak");
@@ -56,7 +50,7 @@ TEST(PieceFile, WriteThenReadGivesTheSameGridAndTheFormerFileIsTheBackup) {
     EXPECT_EQ(read, original);
 }
 
-TEST(PieceFile, WrittenTextHasTheObjectLineAndPaddedHeights) {
+TEST(PieceFile, WrittenTextHasTheObjectLineAndPaddedHeightsAndTheSkeletonsLastLine) {
     PieceGrid grid;
     grid.Z(1, 17) = 0;     // vertex 0: X 0, Y 0
     grid.Z(2, 17) = 0.5;   // vertex 1
@@ -67,19 +61,13 @@ TEST(PieceFile, WrittenTextHasTheObjectLineAndPaddedHeights) {
     EXPECT_NE(text.find("\r\nVertex 1: X: 1.500000 Y: 0.000000 Z:  .5\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\nVertex 2: X: 3.000000 Y: 0.000000 Z: -.5\r\n"), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 15), "Smoothing:  1\r\n");
-}
-
-TEST(PieceFile, SkeletonsLastLineIsCopiedUnchanged) {
-    const std::string skeleton = Vertex(0, 0, 0, "9") + "\r\n" + Vertex(1, 1.5, 0, "9") + "\r\n";
-    PieceGrid grid;
+    // The skeleton's last line is copied unchanged.
     grid.Z(1, 17) = 4;
-    grid.Z(2, 17) = 5;
-    const std::string text = BuildPieceFileText(skeleton, grid, "n");
-    EXPECT_NE(text.find("Z:  4\r\n"), std::string::npos);
-    EXPECT_NE(text.find(Vertex(1, 1.5, 0, "9") + "\r\n"), std::string::npos);
+    const std::string last = "Vertex 1:  X: 1.500000     Y: 0.000000     Z: 9\r\n";
+    EXPECT_EQ(BuildPieceFileText("Vertex 0:  X: 0.000000     Y: 0.000000     Z: 9\r\n" + last, grid, "n"),
+              "\r\nNamed Object: \"n\"\r\nVertex 0: X: 0.000000 Y: 0.000000 Z:  4\r\n" + last);
 }
 
-// The files and the rule each shows: tests/data/piece/README.md.
 TEST(PieceFile, ReadingRules) {
     using Cells = std::vector<std::pair<std::pair<int, int>, double>>;
     const Cells six = {{{1, 17}, 7}, {{17, 1}, 2.5}, {{3, 17}, 8}, {{9, 9}, -4}};
