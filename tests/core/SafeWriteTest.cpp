@@ -60,7 +60,7 @@ const std::vector<Writer>& Writers() {
     return writers;
 }
 
-TEST(SafeWrite, EveryWriterRefusesFoldersOddFilesAndCompanionNamesBeforeWriting) {
+TEST(SafeWrite, EveryWriterRefusesFoldersOddFilesCompanionNamesAndMissingFoldersBeforeWriting) {
     TempDir dir;
     fs::create_directory(dir.path() / "folder");
     WriteAll(dir.File("old.bak"), "backup");
@@ -70,16 +70,15 @@ TEST(SafeWrite, EveryWriterRefusesFoldersOddFilesAndCompanionNamesBeforeWriting)
         {dir.File("folder") + "/", ": Is a directory"},
         {dir.File("t.out"), companion},
         {dir.File("T.v2.BaK"), companion},
+        {dir.File("none/T.asc"), ": No such file or directory"},
     };
 #if !defined(_WIN32)  // Windows has no FIFOs, and MinGW's runtime makes no symbolic links
     fs::create_directory_symlink("folder", dir.path() / "folder-link");
     ASSERT_EQ(mkfifo(dir.File("pipe.asc").c_str(), 0600), 0);
     fs::create_symlink("old.bak", dir.path() / "backup-link.asc");
-    cases.insert(cases.end(), {
-                                  {dir.File("folder-link"), ": Is a directory"},
-                                  {dir.File("pipe.asc"), ": it is not a regular file"},
-                                  {dir.File("backup-link.asc"), companion},  // it would write the backup it points to
-                              });
+    cases.push_back({dir.File("folder-link"), ": Is a directory"});
+    cases.push_back({dir.File("pipe.asc"), ": it is not a regular file"});
+    cases.push_back({dir.File("backup-link.asc"), companion});  // it would write the backup it points to
 #endif
     const auto before = FilesIn(dir);
     for (const Writer& writer : Writers()) {
@@ -140,15 +139,12 @@ TEST(SafeWrite, DottedNamesKeepBackupsOfTheirOwnAndNoOtherFileIsTouched) {
     EXPECT_EQ(ReadAll(dir.File("T.out")), "someone's own file");
 }
 
-// A missing folder is named. A full disk at any point leaves the previous file whole (the log too, which
-// was once rewritten in place) and no temporary behind.
+// A full disk at any point leaves the previous file whole (the log too, which was once rewritten in
+// place) and no temporary behind.
 TEST(SafeWrite, AFailedWriteKeepsThePreviousFileAndSaysWhy) {
     TempDir dir;
     const std::string target = dir.File("T.asc");
     for (const Writer& writer : Writers()) {
-        EXPECT_EQ(writer.write(dir.File("none/T.asc")).message(),
-                  "Cannot write " + dir.File("none/T.asc") + ": No such file or directory")
-            << writer.name;
         for (std::int64_t failAfter : {0, 5}) {
             WriteAll(target, "previous");
             test::FailWritesAfter diskFull(failAfter);
