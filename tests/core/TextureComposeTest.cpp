@@ -134,24 +134,22 @@ TEST_F(TextureCompose, EachTileLandsInItsCellAndTheLogTellsEveryPlacement) {
     EXPECT_EQ(LinesOf(composed.log.text()).size(), 3u + 256 * 6);
 }
 
-TEST_F(TextureCompose, MissingTrackFileWarnsOnceAndTurnsNothing) {
-    TextureTrack track = MarkedTrack();
+// The game wrote Windows paths; the files were copied with other case. A missing .TRK is warned of once
+// and turns nothing.
+TEST_F(TextureCompose, TrackAndTexturesAreFoundWhateverTheirLetterCaseAndAMissingTrackTurnsNothing) {
+    TextureTrack track = MarkedTrack(R"(C:\MCM\Textures\DIRT.TGA)", "dirta.tga");
     track.writeTrack = false;
-    const TextureSkeleton composed = Compose(track);
-    ASSERT_TRUE(composed.outcome);
+    const TextureSkeleton missing = Compose(track);
+    ASSERT_TRUE(missing.outcome);
     const std::string expected = track.trackPath() +
                                  " not found.\n\nSome track pieces may not be rotated correctly.\n"
                                  "Make sure the SX .TER and .TRK file are in the\nsame directory";
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{expected});
     EXPECT_EQ(prompter.shown[0].title, "Gridwright");
-    for (int n = 1; n <= 256; ++n) ASSERT_EQ(CellPixel(composed.image, n, 15, 15), kMark) << n;
-    EXPECT_EQ(LinesOf(composed.log.text())[1], "= " + track.trackPath());
-}
+    for (int n = 1; n <= 256; ++n) ASSERT_EQ(CellPixel(missing.image, n, 15, 15), kMark) << n;
+    EXPECT_EQ(LinesOf(missing.log.text())[1], "= " + track.trackPath());
 
-TEST_F(TextureCompose, TrackAndTexturesAreFoundWhateverTheirLetterCase) {
-    // The game wrote Windows paths; the files were copied with other case.
-    TextureTrack track = MarkedTrack(R"(C:\MCM\Textures\DIRT.TGA)", "dirta.tga");
-    track.writeTrack = false;
+    prompter.shown.clear();
     test::WriteAll(track.File("DUNES.TRK"), "[Track]\r\nOrient_01=2\r\n");
     const TextureSkeleton composed = Compose(track);
     ASSERT_TRUE(composed.outcome);
