@@ -9,9 +9,9 @@
 #endif
 
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <tuple>
@@ -218,16 +218,14 @@ long MaxResidentKilobytes() {
 // Writes a large file a megabyte at a time, so the test itself stays small.
 void WriteLargeFile(const std::string& path, const std::string& head, const std::string& tail, int megabytes,
                     const std::function<void(std::string&)>& fillBlock) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
+    std::ofstream file(path, std::ios::binary);
     std::string block(1u << 20, '\0');
-    std::fputs(head.c_str(), file);
+    file << head;
     for (int i = 0; i < megabytes; ++i) {
         fillBlock(block);
-        ASSERT_EQ(std::fwrite(block.data(), 1, block.size(), file), block.size());
+        file << block;
     }
-    std::fwrite(tail.data(), 1, tail.size(), file);
-    ASSERT_EQ(std::fclose(file), 0);
+    ASSERT_TRUE(file << tail);
 }
 
 TEST_F(Asc257FileTest, LargeNoiseEndsWithBoundedMemory) {

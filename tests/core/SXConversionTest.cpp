@@ -236,7 +236,7 @@ TEST_F(SXConversionTest, TheNewTerAndScnCarryTheKeysThatMakeTheGameLoadTheTerrai
     }
 }
 
-TEST_F(SXConversionTest, TheTracksOwnFolderIsRefusedBeforeAnythingIsWritten) {
+TEST_F(SXConversionTest, TheTracksOwnFolderOrNoneIsRefusedBeforeAnythingIsWritten) {
     // Also when reached through a link, and whichever single output is chosen.
     std::vector<std::string> folders = {dir.File("Dunes"), dir.File("Dunes/")};
     std::error_code noLinks;  // MinGW's runtime makes no links on Windows
@@ -261,6 +261,12 @@ TEST_F(SXConversionTest, TheTracksOwnFolderIsRefusedBeforeAnythingIsWritten) {
             EXPECT_TRUE(status.texts.empty());
         }
     }
+    // An empty output folder is refused only when files are to be written.
+    options.outputFolder = "";
+    options.writeTer = options.writeScn = options.dispMap = options.texture = true;
+    EXPECT_EQ(Run().refusal, "Please select an output directory.");
+    options.writeTer = options.writeScn = options.dispMap = options.texture = false;
+    EXPECT_EQ(Run().refusal, "");
 }
 
 TEST_F(SXConversionTest, OpeningOnlyLoadsTheTrackOntoTheTerrainGivenWhateverTheFolder) {
@@ -297,13 +303,6 @@ TEST_F(SXConversionTest, FailedStepsAreAllReportedAndTheLastStatusSaysSo) {
         EXPECT_EQ(message.find("DispMap"), std::string::npos) << message;
     }
     EXPECT_TRUE(result.trackAdded) << "the track is in the grid all the same";
-}
-
-TEST_F(SXConversionTest, AnEmptyOutputFolderIsRefusedWhenFilesAreToBeWritten) {
-    options.outputFolder = "";
-    EXPECT_EQ(Run().refusal, "Please select an output directory.");
-    options.writeTer = options.writeScn = options.dispMap = options.texture = false;
-    EXPECT_EQ(Run().refusal, "");
 }
 
 }  // namespace
