@@ -9,19 +9,19 @@
 #endif
 
 #include <algorithm>
-#include <cstdio>
-#include <cstring>
 #include <functional>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/io/FileText.h"
-#include "core/io/OutputFile.h"
 #include "core/terrain/Asc257File.h"
 #include "core/text/NumberText.h"
 #include "support/RecordingFakes.h"
+#include "support/ReferenceImage.h"
 #include "support/RecordingStatusSink.h"
 #include "support/TempDir.h"
 
@@ -53,13 +53,6 @@ std::string Vertex(int n, const std::string& x, const std::string& y, const std:
     return "Vertex " + std::to_string(n) + ": X: " + x + " Y: " + y + " Z: " + z;
 }
 
-// A small terrain file: header, the given vertex lines, a face list.
-std::string TerrainText(const std::vector<std::string>& vertices, const std::string& end = "\r\n") {
-    std::string text = "Named Object: \"t\"" + end + "Tri-mesh, Vertices: 4     Faces: 1" + end + "Vertex list:" + end;
-    for (const auto& line : vertices) text += line + end;
-    return text + "Face list:" + end + "Face 0:    A:0 B:1 C:2 AB:1 BC:1 CA:0" + end;
-}
-
 NationalGrid Filled(double value) {
     NationalGrid grid;
     grid.values.assign(grid.values.size(), value);
@@ -87,6 +80,7 @@ TEST_F(Asc257FileTest, WriteThenReadGivesTheSameHeightsAndTheFormerFileIsTheBack
     ASSERT_TRUE(Write(original));
     EXPECT_EQ(ReadAll(dir.File("track.bak")), firstBytes);
     EXPECT_EQ(test::FilesIn(dir), (std::set<std::string>{"track.asc", "track.bak"}));
+    status.texts.clear();
     NationalGrid read = Filled(-1);
     const Asc257ReadResult result = Read("track.asc", read);
     EXPECT_EQ(result.end, Asc257ReadEnd::AllDone) << result.message;
@@ -96,6 +90,11 @@ TEST_F(Asc257FileTest, WriteThenReadGivesTheSameHeightsAndTheFormerFileIsTheBack
     for (std::size_t i = 0; i < original.values.size(); ++i) {
         ASSERT_EQ(read.values[i], original.values[i]) << "cell " << i % 257 << ", " << i / 257;
     }
+    // The 1st, 513th, 1025th ... vertex: 130 of them, then "All done".
+    ASSERT_EQ(status.texts.size(), 131u);
+    for (int k = 0; k < 130; ++k) ASSERT_EQ(status.texts[k], "Row: " + PaddedNumberText(k * 512 / 257 - 128)) << k;
+    EXPECT_EQ(status.texts[1], "Row: -127");
+    EXPECT_EQ(status.texts.back(), "All done");
 }
 
 TEST_F(Asc257FileTest, WrittenFileIsTheSkeletonWithNameAndHeights) {
@@ -126,81 +125,21 @@ TEST_F(Asc257FileTest, WrittenFileIsTheSkeletonWithNameAndHeights) {
         }
     }
     EXPECT_EQ(vertexLines, 66049);
-    // Every line ends with CR LF.
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), static_cast<long>(lines.size()));
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), static_cast<long>(lines.size()));
     EXPECT_EQ(text.substr(text.size() - 15), "Smoothing:  1\r\n");
     EXPECT_EQ(test::FilesIn(dir), (std::set<std::string>{"hills.flat.asc"}));
-}
-
-TEST_F(Asc257FileTest, StatusTextsWhileWritingAndReading) {
-    ASSERT_TRUE(Write(NationalGrid()));
     ASSERT_EQ(status.texts.size(), 258u);
-    for (int row = 0; row < 257; ++row) {
-        ASSERT_EQ(status.texts[row], "Saving Row: " + PaddedNumberText(row - 128));
-    }
+    for (int row = 0; row < 257; ++row) ASSERT_EQ(status.texts[row], "Saving Row: " + PaddedNumberText(row - 128));
     EXPECT_EQ(status.texts[1], "Saving Row: -127");
     EXPECT_EQ(status.texts[128], "Saving Row:  0");
     EXPECT_EQ(status.texts.back(), "All Done");
-
-    status.texts.clear();
-    NationalGrid grid;
-    ASSERT_TRUE(Read("track.asc", grid).ok());
-    // The 1st, 513th, 1025th ... vertex: 130 of them, then "All done".
-    ASSERT_EQ(status.texts.size(), 131u);
-    for (int k = 0; k < 130; ++k) {
-        const int y = k * 512 / 257 - 128;
-        ASSERT_EQ(status.texts[k], "Row: " + PaddedNumberText(y)) << k;
-    }
-    EXPECT_EQ(status.texts[1], "Row: -127");
-    EXPECT_EQ(status.texts.back(), "All done");
-}
-
-TEST_F(Asc257FileTest, FirstVertexDecidesTheConvention) {
-    struct Case {
-        const char* name;
-        std::vector<std::string> vertices;
-        std::vector<std::pair<std::pair<int, int>, double>> cells;  // expected values
-        long long outside;
-    };
-    const Case cases[] = {
-        {"centred: a negative first X",
-         {Vertex(0, "-128", "-128", "3"), Vertex(1, "0", "0", "4"), Vertex(2, "128", "128", "5")},
-         {{{0, 0}, 3}, {{128, 128}, 4}, {{256, 256}, 5}},
-         0},
-        {"corner: the first X is 0",
-         {Vertex(0, "0", "0", "1"), Vertex(1, "256", "256", "2"), Vertex(2, "128.4", "127.5", "6")},
-         {{{0, 0}, 1}, {{256, 256}, 2}, {{128, 128}, 6}},
-         0},
-        {"corner: two blanks after the number leave field 3 empty",
-         {"Vertex 0:  X: -128 Y: -128 Z: 3", "Vertex 1:  X: 128 Y: 128 Z: 4", "Vertex 2:  X: -1 Y: 0 Z: 8"},
-         {{{128, 128}, 4}},
-         2},
-        {"centred: halves go to the even neighbour",
-         {Vertex(0, "-127.5", "-127.5", "7"), Vertex(1, "0.5", "1.5", "9"), Vertex(2, "-0.5", "2.5", "10")},
-         {{{0, 0}, 7}, {{128, 130}, 10}},
-         0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        WriteAll(dir.File("t.asc"), TerrainText(c.vertices));
-        NationalGrid grid = Filled(-1);
-        const Asc257ReadResult result = Read("t.asc", grid);
-        EXPECT_EQ(result.end, Asc257ReadEnd::AllDone);
-        EXPECT_EQ(result.verticesOutside, c.outside);
-        for (const auto& [cell, value] : c.cells) EXPECT_EQ(grid.At(cell.first, cell.second), value);
-        EXPECT_EQ(result.verticesStored, static_cast<long long>(c.vertices.size()) - c.outside);
-    }
 }
 
 TEST_F(Asc257FileTest, NegativeHeightStopsAndLeavesTheTerrainAsItWas) {
-    std::vector<std::string> vertices;
-    for (int n = 0; n < 150; ++n) {
-        vertices.push_back(Vertex(n, std::to_string(n % 257 - 128), "-128", n == 99 ? "-0.5" : std::to_string(n + 1)));
-    }
-    WriteAll(dir.File("neg.asc"), TerrainText(vertices));
+    // Vertices 0 to 149 along the first row, heights 1 to 150 but vertex 99's -0.5.
     NationalGrid grid = Filled(7);
-    const Asc257ReadResult result = Read("neg.asc", grid);
+    const Asc257ReadResult result = ReadASC257(test::TestDataPath("asc257/negative.asc"), grid, status);
     EXPECT_EQ(result.end, Asc257ReadEnd::NegativeValue);
     EXPECT_FALSE(result.ok());
     EXPECT_EQ(result.message, "ASC file contains negative values. ASC not loaded");
@@ -211,64 +150,36 @@ TEST_F(Asc257FileTest, NegativeHeightStopsAndLeavesTheTerrainAsItWas) {
     EXPECT_EQ(status.texts[1], "Error: ASC contains negative values");
 }
 
-TEST_F(Asc257FileTest, ReadingRules) {
-    struct Case {
-        const char* name;
-        std::string text;
-        std::vector<std::pair<std::pair<int, int>, double>> cells;
-        long long stored;
+// The files and the rule each shows: tests/data/asc257/README.md.
+TEST_F(Asc257FileTest, ReadingRulesAndTheFirstVertexDecidesTheConvention) {
+    using Cells = std::vector<std::pair<std::pair<int, int>, double>>;
+    const Cells ends = {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}};
+    const std::tuple<const char*, Cells, long long, long long> cases[] = {
+        {"centred", {{{0, 0}, 3}, {{128, 128}, 4}, {{256, 256}, 5}}, 3, 0},
+        {"corner", {{{0, 0}, 1}, {{256, 256}, 2}, {{128, 128}, 6}}, 3, 0},
+        {"corner-empty-field", {{{128, 128}, 4}}, 1, 2},
+        {"centred-halves", {{{0, 0}, 7}, {{128, 130}, 10}}, 3, 0},
+        {"before-vertex-0", {{{138, 138}, -1}, {{0, 0}, 1}}, 1, 0},
+        {"face-list-ends", {{{128, 128}, -1}}, 1, 0},
+        {"fac-ends", {{{128, 128}, -1}}, 1, 0},
+        {"last-line", {{{0, 0}, 1}, {{128, 128}, -1}}, 1, 0},
+        {"last-line-no-end", {{{0, 0}, 1}, {{128, 128}, -1}}, 1, 0},
+        {"junk-lines", {{{128, 128}, -1}, {{129, 129}, 4}}, 2, 0},
+        {"off-terrain", {{{130, 130}, 6}}, 2, 3},
+        {"row-above", {{{130, 130}, 6}}, 2, 1},
+        {"cr-ends", ends, 3, 0},
+        {"lf-ends", ends, 3, 0},
+        {"number-forms", {{{129, 129}, 25}, {{130, 128}, 0.5}, {{131, 131}, 0}}, 4, 0},
     };
-    const std::string v0 = Vertex(0, "-128", "-128", "1");
-    const std::vector<std::string> ends = {Vertex(0, "-128", "-128", "1.5"), Vertex(1, "5", "-7", "2.25"),
-                                           Vertex(2, "128", "128", "3")};
-    const Case cases[] = {
-        {"lines before Vertex 0 are not read",
-         "Vertex 5: X: 10 Y: 10 Z: 9\r\n" + v0 + "\r\nFace list:\r\n",
-         {{{138, 138}, -1}, {{0, 0}, 1}},
-         1},
-        {"the face list ends the vertices",
-         v0 + "\r\nFace list:\r\n" + Vertex(1, "0", "0", "4") + "\r\nend\r\n",
-         {{{128, 128}, -1}},
-         1},
-        {"any line beginning with Fac ends them",
-         v0 + "\r\nFactory\r\n" + Vertex(1, "0", "0", "4") + "\r\nend\r\n",
-         {{{128, 128}, -1}},
-         1},
-        {"the last line is never a vertex",
-         v0 + "\r\n" + Vertex(1, "0", "0", "4") + "\r\n",
-         {{{0, 0}, 1}, {{128, 128}, -1}},
-         1},
-        {"nor without a line end", v0 + "\r\n" + Vertex(1, "0", "0", "4"), {{{0, 0}, 1}, {{128, 128}, -1}}, 1},
-        {"blank, page-break and junk lines inside the list are skipped",
-         v0 + "\r\n\r\n                                     Page 1\r\n\r\n\x01\x02\xff junk\r\n" +
-             Vertex(1, "1", "1", "4") + "\r\nFace list:\r\n",
-         {{{128, 128}, -1}, {{129, 129}, 4}},
-         2},
-        {"vertices off the terrain are skipped",
-         v0 + "\r\n" + Vertex(1, "129", "0", "4") + "\r\n" + Vertex(2, "1e308", "0", "4") + "\r\n" +
-             Vertex(3, "0", "-128.6", "4") + "\r\n" + Vertex(4, "2", "2", "6") + "\r\nFace list:\r\n",
-         {{{130, 130}, 6}},
-         2},
-        {"a vertex one row above the terrain is skipped",
-         v0 + "\r\n" + Vertex(1, "0", "129", "4") + "\r\n" + Vertex(2, "2", "2", "6") + "\r\nFace list:\r\n",
-         {{{130, 130}, 6}},
-         2},
-        {"CR line ends", TerrainText(ends, "\r"), {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}}, 3},
-        {"LF line ends", TerrainText(ends, "\n"), {{{0, 0}, 1.5}, {{133, 121}, 2.25}, {{256, 256}, 3}}, 3},
-        {"odd number forms read as typed numbers do",
-         v0 + "\r\n" + Vertex(1, "+1", "1.0E0", "2.5D1") + "\r\n" + Vertex(2, "2abc", "-0", ".5") + "\r\n" +
-             Vertex(3, "3", "3", "abc") + "\r\nFace list:\r\n",
-         {{{129, 129}, 25}, {{130, 128}, 0.5}, {{131, 131}, 0}},
-         4},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        WriteAll(dir.File("t.asc"), c.text);
+    for (const auto& [name, cells, stored, outside] : cases) {
+        SCOPED_TRACE(name);
         NationalGrid grid = Filled(-1);
-        const Asc257ReadResult result = Read("t.asc", grid);
+        const Asc257ReadResult result =
+            ReadASC257(test::TestDataPath("asc257/read/" + std::string(name) + ".asc"), grid, status);
         EXPECT_EQ(result.end, Asc257ReadEnd::AllDone) << result.message;
-        EXPECT_EQ(result.verticesStored, c.stored);
-        for (const auto& [cell, value] : c.cells) EXPECT_EQ(grid.At(cell.first, cell.second), value);
+        EXPECT_EQ(result.verticesStored, stored);
+        EXPECT_EQ(result.verticesOutside, outside);
+        for (const auto& [cell, value] : cells) EXPECT_EQ(grid.At(cell.first, cell.second), value);
     }
 }
 
@@ -305,38 +216,29 @@ long MaxResidentKilobytes() {
 }
 
 // Writes a large file a megabyte at a time, so the test itself stays small.
-void WriteLargeFile(const std::string& path, const std::string& head, int megabytes,
-                    const std::function<void(std::string&)>& fillBlock, const std::string& tail) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
+void WriteLargeFile(const std::string& path, const std::string& head, const std::string& tail, int megabytes,
+                    const std::function<void(std::string&)>& fillBlock) {
+    std::ofstream file(path, std::ios::binary);
     std::string block(1u << 20, '\0');
-    std::fputs(head.c_str(), file);
+    file << head;
     for (int i = 0; i < megabytes; ++i) {
         fillBlock(block);
-        ASSERT_EQ(std::fwrite(block.data(), 1, block.size(), file), block.size());
+        file << block;
     }
-    std::fwrite(tail.data(), 1, tail.size(), file);
-    ASSERT_EQ(std::fclose(file), 0);
+    ASSERT_TRUE(file << tail);
 }
 
 TEST_F(Asc257FileTest, LargeNoiseEndsWithBoundedMemory) {
     const std::string noise = dir.File("noise.asc");
     std::mt19937_64 random(7);
-    WriteLargeFile(
-        noise, "", 200,
-        [&](std::string& block) {
-            for (std::size_t i = 0; i + 8 <= block.size(); i += 8) {
-                const std::uint64_t word = random();
-                std::memcpy(block.data() + i, &word, 8);
-            }
-        },
-        "");
+    WriteLargeFile(noise, "", "", 200, [&](std::string& block) {
+        for (char& c : block) c = static_cast<char>(random());
+    });
     // A vertex list broken by a line of 60 MB without any line end.
     const std::string longLine = dir.File("longline.asc");
-    WriteLargeFile(
-        longLine, Vertex(0, "-128", "-128", "1") + "\r\nVertex 1: X: 1 Y: 1 Z: ", 60,
-        [](std::string& block) { block.assign(block.size(), '7'); },
-        "\r\n" + Vertex(2, "2", "2", "3") + "\r\nFace list:\r\n");
+    WriteLargeFile(longLine, Vertex(0, "-128", "-128", "1") + "\r\nVertex 1: X: 1 Y: 1 Z: ",
+                   "\r\n" + Vertex(2, "2", "2", "3") + "\r\nFace list:\r\n", 60,
+                   [](std::string& block) { block.assign(block.size(), '7'); });
     const long before = MaxResidentKilobytes();
     NationalGrid grid;
     const Asc257ReadResult noiseResult = ReadASC257(noise, grid, status);
@@ -356,13 +258,8 @@ TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
     std::filesystem::create_directory(dir.File("folder.txt"));
     WriteAll(dir.File("empty.txt"), "");
     WriteAll(dir.File("wide.txt"), "Vertex 0: X: 0 Y: 0 Z: 0\r\n" + std::string((1u << 20) + 10, 'w') + "\r\nend\r\n");
-    struct Case {
-        const char* name;
-        std::string skeleton;
-        std::int64_t failAfter;
-        std::string expected;  // part of the message
-    };
-    const Case cases[] = {
+    // The message must hold the expected text.
+    const std::tuple<const char*, std::string, std::int64_t, std::string> cases[] = {
         {"skeleton missing", dir.File("nothere.txt"), -1, dir.File("nothere.txt") + ": No such file"},
         {"skeleton is a folder", dir.File("folder.txt"), -1, "folder.txt"},
         {"skeleton empty", dir.File("empty.txt"), -1, "empty.txt is empty"},
@@ -370,70 +267,48 @@ TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
         {"disk full at once", test::Skeleton257Path(), 0, target + ": No space left on device"},
         {"disk full half-way", test::Skeleton257Path(), 5 << 20, target + ": No space left on device"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, skeleton, failAfter, expected] : cases) {
+        SCOPED_TRACE(name);
         WriteAll(target, "previous target");
         WriteAll(bak, "previous backup");
         status.texts.clear();
-        test::FailWritesAfter seam(c.failAfter);
-        const Outcome outcome = WriteASC257({c.skeleton, target, "track"}, Filled(3), status);
+        test::FailWritesAfter seam(failAfter);
+        const Outcome outcome = WriteASC257({skeleton, target, "track"}, Filled(3), status);
         EXPECT_FALSE(outcome);
-        EXPECT_NE(outcome.message().find(c.expected), std::string::npos) << outcome.message();
+        EXPECT_NE(outcome.message().find(expected), std::string::npos) << outcome.message();
         EXPECT_EQ(ReadAll(target), "previous target");
         EXPECT_EQ(ReadAll(bak), "previous backup");
         EXPECT_EQ(test::FilesIn(dir),
                   (std::set<std::string>{"track.asc", "track.bak", "folder.txt", "empty.txt", "wide.txt"}));
         for (const auto& text : status.texts) EXPECT_NE(text, "All Done");
     }
-    const Outcome noFolder =
-        WriteASC257({test::Skeleton257Path(), dir.File("no/track.asc"), "track"}, NationalGrid(), status);
-    EXPECT_EQ(noFolder.message(), "Cannot write " + dir.File("no/track.asc") + ": No such file or directory");
 }
 
+// tests/data/asc257/README.md tells the rule each line of the template shows.
 TEST_F(Asc257FileTest, TemplateLinesAreRewrittenByTheirOwnRules) {
-    const std::string skeleton =
-        "Header  keeps   its spacing\n"
-        "Vertex 0:  X: -128  Y: -128  Z: 9\n"
-        "Vertex 1: X: 500 Y: 0 Z: 9\n"             // off the terrain: left out
-        "Vertex 2: X: 0.5 Y: 1.5 Z: 9\n"           // halves to the even neighbour: cell (128, 130)
-        "   Vertex 3:   X: 1   Y: 1   Z:   9  \n"  // collapsed and trimmed
-        "Vertex 4: X: 2 Y: 2\n"                    // no Z label: the height follows the line
-        "Label X: but no vertex word\n"
-        "Vertex 5: X: 3 Y: 3 Z: 9\n";  // the last line is copied as it stands
-    WriteAll(dir.File("skel.txt"), skeleton);
     NationalGrid grid;
     grid.At(0, 0) = 1;
     grid.At(128, 130) = 2;
     grid.At(129, 129) = -3.25;
     grid.At(130, 130) = 4;
     grid.At(131, 131) = 5;
-    ASSERT_TRUE(WriteASC257({dir.File("skel.txt"), dir.File("t.asc"), "t"}, grid, status));
-    EXPECT_EQ(ReadAll(dir.File("t.asc")),
-              "\r\n"
-              "Named Object: \"t\"\r\n"
-              "Header  keeps   its spacing\r\n"
-              "Vertex 0: X: -128 Y: -128 Z:  1\r\n"
-              "Vertex 2: X: 0.5 Y: 1.5 Z:  2\r\n"
-              "Vertex 3: X: 1 Y: 1 Z: -3.25\r\n"
-              "Vertex 4: X: 2 Y: 2Z:  4\r\n"
-              "Label X: but no vertex word\r\n"
-              "Vertex 5: X: 3 Y: 3 Z: 9\r\n");
+    ASSERT_TRUE(
+        WriteASC257({test::TestDataPath("asc257/template-skeleton.txt"), dir.File("t.asc"), "t"}, grid, status));
+    EXPECT_EQ(ReadAll(dir.File("t.asc")), ReadAll(test::TestDataPath("asc257/template-written.asc")));
     const std::vector<std::string> expected = {"Saving Row: -128", "Saving Row:  2", "Saving Row:  1", "Saving Row:  2",
                                                "All Done"};
     EXPECT_EQ(status.texts, expected);
 }
 
 TEST(Asc257SaveNames, DefaultNameAndCompanionFiles) {
-    struct Case {
-        std::string currentTer, lastAsc, expected;
-    };
-    const Case defaults[] = {
+    const std::tuple<std::string, std::string, std::string> defaults[] = {
         {"", "", "SX2Nat.ASC"},
         {"", "/terrains/base.flat.asc", "base.asc"},
         {"C:\\MCM\\Tracks\\Dunes\\dunes.ter", "/terrains/base.asc", "dunes.asc"},
         {"/tracks/sx/Mud Bowl.TER", "", "Mud Bowl.asc"},
     };
-    for (const Case& c : defaults) EXPECT_EQ(DefaultAsc257SaveName(c.currentTer, c.lastAsc), c.expected);
+    for (const auto& [currentTer, lastAsc, expected] : defaults)
+        EXPECT_EQ(DefaultAsc257SaveName(currentTer, lastAsc), expected);
 
     const Asc257SaveNames names = MakeAsc257SaveNames("/terrains/my.dir/dunes.flat.asc");
     EXPECT_EQ(names.target, "/terrains/my.dir/dunes.flat.asc");

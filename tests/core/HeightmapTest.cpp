@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Heightmaps: round trips through real files, the orientation shared with the
-// displacement maps, the resampling, pictures that ImageMagick writes, and files
-// that must be refused.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "core/dispmap/DisplacementMap.h"
 #include "core/heightmap/HeightmapFile.h"
 #include "core/heightmap/HeightmapGrid.h"
 #include "support/NumberedGrid.h"
+#include "support/ReferenceImage.h"
 #include "support/SlantedTerrain.h"
 #include "support/TempDir.h"
 
@@ -46,19 +44,16 @@ TEST(Heightmap, RoundTripsThroughPngAndRawFilesAreExactToHalfAStep) {
     const PieceGrid numbered = test::NumberedGrid();
     const PieceGrid flat = FlatPiece(5.25);
     const NationalGrid slanted = test::SlantedTerrain();
-    struct Case {
-        const char* file;
-        const PieceGrid* piece;  // else the terrain
-    };
-    const Case cases[] = {{"piece.png", &numbered},
-                          {"piece.r16", &numbered},
-                          {"flat.png", &flat},
-                          {"terrain.png", nullptr},
-                          {"terrain.RAW", nullptr}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        const std::string path = dir.File(c.file);
-        const HeightmapExport exported = c.piece ? PieceHeightmap(*c.piece) : TerrainHeightmap(slanted);
+    // No piece: the terrain.
+    const std::tuple<const char*, const PieceGrid*> cases[] = {{"piece.png", &numbered},
+                                                               {"piece.r16", &numbered},
+                                                               {"flat.png", &flat},
+                                                               {"terrain.png", nullptr},
+                                                               {"terrain.RAW", nullptr}};
+    for (const auto& [file, piece] : cases) {
+        SCOPED_TRACE(file);
+        const std::string path = dir.File(file);
+        const HeightmapExport exported = piece ? PieceHeightmap(*piece) : TerrainHeightmap(slanted);
         ASSERT_TRUE(WriteHeightmapFile(path, exported.map, exported.heights));
         const HeightmapRead read = ReadHeightmapFile(path);
         ASSERT_TRUE(read.outcome) << read.outcome.message();
@@ -72,10 +67,10 @@ TEST(Heightmap, RoundTripsThroughPngAndRawFilesAreExactToHalfAStep) {
         const HeightRange heights = ImportHeights(given, read.recorded);
         EXPECT_EQ(heights.lowest, exported.heights.lowest);
         EXPECT_EQ(heights.highest, exported.heights.highest);
-        if (c.piece) {
+        if (piece) {
             PieceGrid back = FlatPiece(-1);
             ASSERT_TRUE(PieceFromHeightmap(read.map, heights, back));
-            EXPECT_LE(LargestDifference(back, *c.piece), HalfStep(heights));
+            EXPECT_LE(LargestDifference(back, *piece), HalfStep(heights));
             EXPECT_EQ(back.Z(0, 0), -1);  // the rim is not the picture's
         } else {
             NationalGrid back;
@@ -122,12 +117,8 @@ Heightmap PlacePicture(int width, int height) {
 }
 
 TEST(Heightmap, ImportResamplesBilinearWithCornersOnCorners) {
-    struct Case {
-        int width, height;  // of the picture
-        int column, row;    // piece cell
-        double z;
-    };
-    const Case cases[] = {
+    // The picture's width and height, a piece cell and the height it gets.
+    const std::tuple<int, int, int, int, double> cases[] = {
         {17, 17, 5, 9, 8004},   // the grid's own size: sample for sample
         {33, 33, 5, 9, 16008},  // twice the size: every other sample, none between
         {2, 2, 9, 9, 500.5},    // the middle of four samples: their mean
@@ -137,121 +128,71 @@ TEST(Heightmap, ImportResamplesBilinearWithCornersOnCorners) {
         {5, 65, 17, 2, 4004},   // row 2 of 17 lies on row 4 of 65
         {1, 1, 9, 9, 0},        // one sample: flat
     };
-    for (const Case& c : cases) {
+    for (const auto& [width, height, column, row, z] : cases) {
         PieceGrid grid = test::NumberedGrid();
-        ASSERT_TRUE(PieceFromHeightmap(PlacePicture(c.width, c.height), {0, 65535}, grid));
-        EXPECT_EQ(grid.Z(c.column, c.row), c.z) << c.width << " x " << c.height << " at " << c.column << ", " << c.row;
+        ASSERT_TRUE(PieceFromHeightmap(PlacePicture(width, height), {0, 65535}, grid));
+        EXPECT_EQ(grid.Z(column, row), z) << width << " x " << height << " at " << column << ", " << row;
     }
 }
 
 TEST(Heightmap, ImportHeightsAreGivenElseRecordedElseZeroToTwentyAndMustMakeSense) {
     const Heightmap white{1, 1, {65535}};
-    struct Case {
-        GivenHeights given;
-        std::optional<HeightRange> recorded;
-        bool terrain;
-        double z;             // the height white gets
-        const char* refusal;  // or nullptr
-    };
-    const Case cases[] = {
-        {{}, std::nullopt, false, 20, nullptr},
-        {{}, HeightRange{1.5, 7.25}, true, 7.25, nullptr},
-        {{std::nullopt, 9.5}, HeightRange{1.5, 7.25}, true, 9.5, nullptr},
-        {{-3, 4}, HeightRange{1.5, 7.25}, false, 4, nullptr},  // a piece may go below 0
-        {{30, std::nullopt}, std::nullopt, false, 0, "the height of black (30) lies above the height of white (20)"},
+    // The height white gets (the grid's -7 stays when refused), or the refusal.
+    const std::tuple<GivenHeights, std::optional<HeightRange>, bool, double, std::string> cases[] = {
+        {{}, std::nullopt, false, 20, ""},
+        {{}, HeightRange{1.5, 7.25}, true, 7.25, ""},
+        {{std::nullopt, 9.5}, HeightRange{1.5, 7.25}, true, 9.5, ""},
+        {{-3, 4}, HeightRange{1.5, 7.25}, false, 4, ""},  // a piece may go below 0
+        {{30, std::nullopt}, std::nullopt, false, -7, "the height of black (30) lies above the height of white (20)"},
         {{-0.5, std::nullopt},
          std::nullopt,
          true,
-         0,
+         -7,
          "a terrain cannot hold negative heights, and black would be -0.5"},
     };
-    for (const Case& c : cases) {
-        const HeightRange heights = ImportHeights(c.given, c.recorded);
+    for (const auto& [given, recorded, onTerrain, z, refusal] : cases) {
+        const HeightRange heights = ImportHeights(given, recorded);
         PieceGrid piece = FlatPiece(-7);
         NationalGrid terrain;
         terrain.values.assign(terrain.values.size(), -7);
         const Outcome made =
-            c.terrain ? TerrainFromHeightmap(white, heights, terrain) : PieceFromHeightmap(white, heights, piece);
-        const double z = c.terrain ? terrain.At(128, 128) : piece.Z(9, 9);
-        if (c.refusal) {
-            EXPECT_EQ(made.message(), c.refusal);
-            EXPECT_EQ(z, -7);  // the grid is untouched
-        } else {
-            EXPECT_TRUE(made) << made.message();
-            EXPECT_EQ(z, c.z);
-        }
+            onTerrain ? TerrainFromHeightmap(white, heights, terrain) : PieceFromHeightmap(white, heights, piece);
+        EXPECT_EQ(made.message(), refusal);
+        EXPECT_EQ(static_cast<bool>(made), refusal.empty());
+        EXPECT_EQ(onTerrain ? terrain.At(128, 128) : piece.Z(9, 9), z);
     }
 }
 
-std::string FindConvert() {
-#ifndef _WIN32  // under Wine the build machine's ImageMagick, a Linux program, cannot be started
-    for (const char* candidate : {"/usr/bin/convert", "/usr/local/bin/convert"})
-        if (test::Exists(candidate)) return candidate;
-#endif
-    return "";
-}
-
-// A 16-bit binary PGM: the plainest picture ImageMagick reads exactly.
-std::string Pgm16(const Heightmap& map) {
-    std::string bytes = "P5\n" + std::to_string(map.width) + " " + std::to_string(map.height) + "\n65535\n";
-    for (std::uint16_t sample : map.samples) {
-        bytes += static_cast<char>(sample >> 8);
-        bytes += static_cast<char>(sample & 0xFF);
-    }
-    return bytes;
-}
-
+// Pictures ImageMagick wrote (tests/data/heightmap/README.md): each imports as its grey values.
 TEST(HeightmapPng, ImageMagickPicturesImportAsTheirGreyValues) {
-    const std::string convert = FindConvert();
-    if (convert.empty()) GTEST_SKIP() << "ImageMagick's convert is not installed (for this system)";
-    test::TempDir dir;
-    // Fine steps for the 16-bit files (ImageMagick writes 8 bits where they
-    // suffice); whole 8-bit levels (multiples of 257) for the 8-bit files, so
-    // they hold the same values whichever way ImageMagick rounds.
     Heightmap fine = PlacePicture(17, 17);
     Heightmap coarse = fine;
     for (int i = 0; i < 17 * 17; ++i) {
         fine.samples[i] = static_cast<std::uint16_t>(fine.samples[i] * 4 + 1);
         coarse.samples[i] = static_cast<std::uint16_t>(257 * (14 * (i / 17) + i % 17 + 1));
     }
-    test::WriteAll(dir.File("fine.pgm"), Pgm16(fine));
-    test::WriteAll(dir.File("coarse.pgm"), Pgm16(coarse));
-    struct Case {
-        const char* output;  // ImageMagick's options and output file
-        const char* note;
-        const Heightmap& source;
+    const std::string colour8 = "an 8-bit colour PNG, read as its grey value";
+    const std::tuple<const char*, std::string, const Heightmap&> cases[] = {
+        {"grey16.png", "", fine},
+        {"grey8.png", "an 8-bit grey PNG, read as its grey value", coarse},
+        {"rgb8.png", colour8, coarse},
+        {"palette.png", colour8, coarse},
+        {"rgba16.png", "a 16-bit colour PNG with transparency, read as its grey value", fine},
+        {"interlaced.png", "", fine},
     };
-    const Case cases[] = {
-        {"-depth 16 grey16.png", "", fine},
-        {"-depth 8 grey8.png", "an 8-bit grey PNG, read as its grey value", coarse},
-        {"-depth 8 PNG24:rgb8.png", "an 8-bit colour PNG, read as its grey value", coarse},
-        {"-depth 8 PNG8:palette.png", "an 8-bit colour PNG, read as its grey value", coarse},
-        {"-depth 16 -type TrueColorAlpha rgba16.png", "a 16-bit colour PNG with transparency, read as its grey value",
-         fine},
-        {"-interlace PNG -depth 16 interlaced.png", "", fine},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.output);
-        const std::string output = c.output;
-        const std::string name = output.substr(output.rfind(' ') + 1);
-        const std::string file = dir.File(name.substr(name.find(':') + 1));
-        const std::string command = convert + " " + dir.File(&c.source == &fine ? "fine.pgm" : "coarse.pgm") + " " +
-                                    output.substr(0, output.rfind(' ') + 1) + name.substr(0, name.find(':') + 1) + file;
-        ASSERT_EQ(std::system(command.c_str()), 0);
+    for (const auto& [name, note, source] : cases) {
+        const std::string file = test::TestDataPath(std::string("heightmap/") + name);
         const HeightmapRead read = ReadHeightmapFile(file);
         ASSERT_TRUE(read.outcome) << read.outcome.message();
-        EXPECT_EQ(read.note, *c.note ? file + ": " + c.note : "");
+        EXPECT_EQ(read.note, note.empty() ? "" : file + ": " + note);
         EXPECT_FALSE(read.recorded.has_value());
         // Without recorded heights black is 0 and white 20.
         PieceGrid piece;
         ASSERT_TRUE(PieceFromHeightmap(read.map, ImportHeights({}, read.recorded), piece));
-        double largest = 0;
-        for (int r = 1; r <= 17; ++r) {
-            for (int c2 = 1; c2 <= 17; ++c2) {
-                largest = std::max(largest, std::abs(piece.Z(c2, r) - 20.0 * c.source.At(c2 - 1, r - 1) / 65535));
-            }
-        }
-        EXPECT_LE(largest, 1e-12);
+        for (int r = 1; r <= 17; ++r)
+            for (int c = 1; c <= 17; ++c)
+                EXPECT_NEAR(piece.Z(c, r), 20.0 * source.At(c - 1, r - 1) / 65535, 1e-12)
+                    << name << " " << c << ", " << r;
     }
 }
 
@@ -264,13 +205,8 @@ TEST(HeightmapFile, BadFilesAreRefusedWithTheirReason) {
     std::string wide;
     ASSERT_TRUE(EncodeHeightmapPng(Heightmap{9000, 1, std::vector<std::uint16_t>(9000, 7)}, {0, 1}, wide));
     enum Kind { Bytes, Missing, Folder, Sparse, DeviceLink };
-    struct Case {
-        const char* name;
-        Kind kind;
-        std::string bytes;    // the content, or for Sparse the size as text
-        std::string message;  // after the path
-    };
-    const Case cases[] = {
+    // The bytes are the content, or for Sparse the size as text; the message follows the path.
+    const std::tuple<const char*, Kind, std::string, std::string> cases[] = {
         {"text.png", Bytes, "not a picture", ": it is not a PNG image"},
         {"empty.png", Bytes, "", ": it is not a PNG image"},
         {"cut.png", Bytes, good.substr(0, good.size() / 2), ": the file ends too early (it is truncated)"},
@@ -287,25 +223,25 @@ TEST(HeightmapFile, BadFilesAreRefusedWithTheirReason) {
         {"zero.r16", DeviceLink, "/dev/zero", ": it is not a regular file"},
         {"missing.png", Missing, "", ": No such file or directory"},
     };
-    for (const Case& c : cases) {
-        const std::string path = dir.File(c.name);
+    for (const auto& [name, kind, bytes, message] : cases) {
+        const std::string path = dir.File(name);
         std::error_code ec;
-        switch (c.kind) {
-            case Bytes: test::WriteAll(path, c.bytes); break;
+        switch (kind) {
+            case Bytes: test::WriteAll(path, bytes); break;
             case Missing: break;
             case Folder: std::filesystem::create_directory(path); break;
             case Sparse:
                 test::WriteAll(path, "");
-                std::filesystem::resize_file(path, std::stoull(c.bytes));
+                std::filesystem::resize_file(path, std::stoull(bytes));
                 break;
             case DeviceLink:
-                std::filesystem::create_symlink(c.bytes, path, ec);
-                if (ec || !test::Exists(c.bytes)) continue;  // no such device here
+                std::filesystem::create_symlink(bytes, path, ec);
+                if (ec || !test::Exists(bytes)) continue;  // no such device here
                 break;
         }
         const HeightmapRead read = ReadHeightmapFile(path);
-        EXPECT_EQ(read.outcome.message(), (c.kind == Missing ? "Cannot open " : "Cannot read ") + path + c.message);
-        EXPECT_TRUE(read.map.samples.empty()) << c.name;
+        EXPECT_EQ(read.outcome.message(), (kind == Missing ? "Cannot open " : "Cannot read ") + path + message);
+        EXPECT_TRUE(read.map.samples.empty()) << name;
     }
 }
 

@@ -4,147 +4,100 @@
 #include <filesystem>
 #include <optional>
 #include <random>
+#include <sstream>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "core/trackfiles/ProfileFile.h"
+#include "support/ReferenceImage.h"
 #include "support/TempDir.h"
 
 namespace gw {
 namespace {
 
-using namespace std::string_literals;
 using test::ReadAll;
 using test::TempDir;
 using test::WriteAll;
 
-struct ReadCase {
-    const char* name;
-    std::string text;
-    std::string section;
-    std::string key;
-    std::optional<std::string> expected;  // nothing: the default comes back
-};
-
-const ReadCase kReadCases[] = {
-    {"section case ignored", "[ElevationData]\r\nElevationPath=C:\\MCM\\\r\n", "ELEVATIONDATA", "ElevationPath",
-     "C:\\MCM\\"},
-    {"key case ignored", "[A]\r\nNaMe=v\r\n", "A", "name", "v"},
-    {"blanks around the equals sign", "[A]\r\n  k  =   v w  \r\n", "A", "k", "v w"},
-    {"tabs trimmed", "[A]\r\n\tk\t=\tv\t\r\n", "A", "k", "v"},
-    {"double quotes removed", "[A]\r\nk=\"  v  \"\r\n", "A", "k", "  v  "},
-    {"single quotes removed", "[A]\r\nk= 'v' \r\n", "A", "k", "v"},
-    {"mismatched quotes kept", "[A]\r\nk=\"v'\r\n", "A", "k", "\"v'"},
-    {"lone quote kept", "[A]\r\nk=\"\r\n", "A", "k", "\""},
-    {"empty quotes", "[A]\r\nk=\"\"\r\n", "A", "k", ""},
-    {"inner quotes kept", "[A]\r\nk=a \"b\" c\r\n", "A", "k", "a \"b\" c"},
-    {"one pair of quotes removed", "[A]\r\nk=\"\"v\"\"\r\n", "A", "k", "\"v\""},
-    {"empty value is not the default", "[A]\r\nk=\r\n", "A", "k", ""},
-    {"value holds an equals sign", "[A]\r\nk=a=b\r\n", "A", "k", "a=b"},
-    {"first of duplicate keys", "[A]\r\nk=1\r\nk=2\r\n", "A", "k", "1"},
-    {"only the first section of a name is searched", "[A]\r\nx=1\r\n[B]\r\n[a]\r\nk=2\r\n", "A", "k", std::nullopt},
-    {"key of another section", "[A]\r\nk=1\r\n[B]\r\nj=2\r\n", "B", "k", std::nullopt},
-    {"line without equals sign is no key", "[A]\r\nk\r\n", "A", "k", std::nullopt},
-    {"note line is no key", "[A]\r\n;k=1\r\n", "A", "k", std::nullopt},
-    {"keys before the first section", "k=1\r\n[A]\r\nj=2\r\n", "A", "k", std::nullopt},
-    {"empty file", "", "A", "k", std::nullopt},
-    {"empty key name", "[A]\r\n=1\r\n", "A", "", std::nullopt},
-    {"mixed line ends", "[A]\r\nk=1\nj=2\rl=3", "A", "l", "3"},
-    {"no line end at the end", "[A]\r\nk=1", "A", "k", "1"},
-    {"blanks inside the brackets and a note after them", "  [ Elevation Data ]  ; note\r\nk=1\r\n", "Elevation Data",
-     "k", "1"},
-    {"an open bracket alone is no section", "[A]\r\n[B\r\nk=1\r\n", "A", "k", "1"},
-    {"binary bytes in the value", "[A]\r\nk=\x01\xff\0z\r\n"s, "A", "k", "\x01\xff\0z"s},
-    {"UTF-8 mark before the first section", "\xEF\xBB\xBF[A]\r\nk=1\r\n", "A", "k", "1"},
-};
+// The cases of tests/data/profile/NAME, one a line: fields split at '|', with \r, \n, \t, \\ and \xHH.
+std::vector<std::vector<std::string>> Cases(const std::string& name) {
+    std::vector<std::vector<std::string>> cases;
+    std::istringstream lines(ReadAll(test::TestDataPath("profile/" + name)));
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> fields(1);
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (line[i] == '|') {
+                fields.emplace_back();
+            } else if (line[i] != '\\') {
+                fields.back() += line[i];
+            } else if (line[++i] == 'x') {
+                fields.back() += static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16));
+                i += 2;
+            } else {
+                fields.back() += line[i] == 'r' ? '\r' : line[i] == 'n' ? '\n' : line[i] == 't' ? '\t' : line[i];
+            }
+        }
+        cases.push_back(fields);
+    }
+    return cases;
+}
 
 TEST(ProfileFile, ReadsInMemoryAndFromTheFileAlike) {
     TempDir dir;
-    for (const ReadCase& c : kReadCases) {
-        SCOPED_TRACE(c.name);
-        ProfileDocument document(c.text);
-        EXPECT_EQ(document.Find(c.section, c.key), c.expected);
-        EXPECT_EQ(document.Get(c.section, c.key, "DEFAULT"), c.expected.value_or("DEFAULT"));
-        WriteAll(dir.File("t.ter"), c.text);
-        EXPECT_EQ(ReadPrivateValue(c.section, c.key, "Not found", dir.File("t.ter")), c.expected.value_or("Not found"));
+    const auto cases = Cases("read.txt");
+    ASSERT_EQ(cases.size(), 27u);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        const auto& [text, section, key] = std::tie(c[1], c[2], c[3]);
+        const std::optional<std::string> expected = c.size() > 4 ? std::optional(c[4]) : std::nullopt;
+        ProfileDocument document(text);
+        EXPECT_EQ(document.Find(section, key), expected);
+        EXPECT_EQ(document.Get(section, key, "DEFAULT"), expected.value_or("DEFAULT"));
+        WriteAll(dir.File("t.ter"), text);
+        EXPECT_EQ(ReadPrivateValue(section, key, "Not found", dir.File("t.ter")), expected.value_or("Not found"));
     }
 }
-
-struct WriteCase {
-    const char* name;
-    std::string before;
-    std::string section;
-    std::string key;
-    std::string value;
-    std::string after;
-};
-
-const WriteCase kWriteCases[] = {
-    {"replaced in place, every other line kept", "; note\r\n[A]\r\nk=1\r\nj=2\r\n\r\n[B]\r\nk=3\r\n", "A", "k", "9",
-     "; note\r\n[A]\r\nk=9\r\nj=2\r\n\r\n[B]\r\nk=3\r\n"},
-    {"the file's spelling of the key stays", "[A]\r\n  Name = old \r\n", "a", "NAME", "new", "[A]\r\nName=new\r\n"},
-    {"first of duplicate keys replaced", "[A]\r\nk=1\r\nk=2\r\n", "A", "k", "9", "[A]\r\nk=9\r\nk=2\r\n"},
-    {"appended after the last key, before blank lines", "[A]\r\nk=1\r\n\r\n\r\n[B]\r\n", "A", "j", "2",
-     "[A]\r\nk=1\r\nj=2\r\n\r\n\r\n[B]\r\n"},
-    {"appended before a closing note", "[A]\r\nk=1\r\n; B follows\r\n[B]\r\n", "A", "j", "2",
-     "[A]\r\nk=1\r\nj=2\r\n; B follows\r\n[B]\r\n"},
-    {"appended after a header without keys", "[A]\r\n\r\n[B]\r\n", "A", "j", "2", "[A]\r\nj=2\r\n\r\n[B]\r\n"},
-    {"new section at the end", "[A]\r\nk=1\r\n", "B", "j", "2", "[A]\r\nk=1\r\n[B]\r\nj=2\r\n"},
-    {"new section after a last line without end", "[A]\r\nk=1", "B", "j", "2", "[A]\r\nk=1\r\n[B]\r\nj=2\r\n"},
-    {"appended after a last key line without end", "[A]\r\nk=1", "A", "j", "2", "[A]\r\nk=1\r\nj=2\r\n"},
-    {"the same value on a last line without end gains the end", "[A]\r\nk=", "A", "k", "", "[A]\r\nk=\r\n"},
-    {"appended after a header that ends the file", "[A]", "A", "j", "2", "[A]\r\nj=2\r\n"},
-    {"empty file", "", "A", "k", "v", "[A]\r\nk=v\r\n"},
-    {"LF-only file: only the written line gets CR LF", "[A]\nk=1\nj=2\n", "A", "k", "9", "[A]\nk=9\r\nj=2\n"},
-    {"CR-only file", "[A]\rk=1\r\r[B]\r", "A", "j", "2", "[A]\rk=1\rj=2\r\n\r[B]\r"},
-    {"duplicate sections: the first gets the key", "[A]\r\nx=1\r\n[a]\r\nk=2\r\n", "A", "k", "9",
-     "[A]\r\nx=1\r\nk=9\r\n[a]\r\nk=2\r\n"},
-    {"lines without equals sign kept", "[A]\r\njunk line\r\nk=1\r\n  \t \r\n", "A", "j", "2",
-     "[A]\r\njunk line\r\nk=1\r\nj=2\r\n  \t \r\n"},
-    {"binary bytes of other lines kept", "[A]\r\nb=\0\xff\x80\r\n\x01\x02\r\n"s, "A", "j", "2",
-     "[A]\r\nb=\0\xff\x80\r\nj=2\r\n\x01\x02\r\n"s},
-    {"value written as given", "[A]\r\n", "A", "k", "  \"q\"  ", "[A]\r\nk=  \"q\"  \r\n"},
-    {"UTF-8 mark kept", "\xEF\xBB\xBF[A]\r\nk=1\r\n", "A", "k", "2", "\xEF\xBB\xBF[A]\r\nk=2\r\n"},
-    {"keys before the first section untouched", "k=1\r\n[A]\r\n", "A", "k", "2", "k=1\r\n[A]\r\nk=2\r\n"},
-};
 
 TEST(ProfileFile, WritesInMemoryAndThroughTheFileAlike) {
     TempDir dir;
     const std::string file = dir.File("t.ter");
-    for (const WriteCase& c : kWriteCases) {
-        SCOPED_TRACE(c.name);
-        ProfileDocument document(c.before);
-        ASSERT_TRUE(document.Set(c.section, c.key, c.value));
-        EXPECT_EQ(document.Text(), c.after);
+    const auto cases = Cases("write.txt");
+    ASSERT_EQ(cases.size(), 20u);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        const auto& [before, section, key, value, after] = std::tie(c[1], c[2], c[3], c[4], c[5]);
+        ProfileDocument document(before);
+        ASSERT_TRUE(document.Set(section, key, value));
+        EXPECT_EQ(document.Text(), after);
         // The document keeps its sections in step with its bytes: further
         // writes give what they give on the same bytes read afresh.
         using Write = std::pair<std::string, std::string>;
-        for (const auto& [section, key] : {Write{c.section, "k2"}, {c.section, c.key}, {"C", "k"}, {"A", "j"}}) {
+        for (const auto& [nextSection, nextKey] : {Write{section, "k2"}, {section, key}, {"C", "k"}, {"A", "j"}}) {
             ProfileDocument fresh(document.Text());
-            ASSERT_TRUE(fresh.Set(section, key, "w"));
-            ASSERT_TRUE(document.Set(section, key, "w"));
-            EXPECT_EQ(document.Text(), fresh.Text()) << section << "/" << key;
+            ASSERT_TRUE(fresh.Set(nextSection, nextKey, "w"));
+            ASSERT_TRUE(document.Set(nextSection, nextKey, "w"));
+            EXPECT_EQ(document.Text(), fresh.Text()) << nextSection << "/" << nextKey;
         }
-        WriteAll(file, c.before);
-        ASSERT_TRUE(WritePrivateValue(c.section, c.key, c.value, file));
-        EXPECT_EQ(ReadAll(file), c.after);
+        WriteAll(file, before);
+        ASSERT_TRUE(WritePrivateValue(section, key, value, file));
+        EXPECT_EQ(ReadAll(file), after);
         EXPECT_EQ(test::FilesIn(dir), std::set<std::string>{"t.ter"});
     }
 }
 
 TEST(ProfileFile, RefusesTextsThatWouldChangeTheFilesStructure) {
-    struct Refused {
-        std::string section, key, value;
-    };
-    const Refused cases[] = {
+    const std::tuple<std::string, std::string, std::string> cases[] = {
         {"A", "k", "1\r\n[Evil]"}, {"A", "k", "1\n"}, {"A", "k", "1\r"},
         {"A", "k=j", "1"},         {"A", "[k", "1"},  {"A", "", "1"},
         {"A", "  ", "1"},          {"A]", "k", "1"},  {"", "k", "1"},
         {"A\r\nB", "k", "1"},      {"A", "k\n", "1"},
     };
     const std::string before = "[A]\r\nk=0\r\n";
-    for (const auto& c : cases) {
+    for (const auto& [section, key, value] : cases) {
         ProfileDocument document(before);
-        EXPECT_FALSE(document.Set(c.section, c.key, c.value)) << c.section << "/" << c.key << "=" << c.value;
+        EXPECT_FALSE(document.Set(section, key, value)) << section << "/" << key << "=" << value;
         EXPECT_EQ(document.Text(), before);
     }
 }
@@ -166,7 +119,7 @@ TEST(ProfileFile, ManyWritesThenReadsRoundTripThroughAFileThatDidNotExist) {
     EXPECT_EQ(ReadPrivateValue("ElevationFile_1", "BaseY", "0", file), "0");
 }
 
-TEST(ProfileFile, ReadPrivateValueReturnsAtMost254Characters) {
+TEST(ProfileFile, ReadPrivateValueReturnsAtMost254CharactersAndTrimsTheDefault) {
     TempDir dir;
     const std::string file = dir.File("t.ter");
     const std::string long300(300, 'x');
@@ -177,28 +130,19 @@ TEST(ProfileFile, ReadPrivateValueReturnsAtMost254Characters) {
     EXPECT_EQ(ReadPrivateValue("A", "quoted", "", file), exact254);
     // The default goes through the same buffer.
     EXPECT_EQ(ReadPrivateValue("A", "missing", long300, file), std::string(254, 'x'));
-    // The in-memory document has no such limit.
+    // The in-memory document has no such limit; a default loses its trailing blanks only.
     EXPECT_EQ(ProfileDocument(ReadAll(file)).Get("A", "long", ""), long300);
-}
-
-TEST(ProfileFile, DefaultLosesItsTrailingBlanksOnly) {
-    TempDir dir;
     EXPECT_EQ(ReadPrivateValue("A", "k", "  Not found  ", dir.File("missing.ter")), "  Not found");
     EXPECT_EQ(ReadPrivateValue("A", "k", "", dir.File("missing.ter")), "");
 }
 
-TEST(ProfileFile, AFolderIsNotAProfileFile) {
+TEST(ProfileFile, VeryLongLinesAreKeptAndReadAndAFolderIsNoProfileFile) {
     TempDir dir;
     std::filesystem::create_directory(dir.File("sub.ter"));
     EXPECT_EQ(ReadPrivateValue("A", "k", "dflt", dir.File("sub.ter")), "dflt");
-    Outcome written = WritePrivateValue("A", "k", "v", dir.File("sub.ter"));
-    EXPECT_FALSE(written);
+    const Outcome written = WritePrivateValue("A", "k", "v", dir.File("sub.ter"));
     EXPECT_NE(written.message().find(dir.File("sub.ter")), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("sub.ter")));
-}
-
-TEST(ProfileFile, VeryLongLinesAreKeptAndRead) {
-    TempDir dir;
     const std::string file = dir.File("long.ter");
     const std::string junk(1 << 20, 'j');
     const std::string longValue(1 << 20, 'v');

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/convert/BuildNational.h"
@@ -20,6 +21,7 @@ namespace gw {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FilesIn;
 using test::RecordingStatusSink;
 using test::TempDir;
 
@@ -37,13 +39,6 @@ std::string CopySampleTrack(const TempDir& dir) {
     const std::string folder = dir.File("Dunes");
     fs::copy(test::ProgramFolder() + "/samples/Dunes", folder, fs::copy_options::recursive);
     return folder + test::kSeparator + "Dunes.TER";
-}
-
-std::vector<std::string> FilesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) names.push_back(entry.path().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 struct Spot {
@@ -69,60 +64,41 @@ const Spot kSpots[] = {
     {100, 100, 0.0, "grass (c 6, r 9)"},
 };
 
+// The first case is the sample as converted; the others add onto what the grid holds, but the
+// pieces at BaseX 240 close the last column, those at BaseY 240 the last row, at exactly Z Base:
+// the pieces' own last lattice lines (the north-east berm's are 3.6 high) are not used.
 TEST(BuildNationalFromTer, SampleTrackGivesTheHeightsWorkedOutByHand) {
-    NationalGrid grid;
-    RecordingStatusSink status;
     const std::string ter = test::ProgramFolder() + "/samples/Dunes/Dunes.TER";
-    const NationalBuild build = BuildNationalFromTer(ter, "5.411765", "0.67", grid, status);
-    ASSERT_TRUE(build.ok()) << NationalBuildProblemsText(build);
-    EXPECT_EQ(build.piecesAdded, 256);
-    for (const Spot& spot : kSpots) {
-        EXPECT_NEAR(grid.At(spot.x, spot.y), kZBase + 0.67 * spot.height, 1e-9) << spot.why;
-    }
-    // The pieces at BaseX 240 close the last column, those at BaseY 240 the last
-    // row, at exactly Z Base: the pieces' own last lattice lines (the north-east
-    // berm's are 3.6 high) are not used.
-    for (int k = 0; k <= 256; ++k) {
-        EXPECT_EQ(grid.At(256, k), kZBase) << "column 256, row " << k;
-        EXPECT_EQ(grid.At(k, 256), kZBase) << "row 256, column " << k;
-    }
-    ASSERT_EQ(status.texts.size(), 256u);
-    EXPECT_EQ(status.texts[0], " 1 C:\\MCM\\Tracks\\Dunes\\BermN.asc");
-    EXPECT_EQ(status.texts[255], " 256 C:\\MCM\\Tracks\\Dunes\\BermS.asc");
-}
-
-TEST(BuildNationalFromTer, AddsOntoWhatTheGridHoldsButClosesTheEdgesAtZBase) {
-    const std::string ter = test::ProgramFolder() + "/samples/Dunes/Dunes.TER";
-    NullStatusSink quiet;
-    struct Case {
-        const char* name;
-        double start;
-        int runs;
-        const char* zBase;
-        const char* zScale;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, double, int, const char*, const char*> cases[] = {
+        {"the sample on a clear grid", 0.0, 1, "5.411765", "0.67"},
         {"a base terrain at 1", 1.0, 1, "5.411765", "0.67"},
         {"converted twice without clearing", 0.0, 2, "5.411765", "0.67"},
         {"Quarry base and a scale of 1", 0.0, 1, "15.0", "1.0"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [name, start, runs, zBase, zScale] : cases) {
+        SCOPED_TRACE(name);
         NationalGrid grid;
-        grid.values.assign(grid.values.size(), c.start);
-        for (int run = 0; run < c.runs; ++run) BuildNationalFromTer(ter, c.zBase, c.zScale, grid, quiet);
-        const double zBase = std::stod(c.zBase);
-        const double zScale = std::stod(c.zScale);
+        grid.values.assign(grid.values.size(), start);
+        RecordingStatusSink status;
+        NationalBuild build;
+        for (int run = 0; run < runs; ++run) build = BuildNationalFromTer(ter, zBase, zScale, grid, status);
+        ASSERT_TRUE(build.ok()) << NationalBuildProblemsText(build);
+        EXPECT_EQ(build.piecesAdded, 256);
+        const double base = std::stod(zBase), scale = std::stod(zScale);
         for (const Spot& spot : kSpots) {
-            EXPECT_NEAR(grid.At(spot.x, spot.y), c.start + c.runs * (zBase + zScale * spot.height), 1e-9)
-                << c.name << ": " << spot.why;
+            EXPECT_NEAR(grid.At(spot.x, spot.y), start + runs * (base + scale * spot.height), 1e-9) << spot.why;
         }
-        EXPECT_EQ(grid.At(256, 0), zBase) << c.name;
-        EXPECT_EQ(grid.At(256, 256), zBase) << c.name;
-        EXPECT_EQ(grid.At(0, 256), zBase) << c.name;
+        for (int k = 0; k <= 256; ++k) {
+            ASSERT_EQ(grid.At(256, k), base) << "column 256, row " << k;
+            ASSERT_EQ(grid.At(k, 256), base) << "row 256, column " << k;
+        }
+        ASSERT_EQ(status.texts.size(), 256u * runs);
+        EXPECT_EQ(status.texts[0], " 1 C:\\MCM\\Tracks\\Dunes\\BermN.asc");
+        EXPECT_EQ(status.texts[255], " 256 C:\\MCM\\Tracks\\Dunes\\BermS.asc");
     }
 }
 
-TEST(BuildNationalFromTer, PiecesThatCannotBeReadLeaveTheirPlaceAsItWasAndAreListed) {
+TEST(BuildNationalFromTer, PiecesOrATerThatCannotBeReadLeaveTheirPlaceAsItWas) {
     TempDir dir;
     const std::string ter = CopySampleTrack(dir);
     fs::remove(dir.File("Dunes/StepUpN.asc"));
@@ -130,9 +106,7 @@ TEST(BuildNationalFromTer, PiecesThatCannotBeReadLeaveTheirPlaceAsItWasAndAreLis
     ProfileDocument document;
     ASSERT_TRUE(ProfileDocument::Load(ter, document));
     std::string text = document.Text();
-    const std::size_t at = text.find("[ElevationFile_16]");
-    text.replace(at, std::string("[ElevationFile_16]").size(), "[Elevation_16]");
-    document = ProfileDocument(text);
+    document = ProfileDocument(text.replace(text.find("[ElevationFile_16]"), 18, "[Elevation_16]"));
     ASSERT_TRUE(document.Set("ElevationFile_2", "Name", "nothere.asc"));
     ASSERT_TRUE(document.Save(ter));
 
@@ -158,17 +132,13 @@ TEST(BuildNationalFromTer, PiecesThatCannotBeReadLeaveTheirPlaceAsItWasAndAreLis
         << problems;
     EXPECT_EQ(std::count(problems.begin(), problems.end(), '\n'), 2) << problems;
     EXPECT_EQ(PiecesNotAddedStatus(build), "Track loaded, 3 of 256 pieces not added");
-}
 
-TEST(BuildNationalFromTer, ATerThatCannotBeReadChangesNothing) {
-    TempDir dir;
-    NationalGrid grid;
-    grid.At(3, 3) = 7.0;
+    // A .TER that cannot be read changes nothing.
     const NationalGrid before = grid;
     RecordingStatusSink status;
-    const NationalBuild build = BuildNationalFromTer(dir.File("missing.TER"), "5.411765", "0.67", grid, status);
-    EXPECT_FALSE(build.terRead);
-    EXPECT_NE(build.terRead.message().find("missing.TER"), std::string::npos);
+    const NationalBuild none = BuildNationalFromTer(dir.File("missing.TER"), "5.411765", "0.67", grid, status);
+    EXPECT_FALSE(none.terRead);
+    EXPECT_NE(none.terRead.message().find("missing.TER"), std::string::npos);
     EXPECT_EQ(grid, before);
     EXPECT_TRUE(status.texts.empty());
 }
@@ -266,7 +236,7 @@ TEST_F(SXConversionTest, TheNewTerAndScnCarryTheKeysThatMakeTheGameLoadTheTerrai
     }
 }
 
-TEST_F(SXConversionTest, TheTracksOwnFolderIsRefusedBeforeAnythingIsWritten) {
+TEST_F(SXConversionTest, TheTracksOwnFolderOrNoneIsRefusedBeforeAnythingIsWritten) {
     // Also when reached through a link, and whichever single output is chosen.
     std::vector<std::string> folders = {dir.File("Dunes"), dir.File("Dunes/")};
     std::error_code noLinks;  // MinGW's runtime makes no links on Windows
@@ -279,7 +249,7 @@ TEST_F(SXConversionTest, TheTracksOwnFolderIsRefusedBeforeAnythingIsWritten) {
             options.writeScn = only == 1;
             options.dispMap = only == 2;
             options.texture = only == 3;
-            const std::vector<std::string> before = FilesIn(dir.File("Dunes"));
+            const std::set<std::string> before = FilesIn(dir.File("Dunes"));
             const std::string terBytes = test::ReadAll(ter);
             const SXConversionResult result = Run();
             EXPECT_EQ(result.refusal, "The output folder " + folder + " is the folder of the SX track " + ter +
@@ -291,6 +261,12 @@ TEST_F(SXConversionTest, TheTracksOwnFolderIsRefusedBeforeAnythingIsWritten) {
             EXPECT_TRUE(status.texts.empty());
         }
     }
+    // An empty output folder is refused only when files are to be written.
+    options.outputFolder = "";
+    options.writeTer = options.writeScn = options.dispMap = options.texture = true;
+    EXPECT_EQ(Run().refusal, "Please select an output directory.");
+    options.writeTer = options.writeScn = options.dispMap = options.texture = false;
+    EXPECT_EQ(Run().refusal, "");
 }
 
 TEST_F(SXConversionTest, OpeningOnlyLoadsTheTrackOntoTheTerrainGivenWhateverTheFolder) {
@@ -298,7 +274,7 @@ TEST_F(SXConversionTest, OpeningOnlyLoadsTheTrackOntoTheTerrainGivenWhateverTheF
     state.national.At(56, 243) = 1;
     options.spline = true;  // starts no work
     options.outputFolder = dir.File("Dunes");
-    const std::vector<std::string> before = FilesIn(dir.File("Dunes"));
+    const std::set<std::string> before = FilesIn(dir.File("Dunes"));
     const SXConversionResult result = Run();
     EXPECT_TRUE(result.ok());
     EXPECT_TRUE(result.steps.empty());
@@ -327,13 +303,6 @@ TEST_F(SXConversionTest, FailedStepsAreAllReportedAndTheLastStatusSaysSo) {
         EXPECT_EQ(message.find("DispMap"), std::string::npos) << message;
     }
     EXPECT_TRUE(result.trackAdded) << "the track is in the grid all the same";
-}
-
-TEST_F(SXConversionTest, AnEmptyOutputFolderIsRefusedWhenFilesAreToBeWritten) {
-    options.outputFolder = "";
-    EXPECT_EQ(Run().refusal, "Please select an output directory.");
-    options.writeTer = options.writeScn = options.dispMap = options.texture = false;
-    EXPECT_EQ(Run().refusal, "");
 }
 
 }  // namespace

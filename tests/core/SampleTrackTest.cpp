@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "core/image/ImageOps.h"
 #include "core/image/TgaFile.h"
@@ -50,33 +50,38 @@ TEST_F(SampleTrackTest, TheBuildWroteTheSameTrackBesideThePrograms) {
     EXPECT_EQ(test::ReadAll(built + "Dunes.SCN"), SampleScnText());
     EXPECT_EQ(test::ReadAll(built + "TableTopE.asc"), test::ReadAll(JoinPath(folder, "TableTopE.asc")));
     EXPECT_EQ(test::ReadAll(built + "JUMPA.TGA"), test::ReadAll(JoinPath(folder, "JUMPA.TGA")));
-    // The single sample piece stays where it always was.
     EXPECT_TRUE(test::Exists(test::SamplePiecePath()));
 }
 
-TEST_F(SampleTrackTest, EveryPositionHasOnePieceFoundBesideTheTerInItsOwnLetterCase) {
+// Every position has one piece, found beside the .TER in its own letter case and turned as the .TRK
+// says, and one texture placement on the same cell; the orientations vary and NONE overrides some.
+TEST_F(SampleTrackTest, EveryPositionHasItsPieceItsTileAndItsTurn) {
     EXPECT_EQ(document.Get("ElevationData", "ElevationPath", ""), "C:\\MCM\\Tracks\\Dunes\\");
     TrackFileFinder finder(ter);
-    std::set<std::string> files;  // as spelt on disk (Windows finds every spelling)
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        files.insert(entry.path().filename().string());
-    }
+    ProfileDocument track;
+    ASSERT_TRUE(ProfileDocument::Load(FindTrackBesideTer(ter), track));
+    EXPECT_FALSE(track.Find("Track", "Orient_1"));              // the keys are Orient_01 .. Orient_256
+    const std::set<std::string> files = test::FilesIn(folder);  // as spelt on disk (Windows finds every spelling)
     std::set<std::pair<int, int>> bases;
-    int foundOnlyLoosely = 0;
+    std::set<std::string> orientations, onTrackOrientations;
+    std::set<int> mapIds;
+    int foundOnlyLoosely = 0, none = 0;
     for (int n = 1; n <= 256; ++n) {
         const std::string section = "ElevationFile_" + std::to_string(n);
+        const std::string placement = "TexturePlacement_" + std::to_string(n);
         ASSERT_TRUE(document.HasSection(section)) << section;
         const int baseX = static_cast<int>(ValueOfText(document.Get(section, "BaseX", "-1")));
         const int baseY = static_cast<int>(ValueOfText(document.Get(section, "BaseY", "-1")));
         EXPECT_EQ(baseX % 16, 0);
         EXPECT_EQ(baseY % 16, 0);
         bases.insert({baseX, baseY});
+        EXPECT_EQ(document.Get(placement, "XIndex", ""), document.Get(section, "BaseX", "x"));
+        EXPECT_EQ(document.Get(placement, "YIndex", ""), document.Get(section, "BaseY", "y"));
+        mapIds.insert(static_cast<int>(ValueOfText(document.Get(placement, "MapID", "0"))));
         const std::string name = document.Get(section, "Name", "");
         if (!files.count(name)) ++foundOnlyLoosely;
         const std::string resolved = finder.Resolve("C:\\MCM\\Tracks\\Dunes\\" + name);
         ASSERT_TRUE(test::Exists(resolved)) << name;
-
-        // The file holds the piece of its position, turned as the .TRK says.
         const int column = baseX / 16;
         const int row = (240 - baseY) / 16;
         EXPECT_EQ(SamplePieceNumber(column, row), n);
@@ -84,27 +89,17 @@ TEST_F(SampleTrackTest, EveryPositionHasOnePieceFoundBesideTheTerInItsOwnLetterC
         PieceGrid read;
         ASSERT_TRUE(ReadPieceFile(resolved, read).opened);
         EXPECT_EQ(read, Turned(MakeSamplePiece(tile.piece), tile.orientation)) << name;
-    }
-    EXPECT_EQ(bases.size(), 256u);
-    EXPECT_GT(foundOnlyLoosely, 0) << "some names must differ in letter case from the files";
-}
 
-TEST_F(SampleTrackTest, OrientationsVaryAndNoneOverridesSome) {
-    ProfileDocument track;
-    ASSERT_TRUE(ProfileDocument::Load(FindTrackBesideTer(ter), track));
-    EXPECT_FALSE(track.Find("Track", "Orient_1"));  // the keys are Orient_01 .. Orient_256, read below
-    std::set<std::string> orientations, onTrackOrientations;
-    int none = 0;
-    for (int n = 1; n <= 256; ++n) {
-        const std::string key = (n < 10 ? "Orient_0" : "Orient_") + std::to_string(n);
-        const std::string orientation = track.Get("Track", key, "missing");
+        const std::string orientation = track.Get("Track", (n < 10 ? "Orient_0" : "Orient_") + std::to_string(n), "");
         orientations.insert(orientation);
-        const std::string transform = document.Get("TexturePlacement_" + std::to_string(n), "Transform", "");
-        if (transform == "NONE")
+        if (document.Get(placement, "Transform", "") == "NONE")
             ++none;
         else
             onTrackOrientations.insert(orientation);
     }
+    EXPECT_EQ(bases.size(), 256u);
+    EXPECT_GT(foundOnlyLoosely, 0) << "some names must differ in letter case from the files";
+    EXPECT_EQ(mapIds, (std::set<int>{1, 2, 3, 4, 5}));
     EXPECT_EQ(orientations, (std::set<std::string>{"0", "1", "2", "3"}));
     EXPECT_EQ(onTrackOrientations, (std::set<std::string>{"0", "1", "2", "3"}));
     EXPECT_GT(none, 0);
@@ -120,9 +115,8 @@ TEST_F(SampleTrackTest, PaletteEntriesLeadToDistinctTilesThatShowTheirTurn) {
         const std::string entry = document.Get("TerrainPalette", "FileSet_" + std::to_string(id), "");
         // The builder reads the entry up to ".tga" followed by "a.tga".
         const std::string builderName = entry.substr(0, entry.find(".tga")) + "a.tga";
-        const std::string resolved = finder.Resolve(builderName);
         RgbImage tile;
-        ASSERT_TRUE(ReadTgaFile(resolved, tile)) << builderName;
+        ASSERT_TRUE(ReadTgaFile(finder.Resolve(builderName), tile)) << builderName;
         EXPECT_EQ(tile.width(), 62);
         EXPECT_EQ(tile.height(), 62);
         EXPECT_EQ(tile, MakeSampleTexture(static_cast<SampleTexture>(id)));
@@ -132,25 +126,10 @@ TEST_F(SampleTrackTest, PaletteEntriesLeadToDistinctTilesThatShowTheirTurn) {
         for (const RgbImage& other : tiles) EXPECT_NE(other, tile);
         tiles.push_back(tile);
     }
-    std::set<int> mapIds;
-    for (int n = 1; n <= 256; ++n) {
-        const std::string section = "TexturePlacement_" + std::to_string(n);
-        mapIds.insert(static_cast<int>(ValueOfText(document.Get(section, "MapID", "0"))));
-        EXPECT_EQ(document.Get(section, "XIndex", ""),
-                  document.Get("ElevationFile_" + std::to_string(n), "BaseX", "x"));
-        EXPECT_EQ(document.Get(section, "YIndex", ""),
-                  document.Get("ElevationFile_" + std::to_string(n), "BaseY", "y"));
-    }
-    EXPECT_EQ(mapIds, (std::set<int>{1, 2, 3, 4, 5}));
 }
 
 TEST(SamplePieces, ShapesHaveTheHeightsTheirNamesPromise) {
-    struct Case {
-        SamplePiece piece;
-        int i, j;
-        double height;
-    };
-    const Case cases[] = {
+    const std::tuple<SamplePiece, int, int, double> cases[] = {
         {SamplePiece::Flat, 8, 8, 0.0},       {SamplePiece::Tabletop, 8, 8, 4.5}, {SamplePiece::Tabletop, 3, 5, 3.0},
         {SamplePiece::Tabletop, 3, 12, 2.25}, {SamplePiece::Whoops, 0, 2, 1.2},   {SamplePiece::Whoops, 16, 4, 0.0},
         {SamplePiece::Berm, 16, 0, 0.0},      {SamplePiece::Berm, 16, 16, 3.6},   {SamplePiece::Berm, 16, 10, 1.2},
@@ -158,10 +137,9 @@ TEST(SamplePieces, ShapesHaveTheHeightsTheirNamesPromise) {
         {SamplePiece::StepUp, 4, 15, 1.0},    {SamplePiece::Double, 4, 4, 3.0},   {SamplePiece::Double, 4, 6, 0.0},
         {SamplePiece::Double, 4, 10, 3.0},
     };
-    for (const Case& c : cases) {
-        const PieceGrid grid = MakeSamplePiece(c.piece);
-        EXPECT_DOUBLE_EQ(grid.Z(c.i + 1, 17 - c.j), c.height)
-            << SamplePieceName(c.piece) << " at " << c.i << ", " << c.j;
+    for (const auto& [piece, i, j, height] : cases) {
+        const PieceGrid grid = MakeSamplePiece(piece);
+        EXPECT_DOUBLE_EQ(grid.Z(i + 1, 17 - j), height) << SamplePieceName(piece) << " at " << i << ", " << j;
     }
     EXPECT_EQ(SamplePieceFileName(SamplePiece::Tabletop, 1), "TableTopW.asc");
     EXPECT_EQ(SamplePieceFileName(SamplePiece::Whoops, 3), "WhoopsEW.asc");

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The texture's composition on the 992 x 992 skeleton: every tile in its cell,
-// turned as the .TRK says, every decision in the log.
 #include <gtest/gtest.h>
 
-#include "support/ScriptedPrompter.h"
 #include "core/image/TgaFile.h"
 #include "core/texture/TextureSkeleton.h"
 #include "core/texture/TileTexture.h"
+#include "support/ReferenceImage.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "support/TextureTrack.h"
 
@@ -34,7 +33,6 @@ std::vector<std::string> LinesOf(const std::string& text) {
 
 class TextureCompose : public ::testing::Test {
 protected:
-    // Writes the track and composes its texture on the ground.
     TextureSkeleton Compose(const TextureTrack& track) {
         track.Write();
         return ComposeTextureSkeleton(track.terPath(), Ground(), view, prompter);
@@ -74,44 +72,14 @@ TEST(TileTexture, TileCellsFromTheIndices) {
     for (const auto& [index, pixel] : top) EXPECT_EQ(TileTop(index), pixel) << index;
 }
 
-TEST_F(TextureCompose, EachTileLandsInItsCell) {
-    const TextureSkeleton composed = Compose(FourColourTrack());
-    ASSERT_TRUE(composed.outcome) << composed.outcome.message();
-    EXPECT_EQ(composed.placed, 256);
-    EXPECT_EQ(composed.failed, 0);
-    EXPECT_TRUE(prompter.shown.empty());
-    ASSERT_EQ(composed.image.width(), 992);
-    ASSERT_EQ(composed.image.height(), 992);
-    for (int n = 1; n <= 256; ++n) {
-        const std::uint32_t colour = kColours[(n - 1) % 4];
-        for (auto [dx, dy] : {std::pair{0, 0}, {61, 0}, {0, 61}, {61, 61}, {30, 30}})
-            ASSERT_EQ(CellPixel(composed.image, n, dx, dy), colour) << "piece " << n << " at " << dx << ", " << dy;
-    }
-    // Progress after every row of 16 pieces: the number alone and a preview.
-    std::vector<std::string> progress;
-    for (int n = 16; n <= 256; n += 16) progress.push_back(std::to_string(n));
-    EXPECT_EQ(view.texts, progress);
-    EXPECT_EQ(view.previews, 16);
-    EXPECT_EQ(view.lastPreview, composed.image);
-}
-
 TEST_F(TextureCompose, TilesAreTurnedAsTheTrackSays) {
     TextureTrack track = MarkedTrack();
     track.placements[5].transform = "NONE";  // piece 6
-    track.trackKeys = {
-        {"Orient_01", "0"},
-        {"Orient_02", "1"},
-        {"Orient_03", "2"},
-        {"Orient_04", "3"},
-        // The key of piece 5 is Orient_05; Orient_5 is another key.
-        {"Orient_5", "3"},
-        {"Orient_05", "1"},
-        {"Orient_06", "1"},  // ignored: Transform NONE
-        // piece 7: no key, the default -2
-        {"Orient_08", "7"},  // unknown: unchanged, no turn
-        {"Orient_10", "2"},
-        {"Orient_256", "3"},
-    };
+    // Piece 5's key is Orient_05, not Orient_5; piece 6's is ignored (Transform NONE); piece 7 has none
+    // (the default -2); piece 8's 7 is unknown, so no turn.
+    track.trackKeys = {{"Orient_01", "0"}, {"Orient_02", "1"}, {"Orient_03", "2"}, {"Orient_04", "3"},
+                       {"Orient_5", "3"},  {"Orient_05", "1"}, {"Orient_06", "1"}, {"Orient_08", "7"},
+                       {"Orient_10", "2"}, {"Orient_256", "3"}};
     const TextureSkeleton composed = Compose(track);
     ASSERT_TRUE(composed.outcome) << composed.outcome.message();
     EXPECT_TRUE(prompter.shown.empty());
@@ -133,89 +101,55 @@ TEST_F(TextureCompose, TilesAreTurnedAsTheTrackSays) {
     }
 }
 
-TEST_F(TextureCompose, LogHeaderAndPlacementsLineForLine) {
+// Solid tiles look the same however they are turned, so the turns only show in the log.
+TEST_F(TextureCompose, EachTileLandsInItsCellAndTheLogTellsEveryPlacement) {
     TextureTrack track = FourColourTrack();
     track.placements[1].transform = std::nullopt;  // piece 2: the default "0", and no orientation key
     track.placements[2].transform = "NONE";        // not turned, whatever its key says
     track.placements[3].transform = "FlipX";
     track.trackKeys = {{"Orient_01", "3"}, {"Orient_03", "1"}, {"Orient_04", "0"}};
     const TextureSkeleton composed = Compose(track);
-    const std::string expectedStart =
-        "===========================================================\r\n"
-        "= " +
-        track.trackPath() +
-        "\r\n"
-        "===========================================================\r\n"
-        "---------------------------------------------\r\n"
-        "Piece # = 1\r\n"
-        "Transform = 0\r\n"
-        "Orientation = 3\r\n"
-        "Remapped Orientation = 0\r\n"
-        "Texture = Reda.tga\r\n"
-        "---------------------------------------------\r\n"
-        "Piece # = 2\r\n"
-        "Transform = 0\r\n"
-        "Orientation = -2\r\n"
-        "Remapped Orientation = -2\r\n"
-        "Texture = Greena.tga\r\n"
-        "---------------------------------------------\r\n"
-        "Piece # = 3\r\n"
-        "Transform = NONE\r\n"
-        "Orientation = -2\r\n"
-        "Remapped Orientation = -1\r\n"
-        "Texture = Bluea.tga\r\n"
-        "---------------------------------------------\r\n"
-        "Piece # = 4\r\n"
-        "Transform = FlipX\r\n"
-        "Orientation = 0\r\n"
-        "Remapped Orientation = -1\r\n"
-        "Texture = Yellowa.tga\r\n"
-        "---------------------------------------------\r\n"
-        "Piece # = 5\r\n";
+    ASSERT_TRUE(composed.outcome) << composed.outcome.message();
+    EXPECT_EQ(composed.placed, 256);
+    EXPECT_EQ(composed.failed, 0);
+    EXPECT_TRUE(prompter.shown.empty());
+    ASSERT_EQ(composed.image.width(), 992);
+    ASSERT_EQ(composed.image.height(), 992);
+    for (int n = 1; n <= 256; ++n) {
+        const std::uint32_t colour = kColours[(n - 1) % 4];
+        for (auto [dx, dy] : {std::pair{0, 0}, {61, 0}, {0, 61}, {61, 61}, {30, 30}})
+            ASSERT_EQ(CellPixel(composed.image, n, dx, dy), colour) << "piece " << n << " at " << dx << ", " << dy;
+    }
+    // Progress after every row of 16 pieces: the number alone and a preview.
+    std::vector<std::string> progress;
+    for (int n = 16; n <= 256; n += 16) progress.push_back(std::to_string(n));
+    EXPECT_EQ(view.texts, progress);
+    EXPECT_EQ(view.previews, 16);
+    EXPECT_EQ(view.lastPreview, composed.image);
+    // The header names the .TRK between two rules, then six lines a piece.
+    const std::string rule = std::string(59, '=') + "\r\n";
+    const std::string expectedStart = rule + "= " + track.trackPath() + "\r\n" + rule +
+                                      test::ReadAll(test::TestDataPath("texture/log-first-pieces.txt"));
     EXPECT_EQ(composed.log.text().substr(0, expectedStart.size()), expectedStart);
     EXPECT_EQ(LinesOf(composed.log.text()).size(), 3u + 256 * 6);
 }
 
-TEST_F(TextureCompose, FewerThan256PlacementsStopAtTheFirstMissingOne) {
-    TextureTrack track = FourColourTrack();
-    track.placements.resize(16);
-    const TextureSkeleton composed = Compose(track);
-    ASSERT_FALSE(composed.outcome);
-    EXPECT_EQ(composed.outcome.message(), "Invalid MapID in TexturePlacement_17: no texture written");
-    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Invalid MapID"});
-    EXPECT_EQ(composed.placed, 16);
-    EXPECT_EQ(LinesOf(composed.log.text()).size(), 3u + 16 * 6);
-}
-
-TEST_F(TextureCompose, NoPaletteMeansNoPlacements) {
-    TextureTrack track = FourColourTrack();
-    track.totalFileSets = "0";
-    const TextureSkeleton composed = Compose(track);
-    ASSERT_TRUE(composed.outcome);
-    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"No Textures to process"});
-    EXPECT_EQ(composed.placed, 0);
-    EXPECT_EQ(composed.image, Ground());
-    EXPECT_EQ(LinesOf(composed.log.text()).size(), 3u);
-}
-
-TEST_F(TextureCompose, MissingTrackFileWarnsOnceAndTurnsNothing) {
-    TextureTrack track = MarkedTrack();
+// The game wrote Windows paths; the files were copied with other case. A missing .TRK is warned of once
+// and turns nothing.
+TEST_F(TextureCompose, TrackAndTexturesAreFoundWhateverTheirLetterCaseAndAMissingTrackTurnsNothing) {
+    TextureTrack track = MarkedTrack(R"(C:\MCM\Textures\DIRT.TGA)", "dirta.tga");
     track.writeTrack = false;
-    const TextureSkeleton composed = Compose(track);
-    ASSERT_TRUE(composed.outcome);
+    const TextureSkeleton missing = Compose(track);
+    ASSERT_TRUE(missing.outcome);
     const std::string expected = track.trackPath() +
                                  " not found.\n\nSome track pieces may not be rotated correctly.\n"
                                  "Make sure the SX .TER and .TRK file are in the\nsame directory";
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{expected});
     EXPECT_EQ(prompter.shown[0].title, "Gridwright");
-    for (int n = 1; n <= 256; ++n) ASSERT_EQ(CellPixel(composed.image, n, 15, 15), kMark) << n;
-    EXPECT_EQ(LinesOf(composed.log.text())[1], "= " + track.trackPath());
-}
+    for (int n = 1; n <= 256; ++n) ASSERT_EQ(CellPixel(missing.image, n, 15, 15), kMark) << n;
+    EXPECT_EQ(LinesOf(missing.log.text())[1], "= " + track.trackPath());
 
-TEST_F(TextureCompose, TrackAndTexturesAreFoundWhateverTheirLetterCase) {
-    // The game wrote Windows paths; the files were copied with other case.
-    TextureTrack track = MarkedTrack(R"(C:\MCM\Textures\DIRT.TGA)", "dirta.tga");
-    track.writeTrack = false;
+    prompter.shown.clear();
     test::WriteAll(track.File("DUNES.TRK"), "[Track]\r\nOrient_01=2\r\n");
     const TextureSkeleton composed = Compose(track);
     ASSERT_TRUE(composed.outcome);
@@ -229,29 +163,18 @@ TEST_F(TextureCompose, TrackAndTexturesAreFoundWhateverTheirLetterCase) {
 
 TEST_F(TextureCompose, BadTilesAreReportedOnceEachInOneBoxAndLeaveTheirCellBare) {
     TextureTrack track(dir.path().string(), "Dunes");
-    const std::string good = EncodeTga(test::SolidTile(0xFF0000));
-    auto withSize = [&good](int width, int height) {
-        std::string bytes = good;
-        bytes[12] = static_cast<char>(width & 0xFF);
-        bytes[13] = static_cast<char>(width >> 8);
-        bytes[14] = static_cast<char>(height & 0xFF);
-        bytes[15] = static_cast<char>(height >> 8);
-        return bytes;
-    };
-    // A run-length encoded header claiming a 200 MB picture: refused by its header.
-    std::string bomb = withSize(8192, 8192);
-    bomb[2] = 10;
+    auto broken = [](const std::string& name) { return test::ReadAll(test::TestDataPath("tga/broken/" + name)); };
     struct Bad {
         std::string name;
         std::string bytes;
         std::string reason;  // after "Cannot read FILE: "
     };
     const Bad bad[] = {
-        {"Truncated", good.substr(0, good.size() / 2), "the file ends inside the pixel data (truncated TGA file)"},
-        {"Empty", "", "the file is too short for a TGA header (0 bytes)"},
-        {"ZeroSize", withSize(0, 62),
+        {"Truncated", broken("few-packets.tga"), "the file ends inside the pixel data (truncated TGA file)"},
+        {"Empty", broken("empty.tga"), "the file is too short for a TGA header (0 bytes)"},
+        {"ZeroSize", broken("zero-width.tga"),
          "the header claims 0 x 62 pixels, outside the sizes we read (1 to 8192 pixels a side)"},
-        {"Bomb", bomb, "the header claims 8192 x 8192 pixels, more than the 4096 x 4096 we read"},
+        {"Bomb", broken("bomb.tga"), "the header claims 8192 x 8192 pixels, more than the 4096 x 4096 we read"},
     };
     for (const Bad& b : bad) {
         track.fileSets.push_back(b.name + ".tga");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The texture builder's small rules: where the texture and its log go,
-// the .TRK's keys and their remapping, the palette of the .TER.
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -24,11 +24,7 @@ TEST(TextureJob, TextureAndLogPaths) {
 
     // File > Open's texture is beside the .TER; a period in a folder name does
     // not cut the path.
-    struct Case {
-        std::string ter;
-        std::string texture;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"/t/Dunes.ter", "/t/DunesUnRendered.tga"},
         {"/home/me/.wine/drive_c/MCM/Dunes.ter", "/home/me/.wine/drive_c/MCM/DunesUnRendered.tga"},
         {"/t/v1.2/my.track.ter", "/t/v1.2/myUnRendered.tga"},
@@ -36,7 +32,7 @@ TEST(TextureJob, TextureAndLogPaths) {
         {"Dunes.ter", "DunesUnRendered.tga"},
         {"/t/Dunes", "/t/DunesUnRendered.tga"},
     };
-    for (const Case& c : cases) EXPECT_EQ(MenuTexturePath(c.ter), c.texture) << c.ter;
+    for (const auto& [ter, texture] : cases) EXPECT_EQ(MenuTexturePath(ter), texture) << ter;
 
     EXPECT_EQ(TextureLogPath("/out/DunesUnRendered.tga"), "/out/MakeTexture.log");
     EXPECT_EQ(TextureLogPath(R"(C:\out\DunesUnRendered.tga)"), R"(C:\out\MakeTexture.log)");
@@ -44,15 +40,14 @@ TEST(TextureJob, TextureAndLogPaths) {
 }
 
 TEST(TextureOrientation, KeysAndRemapping) {
-    EXPECT_EQ(OrientationKey(1), "Orient_01");
-    EXPECT_EQ(OrientationKey(9), "Orient_09");
-    EXPECT_EQ(OrientationKey(10), "Orient_10");
-    EXPECT_EQ(OrientationKey(256), "Orient_256");
+    const std::pair<int, const char*> keys[] = {
+        {1, "Orient_01"}, {9, "Orient_09"}, {10, "Orient_10"}, {256, "Orient_256"}};
+    for (const auto& [piece, key] : keys) EXPECT_EQ(OrientationKey(piece), key);
     const std::pair<int, int> table[] = {{0, -1}, {1, 2}, {2, 1}, {3, 0}, {-2, -2}, {-1, -1}, {4, 4}, {99, 99}};
     for (const auto& [read, used] : table) EXPECT_EQ(RemapOrientation(read), used) << read;
 }
 
-TEST(TrackValue, IntegersAreLeadingNumbersRoundedHalfToEven) {
+TEST(TrackValue, IntegersAreLeadingNumbersRoundedHalfToEvenTextsAreCutToTheBuffer) {
     const ProfileDocument file(
         "[S]\r\nA=12abc\r\nB=2.5\r\nC=3.5\r\nD=-1.5\r\nE=abc\r\nF=1e12\r\nG= 7 \r\nH=-2147483648\r\nI=2147483648\r\n");
     const std::pair<const char*, int> cases[] = {
@@ -60,11 +55,9 @@ TEST(TrackValue, IntegersAreLeadingNumbersRoundedHalfToEven) {
     for (const auto& [key, value] : cases) EXPECT_EQ(ReadTrackInteger(file, "S", key, "0"), value) << key;
     EXPECT_EQ(ReadTrackInteger(file, "S", "Missing", "-2"), -2);
     EXPECT_EQ(ReadTrackInteger(file, "Nowhere", "A", "5"), 5);
-}
-
-TEST(TrackValue, TextsAreCutToTheReadersBuffer) {
-    const ProfileDocument file("[S]\r\nLong=" + std::string(300, 'x') + "\r\n");
-    EXPECT_EQ(ReadTrackText(file, "S", "Long", ""), std::string(254, 'x'));
+    // Texts are cut to the reader's buffer.
+    EXPECT_EQ(ReadTrackText(ProfileDocument("[S]\r\nLong=" + std::string(300, 'x') + "\r\n"), "S", "Long", ""),
+              std::string(254, 'x'));
 }
 
 TEST(TexturePalette, FileSetNamesGainTheirSuffix) {
@@ -81,36 +74,30 @@ TEST(TexturePalette, FileSetNamesGainTheirSuffix) {
 }
 
 TEST(TexturePalette, LoadsEntriesAndReportsWhatIsMissing) {
-    struct Case {
-        std::string ter;
-        int size;
-        std::vector<std::string> entries;  // MapID 1 on
-        std::vector<std::string> messages;
-    };
+    using Texts = std::vector<std::string>;
+    // The .TER, the palette's size, its entries from MapID 1 on, the messages shown.
     const std::string sets = "FileSet_1=Dirt.tga\r\nFileSet_2=Grass.tga\r\nFileSet_3=Rock\r\n";
-    const Case cases[] = {
-        {"[TerrainPalette]\r\nTotalFileSets=3\r\n" + sets, 3, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""}, {}},
-        {"[TerrainPalette]\r\nTotalFileSets=2\r\n" + sets, 2, {"Dirta.tga", "Grassa.tga", ""}, {}},
-        {"[TerrainPalette]\r\nTotalFileSets=100000\r\n" + sets,
-         100000,
-         {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""},
-         {"Error process Textures"}},
-        {"[TerrainPalette]\r\nTotalFileSets=0\r\n" + sets, 0, {""}, {"No Textures to process"}},
+    const std::string total = "[TerrainPalette]\r\nTotalFileSets=";
+    const std::tuple<std::string, int, Texts, Texts> cases[] = {
+        {total + "3\r\n" + sets, 3, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""}, {}},
+        {total + "2\r\n" + sets, 2, {"Dirta.tga", "Grassa.tga", ""}, {}},
+        {total + "100000\r\n" + sets, 100000, {"Dirta.tga", "Grassa.tga", "Rocka.tga", ""}, {"Error process Textures"}},
+        {total + "0\r\n" + sets, 0, {""}, {"No Textures to process"}},
         {"[TerrainPalette]\r\n" + sets, 0, {""}, {"No Textures to process"}},
         {"", 0, {""}, {"No Textures to process"}},
         // A gap stops the reading at the gap.
-        {"[TerrainPalette]\r\nTotalFileSets=3\r\nFileSet_1=Dirt.tga\r\nFileSet_3=Rock.tga\r\n",
+        {total + "3\r\nFileSet_1=Dirt.tga\r\nFileSet_3=Rock.tga\r\n",
          3,
          {"Dirta.tga", "", ""},
          {"Error process Textures"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [ter, size, entries, messages] : cases) {
         test::ScriptedPrompter prompter;
-        const TexturePalette palette = LoadTexturePalette(ProfileDocument(c.ter), prompter);
-        EXPECT_EQ(palette.size(), c.size) << c.ter;
-        for (std::size_t i = 0; i < c.entries.size(); ++i)
-            EXPECT_EQ(palette.Entry(static_cast<long long>(i) + 1), c.entries[i]) << c.ter << " MapID " << i + 1;
-        EXPECT_EQ(prompter.Messages(), c.messages) << c.ter;
+        const TexturePalette palette = LoadTexturePalette(ProfileDocument(ter), prompter);
+        EXPECT_EQ(palette.size(), size) << ter;
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            EXPECT_EQ(palette.Entry(static_cast<long long>(i) + 1), entries[i]) << ter << " MapID " << i + 1;
+        EXPECT_EQ(prompter.Messages(), messages) << ter;
         for (const auto& box : prompter.shown) EXPECT_EQ(box.title, "Gridwright");
     }
 }

@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Whole texture runs: the skeleton images of the program's folder, the saved
-// 1016 x 1016 texture, MakeTexture.log beside it, the closing texts of each
-// mode, and every way a run can fail.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <functional>
 
-#include "support/ScriptedPrompter.h"
 #include "core/image/ImageOps.h"
 #include "core/image/TgaFile.h"
 #include "core/io/OutputFile.h"
 #include "core/texture/SkeletonImage.h"
 #include "core/texture/TextureRun.h"
 #include "support/RecordingStatusSink.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "support/TextureTrack.h"
 
@@ -25,7 +22,9 @@ using test::TextureTrack;
 
 constexpr std::uint32_t kColours[4] = {0xC00000, 0x00C000, 0x0000C0, 0xC0C000};
 
+// Written in the folder given, which is made.
 TextureTrack FourColourTrack(const std::string& folder) {
+    std::filesystem::create_directories(folder);
     TextureTrack track(folder, "Dunes");
     const char* names[4] = {"Red", "Green", "Blue", "Yellow"};
     for (int i = 0; i < 4; ++i) {
@@ -33,6 +32,7 @@ TextureTrack FourColourTrack(const std::string& folder) {
         test::WriteTile(track.File(std::string(names[i]) + "a.tga"), test::SolidTile(kColours[i]));
     }
     track.FillCells(256, [](int n) { return (n - 1) % 4 + 1; });
+    track.Write();
     return track;
 }
 
@@ -50,6 +50,13 @@ bool Contains(const std::vector<std::string>& texts, const std::string& text) {
 class TextureRunTest : public ::testing::Test {
 protected:
     void TearDown() override { OutputFile::FailAfterBytesForTesting(-1); }
+    TextureRunResult Menu(const TextureTrack& track) {
+        return RunTextureFromMenu(track.terPath(), test::ProgramFolder(), view, prompter);
+    }
+    TextureRunResult ForConversion(const TextureTrack& track, const std::string& out) {
+        return RunTextureForConversion(ConversionTextureJob(track.terPath(), out), test::ProgramFolder(), view,
+                                       mainStatus, prompter);
+    }
 
     test::TempDir dir;
     test::RecordingTextureView view;
@@ -72,8 +79,7 @@ TEST(SkeletonImages, ShippedWithTheirSizes) {
 
 TEST_F(TextureRunTest, MenuRunSavesTheTextureAndItsLog) {
     TextureTrack track = FourColourTrack(dir.path().string());
-    track.Write();
-    const TextureRunResult run = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), view, prompter);
+    const TextureRunResult run = Menu(track);
     ASSERT_TRUE(run.ok()) << run.outcome.message();
     EXPECT_EQ(run.outputPath, track.File("DunesUnRendered.tga"));
     EXPECT_EQ(run.logPath, track.File("MakeTexture.log"));
@@ -83,8 +89,6 @@ TEST_F(TextureRunTest, MenuRunSavesTheTextureAndItsLog) {
     EXPECT_EQ(view.texts, Progress({"Processing " + track.terPath()}, {"All Done"}));
     EXPECT_EQ(view.previews, 17);  // every 16 pieces and the finished skeleton
 
-    // Exactly the finished skeleton (whose cells the composition's tests check),
-    // enlarged and sharpened.
     RgbImage texture;
     ASSERT_TRUE(ReadTgaFile(run.outputPath, texture));
     RgbImage enlarged;
@@ -99,13 +103,14 @@ TEST_F(TextureRunTest, MenuRunSavesTheTextureAndItsLog) {
     EXPECT_EQ(log.substr(log.size() - last.size()), last);
 }
 
-TEST_F(TextureRunTest, ConversionRunReportsToBothStatusLines) {
-    std::filesystem::create_directories(dir.File("track"));
+TEST_F(TextureRunTest, ConversionRunReportsToBothStatusLinesAndWithoutTerRunsNothing) {
+    const TextureRunResult none = RunTextureForConversion(ConversionTextureJob("", dir.File("out")),
+                                                          test::ProgramFolder(), view, mainStatus, prompter);
+    EXPECT_EQ(none.outcome.message(), "No .TER file given");
+    EXPECT_TRUE(view.texts.empty() && mainStatus.texts.empty());
     TextureTrack track = FourColourTrack(dir.File("track"));
-    track.Write();
     std::filesystem::create_directories(dir.File("out"));
-    const TextureRunResult run = RunTextureForConversion(ConversionTextureJob(track.terPath(), dir.File("out")),
-                                                         test::ProgramFolder(), view, mainStatus, prompter);
+    const TextureRunResult run = ForConversion(track, dir.File("out"));
     ASSERT_TRUE(run.ok()) << run.outcome.message();
     EXPECT_EQ(run.outputPath, dir.File("out/DunesUnRendered.tga"));
     EXPECT_TRUE(test::Exists(run.outputPath));
@@ -121,9 +126,10 @@ TEST_F(TextureRunTest, NoPaletteSavesTheBareSkeleton) {
     TextureTrack track = FourColourTrack(dir.path().string());
     track.totalFileSets = "-3";
     track.Write();
-    const TextureRunResult run = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), view, prompter);
+    const TextureRunResult run = Menu(track);
     ASSERT_TRUE(run.ok());
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"No Textures to process"});
+    EXPECT_EQ(run.tilesPlaced, 0);
     EXPECT_EQ(view.texts, (std::vector<std::string>{"Processing " + track.terPath(), "All Done"}));
     RgbImage texture;
     ASSERT_TRUE(ReadTgaFile(run.outputPath, texture));
@@ -138,30 +144,26 @@ TEST_F(TextureRunTest, InvalidMapIdWritesNoTexture) {
     TextureTrack track = FourColourTrack(dir.path().string());
     track.placements.resize(200);
     track.Write();
-    const TextureRunResult run = RunTextureForConversion(ConversionTextureJob(track.terPath(), ""),
-                                                         test::ProgramFolder(), view, mainStatus, prompter);
+    const TextureRunResult run = ForConversion(track, "");
     ASSERT_FALSE(run.ok());
     const std::string failure = "Invalid MapID in TexturePlacement_201: no texture written";
     EXPECT_EQ(run.outcome.message(), failure);
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Invalid MapID"});
+    EXPECT_EQ(run.tilesPlaced, 200);
     EXPECT_FALSE(test::Exists(run.outputPath));
     EXPECT_FALSE(run.imageSaved);
     EXPECT_EQ(view.texts.back(), failure);
     EXPECT_EQ(mainStatus.texts, std::vector<std::string>{failure});
-    // The log tells what was done up to the stop.
     const std::string log = test::ReadAll(run.logPath);
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3 + 200 * 6);
 }
 
 TEST_F(TextureRunTest, FailedSaveIsReportedNeverFollowedByDone) {
     TextureTrack track = FourColourTrack(dir.path().string());
-    track.Write();
     test::WriteAll(track.File("DunesUnRendered.tga"), "the previous texture");
     // The log (about 40 KB) fits; the texture (3 MB) does not.
     OutputFile::FailAfterBytesForTesting(100000);
-    const TextureRunResult run = RunTextureForConversion(ConversionTextureJob(track.terPath(), track.folder()),
-                                                         test::ProgramFolder(), view, mainStatus, prompter);
-    OutputFile::FailAfterBytesForTesting(-1);
+    const TextureRunResult run = ForConversion(track, track.folder());
     ASSERT_FALSE(run.ok());
     EXPECT_FALSE(run.imageSaved);
     const std::string& failure = run.outcome.message();
@@ -176,11 +178,8 @@ TEST_F(TextureRunTest, FailedSaveIsReportedNeverFollowedByDone) {
     const std::string log = test::ReadAll(run.logPath);
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3 + 256 * 6);
 
-    // In the menu's mode too.
     test::RecordingTextureView menuView;
-    OutputFile::FailAfterBytesForTesting(100000);
     const TextureRunResult menuRun = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), menuView, prompter);
-    OutputFile::FailAfterBytesForTesting(-1);
     ASSERT_FALSE(menuRun.ok());
     EXPECT_EQ(menuView.texts.back(), menuRun.outcome.message());
     EXPECT_FALSE(Contains(menuView.texts, "All Done"));
@@ -188,10 +187,8 @@ TEST_F(TextureRunTest, FailedSaveIsReportedNeverFollowedByDone) {
 
 TEST_F(TextureRunTest, FailedLogIsReported) {
     TextureTrack track = FourColourTrack(dir.path().string());
-    track.Write();
-    // A folder where the log should go.
     std::filesystem::create_directories(track.File("MakeTexture.log"));
-    const TextureRunResult run = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), view, prompter);
+    const TextureRunResult run = Menu(track);
     ASSERT_FALSE(run.ok());
     EXPECT_TRUE(run.imageSaved);
     EXPECT_EQ(run.outcome.message(), "Cannot write " + track.File("MakeTexture.log") + ": Is a directory");
@@ -200,18 +197,11 @@ TEST_F(TextureRunTest, FailedLogIsReported) {
 }
 
 TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
-    std::filesystem::create_directories(dir.File("track"));
     TextureTrack track = FourColourTrack(dir.File("track"));
-    track.Write();
-    const std::string program = dir.File("program");
-    const std::string in = program + test::kSeparator;
+    const std::string program = dir.File("program"), in = program + test::kSeparator;
     std::filesystem::create_directories(program);
     std::filesystem::create_directories(dir.File("out"));
-    struct Case {
-        std::function<void()> prepare;
-        std::string status;
-    };
-    const Case cases[] = {
+    const std::pair<std::function<void()>, std::string> cases[] = {
         {[] {}, "Get Skel error: Cannot open " + in + "skel.tga: No such file or directory"},
         {[&] { test::WriteAll(in + "skel.tga", "not a picture"); }, "Get Skel error: Cannot read " + in + "skel.tga: "},
         {[&] { test::WriteTile(in + "skel.tga", test::SolidTile(0, 500)); },
@@ -221,8 +211,8 @@ TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
         {[&] { test::WriteTile(in + "skel1016.tga", test::SolidTile(0, 992)); },
          "Get Skel 1016 error: " + in + "skel1016.tga is 992 x 992 pixels, not 1016 x 1016"},
     };
-    for (const Case& c : cases) {
-        c.prepare();
+    for (const auto& [prepare, status] : cases) {
+        prepare();
         test::RecordingTextureView caseView;
         test::RecordingStatusSink caseMain;
         test::ScriptedPrompter casePrompter;
@@ -230,7 +220,7 @@ TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
                                                              program, caseView, caseMain, casePrompter);
         ASSERT_FALSE(run.ok());
         ASSERT_EQ(caseView.texts.size(), 2u);
-        EXPECT_EQ(caseView.texts[1].substr(0, c.status.size()), c.status);
+        EXPECT_EQ(caseView.texts[1].substr(0, status.size()), status);
         EXPECT_EQ(caseMain.texts, std::vector<std::string>{caseView.texts[1]});
         EXPECT_TRUE(casePrompter.shown.empty());
         EXPECT_FALSE(test::Exists(run.outputPath));
@@ -241,9 +231,7 @@ TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
 }
 
 TEST_F(TextureRunTest, BuilderStartsJobsAndFileOpen) {
-    std::filesystem::create_directories(dir.File("my.tracks"));
     TextureTrack track = FourColourTrack(dir.File("my.tracks"));
-    track.Write();
     std::string trackFolder = "/remembered/tracks/";
     TextureBuilder builder(test::ProgramFolder(), trackFolder, view, mainStatus, prompter);
 
@@ -271,22 +259,12 @@ TEST_F(TextureRunTest, BuilderStartsJobsAndFileOpen) {
     builder.OpenAndRun();
     EXPECT_EQ(prompter.shown.back().request.initialFolder, "/changed/");
 
-    // A job from the conversion.
     std::filesystem::create_directories(dir.File("out"));
     view.texts.clear();
     const TextureRunResult job = builder.StartJob(ConversionTextureJob(track.terPath(), dir.File("out")));
     ASSERT_TRUE(job.ok());
     EXPECT_EQ(job.outputPath, dir.File("out/DunesUnRendered.tga"));
     EXPECT_EQ(mainStatus.texts, std::vector<std::string>{"Finished converting " + track.terPath()});
-}
-
-TEST_F(TextureRunTest, ConversionWithoutTerRunsNothing) {
-    const TextureRunResult run = RunTextureForConversion(ConversionTextureJob("", dir.File("out")),
-                                                         test::ProgramFolder(), view, mainStatus, prompter);
-    EXPECT_FALSE(run.ok());
-    EXPECT_EQ(run.outcome.message(), "No .TER file given");
-    EXPECT_TRUE(view.texts.empty());
-    EXPECT_TRUE(mainStatus.texts.empty());
 }
 
 }  // namespace

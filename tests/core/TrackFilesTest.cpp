@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <iterator>
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "core/trackfiles/GameFolder.h"
 #include "core/trackfiles/ProfileFile.h"
 #include "core/trackfiles/TrackFiles.h"
+#include "support/ReferenceImage.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -18,7 +18,6 @@ using test::ReadAll;
 using test::TempDir;
 using test::WriteAll;
 
-// Replaces every occurrence of from in text.
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
     for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
         text.replace(at, from.size(), to);
@@ -34,10 +33,7 @@ TEST(TrackFiles, TheGameFolderIsInWindowsFormAsTheGameSeesIt) {
 #else
     const std::string drive = "Z:";
 #endif
-    struct Case {
-        std::string outputFolder, gameFolder, named;
-    };
-    const Case cases[] = {
+    const std::tuple<std::string, std::string, std::string> cases[] = {
         {"/home/me/nat", "", drive + "\\home\\me\\nat\\"},
         {"/home/me/nat/", "", drive + "\\home\\me\\nat\\"},
         {"/home/me/../me/./nat", "", drive + "\\home\\me\\nat\\"},
@@ -46,24 +42,17 @@ TEST(TrackFiles, TheGameFolderIsInWindowsFormAsTheGameSeesIt) {
         {"/home/me/nat", "\\\\pc\\MCM\\Tracks\\My Dunes", "\\\\pc\\MCM\\Tracks\\My Dunes\\"},
         {"/home/me/nat", "  ", drive + "\\home\\me\\nat\\"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(GameFolderFor(c.outputFolder, c.gameFolder), c.named) << c.outputFolder << " " << c.gameFolder;
-    }
+    for (const auto& [outputFolder, gameFolder, named] : cases)
+        EXPECT_EQ(GameFolderFor(outputFolder, gameFolder), named) << outputFolder << " " << gameFolder;
 }
 
-TEST(TrackFiles, OnlyTheSceneDefaultsOwnSpellingStandsForAMissingName) {
+TEST(TrackFiles, SceneDefaultEnvironmentAndFileNamesFromWindowsPaths) {
+    // Only the scene default's own spelling stands for a missing name.
     EXPECT_EQ(SceneFileEntries("Not found", "Dunes")[0].value, "Not found");
     EXPECT_EQ(SceneFileEntries("", "Dunes")[0].value, "");
-}
-
-TEST(TrackFiles, EnvironmentIsQuarryOnlyForThatExactText) {
     EXPECT_EQ(EnvironmentFromText("Quarry"), TerrainEnvironment::Quarry);
-    for (const char* text : {"National", "quarry", "QUARRY", "", "Quarry "}) {
+    for (const char* text : {"National", "quarry", "QUARRY", "", "Quarry "})
         EXPECT_EQ(EnvironmentFromText(text), TerrainEnvironment::National) << text;
-    }
-}
-
-TEST(TrackFiles, NamesComeFromAWindowsPathToo) {
     EXPECT_EQ(TerrainFilePath("/out", "C:\\tracks\\Dunes.ter"), "/out" + test::kSeparator + "Dunes.TER");
     EXPECT_EQ(SceneFilePath("/out/", "C:\\tracks\\Dunes.ter"), "/out/Dunes.SCN");
 }
@@ -82,7 +71,10 @@ protected:
         out = dir.File("nat");
     }
     std::string Out(const std::string& name) const { return dir.File("nat/" + name); }
-    std::string Stock(const std::string& name) const { return ReadAll(test::ProgramFolder() + "/" + name); }
+    // A file of tests/data/trackfiles with OUT\ standing for the output folder as the game names it.
+    std::string Golden(const std::string& name) const {
+        return ReplaceAll(ReadAll(test::TestDataPath("trackfiles/" + name)), "OUT\\", GameFolderFor(out, ""));
+    }
 
     TempDir dir;
     std::string ter;
@@ -90,54 +82,22 @@ protected:
     const std::string program = test::ProgramFolder();
 };
 
-TEST_F(Conversion, NationalTerIsTheStockFileWithItsKeysReplaced) {
-    // The output will be copied into the game's folder on a Windows machine.
-    ASSERT_TRUE(WriteTerrainFile("National", "2.5", {out, ter, program, "", "C:/MCM/Tracks/Dunes"}));
-    const std::string game = "C:\\MCM\\Tracks\\Dunes\\";
-    std::string expected = Stock("national.ter");
-    expected = ReplaceAll(expected, "GridResolutionInFeet=3.0", "GridResolutionInFeet=2.5");
-    expected = ReplaceAll(expected, "ElevationPath=.\\", "ElevationPath=" + game);
-    expected = ReplaceAll(expected, "TextureMapPath=.\\", "TextureMapPath=" + game);
-    expected = ReplaceAll(expected, "FileSet_1=.\\nationalTex.tga", "FileSet_1=" + game + "DunesTex.tga");
-    expected = ReplaceAll(expected, "FileSet_2=.\\nationalTexA.tga", "FileSet_2=" + game + "DunesTexA.tga");
-    expected = ReplaceAll(expected, "Name=nationalTex.tga", "Name=DunesTex.tga");
-    expected = ReplaceAll(expected, "Name=nationalTile.tga", "Name=DunesTile.tga");
-    expected = ReplaceAll(expected, "Name=flat.asc", "Name=Dunes.asc");
-    EXPECT_EQ(ReadAll(Out("Dunes.TER")), expected);
-}
-
-TEST_F(Conversion, QuarryTerKeepsTheStocksSecondTextureMap) {
-    // The per-user stock file wins over the program's, whatever its letter case.
+// The National .TER for a game folder on a Windows machine; the Quarry .TER over a per-user stock file
+// (which wins over the program's, whatever its letter case: its keys stay, new keys go after the last
+// key of their section, new sections at the end); without stock files only the .TER's own keys.
+TEST_F(Conversion, TheTerIsTheStockFileWithItsKeysReplaced) {
     WriteAll(dir.File("user/QUARRY.TER"),
              "[ElevationData]\r\nElevationPath=old\r\n\r\n[TextureMapFile_2]\r\nName=Stock.tga\r\n\r\n"
              "[ElevationFile_96]\r\nName=keep.asc\r\n");
-    ASSERT_TRUE(WriteTerrainFile("Quarry", "3.0", {out, ter, program, dir.File("user")}));
-    // The stock's keys stay; new keys go after the last key of their section, new sections at the end.
-    const std::string o = GameFolderFor(out, "");  // Z:\...\nat\ on Linux
-    std::string expected =
-        "[ElevationData]\r\nElevationPath=" + o + "\r\nGridResolutionInFeet=3.0\r\nTextureMapPath=" + o +
-        "\r\n\r\n[TextureMapFile_2]\r\nName=Stock.tga\r\n\r\n[ElevationFile_96]\r\n"
-        "Name=keep.asc\r\n[TerrainPalette]\r\nFileSet_1=" +
-        o + "DunesTex.tga\r\nFileSet_2=" + o + "DunesTexA.tga\r\n[TextureMapFile_1]\r\nName=DunesTex.tga\r\n";
-    for (int n = 97; n <= 121; ++n) expected += "[ElevationFile_" + std::to_string(n) + "]\r\nName=Dunes.asc\r\n";
-    EXPECT_EQ(ReadAll(Out("Dunes.TER")), expected);
-}
-
-TEST_F(Conversion, WithoutStockFilesTheTerHoldsOnlyItsKeysInOrder) {
-    ASSERT_TRUE(WriteTerrainFile("National", "3.0", {out, ter, dir.File("empty")}));
-    const std::string o = GameFolderFor(out, "");  // Z:\...\nat\ on Linux
-    std::string expected = "[ElevationData]\r\nGridResolutionInFeet=3.0\r\nElevationPath=" + o +
-                           "\r\nTextureMapPath=" + o + "\r\n[TerrainPalette]\r\nFileSet_1=" + o +
-                           "DunesTex.tga\r\nFileSet_2=" + o +
-                           "DunesTexA.tga\r\n[TextureMapFile_1]\r\nName=DunesTex.tga\r\n"
-                           "[TextureMapFile_2]\r\nName=DunesTile.tga\r\n";
-    for (int n = 65; n <= 73; ++n) expected += "[ElevationFile_" + std::to_string(n) + "]\r\nName=Dunes.asc\r\n";
-    EXPECT_EQ(ReadAll(Out("Dunes.TER")), expected);
-}
-
-TEST_F(Conversion, AnEmptyGridResIsWrittenEmpty) {
-    ASSERT_TRUE(WriteTerrainFile("National", "", {out, ter, program}));
-    EXPECT_NE(ReadAll(Out("Dunes.TER")).find("\r\nGridResolutionInFeet=\r\n"), std::string::npos);
+    const std::tuple<const char*, const char*, TrackFileFolders, const char*> cases[] = {
+        {"National", "2.5", {out, ter, program, "", "C:/MCM/Tracks/Dunes"}, "national-game-folder.ter"},
+        {"Quarry", "3.0", {out, ter, program, dir.File("user")}, "quarry-user-stock.ter"},
+        {"National", "3.0", {out, ter, dir.File("empty")}, "national-no-stock.ter"},
+    };
+    for (const auto& [environment, gridRes, folders, golden] : cases) {
+        ASSERT_TRUE(WriteTerrainFile(environment, gridRes, folders)) << golden;
+        EXPECT_EQ(ReadAll(Out("Dunes.TER")), Golden(golden));
+    }
 }
 
 TEST_F(Conversion, ATrackNamedWithPeriodsGivesFilesNamedUpToTheFirst) {
@@ -153,42 +113,37 @@ TEST_F(Conversion, ATrackNamedWithPeriodsGivesFilesNamedUpToTheFirst) {
 TEST_F(Conversion, TheSceneNameOfTheSxTrackIsCarried) {
     WriteAll(dir.File("track/Dunes.SCN"), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
     ASSERT_TRUE(WriteSceneFile("National", {out, ter, program}));
-    std::string expected = Stock("national.scn");
-    expected = ReplaceAll(expected, "SceneName=National", "SceneName=Valley Run");
-    expected = ReplaceAll(expected, "TerrainFile=national.TRN", "TerrainFile=Dunes.TRN");
-    EXPECT_EQ(ReadAll(Out("Dunes.SCN")), expected);
+    EXPECT_EQ(ReadAll(Out("Dunes.SCN")), Golden("national-valley-run.scn"));
 }
 
-TEST_F(Conversion, TheSxSceneIsFoundWhateverItsLetterCase) {
-    WriteAll(dir.File("track/dunes.scn"), "[sceneinfo]\nscenename = \"Valley Run\"\n");
-    ASSERT_TRUE(WriteSceneFile("Quarry", {out, ter, program}));
-    const std::string file = Out("Dunes.SCN");
-    EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", file), "Valley Run");
-    EXPECT_NE(ReadAll(file).find("Quarry scene description"), std::string::npos);
-}
-
-TEST_F(Conversion, WithoutASceneNameTheBaseNameIsTheScene) {
-    struct Case {
-        const char* name;
-        std::string sxScene;  // empty: no .SCN beside the .TER
+TEST_F(Conversion, TheSxSceneNameIsFoundInAnyLetterCaseElseTheBaseNameIsTheScene) {
+    // No file name: no .SCN beside the .TER.
+    const std::tuple<const char*, std::string, std::string, std::string> cases[] = {
+        {"National", "", "", "Dunes"},
+        {"National", "Dunes.SCN", "[SceneInfo]\r\nOther=1\r\n", "Dunes"},
+        {"National", "Dunes.SCN", "[SceneInfo]\r\nSceneName=Not Found\r\n", "Dunes"},
+        {"Quarry", "dunes.scn", "[sceneinfo]\nscenename = \"Valley Run\"\n", "Valley Run"},
     };
-    const Case cases[] = {
-        {"no .SCN", ""},
-        {"no SceneName key", "[SceneInfo]\r\nOther=1\r\n"},
-        {"the default's own text", "[SceneInfo]\r\nSceneName=Not Found\r\n"},
-    };
-    for (const auto& c : cases) {
-        std::filesystem::remove(dir.File("track/Dunes.SCN"));
-        if (!c.sxScene.empty()) WriteAll(dir.File("track/Dunes.SCN"), c.sxScene);
-        ASSERT_TRUE(WriteSceneFile("National", {out, ter, program})) << c.name;
-        EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", Out("Dunes.SCN")), "Dunes") << c.name;
+    for (const auto& [environment, name, sxScene, scene] : cases) {
+        SCOPED_TRACE(sxScene);
+        for (const auto& file : test::FilesIn(dir.path() / "track"))
+            if (file != "Dunes.ter") std::filesystem::remove(dir.path() / "track" / file);
+        if (!name.empty()) WriteAll(dir.File("track/" + name), sxScene);
+        ASSERT_TRUE(WriteSceneFile(environment, {out, ter, program}));
+        EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", Out("Dunes.SCN")), scene);
+        EXPECT_EQ(ReadAll(Out("Dunes.SCN")).find("Quarry scene description") != std::string::npos,
+                  std::string(environment) == "Quarry");
     }
 }
 
-TEST_F(Conversion, AnExistingTerIsReplacedNotMerged) {
+TEST_F(Conversion, ExistingFilesAreReplacedNotMergedAndAnEmptyGridResIsWrittenEmpty) {
     WriteAll(Out("Dunes.TER"), "[Old]\r\nStale=1\r\n");
-    ASSERT_TRUE(WriteTerrainFile("National", "3.0", {out, ter, program}));
+    WriteAll(Out("flat.asc"), "old");
+    ASSERT_TRUE(WriteTerrainFile("National", "", {out, ter, program}));
+    ASSERT_TRUE(CopyStockFile("flat.asc", Out("flat.asc"), program));
     EXPECT_EQ(ReadPrivateValue("Old", "Stale", "gone", Out("Dunes.TER")), "gone");
+    EXPECT_NE(ReadAll(Out("Dunes.TER")).find("\r\nGridResolutionInFeet=\r\n"), std::string::npos);
+    EXPECT_EQ(ReadAll(Out("flat.asc")), ReadAll(program + "/flat.asc"));
 }
 
 TEST_F(Conversion, TheSxTracksOwnFolderIsRefused) {
@@ -206,35 +161,23 @@ TEST_F(Conversion, TheSxTracksOwnFolderIsRefused) {
     EXPECT_EQ(ReadAll(dir.File("track/Dunes.SCN")), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
     // Only the track's .ter and .SCN (a new Dunes.TER would be its .ter where
     // letter case is ignored).
-    EXPECT_EQ(
-        std::distance(std::filesystem::directory_iterator(dir.path() / "track"), std::filesystem::directory_iterator()),
-        2);
+    EXPECT_EQ(test::FilesIn(dir.path() / "track").size(), 2u);
 }
 
-TEST_F(Conversion, NoTerOrNoOutputFolderIsRefused) {
-    EXPECT_EQ(WriteTerrainFile("National", "3.0", {out, "", program}).message(), "No SX .TER file is chosen.");
-    EXPECT_EQ(WriteSceneFile("National", {"", ter, program}).message(), "No output folder is given.");
-}
-
-TEST_F(Conversion, AMissingOutputFolderIsReported) {
+TEST_F(Conversion, MissingInputsAndFoldersAreReported) {
     const std::string missing = dir.File("nat/new");
-    Outcome written = WriteTerrainFile("National", "3.0", {missing, ter, program});
-    ASSERT_FALSE(written);
-    EXPECT_EQ(written.message(),
-              "Cannot write " + test::Native(missing + "/Dunes.TER") + ": No such file or directory");
-}
-
-TEST_F(Conversion, FlatAscIsCopiedWithReplacement) {
-    WriteAll(Out("flat.asc"), "old");
-    ASSERT_TRUE(CopyStockFile("flat.asc", Out("flat.asc"), program));
-    EXPECT_EQ(ReadAll(Out("flat.asc")), ReadAll(program + "/flat.asc"));
-}
-
-TEST_F(Conversion, AMissingStockFileToCopyIsReported) {
-    Outcome copied = CopyStockFile("flat.asc", Out("flat.asc"), dir.File("empty"), dir.File("user"));
-    ASSERT_FALSE(copied);
-    EXPECT_EQ(copied.message(),
-              "The stock file flat.asc was not found in " + dir.File("user") + " or " + dir.File("empty"));
+    const std::pair<Outcome, std::string> cases[] = {
+        {WriteTerrainFile("National", "3.0", {out, "", program}), "No SX .TER file is chosen."},
+        {WriteSceneFile("National", {"", ter, program}), "No output folder is given."},
+        {WriteTerrainFile("National", "3.0", {missing, ter, program}),
+         "Cannot write " + test::Native(missing + "/Dunes.TER") + ": No such file or directory"},
+        {CopyStockFile("flat.asc", Out("flat.asc"), dir.File("empty"), dir.File("user")),
+         "The stock file flat.asc was not found in " + dir.File("user") + " or " + dir.File("empty")},
+    };
+    for (const auto& [outcome, message] : cases) {
+        EXPECT_FALSE(outcome);
+        EXPECT_EQ(outcome.message(), message);
+    }
     EXPECT_FALSE(test::Exists(Out("flat.asc")));
 }
 
