@@ -3,9 +3,6 @@
 // track-editor tiles), taken apart and the piece added with it: nothing is
 // written outside the terrain, and only cells in the piece's square (and the
 // closing edge) change.
-#include <cmath>
-#include <cstdint>
-#include <string>
 
 #include "FuzzSupport.h"
 #include "core/piece/PieceGrid.h"

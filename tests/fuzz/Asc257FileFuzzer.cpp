@@ -3,12 +3,8 @@
 // terrain skeleton (a user may replace the template). The writer copies lines
 // in bulk where it can; what it writes must be exactly what writing line by
 // line with the general text routines gives.
-#include <cmath>
-#include <string>
-#include <vector>
 
 #include "FuzzSupport.h"
-#include "core/io/FileText.h"
 #include "core/io/VertexLine.h"
 #include "core/terrain/Asc257File.h"
 #include "core/text/FieldString.h"

@@ -3,9 +3,6 @@
 // and GetNextElement give, joined with the separator, are the text again;
 // Compress leaves no run of blanks and changes nothing else. The whole input
 // goes through the path routines too.
-#include <algorithm>
-#include <cstdint>
-#include <string>
 
 #include "FuzzSupport.h"
 #include "core/io/Paths.h"

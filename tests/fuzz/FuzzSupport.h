@@ -63,6 +63,11 @@ inline std::vector<Line> LinesWithEnds(std::string_view text) {
     return lines;
 }
 
+// A number read back from its written form: the same to the 15 digits a file keeps.
+inline bool SameToFileDigits(double written, double read) {
+    return written == read || std::fabs(written - read) <= 1e-14 * std::fabs(written);
+}
+
 // A file name in a folder of this run's own, removed at its end; in memory
 // (/dev/shm) where there is one, as flushing to disk costs more than the code.
 inline std::string ScratchPath(const std::string& name) {

@@ -2,7 +2,6 @@
 // The heightmap readers (PNG and raw) on any bytes: a refusal says why and
 // gives no samples; what is read has a sane size, comes back unchanged through
 // our own writers, and imports onto a piece within its heights.
-#include <string>
 
 #include "FuzzSupport.h"
 #include "core/heightmap/HeightmapFile.h"

@@ -4,8 +4,6 @@
 // longest kept, marked overlong and last) and its bulk CR LF runs are the file's.
 // Input: byte 0 the longest line kept, bytes 1-2 the block size, byte 3 which
 // calls take bulk runs, the runs' needle ended by a zero byte, then the bytes.
-#include <string>
-#include <vector>
 
 #include "FuzzSupport.h"
 #include "core/io/BlockLineReader.h"

@@ -3,21 +3,10 @@
 // skeleton template (a user may replace the file in the program's folder). A
 // piece read is written through the real skeleton and reads back the same:
 // every height to the 15 digits the file keeps, in its own cell.
-#include <algorithm>
-#include <cmath>
-#include <string>
 
 #include "FuzzSupport.h"
 #include "core/piece/PieceFile.h"
 #include "core/piece/SkeletonText.h"
-
-namespace {
-
-bool SameToFileDigits(double written, double read) {
-    return written == read || std::fabs(written - read) <= 1e-14 * std::fabs(written);
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::string skeleton = gw::MakeSkeletonText(gw::kPieceLattice);
@@ -40,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GW_FUZZ_CHECK(reread.problemCount == 0);
     for (int row = gw::PieceGrid::kFirst; row <= gw::PieceGrid::kLast; ++row) {
         for (int column = gw::PieceGrid::kFirst; column <= gw::PieceGrid::kLast; ++column) {
-            GW_FUZZ_CHECK(SameToFileDigits(grid.Z(column, row), back.Z(column, row)));
+            GW_FUZZ_CHECK(gw::fuzz::SameToFileDigits(grid.Z(column, row), back.Z(column, row)));
         }
     }
     return 0;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The TGA reader on any bytes: it refuses what it cannot read without touching
 // the picture, and what it reads comes back unchanged through our own writer.
-#include <string>
 
 #include "FuzzSupport.h"
 #include "core/image/RgbImage.h"
