@@ -2,9 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "core/terrain/AddPiece.h"
 #include "core/terrain/TerrainRelief.h"
@@ -18,8 +16,7 @@
 namespace gw {
 namespace {
 
-// Piece height at lattice (i, j) = 100 i + j + 1, so every cell is distinct and
-// never 0.
+// Piece height at lattice (i, j) = 100 i + j + 1, so every cell is distinct and never 0.
 PieceGrid NumberedPiece() {
     PieceGrid piece;
     for (int j = 0; j <= 16; ++j)
@@ -33,7 +30,6 @@ NationalGrid Ones() {
     return grid;
 }
 
-// The cells a placement changed, compared with a grid of 1s.
 std::vector<std::pair<int, int>> ChangedCells(const NationalGrid& grid) {
     std::vector<std::pair<int, int>> cells;
     for (int y = 0; y < 257; ++y)
@@ -55,8 +51,7 @@ TEST(AddPiece, ParsesTheAddBoxAnswer) {
     }
 }
 
-// Each placement onto a terrain of 1s gives the counts and changes the cells kept
-// in tests/data/core/add-piece/<name>.txt.
+// Each placement onto a terrain of 1s gives the counts and cells of tests/data/core/add-piece/<name>.txt.
 TEST(AddPiece, EachPlacementChangesItsCells) {
     const std::array<const char*, 5> cases[] = {
         {"prompt-example", "128", " 96", " 5.411", " .67"},  // only its first column lands: column 256, rows 224..239
@@ -111,15 +106,11 @@ TEST(AddPiece, PromptAsksWithTheExactTextAndACancelChangesNothing) {
     EXPECT_EQ(grid.At(0, 15), before.At(0, 15) + 16e307);
 }
 
-// A click on a tile proposes its "G" answer with the last Z and scale; read
-// back, the answer places the piece on that tile's first cell.
+// A click on a tile proposes its "G" answer with the last Z and scale, placing the piece on its first cell.
 TEST(AddPiece, TileAnswersPlaceThePieceOnTheirTile) {
-    const std::tuple<int, int, std::string, std::string, std::string> cases[] = {
-        {3, 14, "", "", "3g, 14g"},
-        {1, 1, "5", "", "1g, 1g, 5"},
-        {16, 16, "", ".8", "16g, 16g,, .8"},
-        {7, 2, "-1.5", "1", "7g, 2g, -1.5, 1"}};
-    for (const auto& [tileX, tileY, z, scale, expected] : cases) {
+    for (const test::CaseRow& c : test::ReadCaseTable("core/tile-add-answer.txt")) {
+        const auto& [z, scale, expected] = std::tie(c[2], c[3], c[4]);
+        const int tileX = std::stoi(c[0]), tileY = std::stoi(c[1]);
         const std::string answer = TileAddAnswer(tileX, tileY, z, scale);
         EXPECT_EQ(answer, expected);
         const AddAnswer parsed = ParseAddAnswer(answer);

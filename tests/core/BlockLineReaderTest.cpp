@@ -2,9 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
-#include <string>
-#include <vector>
 
 #include "core/io/BlockLineReader.h"
 #include "core/io/FileText.h"
@@ -28,8 +25,7 @@ std::ostream& operator<<(std::ostream& out, const Line& line) {
     return out << "[" << line.text << (line.overlong ? " overlong" : "") << (line.last ? " last" : "") << "]";
 }
 
-// Reads with Next only, or takes bulk runs of lines without `needle` whenever
-// possible and splits them into lines, to show both give the same lines.
+// Reads with Next only, or with bulk runs of lines without `needle` split into lines.
 std::vector<Line> ReadLines(const std::string& path, std::size_t maxLine, const char* needle = nullptr) {
     BlockLineReader reader(maxLine);
     EXPECT_TRUE(reader.Open(path, kTerrainFileCap));
@@ -63,8 +59,7 @@ TEST(BlockLineReader, LineEndsAndTheLastLine) {
 }
 
 TEST(BlockLineReader, LinesAcrossBlocksMatchTheWholeFileSplit) {
-    // A few megabytes of lines of every length, with every kind of line end, so
-    // that line ends (CR LF split too) fall on the block boundaries.
+    // Megabytes of lines of every length and line end, so that line ends (CR LF split too) fall on block ends.
     TempDir dir;
     std::mt19937 random(11);
     const char* ends[] = {"\r\n", "\r", "\n"};

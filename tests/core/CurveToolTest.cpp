@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
 
 #include "core/piece/CurveTool.h"
 #include "core/piece/RangeText.h"
@@ -21,8 +20,7 @@ CurveState FreshState() {
     return state;
 }
 
-// Column 1 rises from 0 at the bottom row to 16 at the top; the other columns
-// hold markers that the curve must overwrite in the interior rows only.
+// Column 1 rises from 0 at the bottom row to 16 at the top; the other columns hold markers.
 PieceGrid RampInFirstColumn() {
     PieceGrid grid;
     for (int r = 1; r <= 17; ++r)
@@ -30,12 +28,10 @@ PieceGrid RampInFirstColumn() {
     return grid;
 }
 
-// The enter position and height, then the exit position and height.
 std::array<double, 4> Ends(const CurveRequest& request) {
     return {request.enterPosition, request.enterHeight, request.exitPosition, request.exitHeight};
 }
 
-// A curve started on the whole ramp.
 CurveState WholeRamp() {
     CurveState state = FreshState();
     EXPECT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1})).shown);
@@ -70,9 +66,7 @@ TEST(CurveTool, WholeGridSamples) {
     CurveState state = FreshState();
     const CurveStart start = StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1}));
     ASSERT_TRUE(start.shown);
-    EXPECT_EQ(start.enterLabel, 0);
-    EXPECT_EQ(start.exitLabel, 16);
-    EXPECT_EQ(state.intervals, 16);
+    EXPECT_EQ((std::array{start.enterLabel, start.exitLabel, double(state.intervals)}), (std::array{0.0, 16.0, 16.0}));
     EXPECT_EQ(state.bars, (CurveBars{83, 227, 137, 173}));
     EXPECT_EQ(state.points, (std::array<CurvePoint, 4>{{{30, 280}, {83, 227}, {137, 173}, {190, 120}}}));
 
@@ -113,8 +107,7 @@ TEST(CurveTool, UntouchedControlPointsGiveANearlyStraightSlopeInEveryColumn) {
 }
 
 TEST(CurveTool, AStartValueOutsideItsBarKeepsTheBarsPreviousValue) {
-    // From 0 to 60 over the whole grid: the one-third point needs y 80 (on the
-    // bar), the two-thirds point y -120 (off it).
+    // From 0 to 60 over the whole grid: the one-third point needs y 80 (on the bar), the other -120.
     PieceGrid steep;
     steep.Z(1, 1) = 60;
     CurveState state = FreshState();
@@ -122,15 +115,13 @@ TEST(CurveTool, AStartValueOutsideItsBarKeepsTheBarsPreviousValue) {
     EXPECT_EQ(state.bars, (CurveBars{83, 80, 137, 300}));  // 300: the bar as the dialog loaded it
     EXPECT_EQ(state.points[2], (CurvePoint{137, 300}));
 
-    // The dialog stays loaded between runs: a second such run keeps the bar
-    // where the first run (or the user) left it.
+    // The dialog stays loaded between runs: a second run keeps the bar where the first left it.
     ASSERT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 1})).shown);
     EXPECT_EQ(state.bars.point2y, 173);
     ASSERT_TRUE(StartCurve(state, CurveRequestFor(steep, CellRange{1, 1, 1, 1})).shown);
     EXPECT_EQ(state.bars.point2y, 173);
     EXPECT_EQ(state.points[2].y, 173);
 
-    // Closed with its close box, it loads afresh next time.
     UnloadCurveDialog(state);
     ASSERT_TRUE(StartCurve(state, CurveRequestFor(steep, CellRange{1, 1, 1, 1})).shown);
     EXPECT_EQ(state.bars.point2y, 300);
@@ -143,7 +134,7 @@ TEST(CurveTool, AStartValueOutsideItsBarKeepsTheBarsPreviousValue) {
     EXPECT_EQ(state.bars.point2y, 300);  // 300 - (10 x -20 + 20) = 480 is off the bar
 }
 
-TEST(CurveTool, MovingABarMovesItsPointAndSamplesAgain) {
+TEST(CurveTool, MovingABarSamplesAgainAndEntriesARunDoesNotReachKeepTheirValues) {
     CurveState state = WholeRamp();
     const CurveSamples straight = state.samples;
     MoveCurveBar(state, CurveBar::Point1Y, 20);  // pull the first inner point up to height 26
@@ -155,14 +146,10 @@ TEST(CurveTool, MovingABarMovesItsPointAndSamplesAgain) {
     MoveCurveBar(state, CurveBar::Point1Y, 227);
     MoveCurveBar(state, CurveBar::Point2X, 137);
     for (std::size_t k = 0; k <= 16; ++k) EXPECT_EQ(state.samples[k], straight[k]) << k;
-}
 
-TEST(CurveTool, EntriesARunDoesNotReachKeepTheirEarlierValues) {
-    CurveState state = WholeRamp();
-    const CurveSamples whole = state.samples;
-    // Rows 1..8: positions 10 to 17, so sampling starts at entry 10.
+    // Rows 1..8: positions 10 to 17, so sampling starts at entry 10; the entries before keep their values.
     ASSERT_TRUE(StartCurve(state, CurveRequestFor(RampInFirstColumn(), CellRange{1, 1, 1, 8})).shown);
-    for (std::size_t k = 0; k <= 9; ++k) EXPECT_EQ(state.samples[k], whole[k]) << k;
+    for (std::size_t k = 0; k <= 9; ++k) EXPECT_EQ(state.samples[k], straight[k]) << k;
     EXPECT_GE(state.samples[10], 9);
     EXPECT_LE(state.samples[10], 9.25);
 }
@@ -175,7 +162,6 @@ TEST(CurveTool, PreviewLinesInDrawingUnits) {
         text += PaddedNumberText(line.x1) + " " + PaddedNumberText(line.y1) + " " + PaddedNumberText(line.x2) + " " +
                 PaddedNumberText(line.y2) + "\n";
     EXPECT_EQ(text, test::ReadAll(test::TestDataPath("core/curve-preview.txt")));
-    // A state that was never started has no curve to draw.
     EXPECT_EQ(CurvePreviewLines(FreshState()).size(), 12u);
 }
 

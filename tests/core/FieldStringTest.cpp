@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "core/io/Paths.h"
 #include "core/text/FieldString.h"
 #include "support/CaseTable.h"
@@ -18,15 +16,10 @@ TEST(GetElement, FieldsBetweenSeparators) {
 }
 
 TEST(GetNextElement, WalksATextFieldByField) {
-    // text, position, field, where the walk goes on (0: not compared)
-    const std::tuple<const char*, std::int64_t, const char*, std::int64_t> cases[] = {
-        {"a\nbc\n", 1, "a", 3}, {"a\nbc\n", 3, "bc", 5}, {"a\nbc\n", 5, "", 5},
-        {"", 1, "", 1},         {"ab\ncd", 3, "", 4},  // a position on the separator
-        {"abc", 99, "", 0}};
-    for (const auto& [text, from, field, next] : cases) {
-        std::int64_t position = from;
-        EXPECT_EQ(GetNextElement(text, "\n", position), field) << text << " " << from;
-        EXPECT_TRUE(next == 0 || position == next) << text << " " << from << ": " << position;
+    for (const test::CaseRow& c : ReadCaseTable("core/get-next-element.txt")) {
+        std::int64_t position = std::stoll(c[1]);
+        EXPECT_EQ(GetNextElement(c[0], "\n", position), c[2]) << c[0] << " " << c[1];
+        EXPECT_TRUE(c[3].empty() || position == std::stoll(c[3])) << c[0] << " " << c[1] << ": " << position;
     }
 }
 

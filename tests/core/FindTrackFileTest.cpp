@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-
 #include "core/io/Paths.h"
 #include "core/trackfiles/FindTrackFile.h"
 #include "support/CaseTable.h"
@@ -39,7 +36,6 @@ TEST_F(TrackFolder, WindowsPathsAreFoundBesideTheTerWhateverTheCase) {
     EXPECT_EQ(CaseKey(ResolveTrackFile("C:\\MCM\\Tracks\\Dunes\\BumpN.asc", ter)), CaseKey(InTrack("bumpn.ASC")));
     EXPECT_EQ(CaseKey(ResolveTrackFile("C:/MCM/Tracks/Dunes/bumpN.asc", ter)), CaseKey(InTrack("bumpn.ASC")));
     EXPECT_EQ(CaseKey(ResolveTrackFile("BUMPN.ASC", ter)), CaseKey(InTrack("bumpn.ASC")));
-    // One finder resolves many pieces.
     WriteAll(InTrack("a1.asc"), "1");
     WriteAll(InTrack("B2.ASC"), "2");
     TrackFileFinder finder(ter);
@@ -55,9 +51,7 @@ TEST_F(TrackFolder, TheWrittenFolderIsSearchedExactlyThenLooselyBeforeTheTersFol
     EXPECT_EQ(CaseKey(ResolveTrackFile(dir.File("pieces/bumpN.asc"), ter)), CaseKey(dir.File("pieces/BUMPN.asc")));
     WriteAll(dir.File("pieces/bumpN.asc"), "x");
     EXPECT_EQ(CaseKey(ResolveTrackFile(dir.File("pieces/bumpN.asc"), ter)), CaseKey(dir.File("pieces/bumpN.asc")));
-}
-
-TEST_F(TrackFolder, TheExactSpellingWinsThenTheFirstInByteOrder) {
+    // Beside the .TER the exact spelling wins, then the first in byte order.
     WriteAll(InTrack("bumpN.asc"), "exact");
     WriteAll(InTrack("BUMPN.ASC"), "upper");
     WriteAll(InTrack("bumpn.asc"), "lower");

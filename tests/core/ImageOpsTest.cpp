@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "core/image/ImageOps.h"
 #include "core/image/RgbImage.h"
 #include "support/CaseTable.h"
@@ -12,7 +9,7 @@
 namespace gw {
 namespace {
 
-// A small picture given as rows of letters, each letter its own grey.
+// A small picture as rows of letters, each letter its own grey.
 RgbImage Letters(const std::vector<std::string>& rows) {
     RgbImage image;
     image.Create(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
@@ -45,19 +42,16 @@ TEST(RgbImage, SizesOutsideTheBoundsAreRefusedBeforeAllocating) {
     EXPECT_TRUE(image.Create(8192, 1));
 }
 
-// A 3 x 2 picture, so that every turn shows in the sizes and in every pixel.
 TEST(ImageOps, RotationCodeTurnsByCodePlusOneQuarterClockwiseAndOtherCodesAreRefused) {
     const RgbImage source = Letters({"abc", "def"});
-    // Codes 0 to 3: a quarter clockwise (the top-left corner goes to the top-right),
-    // a half turn, three quarters (a quarter counter-clockwise), four quarters.
+    // Codes 0 to 3: a quarter, a half, three quarters and four quarters clockwise.
     const std::vector<std::string> turned[] = {{"da", "eb", "fc"}, {"fed", "cba"}, {"cf", "be", "ad"}, {"abc", "def"}};
     for (int code = 0; code < 4; ++code) {
         RgbImage image = source;
         ASSERT_TRUE(RotateImage(image, code)) << code;
         EXPECT_EQ(RowsOf(image), turned[code]) << "code " << code;
     }
-    // The texture builder's orientations: 1 -> code 2, 2 -> code 1, 3 -> code 0; a
-    // tile turned so and then by its orientation's quarters clockwise is upright.
+    // The texture builder's orientations 1, 2, 3 use codes 2, 1, 0: turned back, a tile is upright.
     for (const auto& [orientation, code] : {std::pair{1, 2}, {2, 1}, {3, 0}}) {
         RgbImage image = source;
         ASSERT_TRUE(RotateImage(image, code));
@@ -65,7 +59,6 @@ TEST(ImageOps, RotationCodeTurnsByCodePlusOneQuarterClockwiseAndOtherCodesAreRef
         EXPECT_EQ(image, source) << "orientation " << orientation;
     }
 
-    // Other codes are refused and change nothing.
     for (int code : {-2, -1, 4, 7}) {
         RgbImage image = source;
         Outcome outcome = RotateImage(image, code);
@@ -128,8 +121,7 @@ TEST(ImageOps, ResizeToTheTextureSize) {
     for (int y = 0; y < 1016; y += 101)
         for (int x = 0; x < 1016; x += 7) ASSERT_EQ(enlarged.Rgb(x, y), 0x2878C8u) << x << ", " << y;
 
-    // Left half black, right half white: the edge stays in the middle, the far
-    // sides keep their colours.
+    // Left half black, right half white: the edge stays in the middle.
     RgbImage halves;
     ASSERT_TRUE(halves.Create(992, 4));
     for (int y = 0; y < 4; ++y)
@@ -139,7 +131,6 @@ TEST(ImageOps, ResizeToTheTextureSize) {
                                 enlarged.Pixel(1015, 7)[0]}),
               std::vector<int>({0, 0, 255, 255}));
 
-    // Bad sizes and an empty source are refused and leave the target alone.
     const RgbImage before = enlarged;
     EXPECT_FALSE(ResizeImage(halves, 0, 1016, enlarged));
     EXPECT_FALSE(ResizeImage(halves, 30000, 30000, enlarged));

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "core/terrain/NationalMenu.h"
 #include "support/RecordingFakes.h"
 #include "support/RecordingStatusSink.h"
@@ -52,7 +49,6 @@ TEST_F(NationalMenuTest, OpenBaseAsksInTheNationalFolderReadsOntoACopyAndReports
     EXPECT_EQ(status.texts.back(), "All done");
     EXPECT_TRUE(prompter.messages.empty());
 
-    // Files that do not load are reported.
     WriteAll(dir.File("neg.asc"), "Vertex 0: X: -128 Y: -128 Z: -1\r\nFace list:\r\n");
     prompter.fileAnswer = dir.File("neg.asc");
     const auto negative = OpenBaseASC257(state.nationalFolder, state.national, prompter, status);
@@ -68,7 +64,6 @@ TEST_F(NationalMenuTest, OpenBaseAsksInTheNationalFolderReadsOntoACopyAndReports
 }
 
 TEST_F(NationalMenuTest, SaveProposesANameAndKeepsThePreviousFile) {
-    // The name comes from the current .TER (the naming rules have their own test).
     state.currentTerFile = "/t/sx/dunes.ter";
     EXPECT_FALSE(SaveASC257(state, prompter, status));
     ASSERT_EQ(prompter.fileBoxes.size(), 1u);

@@ -24,14 +24,13 @@ TEST(Projection3D, FlatPieceSeenStraightOnIsASquareLatticeWithRowOneAtTheTop) {
     ASSERT_EQ(frame.lines.size(), 548u);
     // The footprint lies a thousandth above the ground, a hair nearer the viewer.
     const double corner = 8 * 100 / (100 - 0.001);
-    EXPECT_NEAR(frame.lines[0].x1, -corner, kTolerance);
-    EXPECT_NEAR(frame.lines[0].y1, -corner, kTolerance);
-    EXPECT_NEAR(frame.lines[0].x2, corner, kTolerance);
-    EXPECT_NEAR(frame.lines[2].x2, -corner, kTolerance);
-    EXPECT_NEAR(frame.lines[3].y2, -corner, kTolerance);
-    // Row 0: sixteen lines to the right neighbour; then row 1 starts with vertex
-    // (0, 1)'s line to the right and its line up to (0, 0).
-    // Vertex (16, 1) has no right neighbour: only its line up (line 52).
+    for (const auto& [end, at] : {std::pair{frame.lines[0].x1, -corner},
+                                  {frame.lines[0].y1, -corner},
+                                  {frame.lines[0].x2, corner},
+                                  {frame.lines[2].x2, -corner},
+                                  {frame.lines[3].y2, -corner}})
+        EXPECT_NEAR(end, at, kTolerance);
+    // Row 0: sixteen lines to the right; row 1: each vertex's line right, then up; (16, 1) only up.
     const std::pair<int, LineSegment> lines[] = {{4, {-8, -8, -7, -8}},  {19, {7, -8, 8, -8}},   {20, {-8, -7, -7, -7}},
                                                  {21, {-8, -7, -8, -8}}, {22, {-7, -7, -6, -7}}, {52, {8, -7, 8, -8}},
                                                  {547, {8, 8, 8, 7}}};
@@ -80,7 +79,6 @@ TEST(Projection3D, ZoomBarReadsBackwards) {
     EXPECT_EQ(ViewDistanceOfZoom(100), 100);
     EXPECT_EQ(ViewDistanceOfZoom(140), 60);
     EXPECT_EQ(ViewDistanceOfZoom(60), 140);
-    // Nearer means bigger.
     EXPECT_GT(ProjectWireframe(PieceGrid{}, 60, 0, 0, 60).Vertex(16, 16).x,
               ProjectWireframe(PieceGrid{}, 60, 0, 0, 100).Vertex(16, 16).x);
 }
@@ -103,7 +101,6 @@ TEST(Projection3D, APointAtTheViewersDistanceOrTooHighIsReportedAndLeftOut) {
 
     grid.Z(1, 1) = 100;  // a corner has two
     EXPECT_EQ(ProjectWireframe(grid, 0, 0, 0, 100).lines.size(), 548u - 6u);
-    // Heights too large to draw are reported as an overflow.
     PieceGrid huge;
     huge.Z(17, 1) = 1e308;
     const Wireframe overflow = ProjectWireframe(huge, 60, 0, 0, 100);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <set>
-#include <string>
 #include <tuple>
 
 #include "core/image/ImageOps.h"
@@ -117,8 +115,6 @@ TEST_F(SampleTrackTest, PaletteEntriesLeadToDistinctTilesThatShowTheirTurn) {
         const std::string builderName = entry.substr(0, entry.find(".tga")) + "a.tga";
         RgbImage tile;
         ASSERT_TRUE(ReadTgaFile(finder.Resolve(builderName), tile)) << builderName;
-        EXPECT_EQ(tile.width(), 62);
-        EXPECT_EQ(tile.height(), 62);
         EXPECT_EQ(tile, MakeSampleTexture(static_cast<SampleTexture>(id)));
         RgbImage turned = tile;
         ASSERT_TRUE(RotateImage(turned, 0));

@@ -30,7 +30,6 @@ TEST(SpecialFiles, EveryReaderRefusesThemWithThePathAndTheReason) {
     struct Reader {
         const char* name;
         ReadCap cap;
-        // Reads the file at path; the failure's message.
         std::function<std::string(const std::string& path)> read;
     };
     const Reader readers[] = {

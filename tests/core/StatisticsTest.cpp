@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <sstream>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "core/EditorState.h"
 #include "core/terrain/ClearAsc257.h"
@@ -24,7 +21,6 @@ NationalGrid Filled(double value) {
     return grid;
 }
 
-// Terrain coordinates, -128 to 128.
 double At(const NationalGrid& grid, int x, int y) { return grid.At(x + 128, y + 128); }
 
 TEST(Statistics, LinesOfKnownTerrains) {
@@ -54,15 +50,8 @@ TEST(Statistics, SlopeTenPointsTowardsZero) {
     RecordingStatus status;
     EXPECT_TRUE(SlopeASC257Edges(" 0", " 10", grid, status));
     EXPECT_EQ(status.texts, std::vector<std::string>{"Slope Edges Done"});
-    // Terrain (x, y) and its height: rows and columns away from the other bands,
-    // then the corners, where the factors multiply: 20 x 2/10 (row -126) x 4/10
-    // (column -124) is 1.6.
-    const std::tuple<int, int, const char*> cells[] = {
-        {0, -128, " 0"}, {0, -127, " 2"},     {0, -119, " 18"},  {0, -118, " 20"},     {0, 128, " 0"},
-        {0, 119, " 18"}, {0, 118, " 20"},     {-128, 0, " 0"},   {127, 0, " 2"},       {-118, 0, " 20"},
-        {0, 0, " 20"},   {-127, -127, " .2"}, {127, 127, " .2"}, {-124, -126, " 1.6"}, {-128, 50, " 0"},
-    };
-    for (const auto& [x, y, text] : cells) EXPECT_EQ(PaddedNumberText(At(grid, x, y)), text) << x << ", " << y;
+    for (const test::CaseRow& c : test::ReadCaseTable("core/slope-ten-points.txt"))
+        EXPECT_EQ(PaddedNumberText(At(grid, std::stoi(c[0]), std::stoi(c[1]))), c[2]) << c[0] << ", " << c[1];
 }
 
 TEST(Statistics, SlopeBandWidths) {

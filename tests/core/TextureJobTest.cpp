@@ -3,6 +3,7 @@
 
 #include <tuple>
 
+#include "support/CaseTable.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "core/texture/TextureJob.h"
@@ -14,7 +15,6 @@ namespace gw {
 namespace {
 
 TEST(TextureJob, TextureAndLogPaths) {
-    // The conversion's texture goes into its output folder.
     EXPECT_EQ(ConversionTexturePath("/out", "/t/Dunes.ter"), "/out" + test::kSeparator + "DunesUnRendered.tga");
     EXPECT_EQ(ConversionTexturePath("/out/", "/t/Dunes.ter"), "/out/DunesUnRendered.tga");
     EXPECT_EQ(ConversionTexturePath(R"(C:\MCM\National\)", R"(C:\MCM\my.track.ter)"),
@@ -22,17 +22,8 @@ TEST(TextureJob, TextureAndLogPaths) {
     // Without an output folder it stays beside the .TER, never at the root.
     EXPECT_EQ(ConversionTexturePath("", "/t/Dunes.ter"), "/t/DunesUnRendered.tga");
 
-    // File > Open's texture is beside the .TER; a period in a folder name does
-    // not cut the path.
-    const std::pair<std::string, std::string> cases[] = {
-        {"/t/Dunes.ter", "/t/DunesUnRendered.tga"},
-        {"/home/me/.wine/drive_c/MCM/Dunes.ter", "/home/me/.wine/drive_c/MCM/DunesUnRendered.tga"},
-        {"/t/v1.2/my.track.ter", "/t/v1.2/myUnRendered.tga"},
-        {R"(C:\MCM\Dunes.TER)", R"(C:\MCM\DunesUnRendered.tga)"},
-        {"Dunes.ter", "DunesUnRendered.tga"},
-        {"/t/Dunes", "/t/DunesUnRendered.tga"},
-    };
-    for (const auto& [ter, texture] : cases) EXPECT_EQ(MenuTexturePath(ter), texture) << ter;
+    for (const test::CaseRow& c : test::ReadCaseTable("core/menu-texture-path.txt"))
+        EXPECT_EQ(MenuTexturePath(c[0]), c[1]) << c[0];
 
     EXPECT_EQ(TextureLogPath("/out/DunesUnRendered.tga"), "/out/MakeTexture.log");
     EXPECT_EQ(TextureLogPath(R"(C:\out\DunesUnRendered.tga)"), R"(C:\out\MakeTexture.log)");
@@ -55,22 +46,13 @@ TEST(TrackValue, IntegersAreLeadingNumbersRoundedHalfToEvenTextsAreCutToTheBuffe
     for (const auto& [key, value] : cases) EXPECT_EQ(ReadTrackInteger(file, "S", key, "0"), value) << key;
     EXPECT_EQ(ReadTrackInteger(file, "S", "Missing", "-2"), -2);
     EXPECT_EQ(ReadTrackInteger(file, "Nowhere", "A", "5"), 5);
-    // Texts are cut to the reader's buffer.
     EXPECT_EQ(ReadTrackText(ProfileDocument("[S]\r\nLong=" + std::string(300, 'x') + "\r\n"), "S", "Long", ""),
               std::string(254, 'x'));
 }
 
 TEST(TexturePalette, FileSetNamesGainTheirSuffix) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"Dirt.tga", "Dirta.tga"},
-        {"Dirt", "Dirta.tga"},
-        {"DIRT.TGA", "DIRTa.tga"},
-        {"Dirt.tga.tga", "Dirta.tga"},
-        {R"(C:\MCM\Tex\Grass.tga)", R"(C:\MCM\Tex\Grassa.tga)"},
-        {"a.tga", "aa.tga"},
-        {"", "a.tga"},
-    };
-    for (const auto& [fileSet, texture] : cases) EXPECT_EQ(TextureFileOfFileSet(fileSet), texture) << fileSet;
+    for (const test::CaseRow& c : test::ReadCaseTable("core/file-set-texture.txt"))
+        EXPECT_EQ(TextureFileOfFileSet(c[0]), c[1]) << c[0];
 }
 
 TEST(TexturePalette, LoadsEntriesAndReportsWhatIsMissing) {
@@ -108,12 +90,9 @@ TEST(TexturePalette, OnlyTheFirst256EntriesAreKept) {
     test::ScriptedPrompter prompter;
     const TexturePalette palette = LoadTexturePalette(ProfileDocument(ter), prompter);
     EXPECT_EQ(palette.size(), 300);
-    EXPECT_EQ(palette.Entry(1), "T1a.tga");
-    EXPECT_EQ(palette.Entry(256), "T256a.tga");
-    EXPECT_EQ(palette.Entry(257), "");
-    EXPECT_EQ(palette.Entry(0), "");
-    EXPECT_EQ(palette.Entry(-1), "");
-    EXPECT_EQ(palette.Entry(1LL << 40), "");
+    EXPECT_EQ((std::vector{palette.Entry(1), palette.Entry(256), palette.Entry(257), palette.Entry(0),
+                           palette.Entry(-1), palette.Entry(1LL << 40)}),
+              (std::vector<std::string>{"T1a.tga", "T256a.tga", "", "", "", ""}));
     EXPECT_TRUE(prompter.shown.empty());
 }
 

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <string>
 
 #include "core/image/TgaFile.h"
 #include "support/ReferenceImage.h"
@@ -24,15 +23,13 @@ TEST(TgaWriter, WriteThenReadGivesTheSamePixelsAndAnEmptyImageIsRefused) {
         EXPECT_EQ(test::FirstDifference(read, original), "") << width << " x " << height;
         EXPECT_EQ(test::FilesIn(dir), std::set<std::string>{"map.tga"});
     }
-    // An empty image is refused.
     Outcome empty = WriteTgaFile(dir.File("empty.tga"), RgbImage());
     ASSERT_FALSE(empty);
     EXPECT_EQ(empty.message(), "Cannot write " + dir.File("empty.tga") + ": the image is empty");
     EXPECT_FALSE(test::Exists(dir.File("empty.tga")));
 }
 
-// 24-bit uncompressed true colour, no ID, no colour map, origin bottom-left: the
-// first stored pixel is the bottom-left one, in blue, green, red order.
+// 24-bit uncompressed, no ID, no colour map, origin bottom-left; pixels in blue, green, red order.
 TEST(TgaWriter, WritesPlainTwentyFourBitFromTheBottomRow) {
     RgbImage image;
     image.Create(3, 2);
@@ -49,7 +46,6 @@ TEST(TgaWriter, WritesPlainTwentyFourBitFromTheBottomRow) {
 
 std::string FindConvert() {
 #ifndef _WIN32  // under Wine the build machine's ImageMagick, a Linux program, cannot be started
-    // The packaged ImageMagick first; a locally installed one otherwise.
     for (const char* candidate : {"/usr/bin/convert", "/usr/local/bin/convert"}) {
         if (test::Exists(candidate)) return candidate;
     }
@@ -57,8 +53,7 @@ std::string FindConvert() {
     return "";
 }
 
-// What we write, ImageMagick reads as the same picture. (Reading what other
-// programs write is proven by the TGA reader's tests on their files.)
+// What we write, ImageMagick reads as the same picture.
 TEST(TgaToolCompat, ImageMagickReadsWhatWeWrite) {
     const std::string convert = FindConvert();
     if (convert.empty()) GTEST_SKIP() << "ImageMagick's convert is not installed (for this system)";
