@@ -38,28 +38,12 @@ int GreyAt(const RgbImage& image, int x, int y) {
     return p[0];
 }
 
-bool AllGrey(const RgbImage& image, int grey) {
-    return std::all_of(image.data(), image.data() + image.byteCount(), [&](std::uint8_t b) { return b == grey; });
-}
-
 TEST(DisplacementMap, GreyOfRoundsHalvesToEvenAndNeverDividesByZeroAndGreyByteClips) {
     for (const test::CaseRow& c : test::ReadCaseTable("core/grey-of.txt"))
         EXPECT_EQ(GreyOf(CaseNumber(c[0]), CaseNumber(c[1]), CaseNumber(c[2])), CaseNumber(c[3]))
             << c[0] << " " << c[2];
     for (const test::CaseRow& c : test::ReadCaseTable("core/grey-byte.txt"))
         EXPECT_EQ(GreyByte(CaseNumber(c[0])), std::stoi(c[1])) << c[0];
-}
-
-TEST(DisplacementMap, FlatPieceGivesAnAllBlackSixteenSquare) {
-    NullStatusSink quiet;
-    for (double height : {0.0, -3.0, 255.5}) {
-        const DisplacementMap map = MakeDisplacementMap17(Flat(height), quiet);
-        ASSERT_EQ(std::pair(map.image.width(), map.image.height()), std::pair(16, 16));
-        ASSERT_EQ(std::pair(map.preview.width(), map.preview.height()), std::pair(17, 17));
-        EXPECT_TRUE(AllGrey(map.image, 0) && AllGrey(map.preview, 0)) << height;
-    }
-    // Flat at 256 or more is the exception: the floor stays 256, so all is white.
-    EXPECT_TRUE(AllGrey(MakeDisplacementMap17(Flat(300), quiet).image, 255));
 }
 
 TEST(DisplacementMap, TerrainTopIsMaxZUnlessTheTerrainIsTaller) {
@@ -109,6 +93,11 @@ TEST(DisplacementMap, EachMapLightsItsPixels) {
         {"piece-one-cell", MakeDisplacementMap17(one, quiet)},
         {"piece-high", MakeDisplacementMap17(high, quiet)},
         {"piece-low", MakeDisplacementMap17(low, quiet)},
+        // Flat is all black, but at 256 or more, where the floor stays 256: all white.
+        {"piece-flat-0", MakeDisplacementMap17(Flat(0), quiet)},
+        {"piece-flat-minus-3", MakeDisplacementMap17(Flat(-3), quiet)},
+        {"piece-flat-255.5", MakeDisplacementMap17(Flat(255.5), quiet)},
+        {"piece-flat-300", MakeDisplacementMap17(Flat(300), quiet)},
         // The south row at the bottom: terrain (-125, -128) at the bottom, (-128, 128) top left;
         // below the floor of 0 is black.
         {"terrain-257",
@@ -143,13 +132,6 @@ TEST(DisplacementMap, StatusCountsTheRowsFromTheTop) {
     EXPECT_EQ(status.texts[2], "Processing Terrain Row: -128");
     EXPECT_EQ(status.texts[130], "Processing Terrain Row:  0");
     EXPECT_EQ(status.texts[258], "Processing Terrain Row:  128");
-}
-
-TEST(DisplacementMap, DoneTextUsesTheStatusNumberForm) {
-    EXPECT_EQ(DispMapDoneText(20), "DispMap Done - Max Z =  20");
-    EXPECT_EQ(DispMapDoneText(12.5), "DispMap Done - Max Z =  12.5");
-    EXPECT_EQ(DispMapDoneText(0.25), "DispMap Done - Max Z =  .25");
-    EXPECT_EQ(DispMapDoneText(-1), "DispMap Done - Max Z = -1");
 }
 
 class FakePreview final : public DisplacementPreview {
@@ -187,7 +169,7 @@ std::string BoxText(const FileBoxRequest& box) {
     return box.title + "|" + box.filter + "|" + box.defaultExtension + "|" + box.initialFolder + "|" + box.fileName;
 }
 
-TEST(DisplacementMapFiles, NamesAndTheSaveBox) {
+TEST(DisplacementMapFiles, NamesTheSaveBoxAndTheDoneText) {
     const std::string& sep = test::kSeparator;
     const std::pair<std::string, std::string> cases[] = {
         {PieceDisplacementMapPath("/tracks/", "bump"), "/tracks/bumpDispMap17.tga"},
@@ -208,6 +190,11 @@ TEST(DisplacementMapFiles, NamesAndTheSaveBox) {
         {PlaceInOutputFolder("DunesDispMap513.tga", "/out"), "/out" + sep + "DunesDispMap513.tga"},
         {PlaceInOutputFolder("/maps/x.y.tga", "/out/"), "/out/x.y"},  // base name and first extension
         {PlaceInOutputFolder("/maps/plain.tga", ""), "/maps/plain.tga"},
+        // The done text has the status number form.
+        {DispMapDoneText(20), "DispMap Done - Max Z =  20"},
+        {DispMapDoneText(12.5), "DispMap Done - Max Z =  12.5"},
+        {DispMapDoneText(0.25), "DispMap Done - Max Z =  .25"},
+        {DispMapDoneText(-1), "DispMap Done - Max Z = -1"},
     };
     for (const auto& [made, expected] : cases) EXPECT_EQ(made, expected);
 }
@@ -278,7 +265,7 @@ TEST(DisplacementMapRun, FailedSaveIsReportedInsteadOfDone) {
     EXPECT_EQ(terrain.prompter.messages, Texts{"Gridwright|" + reason});
 }
 
-TEST(DisplacementMapRun, TerrainMapAsksWhereWhenNoTerIsCurrent) {
+TEST(DisplacementMapRun, TerrainMapAsksWhereUnlessAConversionGivesTheFolder) {
     MapRun run;
     EditorState state;
     state.nationalFolder = run.dir.path().string() + "/";
@@ -286,7 +273,7 @@ TEST(DisplacementMapRun, TerrainMapAsksWhereWhenNoTerIsCurrent) {
     state.national.At(128, 128) = 12;
     state.national.At(0, 0) = 10;
 
-    // Cancelled: only the main window's status says so.
+    // No .TER is current: the box proposes the base map's name; cancelled, only the main status says so.
     EXPECT_EQ(run.Terrain(TerrainMapSize::k257, state, "", "20").path, "");
     ASSERT_EQ(run.prompter.fileBoxes.size(), 1u);
     EXPECT_EQ(run.prompter.fileBoxes[0].fileName, "QuarryDispMap257.tga");
@@ -296,7 +283,7 @@ TEST(DisplacementMapRun, TerrainMapAsksWhereWhenNoTerIsCurrent) {
     // Answered: saved there, both status labels end with the done text.
     run.prompter.fileAnswer = run.dir.File("chosen.tga");
     run.mainStatus.texts.clear();
-    const DisplacementMapRun made = run.Terrain(TerrainMapSize::k513, state, "", "20");
+    DisplacementMapRun made = run.Terrain(TerrainMapSize::k513, state, "", "20");
     ASSERT_TRUE(made.saved) << made.saved.message();
     EXPECT_EQ(made.path, run.dir.File("chosen.tga"));
     const std::string done = "DispMap Done - Max Z =  20 - saved as " + made.path;
@@ -308,32 +295,27 @@ TEST(DisplacementMapRun, TerrainMapAsksWhereWhenNoTerIsCurrent) {
     EXPECT_EQ(saved.Pixel(0, 512)[0], 128);    // NationalGrid(0, 0) = 10 of 20
     EXPECT_EQ(saved.Pixel(256, 256)[0], 154);  // 12 of 20: 153.6
     EXPECT_EQ(saved, run.preview.drawn);
-}
 
-TEST(DisplacementMapRun, OnlyTheConversionSavesWithoutAsking) {
-    MapRun run;
-    EditorState state;
+    // A conversion's output folder takes the map without asking.
     state.currentTerFile = "C:\\MCM\\Tracks\\Dunes\\Dunes.ter";
-    // A conversion's output folder takes the map.
-    DisplacementMapRun made = run.Terrain(TerrainMapSize::k513, state, run.dir.path().string(), "30");
+    made = run.Terrain(TerrainMapSize::k513, state, run.dir.path().string(), "30");
     ASSERT_TRUE(made.saved) << made.saved.message();
     EXPECT_EQ(made.path, run.dir.File("DunesDispMap513.tga"));
     EXPECT_TRUE(test::Exists(made.path));
-    EXPECT_TRUE(run.prompter.fileBoxes.empty());
+    EXPECT_EQ(run.prompter.fileBoxes.size(), 2u);
     EXPECT_EQ(run.mainStatus.texts.back(), "DispMap Done - Max Z =  30 - saved as " + made.path);
 
-    // From the menu (no output folder) it asks, proposing the track's name in the
-    // conversion's folder, and never writes into the process's current folder.
-    state.nationalFolder = run.dir.path().string() + "/";
+    // From the menu it asks, proposing the track's name in the conversion's folder,
+    // and never writes into the process's current folder.
     run.prompter.fileAnswer = run.dir.File("DunesDispMap257.tga");
     TempDir current;
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(current.path());
     made = run.Terrain(TerrainMapSize::k257, state, "", "20");
     std::filesystem::current_path(previous);
-    ASSERT_EQ(run.prompter.fileBoxes.size(), 1u);
-    EXPECT_EQ(run.prompter.fileBoxes[0].fileName, "DunesDispMap257.tga");
-    EXPECT_EQ(run.prompter.fileBoxes[0].initialFolder, state.nationalFolder);
+    ASSERT_EQ(run.prompter.fileBoxes.size(), 3u);
+    EXPECT_EQ(run.prompter.fileBoxes[2].fileName, "DunesDispMap257.tga");
+    EXPECT_EQ(run.prompter.fileBoxes[2].initialFolder, state.nationalFolder);
     EXPECT_TRUE(test::Exists(run.dir.File("DunesDispMap257.tga")));
     EXPECT_TRUE(std::filesystem::is_empty(current.path()));
 }
