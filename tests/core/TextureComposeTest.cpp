@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/image/TgaFile.h"
 #include "core/texture/TextureSkeleton.h"
 #include "core/texture/TileTexture.h"
@@ -164,21 +166,17 @@ TEST_F(TextureCompose, TrackAndTexturesAreFoundWhateverTheirLetterCaseAndAMissin
 TEST_F(TextureCompose, BadTilesAreReportedOnceEachInOneBoxAndLeaveTheirCellBare) {
     TextureTrack track(dir.path().string(), "Dunes");
     auto broken = [](const std::string& name) { return test::ReadAll(test::TestDataPath("tga/broken/" + name)); };
-    struct Bad {
-        std::string name;
-        std::string bytes;
-        std::string reason;  // after "Cannot read FILE: "
-    };
-    const Bad bad[] = {
+    // A tile file, its bytes and the reason after "Cannot read FILE: ".
+    const std::tuple<std::string, std::string, std::string> bad[] = {
         {"Truncated", broken("few-packets.tga"), "the file ends inside the pixel data (truncated TGA file)"},
         {"Empty", broken("empty.tga"), "the file is too short for a TGA header (0 bytes)"},
         {"ZeroSize", broken("zero-width.tga"),
          "the header claims 0 x 62 pixels, outside the sizes we read (1 to 8192 pixels a side)"},
         {"Bomb", broken("bomb.tga"), "the header claims 8192 x 8192 pixels, more than the 4096 x 4096 we read"},
     };
-    for (const Bad& b : bad) {
-        track.fileSets.push_back(b.name + ".tga");
-        test::WriteAll(track.File(b.name + "a.tga"), b.bytes);
+    for (const auto& [name, bytes, reason] : bad) {
+        track.fileSets.push_back(name + ".tga");
+        test::WriteAll(track.File(name + "a.tga"), bytes);
     }
     track.fileSets.push_back("Missing.tga");
     // Each file is used by dozens of pieces; MapID 9 has no file set at all.
@@ -188,12 +186,12 @@ TEST_F(TextureCompose, BadTilesAreReportedOnceEachInOneBoxAndLeaveTheirCellBare)
     EXPECT_EQ(composed.placed, 0);
     EXPECT_EQ(composed.failed, 256);
     std::string box = "Error opening 6 texture files; their pieces keep the skeleton's ground:";
-    for (const Bad& b : bad) box += "\nCannot read " + track.File(b.name + "a.tga") + ": " + b.reason;
+    for (const auto& [name, bytes, reason] : bad) box += "\nCannot read " + track.File(name + "a.tga") + ": " + reason;
     box += "\nCannot open Missinga.tga: No such file or directory (nor beside the .TER, in any letter case)";
     box += "\na placement's MapID names no texture file set";
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{box});
     EXPECT_EQ(view.texts, std::vector<std::string>{"ImgDLLReadRGBFromTGA error: Cannot read " +
-                                                   track.File("Truncateda.tga") + ": " + bad[0].reason});
+                                                   track.File("Truncateda.tga") + ": " + std::get<2>(bad[0])});
     EXPECT_EQ(composed.tileFailures.size(), 6u);
     EXPECT_EQ(composed.image, Ground());
 
@@ -204,38 +202,31 @@ TEST_F(TextureCompose, BadTilesAreReportedOnceEachInOneBoxAndLeaveTheirCellBare)
     const TextureSkeleton one = Compose(track);
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Error opening " + track.File("Bomba.tga")});
     EXPECT_EQ(view.texts, std::vector<std::string>{"ImgDLLReadRGBFromTGA error: Cannot read " +
-                                                   track.File("Bomba.tga") + ": " + bad[3].reason});
+                                                   track.File("Bomba.tga") + ": " + std::get<2>(bad[3])});
 }
 
-TEST_F(TextureCompose, TilesOfAnotherSizeFillTheirCell) {
+TEST_F(TextureCompose, TilesOfAnotherSizeFillTheirCellAndPlacementsOffTheSkeletonAreCutOff) {
     TextureTrack track(dir.path().string(), "Dunes");
     track.fileSets = {"Small.tga", "Wide.tga"};
     test::WriteTile(track.File("Smalla.tga"), test::SolidTile(0x3050F0, 31));
     test::WriteTile(track.File("Widea.tga"), test::SolidTile(0xF0A000, 100));
     track.FillCells(256, [](int n) { return n % 2 + 1; });
+    track.placements[0] = {"2", "-8", "248", "0"};         // half a tile over the top-left corner
+    track.placements[1] = {"1", "99999999999", "0", "0"};  // far beyond: counts as 0
+    track.placements[2] = {"2", "2147483647", "-2147483648", "0"};
     const TextureSkeleton composed = Compose(track);
     ASSERT_TRUE(composed.outcome);
     EXPECT_EQ(composed.placed, 256);
     for (auto [dx, dy] : {std::pair{0, 0}, {61, 61}, {30, 45}}) {
-        EXPECT_EQ(CellPixel(composed.image, 1, dx, dy), 0xF0A000u);
-        EXPECT_EQ(CellPixel(composed.image, 2, dx, dy), 0x3050F0u);
+        EXPECT_EQ(CellPixel(composed.image, 4, dx, dy), 0x3050F0u);
+        EXPECT_EQ(CellPixel(composed.image, 5, dx, dy), 0xF0A000u);
     }
-}
-
-TEST_F(TextureCompose, PlacementsOffTheSkeletonAreCutOff) {
-    TextureTrack track = FourColourTrack();
-    track.placements[0] = {"1", "-8", "248", "0"};         // half a tile over the top-left corner
-    track.placements[1] = {"2", "99999999999", "0", "0"};  // far beyond: counts as 0
-    track.placements[2] = {"3", "2147483647", "-2147483648", "0"};
-    const TextureSkeleton composed = Compose(track);
-    ASSERT_TRUE(composed.outcome);
     // Piece 1 covers -31..30 on both axes; pieces 2 and 3 left their cells.
-    EXPECT_EQ(composed.image.Rgb(0, 0), kColours[0]);
-    EXPECT_EQ(composed.image.Rgb(30, 30), kColours[0]);
+    EXPECT_EQ(composed.image.Rgb(0, 0), 0xF0A000u);
+    EXPECT_EQ(composed.image.Rgb(30, 30), 0xF0A000u);
     EXPECT_EQ(composed.image.Rgb(31, 31), kGround);
     EXPECT_EQ(CellPixel(composed.image, 2, 30, 30), kGround);
     EXPECT_EQ(CellPixel(composed.image, 3, 30, 30), kGround);
-    EXPECT_EQ(composed.placed, 256);
 }
 
 TEST_F(TextureCompose, UnreadableTerStopsWithItsReason) {
