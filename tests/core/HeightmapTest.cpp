@@ -144,11 +144,7 @@ TEST(Heightmap, ImportHeightsAreGivenElseRecordedElseZeroToTwentyAndMustMakeSens
         {{std::nullopt, 9.5}, HeightRange{1.5, 7.25}, true, 9.5, ""},
         {{-3, 4}, HeightRange{1.5, 7.25}, false, 4, ""},  // a piece may go below 0
         {{30, std::nullopt}, std::nullopt, false, -7, "the height of black (30) lies above the height of white (20)"},
-        {{-0.5, std::nullopt},
-         std::nullopt,
-         true,
-         -7,
-         "a terrain cannot hold negative heights, and black would be -0.5"},
+        {{-0.5, {}}, {}, true, -7, "a terrain cannot hold negative heights, and black would be -0.5"},
     };
     for (const auto& [given, recorded, onTerrain, z, refusal] : cases) {
         const HeightRange heights = ImportHeights(given, recorded);
