@@ -206,13 +206,36 @@ TEST(DisplacementMapRun, MaxZBoxTextsAndAnEmptyAnswer) {
     EXPECT_EQ(prompter.inputs[0], "Displacment Map Max Z|20|Input the Z value that equates to color 255,255,255.");
 }
 
-TEST(DisplacementMapRun, PieceMapIsSavedBesideThePieceAndWithoutAPieceOnlySaysSo) {
+// Without a piece it only says so; a map that cannot be saved is reported and never followed by a done text.
+TEST(DisplacementMapRun, PieceMapIsSavedBesideThePieceElseTheRunSaysWhy) {
     MapRun run;
     EditorState state = run.PieceState();
+    state.pieceName.clear();
+    EXPECT_EQ(RunDisplacementMap17(state, run.preview, run.prompter).path, "");
+    EXPECT_EQ(run.prompter.messages, Texts{"Gridwright|Please open an SX ASC file"});
+    EXPECT_EQ(run.preview.shown, 0);
+    EXPECT_TRUE(run.preview.texts.empty());
+    EXPECT_TRUE(std::filesystem::is_empty(run.dir.path()));
+
+    state = run.PieceState();
+    run.prompter.messages.clear();
+    const std::string reason = "Cannot write " + run.dir.File("bumpDispMap17.tga") + ": No space left on device";
+    {
+        test::FailWritesAfter full(100);
+        const DisplacementMapRun failed = RunDisplacementMap17(state, run.preview, run.prompter);
+        ASSERT_FALSE(failed.saved);
+        EXPECT_EQ(failed.saved.message(), reason);
+    }
+    EXPECT_EQ(run.preview.texts.back(), reason);
+    EXPECT_EQ(run.prompter.messages, Texts{"Gridwright|" + reason});
+    EXPECT_FALSE(test::Exists(run.dir.File("bumpDispMap17.tga")));
+
+    run.prompter.messages.clear();
+    run.preview.texts.clear();
     const DisplacementMapRun made = RunDisplacementMap17(state, run.preview, run.prompter);
     ASSERT_TRUE(made.saved) << made.saved.message();
     EXPECT_EQ(made.path, run.dir.File("bumpDispMap17.tga"));
-    EXPECT_EQ(run.preview.shown, 1);
+    EXPECT_EQ(run.preview.shown, 2);
     EXPECT_EQ(run.preview.texts.front(), "Computing Min/Max");
     EXPECT_EQ(run.preview.texts.back(), "All Done - saved as " + made.path);
     EXPECT_TRUE(run.prompter.messages.empty());
@@ -222,42 +245,6 @@ TEST(DisplacementMapRun, PieceMapIsSavedBesideThePieceAndWithoutAPieceOnlySaysSo
     ASSERT_TRUE(ReadTgaFile(made.path, saved));
     EXPECT_EQ(saved, expected.image);
     EXPECT_EQ(run.preview.drawn, expected.preview);
-
-    MapRun none;
-    state = none.PieceState();
-    state.pieceName.clear();
-    EXPECT_EQ(RunDisplacementMap17(state, none.preview, none.prompter).path, "");
-    EXPECT_EQ(none.prompter.messages, Texts{"Gridwright|Please open an SX ASC file"});
-    EXPECT_EQ(none.preview.shown, 0);
-    EXPECT_TRUE(none.preview.texts.empty());
-    EXPECT_TRUE(std::filesystem::is_empty(none.dir.path()));
-}
-
-// A map that cannot be saved is reported and never followed by a done text.
-TEST(DisplacementMapRun, FailedSaveIsReportedInsteadOfDone) {
-    MapRun piece;
-    std::string reason = "Cannot write " + piece.dir.File("bumpDispMap17.tga") + ": No space left on device";
-    {
-        test::FailWritesAfter full(100);
-        const DisplacementMapRun run = RunDisplacementMap17(piece.PieceState(), piece.preview, piece.prompter);
-        ASSERT_FALSE(run.saved);
-        EXPECT_EQ(run.saved.message(), reason);
-    }
-    EXPECT_EQ(piece.preview.texts.back(), reason);
-    EXPECT_EQ(piece.prompter.messages, Texts{"Gridwright|" + reason});
-    EXPECT_FALSE(test::Exists(piece.dir.File("bumpDispMap17.tga")));
-
-    MapRun terrain;
-    EditorState state;
-    state.currentTerFile = "/tracks/Dunes.ter";
-    {
-        test::FailWritesAfter full(0);
-        ASSERT_FALSE(terrain.Terrain(TerrainMapSize::k513, state, terrain.dir.path().string(), "20").saved);
-    }
-    reason = "Cannot write " + terrain.dir.File("DunesDispMap513.tga") + ": No space left on device";
-    EXPECT_EQ(terrain.preview.texts.back(), reason);
-    EXPECT_EQ(terrain.mainStatus.texts, Texts{reason});
-    EXPECT_EQ(terrain.prompter.messages, Texts{"Gridwright|" + reason});
 }
 
 TEST(DisplacementMapRun, TerrainMapAsksWhereUnlessAConversionGivesTheFolder) {
@@ -291,8 +278,17 @@ TEST(DisplacementMapRun, TerrainMapAsksWhereUnlessAConversionGivesTheFolder) {
     EXPECT_EQ(saved.Pixel(256, 256)[0], 154);  // 12 of 20: 153.6
     EXPECT_EQ(saved, run.preview.drawn);
 
-    // A conversion's output folder takes the map without asking.
+    // A conversion's output folder takes the map without asking; a full disk is reported instead of done.
     state.currentTerFile = "C:\\MCM\\Tracks\\Dunes\\Dunes.ter";
+    run.mainStatus.texts.clear();
+    {
+        test::FailWritesAfter full(0);
+        ASSERT_FALSE(run.Terrain(TerrainMapSize::k513, state, run.dir.path().string(), "20").saved);
+    }
+    const std::string reason = "Cannot write " + run.dir.File("DunesDispMap513.tga") + ": No space left on device";
+    EXPECT_EQ(run.preview.texts.back(), reason);
+    EXPECT_EQ(run.mainStatus.texts, Texts{reason});
+    EXPECT_EQ(run.prompter.messages, Texts{"Gridwright|" + reason});
     made = run.Terrain(TerrainMapSize::k513, state, run.dir.path().string(), "30");
     ASSERT_TRUE(made.saved) << made.saved.message();
     EXPECT_EQ(made.path, run.dir.File("DunesDispMap513.tga"));

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "core/trackfiles/GameFolder.h"
 #include "core/trackfiles/ProfileFile.h"
@@ -138,27 +139,10 @@ TEST_F(Conversion, ExistingFilesAreReplacedNotMergedAndAnEmptyGridResIsWrittenEm
     EXPECT_EQ(ReadAll(Out("flat.asc")), ReadAll(program + "/flat.asc"));
 }
 
-TEST_F(Conversion, TheSxTracksOwnFolderIsRefused) {
+TEST_F(Conversion, TheSxTracksOwnFolderAndMissingInputsAndFoldersAreRefused) {
     WriteAll(dir.File("track/Dunes.SCN"), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
-    const std::string terBefore = ReadAll(ter);
-    for (const std::string& folder : {dir.File("track"), dir.File("track/"), dir.File("TRACK")}) {
-        Outcome scene = WriteSceneFile("National", {folder, ter, program});
-        Outcome terrain = WriteTerrainFile("National", "3.0", {folder, ter, program});
-        ASSERT_FALSE(scene) << folder;
-        ASSERT_FALSE(terrain) << folder;
-        EXPECT_EQ(terrain.message(), "The output folder " + folder + " is the folder of the SX track " + ter +
-                                         "; its own files would be replaced. Please choose another output folder.");
-    }
-    EXPECT_EQ(ReadAll(ter), terBefore);
-    EXPECT_EQ(ReadAll(dir.File("track/Dunes.SCN")), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
-    // Only the track's .ter and .SCN (a new Dunes.TER would be its .ter where
-    // letter case is ignored).
-    EXPECT_EQ(test::FilesIn(dir.path() / "track").size(), 2u);
-}
-
-TEST_F(Conversion, MissingInputsAndFoldersAreReported) {
-    const std::string missing = dir.File("nat/new");
-    const std::pair<Outcome, std::string> cases[] = {
+    const std::string terBefore = ReadAll(ter), missing = dir.File("nat/new");
+    std::vector<std::pair<Outcome, std::string>> cases = {
         {WriteTerrainFile("National", "3.0", {out, "", program}), "No SX .TER file is chosen."},
         {WriteSceneFile("National", {"", ter, program}), "No output folder is given."},
         {WriteTerrainFile("National", "3.0", {missing, ter, program}),
@@ -166,11 +150,21 @@ TEST_F(Conversion, MissingInputsAndFoldersAreReported) {
         {CopyStockFile("flat.asc", Out("flat.asc"), dir.File("empty"), dir.File("user")),
          "The stock file flat.asc was not found in " + dir.File("user") + " or " + dir.File("empty")},
     };
+    for (const std::string& folder : {dir.File("track"), dir.File("track/"), dir.File("TRACK")}) {
+        const std::string refusal = "The output folder " + folder + " is the folder of the SX track " + ter +
+                                    "; its own files would be replaced. Please choose another output folder.";
+        cases.push_back({WriteSceneFile("National", {folder, ter, program}), refusal});
+        cases.push_back({WriteTerrainFile("National", "3.0", {folder, ter, program}), refusal});
+    }
     for (const auto& [outcome, message] : cases) {
         EXPECT_FALSE(outcome);
         EXPECT_EQ(outcome.message(), message);
     }
     EXPECT_FALSE(test::Exists(Out("flat.asc")));
+    EXPECT_EQ(ReadAll(ter), terBefore);
+    EXPECT_EQ(ReadAll(dir.File("track/Dunes.SCN")), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
+    // Only the track's .ter and .SCN (a new Dunes.TER would be its .ter where letter case is ignored).
+    EXPECT_EQ(test::FilesIn(dir.path() / "track").size(), 2u);
 }
 
 }  // namespace
