@@ -48,17 +48,14 @@ Outcome WriteLog(const std::string& t) {
     log.Header("Dunes.trk");
     return log.Save(t);
 }
-const std::vector<Writer>& Writers() {
-    static const std::vector<Writer> writers = {
-        {"piece", true, WritePiece},
-        {"ASC257", true, WriteTerrain},
-        {"TGA", false, [](const std::string& t) { return WriteTgaFile(t, test::SolidTile(0, 2)); }},
-        {"profile", false, [](const std::string& t) { return ProfileDocument("[A]\r\nB=1\r\n").Save(t); }},
-        {"copy", false, [](const std::string& t) { return CopyFileReplacing(test::SkeletonPath(), t); }},
-        {"log", false, WriteLog},
-    };
-    return writers;
-}
+const Writer kWriters[] = {
+    {"piece", true, WritePiece},
+    {"ASC257", true, WriteTerrain},
+    {"TGA", false, [](const std::string& t) { return WriteTgaFile(t, test::SolidTile(0, 2)); }},
+    {"profile", false, [](const std::string& t) { return ProfileDocument("[A]\r\nB=1\r\n").Save(t); }},
+    {"copy", false, [](const std::string& t) { return CopyFileReplacing(test::SkeletonPath(), t); }},
+    {"log", false, WriteLog},
+};
 
 TEST(SafeWrite, EveryWriterRefusesFoldersOddFilesCompanionNamesAndMissingFoldersBeforeWriting) {
     TempDir dir;
@@ -81,7 +78,7 @@ TEST(SafeWrite, EveryWriterRefusesFoldersOddFilesCompanionNamesAndMissingFolders
     cases.push_back({dir.File("backup-link.asc"), companion});  // it would write the backup it points to
 #endif
     const auto before = FilesIn(dir);
-    for (const Writer& writer : Writers()) {
+    for (const Writer& writer : kWriters) {
         for (const auto& [target, reason] : cases) {
             EXPECT_EQ(writer.write(target).message(), "Cannot write " + target + reason) << writer.name;
         }
@@ -99,7 +96,7 @@ TEST(SafeWrite, ALinkIsWrittenThroughToItsFile) {
     GTEST_SKIP() << "MinGW's runtime makes no symbolic links, and POSIX access rights do not apply";
 #endif
     const fs::perms rights = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    for (const Writer& writer : Writers()) {
+    for (const Writer& writer : kWriters) {
         TempDir dir;
         fs::create_directory(dir.path() / "real");
         WriteAll(dir.File("real/r.dat"), "old");
@@ -142,7 +139,7 @@ TEST(SafeWrite, DottedNamesKeepBackupsOfTheirOwnAndNoOtherFileIsTouched) {
 TEST(SafeWrite, AFailedWriteKeepsThePreviousFileAndSaysWhy) {
     TempDir dir;
     const std::string target = dir.File("T.asc");
-    for (const Writer& writer : Writers()) {
+    for (const Writer& writer : kWriters) {
         for (std::int64_t failAfter : {0, 5}) {
             WriteAll(target, "previous");
             test::FailWritesAfter diskFull(failAfter);

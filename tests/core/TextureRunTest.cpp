@@ -98,25 +98,6 @@ TEST_F(TextureRunTest, MenuRunSavesTheTextureAndItsLog) {
                                               test::ReadAll(test::TestDataPath("texture/four-colour-pieces.log")));
 }
 
-TEST_F(TextureRunTest, ConversionRunReportsToBothStatusLinesAndWithoutTerRunsNothing) {
-    const TextureRunResult none = RunTextureForConversion(ConversionTextureJob("", dir.File("out")),
-                                                          test::ProgramFolder(), view, mainStatus, prompter);
-    EXPECT_EQ(none.outcome.message(), "No .TER file given");
-    EXPECT_TRUE(view.texts.empty() && mainStatus.texts.empty());
-    TextureTrack track = FourColourTrack(dir.File("track"));
-    std::filesystem::create_directories(dir.File("out"));
-    const TextureRunResult run = ForConversion(track, dir.File("out"));
-    ASSERT_TRUE(run.ok()) << run.outcome.message();
-    EXPECT_EQ(run.outputPath, dir.File("out/DunesUnRendered.tga"));
-    EXPECT_TRUE(test::Exists(run.outputPath));
-    EXPECT_TRUE(test::Exists(dir.File("out/MakeTexture.log")));
-    // The log goes beside the texture, not into the program's folder.
-    EXPECT_FALSE(test::Exists(track.File("MakeTexture.log")));
-    const std::string finished = "Finished converting " + track.terPath();
-    EXPECT_EQ(view.texts, Progress({"Processing " + track.terPath()}, {finished}));
-    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{finished});
-}
-
 TEST_F(TextureRunTest, NoPaletteSavesTheBareSkeleton) {
     TextureTrack track = FourColourTrack(dir.path().string());
     track.totalFileSets = "-3";
@@ -225,7 +206,7 @@ TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
     }
 }
 
-TEST_F(TextureRunTest, BuilderStartsJobsAndFileOpen) {
+TEST_F(TextureRunTest, BuilderOpensTheTerAndStartsConversionJobsThatReportToBothStatusLines) {
     TextureTrack track = FourColourTrack(dir.File("my.tracks"));
     std::string trackFolder = "/remembered/tracks/";
     TextureBuilder builder(test::ProgramFolder(), trackFolder, view, mainStatus, prompter);
@@ -254,12 +235,21 @@ TEST_F(TextureRunTest, BuilderStartsJobsAndFileOpen) {
     builder.OpenAndRun();
     EXPECT_EQ(prompter.shown.back().request.initialFolder, "/changed/");
 
+    // A conversion's job: without a .TER nothing runs; the texture and its log go into the output folder.
     std::filesystem::create_directories(dir.File("out"));
+    std::filesystem::remove(track.File("MakeTexture.log"));
     view.texts.clear();
+    EXPECT_EQ(builder.StartJob(ConversionTextureJob("", dir.File("out"))).outcome.message(), "No .TER file given");
+    EXPECT_TRUE(view.texts.empty() && mainStatus.texts.empty());
     const TextureRunResult job = builder.StartJob(ConversionTextureJob(track.terPath(), dir.File("out")));
-    ASSERT_TRUE(job.ok());
+    ASSERT_TRUE(job.ok()) << job.outcome.message();
     EXPECT_EQ(job.outputPath, dir.File("out/DunesUnRendered.tga"));
-    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{"Finished converting " + track.terPath()});
+    EXPECT_TRUE(test::Exists(job.outputPath));
+    EXPECT_TRUE(test::Exists(dir.File("out/MakeTexture.log")));
+    EXPECT_FALSE(test::Exists(track.File("MakeTexture.log")));
+    const std::string finished = "Finished converting " + track.terPath();
+    EXPECT_EQ(view.texts, Progress({"Processing " + track.terPath()}, {finished}));
+    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{finished});
 }
 
 }  // namespace
