@@ -191,7 +191,6 @@ long MaxResidentKilobytes() {
 #endif
 }
 
-// Writes a large file a megabyte at a time, so the test itself stays small.
 void WriteLargeFile(const std::string& path, const std::string& head, const std::string& tail, int megabytes,
                     const std::function<void(std::string&)>& fillBlock) {
     std::ofstream file(path, std::ios::binary);
@@ -234,7 +233,6 @@ TEST_F(Asc257FileTest, FailedSavesLeaveTargetAndBackupUntouched) {
     std::filesystem::create_directory(dir.File("folder.txt"));
     WriteAll(dir.File("empty.txt"), "");
     WriteAll(dir.File("wide.txt"), "Vertex 0: X: 0 Y: 0 Z: 0\r\n" + std::string((1u << 20) + 10, 'w') + "\r\nend\r\n");
-    // The message must hold the expected text.
     const std::tuple<const char*, std::string, std::int64_t, std::string> cases[] = {
         {"skeleton missing", dir.File("nothere.txt"), -1, dir.File("nothere.txt") + ": No such file"},
         {"skeleton is a folder", dir.File("folder.txt"), -1, "folder.txt"},

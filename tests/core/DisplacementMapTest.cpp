@@ -24,7 +24,6 @@ using test::CaseNumber;
 using test::TempDir;
 using Texts = std::vector<std::string>;
 
-// A piece at one height everywhere (the rim aside).
 PieceGrid Flat(double height) {
     PieceGrid grid;
     for (int r = 1; r <= 17; ++r)
@@ -74,8 +73,7 @@ NationalGrid Terrain(std::initializer_list<std::array<int, 3>> heights) {
     return grid;
 }
 
-// Each map's floor and top, its lit pixels and, where it differs, its preview's
-// are what tests/data/core/dispmap/<name>.txt holds.
+// Each map's floor, top, lit pixels and preview (where it differs): tests/data/core/dispmap/<name>.txt.
 TEST(DisplacementMap, EachMapLightsItsPixels) {
     NullStatusSink quiet;
     PieceGrid sum;  // Z = c + r: lowest 2 at (1, 1), highest 34 at (17, 17), so grey = (c + r - 2) x 8
@@ -139,7 +137,6 @@ public:
     RgbImage drawn;
 };
 
-// Set-up shared by the runs: a folder, the two status labels and the boxes.
 struct MapRun {
     TempDir dir;
     FakePreview preview;

@@ -111,7 +111,6 @@ TEST(PieceFile, FailedWritesLeaveTargetAndBackupUntouched) {
     const auto target = dir.File("hillN.asc"), bak = dir.File("hillN.bak");
     WriteAll(target, "previous target");
     WriteAll(bak, "previous backup");
-    // The message must hold the expected text.
     WriteAll(dir.File("empty.txt"), "");
     const std::tuple<const char*, std::string, long long, const char*> cases[] = {
         {"skeleton missing", dir.File("nothere.txt"), -1, "nothere.txt"},
@@ -141,7 +140,6 @@ TEST(SkeletonText, TheShippedTemplatesAreTheGeneratorsCompleteLattices) {
     EXPECT_EQ(piece.find("Named"), std::string::npos);
 }
 
-// Sets of piece files: one file for each direction the piece is ridden.
 PieceGrid ReadBack(const std::string& path) {
     PieceGrid grid;
     PieceReadReport report = ReadPieceFile(path, grid);

@@ -35,7 +35,6 @@ public:
     void DrawMap(const RgbImage&) override {}
 };
 
-// The sample track copied into a folder of the test's own, so it can be changed.
 std::string CopySampleTrack(const TempDir& dir) {
     const std::string folder = dir.File("Dunes");
     fs::copy(test::ProgramFolder() + "/samples/Dunes", folder, fs::copy_options::recursive);
@@ -63,7 +62,6 @@ TEST(BuildNationalFromTer, SampleTrackGivesTheHeightsWorkedOutByHand) {
         ASSERT_TRUE(build.ok()) << NationalBuildProblemsText(build);
         EXPECT_EQ(build.piecesAdded, 256);
         const double base = std::stod(zBase), scale = std::stod(zScale);
-        // The heights worked out by hand from the sample's layout and shapes.
         for (const test::CaseRow& spot : test::ReadCaseTable("core/sample-track-spots.txt"))
             EXPECT_NEAR(grid.At(std::stoi(spot[0]), std::stoi(spot[1])),
                         start + runs * (base + scale * test::CaseNumber(spot[2])), 1e-9)
@@ -192,9 +190,8 @@ TEST_F(SXConversionTest, TheNewTerAndScnCarryTheKeysThatMakeTheGameLoadTheTerrai
         EXPECT_EQ(newTer.Get("ElevationData", "GridResolutionInFeet", ""), "2.5");
         EXPECT_EQ(newTer.Get("ElevationData", "ElevationPath", ""), GameFolderFor(out, ""));
         EXPECT_EQ(newTer.Find("TextureMapFile_2", "Name").value_or("none"), quarry ? "none" : "DunesTile.tga");
-        for (int n = quarry ? 97 : 65; n <= (quarry ? 121 : 73); ++n) {
+        for (int n = quarry ? 97 : 65; n <= (quarry ? 121 : 73); ++n)
             EXPECT_EQ(newTer.Get("ElevationFile_" + std::to_string(n), "Name", ""), "Dunes.asc") << environment << n;
-        }
         EXPECT_EQ(newScn.Get("SceneInfo", "SceneName", ""), "Dunes at Dusk");
         EXPECT_EQ(newScn.Get("Environment", "TerrainFile", ""), "Dunes.TRN");
     }
@@ -263,9 +260,8 @@ TEST_F(SXConversionTest, FailedStepsAreAllReportedAndTheLastStatusSaysSo) {
     EXPECT_EQ(text.rfind("The 513 displacement map failed: Cannot write " + options.outputFolder, 0), 0u) << text;
     EXPECT_EQ(status.texts.back(), "Conversion not complete, 5 of 5 files failed");
     // The map's box is left to the caller's summary; the texture builder shows its own.
-    for (const std::string& message : prompter.messages) {
+    for (const std::string& message : prompter.messages)
         EXPECT_EQ(message.find("DispMap"), std::string::npos) << message;
-    }
     EXPECT_TRUE(result.trackAdded) << "the track is in the grid all the same";
 }
 

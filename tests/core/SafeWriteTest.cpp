@@ -37,7 +37,6 @@ struct Writer {
     std::function<Outcome(const std::string& target)> write;
 };
 
-// Each writer of the program with a small content of its kind.
 Outcome WritePiece(const std::string& t) { return WritePieceFile({test::SkeletonPath(), t, "p"}, PieceGrid()); }
 Outcome WriteTerrain(const std::string& t) {
     NullStatusSink quiet;

@@ -24,7 +24,6 @@ constexpr std::uint32_t kField = 0x00A000;
 
 RgbImage Ground() { return test::SolidTile(kGround, 992); }
 
-// The log's header: the .TRK's path between two rules.
 std::string LogHeader(const std::string& trackPath) {
     const std::string rule = std::string(59, '=') + "\r\n";
     return rule + "= " + trackPath + "\r\n" + rule;

@@ -23,7 +23,6 @@ using test::TextureTrack;
 
 constexpr std::uint32_t kColours[4] = {0xC00000, 0x00C000, 0x0000C0, 0xC0C000};
 
-// Written in the folder given, which is made.
 TextureTrack FourColourTrack(const std::string& folder) {
     std::filesystem::create_directories(folder);
     TextureTrack track(folder, "Dunes");
@@ -74,9 +73,29 @@ TEST(SkeletonImages, ShippedWithTheirSizes) {
     EXPECT_EQ(skeleton.Rgb(991, 991), kSkeletonGround);
 }
 
-TEST_F(TextureRunTest, MenuRunSavesTheTextureAndItsLog) {
+// Without a palette the bare skeleton is saved, and a log of the header alone.
+TEST_F(TextureRunTest, MenuRunSavesTheTextureAndItsLogTheBareSkeletonWithoutAPalette) {
     TextureTrack track = FourColourTrack(dir.path().string());
-    const TextureRunResult run = Menu(track);
+    const std::string rule = std::string(59, '=') + "\r\n", header = rule + "= " + track.trackPath() + "\r\n" + rule;
+    track.totalFileSets = "-3";
+    track.Write();
+    TextureRunResult run = Menu(track);
+    ASSERT_TRUE(run.ok());
+    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"No Textures to process"});
+    EXPECT_EQ(run.tilesPlaced, 0);
+    EXPECT_EQ(view.texts, (std::vector<std::string>{"Processing " + track.terPath(), "All Done"}));
+    EXPECT_EQ(test::ReadAll(run.logPath), header);
+    RgbImage texture, enlarged;
+    ASSERT_TRUE(ReadTgaFile(run.outputPath, texture));
+    ASSERT_TRUE(ResizeImage(MakeSkeletonImage(992), 1016, 1016, enlarged));
+    EXPECT_EQ(texture, SharpenImage(enlarged, 5));
+
+    track.totalFileSets.reset();
+    track.Write();
+    prompter.shown.clear();
+    view.texts.clear();
+    view.previews = 0;
+    run = Menu(track);
     ASSERT_TRUE(run.ok()) << run.outcome.message();
     EXPECT_EQ(run.outputPath, track.File("DunesUnRendered.tga"));
     EXPECT_EQ(run.logPath, track.File("MakeTexture.log"));
@@ -85,35 +104,11 @@ TEST_F(TextureRunTest, MenuRunSavesTheTextureAndItsLog) {
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_EQ(view.texts, Progress({"Processing " + track.terPath()}, {"All Done"}));
     EXPECT_EQ(view.previews, 17);  // every 16 pieces and the finished skeleton
-
-    RgbImage texture;
     ASSERT_TRUE(ReadTgaFile(run.outputPath, texture));
-    RgbImage enlarged;
     ASSERT_TRUE(ResizeImage(view.lastPreview, 1016, 1016, enlarged));
     EXPECT_EQ(texture, SharpenImage(enlarged, 5));
-
-    // The header names the .TRK between two rules; six lines a piece follow.
-    const std::string rule = std::string(59, '=') + "\r\n";
-    EXPECT_EQ(test::ReadAll(run.logPath), rule + "= " + track.trackPath() + "\r\n" + rule +
-                                              test::ReadAll(test::TestDataPath("texture/four-colour-pieces.log")));
-}
-
-TEST_F(TextureRunTest, NoPaletteSavesTheBareSkeleton) {
-    TextureTrack track = FourColourTrack(dir.path().string());
-    track.totalFileSets = "-3";
-    track.Write();
-    const TextureRunResult run = Menu(track);
-    ASSERT_TRUE(run.ok());
-    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"No Textures to process"});
-    EXPECT_EQ(run.tilesPlaced, 0);
-    EXPECT_EQ(view.texts, (std::vector<std::string>{"Processing " + track.terPath(), "All Done"}));
-    RgbImage texture;
-    ASSERT_TRUE(ReadTgaFile(run.outputPath, texture));
-    RgbImage enlarged;
-    ASSERT_TRUE(ResizeImage(MakeSkeletonImage(992), 1016, 1016, enlarged));
-    EXPECT_EQ(texture, SharpenImage(enlarged, 5));
-    EXPECT_EQ(test::ReadAll(run.logPath),
-              std::string(59, '=') + "\r\n= " + track.trackPath() + "\r\n" + std::string(59, '=') + "\r\n");
+    // Six lines a piece follow the header.
+    EXPECT_EQ(test::ReadAll(run.logPath), header + test::ReadAll(test::TestDataPath("texture/four-colour-pieces.log")));
 }
 
 TEST_F(TextureRunTest, InvalidMapIdWritesNoTexture) {
