@@ -100,7 +100,15 @@ TEST_F(Conversion, TheTerIsTheStockFileWithItsKeysReplaced) {
     }
 }
 
-TEST_F(Conversion, ATrackNamedWithPeriodsGivesFilesNamedUpToTheFirst) {
+TEST_F(Conversion, ExistingFilesAreReplacedNotMergedAndFilesAreNamedUpToTheTracksFirstPeriod) {
+    WriteAll(Out("Dunes.TER"), "[Old]\r\nStale=1\r\n");
+    WriteAll(Out("flat.asc"), "old");
+    ASSERT_TRUE(WriteTerrainFile("National", "", {out, ter, program}));
+    ASSERT_TRUE(CopyStockFile("flat.asc", Out("flat.asc"), program));
+    EXPECT_EQ(ReadPrivateValue("Old", "Stale", "gone", Out("Dunes.TER")), "gone");
+    EXPECT_NE(ReadAll(Out("Dunes.TER")).find("\r\nGridResolutionInFeet=\r\n"), std::string::npos);  // empty stays empty
+    EXPECT_EQ(ReadAll(Out("flat.asc")), ReadAll(program + "/flat.asc"));
+
     const std::string myTer = dir.File("track/My.Track.ter");
     WriteAll(myTer, "");
     ASSERT_TRUE(WriteSceneFile("National", {out, myTer, program}));
@@ -127,16 +135,6 @@ TEST_F(Conversion, TheSxSceneNameIsCarriedFoundInAnyLetterCaseElseTheBaseNameIsT
         ASSERT_TRUE(WriteSceneFile(environment, {out, ter, program}));
         EXPECT_EQ(ReadAll(Out("Dunes.SCN")), Golden(golden));
     }
-}
-
-TEST_F(Conversion, ExistingFilesAreReplacedNotMergedAndAnEmptyGridResIsWrittenEmpty) {
-    WriteAll(Out("Dunes.TER"), "[Old]\r\nStale=1\r\n");
-    WriteAll(Out("flat.asc"), "old");
-    ASSERT_TRUE(WriteTerrainFile("National", "", {out, ter, program}));
-    ASSERT_TRUE(CopyStockFile("flat.asc", Out("flat.asc"), program));
-    EXPECT_EQ(ReadPrivateValue("Old", "Stale", "gone", Out("Dunes.TER")), "gone");
-    EXPECT_NE(ReadAll(Out("Dunes.TER")).find("\r\nGridResolutionInFeet=\r\n"), std::string::npos);
-    EXPECT_EQ(ReadAll(Out("flat.asc")), ReadAll(program + "/flat.asc"));
 }
 
 TEST_F(Conversion, TheSxTracksOwnFolderAndMissingInputsAndFoldersAreRefused) {
