@@ -6,6 +6,7 @@
 #include "core/image/TgaFile.h"
 #include "core/texture/TextureSkeleton.h"
 #include "core/texture/TileTexture.h"
+#include "support/CaseTable.h"
 #include "support/ReferenceImage.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -60,14 +61,11 @@ protected:
     test::ScriptedPrompter prompter;
 };
 
+// The pixel a tile's cell starts at for an XIndex or YIndex: tests/data/texture/tile-cells.txt.
 TEST(TileTexture, TileCellsFromTheIndices) {
-    // XIndex / 16 x 62 from the left, (240 - YIndex) / 16 x 62 from the top; halves
-    // go to the even neighbour: 4 gives 15.5, 12 gives 46.5.
-    const std::pair<int, long long> left[] = {{0, 0},   {16, 62}, {240, 930}, {4, 16},
-                                              {12, 46}, {1, 4},   {-16, -62}, {2147483647, 8321499132LL}};
-    for (const auto& [index, pixel] : left) EXPECT_EQ(TileLeft(index), pixel) << index;
-    const std::pair<int, long long> top[] = {{240, 0}, {0, 930}, {224, 62}, {236, 16}};
-    for (const auto& [index, pixel] : top) EXPECT_EQ(TileTop(index), pixel) << index;
+    for (const test::CaseRow& c : test::ReadCaseTable("texture/tile-cells.txt"))
+        EXPECT_EQ(c[0] == "left" ? TileLeft(std::stoi(c[1])) : TileTop(std::stoi(c[1])), std::stoll(c[2]))
+            << c[0] << " " << c[1];
 }
 
 TEST_F(TextureCompose, TilesAreTurnedAsTheTrackSays) {
