@@ -114,10 +114,11 @@ TEST(SafeWrite, ALinkIsWrittenThroughToItsFile) {
 }
 
 TEST(SafeWrite, DottedNamesKeepBackupsOfTheirOwnAndNoOtherFileIsTouched) {
-    EXPECT_EQ(BackupPathOf("/t/T.v2.asc"), "/t/T.v2.bak");
-    EXPECT_EQ(BackupPathOf("Dunes.asc"), "Dunes.bak");
-    EXPECT_EQ(BackupPathOf("/my.dir/terrain"), "/my.dir/terrain.bak");
-    EXPECT_EQ(BackupPathOf(".hills"), ".hills.bak");
+    for (const auto& [path, backup] : {std::pair{"/t/T.v2.asc", "/t/T.v2.bak"},
+                                       {"Dunes.asc", "Dunes.bak"},
+                                       {"/my.dir/terrain", "/my.dir/terrain.bak"},
+                                       {".hills", ".hills.bak"}})
+        EXPECT_EQ(BackupPathOf(path), backup);
 
     TempDir dir;
     WriteAll(dir.File("T.out"), "someone's own file");  // the old shared temporary name

@@ -80,21 +80,14 @@ TEST_F(TextureCompose, TilesAreTurnedAsTheTrackSays) {
     ASSERT_TRUE(composed.outcome) << composed.outcome.message();
     EXPECT_TRUE(prompter.shown.empty());
 
-    // Where the tile's top-left mark ends up: orientation k is turned back k
-    // quarter turns counter-clockwise.
-    enum Corner { kTopLeft, kBottomLeft, kBottomRight, kTopRight };
-    const std::pair<int, Corner> cases[] = {
-        {1, kTopLeft}, {2, kBottomLeft}, {3, kBottomRight}, {4, kTopRight},     {5, kBottomLeft}, {6, kTopLeft},
-        {7, kTopLeft}, {8, kTopLeft},    {9, kTopLeft},     {10, kBottomRight}, {256, kTopRight},
-    };
-    const std::pair<int, int> centres[] = {{15, 15}, {15, 46}, {46, 46}, {46, 15}};
-    for (const auto& [piece, corner] : cases) {
-        for (int c = 0; c < 4; ++c) {
-            const auto [dx, dy] = centres[c];
-            EXPECT_EQ(CellPixel(composed.image, piece, dx, dy), c == corner ? kMark : kField)
-                << "piece " << piece << " quadrant " << c;
-        }
-    }
+    // Where the tile's top-left mark ends up (orientation k turns it back k quarter turns counter-clockwise):
+    // tests/data/texture/turned-marks.txt.
+    const std::tuple<std::string, int, int> corners[] = {
+        {"top-left", 15, 15}, {"bottom-left", 15, 46}, {"bottom-right", 46, 46}, {"top-right", 46, 15}};
+    for (const test::CaseRow& c : test::ReadCaseTable("texture/turned-marks.txt"))
+        for (const auto& [corner, dx, dy] : corners)
+            EXPECT_EQ(CellPixel(composed.image, std::stoi(c[0]), dx, dy), c[1] == corner ? kMark : kField)
+                << "piece " << c[0] << " " << corner;
 }
 
 // Solid tiles look the same however they are turned, so the turns only show in the log.

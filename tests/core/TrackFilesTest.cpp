@@ -9,6 +9,7 @@
 #include "core/trackfiles/GameFolder.h"
 #include "core/trackfiles/ProfileFile.h"
 #include "core/trackfiles/TrackFiles.h"
+#include "support/CaseTable.h"
 #include "support/ReferenceImage.h"
 #include "support/TempDir.h"
 
@@ -26,24 +27,14 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 }
 
 TEST(TrackFiles, TheGameFolderIsInWindowsFormAsTheGameSeesIt) {
-    // Folders of this system are on drive Z: under Wine; Windows names them
-    // on the drive of the current folder.
 #ifdef _WIN32
     const std::string drive = std::filesystem::current_path().root_name().string();
 #else
     const std::string drive = "Z:";
 #endif
-    const std::tuple<std::string, std::string, std::string> cases[] = {
-        {"/home/me/nat", "", drive + "\\home\\me\\nat\\"},
-        {"/home/me/nat/", "", drive + "\\home\\me\\nat\\"},
-        {"/home/me/../me/./nat", "", drive + "\\home\\me\\nat\\"},
-        {"/home/me/nat", "C:\\MCM\\Tracks\\Dunes\\", "C:\\MCM\\Tracks\\Dunes\\"},
-        {"/home/me/nat", " C:/MCM/Tracks/Dunes ", "C:\\MCM\\Tracks\\Dunes\\"},
-        {"/home/me/nat", "\\\\pc\\MCM\\Tracks\\My Dunes", "\\\\pc\\MCM\\Tracks\\My Dunes\\"},
-        {"/home/me/nat", "  ", drive + "\\home\\me\\nat\\"},
-    };
-    for (const auto& [outputFolder, gameFolder, named] : cases)
-        EXPECT_EQ(GameFolderFor(outputFolder, gameFolder), named) << outputFolder << " " << gameFolder;
+    for (const test::CaseRow& c : test::ReadCaseTable("trackfiles/game-folder.txt"))
+        EXPECT_EQ(GameFolderFor(c[0], c[1]), c[2].rfind("DRIVE", 0) == 0 ? drive + c[2].substr(5) : c[2])
+            << c[0] << " " << c[1];
 }
 
 TEST(TrackFiles, SceneDefaultEnvironmentAndFileNamesFromWindowsPaths) {
