@@ -40,9 +40,8 @@ NationalGrid FifteenDigitGrid() {
     std::uniform_int_distribution<long long> mantissa(100000000000000LL, 999999999999999LL);
     std::uniform_int_distribution<int> exponent(-20, 20);
     NationalGrid grid;
-    for (double& v : grid.values) {
+    for (double& v : grid.values)
         v = ValueOfText(std::to_string(mantissa(random)) + "E" + std::to_string(exponent(random) - 14));
-    }
     grid.At(0, 0) = 0;
     grid.At(1, 0) = 5.411765;
     grid.At(2, 0) = 1e-5;
@@ -85,9 +84,8 @@ TEST_F(Asc257FileTest, WriteThenReadGivesTheSameHeightsAndTheFormerFileIsTheBack
     EXPECT_EQ(result.verticesStored, 66049);
     EXPECT_EQ(result.verticesOutside, 0);
     EXPECT_EQ(result.linesSkipped, 0);
-    for (std::size_t i = 0; i < original.values.size(); ++i) {
+    for (std::size_t i = 0; i < original.values.size(); ++i)
         ASSERT_EQ(read.values[i], original.values[i]) << "cell " << i % 257 << ", " << i / 257;
-    }
     // The 1st, 513th, 1025th ... vertex: 130 of them, then "All done".
     ASSERT_EQ(status.texts.size(), 131u);
     for (int k = 0; k < 130; ++k) ASSERT_EQ(status.texts[k], "Row: " + PaddedNumberText(k * 512 / 257 - 128)) << k;

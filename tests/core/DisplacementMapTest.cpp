@@ -199,8 +199,8 @@ TEST(DisplacementMapRun, MaxZBoxTextsAndAnEmptyAnswer) {
     EXPECT_EQ(maxZ, "35");
     prompter.inputAnswer = "";
     EXPECT_FALSE(AskDisplacementMapMaxZ(prompter, maxZ));
-    ASSERT_EQ(prompter.inputs.size(), 2u);
-    EXPECT_EQ(prompter.inputs[0], "Displacment Map Max Z|20|Input the Z value that equates to color 255,255,255.");
+    EXPECT_EQ(prompter.inputs,
+              Texts(2, "Displacment Map Max Z|20|Input the Z value that equates to color 255,255,255."));
 }
 
 // Without a piece it only says so; a map that cannot be saved is reported and never followed by a done text.

@@ -77,11 +77,9 @@ TEST(SafeWrite, EveryWriterRefusesFoldersOddFilesCompanionNamesAndMissingFolders
     cases.push_back({dir.File("backup-link.asc"), companion});  // it would write the backup it points to
 #endif
     const auto before = FilesIn(dir);
-    for (const Writer& writer : kWriters) {
-        for (const auto& [target, reason] : cases) {
+    for (const Writer& writer : kWriters)
+        for (const auto& [target, reason] : cases)
             EXPECT_EQ(writer.write(target).message(), "Cannot write " + target + reason) << writer.name;
-        }
-    }
     EXPECT_EQ(FilesIn(dir), before);
     EXPECT_TRUE(fs::is_empty(dir.path() / "folder"));
     EXPECT_EQ(ReadAll(dir.File("old.bak")), "backup");
@@ -122,11 +120,9 @@ TEST(SafeWrite, DottedNamesKeepBackupsOfTheirOwnAndNoOtherFileIsTouched) {
 
     TempDir dir;
     WriteAll(dir.File("T.out"), "someone's own file");  // the old shared temporary name
-    for (const std::string version : {"1", "2"}) {
-        for (const std::string save : {"a", "b"}) {
+    for (const std::string version : {"1", "2"})
+        for (const std::string save : {"a", "b"})
             ASSERT_TRUE(WriteFileWithBackup(dir.File("T.v" + version + ".asc"), version + save));
-        }
-    }
     EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"T.out", "T.v1.asc", "T.v1.bak", "T.v2.asc", "T.v2.bak"}));
     EXPECT_EQ(ReadAll(dir.File("T.v1.bak")), "1a");
     EXPECT_EQ(ReadAll(dir.File("T.v2.bak")), "2a");
