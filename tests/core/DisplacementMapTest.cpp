@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -127,8 +126,7 @@ TEST(DisplacementMap, StatusCountsTheRowsFromTheTop) {
     EXPECT_EQ(texts, test::ReadAll(test::TestDataPath("core/dispmap/status-piece-then-terrain.txt")));
 }
 
-class FakePreview final : public DisplacementPreview {
-public:
+struct FakePreview final : DisplacementPreview {
     void ShowPreview() override { ++shown; }
     void Status(const std::string& text) override { texts.push_back(text); }
     void DrawMap(const RgbImage& pixels) override { drawn = pixels; }

@@ -28,8 +28,7 @@ using test::TempDir;
 
 constexpr double kZBase = 5.411765;
 
-class QuietPreview final : public DisplacementPreview {
-public:
+struct QuietPreview final : DisplacementPreview {
     void ShowPreview() override {}
     void Status(const std::string&) override {}
     void DrawMap(const RgbImage&) override {}
