@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -24,7 +23,6 @@ using test::CaseNumber;
 using test::TempDir;
 using Texts = std::vector<std::string>;
 
-// A piece at one height everywhere (the rim aside).
 PieceGrid Flat(double height) {
     PieceGrid grid;
     for (int r = 1; r <= 17; ++r)
@@ -38,28 +36,12 @@ int GreyAt(const RgbImage& image, int x, int y) {
     return p[0];
 }
 
-bool AllGrey(const RgbImage& image, int grey) {
-    return std::all_of(image.data(), image.data() + image.byteCount(), [&](std::uint8_t b) { return b == grey; });
-}
-
 TEST(DisplacementMap, GreyOfRoundsHalvesToEvenAndNeverDividesByZeroAndGreyByteClips) {
     for (const test::CaseRow& c : test::ReadCaseTable("core/grey-of.txt"))
         EXPECT_EQ(GreyOf(CaseNumber(c[0]), CaseNumber(c[1]), CaseNumber(c[2])), CaseNumber(c[3]))
             << c[0] << " " << c[2];
     for (const test::CaseRow& c : test::ReadCaseTable("core/grey-byte.txt"))
         EXPECT_EQ(GreyByte(CaseNumber(c[0])), std::stoi(c[1])) << c[0];
-}
-
-TEST(DisplacementMap, FlatPieceGivesAnAllBlackSixteenSquare) {
-    NullStatusSink quiet;
-    for (double height : {0.0, -3.0, 255.5}) {
-        const DisplacementMap map = MakeDisplacementMap17(Flat(height), quiet);
-        ASSERT_EQ(std::pair(map.image.width(), map.image.height()), std::pair(16, 16));
-        ASSERT_EQ(std::pair(map.preview.width(), map.preview.height()), std::pair(17, 17));
-        EXPECT_TRUE(AllGrey(map.image, 0) && AllGrey(map.preview, 0)) << height;
-    }
-    // Flat at 256 or more is the exception: the floor stays 256, so all is white.
-    EXPECT_TRUE(AllGrey(MakeDisplacementMap17(Flat(300), quiet).image, 255));
 }
 
 TEST(DisplacementMap, TerrainTopIsMaxZUnlessTheTerrainIsTaller) {
@@ -90,8 +72,7 @@ NationalGrid Terrain(std::initializer_list<std::array<int, 3>> heights) {
     return grid;
 }
 
-// Each map's floor and top, its lit pixels and, where it differs, its preview's
-// are what tests/data/core/dispmap/<name>.txt holds.
+// Each map's floor, top, lit pixels and preview (where it differs): tests/data/core/dispmap/<name>.txt.
 TEST(DisplacementMap, EachMapLightsItsPixels) {
     NullStatusSink quiet;
     PieceGrid sum;  // Z = c + r: lowest 2 at (1, 1), highest 34 at (17, 17), so grey = (c + r - 2) x 8
@@ -109,6 +90,11 @@ TEST(DisplacementMap, EachMapLightsItsPixels) {
         {"piece-one-cell", MakeDisplacementMap17(one, quiet)},
         {"piece-high", MakeDisplacementMap17(high, quiet)},
         {"piece-low", MakeDisplacementMap17(low, quiet)},
+        // Flat is all black, but at 256 or more, where the floor stays 256: all white.
+        {"piece-flat-0", MakeDisplacementMap17(Flat(0), quiet)},
+        {"piece-flat-minus-3", MakeDisplacementMap17(Flat(-3), quiet)},
+        {"piece-flat-255.5", MakeDisplacementMap17(Flat(255.5), quiet)},
+        {"piece-flat-300", MakeDisplacementMap17(Flat(300), quiet)},
         // The south row at the bottom: terrain (-125, -128) at the bottom, (-128, 128) top left;
         // below the floor of 0 is black.
         {"terrain-257",
@@ -134,26 +120,13 @@ TEST(DisplacementMap, EachMapLightsItsPixels) {
 TEST(DisplacementMap, StatusCountsTheRowsFromTheTop) {
     test::RecordingStatusSink status;
     MakeDisplacementMap17(Flat(1), status);
-    Texts expected = {"Computing Min/Max", "Processing Terrain"};
-    for (int r = 17; r >= 1; --r) expected.push_back("Processing Terrain Row:  " + std::to_string(r));
-    EXPECT_EQ(status.texts, expected);
-    status.texts.clear();
     MakeDisplacementMap257(NationalGrid(), "20", status);
-    ASSERT_EQ(status.texts.size(), 2u + 257u);
-    EXPECT_EQ(status.texts[2], "Processing Terrain Row: -128");
-    EXPECT_EQ(status.texts[130], "Processing Terrain Row:  0");
-    EXPECT_EQ(status.texts[258], "Processing Terrain Row:  128");
+    std::string texts;
+    for (const std::string& text : status.texts) texts += text + "\n";
+    EXPECT_EQ(texts, test::ReadAll(test::TestDataPath("core/dispmap/status-piece-then-terrain.txt")));
 }
 
-TEST(DisplacementMap, DoneTextUsesTheStatusNumberForm) {
-    EXPECT_EQ(DispMapDoneText(20), "DispMap Done - Max Z =  20");
-    EXPECT_EQ(DispMapDoneText(12.5), "DispMap Done - Max Z =  12.5");
-    EXPECT_EQ(DispMapDoneText(0.25), "DispMap Done - Max Z =  .25");
-    EXPECT_EQ(DispMapDoneText(-1), "DispMap Done - Max Z = -1");
-}
-
-class FakePreview final : public DisplacementPreview {
-public:
+struct FakePreview final : DisplacementPreview {
     void ShowPreview() override { ++shown; }
     void Status(const std::string& text) override { texts.push_back(text); }
     void DrawMap(const RgbImage& pixels) override { drawn = pixels; }
@@ -162,7 +135,6 @@ public:
     RgbImage drawn;
 };
 
-// Set-up shared by the runs: a folder, the two status labels and the boxes.
 struct MapRun {
     TempDir dir;
     FakePreview preview;
@@ -187,7 +159,7 @@ std::string BoxText(const FileBoxRequest& box) {
     return box.title + "|" + box.filter + "|" + box.defaultExtension + "|" + box.initialFolder + "|" + box.fileName;
 }
 
-TEST(DisplacementMapFiles, NamesAndTheSaveBox) {
+TEST(DisplacementMapFiles, NamesTheSaveBoxAndTheDoneText) {
     const std::string& sep = test::kSeparator;
     const std::pair<std::string, std::string> cases[] = {
         {PieceDisplacementMapPath("/tracks/", "bump"), "/tracks/bumpDispMap17.tga"},
@@ -208,6 +180,11 @@ TEST(DisplacementMapFiles, NamesAndTheSaveBox) {
         {PlaceInOutputFolder("DunesDispMap513.tga", "/out"), "/out" + sep + "DunesDispMap513.tga"},
         {PlaceInOutputFolder("/maps/x.y.tga", "/out/"), "/out/x.y"},  // base name and first extension
         {PlaceInOutputFolder("/maps/plain.tga", ""), "/maps/plain.tga"},
+        // The done text has the status number form.
+        {DispMapDoneText(20), "DispMap Done - Max Z =  20"},
+        {DispMapDoneText(12.5), "DispMap Done - Max Z =  12.5"},
+        {DispMapDoneText(0.25), "DispMap Done - Max Z =  .25"},
+        {DispMapDoneText(-1), "DispMap Done - Max Z = -1"},
     };
     for (const auto& [made, expected] : cases) EXPECT_EQ(made, expected);
 }
@@ -220,17 +197,40 @@ TEST(DisplacementMapRun, MaxZBoxTextsAndAnEmptyAnswer) {
     EXPECT_EQ(maxZ, "35");
     prompter.inputAnswer = "";
     EXPECT_FALSE(AskDisplacementMapMaxZ(prompter, maxZ));
-    ASSERT_EQ(prompter.inputs.size(), 2u);
-    EXPECT_EQ(prompter.inputs[0], "Displacment Map Max Z|20|Input the Z value that equates to color 255,255,255.");
+    EXPECT_EQ(prompter.inputs,
+              Texts(2, "Displacment Map Max Z|20|Input the Z value that equates to color 255,255,255."));
 }
 
-TEST(DisplacementMapRun, PieceMapIsSavedBesideThePieceAndWithoutAPieceOnlySaysSo) {
+// Without a piece it only says so; a map that cannot be saved is reported and never followed by a done text.
+TEST(DisplacementMapRun, PieceMapIsSavedBesideThePieceElseTheRunSaysWhy) {
     MapRun run;
     EditorState state = run.PieceState();
+    state.pieceName.clear();
+    EXPECT_EQ(RunDisplacementMap17(state, run.preview, run.prompter).path, "");
+    EXPECT_EQ(run.prompter.messages, Texts{"Gridwright|Please open an SX ASC file"});
+    EXPECT_EQ(run.preview.shown, 0);
+    EXPECT_TRUE(run.preview.texts.empty());
+    EXPECT_TRUE(std::filesystem::is_empty(run.dir.path()));
+
+    state = run.PieceState();
+    run.prompter.messages.clear();
+    const std::string reason = "Cannot write " + run.dir.File("bumpDispMap17.tga") + ": No space left on device";
+    {
+        test::FailWritesAfter full(100);
+        const DisplacementMapRun failed = RunDisplacementMap17(state, run.preview, run.prompter);
+        ASSERT_FALSE(failed.saved);
+        EXPECT_EQ(failed.saved.message(), reason);
+    }
+    EXPECT_EQ(run.preview.texts.back(), reason);
+    EXPECT_EQ(run.prompter.messages, Texts{"Gridwright|" + reason});
+    EXPECT_FALSE(test::Exists(run.dir.File("bumpDispMap17.tga")));
+
+    run.prompter.messages.clear();
+    run.preview.texts.clear();
     const DisplacementMapRun made = RunDisplacementMap17(state, run.preview, run.prompter);
     ASSERT_TRUE(made.saved) << made.saved.message();
     EXPECT_EQ(made.path, run.dir.File("bumpDispMap17.tga"));
-    EXPECT_EQ(run.preview.shown, 1);
+    EXPECT_EQ(run.preview.shown, 2);
     EXPECT_EQ(run.preview.texts.front(), "Computing Min/Max");
     EXPECT_EQ(run.preview.texts.back(), "All Done - saved as " + made.path);
     EXPECT_TRUE(run.prompter.messages.empty());
@@ -240,45 +240,9 @@ TEST(DisplacementMapRun, PieceMapIsSavedBesideThePieceAndWithoutAPieceOnlySaysSo
     ASSERT_TRUE(ReadTgaFile(made.path, saved));
     EXPECT_EQ(saved, expected.image);
     EXPECT_EQ(run.preview.drawn, expected.preview);
-
-    MapRun none;
-    state = none.PieceState();
-    state.pieceName.clear();
-    EXPECT_EQ(RunDisplacementMap17(state, none.preview, none.prompter).path, "");
-    EXPECT_EQ(none.prompter.messages, Texts{"Gridwright|Please open an SX ASC file"});
-    EXPECT_EQ(none.preview.shown, 0);
-    EXPECT_TRUE(none.preview.texts.empty());
-    EXPECT_TRUE(std::filesystem::is_empty(none.dir.path()));
 }
 
-// A map that cannot be saved is reported and never followed by a done text.
-TEST(DisplacementMapRun, FailedSaveIsReportedInsteadOfDone) {
-    MapRun piece;
-    std::string reason = "Cannot write " + piece.dir.File("bumpDispMap17.tga") + ": No space left on device";
-    {
-        test::FailWritesAfter full(100);
-        const DisplacementMapRun run = RunDisplacementMap17(piece.PieceState(), piece.preview, piece.prompter);
-        ASSERT_FALSE(run.saved);
-        EXPECT_EQ(run.saved.message(), reason);
-    }
-    EXPECT_EQ(piece.preview.texts.back(), reason);
-    EXPECT_EQ(piece.prompter.messages, Texts{"Gridwright|" + reason});
-    EXPECT_FALSE(test::Exists(piece.dir.File("bumpDispMap17.tga")));
-
-    MapRun terrain;
-    EditorState state;
-    state.currentTerFile = "/tracks/Dunes.ter";
-    {
-        test::FailWritesAfter full(0);
-        ASSERT_FALSE(terrain.Terrain(TerrainMapSize::k513, state, terrain.dir.path().string(), "20").saved);
-    }
-    reason = "Cannot write " + terrain.dir.File("DunesDispMap513.tga") + ": No space left on device";
-    EXPECT_EQ(terrain.preview.texts.back(), reason);
-    EXPECT_EQ(terrain.mainStatus.texts, Texts{reason});
-    EXPECT_EQ(terrain.prompter.messages, Texts{"Gridwright|" + reason});
-}
-
-TEST(DisplacementMapRun, TerrainMapAsksWhereWhenNoTerIsCurrent) {
+TEST(DisplacementMapRun, TerrainMapAsksWhereUnlessAConversionGivesTheFolder) {
     MapRun run;
     EditorState state;
     state.nationalFolder = run.dir.path().string() + "/";
@@ -286,7 +250,7 @@ TEST(DisplacementMapRun, TerrainMapAsksWhereWhenNoTerIsCurrent) {
     state.national.At(128, 128) = 12;
     state.national.At(0, 0) = 10;
 
-    // Cancelled: only the main window's status says so.
+    // No .TER is current: the box proposes the base map's name; cancelled, only the main status says so.
     EXPECT_EQ(run.Terrain(TerrainMapSize::k257, state, "", "20").path, "");
     ASSERT_EQ(run.prompter.fileBoxes.size(), 1u);
     EXPECT_EQ(run.prompter.fileBoxes[0].fileName, "QuarryDispMap257.tga");
@@ -296,7 +260,7 @@ TEST(DisplacementMapRun, TerrainMapAsksWhereWhenNoTerIsCurrent) {
     // Answered: saved there, both status labels end with the done text.
     run.prompter.fileAnswer = run.dir.File("chosen.tga");
     run.mainStatus.texts.clear();
-    const DisplacementMapRun made = run.Terrain(TerrainMapSize::k513, state, "", "20");
+    DisplacementMapRun made = run.Terrain(TerrainMapSize::k513, state, "", "20");
     ASSERT_TRUE(made.saved) << made.saved.message();
     EXPECT_EQ(made.path, run.dir.File("chosen.tga"));
     const std::string done = "DispMap Done - Max Z =  20 - saved as " + made.path;
@@ -308,32 +272,36 @@ TEST(DisplacementMapRun, TerrainMapAsksWhereWhenNoTerIsCurrent) {
     EXPECT_EQ(saved.Pixel(0, 512)[0], 128);    // NationalGrid(0, 0) = 10 of 20
     EXPECT_EQ(saved.Pixel(256, 256)[0], 154);  // 12 of 20: 153.6
     EXPECT_EQ(saved, run.preview.drawn);
-}
 
-TEST(DisplacementMapRun, OnlyTheConversionSavesWithoutAsking) {
-    MapRun run;
-    EditorState state;
+    // A conversion's output folder takes the map without asking; a full disk is reported instead of done.
     state.currentTerFile = "C:\\MCM\\Tracks\\Dunes\\Dunes.ter";
-    // A conversion's output folder takes the map.
-    DisplacementMapRun made = run.Terrain(TerrainMapSize::k513, state, run.dir.path().string(), "30");
+    run.mainStatus.texts.clear();
+    {
+        test::FailWritesAfter full(0);
+        ASSERT_FALSE(run.Terrain(TerrainMapSize::k513, state, run.dir.path().string(), "20").saved);
+    }
+    const std::string reason = "Cannot write " + run.dir.File("DunesDispMap513.tga") + ": No space left on device";
+    EXPECT_EQ(run.preview.texts.back(), reason);
+    EXPECT_EQ(run.mainStatus.texts, Texts{reason});
+    EXPECT_EQ(run.prompter.messages, Texts{"Gridwright|" + reason});
+    made = run.Terrain(TerrainMapSize::k513, state, run.dir.path().string(), "30");
     ASSERT_TRUE(made.saved) << made.saved.message();
     EXPECT_EQ(made.path, run.dir.File("DunesDispMap513.tga"));
     EXPECT_TRUE(test::Exists(made.path));
-    EXPECT_TRUE(run.prompter.fileBoxes.empty());
+    EXPECT_EQ(run.prompter.fileBoxes.size(), 2u);
     EXPECT_EQ(run.mainStatus.texts.back(), "DispMap Done - Max Z =  30 - saved as " + made.path);
 
-    // From the menu (no output folder) it asks, proposing the track's name in the
-    // conversion's folder, and never writes into the process's current folder.
-    state.nationalFolder = run.dir.path().string() + "/";
+    // From the menu it asks, proposing the track's name in the conversion's folder,
+    // and never writes into the process's current folder.
     run.prompter.fileAnswer = run.dir.File("DunesDispMap257.tga");
     TempDir current;
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(current.path());
     made = run.Terrain(TerrainMapSize::k257, state, "", "20");
     std::filesystem::current_path(previous);
-    ASSERT_EQ(run.prompter.fileBoxes.size(), 1u);
-    EXPECT_EQ(run.prompter.fileBoxes[0].fileName, "DunesDispMap257.tga");
-    EXPECT_EQ(run.prompter.fileBoxes[0].initialFolder, state.nationalFolder);
+    ASSERT_EQ(run.prompter.fileBoxes.size(), 3u);
+    EXPECT_EQ(run.prompter.fileBoxes[2].fileName, "DunesDispMap257.tga");
+    EXPECT_EQ(run.prompter.fileBoxes[2].initialFolder, state.nationalFolder);
     EXPECT_TRUE(test::Exists(run.dir.File("DunesDispMap257.tga")));
     EXPECT_TRUE(std::filesystem::is_empty(current.path()));
 }

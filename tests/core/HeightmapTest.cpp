@@ -9,6 +9,7 @@
 #include "core/dispmap/DisplacementMap.h"
 #include "core/heightmap/HeightmapFile.h"
 #include "core/heightmap/HeightmapGrid.h"
+#include "support/CaseTable.h"
 #include "support/NumberedGrid.h"
 #include "support/ReferenceImage.h"
 #include "support/SlantedTerrain.h"
@@ -116,22 +117,12 @@ Heightmap PlacePicture(int width, int height) {
     return map;
 }
 
+// The picture's width and height, a piece cell and the height it gets: tests/data/heightmap/resample.txt.
 TEST(Heightmap, ImportResamplesBilinearWithCornersOnCorners) {
-    // The picture's width and height, a piece cell and the height it gets.
-    const std::tuple<int, int, int, int, double> cases[] = {
-        {17, 17, 5, 9, 8004},   // the grid's own size: sample for sample
-        {33, 33, 5, 9, 16008},  // twice the size: every other sample, none between
-        {2, 2, 9, 9, 500.5},    // the middle of four samples: their mean
-        {3, 2, 5, 1, 0.5},      // half way between two samples of the top row
-        {3, 2, 17, 17, 1002},   // not square: the bottom-right corner
-        {5, 65, 1, 17, 64000},  // tall: the bottom-left corner
-        {5, 65, 17, 2, 4004},   // row 2 of 17 lies on row 4 of 65
-        {1, 1, 9, 9, 0},        // one sample: flat
-    };
-    for (const auto& [width, height, column, row, z] : cases) {
+    for (const test::CaseRow& c : test::ReadCaseTable("heightmap/resample.txt")) {
         PieceGrid grid = test::NumberedGrid();
-        ASSERT_TRUE(PieceFromHeightmap(PlacePicture(width, height), {0, 65535}, grid));
-        EXPECT_EQ(grid.Z(column, row), z) << width << " x " << height << " at " << column << ", " << row;
+        ASSERT_TRUE(PieceFromHeightmap(PlacePicture(std::stoi(c[0]), std::stoi(c[1])), {0, 65535}, grid));
+        EXPECT_EQ(grid.Z(std::stoi(c[2]), std::stoi(c[3])), test::CaseNumber(c[4])) << c[5];
     }
 }
 
@@ -144,11 +135,7 @@ TEST(Heightmap, ImportHeightsAreGivenElseRecordedElseZeroToTwentyAndMustMakeSens
         {{std::nullopt, 9.5}, HeightRange{1.5, 7.25}, true, 9.5, ""},
         {{-3, 4}, HeightRange{1.5, 7.25}, false, 4, ""},  // a piece may go below 0
         {{30, std::nullopt}, std::nullopt, false, -7, "the height of black (30) lies above the height of white (20)"},
-        {{-0.5, std::nullopt},
-         std::nullopt,
-         true,
-         -7,
-         "a terrain cannot hold negative heights, and black would be -0.5"},
+        {{-0.5, {}}, {}, true, -7, "a terrain cannot hold negative heights, and black would be -0.5"},
     };
     for (const auto& [given, recorded, onTerrain, z, refusal] : cases) {
         const HeightRange heights = ImportHeights(given, recorded);

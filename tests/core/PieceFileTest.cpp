@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "core/piece/PieceFile.h"
 #include "core/piece/PieceSet.h"
 #include "core/piece/SkeletonText.h"
+#include "support/CaseTable.h"
 #include "support/RecordingFakes.h"
 #include "support/RecordingStatusSink.h"
 #include "support/ReferenceImage.h"
@@ -32,65 +34,34 @@ PieceGrid DistinctGrid(double offset = 0) {
     return grid;
 }
 
-TEST(PieceFile, WriteThenReadGivesTheSameGridAndTheFormerFileIsTheBackup) {
-    TempDir dir;
-    const auto target = dir.File("bumpN.asc"), bak = dir.File("bumpN.bak");
-    PieceGrid original = DistinctGrid();
-    ASSERT_TRUE(WritePieceFile({test::SkeletonPath(), target, "bump"}, original));
-    const std::string firstBytes = ReadAll(target);
-    original.Z(5, 5) = 99;
-    ASSERT_TRUE(WritePieceFile({test::SkeletonPath(), target, "bump"}, original));
-    EXPECT_EQ(ReadAll(bak), firstBytes);
-    EXPECT_EQ(test::FilesIn(dir), (std::set<std::string>{"bumpN.asc", "bumpN.bak"}));
-    PieceGrid read;
-    PieceReadReport report = ReadPieceFile(target, read);
-    EXPECT_TRUE(report.opened);
-    EXPECT_EQ(report.verticesStored, 289);
-    EXPECT_EQ(report.problemCount, 0);
-    EXPECT_EQ(read, original);
-}
-
-TEST(PieceFile, WrittenTextHasTheObjectLineAndPaddedHeightsAndTheSkeletonsLastLine) {
-    PieceGrid grid;
+// Every line of the template but the vertices' heights, the last included: tests/data/piece/written-bump.asc.
+TEST(PieceFile, WrittenTextIsTheSkeletonWithTheObjectLineAndPaddedHeights) {
+    PieceGrid grid = DistinctGrid();
     grid.Z(1, 17) = 0;     // vertex 0: X 0, Y 0
     grid.Z(2, 17) = 0.5;   // vertex 1
     grid.Z(3, 17) = -0.5;  // vertex 2
     const std::string text = BuildPieceFileText(MakeSkeletonText(kPieceLattice), grid, "bump");
-    EXPECT_EQ(text.substr(0, 26), "\r\nNamed Object: \"bump\"\r\nAm");
-    EXPECT_NE(text.find("\r\nVertex 0: X: 0.000000 Y: 0.000000 Z:  0\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\nVertex 1: X: 1.500000 Y: 0.000000 Z:  .5\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\nVertex 2: X: 3.000000 Y: 0.000000 Z: -.5\r\n"), std::string::npos);
-    EXPECT_EQ(text.substr(text.size() - 15), "Smoothing:  1\r\n");
-    // The skeleton's last line is copied unchanged.
+    EXPECT_EQ(text, ReadAll(test::TestDataPath("piece/written-bump.asc")));
+    // The skeleton's last line is copied unchanged, a vertex line too.
     grid.Z(1, 17) = 4;
     const std::string last = "Vertex 1:  X: 1.500000     Y: 0.000000     Z: 9\r\n";
     EXPECT_EQ(BuildPieceFileText("Vertex 0:  X: 0.000000     Y: 0.000000     Z: 9\r\n" + last, grid, "n"),
               "\r\nNamed Object: \"n\"\r\nVertex 0: X: 0.000000 Y: 0.000000 Z:  4\r\n" + last);
 }
 
+// The files and the rule each shows: tests/data/piece/README.md; read-cells.txt the cells each must give.
 TEST(PieceFile, ReadingRules) {
-    using Cells = std::vector<std::pair<std::pair<int, int>, double>>;
-    const Cells six = {{{1, 17}, 7}, {{17, 1}, 2.5}, {{3, 17}, 8}, {{9, 9}, -4}};
-    const std::tuple<const char*, Cells, int, int> cases[] = {
-        {"crlf", six, 6, 0},
-        {"cr", six, 6, 0},
-        {"lf", six, 6, 0},
-        {"negative-x", {{{3, 17}, 9}}, 1, 0},
-        {"long-first-line", {{{1, 17}, 0}}, 0, 0},
-        {"last-line", {{{1, 17}, 1}, {{2, 17}, 0}}, 1, 0},
-        {"two-pieces", {{{1, 17}, 100}, {{1, 16}, 117}, {{1, 1}, 132}, {{1, 2}, 131}}, 33, 0},
-        {"outside", {{{2, 17}, 1e308}, {{1, 17}, 0}}, 2, 3},
-    };
-    for (const auto& [name, cells, stored, problems] : cases) {
-        SCOPED_TRACE(name);
+    for (const test::CaseRow& c : test::ReadCaseTable("piece/read-cells.txt")) {
+        SCOPED_TRACE(c[0]);
         PieceGrid grid;
-        const PieceReadReport report =
-            ReadPieceFile(test::TestDataPath("piece/read/" + std::string(name) + ".asc"), grid);
-        EXPECT_EQ(report.verticesStored, stored);
-        EXPECT_EQ(report.problemCount, problems);
-        ASSERT_EQ(report.problems.size(), static_cast<std::size_t>(problems));
-        if (problems) EXPECT_NE(report.problems[0].find("outside the piece grid"), std::string::npos);
-        for (const auto& [cell, z] : cells) EXPECT_EQ(grid.Z(cell.first, cell.second), z);
+        const PieceReadReport report = ReadPieceFile(test::TestDataPath("piece/read/" + c[0] + ".asc"), grid);
+        EXPECT_EQ(report.verticesStored, std::stoi(c[1]));
+        EXPECT_EQ(report.problemCount, std::stoi(c[2]));
+        ASSERT_EQ(report.problems.size(), std::stoul(c[2]));
+        if (!report.problems.empty()) EXPECT_NE(report.problems[0].find("outside the piece grid"), std::string::npos);
+        std::istringstream cells(c[3]);
+        for (std::string x, y, z; cells >> x >> y >> z;)
+            EXPECT_EQ(grid.Z(std::stoi(x), std::stoi(y)), test::CaseNumber(z)) << x << ", " << y;
     }
 }
 
@@ -112,9 +83,9 @@ TEST(PieceFile, BadInputEndsCleanly) {
         EXPECT_TRUE(report.opened) << name;
         EXPECT_LE(report.problems.size(), PieceReadReport::kMaxProblems);
     }
-    PieceGrid missing;
-    EXPECT_FALSE(ReadPieceFile(dir.File("absent.asc"), missing).opened);
-    EXPECT_NE(ReadPieceFile(dir.File("absent.asc"), missing).opened.message().find("absent.asc"), std::string::npos);
+    const PieceReadReport missing = ReadPieceFile(dir.File("absent.asc"), grid);
+    EXPECT_FALSE(missing.opened);
+    EXPECT_NE(missing.opened.message().find("absent.asc"), std::string::npos);
 }
 
 TEST(PieceFile, FailedWritesLeaveTargetAndBackupUntouched) {
@@ -122,7 +93,6 @@ TEST(PieceFile, FailedWritesLeaveTargetAndBackupUntouched) {
     const auto target = dir.File("hillN.asc"), bak = dir.File("hillN.bak");
     WriteAll(target, "previous target");
     WriteAll(bak, "previous backup");
-    // The message must hold the expected text.
     WriteAll(dir.File("empty.txt"), "");
     const std::tuple<const char*, std::string, long long, const char*> cases[] = {
         {"skeleton missing", dir.File("nothere.txt"), -1, "nothere.txt"},
@@ -142,25 +112,22 @@ TEST(PieceFile, FailedWritesLeaveTargetAndBackupUntouched) {
     }
 }
 
-// The vertex lines of both templates show in the piece and terrain writers' tests.
+// The piece template's lines show whole in the written piece, the terrain template's vertex lines in its writer's test.
 TEST(SkeletonText, TheShippedTemplatesAreTheGeneratorsCompleteLattices) {
     const std::string piece = MakeSkeletonText(kPieceLattice);
     EXPECT_EQ(ReadAll(test::SkeletonPath()), piece);
     EXPECT_EQ(ReadAll(test::Skeleton257Path()), MakeSkeletonText(kTerrainLattice));
-    EXPECT_NE(piece.find("\r\nTri-mesh, Vertices: 289     Faces: 512\r\n"), std::string::npos);
     EXPECT_NE(MakeSkeletonText(kTerrainLattice).find("\r\nTri-mesh, Vertices: 66049     Faces: 131072\r\n"),
               std::string::npos);
     EXPECT_EQ(piece.find("Named"), std::string::npos);
-    // Every cell is two triangles: the last face closes the last cell.
-    EXPECT_NE(piece.find("Face 511:    A:270 B:288 C:287"), std::string::npos);
 }
 
-// Sets of piece files: one file for each direction the piece is ridden.
 PieceGrid ReadBack(const std::string& path) {
     PieceGrid grid;
     PieceReadReport report = ReadPieceFile(path, grid);
     EXPECT_TRUE(report.opened) << report.opened.message();
     EXPECT_EQ(report.verticesStored, 289) << path;
+    EXPECT_EQ(report.problemCount, 0) << path;
     return grid;
 }
 
@@ -176,12 +143,10 @@ PieceGrid Turned(PieceGrid grid, int quarters) {
 }
 
 TEST(PieceSet, KindOfAnyTextAndTheExtensionAsGiven) {
-    EXPECT_EQ(PieceSetKindOf("NSEW"), PieceSetKind::NSEW);
-    EXPECT_EQ(PieceSetKindOf("nsew"), PieceSetKind::NSEW);
-    EXPECT_EQ(PieceSetKindOf("Ns"), PieceSetKind::NS);
-    EXPECT_EQ(PieceSetKindOf("N"), PieceSetKind::N);
-    EXPECT_EQ(PieceSetKindOf(""), PieceSetKind::N);
-    EXPECT_EQ(PieceSetKindOf("EW"), PieceSetKind::N);
+    const std::pair<const char*, PieceSetKind> kinds[] = {{"NSEW", PieceSetKind::NSEW}, {"nsew", PieceSetKind::NSEW},
+                                                          {"Ns", PieceSetKind::NS},     {"N", PieceSetKind::N},
+                                                          {"", PieceSetKind::N},        {"EW", PieceSetKind::N}};
+    for (const auto& [text, kind] : kinds) EXPECT_EQ(PieceSetKindOf(text), kind) << text;
     EXPECT_STREQ(PieceKindText(PieceSetKind::NS), "NS");
     EXPECT_EQ(PieceSetFiles({"/p", "ramp", "ASC", PieceSetKind::NS})[1].path, "/p" + test::kSeparator + "rampEW.ASC");
 }
@@ -208,9 +173,6 @@ TEST(PieceSet, EachKindHoldsItsQuarterTurnsAndTheGridEndsAsItStarted) {
             EXPECT_EQ(ReadBack(dir.File(files[k])), Turned(start, static_cast<int>(k))) << files[k];
         ASSERT_EQ(status.texts.size(), statusTexts);
         if (kind != PieceSetKind::N) continue;
-        const PieceGrid n = ReadBack(dir.File("bumpN.asc"));
-        EXPECT_EQ(ReadBack(dir.File("bumpS.asc")).Z(1, 1), n.Z(17, 17));  // the half turn puts bottom-right at top-left
-        EXPECT_EQ(ReadBack(dir.File("bumpW.asc")).Z(1, 1), n.Z(17, 1));   // a quarter counterclockwise: top-right
         EXPECT_NE(test::ReadAll(dir.File("bumpW.asc")).find("Named Object: \"bump\""), std::string::npos);
         EXPECT_EQ(status.texts[0], "Saving and rotating grid");
         EXPECT_EQ(status.texts[17], "Row  17");
@@ -218,42 +180,40 @@ TEST(PieceSet, EachKindHoldsItsQuarterTurnsAndTheGridEndsAsItStarted) {
     }
 }
 
-TEST(PieceSet, SavingTwiceKeepsTheFirstSaveInTheBackups) {
-    TempDir dir;
-    PieceGrid grid = DistinctGrid();
-    NullStatusSink status;
-    const std::string folder = dir.path().string();
-    ASSERT_TRUE(SavePieceFileSet(grid, {folder, "bump", "asc", PieceSetKind::N}, test::SkeletonPath(), status).ok());
-    std::vector<std::string> first;
-    for (const char* suffix : {"N", "W", "S", "E"})
-        first.push_back(test::ReadAll(dir.File(std::string("bump") + suffix + ".asc")));
-    grid = DistinctGrid(7.25);
-    ASSERT_TRUE(SavePieceFileSet(grid, {folder, "bump", "asc", PieceSetKind::N}, test::SkeletonPath(), status).ok());
-    EXPECT_EQ(FilesIn(dir).size(), 8u);
-    int index = 0;
-    for (const char* suffix : {"N", "W", "S", "E"}) {
-        const std::string base = std::string("bump") + suffix;
-        EXPECT_EQ(test::ReadAll(dir.File(base + ".bak")), first[static_cast<std::size_t>(index++)]) << base;
-        EXPECT_FALSE(test::Exists(dir.File(base + ".out")));
+class PieceSetSave : public ::testing::Test {
+protected:
+    PieceSetSaveResult Save(PieceSetKind kind, const char* extension = "asc",
+                            std::string skeleton = test::SkeletonPath()) {
+        return SavePieceFileSet(grid, {dir.path().string(), "bump", extension, kind}, skeleton, status);
     }
-    EXPECT_EQ(ReadBack(dir.File("bumpN.asc")), DistinctGrid(7.25));
-}
-
-TEST(PieceSet, AFailedSaveListsEveryFileAndLeavesGridAndOldFilesAlone) {
     TempDir dir;
-    const std::string folder = dir.path().string();
-    PieceGrid grid = DistinctGrid();
-    NullStatusSink quiet;
-    ASSERT_TRUE(SavePieceFileSet(grid, {folder, "bump", "asc", PieceSetKind::N}, test::SkeletonPath(), quiet).ok());
-    const std::string oldNorth = test::ReadAll(dir.File("bumpN.asc"));
+    const PieceGrid start = DistinctGrid();
+    PieceGrid grid = start;
+    RecordingStatusSink status;
+};
+
+TEST_F(PieceSetSave, SavingAgainKeepsTheFormerFilesAsBackupsAndAFailedSaveListsEveryFileAndChangesNothing) {
+    ASSERT_TRUE(Save(PieceSetKind::N).ok());
+    const std::string bases[] = {"bumpN", "bumpW", "bumpS", "bumpE"};
+    std::vector<std::string> first;
+    std::set<std::string> files;
+    for (const std::string& base : bases) {
+        first.push_back(ReadAll(dir.File(base + ".asc")));
+        files.insert({base + ".asc", base + ".bak"});
+    }
+    grid = DistinctGrid(7.25);
+    ASSERT_TRUE(Save(PieceSetKind::N).ok());
+    EXPECT_EQ(FilesIn(dir), files);  // no temporary .out file is left
+    for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(ReadAll(dir.File(bases[k] + ".bak")), first[k]) << bases[k];
+    EXPECT_EQ(ReadBack(dir.File("bumpN.asc")), DistinctGrid(7.25));
+    const std::string secondNorth = ReadAll(dir.File("bumpN.asc"));
 
     const PieceGrid edited = DistinctGrid(3);
     grid = edited;
-    RecordingStatusSink status;
     PieceSetSaveResult result;
     {
         test::FailWritesAfter diskFull(100);
-        result = SavePieceFileSet(grid, {folder, "bump", "asc", PieceSetKind::N}, test::SkeletonPath(), status);
+        result = Save(PieceSetKind::N);
     }
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.written.empty());
@@ -263,8 +223,9 @@ TEST(PieceSet, AFailedSaveListsEveryFileAndLeavesGridAndOldFilesAlone) {
     EXPECT_NE(result.failures[2].reason.find("No space left on device"), std::string::npos)
         << result.failures[2].reason;
     EXPECT_EQ(grid, edited);
-    EXPECT_EQ(test::ReadAll(dir.File("bumpN.asc")), oldNorth);
-    EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"bumpN.asc", "bumpW.asc", "bumpS.asc", "bumpE.asc"}));
+    EXPECT_EQ(ReadAll(dir.File("bumpN.asc")), secondNorth);
+    EXPECT_EQ(ReadAll(dir.File("bumpN.bak")), first[0]);
+    EXPECT_EQ(FilesIn(dir), files);
     EXPECT_EQ(status.texts.back(), "Save failed: 4 of 4 files not written");
 
     const std::string text = PieceSetFailureText(result);
@@ -275,14 +236,9 @@ TEST(PieceSet, AFailedSaveListsEveryFileAndLeavesGridAndOldFilesAlone) {
         << text;
 }
 
-TEST(PieceSet, OneFileThatCannotBeWrittenDoesNotStopTheOthers) {
-    TempDir dir;
+TEST_F(PieceSetSave, OneFileThatCannotBeWrittenDoesNotStopTheOthers) {
     std::filesystem::create_directory(dir.path() / "bumpS.asc");  // a folder is never written over
-    const PieceGrid start = DistinctGrid();
-    PieceGrid grid = start;
-    RecordingStatusSink status;
-    const PieceSetSaveResult result =
-        SavePieceFileSet(grid, {dir.path().string(), "bump", "asc", PieceSetKind::N}, test::SkeletonPath(), status);
+    const PieceSetSaveResult result = Save(PieceSetKind::N);
     ASSERT_EQ(result.failures.size(), 1u);
     EXPECT_EQ(result.failures[0].path, dir.File("bumpS.asc"));
     EXPECT_EQ(result.failures[0].reason, "Cannot write " + dir.File("bumpS.asc") + ": Is a directory");
@@ -293,21 +249,13 @@ TEST(PieceSet, OneFileThatCannotBeWrittenDoesNotStopTheOthers) {
     EXPECT_EQ(status.texts.back(), "Save failed: 1 of 4 files not written");
 }
 
-TEST(PieceSet, MissingSkeletonAndReservedExtensionsFailEveryFile) {
-    TempDir dir;
-    const PieceGrid start = DistinctGrid();
-    PieceGrid grid = start;
-    NullStatusSink status;
-    PieceSetSaveResult result =
-        SavePieceFileSet(grid, {dir.path().string(), "bump", "asc", PieceSetKind::NS}, dir.File("skelasc.txt"), status);
+TEST_F(PieceSetSave, MissingSkeletonAndReservedExtensionsFailEveryFile) {
+    const PieceSetSaveResult result = Save(PieceSetKind::NS, "asc", dir.File("skelasc.txt"));
     ASSERT_EQ(result.failures.size(), 2u);
     EXPECT_NE(result.failures[1].reason.find("skeleton"), std::string::npos);
     EXPECT_EQ(grid, start);
-
     for (const char* extension : {"out", "BAK"}) {
-        result = SavePieceFileSet(grid, {dir.path().string(), "bump", extension, PieceSetKind::N}, test::SkeletonPath(),
-                                  status);
-        EXPECT_EQ(result.failures.size(), 4u) << extension;
+        EXPECT_EQ(Save(PieceSetKind::N, extension).failures.size(), 4u) << extension;
         EXPECT_EQ(grid, start);
     }
     EXPECT_TRUE(FilesIn(dir).empty());

@@ -13,6 +13,7 @@
 #include "core/image/TgaFile.h"
 #include "core/trackfiles/GameFolder.h"
 #include "core/trackfiles/ProfileFile.h"
+#include "support/CaseTable.h"
 #include "support/RecordingFakes.h"
 #include "support/RecordingStatusSink.h"
 #include "support/TempDir.h"
@@ -27,42 +28,17 @@ using test::TempDir;
 
 constexpr double kZBase = 5.411765;
 
-class QuietPreview final : public DisplacementPreview {
-public:
+struct QuietPreview final : DisplacementPreview {
     void ShowPreview() override {}
     void Status(const std::string&) override {}
     void DrawMap(const RgbImage&) override {}
 };
 
-// The sample track copied into a folder of the test's own, so it can be changed.
 std::string CopySampleTrack(const TempDir& dir) {
     const std::string folder = dir.File("Dunes");
     fs::copy(test::ProgramFolder() + "/samples/Dunes", folder, fs::copy_options::recursive);
     return folder + test::kSeparator + "Dunes.TER";
 }
-
-struct Spot {
-    int x, y;
-    double height;  // the piece's height there, before the Z scale
-    const char* why;
-};
-
-// Worked out by hand from the sample's layout and shapes: piece (column c, row r)
-// covers cells x = 16c .. 16c + 15 and y = 240 - 16r .. 255 - 16r. A file turned k
-// quarter turns counter-clockwise holds at lattice point (i, j) the north file's
-// height at: k = 1 (N(j, 16 - i)), k = 2 (N(16 - i, 16 - j)), k = 3 (N(16 - j, i)).
-const Spot kSpots[] = {
-    {0, 240, 3.6, "berm N at the north-west corner: i 0, j 0 lies 16 from the turn, on the bank"},
-    {8, 250, 2.88, "berm N, i 8, j 10: 12.806 from the turn, (12.806 - 8) x .6 rounded"},
-    {56, 243, 4.5, "tabletop E (c 3, r 0), i 8: the top; an eastbound jump varies along X"},
-    {53, 252, 3.0, "tabletop E, i 5: N(16 - 12, 5), the ramp's second step"},
-    {240, 240, 0.0, "berm E at the north-east corner, i 0, j 0: N(16, 0), the turn's centre"},
-    {255, 240, 3.6, "berm E, i 15, j 0: N(16, 15), 15 from the turn"},
-    {15, 8, 0.04, "berm W (c 0, r 15), i 15, j 8: N(8, 1), 8.06 from the turn"},
-    {4, 15, 2.42, "berm W, i 4, j 15: N(15, 12), 12.04 from the turn"},
-    {136, 135, 2.0, "step-up N on the practice line (c 8, r 7), j 7: the face's second step"},
-    {100, 100, 0.0, "grass (c 6, r 9)"},
-};
 
 // The first case is the sample as converted; the others add onto what the grid holds, but the
 // pieces at BaseX 240 close the last column, those at BaseY 240 the last row, at exactly Z Base:
@@ -85,9 +61,10 @@ TEST(BuildNationalFromTer, SampleTrackGivesTheHeightsWorkedOutByHand) {
         ASSERT_TRUE(build.ok()) << NationalBuildProblemsText(build);
         EXPECT_EQ(build.piecesAdded, 256);
         const double base = std::stod(zBase), scale = std::stod(zScale);
-        for (const Spot& spot : kSpots) {
-            EXPECT_NEAR(grid.At(spot.x, spot.y), start + runs * (base + scale * spot.height), 1e-9) << spot.why;
-        }
+        for (const test::CaseRow& spot : test::ReadCaseTable("core/sample-track-spots.txt"))
+            EXPECT_NEAR(grid.At(std::stoi(spot[0]), std::stoi(spot[1])),
+                        start + runs * (base + scale * test::CaseNumber(spot[2])), 1e-9)
+                << spot[3];
         for (int k = 0; k <= 256; ++k) {
             ASSERT_EQ(grid.At(256, k), base) << "column 256, row " << k;
             ASSERT_EQ(grid.At(k, 256), base) << "row 256, column " << k;
@@ -168,51 +145,35 @@ protected:
     ConversionTextureRunner texture;
 };
 
-TEST_F(SXConversionTest, WritesTheChosenFilesInOrder) {
-    std::vector<std::string> textureCalls;
-    texture = [&](const TextureJob& job) {
-        textureCalls.push_back(job.terPath + " -> " + job.texturePath);
-        return Outcome::Ok();
-    };
+TEST_F(SXConversionTest, WritesTheChosenFilesInOrderTheSampleTracksTextureToo) {
     const SXConversionResult result = Run();
     ASSERT_TRUE(result.ok()) << result.FailureText();
     EXPECT_EQ(result.FailureText(), "");
     EXPECT_TRUE(result.trackAdded);
     const std::string in = out + test::kSeparator;
-    EXPECT_EQ(textureCalls, (std::vector<std::string>{ter + " -> " + in + "DunesUnRendered.tga"}));
-
     std::vector<std::string> order;
     for (const ConversionStep& step : result.steps) order.push_back(step.what + " " + step.path);
     EXPECT_EQ(order, (std::vector<std::string>{"513 displacement map " + in + "DunesDispMap513.tga",
                                                "texture " + in + "DunesUnRendered.tga", ".SCN " + in + "Dunes.SCN",
                                                ".TER " + in + "Dunes.TER", "flat.asc " + in + "flat.asc"}));
 
-    // "All Done" once the track is in, then the map's own done text.
+    // "All Done" once the track is in, then the map's own done text; the texture's comes last.
     ASSERT_GE(status.texts.size(), 258u);
     EXPECT_EQ(status.texts[256], "All Done");
     EXPECT_EQ(status.texts[257].rfind("DispMap Done - Max Z = ", 0), 0u);
-
-    RgbImage map;
-    ASSERT_TRUE(ReadTgaFile(out + "/DunesDispMap513.tga", map));
-    EXPECT_EQ(map.width(), 513);
-    EXPECT_EQ(test::ReadAll(out + "/flat.asc"), test::ReadAll(test::ProgramFolder() + "/flat.asc"));
-}
-
-TEST_F(SXConversionTest, TheTextureOfTheSampleTrackIsComposedIntoTheOutputFolder) {
-    options.writeTer = options.writeScn = options.dispMap = false;
-    const SXConversionResult result = Run();
-    ASSERT_TRUE(result.ok()) << result.FailureText();
-    ASSERT_EQ(result.steps.size(), 1u);
-    EXPECT_EQ(result.steps[0].path, out + test::kSeparator + "DunesUnRendered.tga");
-    RgbImage texture;
-    ASSERT_TRUE(ReadTgaFile(out + "/DunesUnRendered.tga", texture));
-    EXPECT_EQ(texture.width(), 1016);
-    // The log lies beside the texture and names the .TRK found beside the .TER.
-    const std::string log = test::ReadAll(out + "/MakeTexture.log");
-    EXPECT_NE(test::CaseKey(log).find(test::CaseKey("= " + dir.File("Dunes/Dunes.TRK"))), std::string::npos)
-        << log.substr(0, 300);
     EXPECT_EQ(status.texts.back(), "Finished converting " + ter);
     EXPECT_TRUE(prompter.messages.empty());
+
+    RgbImage map, texture;
+    ASSERT_TRUE(ReadTgaFile(in + "DunesDispMap513.tga", map));
+    EXPECT_EQ(map.width(), 513);
+    ASSERT_TRUE(ReadTgaFile(in + "DunesUnRendered.tga", texture));
+    EXPECT_EQ(texture.width(), 1016);
+    // The log lies beside the texture and names the .TRK found beside the .TER.
+    const std::string log = test::ReadAll(in + "MakeTexture.log");
+    EXPECT_NE(test::CaseKey(log).find(test::CaseKey("= " + dir.File("Dunes/Dunes.TRK"))), std::string::npos)
+        << log.substr(0, 300);
+    EXPECT_EQ(test::ReadAll(in + "flat.asc"), test::ReadAll(test::ProgramFolder() + "/flat.asc"));
 }
 
 TEST_F(SXConversionTest, TheNewTerAndScnCarryTheKeysThatMakeTheGameLoadTheTerrain) {
@@ -228,15 +189,14 @@ TEST_F(SXConversionTest, TheNewTerAndScnCarryTheKeysThatMakeTheGameLoadTheTerrai
         EXPECT_EQ(newTer.Get("ElevationData", "GridResolutionInFeet", ""), "2.5");
         EXPECT_EQ(newTer.Get("ElevationData", "ElevationPath", ""), GameFolderFor(out, ""));
         EXPECT_EQ(newTer.Find("TextureMapFile_2", "Name").value_or("none"), quarry ? "none" : "DunesTile.tga");
-        for (int n = quarry ? 97 : 65; n <= (quarry ? 121 : 73); ++n) {
+        for (int n = quarry ? 97 : 65; n <= (quarry ? 121 : 73); ++n)
             EXPECT_EQ(newTer.Get("ElevationFile_" + std::to_string(n), "Name", ""), "Dunes.asc") << environment << n;
-        }
         EXPECT_EQ(newScn.Get("SceneInfo", "SceneName", ""), "Dunes at Dusk");
         EXPECT_EQ(newScn.Get("Environment", "TerrainFile", ""), "Dunes.TRN");
     }
 }
 
-TEST_F(SXConversionTest, TheTracksOwnFolderOrNoneIsRefusedBeforeAnythingIsWritten) {
+TEST_F(SXConversionTest, TheTracksOwnFolderOrNoneIsRefusedBeforeAnythingIsWrittenButOpeningOnlyLoads) {
     // Also when reached through a link, and whichever single output is chosen.
     std::vector<std::string> folders = {dir.File("Dunes"), dir.File("Dunes/")};
     std::error_code noLinks;  // MinGW's runtime makes no links on Windows
@@ -265,17 +225,14 @@ TEST_F(SXConversionTest, TheTracksOwnFolderOrNoneIsRefusedBeforeAnythingIsWritte
     options.outputFolder = "";
     options.writeTer = options.writeScn = options.dispMap = options.texture = true;
     EXPECT_EQ(Run().refusal, "Please select an output directory.");
-    options.writeTer = options.writeScn = options.dispMap = options.texture = false;
-    EXPECT_EQ(Run().refusal, "");
-}
-
-TEST_F(SXConversionTest, OpeningOnlyLoadsTheTrackOntoTheTerrainGivenWhateverTheFolder) {
+    // Opening only loads the track onto a copy of the terrain given, whatever the folder.
     options.writeTer = options.writeScn = options.dispMap = options.texture = false;
     state.national.At(56, 243) = 1;
     options.spline = true;  // starts no work
     options.outputFolder = dir.File("Dunes");
     const std::set<std::string> before = FilesIn(dir.File("Dunes"));
     const SXConversionResult result = Run();
+    EXPECT_EQ(result.refusal, "");
     EXPECT_TRUE(result.ok());
     EXPECT_TRUE(result.steps.empty());
     EXPECT_EQ(FilesIn(dir.File("Dunes")), before);
@@ -299,9 +256,8 @@ TEST_F(SXConversionTest, FailedStepsAreAllReportedAndTheLastStatusSaysSo) {
     EXPECT_EQ(text.rfind("The 513 displacement map failed: Cannot write " + options.outputFolder, 0), 0u) << text;
     EXPECT_EQ(status.texts.back(), "Conversion not complete, 5 of 5 files failed");
     // The map's box is left to the caller's summary; the texture builder shows its own.
-    for (const std::string& message : prompter.messages) {
+    for (const std::string& message : prompter.messages)
         EXPECT_EQ(message.find("DispMap"), std::string::npos) << message;
-    }
     EXPECT_TRUE(result.trackAdded) << "the track is in the grid all the same";
 }
 

@@ -37,7 +37,6 @@ struct Writer {
     std::function<Outcome(const std::string& target)> write;
 };
 
-// Each writer of the program with a small content of its kind.
 Outcome WritePiece(const std::string& t) { return WritePieceFile({test::SkeletonPath(), t, "p"}, PieceGrid()); }
 Outcome WriteTerrain(const std::string& t) {
     NullStatusSink quiet;
@@ -48,17 +47,14 @@ Outcome WriteLog(const std::string& t) {
     log.Header("Dunes.trk");
     return log.Save(t);
 }
-const std::vector<Writer>& Writers() {
-    static const std::vector<Writer> writers = {
-        {"piece", true, WritePiece},
-        {"ASC257", true, WriteTerrain},
-        {"TGA", false, [](const std::string& t) { return WriteTgaFile(t, test::SolidTile(0, 2)); }},
-        {"profile", false, [](const std::string& t) { return ProfileDocument("[A]\r\nB=1\r\n").Save(t); }},
-        {"copy", false, [](const std::string& t) { return CopyFileReplacing(test::SkeletonPath(), t); }},
-        {"log", false, WriteLog},
-    };
-    return writers;
-}
+const Writer kWriters[] = {
+    {"piece", true, WritePiece},
+    {"ASC257", true, WriteTerrain},
+    {"TGA", false, [](const std::string& t) { return WriteTgaFile(t, test::SolidTile(0, 2)); }},
+    {"profile", false, [](const std::string& t) { return ProfileDocument("[A]\r\nB=1\r\n").Save(t); }},
+    {"copy", false, [](const std::string& t) { return CopyFileReplacing(test::SkeletonPath(), t); }},
+    {"log", false, WriteLog},
+};
 
 TEST(SafeWrite, EveryWriterRefusesFoldersOddFilesCompanionNamesAndMissingFoldersBeforeWriting) {
     TempDir dir;
@@ -81,11 +77,9 @@ TEST(SafeWrite, EveryWriterRefusesFoldersOddFilesCompanionNamesAndMissingFolders
     cases.push_back({dir.File("backup-link.asc"), companion});  // it would write the backup it points to
 #endif
     const auto before = FilesIn(dir);
-    for (const Writer& writer : Writers()) {
-        for (const auto& [target, reason] : cases) {
+    for (const Writer& writer : kWriters)
+        for (const auto& [target, reason] : cases)
             EXPECT_EQ(writer.write(target).message(), "Cannot write " + target + reason) << writer.name;
-        }
-    }
     EXPECT_EQ(FilesIn(dir), before);
     EXPECT_TRUE(fs::is_empty(dir.path() / "folder"));
     EXPECT_EQ(ReadAll(dir.File("old.bak")), "backup");
@@ -99,7 +93,7 @@ TEST(SafeWrite, ALinkIsWrittenThroughToItsFile) {
     GTEST_SKIP() << "MinGW's runtime makes no symbolic links, and POSIX access rights do not apply";
 #endif
     const fs::perms rights = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    for (const Writer& writer : Writers()) {
+    for (const Writer& writer : kWriters) {
         TempDir dir;
         fs::create_directory(dir.path() / "real");
         WriteAll(dir.File("real/r.dat"), "old");
@@ -113,25 +107,22 @@ TEST(SafeWrite, ALinkIsWrittenThroughToItsFile) {
         const std::set<std::string> real =
             writer.keepsBackup ? std::set<std::string>{"r.dat", "r.bak"} : std::set<std::string>{"r.dat"};
         EXPECT_EQ(FilesIn(dir.path() / "real"), real) << writer.name;
-        if (writer.keepsBackup) {
-            EXPECT_EQ(ReadAll(dir.File("real/r.bak")), "old") << writer.name;
-        }
+        if (writer.keepsBackup) EXPECT_EQ(ReadAll(dir.File("real/r.bak")), "old") << writer.name;
     }
 }
 
 TEST(SafeWrite, DottedNamesKeepBackupsOfTheirOwnAndNoOtherFileIsTouched) {
-    EXPECT_EQ(BackupPathOf("/t/T.v2.asc"), "/t/T.v2.bak");
-    EXPECT_EQ(BackupPathOf("Dunes.asc"), "Dunes.bak");
-    EXPECT_EQ(BackupPathOf("/my.dir/terrain"), "/my.dir/terrain.bak");
-    EXPECT_EQ(BackupPathOf(".hills"), ".hills.bak");
+    for (const auto& [path, backup] : {std::pair{"/t/T.v2.asc", "/t/T.v2.bak"},
+                                       {"Dunes.asc", "Dunes.bak"},
+                                       {"/my.dir/terrain", "/my.dir/terrain.bak"},
+                                       {".hills", ".hills.bak"}})
+        EXPECT_EQ(BackupPathOf(path), backup);
 
     TempDir dir;
     WriteAll(dir.File("T.out"), "someone's own file");  // the old shared temporary name
-    for (const std::string version : {"1", "2"}) {
-        for (const std::string save : {"a", "b"}) {
+    for (const std::string version : {"1", "2"})
+        for (const std::string save : {"a", "b"})
             ASSERT_TRUE(WriteFileWithBackup(dir.File("T.v" + version + ".asc"), version + save));
-        }
-    }
     EXPECT_EQ(FilesIn(dir), (std::set<std::string>{"T.out", "T.v1.asc", "T.v1.bak", "T.v2.asc", "T.v2.bak"}));
     EXPECT_EQ(ReadAll(dir.File("T.v1.bak")), "1a");
     EXPECT_EQ(ReadAll(dir.File("T.v2.bak")), "2a");
@@ -144,7 +135,7 @@ TEST(SafeWrite, DottedNamesKeepBackupsOfTheirOwnAndNoOtherFileIsTouched) {
 TEST(SafeWrite, AFailedWriteKeepsThePreviousFileAndSaysWhy) {
     TempDir dir;
     const std::string target = dir.File("T.asc");
-    for (const Writer& writer : Writers()) {
+    for (const Writer& writer : kWriters) {
         for (std::int64_t failAfter : {0, 5}) {
             WriteAll(target, "previous");
             test::FailWritesAfter diskFull(failAfter);

@@ -11,6 +11,7 @@
 #include "core/texture/SkeletonImage.h"
 #include "core/texture/TextureRun.h"
 #include "support/RecordingStatusSink.h"
+#include "support/ReferenceImage.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "support/TextureTrack.h"
@@ -22,7 +23,6 @@ using test::TextureTrack;
 
 constexpr std::uint32_t kColours[4] = {0xC00000, 0x00C000, 0x0000C0, 0xC0C000};
 
-// Written in the folder given, which is made.
 TextureTrack FourColourTrack(const std::string& folder) {
     std::filesystem::create_directories(folder);
     TextureTrack track(folder, "Dunes");
@@ -41,10 +41,6 @@ std::vector<std::string> Progress(std::vector<std::string> before, std::vector<s
     for (int n = 16; n <= 256; n += 16) texts.push_back(std::to_string(n));
     texts.insert(texts.end(), after.begin(), after.end());
     return texts;
-}
-
-bool Contains(const std::vector<std::string>& texts, const std::string& text) {
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
 class TextureRunTest : public ::testing::Test {
@@ -77,9 +73,29 @@ TEST(SkeletonImages, ShippedWithTheirSizes) {
     EXPECT_EQ(skeleton.Rgb(991, 991), kSkeletonGround);
 }
 
-TEST_F(TextureRunTest, MenuRunSavesTheTextureAndItsLog) {
+// Without a palette the bare skeleton is saved, and a log of the header alone.
+TEST_F(TextureRunTest, MenuRunSavesTheTextureAndItsLogTheBareSkeletonWithoutAPalette) {
     TextureTrack track = FourColourTrack(dir.path().string());
-    const TextureRunResult run = Menu(track);
+    const std::string rule = std::string(59, '=') + "\r\n", header = rule + "= " + track.trackPath() + "\r\n" + rule;
+    track.totalFileSets = "-3";
+    track.Write();
+    TextureRunResult run = Menu(track);
+    ASSERT_TRUE(run.ok());
+    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"No Textures to process"});
+    EXPECT_EQ(run.tilesPlaced, 0);
+    EXPECT_EQ(view.texts, (std::vector<std::string>{"Processing " + track.terPath(), "All Done"}));
+    EXPECT_EQ(test::ReadAll(run.logPath), header);
+    RgbImage texture, enlarged;
+    ASSERT_TRUE(ReadTgaFile(run.outputPath, texture));
+    ASSERT_TRUE(ResizeImage(MakeSkeletonImage(992), 1016, 1016, enlarged));
+    EXPECT_EQ(texture, SharpenImage(enlarged, 5));
+
+    track.totalFileSets.reset();
+    track.Write();
+    prompter.shown.clear();
+    view.texts.clear();
+    view.previews = 0;
+    run = Menu(track);
     ASSERT_TRUE(run.ok()) << run.outcome.message();
     EXPECT_EQ(run.outputPath, track.File("DunesUnRendered.tga"));
     EXPECT_EQ(run.logPath, track.File("MakeTexture.log"));
@@ -88,56 +104,11 @@ TEST_F(TextureRunTest, MenuRunSavesTheTextureAndItsLog) {
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_EQ(view.texts, Progress({"Processing " + track.terPath()}, {"All Done"}));
     EXPECT_EQ(view.previews, 17);  // every 16 pieces and the finished skeleton
-
-    RgbImage texture;
     ASSERT_TRUE(ReadTgaFile(run.outputPath, texture));
-    RgbImage enlarged;
     ASSERT_TRUE(ResizeImage(view.lastPreview, 1016, 1016, enlarged));
     EXPECT_EQ(texture, SharpenImage(enlarged, 5));
-
-    const std::string log = test::ReadAll(run.logPath);
-    EXPECT_EQ(log.substr(0, 61), std::string(59, '=') + "\r\n");
-    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3 + 256 * 6);
-    EXPECT_EQ(log.find("\n\n"), std::string::npos);
-    const std::string last = "Texture = Yellowa.tga\r\n";
-    EXPECT_EQ(log.substr(log.size() - last.size()), last);
-}
-
-TEST_F(TextureRunTest, ConversionRunReportsToBothStatusLinesAndWithoutTerRunsNothing) {
-    const TextureRunResult none = RunTextureForConversion(ConversionTextureJob("", dir.File("out")),
-                                                          test::ProgramFolder(), view, mainStatus, prompter);
-    EXPECT_EQ(none.outcome.message(), "No .TER file given");
-    EXPECT_TRUE(view.texts.empty() && mainStatus.texts.empty());
-    TextureTrack track = FourColourTrack(dir.File("track"));
-    std::filesystem::create_directories(dir.File("out"));
-    const TextureRunResult run = ForConversion(track, dir.File("out"));
-    ASSERT_TRUE(run.ok()) << run.outcome.message();
-    EXPECT_EQ(run.outputPath, dir.File("out/DunesUnRendered.tga"));
-    EXPECT_TRUE(test::Exists(run.outputPath));
-    EXPECT_TRUE(test::Exists(dir.File("out/MakeTexture.log")));
-    // The log goes beside the texture, not into the program's folder.
-    EXPECT_FALSE(test::Exists(track.File("MakeTexture.log")));
-    const std::string finished = "Finished converting " + track.terPath();
-    EXPECT_EQ(view.texts, Progress({"Processing " + track.terPath()}, {finished}));
-    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{finished});
-}
-
-TEST_F(TextureRunTest, NoPaletteSavesTheBareSkeleton) {
-    TextureTrack track = FourColourTrack(dir.path().string());
-    track.totalFileSets = "-3";
-    track.Write();
-    const TextureRunResult run = Menu(track);
-    ASSERT_TRUE(run.ok());
-    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"No Textures to process"});
-    EXPECT_EQ(run.tilesPlaced, 0);
-    EXPECT_EQ(view.texts, (std::vector<std::string>{"Processing " + track.terPath(), "All Done"}));
-    RgbImage texture;
-    ASSERT_TRUE(ReadTgaFile(run.outputPath, texture));
-    RgbImage enlarged;
-    ASSERT_TRUE(ResizeImage(MakeSkeletonImage(992), 1016, 1016, enlarged));
-    EXPECT_EQ(texture, SharpenImage(enlarged, 5));
-    EXPECT_EQ(test::ReadAll(run.logPath),
-              std::string(59, '=') + "\r\n= " + track.trackPath() + "\r\n" + std::string(59, '=') + "\r\n");
+    // Six lines a piece follow the header.
+    EXPECT_EQ(test::ReadAll(run.logPath), header + test::ReadAll(test::TestDataPath("texture/four-colour-pieces.log")));
 }
 
 TEST_F(TextureRunTest, InvalidMapIdWritesNoTexture) {
@@ -171,7 +142,7 @@ TEST_F(TextureRunTest, FailedSaveIsReportedNeverFollowedByDone) {
     EXPECT_NE(failure.find("DunesUnRendered.tga"), std::string::npos) << failure;
     EXPECT_EQ(view.texts.back(), failure);
     EXPECT_EQ(mainStatus.texts, std::vector<std::string>{failure});
-    EXPECT_FALSE(Contains(view.texts, "All Done"));
+    EXPECT_EQ(std::count(view.texts.begin(), view.texts.end(), "All Done"), 0);
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{failure});
     // The earlier texture is untouched; the log is still written.
     EXPECT_EQ(test::ReadAll(track.File("DunesUnRendered.tga")), "the previous texture");
@@ -182,7 +153,7 @@ TEST_F(TextureRunTest, FailedSaveIsReportedNeverFollowedByDone) {
     const TextureRunResult menuRun = RunTextureFromMenu(track.terPath(), test::ProgramFolder(), menuView, prompter);
     ASSERT_FALSE(menuRun.ok());
     EXPECT_EQ(menuView.texts.back(), menuRun.outcome.message());
-    EXPECT_FALSE(Contains(menuView.texts, "All Done"));
+    EXPECT_EQ(std::count(menuView.texts.begin(), menuView.texts.end(), "All Done"), 0);
 }
 
 TEST_F(TextureRunTest, FailedLogIsReported) {
@@ -230,7 +201,7 @@ TEST_F(TextureRunTest, SkeletonImagesMissingOrWrong) {
     }
 }
 
-TEST_F(TextureRunTest, BuilderStartsJobsAndFileOpen) {
+TEST_F(TextureRunTest, BuilderOpensTheTerAndStartsConversionJobsThatReportToBothStatusLines) {
     TextureTrack track = FourColourTrack(dir.File("my.tracks"));
     std::string trackFolder = "/remembered/tracks/";
     TextureBuilder builder(test::ProgramFolder(), trackFolder, view, mainStatus, prompter);
@@ -259,12 +230,21 @@ TEST_F(TextureRunTest, BuilderStartsJobsAndFileOpen) {
     builder.OpenAndRun();
     EXPECT_EQ(prompter.shown.back().request.initialFolder, "/changed/");
 
+    // A conversion's job: without a .TER nothing runs; the texture and its log go into the output folder.
     std::filesystem::create_directories(dir.File("out"));
+    std::filesystem::remove(track.File("MakeTexture.log"));
     view.texts.clear();
+    EXPECT_EQ(builder.StartJob(ConversionTextureJob("", dir.File("out"))).outcome.message(), "No .TER file given");
+    EXPECT_TRUE(view.texts.empty() && mainStatus.texts.empty());
     const TextureRunResult job = builder.StartJob(ConversionTextureJob(track.terPath(), dir.File("out")));
-    ASSERT_TRUE(job.ok());
+    ASSERT_TRUE(job.ok()) << job.outcome.message();
     EXPECT_EQ(job.outputPath, dir.File("out/DunesUnRendered.tga"));
-    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{"Finished converting " + track.terPath()});
+    EXPECT_TRUE(test::Exists(job.outputPath));
+    EXPECT_TRUE(test::Exists(dir.File("out/MakeTexture.log")));
+    EXPECT_FALSE(test::Exists(track.File("MakeTexture.log")));
+    const std::string finished = "Finished converting " + track.terPath();
+    EXPECT_EQ(view.texts, Progress({"Processing " + track.terPath()}, {finished}));
+    EXPECT_EQ(mainStatus.texts, std::vector<std::string>{finished});
 }
 
 }  // namespace

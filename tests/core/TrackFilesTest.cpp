@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "core/trackfiles/GameFolder.h"
 #include "core/trackfiles/ProfileFile.h"
 #include "core/trackfiles/TrackFiles.h"
+#include "support/CaseTable.h"
 #include "support/ReferenceImage.h"
 #include "support/TempDir.h"
 
@@ -19,31 +21,20 @@ using test::TempDir;
 using test::WriteAll;
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
         text.replace(at, from.size(), to);
-    }
     return text;
 }
 
 TEST(TrackFiles, TheGameFolderIsInWindowsFormAsTheGameSeesIt) {
-    // Folders of this system are on drive Z: under Wine; Windows names them
-    // on the drive of the current folder.
 #ifdef _WIN32
     const std::string drive = std::filesystem::current_path().root_name().string();
 #else
     const std::string drive = "Z:";
 #endif
-    const std::tuple<std::string, std::string, std::string> cases[] = {
-        {"/home/me/nat", "", drive + "\\home\\me\\nat\\"},
-        {"/home/me/nat/", "", drive + "\\home\\me\\nat\\"},
-        {"/home/me/../me/./nat", "", drive + "\\home\\me\\nat\\"},
-        {"/home/me/nat", "C:\\MCM\\Tracks\\Dunes\\", "C:\\MCM\\Tracks\\Dunes\\"},
-        {"/home/me/nat", " C:/MCM/Tracks/Dunes ", "C:\\MCM\\Tracks\\Dunes\\"},
-        {"/home/me/nat", "\\\\pc\\MCM\\Tracks\\My Dunes", "\\\\pc\\MCM\\Tracks\\My Dunes\\"},
-        {"/home/me/nat", "  ", drive + "\\home\\me\\nat\\"},
-    };
-    for (const auto& [outputFolder, gameFolder, named] : cases)
-        EXPECT_EQ(GameFolderFor(outputFolder, gameFolder), named) << outputFolder << " " << gameFolder;
+    for (const test::CaseRow& c : test::ReadCaseTable("trackfiles/game-folder.txt"))
+        EXPECT_EQ(GameFolderFor(c[0], c[1]), c[2].rfind("DRIVE", 0) == 0 ? drive + c[2].substr(5) : c[2])
+            << c[0] << " " << c[1];
 }
 
 TEST(TrackFiles, SceneDefaultEnvironmentAndFileNamesFromWindowsPaths) {
@@ -100,7 +91,15 @@ TEST_F(Conversion, TheTerIsTheStockFileWithItsKeysReplaced) {
     }
 }
 
-TEST_F(Conversion, ATrackNamedWithPeriodsGivesFilesNamedUpToTheFirst) {
+TEST_F(Conversion, ExistingFilesAreReplacedNotMergedAndFilesAreNamedUpToTheTracksFirstPeriod) {
+    WriteAll(Out("Dunes.TER"), "[Old]\r\nStale=1\r\n");
+    WriteAll(Out("flat.asc"), "old");
+    ASSERT_TRUE(WriteTerrainFile("National", "", {out, ter, program}));
+    ASSERT_TRUE(CopyStockFile("flat.asc", Out("flat.asc"), program));
+    EXPECT_EQ(ReadPrivateValue("Old", "Stale", "gone", Out("Dunes.TER")), "gone");
+    EXPECT_NE(ReadAll(Out("Dunes.TER")).find("\r\nGridResolutionInFeet=\r\n"), std::string::npos);  // empty stays empty
+    EXPECT_EQ(ReadAll(Out("flat.asc")), ReadAll(program + "/flat.asc"));
+
     const std::string myTer = dir.File("track/My.Track.ter");
     WriteAll(myTer, "");
     ASSERT_TRUE(WriteSceneFile("National", {out, myTer, program}));
@@ -110,63 +109,29 @@ TEST_F(Conversion, ATrackNamedWithPeriodsGivesFilesNamedUpToTheFirst) {
     EXPECT_EQ(ReadPrivateValue("Environment", "TerrainFile", "", Out("My.SCN")), "My.TRN");
 }
 
-TEST_F(Conversion, TheSceneNameOfTheSxTrackIsCarried) {
-    WriteAll(dir.File("track/Dunes.SCN"), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
-    ASSERT_TRUE(WriteSceneFile("National", {out, ter, program}));
-    EXPECT_EQ(ReadAll(Out("Dunes.SCN")), Golden("national-valley-run.scn"));
-}
-
-TEST_F(Conversion, TheSxSceneNameIsFoundInAnyLetterCaseElseTheBaseNameIsTheScene) {
-    // No file name: no .SCN beside the .TER.
-    const std::tuple<const char*, std::string, std::string, std::string> cases[] = {
-        {"National", "", "", "Dunes"},
-        {"National", "Dunes.SCN", "[SceneInfo]\r\nOther=1\r\n", "Dunes"},
-        {"National", "Dunes.SCN", "[SceneInfo]\r\nSceneName=Not Found\r\n", "Dunes"},
-        {"Quarry", "dunes.scn", "[sceneinfo]\nscenename = \"Valley Run\"\n", "Valley Run"},
+// The written .SCN is a file of tests/data/trackfiles; no file name: no .SCN beside the .TER.
+TEST_F(Conversion, TheSxSceneNameIsCarriedFoundInAnyLetterCaseElseTheBaseNameIsTheScene) {
+    const std::tuple<const char*, std::string, std::string, const char*> cases[] = {
+        {"National", "", "", "national-dunes.scn"},
+        {"National", "Dunes.SCN", "[SceneInfo]\r\nOther=1\r\n", "national-dunes.scn"},
+        {"National", "Dunes.SCN", "[SceneInfo]\r\nSceneName=Not Found\r\n", "national-dunes.scn"},
+        {"National", "Dunes.SCN", "[SceneInfo]\r\nSceneName=Valley Run\r\n", "national-valley-run.scn"},
+        {"Quarry", "dunes.scn", "[sceneinfo]\nscenename = \"Valley Run\"\n", "quarry-valley-run.scn"},
     };
-    for (const auto& [environment, name, sxScene, scene] : cases) {
+    for (const auto& [environment, name, sxScene, golden] : cases) {
         SCOPED_TRACE(sxScene);
         for (const auto& file : test::FilesIn(dir.path() / "track"))
             if (file != "Dunes.ter") std::filesystem::remove(dir.path() / "track" / file);
         if (!name.empty()) WriteAll(dir.File("track/" + name), sxScene);
         ASSERT_TRUE(WriteSceneFile(environment, {out, ter, program}));
-        EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", Out("Dunes.SCN")), scene);
-        EXPECT_EQ(ReadAll(Out("Dunes.SCN")).find("Quarry scene description") != std::string::npos,
-                  std::string(environment) == "Quarry");
+        EXPECT_EQ(ReadAll(Out("Dunes.SCN")), Golden(golden));
     }
 }
 
-TEST_F(Conversion, ExistingFilesAreReplacedNotMergedAndAnEmptyGridResIsWrittenEmpty) {
-    WriteAll(Out("Dunes.TER"), "[Old]\r\nStale=1\r\n");
-    WriteAll(Out("flat.asc"), "old");
-    ASSERT_TRUE(WriteTerrainFile("National", "", {out, ter, program}));
-    ASSERT_TRUE(CopyStockFile("flat.asc", Out("flat.asc"), program));
-    EXPECT_EQ(ReadPrivateValue("Old", "Stale", "gone", Out("Dunes.TER")), "gone");
-    EXPECT_NE(ReadAll(Out("Dunes.TER")).find("\r\nGridResolutionInFeet=\r\n"), std::string::npos);
-    EXPECT_EQ(ReadAll(Out("flat.asc")), ReadAll(program + "/flat.asc"));
-}
-
-TEST_F(Conversion, TheSxTracksOwnFolderIsRefused) {
+TEST_F(Conversion, TheSxTracksOwnFolderAndMissingInputsAndFoldersAreRefused) {
     WriteAll(dir.File("track/Dunes.SCN"), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
-    const std::string terBefore = ReadAll(ter);
-    for (const std::string& folder : {dir.File("track"), dir.File("track/"), dir.File("TRACK")}) {
-        Outcome scene = WriteSceneFile("National", {folder, ter, program});
-        Outcome terrain = WriteTerrainFile("National", "3.0", {folder, ter, program});
-        ASSERT_FALSE(scene) << folder;
-        ASSERT_FALSE(terrain) << folder;
-        EXPECT_EQ(terrain.message(), "The output folder " + folder + " is the folder of the SX track " + ter +
-                                         "; its own files would be replaced. Please choose another output folder.");
-    }
-    EXPECT_EQ(ReadAll(ter), terBefore);
-    EXPECT_EQ(ReadAll(dir.File("track/Dunes.SCN")), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
-    // Only the track's .ter and .SCN (a new Dunes.TER would be its .ter where
-    // letter case is ignored).
-    EXPECT_EQ(test::FilesIn(dir.path() / "track").size(), 2u);
-}
-
-TEST_F(Conversion, MissingInputsAndFoldersAreReported) {
-    const std::string missing = dir.File("nat/new");
-    const std::pair<Outcome, std::string> cases[] = {
+    const std::string terBefore = ReadAll(ter), missing = dir.File("nat/new");
+    std::vector<std::pair<Outcome, std::string>> cases = {
         {WriteTerrainFile("National", "3.0", {out, "", program}), "No SX .TER file is chosen."},
         {WriteSceneFile("National", {"", ter, program}), "No output folder is given."},
         {WriteTerrainFile("National", "3.0", {missing, ter, program}),
@@ -174,11 +139,21 @@ TEST_F(Conversion, MissingInputsAndFoldersAreReported) {
         {CopyStockFile("flat.asc", Out("flat.asc"), dir.File("empty"), dir.File("user")),
          "The stock file flat.asc was not found in " + dir.File("user") + " or " + dir.File("empty")},
     };
+    for (const std::string& folder : {dir.File("track"), dir.File("track/"), dir.File("TRACK")}) {
+        const std::string refusal = "The output folder " + folder + " is the folder of the SX track " + ter +
+                                    "; its own files would be replaced. Please choose another output folder.";
+        cases.push_back({WriteSceneFile("National", {folder, ter, program}), refusal});
+        cases.push_back({WriteTerrainFile("National", "3.0", {folder, ter, program}), refusal});
+    }
     for (const auto& [outcome, message] : cases) {
         EXPECT_FALSE(outcome);
         EXPECT_EQ(outcome.message(), message);
     }
     EXPECT_FALSE(test::Exists(Out("flat.asc")));
+    EXPECT_EQ(ReadAll(ter), terBefore);
+    EXPECT_EQ(ReadAll(dir.File("track/Dunes.SCN")), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
+    // Only the track's .ter and .SCN (a new Dunes.TER would be its .ter where letter case is ignored).
+    EXPECT_EQ(test::FilesIn(dir.path() / "track").size(), 2u);
 }
 
 }  // namespace
