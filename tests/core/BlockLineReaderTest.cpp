@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <random>
 
 #include "core/io/BlockLineReader.h"
@@ -100,6 +101,18 @@ TEST(BlockLineReader, BulkRunsStopBeforeTheNeedleAndTheLastLine) {
     WriteAll(dir.File("cr.txt"), "one\rtwo\r\n");
     ASSERT_TRUE(reader.Open(dir.File("cr.txt"), kTerrainFileCap));
     EXPECT_EQ(reader.TakeCrLfLinesWithout("X:"), "");
+
+    WriteAll(dir.File("lf.txt"), "one\r\n\ntwo\r\n");  // a CR LF line before a lone LF still qualifies
+    ASSERT_TRUE(reader.Open(dir.File("lf.txt"), kTerrainFileCap));
+    EXPECT_EQ(reader.TakeCrLfLinesWithout("X:"), "one\r\n");
+
+    // A file that grows past the cap after it was opened is refused, not cut short at the cap.
+    WriteAll(dir.File("grows.txt"), "one\r\n");
+    ASSERT_TRUE(reader.Open(dir.File("grows.txt"), ReadCap{5, "test"}));
+    std::ofstream(dir.File("grows.txt"), std::ios::app) << "two\r\n";
+    while (reader.Next(line)) continue;
+    EXPECT_EQ(reader.readError().message(),
+              "Cannot read " + dir.File("grows.txt") + ": it is larger than test can be (at most 5 bytes)");
 }
 
 }  // namespace

@@ -49,6 +49,7 @@ TEST(CurveTool, RequestTakesTheEndsFromTheFirstColumnAndFewerThanFourRowsAreRefu
     CurveState state = FreshState();
     EXPECT_FALSE(StartCurve(state, CurveRequestFor(grid, CellRange{1, 1, 5, 7})).shown);  // 3 rows
     EXPECT_FALSE(StartCurve(state, CurveRequestFor(grid, CellRange{1, 4, 5, 6})).shown);  // 2 rows
+    EXPECT_FALSE(StartCurve(state, CurveRequest{{}, 0, 0, 17, 17}).shown);                // 17 intervals
     for (double sample : state.samples) EXPECT_EQ(sample, kUnwritten);
     EXPECT_TRUE(StartCurve(state, CurveRequestFor(grid, CellRange{1, 1, 5, 8})).shown);  // 4 rows
 }
@@ -152,6 +153,9 @@ TEST(CurveTool, MovingABarSamplesAgainAndEntriesARunDoesNotReachKeepTheirValues)
     for (std::size_t k = 0; k <= 9; ++k) EXPECT_EQ(state.samples[k], straight[k]) << k;
     EXPECT_GE(state.samples[10], 9);
     EXPECT_LE(state.samples[10], 9.25);
+    // P2 pulled far back: the curve reaches position 16 only at its very end, the exit height.
+    MoveCurveBar(state, CurveBar::Point2X, 60);
+    EXPECT_EQ(state.samples[16], 16);
 }
 
 // The frame, the squares of side 2 around P1 (83, 227) and P2 (137, 173), then
@@ -163,6 +167,9 @@ TEST(CurveTool, PreviewLinesInDrawingUnits) {
                 PaddedNumberText(line.y2) + "\n";
     EXPECT_EQ(text, test::ReadAll(test::TestDataPath("core/curve-preview.txt")));
     EXPECT_EQ(CurvePreviewLines(FreshState()).size(), 12u);
+    CurveState loaded = FreshState();  // before a run the squares sit at the bars' start
+    LoadCurveDialog(loaded);
+    EXPECT_EQ(loaded.points, (std::array<CurvePoint, 4>{{{0, 0}, {59, 300}, {115, 300}, {0, 0}}}));
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ std::vector<std::vector<std::string>> Cases(const std::string& name) {
 TEST(ProfileFile, ReadsInMemoryAndFromTheFileAlike) {
     TempDir dir;
     const auto cases = Cases("read.txt");
-    ASSERT_EQ(cases.size(), 27u);
+    ASSERT_EQ(cases.size(), 28u);
     for (const auto& c : cases) {
         SCOPED_TRACE(c[0]);
         const auto& [text, section, key] = std::tie(c[1], c[2], c[3]);

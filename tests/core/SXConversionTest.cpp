@@ -108,6 +108,8 @@ TEST(BuildNationalFromTer, PiecesOrATerThatCannotBeReadLeaveTheirPlaceAsItWas) {
               std::string::npos)
         << problems;
     EXPECT_EQ(std::count(problems.begin(), problems.end(), '\n'), 2) << problems;
+    const std::string two = NationalBuildProblemsText(build, 2);  // two pieces, then "... and 1 more"
+    EXPECT_EQ(std::count(two.begin(), two.end(), '\n'), 2) << two;
     EXPECT_EQ(PiecesNotAddedStatus(build), "Track loaded, 3 of 256 pieces not added");
 
     // A .TER that cannot be read changes nothing.

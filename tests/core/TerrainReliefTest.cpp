@@ -47,6 +47,12 @@ TEST(TerrainRelief, NorthIsUpAndSlopesFacingTheLightAreBrighter) {
     EXPECT_EQ(image.Pixel(0, 0)[2] > image.Pixel(0, 0)[0], true) << "the lowest height is blue";
     const int west = image.Pixel(100, 128)[1], east = image.Pixel(156, 128)[1];
     EXPECT_GT(west, east);
+
+    // A plane rising northward by 0.1: the top row is the highest (red), shaded for a slope of 0.2.
+    NationalGrid plane;
+    for (int y = 0; y < 257; ++y)
+        for (int x = 0; x < 257; ++x) plane.At(x, y) = y / 10.0;
+    EXPECT_EQ(RenderTerrainRelief(plane).image.Rgb(128, 0), 0xD79393u);  // red x 0.842
 }
 
 }  // namespace

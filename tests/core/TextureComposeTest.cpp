@@ -186,6 +186,8 @@ TEST_F(TextureCompose, BadTilesAreReportedOnceEachInOneBoxAndLeaveTheirCellBare)
     EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"Error opening " + track.File("Bomba.tga")});
     EXPECT_EQ(view.texts, std::vector<std::string>{"ImgDLLReadRGBFromTGA error: Cannot read " +
                                                    track.File("Bomba.tga") + ": " + std::get<2>(bad[3])});
+    EXPECT_EQ(TilesMissingText(256, one.tileFailures),
+              "256 of 256 pieces have no texture: Cannot read " + track.File("Bomba.tga") + ": " + std::get<2>(bad[3]));
 }
 
 TEST_F(TextureCompose, TilesOfAnotherSizeFillTheirCellAndPlacementsOffTheSkeletonAreCutOff) {
