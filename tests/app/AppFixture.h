@@ -19,8 +19,11 @@
 #include <QTest>
 #include <QTimer>
 #include <QUndoStack>
+#include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <functional>
+#include <numeric>
 #include <sstream>
 
 #include "app/AppSettings.h"
@@ -188,6 +191,73 @@ protected:
         TypeIntoCell(text);
         QTest::keyClick(CellEditor(), Qt::Key_Return);
     }
+    // A multi-step test's transcript: after each step what a person sees, compared whole with tests/data/app/<name> by
+    // ExpectTranscript (GRIDWRIGHT_WRITE_GOLDEN=1 writes the file instead). The temporary folder reads $DIR, the
+    // program's $PROGRAM.
+    void See(const std::string& step, std::vector<std::pair<int, int>> cells = {},
+             std::vector<std::pair<int, int>> terrain = {}) {
+        auto on = [](const QAction* a) { return a->text().toStdString() + (a->isEnabled() ? "" : " (off)"); };
+        auto changed = [](bool c) { return c ? "changed" : "saved"; };
+        std::string option;
+        for (const char* name : {"opt1File", "opt2Files", "opt4Files"})
+            if (Find<QRadioButton>(name)->isChecked()) option = name;
+        const CellRange s = Grid()->Selection();
+        seen += "# " + step + "\ncaption: " + window->windowTitle().toStdString() +
+                (window->isVisible() ? "" : " (closed)") + "\nstatus: " + Status().toStdString() +
+                "\nundo: " + on(Action("itmEditUndo")) + " / " + on(Action("itmEditRedo")) +
+                "\npiece: " + Text("txtPieceName").toStdString() + ", " + option + ", " + changed(state.pieceModified) +
+                (Action("itmFileSave")->isEnabled() ? "" : ", no save") + "; " + state.pieceFolder + " " +
+                state.pieceName + " kind " +
+                (state.pieceKind ? std::to_string(static_cast<int>(*state.pieceKind)) : "-") + " " +
+                state.pieceFilePath + ", sum " +
+                Number(std::accumulate(state.piece.values.begin(), state.piece.values.end(), 0.0)) +
+                "\nterrain: " + changed(window->nationalModified()) + ", sum " +
+                Number(std::accumulate(state.national.values.begin(), state.national.values.end(), 0.0)) + "; base " +
+                state.baseMapFile + "; last " + state.lastAsc257File + "; ter " + state.currentTerFile +
+                "\ncell: " + Text("lblRowCol").toStdString() + "; " + Text("frmRanges").toStdString() + "; selected " +
+                std::to_string(Grid()->selectedItems().size()) + " of (" + std::to_string(s.col) + "," +
+                std::to_string(s.colSel) + "," + std::to_string(s.row) + "," + std::to_string(s.rowSel) + ")\n";
+        if (CellEditor()->isVisible())
+            seen += "editing: '" + CellEditor()->text().toStdString() + "' at " +
+                    std::to_string(CellEditor()->cursorPosition()) + "\n";
+        seen += "files:";
+        std::vector<std::string> files;
+        for (const auto& entry : fs::directory_iterator(dir.path())) files.push_back(entry.path().filename().string());
+        std::sort(files.begin(), files.end());
+        for (const std::string& f : files) seen += " " + f;
+        seen += "\n";
+        for (; boxesSeen < prompter.shown.size(); ++boxesSeen) {
+            const ShownBox& b = prompter.shown[boxesSeen];
+            seen += "box " + b.kind + (b.warning ? " warning" : "") + " [" + b.title + "] " + b.text;
+            if (b.kind == "input") seen += " [proposed " + b.proposed + "]";
+            if (b.kind == "open" || b.kind == "save")
+                seen += " [" + b.request.filter + "; " + b.request.defaultExtension + "; in " +
+                        b.request.initialFolder + "; as " + b.request.fileName + "]";
+            seen += "\n";
+        }
+        for (const auto& [c, r] : cells)
+            seen += "(" + std::to_string(c) + ", " + std::to_string(r) + ") '" + Grid()->CellText(c, r).toStdString() +
+                    "' " + Number(state.piece.Z(c, r)) + "\n";
+        for (const auto& [x, y] : terrain)
+            seen += "terrain (" + std::to_string(x) + ", " + std::to_string(y) + ") " +
+                    Number(state.national.At(x, y)) + "\n";
+    }
+    // Exactly, in the fewest digits that read back as the same number.
+    static std::string Number(double z) {
+        char text[32];
+        return std::string(text, std::to_chars(text, text + sizeof text, z).ptr);
+    }
+    void ExpectTranscript(const std::string& name) {
+        std::string text = seen;
+        for (const auto& [folder, name] : {std::pair(dir.path().string(), "$DIR"), {ProgramFolder(), "$PROGRAM"}})
+            for (std::size_t at; (at = text.find(folder)) != std::string::npos;) text.replace(at, folder.size(), name);
+        const std::string golden = std::string(GRIDWRIGHT_TEST_DATA_DIR) + "/app/" + name;
+        if (qEnvironmentVariableIsSet("GRIDWRIGHT_WRITE_GOLDEN")) WriteAll(golden, text);
+        EXPECT_EQ(text, ReadAll(golden)) << name;
+    }
+    std::string seen;
+    std::size_t boxesSeen = 0;
+
     PieceGridView* Grid() const { return window->grid(); }
     QLineEdit* CellEditor() const { return Find<QLineEdit>("txtActiveCell"); }
 

@@ -10,58 +10,25 @@ using NationalMenuTest = AppFixture;
 
 TEST_F(NationalMenuTest, ClearsAfterAskingOpensAddsAndSaves) {
     StartWindow();
-    // Clearing a terrain that holds heights asks first; a flat one is not asked about.
-    prompter.inputAnswers = {"0, 0, 1"};
-    Trigger("itmNationalAddToASC257");
-    const NationalGrid added = state.national;
-    prompter.yesNoAnswers = {false};
-    Trigger("itmNationalClearASC257");
-    EXPECT_EQ(prompter.shown.back().text,
-              "Clear the terrain (ASC257)? Every height goes back to 0. (Edit > Undo brings it back.)");
-    EXPECT_EQ(state.national, added);
-    EXPECT_EQ(UndoText(), "Undo Add Piece");
-    prompter.yesNoAnswers = {true};
-    Trigger("itmNationalClearASC257");
-    EXPECT_EQ(state.national, NationalGrid{});
-    EXPECT_FALSE(window->nationalModified());
-    const std::size_t asked = prompter.shown.size();
-    Trigger("itmNationalClearASC257");
-    EXPECT_EQ(prompter.shown.size(), asked);
-    EXPECT_EQ(UndoText(), "Undo Clear ASC257");
-
-    const std::string base = WriteTerrain("base.flat.asc");
-    prompter.fileAnswers = {base};
-    Trigger("itmNationalOpenBaseASC257");
-    EXPECT_EQ(prompter.shown.back().request.title, "Select Base Map");
-    EXPECT_EQ(state.national.At(256, 3), 4.0);
-    EXPECT_EQ(state.baseMapFile, base);
-    EXPECT_EQ(Status(), "All done");
-
-    // The open piece (all 2) goes in at the track editor's tile (3, 3), scaled by 0.8.
     LoadFlatPiece(2);
-    prompter.inputAnswers = {"3g, 3g,,.8", ""};  // then cancelled
-    Trigger("itmNationalAddToASC257");
-    EXPECT_EQ(prompter.shown.back().kind + " " + prompter.shown.back().title, "input ASC Offset");
-    EXPECT_EQ(state.national.At(32, 208), 32 / 256.0 + 208 + 1.6);
-    EXPECT_EQ(state.national.At(48, 208), 48 / 256.0 + 208);
-    EXPECT_TRUE(window->nationalModified());
-    Trigger("itmNationalAddToASC257");
-    EXPECT_EQ(prompter.Messages().back(), "You must enter an X, Y. You entered ()");
-
-    // Save proposes the base name of the file read, and keeps the old file as .bak, named by all of the file name but
-    // its extension.
-    prompter.fileAnswers = {base};
-    Trigger("itmNationalSaveASC257");
-    EXPECT_EQ(prompter.shown.back().request.title + ": " + prompter.shown.back().request.fileName,
-              "Save ASC As: base.asc");
-    EXPECT_EQ(Status(), "All Done");
-    EXPECT_TRUE(Exists(dir.File("base.flat.bak")));
-    EXPECT_FALSE(window->nationalModified());
-    prompter.yesNoAnswers = {true};
-    Trigger("itmNationalClearASC257");
+    const std::string base = WriteTerrain("base.flat.asc");
+    // Clearing a terrain that holds heights asks first; a flat one is not asked about. The open piece (all 2) goes in
+    // at the track editor's tile (3, 3), scaled by 0.8; then the box is cancelled. Save proposes the base name of the
+    // file read, and keeps the old file as .bak, named by all of the file name but its extension.
+    const std::tuple<const char*, std::deque<bool>, std::deque<std::string>, std::deque<std::string>> steps[] = {
+        {"itmNationalAddToASC257", {}, {"0, 0, 1"}, {}}, {"itmNationalClearASC257", {false}, {}, {}},
+        {"itmNationalClearASC257", {true}, {}, {}},      {"itmNationalClearASC257", {}, {}, {}},
+        {"itmNationalOpenBaseASC257", {}, {}, {base}},   {"itmNationalAddToASC257", {}, {"3g, 3g,,.8"}, {}},
+        {"itmNationalAddToASC257", {}, {}, {}},          {"itmNationalSaveASC257", {}, {}, {base}},
+        {"itmNationalClearASC257", {true}, {}, {}},
+    };
+    for (const auto& [item, yesNo, inputs, files] : steps) {
+        std::tie(prompter.yesNoAnswers, prompter.inputAnswers, prompter.fileAnswers) = std::tie(yesNo, inputs, files);
+        Trigger(item);
+        See(item, {}, {{256, 3}, {32, 208}, {48, 208}});
+    }
     EXPECT_EQ(state.national, NationalGrid());
-    EXPECT_TRUE(state.baseMapFile.empty());
-    EXPECT_EQ(state.lastAsc257File, base);
+    ExpectTranscript("terrain-menu.txt");
 }
 
 TEST_F(NationalMenuTest, SpecialFilesAreRefusedInABoxAndChangeNothing) {
@@ -185,24 +152,18 @@ TEST_F(NationalMenuTest, PieceAndTerrainStepsShareOneHistoryButNotTheirSavedStat
     EditCell(1, 1, "5");
     prompter.inputAnswers = {"0, 0, 1"};
     Trigger("itmNationalAddToASC257");
-    EXPECT_EQ(UndoText(), "Undo Add Piece");
     Key(Qt::Key_S);  // saves the piece
-    EXPECT_FALSE(state.pieceModified);
-    EXPECT_TRUE(window->nationalModified());
-
-    Trigger("itmEditUndo");  // the terrain's step
+    See("piece saved");
+    Trigger("itmEditUndo");  // the terrain's step: the piece is still as saved, the terrain back where it started
     EXPECT_EQ(state.national, NationalGrid{});
-    EXPECT_FALSE(state.pieceModified) << "the piece is still as saved";
-    EXPECT_FALSE(window->nationalModified()) << "the terrain is back where it started";
-    EXPECT_EQ(UndoText(), "Undo Edit Cell");
+    See("undone");
     Trigger("itmEditRedo");
-
     ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece("otherN.asc")));
-    EXPECT_EQ(UndoText(), "Undo Add Piece") << "the terrain's step stays";
+    See("other piece");  // the terrain's step stays
     Trigger("itmEditUndo");
     EXPECT_EQ(state.national, NationalGrid{});
-    EXPECT_FALSE(Action("itmEditUndo")->isEnabled()) << "the earlier piece's steps are gone";
-    EXPECT_EQ(state.piece.Z(1, 1), 1.01);
+    See("undone again", {{1, 1}});  // the earlier piece's steps are gone
+    ExpectTranscript("shared-history.txt");
 }
 
 }  // namespace
