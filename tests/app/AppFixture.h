@@ -209,10 +209,8 @@ protected:
                 (Action("itmFileSave")->isEnabled() ? "" : ", no save") + "; " + state.pieceFolder + " " +
                 state.pieceName + " kind " +
                 (state.pieceKind ? std::to_string(static_cast<int>(*state.pieceKind)) : "-") + " " +
-                state.pieceFilePath + ", sum " +
-                Number(std::accumulate(state.piece.values.begin(), state.piece.values.end(), 0.0)) +
-                "\nterrain: " + changed(window->nationalModified()) + ", sum " +
-                Number(std::accumulate(state.national.values.begin(), state.national.values.end(), 0.0)) + "; base " +
+                state.pieceFilePath + ", sum " + Sum(state.piece) +
+                "\nterrain: " + changed(window->nationalModified()) + ", sum " + Sum(state.national) + "; base " +
                 state.baseMapFile + "; last " + state.lastAsc257File + "; ter " + state.currentTerFile +
                 "\ncell: " + Text("lblRowCol").toStdString() + "; " + Text("frmRanges").toStdString() + "; selected " +
                 std::to_string(Grid()->selectedItems().size()) + " of (" + std::to_string(s.col) + "," +
@@ -226,6 +224,16 @@ protected:
         std::sort(files.begin(), files.end());
         for (const std::string& f : files) seen += " " + f;
         seen += "\n";
+        NoteBoxes();
+        for (const auto& [c, r] : cells)
+            seen += "(" + std::to_string(c) + ", " + std::to_string(r) + ") '" + Grid()->CellText(c, r).toStdString() +
+                    "' " + Number(state.piece.Z(c, r)) + "\n";
+        for (const auto& [x, y] : terrain)
+            seen += "terrain (" + std::to_string(x) + ", " + std::to_string(y) + ") " +
+                    Number(state.national.At(x, y)) + "\n";
+    }
+    // Notes each box shown since the last time.
+    void NoteBoxes() {
         for (; boxesSeen < prompter.shown.size(); ++boxesSeen) {
             const ShownBox& b = prompter.shown[boxesSeen];
             seen += "box " + b.kind + (b.warning ? " warning" : "") + " [" + b.title + "] " + b.text;
@@ -235,12 +243,12 @@ protected:
                         b.request.initialFolder + "; as " + b.request.fileName + "]";
             seen += "\n";
         }
-        for (const auto& [c, r] : cells)
-            seen += "(" + std::to_string(c) + ", " + std::to_string(r) + ") '" + Grid()->CellText(c, r).toStdString() +
-                    "' " + Number(state.piece.Z(c, r)) + "\n";
-        for (const auto& [x, y] : terrain)
-            seen += "terrain (" + std::to_string(x) + ", " + std::to_string(y) + ") " +
-                    Number(state.national.At(x, y)) + "\n";
+    }
+    void Note(const std::string& label, const std::string& text) { seen += label + ": " + text + "\n"; }
+    void Note(const std::string& label, const QString& text) { Note(label, text.toStdString()); }
+    template <typename Heights>
+    static std::string Sum(const Heights& grid) {
+        return Number(std::accumulate(grid.values.begin(), grid.values.end(), 0.0));
     }
     // Exactly, in the fewest digits that read back as the same number.
     static std::string Number(double z) {

@@ -64,6 +64,23 @@ protected:
                     outcome.end == ConvertSXEnd::KeptTerrain);
         return outcome;
     }
+    // Notes how a run ended (0 kept the piece, 1 the terrain, 2 no file, 3 cancelled, 4 ran), where the state points,
+    // the grids, the history, what the main status said and each box shown.
+    void SeeRun(const std::string& step, const ConvertSXOutcome& outcome) {
+        seen += "# " + step + "\n";
+        Note("end", std::to_string(static_cast<int>(outcome.end)) + " " + outcome.result.FailureText());
+        Note("track", state.trackFolder + " " + state.currentTerFile + "; national " + state.nationalFolder +
+                          "; game " + state.gameFolder);
+        Note("piece", Sum(state.piece) + (state.pieceModified ? " changed" : " saved") + ", emptied " +
+                          std::to_string(emptyPieceShown));
+        Note("terrain", Sum(state.national) + (terrain.modified() ? " changed" : " saved") + ", at (56, 243) " +
+                            Number(state.national.At(56, 243)) + "; undo " +
+                            pieces.undoStack()->undoText().toStdString() + " of " +
+                            std::to_string(pieces.undoStack()->count()));
+        for (const std::string& text : mainStatus.texts) Note("status", text);
+        mainStatus.texts.clear();
+        NoteBoxes();
+    }
     static void NoDialog(ConvertSXDialog&) { ADD_FAILURE() << "no dialog expected"; }
     static void Ok(ConvertSXDialog& dialog) { ClickIn(dialog, "OKButton"); }
 
@@ -143,7 +160,6 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
     state.trackFolder = "/tracks/";
     state.nationalFolder = out + "/";
     state.national.At(7, 7) = 2.5;
-    const NationalGrid before = state.national;
     // Yes: onto a terrain that is not empty.
     const ConvertSXOutcome outcome = Run(ConvertSXMode::Create, {true}, [&](ConvertSXDialog& dialog) {
         for (const char* name : {"chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"})
@@ -159,17 +175,9 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
         EXPECT_GE(FindIn<QComboBox>(dialog, "Drive1")->count(), 1);
         ClickIn(dialog, "CancelButton");
     });
-    EXPECT_EQ(outcome.end, ConvertSXEnd::Cancelled);
-    ASSERT_EQ(Boxes(), (Texts{"question: " + kAddToTerrain, "open: Select TER file", "message: Convert SX cancelled"}));
-    const FileBoxRequest& box = prompter.shown[1].request;
-    EXPECT_EQ(std::tie(box.filter, box.defaultExtension, box.initialFolder),
-              std::tuple(std::string("TER file|*.ter|All Files|*.*"), std::string("*.ter"), std::string("/tracks/")));
     // The track is remembered even though the run was cancelled; nothing else moved.
-    EXPECT_EQ(std::tie(state.trackFolder, state.currentTerFile, state.nationalFolder),
-              std::tuple(trackFolder + "/", ter, out + "/"));
-    EXPECT_EQ(state.national, before);
-    EXPECT_EQ(emptyPieceShown, 0);
-    EXPECT_TRUE(mainStatus.texts.empty());
+    SeeRun("cancelled", outcome);
+    ExpectTranscript("convert-create-cancelled.txt");
 }
 
 TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingAndClosingTheWindowCancels) {
@@ -180,27 +188,17 @@ TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingAndClosingTheWindowCancels) {
         EXPECT_EQ(TextIn(dialog, "txtOutputDir"), PathToQ(dir.File("not/there/"))) << "a missing folder shows as it is";
         dialog.close();
     });
-    EXPECT_EQ(outcome.end, ConvertSXEnd::Cancelled);
-    EXPECT_EQ(Boxes(), (Texts{"open: Select TER file", "message: Convert SX cancelled"}));
-}
-
-TEST_F(ConvertSXDialogTest, ACancelledOpenBoxOrAKeptUnsavedPieceChangesNothing) {
+    SeeRun("closed", outcome);
+    // A cancelled open box or a kept unsaved piece changes nothing.
     state.trackFolder = "/tracks/";
+    state.currentTerFile.clear();
     prompter.fileAnswers.clear();
-    EXPECT_EQ(Run(ConvertSXMode::Create, {}, NoDialog).end, ConvertSXEnd::NoFile);
-    EXPECT_EQ(Boxes(), Texts{"open: Select TER file"});
-    EXPECT_EQ(state.trackFolder, "/tracks/");
-
-    prompter.shown.clear();
+    SeeRun("no file", Run(ConvertSXMode::Create, {}, NoDialog));
     prompter.fileAnswers = {ter};
     state.piece.Z(3, 3) = 4.0;
     state.pieceModified = true;
-    EXPECT_EQ(Run(ConvertSXMode::Create, {false}, NoDialog).end, ConvertSXEnd::KeptPiece);
-    EXPECT_EQ(Boxes(), Texts{"question: The open piece has changes that are not saved. The conversion empties the "
-                             "piece grid. Convert anyway?"});
-    EXPECT_EQ(state.piece.Z(3, 3), 4.0);
-    EXPECT_TRUE(state.pieceModified);
-    EXPECT_EQ(state.currentTerFile, "");
+    SeeRun("piece kept", Run(ConvertSXMode::Create, {false}, NoDialog));
+    ExpectTranscript("convert-nothing.txt");
 }
 
 // Open SX .TER loads the track and writes no file. A track is added onto the terrain as it stands: a second one doubles
@@ -209,38 +207,17 @@ TEST_F(ConvertSXDialogTest, OpenSXLoadsTheTrackAndASecondIsAddedOnlyWhenAsked) {
     state.nationalFolder = out + "/";
     state.piece.Z(3, 3) = 4.0;
     state.pieceModified = true;
-    auto open = [&](std::deque<bool> yesNo) {
-        prompter.shown.clear();
+    // The unsaved piece may go; a flat terrain is not asked about, a second track is.
+    for (const std::deque<bool>& yesNo : {std::deque<bool>{true, false}, {false}, {true}}) {
         prompter.fileAnswers = {ter};
-        return Run(ConvertSXMode::Open, std::move(yesNo), Ok);
-    };
-    const ConvertSXOutcome outcome = open({true, false});  // the unsaved piece may go
-    ASSERT_EQ(outcome.end, ConvertSXEnd::Ran);
-    EXPECT_TRUE(outcome.result.ok()) << outcome.result.FailureText();
-    EXPECT_EQ(prompter.shown[1].kind, "open") << "a flat terrain is not asked about";
+        SeeRun("opened, asked " + std::to_string(yesNo.size()), Run(ConvertSXMode::Open, yesNo, Ok));
+    }
     EXPECT_TRUE(fs::is_empty(out));
-    EXPECT_EQ(mainStatus.texts.back(), "All Done");
-    EXPECT_NEAR(state.national.At(56, 243), 5.411765 + 0.67 * 4.5, 1e-9);
-    EXPECT_EQ(emptyPieceShown, 1);
-    EXPECT_EQ(state.piece, PieceGrid{});
-    EXPECT_FALSE(state.pieceModified);
-    EXPECT_TRUE(prompter.Messages().empty());
-    const NationalGrid once = state.national;
-    EXPECT_EQ(pieces.undoStack()->undoText(), "Open SX .TER");
-    EXPECT_TRUE(terrain.modified());
-
-    EXPECT_EQ(open({false}).end, ConvertSXEnd::KeptTerrain);
-    EXPECT_EQ(Boxes(), Texts{"question: " + kAddToTerrain});
-    EXPECT_EQ(state.national, once);
-    EXPECT_EQ(pieces.undoStack()->count(), 1);
-
-    ASSERT_EQ(open({true}).end, ConvertSXEnd::Ran);
-    EXPECT_NEAR(state.national.At(56, 243), 2 * once.At(56, 243), 1e-9);
-    pieces.undoStack()->undo();
-    EXPECT_EQ(state.national, once);
-    pieces.undoStack()->undo();
-    EXPECT_EQ(state.national, NationalGrid{});
-    EXPECT_FALSE(terrain.modified());
+    for (int i = 0; i < 2; ++i) {
+        pieces.undoStack()->undo();
+        SeeRun("undone", {});
+    }
+    ExpectTranscript("convert-open.txt");
 }
 
 std::vector<std::string> NamesIn(const std::string& folder) {
@@ -266,12 +243,9 @@ TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
         TextureStepInWindow(textureWindow));
     ASSERT_EQ(outcome.end, ConvertSXEnd::Ran);
     ASSERT_TRUE(outcome.result.ok()) << outcome.result.FailureText();
-    EXPECT_TRUE(prompter.Messages().empty());
     EXPECT_TRUE(textureWindow.isVisible()) << "the builder's window shows the texture's progress and stays open";
-    EXPECT_EQ(mainStatus.texts.back(), "Finished converting " + ter);
-    EXPECT_EQ(state.nationalFolder, typed + "/");
-    EXPECT_EQ(state.gameFolder, "C:\\MCM\\Tracks\\Dunes");  // offered again next time
-    EXPECT_EQ(emptyPieceShown, 1);
+    SeeRun("converted", outcome);  // the game folder is offered again next time
+    ExpectTranscript("convert-whole.txt");
     // Save ASC257 then proposes the name the new .TER refers to.
     const std::string asc = typed + "/" + DefaultAsc257SaveName(state.currentTerFile, state.lastAsc257File);
     const Asc257SaveNames names = MakeAsc257SaveNames(asc);

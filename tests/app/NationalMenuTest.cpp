@@ -35,65 +35,49 @@ TEST_F(NationalMenuTest, SpecialFilesAreRefusedInABoxAndChangeNothing) {
     StartWindow();
     state.nationalFolder = dir.path().string();
     state.national.At(7, 7) = 7;
-    const NationalGrid before = state.national;
     const std::string fifo = MakeSpecialFile(SpecialKind::Fifo, dir.File("track.ter"), kTrackFileCap).path;
-    const std::pair<const char*, std::string> cases[] = {{"itmNationalOpenBaseASC257", "/dev/zero"},
-                                                         {"itmNationalOpenSXTER", fifo}};
-    for (const auto& [item, path] : cases) {
-        prompter.shown.clear();
+    for (const auto& [item, path] :
+         {std::pair("itmNationalOpenBaseASC257", std::string("/dev/zero")), {"itmNationalOpenSXTER", fifo}}) {
         prompter.fileAnswers = {path};
         prompter.yesNoAnswers = {true};  // the track may go onto the terrain there is
         // The conversion's dialog, in its Open mode, is accepted as it stands.
         AnswerModal([](QWidget* dialog) { ClickIn(*dialog, "OKButton"); });
         Trigger(item);
-        const std::string reason = path == fifo ? "it is a FIFO" : "it is a device";
-        EXPECT_EQ(prompter.Messages(), Texts{"Cannot read " + path + ": " + reason + ", not a regular file"}) << item;
-        EXPECT_EQ(state.national, before) << item;
+        See(item, {}, {{7, 7}});
     }
-    EXPECT_EQ(state.baseMapFile, "");
+    ExpectTranscript("special-files.txt");
 }
 
 TEST_F(NationalMenuTest, StatisticsAndSlopeEdges) {
     StartWindow();
-    Trigger("itmNationalDisplayStatistics");
-    ASSERT_NE(Find<QDialog>("dlgStatistics"), nullptr);
-    auto expectMode = [&](bool slope) {
+    auto seeMode = [&](const std::string& step) {
+        const bool slope = Find<QWidget>("txtEdge")->isVisible();
         ExpectTexts(*window, slope ? "slope-edges.tsv" : "statistics.tsv");
-        EXPECT_EQ(Find<QWidget>("txtEdge")->isVisible(), slope);
         EXPECT_EQ(Find<QWidget>("btnCancel")->isVisible(), slope);
+        See(step + (slope ? ": slope edges" : ": statistics"), {}, {{128, 1}});
+        auto* list = Find<QListWidget>("lstStatistics");
+        for (int i = 0; i < list->count(); ++i) Note("", list->item(i)->text());
     };
-    expectMode(false);
-    auto* list = Find<QListWidget>("lstStatistics");
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-    EXPECT_EQ(lines, (QStringList{"Minimum Z:  0", "Maximum Z:  0", "Average Z:  0", "Average Z on edge:  0"}));
-
-    // Asked for slope mode while it is open, the dialog says so and can be left with Cancel; asked back, its Ok only
-    // closes it.
-    state.national.values.assign(state.national.values.size(), 20.0);
-    const NationalGrid flat = state.national;
-    Trigger("itmNationalSlopeEdges");
-    expectMode(true);
-    Click("btnCancel");
-    QApplication::processEvents();
-    Trigger("itmNationalSlopeEdges");
     Trigger("itmNationalDisplayStatistics");
-    expectMode(false);
-    Click("btnOKButton");
-    QApplication::processEvents();
-    EXPECT_EQ(state.national, flat);
-    EXPECT_FALSE(window->nationalModified());
-
-    Trigger("itmNationalSlopeEdges");
-    expectMode(true);
-    // A second call while it is open appends four more lines.
-    Trigger("itmNationalSlopeEdges");
-    EXPECT_EQ(Find<QListWidget>("lstStatistics")->count(), 8);
-    Find<QLineEdit>("txtEdge")->setText("0");
-    Click("btnOKButton");
-    EXPECT_EQ(state.national.At(128, 1), 2);  // row y = -127
-    EXPECT_EQ(Status(), "Slope Edges Done");
-    EXPECT_TRUE(window->nationalModified());
+    seeMode("statistics");
+    // Asked for slope mode while it is open, the dialog says so and can be left with Cancel; asked back, its Ok only
+    // closes it. A second call while it is open appends four more lines.
+    state.national.values.assign(state.national.values.size(), 20.0);
+    const std::pair<const char*, const char*> steps[] = {{"itmNationalSlopeEdges", "btnCancel"},
+                                                         {"itmNationalSlopeEdges", nullptr},
+                                                         {"itmNationalDisplayStatistics", "btnOKButton"},
+                                                         {"itmNationalSlopeEdges", nullptr},
+                                                         {"itmNationalSlopeEdges", nullptr},
+                                                         {nullptr, "btnOKButton"}};
+    for (const auto& [item, button] : steps) {
+        if (item) Trigger(item);
+        seeMode(item ? item : "edge 0");
+        if (!item) Find<QLineEdit>("txtEdge")->setText("0");
+        if (button) Click(button);
+        QApplication::processEvents();
+        if (button) See(button, {}, {{128, 1}});  // row y = -127
+    }
+    ExpectTranscript("statistics.txt");
 }
 
 // Every way the terrain changes is one step named after it; undoing them all gives back each earlier terrain exactly,
