@@ -24,6 +24,7 @@
 #include <filesystem>
 #include <functional>
 #include <numeric>
+#include <set>
 #include <sstream>
 
 #include "app/AppSettings.h"
@@ -196,51 +197,54 @@ protected:
     // program's $PROGRAM.
     void See(const std::string& step, std::vector<std::pair<int, int>> cells = {},
              std::vector<std::pair<int, int>> terrain = {}) {
-        auto on = [](const QAction* a) { return a->text().toStdString() + (a->isEnabled() ? "" : " (off)"); };
+        auto on = [](const QAction* a) { return a->text() + (a->isEnabled() ? "" : " (off)"); };
         auto changed = [](bool c) { return c ? "changed" : "saved"; };
-        std::string option;
+        QString option;
         for (const char* name : {"opt1File", "opt2Files", "opt4Files"})
             if (Find<QRadioButton>(name)->isChecked()) option = name;
-        const CellRange s = Grid()->Selection();
-        seen += "# " + step + "\ncaption: " + window->windowTitle().toStdString() +
-                (window->isVisible() ? "" : " (closed)") + "\nstatus: " + Status().toStdString() +
-                "\nundo: " + on(Action("itmEditUndo")) + " / " + on(Action("itmEditRedo")) +
-                "\npiece: " + Text("txtPieceName").toStdString() + ", " + option + ", " + changed(state.pieceModified) +
-                (Action("itmFileSave")->isEnabled() ? "" : ", no save") + "; " + state.pieceFolder + " " +
-                state.pieceName + " kind " +
-                (state.pieceKind ? std::to_string(static_cast<int>(*state.pieceKind)) : "-") + " " +
-                state.pieceFilePath + ", sum " + Sum(state.piece) +
-                "\nterrain: " + changed(window->nationalModified()) + ", sum " + Sum(state.national) + "; base " +
-                state.baseMapFile + "; last " + state.lastAsc257File + "; ter " + state.currentTerFile +
-                "\ncell: " + Text("lblRowCol").toStdString() + "; " + Text("frmRanges").toStdString() + "; selected " +
-                std::to_string(Grid()->selectedItems().size()) + " of (" + std::to_string(s.col) + "," +
-                std::to_string(s.colSel) + "," + std::to_string(s.row) + "," + std::to_string(s.rowSel) + ")\n";
+        std::set<std::string> files;  // by their bytes, as the names the program wrote
+        for (const auto& entry : fs::directory_iterator(dir.path())) files.insert(entry.path().filename().string());
+        const CellRange r = Grid()->Selection();
+        Note("# " + step, window->windowTitle() + (window->isVisible() ? "" : " (closed)"));
+        Note("status", Status());
+        Note("undo", on(Action("itmEditUndo")) + " / " + on(Action("itmEditRedo")));
+        Note("piece", QString("%1, %2, %3%4; ")
+                              .arg(Text("txtPieceName"), option, changed(state.pieceModified),
+                                   Action("itmFileSave")->isEnabled() ? "" : ", no save")
+                              .toStdString() +
+                          state.pieceFolder + " " + state.pieceName + " kind " +
+                          (state.pieceKind ? std::to_string(static_cast<int>(*state.pieceKind)) : "-") + " " +
+                          state.pieceFilePath + ", sum " + Sum(state.piece));
+        Note("terrain", std::string(changed(window->nationalModified())) + ", sum " + Sum(state.national) + "; base " +
+                            state.baseMapFile + "; last " + state.lastAsc257File + "; ter " + state.currentTerFile);
+        Note("cell", QString("%1; %2; selected %3 of (%4,%5,%6,%7)")
+                         .arg(Text("lblRowCol"), Text("frmRanges"))
+                         .arg(Grid()->selectedItems().size())
+                         .arg(r.col)
+                         .arg(r.colSel)
+                         .arg(r.row)
+                         .arg(r.rowSel));
         if (CellEditor()->isVisible())
-            seen += "editing: '" + CellEditor()->text().toStdString() + "' at " +
-                    std::to_string(CellEditor()->cursorPosition()) + "\n";
-        seen += "files:";
-        std::vector<std::string> files;
-        for (const auto& entry : fs::directory_iterator(dir.path())) files.push_back(entry.path().filename().string());
-        std::sort(files.begin(), files.end());
-        for (const std::string& f : files) seen += " " + f;
-        seen += "\n";
+            Note("editing", QString("'%1' at %2").arg(CellEditor()->text()).arg(CellEditor()->cursorPosition()));
+        Note("files",
+             std::accumulate(files.begin(), files.end(), std::string(), [](auto a, auto b) { return a + b + " "; }));
         NoteBoxes();
         for (const auto& [c, r] : cells)
-            seen += "(" + std::to_string(c) + ", " + std::to_string(r) + ") '" + Grid()->CellText(c, r).toStdString() +
-                    "' " + Number(state.piece.Z(c, r)) + "\n";
+            Note(QString("(%1, %2) '%3'").arg(c).arg(r).arg(Grid()->CellText(c, r)).toStdString(),
+                 Number(state.piece.Z(c, r)));
         for (const auto& [x, y] : terrain)
-            seen += "terrain (" + std::to_string(x) + ", " + std::to_string(y) + ") " +
-                    Number(state.national.At(x, y)) + "\n";
+            Note("terrain (" + std::to_string(x) + ", " + std::to_string(y) + ")", Number(state.national.At(x, y)));
     }
     // Notes each box shown since the last time.
     void NoteBoxes() {
         for (; boxesSeen < prompter.shown.size(); ++boxesSeen) {
             const ShownBox& b = prompter.shown[boxesSeen];
+            const FileBoxRequest& q = b.request;
             seen += "box " + b.kind + (b.warning ? " warning" : "") + " [" + b.title + "] " + b.text;
             if (b.kind == "input") seen += " [proposed " + b.proposed + "]";
             if (b.kind == "open" || b.kind == "save")
-                seen += " [" + b.request.filter + "; " + b.request.defaultExtension + "; in " +
-                        b.request.initialFolder + "; as " + b.request.fileName + "]";
+                seen += " [" + q.filter + "; " + q.defaultExtension + "; in " + q.initialFolder + "; as " + q.fileName +
+                        "]";
             seen += "\n";
         }
     }

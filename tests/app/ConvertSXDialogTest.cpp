@@ -107,53 +107,38 @@ TEST_F(ConvertSXDialogTest, QuarryBoxSetsTheZBaseWhateverWasTyped) {
 }
 
 TEST_F(ConvertSXDialogTest, OkChecksItsValuesInOrderAndKeepsTheDialogAtTheFirstFailure) {
-    const std::string newFolder = dir.File("new/deeper");
-    const QString fresh = PathToQ(newFolder), own = PathToQ(trackFolder);
-    struct Case {
-        const char* name;
-        QString zBase, zScale, folder;
-        bool convertMode;
-        std::deque<bool> answers;
-        Texts boxes;        // kind: text
-        const char* focus;  // empty: the dialog was left
+    const QString fresh = PathToQ(dir.File("new/deeper")), own = PathToQ(trackFolder);
+    // A blank is a value, texts that are not numbers pass, a missing folder is made only on Yes, and the track's own
+    // folder is refused only when converting. The folder text stays as typed.
+    const std::tuple<QString, QString, QString, bool, std::deque<bool>> cases[] = {
+        {"", "", "", true, {}},
+        {" ", "", "", true, {}},
+        {"5", "0.67", "", true, {}},
+        {"5", "0.67", fresh, true, {false}},
+        {"5", "0.67", fresh, true, {true}},
+        {"5", "0.67", own, true, {}},
+        {"5", "0.67", own, false, {}},
+        {"abc", "x", PathToQ(out), true, {}},
     };
-    const std::string ask = "question: " + newFolder + " doesn't exist. Would you like to create it?";
-    const std::string refusal = "message: The output folder " + trackFolder + " is the folder of the SX track " + ter +
-                                "; its own files would be replaced. Please choose another output folder.";
-    const Case cases[] = {
-        {"all empty", "", "", "", true, {}, {"message: Please enter a value for ZBase"}, "txtZOffset"},
-        {"a blank is a value", " ", "", "", true, {}, {"message: Please enter a value for Z Scale"}, "txtZScale"},
-        {"no folder", "5", "0.67", "", true, {}, {"message: Please select an output directory."}, "txtOutputDir"},
-        {"missing folder, No", "5", "0.67", fresh, true, {false}, {ask}, "keep"},
-        {"missing folder, Yes", "5", "0.67", fresh, true, {true}, {ask}, ""},
-        {"the track's own folder", "5", "0.67", own, true, {}, {refusal}, "txtOutputDir"},
-        {"the track's own folder, only opening", "5", "0.67", own, false, {}, {}, ""},
-        {"texts that are not numbers pass", "abc", "x", PathToQ(out), true, {}, {}, ""},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [zBase, zScale, folder, convert, answers] : cases) {
         fs::remove_all(dir.File("new"));
-        prompter.shown.clear();
-        prompter.yesNoAnswers = c.answers;
+        prompter.yesNoAnswers = answers;
         ConvertSXDialog dialog(prompter);
-        dialog.PresetForMode(c.convertMode ? ConvertSXMode::Create : ConvertSXMode::Open);
+        dialog.PresetForMode(convert ? ConvertSXMode::Create : ConvertSXMode::Open);
         dialog.ShowTerFile(ter);
         dialog.show();
-        SetText(dialog, "txtZOffset", c.zBase);
-        SetText(dialog, "txtZScale", c.zScale);
-        SetText(dialog, "txtOutputDir", c.folder);
+        for (const auto& [name, text] :
+             {std::pair("txtZOffset", zBase), {"txtZScale", zScale}, {"txtOutputDir", folder}})
+            SetText(dialog, name, text);
         ClickIn(dialog, "OKButton");
-        EXPECT_EQ(Boxes(), c.boxes) << c.name;
-        for (const ShownBox& box : prompter.shown) EXPECT_EQ(box.title, "Gridwright") << c.name;
-        const bool left = std::string(c.focus).empty();
-        EXPECT_EQ(dialog.isVisible(), !left) << c.name;
-        EXPECT_EQ(dialog.cancelled(), !left) << c.name;
-        if (!left && std::string(c.focus) != "keep") {
-            ASSERT_NE(dialog.focusWidget(), nullptr) << c.name;
-            EXPECT_EQ(dialog.focusWidget()->objectName(), c.focus) << c.name;
-        }
-        EXPECT_EQ(TextIn(dialog, "txtOutputDir"), c.folder) << c.name << ": the folder text stays as typed";
-        EXPECT_EQ(fs::exists(newFolder), std::string(c.name) == "missing folder, Yes") << c.name;
+        Note("# '" + (zBase + "' '" + zScale + "' ").toStdString() + (convert ? "converting" : "opening"), folder);
+        NoteBoxes();
+        Note(dialog.isVisible() ? "kept" : "left",
+             QString(dialog.cancelled() ? "cancelled, focus " : "accepted, focus ") +
+                 (dialog.focusWidget() ? dialog.focusWidget()->objectName() : "none"));
+        Note("folder", TextIn(dialog, "txtOutputDir") + (fs::exists(dir.File("new/deeper")) ? " made" : ""));
     }
+    ExpectTranscript("convert-ok.txt");
 }
 
 TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGridAlone) {

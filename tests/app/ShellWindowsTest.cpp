@@ -39,26 +39,19 @@ TEST_F(ShellWindowsTest, AboutBoxShowsAtStartUpAndKeepsItsPlace) {
 
 TEST_F(ShellWindowsTest, HelpPagesOpenOrReportTheirFailure) {
     StartWindow();
-    QStringList opened;
     bool viewerWorks = true;
     window->SetDocumentOpener([&](const QString& path) {
-        opened << path;
+        Note("opened", path);
         return viewerWorks;
     });
-    Trigger("itmHelpHelp");
-    Trigger("itmHelpFAQ");
-    ASSERT_EQ(opened.size(), 2);
-    EXPECT_TRUE(opened[0].endsWith("/Gridwright.html"));
-    EXPECT_TRUE(opened[1].endsWith("/GridwrightFAQ.html"));
-    EXPECT_TRUE(prompter.Messages().empty());
-    viewerWorks = false;
-    Trigger("itmHelpHelp");
-    Trigger("itmHelpFAQ");
-    state.programFolder = dir.path().string();  // no pages there
-    Trigger("itmHelpHelp");
-    EXPECT_EQ(opened.size(), 4);
-    EXPECT_EQ(prompter.Messages(),
-              (Texts{"Error launching help file.", "Error launching FAQ.", "Error launching help file."}));
+    for (int round = 0; round < 3; ++round) {
+        viewerWorks = round == 0;
+        if (round == 2) state.programFolder = dir.path().string();  // no pages there
+        Trigger("itmHelpHelp");
+        if (round < 2) Trigger("itmHelpFAQ");
+        NoteBoxes();
+    }
+    ExpectTranscript("help-pages.txt");
 }
 
 // `gridwright --help` and `--version` answer without a window; anything else that is not one piece is refused with a
