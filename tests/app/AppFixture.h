@@ -84,6 +84,23 @@ inline void ExpectTexts(const QObject& root, const std::string& name) {
     EXPECT_GT(count, 0) << name;
 }
 
+// Exactly, in the fewest digits that read back as the same number.
+inline std::string Number(double z) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, z).ptr);
+}
+// The rows of tests/data/app/<name>, split at tabs.
+inline std::vector<Texts> Rows(const std::string& name) {
+    std::vector<Texts> rows;
+    std::istringstream lines(ReadAll(std::string(GRIDWRIGHT_TEST_DATA_DIR) + "/app/" + name));
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream cells(line);
+        rows.emplace_back();
+        for (std::string cell; std::getline(cells, cell, '\t');) rows.back().push_back(cell);
+    }
+    return rows;
+}
+
 // Hands the next modal dialog, once it is up, to answer; a timer that finds none does nothing.
 inline void AnswerModal(std::function<void(QWidget*)> answer) {
     QTimer::singleShot(0, [answer] {
@@ -253,11 +270,6 @@ protected:
     template <typename Heights>
     static std::string Sum(const Heights& grid) {
         return Number(std::accumulate(grid.values.begin(), grid.values.end(), 0.0));
-    }
-    // Exactly, in the fewest digits that read back as the same number.
-    static std::string Number(double z) {
-        char text[32];
-        return std::string(text, std::to_chars(text, text + sizeof text, z).ptr);
     }
     void ExpectTranscript(const std::string& name) {
         std::string text = seen;

@@ -147,13 +147,11 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
     state.national.At(7, 7) = 2.5;
     // Yes: onto a terrain that is not empty.
     const ConvertSXOutcome outcome = Run(ConvertSXMode::Create, {true}, [&](ConvertSXDialog& dialog) {
-        for (const char* name : {"chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"})
-            EXPECT_TRUE(Checked(dialog, name)) << name;
-        EXPECT_FALSE(Checked(dialog, "chkQuarry"));
         ExpectTexts(dialog, "convert-dialog.tsv");
-        const std::pair<const char*, QString> texts[] = {
-            {"txtOutputDir", PathToQ(out)}, {"lblTerName", PathToQ(ter)}, {"lblDescription", kConvertHelpText}};
-        for (const auto& [name, text] : texts) EXPECT_EQ(TextIn(dialog, name), text) << name;
+        for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"})
+            Note(name, std::string(Checked(dialog, name) ? "on" : "off"));
+        for (const char* name : {"txtOutputDir", "lblTerName"}) Note(name, TextIn(dialog, name));
+        EXPECT_EQ(TextIn(dialog, "lblDescription"), kConvertHelpText);
         // The folder list was set to NationalFolder, and its rule wrote its path back.
         auto* tree = FindIn<QTreeView>(dialog, "Dir1");
         EXPECT_EQ(static_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex()), PathToQ(out));
@@ -169,8 +167,8 @@ TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingAndClosingTheWindowCancels) {
     state.nationalFolder = dir.File("not/there/");
     const ConvertSXOutcome outcome = Run(ConvertSXMode::Open, {}, [&](ConvertSXDialog& dialog) {
         for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"})
-            EXPECT_FALSE(Checked(dialog, name)) << name;
-        EXPECT_EQ(TextIn(dialog, "txtOutputDir"), PathToQ(dir.File("not/there/"))) << "a missing folder shows as it is";
+            Note(name, std::string(Checked(dialog, name) ? "on" : "off"));
+        Note("txtOutputDir", TextIn(dialog, "txtOutputDir"));  // a missing folder shows as it is
         dialog.close();
     });
     SeeRun("closed", outcome);

@@ -110,38 +110,28 @@ TEST_F(LayoutTest, OnASmallScreenTheWindowStaysOnItAndTheGridScrolls) {
     EXPECT_TRUE(screens[0]->availableGeometry().contains(window->frameGeometry()));
 }
 
-TEST(WindowPlacement, KeyIsTheCaptionBeforeItsFirstDashOrColon) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"Gridwright", "Gridwright"},
-        {"Gridwright - /tracks/bumpN.asc", "Gridwright"},
-        {"Gridwright - C:\\tracks\\bumpN.asc", "Gridwright"},
-        {"About Gridwright", "About Gridwright"},
-        {"Display 3D", "Display 3D"},
-        {"Current Range: (0:24)", "Current Range"},
-        {"  Set Curve  ", "Set Curve"},
-    };
-    for (const auto& [caption, key] : cases) EXPECT_EQ(PlacementKey(caption), key) << caption;
-}
-
-TEST(WindowPlacement, CentringAndStoredTexts) {
-    // 3000 twips narrower: left edge 1500; as wide or wider: 0.
-    const std::tuple<double, double, double> centred[] = {
-        {19200, 16200, 1500}, {19200, 19200, 0}, {19200, 25000, 0}, {19201, 19200, 0.5}};
-    for (const auto& [screen, form, edge] : centred) EXPECT_EQ(CenteredEdgeTwips(screen, form), edge) << form;
-    const std::pair<double, const char*> texts[] = {{1200, "1200"}, {7.5, "7.5"}, {-15, "-15"}};
-    for (const auto& [twips, text] : texts) EXPECT_EQ(TwipsText(twips), text);
-}
-
-TEST(WindowPlacement, AWindowOffTheScreensIsBroughtBackOntoOne) {
+// Each row of placement.tsv is a rule, its input and its exact answer: a caption's key is the caption before its first
+// dash or colon; a window 3000 twips narrower than the screen has its left edge at 1500, one as wide or wider at 0;
+// twips are stored as plain numbers; a window off the screens (x y width height) is brought back onto the one that
+// holds most of it, cut to it when larger, onto the first when on none.
+TEST(WindowPlacement, KeysCentringStoredTextsAndScreens) {
     const QList<QRect> screens = {QRect(0, 0, 1920, 1200), QRect(1920, 0, 640, 500)};
-    const std::pair<QRect, QRect> cases[] = {
-        {QRect(100, 100, 800, 600), QRect(100, 100, 800, 600)},    // on a screen: left alone
-        {QRect(2000, 50, 500, 400), QRect(2000, 50, 500, 400)},    // on the second screen
-        {QRect(-4000, 3000, 800, 600), QRect(0, 600, 800, 600)},   // on none: onto the first
-        {QRect(1800, 100, 400, 300), QRect(1920, 100, 400, 300)},  // across the seam: where most of it is
-        {QRect(2100, 200, 700, 900), QRect(1920, 0, 640, 500)},    // larger than its screen: cut to it
-    };
-    for (const auto& [frame, placed] : cases) EXPECT_EQ(PlaceOnScreens(frame, screens), placed) << frame.x();
+    for (const Texts& row : Rows("placement.tsv")) {
+        std::istringstream in(row[1]);
+        double a = 0, b = 0, c = 0, d = 0;
+        in >> a >> b >> c >> d;
+        const QRect placed = PlaceOnScreens(QRectF(a, b, c, d).toRect(), screens);
+        const std::string answer = row[0] == "key"      ? PlacementKey(ToQ(row[1])).toStdString()
+                                   : row[0] == "centre" ? Number(CenteredEdgeTwips(a, b))
+                                   : row[0] == "twips"  ? TwipsText(a).toStdString()
+                                                        : QString("%1 %2 %3 %4")
+                                                             .arg(placed.x())
+                                                             .arg(placed.y())
+                                                             .arg(placed.width())
+                                                             .arg(placed.height())
+                                                             .toStdString();
+        EXPECT_EQ(answer, row[2]) << row[0] << " " << row[1];
+    }
 }
 
 }  // namespace
