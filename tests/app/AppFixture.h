@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A main window on a fresh state and an empty settings store, answered by a scripted prompter, and the few gestures the
-// window tests share.
+// A main window on a fresh state and settings, answered by a scripted prompter, and the gestures the tests share.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -69,8 +68,7 @@ inline QString TextOf(const QObject* o) {
 
 inline QString TextIn(const QObject& root, const char* name) { return TextOf(FindIn(root, name)); }
 
-// Each line of tests/data/app/<name> is an object's name, a tab and the exact text it shows under root (root's own name
-// gives its caption).
+// Each line of tests/data/app/<name>: an object's name under root (or root's), a tab, the exact text it shows.
 inline void ExpectTexts(const QObject& root, const std::string& name) {
     std::istringstream lines(ReadAll(std::string(GRIDWRIGHT_TEST_DATA_DIR) + "/app/" + name));
     int count = 0;
@@ -107,8 +105,7 @@ inline void AnswerModal(std::function<void(QWidget*)> answer) {
         if (QWidget* dialog = QApplication::activeModalWidget()) answer(dialog);
     });
 }
-// Renders a window as a person sees it; with GRIDWRIGHT_SCREENSHOT_DIR set, saves the picture there as name.png to be
-// looked at.
+// Renders a window; with GRIDWRIGHT_SCREENSHOT_DIR set, saves it there as name.png to be looked at.
 inline void Keep(QWidget* widget, const char* name) {
     QApplication::processEvents();
     const QPixmap picture = widget->grab();

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// dlgConvertSX and ConvertSX, answered by the test: the Quarry rule, the OK button's checks in their order, cancelling,
-// the presets of both menu items, and a whole conversion whose files match the command-line tool's byte for byte.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileSystemModel>
@@ -184,8 +182,7 @@ TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingAndClosingTheWindowCancels) {
     ExpectTranscript("convert-nothing.txt");
 }
 
-// Open SX .TER loads the track and writes no file. A track is added onto the terrain as it stands: a second one doubles
-// every height, so it is asked first, and each one is a step that undo takes back.
+// Open SX .TER writes no file; a second track, added onto the first, is asked about; undo takes each back.
 TEST_F(ConvertSXDialogTest, OpenSXLoadsTheTrackAndASecondIsAddedOnlyWhenAsked) {
     state.nationalFolder = out + "/";
     state.piece.Z(3, 3) = 4.0;
@@ -227,6 +224,7 @@ TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
     ASSERT_EQ(outcome.end, ConvertSXEnd::Ran);
     ASSERT_TRUE(outcome.result.ok()) << outcome.result.FailureText();
     EXPECT_TRUE(textureWindow.isVisible()) << "the builder's window shows the texture's progress and stays open";
+    Note("builder", TextIn(textureWindow, "lblStatus"));
     SeeRun("converted", outcome);  // the game folder is offered again next time
     ExpectTranscript("convert-whole.txt");
     // Save ASC257 then proposes the name the new .TER refers to.

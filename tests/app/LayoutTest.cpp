@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window fits its font: every row, column and header text of the grid shows whole and no two controls overlap,
-// at the window's own size and at its least size, whatever the desktop's font; on a screen too small for all that, the
-// window stays on the screen and the grid scrolls.
 #include <QHeaderView>
 #include <QScreen>
 #include <QScrollBar>

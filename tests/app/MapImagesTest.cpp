@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The grids as pictures: displacement maps made from the piece and the terrain, and heightmaps exported and imported
-// through real files.
 #include <cmath>
 
 #include "app/AppFixture.h"

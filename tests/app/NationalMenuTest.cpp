@@ -89,44 +89,39 @@ TEST_F(NationalMenuTest, EveryTerrainOperationIsOneStepThatUndoRestoresExactly) 
     fs::create_directory(dir.File("nat"));
     state.nationalFolder = dir.File("nat") + "/";
     LoadFlatPiece(2);
-    const std::pair<const char*, std::function<void()>> steps[] = {
-        {"Undo Open Base ASC257", [&] { prompter.fileAnswers = {base}; }},
-        {"Undo Add Piece", [&] { prompter.inputAnswers = {"3g, 3g,,.8"}; }},
-        {"Undo Slope Edges",
-         [&] {
-             Trigger("itmNationalSlopeEdges");
-             Find<QLineEdit>("txtEdge")->setText("0");
-             Click("btnOKButton");
-             QApplication::processEvents();
-         }},
-        {"Undo Clear ASC257", [&] { prompter.yesNoAnswers = {true}; }},
-        {"Undo Open SX .TER",
-         [&] {
-             prompter.fileAnswers = {dir.File("Dunes/Dunes.TER")};
-             AnswerModal([](QWidget* dialog) { ClickIn(*dialog, "OKButton"); });  // the conversion's, in Open mode
-         }},
+    const std::function<void()> steps[] = {
+        [&] { prompter.fileAnswers = {base}; },
+        [&] { prompter.inputAnswers = {"3g, 3g,,.8"}; },
+        [&] {
+            Find<QLineEdit>("txtEdge")->setText("0");
+            Click("btnOKButton");
+            QApplication::processEvents();
+        },
+        [&] { prompter.yesNoAnswers = {true}; },
+        [&] {
+            prompter.fileAnswers = {dir.File("Dunes/Dunes.TER")};
+            AnswerModal([](QWidget* dialog) { ClickIn(*dialog, "OKButton"); });  // the conversion's, in Open mode
+        },
     };
-    const char* items[] = {"itmNationalOpenBaseASC257", "itmNationalAddToASC257", nullptr, "itmNationalClearASC257",
-                           "itmNationalOpenSXTER"};
     std::vector<TerrainContent> terrains{window->terrain().Content()};
-    for (std::size_t i = 0; i < std::size(steps); ++i) {
-        const auto& [undo, act] = steps[i];
-        act();
-        if (items[i]) Trigger(items[i]);
-        EXPECT_EQ(UndoText(), undo);
-        EXPECT_NE(window->terrain().Content(), terrains.back()) << undo;
+    for (const char* item : {"itmNationalOpenBaseASC257", "itmNationalAddToASC257", "itmNationalSlopeEdges",
+                             "itmNationalClearASC257", "itmNationalOpenSXTER"}) {
+        if (std::string(item) == "itmNationalSlopeEdges") Trigger(item);
+        steps[terrains.size() - 1]();
+        if (std::string(item) != "itmNationalSlopeEdges") Trigger(item);
+        See(item);
+        EXPECT_NE(window->terrain().Content(), terrains.back()) << item;
         terrains.push_back(window->terrain().Content());
     }
-    EXPECT_EQ(state.baseMapFile, "") << "cleared";
-    EXPECT_EQ(state.currentTerFile, dir.File("Dunes/Dunes.TER"));
     for (std::size_t i = terrains.size() - 1; i > 0; --i) {
         Trigger("itmEditUndo");
-        EXPECT_EQ(window->terrain().Content(), terrains[i - 1]) << "undo " << steps[i - 1].first;
+        EXPECT_EQ(window->terrain().Content(), terrains[i - 1]) << "undo " << i;
     }
     for (std::size_t i = 1; i < terrains.size(); ++i) {
         Trigger("itmEditRedo");
-        EXPECT_EQ(window->terrain().Content(), terrains[i]) << "redo " << steps[i - 1].first;
+        EXPECT_EQ(window->terrain().Content(), terrains[i]) << "redo " << i;
     }
+    ExpectTranscript("terrain-steps.txt");
 }
 
 // One history for both documents, in the order of the steps; each keeps its own saved point, and opening a piece

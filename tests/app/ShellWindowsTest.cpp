@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows around the editing: the about box, the help pages, the editor's command line, and every window rendered
-// as a person sees it (with GRIDWRIGHT_SCREENSHOT_DIR set, saved there as PNG files to be looked at).
 #include <QTextBrowser>
 #include <cmath>
 
@@ -54,8 +52,7 @@ TEST_F(ShellWindowsTest, HelpPagesOpenOrReportTheirFailure) {
     ExpectTranscript("help-pages.txt");
 }
 
-// `gridwright --help` and `--version` answer without a window; anything else that is not one piece is refused with a
-// word.
+// `gridwright --help` and `--version` answer without a window; anything but one piece is refused with a word.
 TEST(EditorCommandLine, HelpVersionOrOnePiece) {
     const std::tuple<const char*, int, const char*, const char*> cases[] = {
         // arguments, status, out, err

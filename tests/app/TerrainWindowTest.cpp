@@ -28,8 +28,7 @@ protected:
     }
 };
 
-// The status line names the cell under the pointer as Add to ASC257 takes it: terrain coordinates and the track
-// editor's tile.
+// The status line names the cell under the pointer as Add to ASC257 takes it, and its tile.
 TEST_F(TerrainWindowTest, HoverShowsTheCellAndItsTile) {
     TerrainWindow& terrain = ShowTerrain();
     prompter.inputAnswers = {"-96, 122, 4.5, 0"};  // 4.5 on the cells from (32, 250) to (47, 256)
