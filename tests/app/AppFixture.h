@@ -264,6 +264,7 @@ protected:
     }
     void Note(const std::string& label, const std::string& text) { seen += label + ": " + text + "\n"; }
     void Note(const std::string& label, const QString& text) { Note(label, text.toStdString()); }
+    void Note(const std::string& label, const char* text) { Note(label, std::string(text)); }
     template <typename Heights>
     static std::string Sum(const Heights& grid) {
         return Number(std::accumulate(grid.values.begin(), grid.values.end(), 0.0));

@@ -147,7 +147,7 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
     const ConvertSXOutcome outcome = Run(ConvertSXMode::Create, {true}, [&](ConvertSXDialog& dialog) {
         ExpectTexts(dialog, "convert-dialog.tsv");
         for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"})
-            Note(name, std::string(Checked(dialog, name) ? "on" : "off"));
+            Note(name, Checked(dialog, name) ? "on" : "off");
         for (const char* name : {"txtOutputDir", "lblTerName"}) Note(name, TextIn(dialog, name));
         EXPECT_EQ(TextIn(dialog, "lblDescription"), kConvertHelpText);
         // The folder list was set to NationalFolder, and its rule wrote its path back.
@@ -165,7 +165,7 @@ TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingAndClosingTheWindowCancels) {
     state.nationalFolder = dir.File("not/there/");
     const ConvertSXOutcome outcome = Run(ConvertSXMode::Open, {}, [&](ConvertSXDialog& dialog) {
         for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"})
-            Note(name, std::string(Checked(dialog, name) ? "on" : "off"));
+            Note(name, Checked(dialog, name) ? "on" : "off");
         Note("txtOutputDir", TextIn(dialog, "txtOutputDir"));  // a missing folder shows as it is
         dialog.close();
     });

@@ -15,7 +15,7 @@ TEST_F(MainWindowTest, StartsWithDefaultsAndItsCaptionsWhenNothingIsStored) {
     ExpectTexts(*window, "main-window.tsv");
     See("started");
     for (const char* option : {"itmOptionsGreeting", "itmOptionsFixedColumnWidth"})
-        Note(option, std::string(Action(option)->isChecked() ? "on" : "off"));
+        Note(option, Action(option)->isChecked() ? "on" : "off");
     // Columns count 1.5 m to the right, rows 1.5 m down from the top's 24.
     for (int i : {0, 1, 16})
         Note("headers", Grid()->horizontalHeaderItem(i)->text() + " /" + Grid()->verticalHeaderItem(i)->text());
