@@ -15,7 +15,7 @@ using ShellWindowsTest = AppFixture;
 
 // The about box's texts are in main-window.tsv.
 // OK closes the about box and keeps its place; Help > About shows it again there.
-TEST_F(ShellWindowsTest, AboutBoxShowsAtStartUpAndKeepsItsPlace) {
+TEST_F(ShellWindowsTest, AboutBoxKeepsItsPlaceAndHelpPagesOpenOrReportTheirFailure) {
     StartWindow();
     auto* about = Find<QDialog>("frmAbout");
     ASSERT_TRUE(about && about->isVisible() && !about->isModal());
@@ -31,10 +31,6 @@ TEST_F(ShellWindowsTest, AboutBoxShowsAtStartUpAndKeepsItsPlace) {
               "4815 1845");
     Trigger("itmHelpAbout");
     EXPECT_TRUE(about->isVisible());
-}
-
-TEST_F(ShellWindowsTest, HelpPagesOpenOrReportTheirFailure) {
-    StartWindow();
     bool viewerWorks = true;
     window->SetDocumentOpener([&](const QString& path) {
         Note("opened", path);

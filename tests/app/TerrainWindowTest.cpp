@@ -28,30 +28,14 @@ protected:
     }
 };
 
-// The status line names the cell under the pointer as Add to ASC257 takes it, and its tile.
-TEST_F(TerrainWindowTest, HoverShowsTheCellAndItsTile) {
-    TerrainWindow& terrain = ShowTerrain();
-    prompter.inputAnswers = {"-96, 122, 4.5, 0"};  // 4.5 on the cells from (32, 250) to (47, 256)
-    Trigger("itmNationalAddToASC257");
-    EXPECT_GE(terrain.view()->zoom(), 1) << "fitted to the window";
-    for (const auto& [x, y] : {std::pair(32, 250), {0, 0}, {256, 256}, {140, 100}}) {
-        Hover(terrain, x, y);
-        Note(std::to_string(x) + ", " + std::to_string(y), terrain.StatusText());
-    }
-    FindIn<QAction>(terrain, "itmTerrainZoomIn")->trigger();  // zoomed in, the same cell is under its new place
-    Hover(terrain, 32, 250);
-    Note("zoomed in", terrain.StatusText());
-    ExpectTranscript("terrain-hover.txt");
-}
-
 // A click on a tile adds the open piece there through Add to ASC257's box, which proposes the tile and the last Z and
 // scale; the window follows the terrain through the step and its undo.
-TEST_F(TerrainWindowTest, ClickingATileAddsThePieceThereAsOneStep) {
+TEST_F(TerrainWindowTest, ClickingATileAddsThePieceThereAsOneStepAndHoverShowsTheCellAndItsTile) {
     TerrainWindow& terrain = ShowTerrain();
     LoadFlatPiece(2);
-    const int x = TileFirstX(3), y = TileFirstY(14);
+    const int tx = TileFirstX(3), ty = TileFirstY(14);
     auto see = [&](const std::string& step) {
-        See(step, {}, {{x, y}, {x + 15, y + 15}, {x + 16, y}});  // 0.5 x 2 + 0 + 1 in the tile, 0 beside
+        See(step, {}, {{tx, ty}, {tx + 15, ty + 15}, {tx + 16, ty}});  // 0.5 x 2 + 0 + 1 in the tile, 0 beside
         Note("highest", terrain.legend()->highestText());
     };
     see("shown");
@@ -62,6 +46,17 @@ TEST_F(TerrainWindowTest, ClickingATileAddsThePieceThereAsOneStep) {
     }
     Trigger("itmEditUndo");
     see("undone");
+    // The status line names the cell under the pointer as Add to ASC257 takes it, and its tile.
+    prompter.inputAnswers = {"-96, 122, 4.5, 0"};  // 4.5 on the cells from (32, 250) to (47, 256)
+    Trigger("itmNationalAddToASC257");
+    EXPECT_GE(terrain.view()->zoom(), 1) << "fitted to the window";
+    for (const auto& [x, y] : {std::pair(32, 250), {0, 0}, {256, 256}, {140, 100}}) {
+        Hover(terrain, x, y);
+        Note(std::to_string(x) + ", " + std::to_string(y), terrain.StatusText());
+    }
+    FindIn<QAction>(terrain, "itmTerrainZoomIn")->trigger();  // zoomed in, the same cell is under its new place
+    Hover(terrain, 32, 250);
+    Note("zoomed in", terrain.StatusText());
     ExpectTranscript("terrain-click.txt");
 }
 
