@@ -10,7 +10,7 @@ namespace {
 
 using MainWindowTest = AppFixture;
 
-TEST_F(MainWindowTest, StartsWithDefaultsAndItsCaptionsWhenNothingIsStored) {
+TEST_F(MainWindowTest, StartsWithDefaultsAndItsCaptionsWhenNothingIsStoredAndColumnWidthsFollowTheOption) {
     StartWindow();
     ExpectTexts(*window, "main-window.tsv");
     See("started");
@@ -20,6 +20,17 @@ TEST_F(MainWindowTest, StartsWithDefaultsAndItsCaptionsWhenNothingIsStored) {
     for (int i : {0, 1, 16})
         Note("headers", Grid()->horizontalHeaderItem(i)->text() + " /" + Grid()->verticalHeaderItem(i)->text());
     ExpectTranscript("started.txt");
+    MainWindow& w = *window;  // column widths follow the option
+    const int proportional = Grid()->columnWidth(0);
+    const int height = w.height();
+    Trigger("itmOptionsFixedColumnWidth");
+    for (int c = 0; c < 17; ++c) EXPECT_EQ(Grid()->columnWidth(c), 57);  // 850 twips
+    w.resize(w.width() + 150, height + 200);
+    QApplication::processEvents();
+    EXPECT_EQ(w.height(), height);  // the font decides the height
+    EXPECT_EQ(Grid()->columnWidth(16), 57);
+    Trigger("itmOptionsFixedColumnWidth");
+    EXPECT_GT(Grid()->columnWidth(0), proportional);
 }
 
 TEST_F(MainWindowTest, OpensAPieceThroughTheFileBoxOrTheFileNameSelectsTheOptionOrARefusedFileChangesNothing) {
@@ -146,20 +157,6 @@ TEST_F(MainWindowTest, TheHighlightTheCaptionAndTheOperationTakeTheSameCells) {
     QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, Grid()->CellRect(15, 2).center());
     See("shift-clicked");
     ExpectTranscript("mouse-ranges.txt");
-}
-
-TEST_F(MainWindowTest, ColumnWidthsFollowTheOption) {
-    MainWindow& w = StartWindow();
-    const int proportional = Grid()->columnWidth(0);
-    const int height = w.height();
-    Trigger("itmOptionsFixedColumnWidth");
-    for (int c = 0; c < 17; ++c) EXPECT_EQ(Grid()->columnWidth(c), 57);  // 850 twips
-    w.resize(w.width() + 150, height + 200);
-    QApplication::processEvents();
-    EXPECT_EQ(w.height(), height);  // the font decides the height
-    EXPECT_EQ(Grid()->columnWidth(16), 57);
-    Trigger("itmOptionsFixedColumnWidth");
-    EXPECT_GT(Grid()->columnWidth(0), proportional);
 }
 
 // Exit and the close box ask once about an unsaved piece or terrain.
