@@ -90,21 +90,21 @@ protected:
     std::string trackFolder, ter, out;
 };
 
-TEST_F(ConvertSXDialogTest, QuarryBoxSetsTheZBaseWhateverWasTyped) {
-    ConvertSXDialog dialog(prompter);
-    dialog.ShowStartingValues();
-    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "5.411765");
-    ClickIn(dialog, "chkQuarry");
-    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "15.0");
-    SetText(dialog, "txtZOffset", "12");
-    ClickIn(dialog, "chkQuarry");
-    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "5.411765");
-    FindIn<QCheckBox>(dialog, "chkQuarry")->setChecked(true);  // set from code: the same rule
-    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "15.0");
-    EXPECT_EQ(dialog.Options().environment, "Quarry");
-}
-
-TEST_F(ConvertSXDialogTest, OkChecksItsValuesInOrderAndKeepsTheDialogAtTheFirstFailure) {
+TEST_F(ConvertSXDialogTest, QuarryBoxSetsTheZBaseAndOkChecksItsValuesInOrderKeepingTheDialogAtTheFirstFailure) {
+    // The Quarry box sets the Z base whatever was typed.
+    {
+        ConvertSXDialog dialog(prompter);
+        dialog.ShowStartingValues();
+        EXPECT_EQ(TextIn(dialog, "txtZOffset"), "5.411765");
+        ClickIn(dialog, "chkQuarry");
+        EXPECT_EQ(TextIn(dialog, "txtZOffset"), "15.0");
+        SetText(dialog, "txtZOffset", "12");
+        ClickIn(dialog, "chkQuarry");
+        EXPECT_EQ(TextIn(dialog, "txtZOffset"), "5.411765");
+        FindIn<QCheckBox>(dialog, "chkQuarry")->setChecked(true);  // set from code: the same rule
+        EXPECT_EQ(TextIn(dialog, "txtZOffset"), "15.0");
+        EXPECT_EQ(dialog.Options().environment, "Quarry");
+    }
     const QString fresh = PathToQ(dir.File("new/deeper")), own = PathToQ(trackFolder);
     // A blank is a value, texts that are not numbers pass, a missing folder is made only on Yes, and the track's own
     // folder is refused only when converting. The folder text stays as typed.

@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, OpensAPieceThroughTheFileBoxOrTheFileNameSelectsTheOption
     EXPECT_FALSE(Exists(elsewhere.File("rampN.asc")));
 }
 
-TEST_F(MainWindowTest, NamesOpenShowAndSaveUnderTheirOwnBytesAndFarVerticesInOneMessage) {
+TEST_F(MainWindowTest, NamesOpenShowAndSaveUnderTheirOwnBytesAndOpeningOverUnsavedChangesAsks) {
     StartWindow();
     for (const std::string name : {"D\xc3\xbcne", "D\xfcne"}) {  // UTF-8 shows as itself, the other as best it can be
         ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(name + "N.asc")));
@@ -75,6 +75,15 @@ TEST_F(MainWindowTest, NamesOpenShowAndSaveUnderTheirOwnBytesAndFarVerticesInOne
     WriteAll(dir.File("farN.asc"), "Vertex 0: X: 1e308 Y: 0 Z: 1\r\nVertex 1: X: 0 Y: 0 Z: 1e308\r\nFace list:\r\n");
     EXPECT_TRUE(window->OpenPieceFile(dir.File("farN.asc")));
     See("far", {{1, 17}});
+    // Opening over unsaved changes asks, and clears the history.
+    OpenDistinct();
+    EditCell(1, 1, "5");
+    const std::string other = WriteDistinctPiece("otherN.asc");
+    prompter.yesNoAnswers = {false, true};
+    EXPECT_FALSE(window->OpenPieceFile(other));
+    See("No", {{1, 1}});
+    ASSERT_TRUE(window->OpenPieceFile(other));
+    See("Yes");
     ExpectTranscript("names.txt");
 }
 
@@ -205,18 +214,6 @@ TEST_F(MainWindowTest, GreetingFollowsTheOptionAndExitStoresSettingsAndPlacement
     ExpectTranscript("stored-settings.txt");
     Trigger("itmOptionsGreeting");
     EXPECT_TRUE(greeting().contains(first));
-}
-
-TEST_F(MainWindowTest, OpeningOverUnsavedChangesAsksAndClearsTheHistory) {
-    OpenDistinct();
-    EditCell(1, 1, "5");
-    const std::string other = WriteDistinctPiece("otherN.asc");
-    prompter.yesNoAnswers = {false, true};
-    EXPECT_FALSE(window->OpenPieceFile(other));
-    See("No", {{1, 1}});
-    ASSERT_TRUE(window->OpenPieceFile(other));
-    See("Yes");
-    ExpectTranscript("open-over-unsaved.txt");
 }
 
 }  // namespace

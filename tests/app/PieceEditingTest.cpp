@@ -68,7 +68,7 @@ TEST_F(PieceEditingTest, ValueAndRangeButtonsChangeTheSelectedRangeAndAnEmptyVal
     ExpectTranscript("value-buttons.txt");
 }
 
-TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBit) {
+TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBitAndThe3DViewFollows) {
     OpenDistinct();
     const PieceGrid original = state.piece;
     Grid()->SetSelection({2, 9, 3, 10});
@@ -89,6 +89,25 @@ TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBit) {
     stack->setIndex(1);
     See("back to the first");
     ExpectTranscript("undo-mixed.txt");
+    // The 3D view follows its bars and the piece.
+    Trigger("itmView3D");
+    Display3DWindow* view = window->display3D();
+    ASSERT_TRUE(view && view->isVisible());
+    ExpectTexts(*view, "display-3d.tsv");
+    LinePicture* picture = view->picture();
+    EXPECT_EQ(picture->lines().size(), 548u);
+    const auto before = picture->lines();
+    FindIn<QScrollBar>(*view, "scrlZoom")->setValue(140);
+    EXPECT_EQ(TextIn(*view, "lblZoomVal"), "60");
+    EXPECT_NE(picture->lines(), before);
+    const auto flat = picture->lines();  // an edit in the main window shows at once
+    SetValue("3");
+    Grid()->SetSelection({1, 2, 1, 2});
+    Click("btnSetRange");
+    EXPECT_NE(picture->lines(), flat);
+    const QColor back = picture->background();
+    FindIn<QAction>(*view, "mnuToggleColors")->trigger();
+    EXPECT_EQ(picture->foreground(), back);
 }
 
 TEST_F(PieceEditingTest, TheOptionAndTheNameDecideTheFilesSaved) {
@@ -131,30 +150,6 @@ TEST_F(PieceEditingTest, FailedSaveIsReportedAndKeepsThePieceUnsaved) {
     ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece("nextN.asc")));
     See("next piece");
     ExpectTranscript("failed-save.txt");
-}
-
-TEST_F(PieceEditingTest, ThreeDViewFollowsTheBarsAndThePiece) {
-    OpenDistinct();
-    Trigger("itmView3D");
-    Display3DWindow* view = window->display3D();
-    ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(view->isVisible());
-    ExpectTexts(*view, "display-3d.tsv");
-    LinePicture* picture = view->picture();
-    EXPECT_EQ(picture->lines().size(), 548u);
-    const auto before = picture->lines();
-    FindIn<QScrollBar>(*view, "scrlZoom")->setValue(140);
-    EXPECT_EQ(TextIn(*view, "lblZoomVal"), "60");
-    EXPECT_NE(picture->lines(), before);
-    // An edit in the main window shows at once.
-    const auto flat = picture->lines();
-    SetValue("3");
-    Grid()->SetSelection({1, 2, 1, 2});
-    Click("btnSetRange");
-    EXPECT_NE(picture->lines(), flat);
-    const QColor back = picture->background();
-    FindIn<QAction>(*view, "mnuToggleColors")->trigger();
-    EXPECT_EQ(picture->foreground(), back);
 }
 
 TEST_F(PieceEditingTest, CurveToolNeedsFourRowsAndAppliesOnAnyClose) {
