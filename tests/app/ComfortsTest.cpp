@@ -48,9 +48,11 @@ TEST_F(ComfortsTest, RecentFilesKeepTheLastEightNewestFirstAndADroppedFileOpens)
     ExpectTranscript("recent-files.txt");
 }
 
-// Off by default; then the lowest cell (1, 1) is blue, the highest (17, 17) red, both light enough for black text.
-TEST_F(ComfortsTest, HeightColorsAreOffByDefaultAndFollowTheOption) {
-    OpenDistinct("hillN.asc");
+// Unsaved means unsaved: the mark and the exit question follow the undo history back and forth from where it stood at
+// the last save.
+TEST_F(ComfortsTest, HeightColorsFollowTheOptionAndUnsavedFollowsTheUndoHistory) {
+    OpenDistinct("markN.asc");
+    // Off by default; then the lowest cell (1, 1) is blue, the highest (17, 17) red, both light enough for black text.
     for (int i = 0; i < 3; ++i) {
         Note("option " + settings->Get("HeightColors", "none").toStdString(),
              Action("itmOptionsHeightColors")->isChecked() ? "on" : "off");
@@ -65,13 +67,6 @@ TEST_F(ComfortsTest, HeightColorsAreOffByDefaultAndFollowTheOption) {
         Action("itmOptionsHeightColors")->trigger();
     }
     EXPECT_EQ(HeightColor(5, 5, 5).hue(), HeightColor(0, 0, 0).hue());  // a flat piece
-    ExpectTranscript("height-colors.txt");
-}
-
-// Unsaved means unsaved: the mark and the exit question follow the undo history back and forth from where it stood at
-// the last save.
-TEST_F(ComfortsTest, UnsavedFollowsTheUndoHistory) {
-    OpenDistinct("markN.asc");
     // A digit is typed into cell (1, 1), a letter is Ctrl+letter, '!' a save that fails (leaving the files half
     // written, whatever the history) then Ctrl+Z. Undo back to the grid as opened is unsaved no more, to before a save
     // is; the same value typed again is no change.

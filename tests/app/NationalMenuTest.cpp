@@ -31,24 +31,7 @@ TEST_F(NationalMenuTest, ClearsAfterAskingOpensAddsAndSaves) {
     ExpectTranscript("terrain-menu.txt");
 }
 
-TEST_F(NationalMenuTest, SpecialFilesAreRefusedInABoxAndChangeNothing) {
-    StartWindow();
-    state.nationalFolder = dir.path().string();
-    state.national.At(7, 7) = 7;
-    const std::string fifo = MakeSpecialFile(SpecialKind::Fifo, dir.File("track.ter"), kTrackFileCap).path;
-    for (const auto& [item, path] :
-         {std::pair("itmNationalOpenBaseASC257", std::string("/dev/zero")), {"itmNationalOpenSXTER", fifo}}) {
-        prompter.fileAnswers = {path};
-        prompter.yesNoAnswers = {true};  // the track may go onto the terrain there is
-        // The conversion's dialog, in its Open mode, is accepted as it stands.
-        AnswerModal([](QWidget* dialog) { ClickIn(*dialog, "OKButton"); });
-        Trigger(item);
-        See(item, {}, {{7, 7}});
-    }
-    ExpectTranscript("special-files.txt");
-}
-
-TEST_F(NationalMenuTest, StatisticsAndSlopeEdges) {
+TEST_F(NationalMenuTest, StatisticsAndSlopeEdgesAndSpecialFilesAreRefusedInABox) {
     StartWindow();
     auto seeMode = [&](const std::string& step) {
         const bool slope = Find<QWidget>("txtEdge")->isVisible();
@@ -76,6 +59,19 @@ TEST_F(NationalMenuTest, StatisticsAndSlopeEdges) {
         if (button) Click(button);
         QApplication::processEvents();
         if (button) See(button, {}, {{128, 1}});  // row y = -127
+    }
+    // Special files are refused in a box and change nothing.
+    state.nationalFolder = dir.path().string();
+    state.national.At(7, 7) = 7;
+    const std::string fifo = MakeSpecialFile(SpecialKind::Fifo, dir.File("track.ter"), kTrackFileCap).path;
+    for (const auto& [item, path] :
+         {std::pair("itmNationalOpenBaseASC257", std::string("/dev/zero")), {"itmNationalOpenSXTER", fifo}}) {
+        prompter.fileAnswers = {path};
+        prompter.yesNoAnswers = {true};  // the track may go onto the terrain there is
+        // The conversion's dialog, in its Open mode, is accepted as it stands.
+        AnswerModal([](QWidget* dialog) { ClickIn(*dialog, "OKButton"); });
+        Trigger(item);
+        See(item, {}, {{7, 7}});
     }
     ExpectTranscript("statistics.txt");
 }
