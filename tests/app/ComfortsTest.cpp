@@ -88,7 +88,7 @@ TEST_F(ComfortsTest, HeightColorsFollowTheOptionAndUnsavedFollowsTheUndoHistory)
     ExpectTranscript("unsaved.txt");
 }
 
-TEST_F(ComfortsTest, NewPieceSaveAsDeleteCopyAndPasteFromTheKeyboard) {
+TEST_F(ComfortsTest, NewPieceSaveAsDeleteCopyPasteAndAltKeysFromTheKeyboard) {
     OpenDistinct();
     const PieceGrid opened = state.piece;
     Key(Qt::Key_N);
@@ -139,11 +139,7 @@ TEST_F(ComfortsTest, NewPieceSaveAsDeleteCopyAndPasteFromTheKeyboard) {
     PieceGrid sample;
     ASSERT_TRUE(ReadPieceFile(SamplePiecePath(), sample).opened);
     EXPECT_EQ(state.piece, sample);
-}
-
-// Every Alt key means one thing, and the buttons' tips name theirs.
-TEST_F(ComfortsTest, EveryAltKeyHasOneMeaning) {
-    OpenDistinct();
+    // Every Alt key means one thing, and the buttons' tips name theirs.
     std::map<QChar, QString> meanings;
     auto claim = [&](const QString& caption) {
         const int amp = caption.indexOf('&');

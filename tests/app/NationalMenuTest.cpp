@@ -8,7 +8,7 @@ namespace {
 
 using NationalMenuTest = AppFixture;
 
-TEST_F(NationalMenuTest, ClearsAfterAskingOpensAddsAndSaves) {
+TEST_F(NationalMenuTest, ClearsAfterAskingOpensAddsSavesAndEveryStepIsOneThatUndoRestoresExactly) {
     StartWindow();
     LoadFlatPiece(2);
     const std::string base = WriteTerrain("base.flat.asc");
@@ -28,6 +28,45 @@ TEST_F(NationalMenuTest, ClearsAfterAskingOpensAddsAndSaves) {
         See(item, {}, {{256, 3}, {32, 208}, {48, 208}});
     }
     EXPECT_EQ(state.national, NationalGrid());
+    // Every way the terrain changes is one step named after it; undoing them all gives back each earlier terrain
+    // exactly, files included, and redo the later.
+    const std::string plain = WriteTerrain("base.asc");
+    fs::copy(ProgramFolder() + "/samples/Dunes", dir.File("Dunes"), fs::copy_options::recursive);
+    fs::create_directory(dir.File("nat"));
+    state.nationalFolder = dir.File("nat") + "/";
+    LoadFlatPiece(2);
+    const std::function<void()> actions[] = {
+        [&] { prompter.fileAnswers = {plain}; },
+        [&] { prompter.inputAnswers = {"3g, 3g,,.8"}; },
+        [&] {
+            Find<QLineEdit>("txtEdge")->setText("0");
+            Click("btnOKButton");
+            QApplication::processEvents();
+        },
+        [&] { prompter.yesNoAnswers = {true}; },
+        [&] {
+            prompter.fileAnswers = {dir.File("Dunes/Dunes.TER")};
+            AnswerModal([](QWidget* dialog) { ClickIn(*dialog, "OKButton"); });  // the conversion's, in Open mode
+        },
+    };
+    std::vector<TerrainContent> terrains{window->terrain().Content()};
+    for (const char* item : {"itmNationalOpenBaseASC257", "itmNationalAddToASC257", "itmNationalSlopeEdges",
+                             "itmNationalClearASC257", "itmNationalOpenSXTER"}) {
+        if (std::string(item) == "itmNationalSlopeEdges") Trigger(item);
+        actions[terrains.size() - 1]();
+        if (std::string(item) != "itmNationalSlopeEdges") Trigger(item);
+        See(item);
+        EXPECT_NE(window->terrain().Content(), terrains.back()) << item;
+        terrains.push_back(window->terrain().Content());
+    }
+    for (std::size_t i = terrains.size() - 1; i > 0; --i) {
+        Trigger("itmEditUndo");
+        EXPECT_EQ(window->terrain().Content(), terrains[i - 1]) << "undo " << i;
+    }
+    for (std::size_t i = 1; i < terrains.size(); ++i) {
+        Trigger("itmEditRedo");
+        EXPECT_EQ(window->terrain().Content(), terrains[i]) << "redo " << i;
+    }
     ExpectTranscript("terrain-menu.txt");
 }
 
@@ -74,50 +113,6 @@ TEST_F(NationalMenuTest, StatisticsAndSlopeEdgesAndSpecialFilesAreRefusedInABox)
         See(item, {}, {{7, 7}});
     }
     ExpectTranscript("statistics.txt");
-}
-
-// Every way the terrain changes is one step named after it; undoing them all gives back each earlier terrain exactly,
-// files included, and redo the later.
-TEST_F(NationalMenuTest, EveryTerrainOperationIsOneStepThatUndoRestoresExactly) {
-    StartWindow();
-    const std::string base = WriteTerrain("base.asc");
-    fs::copy(ProgramFolder() + "/samples/Dunes", dir.File("Dunes"), fs::copy_options::recursive);
-    fs::create_directory(dir.File("nat"));
-    state.nationalFolder = dir.File("nat") + "/";
-    LoadFlatPiece(2);
-    const std::function<void()> steps[] = {
-        [&] { prompter.fileAnswers = {base}; },
-        [&] { prompter.inputAnswers = {"3g, 3g,,.8"}; },
-        [&] {
-            Find<QLineEdit>("txtEdge")->setText("0");
-            Click("btnOKButton");
-            QApplication::processEvents();
-        },
-        [&] { prompter.yesNoAnswers = {true}; },
-        [&] {
-            prompter.fileAnswers = {dir.File("Dunes/Dunes.TER")};
-            AnswerModal([](QWidget* dialog) { ClickIn(*dialog, "OKButton"); });  // the conversion's, in Open mode
-        },
-    };
-    std::vector<TerrainContent> terrains{window->terrain().Content()};
-    for (const char* item : {"itmNationalOpenBaseASC257", "itmNationalAddToASC257", "itmNationalSlopeEdges",
-                             "itmNationalClearASC257", "itmNationalOpenSXTER"}) {
-        if (std::string(item) == "itmNationalSlopeEdges") Trigger(item);
-        steps[terrains.size() - 1]();
-        if (std::string(item) != "itmNationalSlopeEdges") Trigger(item);
-        See(item);
-        EXPECT_NE(window->terrain().Content(), terrains.back()) << item;
-        terrains.push_back(window->terrain().Content());
-    }
-    for (std::size_t i = terrains.size() - 1; i > 0; --i) {
-        Trigger("itmEditUndo");
-        EXPECT_EQ(window->terrain().Content(), terrains[i - 1]) << "undo " << i;
-    }
-    for (std::size_t i = 1; i < terrains.size(); ++i) {
-        Trigger("itmEditRedo");
-        EXPECT_EQ(window->terrain().Content(), terrains[i]) << "redo " << i;
-    }
-    ExpectTranscript("terrain-steps.txt");
 }
 
 // One history for both documents, in the order of the steps; each keeps its own saved point, and opening a piece

@@ -68,7 +68,7 @@ TEST_F(PieceEditingTest, ValueAndRangeButtonsChangeTheSelectedRangeAndAnEmptyVal
     ExpectTranscript("value-buttons.txt");
 }
 
-TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBitAndThe3DViewFollows) {
+TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBitThe3DViewAndTheCurveFollow) {
     OpenDistinct();
     const PieceGrid original = state.piece;
     Grid()->SetSelection({2, 9, 3, 10});
@@ -88,7 +88,6 @@ TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBitAndTh
     EXPECT_EQ(state.piece, end);
     stack->setIndex(1);
     See("back to the first");
-    ExpectTranscript("undo-mixed.txt");
     // The 3D view follows its bars and the piece.
     Trigger("itmView3D");
     Display3DWindow* view = window->display3D();
@@ -96,10 +95,10 @@ TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBitAndTh
     ExpectTexts(*view, "display-3d.tsv");
     LinePicture* picture = view->picture();
     EXPECT_EQ(picture->lines().size(), 548u);
-    const auto before = picture->lines();
+    const auto unzoomed = picture->lines();
     FindIn<QScrollBar>(*view, "scrlZoom")->setValue(140);
     EXPECT_EQ(TextIn(*view, "lblZoomVal"), "60");
-    EXPECT_NE(picture->lines(), before);
+    EXPECT_NE(picture->lines(), unzoomed);
     const auto flat = picture->lines();  // an edit in the main window shows at once
     SetValue("3");
     Grid()->SetSelection({1, 2, 1, 2});
@@ -108,6 +107,47 @@ TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBitAndTh
     const QColor back = picture->background();
     FindIn<QAction>(*view, "mnuToggleColors")->trigger();
     EXPECT_EQ(picture->foreground(), back);
+    // The curve tool needs four rows and applies on any close.
+    Grid()->SetSelection({2, 4, 5, 7});
+    const PieceGrid before = state.piece;
+    Click("Command1");
+    See("three rows");
+    // Interior rows change in every column of the range, all alike; ends and outside are kept.
+    for (const char* how : {"btnApply", "btnCancel", "close"}) {
+        window->document().LoadPiece(before);
+        Grid()->SetSelection({2, 4, 3, 9});
+        AnswerModal([&](QWidget* d) {
+            Note("asked", d->windowTitle() + " " + FindIn<QLabel>(*d, "lblEnter")->text());
+            std::string(how) == "close" ? (void)d->close() : ClickIn(*d, how);
+        });
+        Click("Command1");
+        See(how, {{3, 3}, {4, 9}, {3, 5}, {4, 5}, {2, 5}, {5, 5}});
+    }
+    ExpectTranscript("undo-mixed.txt");
+
+    // A control point dragged on the picture moves its bars, which show where it is.
+    window->document().LoadPiece(before);
+    Grid()->SetCurrentCell(1, 1);
+    int barX = 0, barY = 0;
+    QString shown;
+    AnswerModal([&](QWidget* dialog) {
+        auto* picture = FindIn<LinePicture>(*dialog, "picCurve");
+        const CurvePoint& p1 = window->curveState().points[1];
+        const QPoint from = picture->FromArea(QPointF(p1.x, p1.y)).toPoint();
+        const QPoint to = picture->FromArea(QPointF(100, 40)).toPoint();
+        QTest::mousePress(picture, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(picture, to);
+        QTest::mouseRelease(picture, Qt::LeftButton, Qt::NoModifier, to);
+        barX = FindIn<QScrollBar>(*dialog, "hscrlPoint1x")->value();
+        barY = FindIn<QScrollBar>(*dialog, "vscrlPoint1y")->value();
+        shown = FindIn<QLabel>(*dialog, "lblPoint1y")->text();
+        ClickIn(*dialog, "btnApply");
+    });
+    Click("Command1");
+    EXPECT_NEAR(barX, 100, 1);
+    EXPECT_NEAR(barY, 40, 1);
+    EXPECT_EQ(shown, "Height " + ToQ(PlainNumberText(HeightOfY(barY))));
+    EXPECT_GT(Z(1, 12), 5);  // the profile rises towards the point; the straight line stays near 1
 }
 
 TEST_F(PieceEditingTest, TheOptionAndTheNameDecideTheFilesSaved) {
@@ -150,50 +190,6 @@ TEST_F(PieceEditingTest, FailedSaveIsReportedAndKeepsThePieceUnsaved) {
     ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece("nextN.asc")));
     See("next piece");
     ExpectTranscript("failed-save.txt");
-}
-
-TEST_F(PieceEditingTest, CurveToolNeedsFourRowsAndAppliesOnAnyClose) {
-    OpenDistinct();
-    Grid()->SetSelection({2, 4, 5, 7});
-    const PieceGrid before = state.piece;
-    Click("Command1");
-    See("three rows");
-    // Interior rows change in every column of the range, all alike; ends and outside are kept.
-    for (const char* how : {"btnApply", "btnCancel", "close"}) {
-        window->document().LoadPiece(before);
-        Grid()->SetSelection({2, 4, 3, 9});
-        AnswerModal([&](QWidget* d) {
-            Note("asked", d->windowTitle() + " " + FindIn<QLabel>(*d, "lblEnter")->text());
-            std::string(how) == "close" ? (void)d->close() : ClickIn(*d, how);
-        });
-        Click("Command1");
-        See(how, {{3, 3}, {4, 9}, {3, 5}, {4, 5}, {2, 5}, {5, 5}});
-    }
-    ExpectTranscript("curve.txt");
-
-    // A control point dragged on the picture moves its bars, which show where it is.
-    window->document().LoadPiece(before);
-    Grid()->SetCurrentCell(1, 1);
-    int barX = 0, barY = 0;
-    QString shown;
-    AnswerModal([&](QWidget* dialog) {
-        auto* picture = FindIn<LinePicture>(*dialog, "picCurve");
-        const CurvePoint& p1 = window->curveState().points[1];
-        const QPoint from = picture->FromArea(QPointF(p1.x, p1.y)).toPoint();
-        const QPoint to = picture->FromArea(QPointF(100, 40)).toPoint();
-        QTest::mousePress(picture, Qt::LeftButton, Qt::NoModifier, from);
-        QTest::mouseMove(picture, to);
-        QTest::mouseRelease(picture, Qt::LeftButton, Qt::NoModifier, to);
-        barX = FindIn<QScrollBar>(*dialog, "hscrlPoint1x")->value();
-        barY = FindIn<QScrollBar>(*dialog, "vscrlPoint1y")->value();
-        shown = FindIn<QLabel>(*dialog, "lblPoint1y")->text();
-        ClickIn(*dialog, "btnApply");
-    });
-    Click("Command1");
-    EXPECT_NEAR(barX, 100, 1);
-    EXPECT_NEAR(barY, 40, 1);
-    EXPECT_EQ(shown, "Height " + ToQ(PlainNumberText(HeightOfY(barY))));
-    EXPECT_GT(Z(1, 12), 5);  // the profile rises towards the point; the straight line stays near 1
 }
 
 }  // namespace
