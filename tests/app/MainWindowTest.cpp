@@ -33,7 +33,7 @@ TEST_F(MainWindowTest, StartsWithDefaultsAndItsCaptionsWhenNothingIsStoredAndCol
     EXPECT_GT(Grid()->columnWidth(0), proportional);
 }
 
-TEST_F(MainWindowTest, OpensAPieceThroughTheFileBoxOrTheFileNameSelectsTheOptionOrARefusedFileChangesNothing) {
+TEST_F(MainWindowTest, OpeningAPieceTheFileNameSelectsTheOptionRefusalsChangeNothingAndNamesKeepTheirBytes) {
     StartWindow();
     prompter.fileAnswers = {WriteDistinctPiece("bumpN.asc"), ""};
     Trigger("itmFileOpen");
@@ -54,7 +54,6 @@ TEST_F(MainWindowTest, OpensAPieceThroughTheFileBoxOrTheFileNameSelectsTheOption
         Trigger("itmFileOpen");
         See(path);
     }
-    ExpectTranscript("open-piece.txt");
     // Ctrl+S after a refusal saves the open piece where it was opened.
     TempDir elsewhere;
     WriteAll(elsewhere.File("bumpW.asc"), ReadAll(WriteDistinctPiece("bumpW.asc")));
@@ -63,10 +62,7 @@ TEST_F(MainWindowTest, OpensAPieceThroughTheFileBoxOrTheFileNameSelectsTheOption
     Key(Qt::Key_S);
     EXPECT_TRUE(Exists(dir.File("rampW.asc")));
     EXPECT_FALSE(Exists(elsewhere.File("rampN.asc")));
-}
-
-TEST_F(MainWindowTest, NamesOpenShowAndSaveUnderTheirOwnBytesAndOpeningOverUnsavedChangesAsks) {
-    StartWindow();
+    // Names open, show and save under their own bytes; far vertices are said in one message.
     for (const std::string name : {"D\xc3\xbcne", "D\xfcne"}) {  // UTF-8 shows as itself, the other as best it can be
         ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece(name + "N.asc")));
         Trigger("itmFileSave");  // saved over itself: a .bak
@@ -84,7 +80,7 @@ TEST_F(MainWindowTest, NamesOpenShowAndSaveUnderTheirOwnBytesAndOpeningOverUnsav
     See("No", {{1, 1}});
     ASSERT_TRUE(window->OpenPieceFile(other));
     See("Yes");
-    ExpectTranscript("names.txt");
+    ExpectTranscript("open-piece.txt");
 }
 
 TEST_F(MainWindowTest, TypingArrowsAndMouseDragsEditAndSelectTheCellsTheyShow) {

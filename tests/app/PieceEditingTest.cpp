@@ -150,7 +150,7 @@ TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBitThe3D
     EXPECT_GT(Z(1, 12), 5);  // the profile rises towards the point; the straight line stays near 1
 }
 
-TEST_F(PieceEditingTest, TheOptionAndTheNameDecideTheFilesSaved) {
+TEST_F(PieceEditingTest, TheOptionAndTheNameDecideTheFilesSavedAndAFailedSaveKeepsThePieceUnsaved) {
     OpenDistinct("bumpN.asc");
     Grid()->SetSelection({3, 7, 4, 9});
     window->document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(17, 17) = 100; });
@@ -171,10 +171,7 @@ TEST_F(PieceEditingTest, TheOptionAndTheNameDecideTheFilesSaved) {
     See("saved as rampN");
     Trigger("itmFileSaveAs");
     See("cancelled");
-    ExpectTranscript("save-options.txt");
-}
-
-TEST_F(PieceEditingTest, FailedSaveIsReportedAndKeepsThePieceUnsaved) {
+    // A failed save is reported and keeps the piece unsaved.
     OpenDistinct("bumpN.asc");
     window->document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(1, 1) = 9; });
     const PieceGrid grid = state.piece;
@@ -189,7 +186,7 @@ TEST_F(PieceEditingTest, FailedSaveIsReportedAndKeepsThePieceUnsaved) {
     prompter.yesNoAnswers = {true};
     ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece("nextN.asc")));
     See("next piece");
-    ExpectTranscript("failed-save.txt");
+    ExpectTranscript("save-options.txt");
 }
 
 }  // namespace
