@@ -161,7 +161,7 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
     ExpectTranscript("convert-create-cancelled.txt");
 }
 
-TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingAndClosingTheWindowCancels) {
+TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingClosingCancelsAndASecondTrackIsAddedOnlyWhenAsked) {
     state.nationalFolder = dir.File("not/there/");
     const ConvertSXOutcome outcome = Run(ConvertSXMode::Open, {}, [&](ConvertSXDialog& dialog) {
         for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"})
@@ -179,11 +179,7 @@ TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingAndClosingTheWindowCancels) {
     state.piece.Z(3, 3) = 4.0;
     state.pieceModified = true;
     SeeRun("piece kept", Run(ConvertSXMode::Create, {false}, NoDialog));
-    ExpectTranscript("convert-nothing.txt");
-}
-
-// Open SX .TER writes no file; a second track, added onto the first, is asked about; undo takes each back.
-TEST_F(ConvertSXDialogTest, OpenSXLoadsTheTrackAndASecondIsAddedOnlyWhenAsked) {
+    // Open SX .TER writes no file; a second track, added onto the first, is asked about; undo takes each back.
     state.nationalFolder = out + "/";
     state.piece.Z(3, 3) = 4.0;
     state.pieceModified = true;
@@ -197,7 +193,7 @@ TEST_F(ConvertSXDialogTest, OpenSXLoadsTheTrackAndASecondIsAddedOnlyWhenAsked) {
         pieces.undoStack()->undo();
         SeeRun("undone", {});
     }
-    ExpectTranscript("convert-open.txt");
+    ExpectTranscript("convert-nothing.txt");
 }
 
 std::vector<std::string> NamesIn(const std::string& folder) {

@@ -65,7 +65,7 @@ protected:
     QFont font_ = QApplication::font();
 };
 
-TEST_F(LayoutTest, EveryRowColumnAndControlShowsAtEveryFontSize) {
+TEST_F(LayoutTest, EveryRowColumnAndControlShowsAtEveryFontSizeAndOnASmallScreen) {
     // The application's font, or a style sheet as `gridwright -stylesheet` sets it.
     const std::pair<const char*, int> cases[] = {{"font", 8}, {"font", 14}, {"style", 11}, {"style", 18}};
     for (const auto& [how, points] : cases) {
@@ -85,9 +85,7 @@ TEST_F(LayoutTest, EveryRowColumnAndControlShowsAtEveryFontSize) {
         ExpectEverythingShows(where + ", least size");
         TearDown();
     }
-}
-
-TEST_F(LayoutTest, OnASmallScreenTheWindowStaysOnItAndTheGridScrolls) {
+    // On a small screen the window stays on it and the grid scrolls.
     const QList<QScreen*> screens = QGuiApplication::screens();
     ASSERT_EQ(screens.size(), 2);
     const QRect small = screens[1]->availableGeometry();
