@@ -39,7 +39,13 @@ protected:
     MakeTextureWindow builder{ProgramFolder(), trackFolder, prompter, mainStatus};
 };
 
-TEST_F(MakeTextureWindowTest, FileOpenComposesTheChosenTrack) {
+TEST_F(MakeTextureWindowTest, WithoutAJobTheWindowOnlyOpensAndFileOpenComposesTheChosenTrack) {
+    // Without a job the window only opens (a conversion's job is proven with the conversion dialog); Exit closes it.
+    builder.StartTextureBuilder();
+    EXPECT_TRUE(builder.isVisible());
+    EXPECT_EQ(Status(), "");
+    Trigger("itmFileExit");
+    EXPECT_FALSE(builder.isVisible());
     ExpectTexts(builder, "make-texture.tsv");
     for (QAction* item : FindIn<QMenu>(builder, "mnuFile")->actions())
         Note(item->objectName().toStdString(), item->isSeparator() ? QString("separator") : item->text());
@@ -62,15 +68,6 @@ TEST_F(MakeTextureWindowTest, FileOpenComposesTheChosenTrack) {
     NoteBoxes();
     for (const std::string& text : mainStatus.texts) Note("main status", text);
     ExpectTranscript("make-texture-open.txt");
-}
-
-// A conversion's job, its status and the main window's are proven with the conversion dialog.
-TEST_F(MakeTextureWindowTest, WithoutAJobTheWindowOnlyOpensAndExitCloses) {
-    builder.StartTextureBuilder();
-    EXPECT_TRUE(builder.isVisible());
-    EXPECT_EQ(Status(), "");
-    Trigger("itmFileExit");
-    EXPECT_FALSE(builder.isVisible());
 }
 
 TEST_F(MakeTextureWindowTest, UnreadableTilesAreListedInOneRealBoxNamesAsTheyAre) {

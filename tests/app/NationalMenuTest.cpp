@@ -70,8 +70,24 @@ TEST_F(NationalMenuTest, ClearsAfterAskingOpensAddsSavesAndEveryStepIsOneThatUnd
     ExpectTranscript("terrain-menu.txt");
 }
 
-TEST_F(NationalMenuTest, StatisticsAndSlopeEdgesAndSpecialFilesAreRefusedInABox) {
-    StartWindow();
+TEST_F(NationalMenuTest, PieceAndTerrainShareOneHistoryAndStatisticsSlopeEdgesAndSpecialFiles) {
+    // One history for both documents, in the order of the steps; each keeps its own saved point, and opening a piece
+    // forgets only the piece's steps.
+    OpenDistinct("markN.asc");
+    EditCell(1, 1, "5");
+    prompter.inputAnswers = {"0, 0, 1"};
+    Trigger("itmNationalAddToASC257");
+    Key(Qt::Key_S);  // saves the piece
+    See("piece saved");
+    Trigger("itmEditUndo");  // the terrain's step: the piece is still as saved, the terrain back where it started
+    EXPECT_EQ(state.national, NationalGrid{});
+    See("undone");
+    Trigger("itmEditRedo");
+    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece("otherN.asc")));
+    See("other piece");  // the terrain's step stays
+    Trigger("itmEditUndo");
+    EXPECT_EQ(state.national, NationalGrid{});
+    See("undone again", {{1, 1}});  // the earlier piece's steps are gone
     auto seeMode = [&](const std::string& step) {
         const bool slope = Find<QWidget>("txtEdge")->isVisible();
         ExpectTexts(*window, slope ? "slope-edges.tsv" : "statistics.tsv");
@@ -113,27 +129,6 @@ TEST_F(NationalMenuTest, StatisticsAndSlopeEdgesAndSpecialFilesAreRefusedInABox)
         See(item, {}, {{7, 7}});
     }
     ExpectTranscript("statistics.txt");
-}
-
-// One history for both documents, in the order of the steps; each keeps its own saved point, and opening a piece
-// forgets only the piece's steps.
-TEST_F(NationalMenuTest, PieceAndTerrainStepsShareOneHistoryButNotTheirSavedState) {
-    OpenDistinct("markN.asc");
-    EditCell(1, 1, "5");
-    prompter.inputAnswers = {"0, 0, 1"};
-    Trigger("itmNationalAddToASC257");
-    Key(Qt::Key_S);  // saves the piece
-    See("piece saved");
-    Trigger("itmEditUndo");  // the terrain's step: the piece is still as saved, the terrain back where it started
-    EXPECT_EQ(state.national, NationalGrid{});
-    See("undone");
-    Trigger("itmEditRedo");
-    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece("otherN.asc")));
-    See("other piece");  // the terrain's step stays
-    Trigger("itmEditUndo");
-    EXPECT_EQ(state.national, NationalGrid{});
-    See("undone again", {{1, 1}});  // the earlier piece's steps are gone
-    ExpectTranscript("shared-history.txt");
 }
 
 }  // namespace

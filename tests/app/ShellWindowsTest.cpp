@@ -13,39 +13,6 @@ namespace {
 
 using ShellWindowsTest = AppFixture;
 
-// The about box's texts are in main-window.tsv.
-// OK closes the about box and keeps its place; Help > About shows it again there.
-TEST_F(ShellWindowsTest, AboutBoxKeepsItsPlaceAndHelpPagesOpenOrReportTheirFailure) {
-    StartWindow();
-    auto* about = Find<QDialog>("frmAbout");
-    ASSERT_TRUE(about && about->isVisible() && !about->isModal());
-    EXPECT_TRUE(Find<QLabel>("lblDescription")->text().startsWith("This program allows you to edit the ASC files"));
-    EXPECT_FALSE(Find<QLabel>("picIcon")->pixmap().isNull());
-    Click("cmdLicenses");
-    const QString notices = Find<QTextBrowser>("txtLicenses")->toPlainText();
-    EXPECT_TRUE(notices.contains("either version 3") && notices.contains("stb_image") && notices.contains("LGPL-3.0"));
-    about->move(321, 123);
-    Click("cmdOK");
-    EXPECT_FALSE(about->isVisible());
-    EXPECT_EQ(settings->Get("LeftAbout Gridwright", "x") + " " + settings->Get("TopAbout Gridwright", "x"),
-              "4815 1845");
-    Trigger("itmHelpAbout");
-    EXPECT_TRUE(about->isVisible());
-    bool viewerWorks = true;
-    window->SetDocumentOpener([&](const QString& path) {
-        Note("opened", path);
-        return viewerWorks;
-    });
-    for (int round = 0; round < 3; ++round) {
-        viewerWorks = round == 0;
-        if (round == 2) state.programFolder = dir.path().string();  // no pages there
-        Trigger("itmHelpHelp");
-        if (round < 2) Trigger("itmHelpFAQ");
-        NoteBoxes();
-    }
-    ExpectTranscript("help-pages.txt");
-}
-
 // `gridwright --help` and `--version` answer without a window; anything but one piece is refused with a word.
 TEST(EditorCommandLine, HelpVersionOrOnePiece) {
     const std::tuple<const char*, int, const char*, const char*> cases[] = {
@@ -65,7 +32,7 @@ TEST(EditorCommandLine, HelpVersionOrOnePiece) {
     EXPECT_EQ(ParseEditorCommandLine({"/tracks/bumpN.asc"}).piecePath, "/tracks/bumpN.asc");
 }
 
-TEST_F(ShellWindowsTest, EveryWindowRenders) {
+TEST_F(ShellWindowsTest, EveryWindowRendersAndTheAboutBoxKeepsItsPlaceAndHelpPagesOpenOrSayTheyCannot) {
     MainWindow& w = StartWindow();
     ASSERT_TRUE(w.OpenPieceFile(SamplePiecePath()));
     Keep(&w, "main-window");
@@ -96,6 +63,34 @@ TEST_F(ShellWindowsTest, EveryWindowRenders) {
     });
     Trigger("itmNationalCreateFromSX");
     See("every window shown");
+    // The about box's texts are in main-window.tsv.
+    // OK closes the about box and keeps its place; Help > About shows it again there.
+    auto* about = Find<QDialog>("frmAbout");
+    ASSERT_TRUE(about && about->isVisible() && !about->isModal());
+    EXPECT_TRUE(Find<QLabel>("lblDescription")->text().startsWith("This program allows you to edit the ASC files"));
+    EXPECT_FALSE(Find<QLabel>("picIcon")->pixmap().isNull());
+    Click("cmdLicenses");
+    const QString notices = Find<QTextBrowser>("txtLicenses")->toPlainText();
+    EXPECT_TRUE(notices.contains("either version 3") && notices.contains("stb_image") && notices.contains("LGPL-3.0"));
+    about->move(321, 123);
+    Click("cmdOK");
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_EQ(settings->Get("LeftAbout Gridwright", "x") + " " + settings->Get("TopAbout Gridwright", "x"),
+              "4815 1845");
+    Trigger("itmHelpAbout");
+    EXPECT_TRUE(about->isVisible());
+    bool viewerWorks = true;
+    window->SetDocumentOpener([&](const QString& path) {
+        Note("opened", path);
+        return viewerWorks;
+    });
+    for (int round = 0; round < 3; ++round) {
+        viewerWorks = round == 0;
+        if (round == 2) state.programFolder = dir.path().string();  // no pages there
+        Trigger("itmHelpHelp");
+        if (round < 2) Trigger("itmHelpFAQ");
+        NoteBoxes();
+    }
     ExpectTranscript("every-window.txt");
 }
 
