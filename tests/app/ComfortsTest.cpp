@@ -15,7 +15,10 @@ namespace {
 
 using ComfortsTest = AppFixture;
 
-TEST_F(ComfortsTest, RecentFilesKeepTheLastEightNewestFirstAndADroppedFileOpens) {
+// Unsaved means unsaved: the mark and the exit question follow the undo history back and forth from where it stood at
+// the last save.
+TEST_F(ComfortsTest, RecentFilesHeightColorsAndTheUnsavedMarkFollowWhatWasDone) {
+    // Recent files keep the last eight, newest first, and a dropped file opens.
     StartWindow();
     auto recent = [&](const std::string& step) {
         See(step);
@@ -45,12 +48,6 @@ TEST_F(ComfortsTest, RecentFilesKeepTheLastEightNewestFirstAndADroppedFileOpens)
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &drop);
     See("dropped", {{1, 1}});
-    ExpectTranscript("recent-files.txt");
-}
-
-// Unsaved means unsaved: the mark and the exit question follow the undo history back and forth from where it stood at
-// the last save.
-TEST_F(ComfortsTest, HeightColorsFollowTheOptionAndUnsavedFollowsTheUndoHistory) {
     OpenDistinct("markN.asc");
     // Off by default; then the lowest cell (1, 1) is blue, the highest (17, 17) red, both light enough for black text.
     for (int i = 0; i < 3; ++i) {

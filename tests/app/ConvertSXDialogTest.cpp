@@ -90,7 +90,7 @@ protected:
     std::string trackFolder, ter, out;
 };
 
-TEST_F(ConvertSXDialogTest, QuarryBoxSetsTheZBaseAndOkChecksItsValuesInOrderKeepingTheDialogAtTheFirstFailure) {
+TEST_F(ConvertSXDialogTest, TheQuarryBoxTheOkChecksInOrderTheCreatePresetsAndCancel) {
     // The Quarry box sets the Z base whatever was typed.
     {
         ConvertSXDialog dialog(prompter);
@@ -136,10 +136,7 @@ TEST_F(ConvertSXDialogTest, QuarryBoxSetsTheZBaseAndOkChecksItsValuesInOrderKeep
                  (dialog.focusWidget() ? dialog.focusWidget()->objectName() : "none"));
         Note("folder", TextIn(dialog, "txtOutputDir") + (fs::exists(dir.File("new/deeper")) ? " made" : ""));
     }
-    ExpectTranscript("convert-ok.txt");
-}
-
-TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGridAlone) {
+    // Create from SX presets every output, and Cancel leaves the grid alone.
     state.trackFolder = "/tracks/";
     state.nationalFolder = out + "/";
     state.national.At(7, 7) = 2.5;
@@ -158,7 +155,7 @@ TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGrid
     });
     // The track is remembered even though the run was cancelled; nothing else moved.
     SeeRun("cancelled", outcome);
-    ExpectTranscript("convert-create-cancelled.txt");
+    ExpectTranscript("convert-ok.txt");
 }
 
 TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingClosingCancelsAndASecondTrackIsAddedOnlyWhenAsked) {

@@ -10,7 +10,7 @@ namespace {
 
 using MainWindowTest = AppFixture;
 
-TEST_F(MainWindowTest, StartsWithDefaultsAndItsCaptionsWhenNothingIsStoredAndColumnWidthsFollowTheOption) {
+TEST_F(MainWindowTest, StartsWithDefaultsOpensPiecesByTheirNamesAndRefusalsChangeNothing) {
     StartWindow();
     ExpectTexts(*window, "main-window.tsv");
     See("started");
@@ -19,7 +19,6 @@ TEST_F(MainWindowTest, StartsWithDefaultsAndItsCaptionsWhenNothingIsStoredAndCol
     // Columns count 1.5 m to the right, rows 1.5 m down from the top's 24.
     for (int i : {0, 1, 16})
         Note("headers", Grid()->horizontalHeaderItem(i)->text() + " /" + Grid()->verticalHeaderItem(i)->text());
-    ExpectTranscript("started.txt");
     MainWindow& w = *window;  // column widths follow the option
     const int proportional = Grid()->columnWidth(0);
     const int height = w.height();
@@ -31,10 +30,6 @@ TEST_F(MainWindowTest, StartsWithDefaultsAndItsCaptionsWhenNothingIsStoredAndCol
     EXPECT_EQ(Grid()->columnWidth(16), 57);
     Trigger("itmOptionsFixedColumnWidth");
     EXPECT_GT(Grid()->columnWidth(0), proportional);
-}
-
-TEST_F(MainWindowTest, OpeningAPieceTheFileNameSelectsTheOptionRefusalsChangeNothingAndNamesKeepTheirBytes) {
-    StartWindow();
     prompter.fileAnswers = {WriteDistinctPiece("bumpN.asc"), ""};
     Trigger("itmFileOpen");
     See("opened", {{1, 1}, {3, 17}});
