@@ -10,7 +10,7 @@ namespace {
 
 using MainWindowTest = AppFixture;
 
-TEST_F(MainWindowTest, StartsWithDefaultsOpensPiecesByTheirNamesAndRefusalsChangeNothing) {
+TEST_F(MainWindowTest, StartsWithDefaultsOpensPiecesAndEditsAndSelectsCellsAsAPersonDoes) {
     StartWindow();
     ExpectTexts(*window, "main-window.tsv");
     See("started");
@@ -75,10 +75,7 @@ TEST_F(MainWindowTest, StartsWithDefaultsOpensPiecesByTheirNamesAndRefusalsChang
     See("No", {{1, 1}});
     ASSERT_TRUE(window->OpenPieceFile(other));
     See("Yes");
-    ExpectTranscript("open-piece.txt");
-}
-
-TEST_F(MainWindowTest, TypingArrowsAndMouseDragsEditAndSelectTheCellsTheyShow) {
+    // Typing, arrows and mouse drags edit and select the cells they show.
     OpenDistinct();
     Grid()->SetCurrentCell(2, 2);
     QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, Qt::NoModifier, Grid()->CellRect(2, 2).center());
@@ -152,7 +149,7 @@ TEST_F(MainWindowTest, TypingArrowsAndMouseDragsEditAndSelectTheCellsTheyShow) {
     See("dragged back");
     QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, Grid()->CellRect(15, 2).center());
     See("shift-clicked");
-    ExpectTranscript("typing.txt");
+    ExpectTranscript("open-piece.txt");
 }
 
 // Exit and the close box ask once about an unsaved piece or terrain.

@@ -8,69 +8,7 @@ namespace {
 
 using NationalMenuTest = AppFixture;
 
-TEST_F(NationalMenuTest, ClearsAfterAskingOpensAddsSavesAndEveryStepIsOneThatUndoRestoresExactly) {
-    StartWindow();
-    LoadFlatPiece(2);
-    const std::string base = WriteTerrain("base.flat.asc");
-    // Clearing a terrain that holds heights asks first; a flat one is not asked about. The open piece (all 2) goes in
-    // at the track editor's tile (3, 3), scaled by 0.8; then the box is cancelled. Save proposes the base name of the
-    // file read, and keeps the old file as .bak, named by all of the file name but its extension.
-    const std::tuple<const char*, std::deque<bool>, std::deque<std::string>, std::deque<std::string>> steps[] = {
-        {"itmNationalAddToASC257", {}, {"0, 0, 1"}, {}}, {"itmNationalClearASC257", {false}, {}, {}},
-        {"itmNationalClearASC257", {true}, {}, {}},      {"itmNationalClearASC257", {}, {}, {}},
-        {"itmNationalOpenBaseASC257", {}, {}, {base}},   {"itmNationalAddToASC257", {}, {"3g, 3g,,.8"}, {}},
-        {"itmNationalAddToASC257", {}, {}, {}},          {"itmNationalSaveASC257", {}, {}, {base}},
-        {"itmNationalClearASC257", {true}, {}, {}},
-    };
-    for (const auto& [item, yesNo, inputs, files] : steps) {
-        std::tie(prompter.yesNoAnswers, prompter.inputAnswers, prompter.fileAnswers) = std::tie(yesNo, inputs, files);
-        Trigger(item);
-        See(item, {}, {{256, 3}, {32, 208}, {48, 208}});
-    }
-    EXPECT_EQ(state.national, NationalGrid());
-    // Every way the terrain changes is one step named after it; undoing them all gives back each earlier terrain
-    // exactly, files included, and redo the later.
-    const std::string plain = WriteTerrain("base.asc");
-    fs::copy(ProgramFolder() + "/samples/Dunes", dir.File("Dunes"), fs::copy_options::recursive);
-    fs::create_directory(dir.File("nat"));
-    state.nationalFolder = dir.File("nat") + "/";
-    LoadFlatPiece(2);
-    const std::function<void()> actions[] = {
-        [&] { prompter.fileAnswers = {plain}; },
-        [&] { prompter.inputAnswers = {"3g, 3g,,.8"}; },
-        [&] {
-            Find<QLineEdit>("txtEdge")->setText("0");
-            Click("btnOKButton");
-            QApplication::processEvents();
-        },
-        [&] { prompter.yesNoAnswers = {true}; },
-        [&] {
-            prompter.fileAnswers = {dir.File("Dunes/Dunes.TER")};
-            AnswerModal([](QWidget* dialog) { ClickIn(*dialog, "OKButton"); });  // the conversion's, in Open mode
-        },
-    };
-    std::vector<TerrainContent> terrains{window->terrain().Content()};
-    for (const char* item : {"itmNationalOpenBaseASC257", "itmNationalAddToASC257", "itmNationalSlopeEdges",
-                             "itmNationalClearASC257", "itmNationalOpenSXTER"}) {
-        if (std::string(item) == "itmNationalSlopeEdges") Trigger(item);
-        actions[terrains.size() - 1]();
-        if (std::string(item) != "itmNationalSlopeEdges") Trigger(item);
-        See(item);
-        EXPECT_NE(window->terrain().Content(), terrains.back()) << item;
-        terrains.push_back(window->terrain().Content());
-    }
-    for (std::size_t i = terrains.size() - 1; i > 0; --i) {
-        Trigger("itmEditUndo");
-        EXPECT_EQ(window->terrain().Content(), terrains[i - 1]) << "undo " << i;
-    }
-    for (std::size_t i = 1; i < terrains.size(); ++i) {
-        Trigger("itmEditRedo");
-        EXPECT_EQ(window->terrain().Content(), terrains[i]) << "redo " << i;
-    }
-    ExpectTranscript("terrain-menu.txt");
-}
-
-TEST_F(NationalMenuTest, PieceAndTerrainShareOneHistoryAndStatisticsSlopeEdgesAndSpecialFiles) {
+TEST_F(NationalMenuTest, EveryTerrainMenuItemAndItsStepsInTheSharedHistory) {
     // One history for both documents, in the order of the steps; each keeps its own saved point, and opening a piece
     // forgets only the piece's steps.
     OpenDistinct("markN.asc");
@@ -127,6 +65,64 @@ TEST_F(NationalMenuTest, PieceAndTerrainShareOneHistoryAndStatisticsSlopeEdgesAn
         AnswerModal([](QWidget* dialog) { ClickIn(*dialog, "OKButton"); });
         Trigger(item);
         See(item, {}, {{7, 7}});
+    }
+    // Clearing asks; opening, adding and saving; every step is one that undo restores exactly.
+    LoadFlatPiece(2);
+    const std::string base = WriteTerrain("base.flat.asc");
+    // Clearing a terrain that holds heights asks first; a flat one is not asked about. The open piece (all 2) goes in
+    // at the track editor's tile (3, 3), scaled by 0.8; then the box is cancelled. Save proposes the base name of the
+    // file read, and keeps the old file as .bak, named by all of the file name but its extension.
+    const std::tuple<const char*, std::deque<bool>, std::deque<std::string>, std::deque<std::string>> menu[] = {
+        {"itmNationalAddToASC257", {}, {"0, 0, 1"}, {}}, {"itmNationalClearASC257", {false}, {}, {}},
+        {"itmNationalClearASC257", {true}, {}, {}},      {"itmNationalClearASC257", {}, {}, {}},
+        {"itmNationalOpenBaseASC257", {}, {}, {base}},   {"itmNationalAddToASC257", {}, {"3g, 3g,,.8"}, {}},
+        {"itmNationalAddToASC257", {}, {}, {}},          {"itmNationalSaveASC257", {}, {}, {base}},
+        {"itmNationalClearASC257", {true}, {}, {}},
+    };
+    for (const auto& [item, yesNo, inputs, files] : menu) {
+        std::tie(prompter.yesNoAnswers, prompter.inputAnswers, prompter.fileAnswers) = std::tie(yesNo, inputs, files);
+        Trigger(item);
+        See(item, {}, {{256, 3}, {32, 208}, {48, 208}});
+    }
+    EXPECT_EQ(state.national, NationalGrid());
+    // Every way the terrain changes is one step named after it; undoing them all gives back each earlier terrain
+    // exactly, files included, and redo the later.
+    const std::string plain = WriteTerrain("base.asc");
+    fs::copy(ProgramFolder() + "/samples/Dunes", dir.File("Dunes"), fs::copy_options::recursive);
+    fs::create_directory(dir.File("nat"));
+    state.nationalFolder = dir.File("nat") + "/";
+    LoadFlatPiece(2);
+    const std::function<void()> actions[] = {
+        [&] { prompter.fileAnswers = {plain}; },
+        [&] { prompter.inputAnswers = {"3g, 3g,,.8"}; },
+        [&] {
+            Find<QLineEdit>("txtEdge")->setText("0");
+            Click("btnOKButton");
+            QApplication::processEvents();
+        },
+        [&] { prompter.yesNoAnswers = {true}; },
+        [&] {
+            prompter.fileAnswers = {dir.File("Dunes/Dunes.TER")};
+            AnswerModal([](QWidget* dialog) { ClickIn(*dialog, "OKButton"); });  // the conversion's, in Open mode
+        },
+    };
+    std::vector<TerrainContent> terrains{window->terrain().Content()};
+    for (const char* item : {"itmNationalOpenBaseASC257", "itmNationalAddToASC257", "itmNationalSlopeEdges",
+                             "itmNationalClearASC257", "itmNationalOpenSXTER"}) {
+        if (std::string(item) == "itmNationalSlopeEdges") Trigger(item);
+        actions[terrains.size() - 1]();
+        if (std::string(item) != "itmNationalSlopeEdges") Trigger(item);
+        See(item);
+        EXPECT_NE(window->terrain().Content(), terrains.back()) << item;
+        terrains.push_back(window->terrain().Content());
+    }
+    for (std::size_t i = terrains.size() - 1; i > 0; --i) {
+        Trigger("itmEditUndo");
+        EXPECT_EQ(window->terrain().Content(), terrains[i - 1]) << "undo " << i;
+    }
+    for (std::size_t i = 1; i < terrains.size(); ++i) {
+        Trigger("itmEditRedo");
+        EXPECT_EQ(window->terrain().Content(), terrains[i]) << "redo " << i;
     }
     ExpectTranscript("statistics.txt");
 }

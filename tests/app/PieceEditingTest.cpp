@@ -19,55 +19,6 @@ protected:
     }
 };
 
-TEST_F(PieceEditingTest, ValueAndRangeButtonsChangeTheSelectedRangeAndAnEmptyValueNothing) {
-    OpenDistinct();
-    const PieceGrid opened = state.piece;
-    for (const char* button : {"btnSetRange", "btnScale", "btnDisplace"}) {
-        SetValue("");
-        Click(button);
-        See(std::string(button) + " with no value", {{1, 1}});
-    }
-    EXPECT_EQ(state.piece, opened);
-    // The same range throughout; one selected cell means the whole grid, which is then shown selected, and blanks are
-    // not empty: they count as 0.
-    const std::tuple<CellRange, const char*, const char*, std::vector<std::pair<int, int>>> steps[] = {
-        {{2, 3, 4, 5}, "btnSetRange", "5", {{2, 4}, {3, 5}, {4, 4}}},
-        {{2, 3, 4, 5}, "btnDisplace", "-2", {{2, 4}}},
-        {{2, 3, 4, 5}, "btnScale", "0", {{3, 5}, {1, 4}}},
-        {{6, 6, 6, 6}, "btnSetRange", "5", {{17, 17}}},
-        {{6, 6, 6, 6}, "btnSetRange", "   ", {{1, 1}}},
-        // 5 columns by 2 rows; the top-right cell ends top-left.
-        {{1, 5, 1, 2}, "btnMirrorH", "", {{1, 1}}},
-        {{1, 5, 1, 2}, "btnMirrorV", "", {{1, 1}}},
-        {{10, 12, 10, 12}, "btnRotate", "", {{10, 10}}},
-        {{1, 17, 1, 17}, "picRight", "", {{1, 5}}},
-        {{3, 3, 2, 6}, "picUp", "", {{3, 6}}},
-        {{10, 12, 10, 13}, "btnRotate", "", {{10, 10}}},  // not square: refused
-    };
-    for (const auto& [range, control, value, cells] : steps) {
-        if (!*value) window->document().LoadPiece(opened);
-        Grid()->SetSelection(range);
-        SetValue(value);
-        if (auto* arrow = window->findChild<ArrowPicture*>(control)) {
-            QTest::mouseClick(arrow, Qt::LeftButton);
-            EXPECT_FALSE(arrow->pressedLook());
-        } else {
-            Click(control);
-        }
-        See(std::string(control) + " " + value, cells);
-    }
-    EXPECT_EQ(state.piece, opened);  // the refused rotation changed nothing
-    Grid()->SetSelection({1, 17, 3, 3});
-    window->document().ApplyToPiece("Test", [](PieceGrid& g) {
-        g.Z(1, 3) = 0;
-        g.Z(17, 3) = 16;
-    });
-    Click("btnSlopeRows");
-    for (int c = 1; c <= 17; ++c) EXPECT_EQ(Z(c, 3), c - 1);
-    EXPECT_EQ(Z(2, 4), 2.04);
-    ExpectTranscript("value-buttons.txt");
-}
-
 TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBitThe3DViewAndTheCurveFollow) {
     OpenDistinct();
     const PieceGrid original = state.piece;
@@ -150,7 +101,7 @@ TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBitThe3D
     EXPECT_GT(Z(1, 12), 5);  // the profile rises towards the point; the straight line stays near 1
 }
 
-TEST_F(PieceEditingTest, TheOptionAndTheNameDecideTheFilesSavedAndAFailedSaveKeepsThePieceUnsaved) {
+TEST_F(PieceEditingTest, SavingAndTheValueAndRangeButtons) {
     OpenDistinct("bumpN.asc");
     Grid()->SetSelection({3, 7, 4, 9});
     window->document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(17, 17) = 100; });
@@ -186,6 +137,52 @@ TEST_F(PieceEditingTest, TheOptionAndTheNameDecideTheFilesSavedAndAFailedSaveKee
     prompter.yesNoAnswers = {true};
     ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece("nextN.asc")));
     See("next piece");
+    // Value and range buttons change the selected range; an empty value changes nothing.
+    OpenDistinct();
+    const PieceGrid opened = state.piece;
+    for (const char* button : {"btnSetRange", "btnScale", "btnDisplace"}) {
+        SetValue("");
+        Click(button);
+        See(std::string(button) + " with no value", {{1, 1}});
+    }
+    EXPECT_EQ(state.piece, opened);
+    // The same range throughout; one selected cell means the whole grid, which is then shown selected, and blanks are
+    // not empty: they count as 0.
+    const std::tuple<CellRange, const char*, const char*, std::vector<std::pair<int, int>>> steps[] = {
+        {{2, 3, 4, 5}, "btnSetRange", "5", {{2, 4}, {3, 5}, {4, 4}}},
+        {{2, 3, 4, 5}, "btnDisplace", "-2", {{2, 4}}},
+        {{2, 3, 4, 5}, "btnScale", "0", {{3, 5}, {1, 4}}},
+        {{6, 6, 6, 6}, "btnSetRange", "5", {{17, 17}}},
+        {{6, 6, 6, 6}, "btnSetRange", "   ", {{1, 1}}},
+        // 5 columns by 2 rows; the top-right cell ends top-left.
+        {{1, 5, 1, 2}, "btnMirrorH", "", {{1, 1}}},
+        {{1, 5, 1, 2}, "btnMirrorV", "", {{1, 1}}},
+        {{10, 12, 10, 12}, "btnRotate", "", {{10, 10}}},
+        {{1, 17, 1, 17}, "picRight", "", {{1, 5}}},
+        {{3, 3, 2, 6}, "picUp", "", {{3, 6}}},
+        {{10, 12, 10, 13}, "btnRotate", "", {{10, 10}}},  // not square: refused
+    };
+    for (const auto& [range, control, value, cells] : steps) {
+        if (!*value) window->document().LoadPiece(opened);
+        Grid()->SetSelection(range);
+        SetValue(value);
+        if (auto* arrow = window->findChild<ArrowPicture*>(control)) {
+            QTest::mouseClick(arrow, Qt::LeftButton);
+            EXPECT_FALSE(arrow->pressedLook());
+        } else {
+            Click(control);
+        }
+        See(std::string(control) + " " + value, cells);
+    }
+    EXPECT_EQ(state.piece, opened);  // the refused rotation changed nothing
+    Grid()->SetSelection({1, 17, 3, 3});
+    window->document().ApplyToPiece("Test", [](PieceGrid& g) {
+        g.Z(1, 3) = 0;
+        g.Z(17, 3) = 16;
+    });
+    Click("btnSlopeRows");
+    for (int c = 1; c <= 17; ++c) EXPECT_EQ(Z(c, 3), c - 1);
+    EXPECT_EQ(Z(2, 4), 2.04);
     ExpectTranscript("save-options.txt");
 }
 
