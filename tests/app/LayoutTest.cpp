@@ -65,7 +65,7 @@ protected:
     QFont font_ = QApplication::font();
 };
 
-TEST_F(LayoutTest, EveryRowColumnAndControlShowsAtEveryFontSizeAndOnASmallScreen) {
+TEST_F(LayoutTest, EveryRowColumnAndControlShowsAtEveryFontSizeOnEveryScreenAndPlacementRules) {
     // The application's font, or a style sheet as `gridwright -stylesheet` sets it.
     const std::pair<const char*, int> cases[] = {{"font", 8}, {"font", 14}, {"style", 11}, {"style", 18}};
     for (const auto& [how, points] : cases) {
@@ -103,19 +103,16 @@ TEST_F(LayoutTest, EveryRowColumnAndControlShowsAtEveryFontSizeAndOnASmallScreen
     settings->Set("LeftGridwright", "-90000");
     StartWindow();
     EXPECT_TRUE(screens[0]->availableGeometry().contains(window->frameGeometry()));
-}
-
-// Each row of placement.tsv is a rule, its input and its exact answer: a caption's key is the caption before its first
-// dash or colon; a window 3000 twips narrower than the screen has its left edge at 1500, one as wide or wider at 0;
-// twips are stored as plain numbers; a window off the screens (x y width height) is brought back onto the one that
-// holds most of it, cut to it when larger, onto the first when on none.
-TEST(WindowPlacement, KeysCentringStoredTextsAndScreens) {
-    const QList<QRect> screens = {QRect(0, 0, 1920, 1200), QRect(1920, 0, 640, 500)};
+    // Each row of placement.tsv is a rule, its input and its exact answer: a caption's key is the caption before its
+    // first dash or colon; a window 3000 twips narrower than the screen has its left edge at 1500, one as wide or wider
+    // at 0; twips are stored as plain numbers; a window off the screens (x y width height) is brought back onto the one
+    // that holds most of it, cut to it when larger, onto the first when on none.
+    const QList<QRect> desks = {QRect(0, 0, 1920, 1200), QRect(1920, 0, 640, 500)};
     for (const Texts& row : Rows("placement.tsv")) {
         std::istringstream in(row[1]);
         double a = 0, b = 0, c = 0, d = 0;
         in >> a >> b >> c >> d;
-        const QRect placed = PlaceOnScreens(QRectF(a, b, c, d).toRect(), screens);
+        const QRect placed = PlaceOnScreens(QRectF(a, b, c, d).toRect(), desks);
         const std::string answer = row[0] == "key"      ? PlacementKey(ToQ(row[1])).toStdString()
                                    : row[0] == "centre" ? Number(CenteredEdgeTwips(a, b))
                                    : row[0] == "twips"  ? TwipsText(a).toStdString()

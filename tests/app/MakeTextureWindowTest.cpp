@@ -39,7 +39,7 @@ protected:
     MakeTextureWindow builder{ProgramFolder(), trackFolder, prompter, mainStatus};
 };
 
-TEST_F(MakeTextureWindowTest, WithoutAJobTheWindowOnlyOpensAndFileOpenComposesTheChosenTrack) {
+TEST_F(MakeTextureWindowTest, OpensWithoutAJobComposesTheChosenTrackAndListsUnreadableTilesInOneRealBox) {
     // Without a job the window only opens (a conversion's job is proven with the conversion dialog); Exit closes it.
     builder.StartTextureBuilder();
     EXPECT_TRUE(builder.isVisible());
@@ -68,9 +68,7 @@ TEST_F(MakeTextureWindowTest, WithoutAJobTheWindowOnlyOpensAndFileOpenComposesTh
     NoteBoxes();
     for (const std::string& text : mainStatus.texts) Note("main status", text);
     ExpectTranscript("make-texture-open.txt");
-}
-
-TEST_F(MakeTextureWindowTest, UnreadableTilesAreListedInOneRealBoxNamesAsTheyAre) {
+    // Unreadable tiles are listed in one real box, names as they are.
     WidgetPrompter boxes;
     MakeTextureWindow real(ProgramFolder(), trackFolder, boxes, mainStatus);
     track.fileSets = {"Red.tga", "D\xc3\xbcne.tga"};  // a UTF-8 name
