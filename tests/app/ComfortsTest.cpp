@@ -15,8 +15,7 @@ namespace {
 
 using ComfortsTest = AppFixture;
 
-// Unsaved means unsaved: the mark and the exit question follow the undo history back and forth from where it stood at
-// the last save.
+// The unsaved mark and the exit question follow the undo history from where it stood at the last save.
 TEST_F(ComfortsTest, RecentFilesHeightColorsAndTheUnsavedMarkFollowWhatWasDone) {
     // Recent files keep the last eight, newest first, and a dropped file opens.
     StartWindow();
@@ -115,8 +114,7 @@ TEST_F(ComfortsTest, NewPieceSaveAsDeleteCopyPasteAndAltKeysFromTheKeyboard) {
         Trigger("itmEditUndo");
         EXPECT_EQ(state.piece, opened);
     }
-    // A range goes out as piece-info prints it and comes back at the active cell, clipped to the grid, as one step; the
-    // tool's own output pastes as a piece.
+    // Copied as piece-info prints it, pasted at the active cell clipped to the grid; the tool's output pastes whole.
     Grid()->SetSelection({3, 2, 5, 4});
     Grid()->setFocus();
     QTest::keyClick(Grid(), Qt::Key_C, Qt::ControlModifier);

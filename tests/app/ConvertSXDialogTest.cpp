@@ -36,8 +36,7 @@ protected:
         prompter.fileAnswers = {ter};
     }
 
-    // Runs ConvertSX with the given yes/no answers (the file box answers with the sample track); answer gets the modal
-    // dialog once it is shown.
+    // Runs ConvertSX with these yes/no answers; answer gets the modal dialog once it is shown.
     ConvertSXOutcome Run(ConvertSXMode mode, std::deque<bool> yesNo, std::function<void(ConvertSXDialog&)> answer,
                          ConversionTextureRunner texture = {}) {
         prompter.yesNoAnswers = std::move(yesNo);

@@ -39,8 +39,7 @@ TEST_F(MainWindowTest, StartsWithDefaultsOpensPiecesAndEditsAndSelectsCellsAsAPe
     for (const char* name :
          {"rampNSEW.asc", "rampNS.asc", "rampns.asc", "rampN.asc", "bumpW.asc", "bumpS.asc", "bumpE.asc", "bumpEW.asc"})
         See(std::string(name) + (window->OpenPieceFile(WriteDistinctPiece(name)) ? " opened" : " refused"));
-    // A file that cannot be read changes nothing either, nor does one without a vertex line (silently): the caption
-    // never names a file not in the grid.
+    // Unreadable files change nothing, nor (silently) one without a vertex line: the caption names only the grid's.
     WriteAll(dir.File("wordsN.asc"), "hello\r\nworld\r\n");
     for (const std::string& path :
          {dir.File("goneN.asc"), dir.File("--help"),
@@ -103,8 +102,8 @@ TEST_F(MainWindowTest, StartsWithDefaultsOpensPiecesAndEditsAndSelectsCellsAsAPe
         QTest::keyClick(CellEditor(), key);
         See("4 then an arrow on row " + std::to_string(row), {{3, row}});
     }
-    // Labels show the current cell and the range in selection order: anchor at row 3, column 5, dragged with the
-    // keyboard to row 1, column 2; a plain arrow starts a new selection at the new cell.
+    // Labels show the cell and the range in selection order (anchor (5, 3) dragged to (2, 1)); a plain arrow starts
+    // anew.
     Grid()->SetCurrentCell(1, 17);
     See("(1, 17)");
     Grid()->SetCurrentCell(5, 3);

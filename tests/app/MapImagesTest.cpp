@@ -61,8 +61,7 @@ TEST_F(MapImagesTest, MapsAndHeightmapsThroughRealFiles) {
     EXPECT_EQ(map.Rgb(1, 15), 0x808080u);  // 6 of 12: 128
     SeeMap("piece map", {{1, 15}});
 
-    // Both status lines name the file written. After a conversion the box proposes the track's name in its output
-    // folder. A smaller map replaces the larger one whole, not in its corner.
+    // Both status lines name the file; after a conversion the track's name is proposed; a smaller map replaces all.
     state.national.At(10, 0) = 10;
     MakeTerrainMap("itmDispMapMake257DisplacementMapforASC257", "terrain257.tga");
     EXPECT_EQ(Map("terrain257.tga", 257).Rgb(10, 256), 0x808080u);  // 10 of 20 at the bottom row
@@ -107,8 +106,7 @@ TEST_F(MapImagesTest, MapsAndHeightmapsThroughRealFiles) {
     EXPECT_EQ(state.piece, PieceGrid{});
     See("piece undone");
 
-    // The terrain through a raw file, which records no heights: 0 and 20 are proposed, and the terrain's own 0 and 19
-    // given.
+    // A raw file records no heights: 0 and 20 are proposed, the terrain's own 0 and 19 given.
     for (int y = 0; y < 257; ++y)
         for (int x = 0; x < 257; ++x) state.national.At(x, y) = (x * 7 + y * 3) % 20;
     const NationalGrid terrain = state.national;

@@ -9,8 +9,7 @@ namespace {
 using NationalMenuTest = AppFixture;
 
 TEST_F(NationalMenuTest, EveryTerrainMenuItemAndItsStepsInTheSharedHistory) {
-    // One history for both documents, in the order of the steps; each keeps its own saved point, and opening a piece
-    // forgets only the piece's steps.
+    // One history for both documents, each with its own saved point; opening a piece forgets only the piece's steps.
     OpenDistinct("markN.asc");
     EditCell(1, 1, "5");
     prompter.inputAnswers = {"0, 0, 1"};
@@ -85,8 +84,8 @@ TEST_F(NationalMenuTest, EveryTerrainMenuItemAndItsStepsInTheSharedHistory) {
         See(item, {}, {{256, 3}, {32, 208}, {48, 208}});
     }
     EXPECT_EQ(state.national, NationalGrid());
-    // Every way the terrain changes is one step named after it; undoing them all gives back each earlier terrain
-    // exactly, files included, and redo the later.
+    // Each terrain change is one named step; undo gives back each earlier terrain exactly, files included, redo the
+    // later.
     const std::string plain = WriteTerrain("base.asc");
     fs::copy(ProgramFolder() + "/samples/Dunes", dir.File("Dunes"), fs::copy_options::recursive);
     fs::create_directory(dir.File("nat"));

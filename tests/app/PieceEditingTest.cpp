@@ -146,8 +146,7 @@ TEST_F(PieceEditingTest, SavingAndTheValueAndRangeButtons) {
         See(std::string(button) + " with no value", {{1, 1}});
     }
     EXPECT_EQ(state.piece, opened);
-    // The same range throughout; one selected cell means the whole grid, which is then shown selected, and blanks are
-    // not empty: they count as 0.
+    // One selected cell means the whole grid, then shown selected; blanks are not empty: they count as 0.
     const std::tuple<CellRange, const char*, const char*, std::vector<std::pair<int, int>>> steps[] = {
         {{2, 3, 4, 5}, "btnSetRange", "5", {{2, 4}, {3, 5}, {4, 4}}},
         {{2, 3, 4, 5}, "btnDisplace", "-2", {{2, 4}}},

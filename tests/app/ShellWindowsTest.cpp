@@ -44,8 +44,7 @@ TEST_F(ShellWindowsTest, EveryWindowRendersTheAboutBoxKeepsItsPlaceHelpPagesOpen
     });
     Trigger("itmNationalCreateFromSX");
     See("every window shown");
-    // The about box's texts are in main-window.tsv.
-    // OK closes the about box and keeps its place; Help > About shows it again there.
+    // OK closes the about box (texts in main-window.tsv) and keeps its place; Help > About shows it there again.
     auto* about = Find<QDialog>("frmAbout");
     ASSERT_TRUE(about && about->isVisible() && !about->isModal());
     EXPECT_TRUE(Find<QLabel>("lblDescription")->text().startsWith("This program allows you to edit the ASC files"));

@@ -18,8 +18,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(shown));
         return *shown;
     }
-    // The offscreen platform has no pointer to move: the move event goes to the view as the window system would send
-    // it.
+    // The offscreen platform has no pointer: the move event goes to the view as the window system would send it.
     void Hover(TerrainWindow& terrain, int x, int y) {
         const QPointF at = terrain.view()->CellCentre(x, y);
         QMouseEvent move(QEvent::MouseMove, at, terrain.view()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
