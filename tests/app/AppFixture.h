@@ -206,9 +206,8 @@ protected:
         TypeIntoCell(text);
         QTest::keyClick(CellEditor(), Qt::Key_Return);
     }
-    // A multi-step test's transcript: after each step what a person sees, compared whole with tests/data/app/<name> by
-    // ExpectTranscript (GRIDWRIGHT_WRITE_GOLDEN=1 writes the file instead). The temporary folder reads $DIR, the
-    // program's $PROGRAM.
+    // A transcript of what a person sees after each step, compared whole with tests/data/app/<name> by ExpectTranscript
+    // (GRIDWRIGHT_WRITE_GOLDEN=1 writes it instead); the temporary folder reads $DIR, the program's $PROGRAM.
     void See(const std::string& step, std::vector<std::pair<int, int>> cells = {},
              std::vector<std::pair<int, int>> terrain = {}) {
         auto on = [](const QAction* a) { return a->text() + (a->isEnabled() ? "" : " (off)"); };
@@ -265,9 +264,13 @@ protected:
     void Note(const std::string& label, const std::string& text) { seen += label + ": " + text + "\n"; }
     void Note(const std::string& label, const QString& text) { Note(label, text.toStdString()); }
     void Note(const std::string& label, const char* text) { Note(label, std::string(text)); }
+    // The total and a fingerprint of every height's bytes: two grids noted alike are the same grid.
     template <typename Heights>
     static std::string Sum(const Heights& grid) {
-        return Number(std::accumulate(grid.values.begin(), grid.values.end(), 0.0));
+        std::uint64_t print = 14695981039346656037u;
+        for (std::size_t i = 0; i < grid.values.size() * sizeof(double); ++i)
+            print = (print ^ reinterpret_cast<const unsigned char*>(grid.values.data())[i]) * 1099511628211u;
+        return Number(std::accumulate(grid.values.begin(), grid.values.end(), 0.0)) + " #" + std::to_string(print);
     }
     void ExpectTranscript(const std::string& name) {
         std::string text = seen;

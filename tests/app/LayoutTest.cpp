@@ -103,10 +103,8 @@ TEST_F(LayoutTest, EveryRowColumnAndControlShowsAtEveryFontSizeOnEveryScreenAndP
     settings->Set("LeftGridwright", "-90000");
     StartWindow();
     EXPECT_TRUE(screens[0]->availableGeometry().contains(window->frameGeometry()));
-    // Each row of placement.tsv is a rule, its input and its exact answer: a caption's key is the caption before its
-    // first dash or colon; a window 3000 twips narrower than the screen has its left edge at 1500, one as wide or wider
-    // at 0; twips are stored as plain numbers; a window off the screens (x y width height) is brought back onto the one
-    // that holds most of it, cut to it when larger, onto the first when on none.
+    // Each row of placement.tsv: a rule (caption key, centring in twips, stored twips, a frame x y w h brought onto the
+    // screen holding most of it), its input and its exact answer.
     const QList<QRect> desks = {QRect(0, 0, 1920, 1200), QRect(1920, 0, 640, 500)};
     for (const Texts& row : Rows("placement.tsv")) {
         std::istringstream in(row[1]);

@@ -31,9 +31,7 @@ protected:
                             QString::number(Preview().picture().width()) + "; " + TextIn(Preview(), "lblStatus"));
         for (QPoint p : pixels) Note("pixel", QString::number(Preview().picture().pixel(p), 16));
     }
-    // Imports path answering the heights box with heights, or with what the box proposes (as a person pressing Enter
-    // would); returns the proposal. The proposal is known only once the box is shown: the first run learns it (a
-    // refused answer changes nothing).
+    // Imports path answering heights, or what the box proposes (learnt by a first, refused run); returns the proposal.
     std::string Import(const char* item, const std::string& path, const std::string& heights = "") {
         prompter.fileAnswers = {path};
         prompter.inputAnswers = {"?"};
