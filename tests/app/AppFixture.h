@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A main window on a fresh state and an empty settings store, answered by a scripted prompter, and the few gestures the
-// window tests share.
+// A main window on a fresh state and settings, answered by a scripted prompter, and the gestures the tests share.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -19,8 +18,12 @@
 #include <QTest>
 #include <QTimer>
 #include <QUndoStack>
+#include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <functional>
+#include <numeric>
+#include <set>
 #include <sstream>
 
 #include "app/AppSettings.h"
@@ -65,8 +68,7 @@ inline QString TextOf(const QObject* o) {
 
 inline QString TextIn(const QObject& root, const char* name) { return TextOf(FindIn(root, name)); }
 
-// Each line of tests/data/app/<name> is an object's name, a tab and the exact text it shows under root (root's own name
-// gives its caption).
+// Each line of tests/data/app/<name>: an object's name under root (or root's), a tab, the exact text it shows.
 inline void ExpectTexts(const QObject& root, const std::string& name) {
     std::istringstream lines(ReadAll(std::string(GRIDWRIGHT_TEST_DATA_DIR) + "/app/" + name));
     int count = 0;
@@ -80,14 +82,30 @@ inline void ExpectTexts(const QObject& root, const std::string& name) {
     EXPECT_GT(count, 0) << name;
 }
 
+// Exactly, in the fewest digits that read back as the same number.
+inline std::string Number(double z) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, z).ptr);
+}
+// The rows of tests/data/app/<name>, split at tabs.
+inline std::vector<Texts> Rows(const std::string& name) {
+    std::vector<Texts> rows;
+    std::istringstream lines(ReadAll(std::string(GRIDWRIGHT_TEST_DATA_DIR) + "/app/" + name));
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream cells(line);
+        rows.emplace_back();
+        for (std::string cell; std::getline(cells, cell, '\t');) rows.back().push_back(cell);
+    }
+    return rows;
+}
+
 // Hands the next modal dialog, once it is up, to answer; a timer that finds none does nothing.
 inline void AnswerModal(std::function<void(QWidget*)> answer) {
     QTimer::singleShot(0, [answer] {
         if (QWidget* dialog = QApplication::activeModalWidget()) answer(dialog);
     });
 }
-// Renders a window as a person sees it; with GRIDWRIGHT_SCREENSHOT_DIR set, saves the picture there as name.png to be
-// looked at.
+// Renders a window; with GRIDWRIGHT_SCREENSHOT_DIR set, saves it there as name.png to be looked at.
 inline void Keep(QWidget* widget, const char* name) {
     QApplication::processEvents();
     const QPixmap picture = widget->grab();
@@ -188,6 +206,83 @@ protected:
         TypeIntoCell(text);
         QTest::keyClick(CellEditor(), Qt::Key_Return);
     }
+    // A transcript of what a person sees after each step, compared whole with tests/data/app/<name> by ExpectTranscript
+    // (GRIDWRIGHT_WRITE_GOLDEN=1 writes it instead); the temporary folder reads $DIR, the program's $PROGRAM.
+    void See(const std::string& step, std::vector<std::pair<int, int>> cells = {},
+             std::vector<std::pair<int, int>> terrain = {}) {
+        auto on = [](const QAction* a) { return a->text() + (a->isEnabled() ? "" : " (off)"); };
+        auto changed = [](bool c) { return c ? "changed" : "saved"; };
+        QString option;
+        for (const char* name : {"opt1File", "opt2Files", "opt4Files"})
+            if (Find<QRadioButton>(name)->isChecked()) option = name;
+        std::set<std::string> files;  // by their bytes, as the names the program wrote
+        for (const auto& entry : fs::directory_iterator(dir.path())) files.insert(entry.path().filename().string());
+        const CellRange r = Grid()->Selection();
+        Note("# " + step, window->windowTitle() + (window->isVisible() ? "" : " (closed)"));
+        Note("status", Status());
+        Note("undo", on(Action("itmEditUndo")) + " / " + on(Action("itmEditRedo")));
+        Note("piece", QString("%1, %2, %3%4; ")
+                              .arg(Text("txtPieceName"), option, changed(state.pieceModified),
+                                   Action("itmFileSave")->isEnabled() ? "" : ", no save")
+                              .toStdString() +
+                          state.pieceFolder + " " + state.pieceName + " kind " +
+                          (state.pieceKind ? std::to_string(static_cast<int>(*state.pieceKind)) : "-") + " " +
+                          state.pieceFilePath + ", sum " + Sum(state.piece));
+        Note("terrain", std::string(changed(window->nationalModified())) + ", sum " + Sum(state.national) + "; base " +
+                            state.baseMapFile + "; last " + state.lastAsc257File + "; ter " + state.currentTerFile);
+        Note("cell", QString("%1; %2; selected %3 of (%4,%5,%6,%7)")
+                         .arg(Text("lblRowCol"), Text("frmRanges"))
+                         .arg(Grid()->selectedItems().size())
+                         .arg(r.col)
+                         .arg(r.colSel)
+                         .arg(r.row)
+                         .arg(r.rowSel));
+        if (CellEditor()->isVisible())
+            Note("editing", QString("'%1' at %2").arg(CellEditor()->text()).arg(CellEditor()->cursorPosition()));
+        Note("files",
+             std::accumulate(files.begin(), files.end(), std::string(), [](auto a, auto b) { return a + b + " "; }));
+        NoteBoxes();
+        for (const auto& [c, r] : cells)
+            Note(QString("(%1, %2) '%3'").arg(c).arg(r).arg(Grid()->CellText(c, r)).toStdString(),
+                 Number(state.piece.Z(c, r)));
+        for (const auto& [x, y] : terrain)
+            Note("terrain (" + std::to_string(x) + ", " + std::to_string(y) + ")", Number(state.national.At(x, y)));
+    }
+    // Notes each box shown since the last time.
+    void NoteBoxes() {
+        for (; boxesSeen < prompter.shown.size(); ++boxesSeen) {
+            const ShownBox& b = prompter.shown[boxesSeen];
+            const FileBoxRequest& q = b.request;
+            seen += "box " + b.kind + (b.warning ? " warning" : "") + " [" + b.title + "] " + b.text;
+            if (b.kind == "input") seen += " [proposed " + b.proposed + "]";
+            if (b.kind == "open" || b.kind == "save")
+                seen += " [" + q.filter + "; " + q.defaultExtension + "; in " + q.initialFolder + "; as " + q.fileName +
+                        "]";
+            seen += "\n";
+        }
+    }
+    void Note(const std::string& label, const std::string& text) { seen += label + ": " + text + "\n"; }
+    void Note(const std::string& label, const QString& text) { Note(label, text.toStdString()); }
+    void Note(const std::string& label, const char* text) { Note(label, std::string(text)); }
+    // The total and a fingerprint of every height's bytes: two grids noted alike are the same grid.
+    template <typename Heights>
+    static std::string Sum(const Heights& grid) {
+        std::uint64_t print = 14695981039346656037u;
+        for (std::size_t i = 0; i < grid.values.size() * sizeof(double); ++i)
+            print = (print ^ reinterpret_cast<const unsigned char*>(grid.values.data())[i]) * 1099511628211u;
+        return Number(std::accumulate(grid.values.begin(), grid.values.end(), 0.0)) + " #" + std::to_string(print);
+    }
+    void ExpectTranscript(const std::string& name) {
+        std::string text = seen;
+        for (const auto& [folder, name] : {std::pair(dir.path().string(), "$DIR"), {ProgramFolder(), "$PROGRAM"}})
+            for (std::size_t at; (at = text.find(folder)) != std::string::npos;) text.replace(at, folder.size(), name);
+        const std::string golden = std::string(GRIDWRIGHT_TEST_DATA_DIR) + "/app/" + name;
+        if (qEnvironmentVariableIsSet("GRIDWRIGHT_WRITE_GOLDEN")) WriteAll(golden, text);
+        EXPECT_EQ(text, ReadAll(golden)) << name;
+    }
+    std::string seen;
+    std::size_t boxesSeen = 0;
+
     PieceGridView* Grid() const { return window->grid(); }
     QLineEdit* CellEditor() const { return Find<QLineEdit>("txtActiveCell"); }
 

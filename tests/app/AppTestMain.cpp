@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Runs the window tests offscreen with a throwaway settings store, on the two screens of tests/data/app/screens.json: a
-// desktop of 1920 x 1200 and, to its right, a small one of 640 x 500 (a 1000-pixel screen at twice the scale) that the
-// whole grid does not fit.
+// Window tests run offscreen, with throwaway settings, on screens.json's 1920 x 1200 desktop and a 640 x 500 one.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// dlgConvertSX and ConvertSX, answered by the test: the Quarry rule, the OK button's checks in their order, cancelling,
-// the presets of both menu items, and a whole conversion whose files match the command-line tool's byte for byte.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileSystemModel>
@@ -38,8 +36,7 @@ protected:
         prompter.fileAnswers = {ter};
     }
 
-    // Runs ConvertSX with the given yes/no answers (the file box answers with the sample track); answer gets the modal
-    // dialog once it is shown.
+    // Runs ConvertSX with these yes/no answers; answer gets the modal dialog once it is shown.
     ConvertSXOutcome Run(ConvertSXMode mode, std::deque<bool> yesNo, std::function<void(ConvertSXDialog&)> answer,
                          ConversionTextureRunner texture = {}) {
         prompter.yesNoAnswers = std::move(yesNo);
@@ -64,6 +61,23 @@ protected:
                     outcome.end == ConvertSXEnd::KeptTerrain);
         return outcome;
     }
+    // Notes how a run ended (0 kept the piece, 1 the terrain, 2 no file, 3 cancelled, 4 ran), where the state points,
+    // the grids, the history, what the main status said and each box shown.
+    void SeeRun(const std::string& step, const ConvertSXOutcome& outcome) {
+        seen += "# " + step + "\n";
+        Note("end", std::to_string(static_cast<int>(outcome.end)) + " " + outcome.result.FailureText());
+        Note("track", state.trackFolder + " " + state.currentTerFile + "; national " + state.nationalFolder +
+                          "; game " + state.gameFolder);
+        Note("piece", Sum(state.piece) + (state.pieceModified ? " changed" : " saved") + ", emptied " +
+                          std::to_string(emptyPieceShown));
+        Note("terrain", Sum(state.national) + (terrain.modified() ? " changed" : " saved") + ", at (56, 243) " +
+                            Number(state.national.At(56, 243)) + "; undo " +
+                            pieces.undoStack()->undoText().toStdString() + " of " +
+                            std::to_string(pieces.undoStack()->count()));
+        for (const std::string& text : mainStatus.texts) Note("status", text);
+        mainStatus.texts.clear();
+        NoteBoxes();
+    }
     static void NoDialog(ConvertSXDialog&) { ADD_FAILURE() << "no dialog expected"; }
     static void Ok(ConvertSXDialog& dialog) { ClickIn(dialog, "OKButton"); }
 
@@ -75,172 +89,107 @@ protected:
     std::string trackFolder, ter, out;
 };
 
-TEST_F(ConvertSXDialogTest, QuarryBoxSetsTheZBaseWhateverWasTyped) {
-    ConvertSXDialog dialog(prompter);
-    dialog.ShowStartingValues();
-    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "5.411765");
-    ClickIn(dialog, "chkQuarry");
-    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "15.0");
-    SetText(dialog, "txtZOffset", "12");
-    ClickIn(dialog, "chkQuarry");
-    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "5.411765");
-    FindIn<QCheckBox>(dialog, "chkQuarry")->setChecked(true);  // set from code: the same rule
-    EXPECT_EQ(TextIn(dialog, "txtZOffset"), "15.0");
-    EXPECT_EQ(dialog.Options().environment, "Quarry");
-}
-
-TEST_F(ConvertSXDialogTest, OkChecksItsValuesInOrderAndKeepsTheDialogAtTheFirstFailure) {
-    const std::string newFolder = dir.File("new/deeper");
-    const QString fresh = PathToQ(newFolder), own = PathToQ(trackFolder);
-    struct Case {
-        const char* name;
-        QString zBase, zScale, folder;
-        bool convertMode;
-        std::deque<bool> answers;
-        Texts boxes;        // kind: text
-        const char* focus;  // empty: the dialog was left
-    };
-    const std::string ask = "question: " + newFolder + " doesn't exist. Would you like to create it?";
-    const std::string refusal = "message: The output folder " + trackFolder + " is the folder of the SX track " + ter +
-                                "; its own files would be replaced. Please choose another output folder.";
-    const Case cases[] = {
-        {"all empty", "", "", "", true, {}, {"message: Please enter a value for ZBase"}, "txtZOffset"},
-        {"a blank is a value", " ", "", "", true, {}, {"message: Please enter a value for Z Scale"}, "txtZScale"},
-        {"no folder", "5", "0.67", "", true, {}, {"message: Please select an output directory."}, "txtOutputDir"},
-        {"missing folder, No", "5", "0.67", fresh, true, {false}, {ask}, "keep"},
-        {"missing folder, Yes", "5", "0.67", fresh, true, {true}, {ask}, ""},
-        {"the track's own folder", "5", "0.67", own, true, {}, {refusal}, "txtOutputDir"},
-        {"the track's own folder, only opening", "5", "0.67", own, false, {}, {}, ""},
-        {"texts that are not numbers pass", "abc", "x", PathToQ(out), true, {}, {}, ""},
-    };
-    for (const Case& c : cases) {
-        fs::remove_all(dir.File("new"));
-        prompter.shown.clear();
-        prompter.yesNoAnswers = c.answers;
+TEST_F(ConvertSXDialogTest, TheQuarryBoxTheOkChecksInOrderTheCreatePresetsAndCancel) {
+    // The Quarry box sets the Z base whatever was typed.
+    {
         ConvertSXDialog dialog(prompter);
-        dialog.PresetForMode(c.convertMode ? ConvertSXMode::Create : ConvertSXMode::Open);
+        dialog.ShowStartingValues();
+        EXPECT_EQ(TextIn(dialog, "txtZOffset"), "5.411765");
+        ClickIn(dialog, "chkQuarry");
+        EXPECT_EQ(TextIn(dialog, "txtZOffset"), "15.0");
+        SetText(dialog, "txtZOffset", "12");
+        ClickIn(dialog, "chkQuarry");
+        EXPECT_EQ(TextIn(dialog, "txtZOffset"), "5.411765");
+        FindIn<QCheckBox>(dialog, "chkQuarry")->setChecked(true);  // set from code: the same rule
+        EXPECT_EQ(TextIn(dialog, "txtZOffset"), "15.0");
+        EXPECT_EQ(dialog.Options().environment, "Quarry");
+    }
+    const QString fresh = PathToQ(dir.File("new/deeper")), own = PathToQ(trackFolder);
+    // A blank is a value, texts that are not numbers pass, a missing folder is made only on Yes, and the track's own
+    // folder is refused only when converting. The folder text stays as typed.
+    const std::tuple<QString, QString, QString, bool, std::deque<bool>> cases[] = {
+        {"", "", "", true, {}},
+        {" ", "", "", true, {}},
+        {"5", "0.67", "", true, {}},
+        {"5", "0.67", fresh, true, {false}},
+        {"5", "0.67", fresh, true, {true}},
+        {"5", "0.67", own, true, {}},
+        {"5", "0.67", own, false, {}},
+        {"abc", "x", PathToQ(out), true, {}},
+    };
+    for (const auto& [zBase, zScale, folder, convert, answers] : cases) {
+        fs::remove_all(dir.File("new"));
+        prompter.yesNoAnswers = answers;
+        ConvertSXDialog dialog(prompter);
+        dialog.PresetForMode(convert ? ConvertSXMode::Create : ConvertSXMode::Open);
         dialog.ShowTerFile(ter);
         dialog.show();
-        SetText(dialog, "txtZOffset", c.zBase);
-        SetText(dialog, "txtZScale", c.zScale);
-        SetText(dialog, "txtOutputDir", c.folder);
+        for (const auto& [name, text] :
+             {std::pair("txtZOffset", zBase), {"txtZScale", zScale}, {"txtOutputDir", folder}})
+            SetText(dialog, name, text);
         ClickIn(dialog, "OKButton");
-        EXPECT_EQ(Boxes(), c.boxes) << c.name;
-        for (const ShownBox& box : prompter.shown) EXPECT_EQ(box.title, "Gridwright") << c.name;
-        const bool left = std::string(c.focus).empty();
-        EXPECT_EQ(dialog.isVisible(), !left) << c.name;
-        EXPECT_EQ(dialog.cancelled(), !left) << c.name;
-        if (!left && std::string(c.focus) != "keep") {
-            ASSERT_NE(dialog.focusWidget(), nullptr) << c.name;
-            EXPECT_EQ(dialog.focusWidget()->objectName(), c.focus) << c.name;
-        }
-        EXPECT_EQ(TextIn(dialog, "txtOutputDir"), c.folder) << c.name << ": the folder text stays as typed";
-        EXPECT_EQ(fs::exists(newFolder), std::string(c.name) == "missing folder, Yes") << c.name;
+        Note("# '" + (zBase + "' '" + zScale + "' ").toStdString() + (convert ? "converting" : "opening"), folder);
+        NoteBoxes();
+        Note(dialog.isVisible() ? "kept" : "left",
+             QString(dialog.cancelled() ? "cancelled, focus " : "accepted, focus ") +
+                 (dialog.focusWidget() ? dialog.focusWidget()->objectName() : "none"));
+        Note("folder", TextIn(dialog, "txtOutputDir") + (fs::exists(dir.File("new/deeper")) ? " made" : ""));
     }
-}
-
-TEST_F(ConvertSXDialogTest, CreateFromSXPresetsEveryOutputAndCancelLeavesTheGridAlone) {
+    // Create from SX presets every output, and Cancel leaves the grid alone.
     state.trackFolder = "/tracks/";
     state.nationalFolder = out + "/";
     state.national.At(7, 7) = 2.5;
-    const NationalGrid before = state.national;
     // Yes: onto a terrain that is not empty.
     const ConvertSXOutcome outcome = Run(ConvertSXMode::Create, {true}, [&](ConvertSXDialog& dialog) {
-        for (const char* name : {"chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"})
-            EXPECT_TRUE(Checked(dialog, name)) << name;
-        EXPECT_FALSE(Checked(dialog, "chkQuarry"));
         ExpectTexts(dialog, "convert-dialog.tsv");
-        const std::pair<const char*, QString> texts[] = {
-            {"txtOutputDir", PathToQ(out)}, {"lblTerName", PathToQ(ter)}, {"lblDescription", kConvertHelpText}};
-        for (const auto& [name, text] : texts) EXPECT_EQ(TextIn(dialog, name), text) << name;
+        for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"})
+            Note(name, Checked(dialog, name) ? "on" : "off");
+        for (const char* name : {"txtOutputDir", "lblTerName"}) Note(name, TextIn(dialog, name));
+        EXPECT_EQ(TextIn(dialog, "lblDescription"), kConvertHelpText);
         // The folder list was set to NationalFolder, and its rule wrote its path back.
         auto* tree = FindIn<QTreeView>(dialog, "Dir1");
         EXPECT_EQ(static_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex()), PathToQ(out));
         EXPECT_GE(FindIn<QComboBox>(dialog, "Drive1")->count(), 1);
         ClickIn(dialog, "CancelButton");
     });
-    EXPECT_EQ(outcome.end, ConvertSXEnd::Cancelled);
-    ASSERT_EQ(Boxes(), (Texts{"question: " + kAddToTerrain, "open: Select TER file", "message: Convert SX cancelled"}));
-    const FileBoxRequest& box = prompter.shown[1].request;
-    EXPECT_EQ(std::tie(box.filter, box.defaultExtension, box.initialFolder),
-              std::tuple(std::string("TER file|*.ter|All Files|*.*"), std::string("*.ter"), std::string("/tracks/")));
     // The track is remembered even though the run was cancelled; nothing else moved.
-    EXPECT_EQ(std::tie(state.trackFolder, state.currentTerFile, state.nationalFolder),
-              std::tuple(trackFolder + "/", ter, out + "/"));
-    EXPECT_EQ(state.national, before);
-    EXPECT_EQ(emptyPieceShown, 0);
-    EXPECT_TRUE(mainStatus.texts.empty());
+    SeeRun("cancelled", outcome);
+    ExpectTranscript("convert-ok.txt");
 }
 
-TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingAndClosingTheWindowCancels) {
+TEST_F(ConvertSXDialogTest, OpenSXPresetsNothingClosingCancelsAndASecondTrackIsAddedOnlyWhenAsked) {
     state.nationalFolder = dir.File("not/there/");
     const ConvertSXOutcome outcome = Run(ConvertSXMode::Open, {}, [&](ConvertSXDialog& dialog) {
         for (const char* name : {"chkQuarry", "chkTer", "chkSCN", "chkSpline", "chkDispMap", "chkTexture"})
-            EXPECT_FALSE(Checked(dialog, name)) << name;
-        EXPECT_EQ(TextIn(dialog, "txtOutputDir"), PathToQ(dir.File("not/there/"))) << "a missing folder shows as it is";
+            Note(name, Checked(dialog, name) ? "on" : "off");
+        Note("txtOutputDir", TextIn(dialog, "txtOutputDir"));  // a missing folder shows as it is
         dialog.close();
     });
-    EXPECT_EQ(outcome.end, ConvertSXEnd::Cancelled);
-    EXPECT_EQ(Boxes(), (Texts{"open: Select TER file", "message: Convert SX cancelled"}));
-}
-
-TEST_F(ConvertSXDialogTest, ACancelledOpenBoxOrAKeptUnsavedPieceChangesNothing) {
+    SeeRun("closed", outcome);
+    // A cancelled open box or a kept unsaved piece changes nothing.
     state.trackFolder = "/tracks/";
+    state.currentTerFile.clear();
     prompter.fileAnswers.clear();
-    EXPECT_EQ(Run(ConvertSXMode::Create, {}, NoDialog).end, ConvertSXEnd::NoFile);
-    EXPECT_EQ(Boxes(), Texts{"open: Select TER file"});
-    EXPECT_EQ(state.trackFolder, "/tracks/");
-
-    prompter.shown.clear();
+    SeeRun("no file", Run(ConvertSXMode::Create, {}, NoDialog));
     prompter.fileAnswers = {ter};
     state.piece.Z(3, 3) = 4.0;
     state.pieceModified = true;
-    EXPECT_EQ(Run(ConvertSXMode::Create, {false}, NoDialog).end, ConvertSXEnd::KeptPiece);
-    EXPECT_EQ(Boxes(), Texts{"question: The open piece has changes that are not saved. The conversion empties the "
-                             "piece grid. Convert anyway?"});
-    EXPECT_EQ(state.piece.Z(3, 3), 4.0);
-    EXPECT_TRUE(state.pieceModified);
-    EXPECT_EQ(state.currentTerFile, "");
-}
-
-// Open SX .TER loads the track and writes no file. A track is added onto the terrain as it stands: a second one doubles
-// every height, so it is asked first, and each one is a step that undo takes back.
-TEST_F(ConvertSXDialogTest, OpenSXLoadsTheTrackAndASecondIsAddedOnlyWhenAsked) {
+    SeeRun("piece kept", Run(ConvertSXMode::Create, {false}, NoDialog));
+    // Open SX .TER writes no file; a second track, added onto the first, is asked about; undo takes each back.
     state.nationalFolder = out + "/";
     state.piece.Z(3, 3) = 4.0;
     state.pieceModified = true;
-    auto open = [&](std::deque<bool> yesNo) {
-        prompter.shown.clear();
+    // The unsaved piece may go; a flat terrain is not asked about, a second track is.
+    for (const std::deque<bool>& yesNo : {std::deque<bool>{true, false}, {false}, {true}}) {
         prompter.fileAnswers = {ter};
-        return Run(ConvertSXMode::Open, std::move(yesNo), Ok);
-    };
-    const ConvertSXOutcome outcome = open({true, false});  // the unsaved piece may go
-    ASSERT_EQ(outcome.end, ConvertSXEnd::Ran);
-    EXPECT_TRUE(outcome.result.ok()) << outcome.result.FailureText();
-    EXPECT_EQ(prompter.shown[1].kind, "open") << "a flat terrain is not asked about";
+        SeeRun("opened, asked " + std::to_string(yesNo.size()), Run(ConvertSXMode::Open, yesNo, Ok));
+    }
     EXPECT_TRUE(fs::is_empty(out));
-    EXPECT_EQ(mainStatus.texts.back(), "All Done");
-    EXPECT_NEAR(state.national.At(56, 243), 5.411765 + 0.67 * 4.5, 1e-9);
-    EXPECT_EQ(emptyPieceShown, 1);
-    EXPECT_EQ(state.piece, PieceGrid{});
-    EXPECT_FALSE(state.pieceModified);
-    EXPECT_TRUE(prompter.Messages().empty());
-    const NationalGrid once = state.national;
-    EXPECT_EQ(pieces.undoStack()->undoText(), "Open SX .TER");
-    EXPECT_TRUE(terrain.modified());
-
-    EXPECT_EQ(open({false}).end, ConvertSXEnd::KeptTerrain);
-    EXPECT_EQ(Boxes(), Texts{"question: " + kAddToTerrain});
-    EXPECT_EQ(state.national, once);
-    EXPECT_EQ(pieces.undoStack()->count(), 1);
-
-    ASSERT_EQ(open({true}).end, ConvertSXEnd::Ran);
-    EXPECT_NEAR(state.national.At(56, 243), 2 * once.At(56, 243), 1e-9);
-    pieces.undoStack()->undo();
-    EXPECT_EQ(state.national, once);
-    pieces.undoStack()->undo();
-    EXPECT_EQ(state.national, NationalGrid{});
-    EXPECT_FALSE(terrain.modified());
+    for (int i = 0; i < 2; ++i) {
+        pieces.undoStack()->undo();
+        SeeRun("undone", {});
+    }
+    ExpectTranscript("convert-nothing.txt");
 }
 
 std::vector<std::string> NamesIn(const std::string& folder) {
@@ -266,12 +215,10 @@ TEST_F(ConvertSXDialogTest, TheDialogAndTheCommandLineWriteTheSameFiles) {
         TextureStepInWindow(textureWindow));
     ASSERT_EQ(outcome.end, ConvertSXEnd::Ran);
     ASSERT_TRUE(outcome.result.ok()) << outcome.result.FailureText();
-    EXPECT_TRUE(prompter.Messages().empty());
     EXPECT_TRUE(textureWindow.isVisible()) << "the builder's window shows the texture's progress and stays open";
-    EXPECT_EQ(mainStatus.texts.back(), "Finished converting " + ter);
-    EXPECT_EQ(state.nationalFolder, typed + "/");
-    EXPECT_EQ(state.gameFolder, "C:\\MCM\\Tracks\\Dunes");  // offered again next time
-    EXPECT_EQ(emptyPieceShown, 1);
+    Note("builder", TextIn(textureWindow, "lblStatus"));
+    SeeRun("converted", outcome);  // the game folder is offered again next time
+    ExpectTranscript("convert-whole.txt");
     // Save ASC257 then proposes the name the new .TER refers to.
     const std::string asc = typed + "/" + DefaultAsc257SaveName(state.currentTerFile, state.lastAsc257File);
     const Asc257SaveNames names = MakeAsc257SaveNames(asc);

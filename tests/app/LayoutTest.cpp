@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window fits its font: every row, column and header text of the grid shows whole and no two controls overlap,
-// at the window's own size and at its least size, whatever the desktop's font; on a screen too small for all that, the
-// window stays on the screen and the grid scrolls.
 #include <QHeaderView>
 #include <QScreen>
 #include <QScrollBar>
@@ -68,7 +65,7 @@ protected:
     QFont font_ = QApplication::font();
 };
 
-TEST_F(LayoutTest, EveryRowColumnAndControlShowsAtEveryFontSize) {
+TEST_F(LayoutTest, EveryRowColumnAndControlShowsAtEveryFontSizeOnEveryScreenAndPlacementRules) {
     // The application's font, or a style sheet as `gridwright -stylesheet` sets it.
     const std::pair<const char*, int> cases[] = {{"font", 8}, {"font", 14}, {"style", 11}, {"style", 18}};
     for (const auto& [how, points] : cases) {
@@ -88,9 +85,7 @@ TEST_F(LayoutTest, EveryRowColumnAndControlShowsAtEveryFontSize) {
         ExpectEverythingShows(where + ", least size");
         TearDown();
     }
-}
-
-TEST_F(LayoutTest, OnASmallScreenTheWindowStaysOnItAndTheGridScrolls) {
+    // On a small screen the window stays on it and the grid scrolls.
     const QList<QScreen*> screens = QGuiApplication::screens();
     ASSERT_EQ(screens.size(), 2);
     const QRect small = screens[1]->availableGeometry();
@@ -108,40 +103,25 @@ TEST_F(LayoutTest, OnASmallScreenTheWindowStaysOnItAndTheGridScrolls) {
     settings->Set("LeftGridwright", "-90000");
     StartWindow();
     EXPECT_TRUE(screens[0]->availableGeometry().contains(window->frameGeometry()));
-}
-
-TEST(WindowPlacement, KeyIsTheCaptionBeforeItsFirstDashOrColon) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"Gridwright", "Gridwright"},
-        {"Gridwright - /tracks/bumpN.asc", "Gridwright"},
-        {"Gridwright - C:\\tracks\\bumpN.asc", "Gridwright"},
-        {"About Gridwright", "About Gridwright"},
-        {"Display 3D", "Display 3D"},
-        {"Current Range: (0:24)", "Current Range"},
-        {"  Set Curve  ", "Set Curve"},
-    };
-    for (const auto& [caption, key] : cases) EXPECT_EQ(PlacementKey(caption), key) << caption;
-}
-
-TEST(WindowPlacement, CentringAndStoredTexts) {
-    // 3000 twips narrower: left edge 1500; as wide or wider: 0.
-    const std::tuple<double, double, double> centred[] = {
-        {19200, 16200, 1500}, {19200, 19200, 0}, {19200, 25000, 0}, {19201, 19200, 0.5}};
-    for (const auto& [screen, form, edge] : centred) EXPECT_EQ(CenteredEdgeTwips(screen, form), edge) << form;
-    const std::pair<double, const char*> texts[] = {{1200, "1200"}, {7.5, "7.5"}, {-15, "-15"}};
-    for (const auto& [twips, text] : texts) EXPECT_EQ(TwipsText(twips), text);
-}
-
-TEST(WindowPlacement, AWindowOffTheScreensIsBroughtBackOntoOne) {
-    const QList<QRect> screens = {QRect(0, 0, 1920, 1200), QRect(1920, 0, 640, 500)};
-    const std::pair<QRect, QRect> cases[] = {
-        {QRect(100, 100, 800, 600), QRect(100, 100, 800, 600)},    // on a screen: left alone
-        {QRect(2000, 50, 500, 400), QRect(2000, 50, 500, 400)},    // on the second screen
-        {QRect(-4000, 3000, 800, 600), QRect(0, 600, 800, 600)},   // on none: onto the first
-        {QRect(1800, 100, 400, 300), QRect(1920, 100, 400, 300)},  // across the seam: where most of it is
-        {QRect(2100, 200, 700, 900), QRect(1920, 0, 640, 500)},    // larger than its screen: cut to it
-    };
-    for (const auto& [frame, placed] : cases) EXPECT_EQ(PlaceOnScreens(frame, screens), placed) << frame.x();
+    // Each row of placement.tsv: a rule (caption key, centring in twips, stored twips, a frame x y w h brought onto the
+    // screen holding most of it), its input and its exact answer.
+    const QList<QRect> desks = {QRect(0, 0, 1920, 1200), QRect(1920, 0, 640, 500)};
+    for (const Texts& row : Rows("placement.tsv")) {
+        std::istringstream in(row[1]);
+        double a = 0, b = 0, c = 0, d = 0;
+        in >> a >> b >> c >> d;
+        const QRect placed = PlaceOnScreens(QRectF(a, b, c, d).toRect(), desks);
+        const std::string answer = row[0] == "key"      ? PlacementKey(ToQ(row[1])).toStdString()
+                                   : row[0] == "centre" ? Number(CenteredEdgeTwips(a, b))
+                                   : row[0] == "twips"  ? TwipsText(a).toStdString()
+                                                        : QString("%1 %2 %3 %4")
+                                                             .arg(placed.x())
+                                                             .arg(placed.y())
+                                                             .arg(placed.width())
+                                                             .arg(placed.height())
+                                                             .toStdString();
+        EXPECT_EQ(answer, row[2]) << row[0] << " " << row[1];
+    }
 }
 
 }  // namespace

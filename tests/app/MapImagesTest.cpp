@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The grids as pictures: displacement maps made from the piece and the terrain, and heightmaps exported and imported
-// through real files.
 #include <cmath>
 
 #include "app/AppFixture.h"
@@ -26,9 +24,14 @@ protected:
         Trigger(item);
     }
     DisplacementWindow& Preview() { return window->DisplacementPreviewWindow(); }
-    // Imports path answering the heights box with heights, or with what the box proposes (as a person pressing Enter
-    // would); returns the proposal. The proposal is known only once the box is shown: the first run learns it (a
-    // refused answer changes nothing).
+    // Notes the main window and the preview, and each of the preview's pixels asked for.
+    void SeeMap(const std::string& step, std::vector<QPoint> pixels = {}) {
+        See(step);
+        Note("preview", Preview().windowTitle() + (Preview().isVisible() ? " shown " : " hidden ") +
+                            QString::number(Preview().picture().width()) + "; " + TextIn(Preview(), "lblStatus"));
+        for (QPoint p : pixels) Note("pixel", QString::number(Preview().picture().pixel(p), 16));
+    }
+    // Imports path answering heights, or what the box proposes (learnt by a first, refused run); returns the proposal.
     std::string Import(const char* item, const std::string& path, const std::string& heights = "") {
         prompter.fileAnswers = {path};
         prompter.inputAnswers = {"?"};
@@ -41,10 +44,10 @@ protected:
     }
 };
 
-TEST_F(MapImagesTest, PieceMapNeedsAnOpenPieceAndLandsBesideIt) {
+TEST_F(MapImagesTest, MapsAndHeightmapsThroughRealFiles) {
     StartWindow();
     Trigger("itmDispMapMakeDisplacementMapforASC17");
-    EXPECT_EQ(prompter.Messages(), Texts{"Please open an SX ASC file"});
+    See("no piece");
     PieceGrid grid;
     grid.Z(1, 16) = 12;  // the tallest cell, in the lowest row the 16 x 16 file keeps
     grid.Z(2, 16) = 6;
@@ -54,59 +57,54 @@ TEST_F(MapImagesTest, PieceMapNeedsAnOpenPieceAndLandsBesideIt) {
     const RgbImage map = Map("rampDispMap17.tga", 16);
     EXPECT_EQ(map.Rgb(0, 15), 0xffffffu);  // 12 of 12: 256, clipped to white
     EXPECT_EQ(map.Rgb(1, 15), 0x808080u);  // 6 of 12: 128
-    EXPECT_TRUE(Preview().isVisible());
-    EXPECT_EQ(Preview().windowTitle(), "Displacement Map");
-    EXPECT_EQ(TextIn(Preview(), "lblStatus"), "All Done - saved as " + PathToQ(dir.File("rampDispMap17.tga")));
-    EXPECT_EQ(Preview().picture().pixel(1, 15), qRgb(128, 128, 128));
-}
+    SeeMap("piece map", {{1, 15}});
 
-TEST_F(MapImagesTest, TerrainMapsAskMaxZAndTheFile) {
-    StartWindow();
+    // Both status lines name the file; after a conversion the track's name is proposed; a smaller map replaces all.
     state.national.At(10, 0) = 10;
     MakeTerrainMap("itmDispMapMake257DisplacementMapforASC257", "terrain257.tga");
-    ASSERT_EQ(prompter.shown.size(), 2u);
-    EXPECT_EQ(prompter.shown[1].request.title, "Save Displacement Map 257");
     EXPECT_EQ(Map("terrain257.tga", 257).Rgb(10, 256), 0x808080u);  // 10 of 20 at the bottom row
-    // Both status lines name the file written.
-    const QString done = "DispMap Done - Max Z =  20 - saved as " + PathToQ(dir.File("terrain257.tga"));
-    EXPECT_EQ(TextIn(Preview(), "lblStatus"), done);
-    EXPECT_EQ(Status(), done);
-
-    // After a conversion the box proposes the track's name in its output folder.
+    SeeMap("257");
     state.currentTerFile = "C:\\MCM\\Tracks\\Dunes\\Dunes.TER";
     state.nationalFolder = dir.path().string() + "/";
     MakeTerrainMap("itmDispMapMake513DisplacementMapforASC257", "terrain513.tga");
-    EXPECT_EQ(prompter.shown.back().request.fileName, "DunesDispMap513.tga");
-    EXPECT_EQ(prompter.shown.back().request.initialFolder, state.nationalFolder);
     Map("terrain513.tga", 513);
-    EXPECT_EQ(Preview().picture().size(), QSize(513, 513));
-    // A smaller map replaces the larger one whole, not in its corner.
+    SeeMap("513");
     MakeTerrainMap("itmDispMapMake257DisplacementMapforASC257", "again257.tga");
-    EXPECT_EQ(Preview().picture().size(), QSize(257, 257));
+    SeeMap("257 again");
     MakeTerrainMap("itmDispMapMake513DisplacementMapforASC257", "");
-    EXPECT_EQ(Status(), "Make Displacement Map cancelled");
-}
-
-// Export then import through real files gives back every height to one step of 1/65535 of the range; each import is one
-// step that undo takes back.
-TEST_F(MapImagesTest, PieceAndTerrainMakeTheRoundTripThroughRealFiles) {
+    See("cancelled");
+    // Export then import through real files gives back every height to one step of 1/65535 of the range; each import is
+    // one step that undo takes back. A file that is not a heightmap, or heights that cannot be, are said in a warning
+    // box and change nothing.
+    WriteAll(dir.File("junk.png"), "not a picture at all");
+    WriteAll(dir.File("odd.r16"), std::string(6, '\x01'));   // three samples: no square
+    WriteAll(dir.File("good.r16"), std::string(8, '\x10'));  // 2 x 2
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"itmFileImportHeightmap", "junk.png", ""},          {"itmNationalImportHeightmap", "odd.r16", ""},
+        {"itmFileImportHeightmap", "good.r16", "low, high"}, {"itmNationalImportHeightmap", "good.r16", "20, 0"},
+        {"itmNationalImportHeightmap", "good.r16", "-5, 3"},
+    };
+    for (const auto& [item, file, heights] : cases) {
+        prompter.fileAnswers = {dir.File(file)};
+        prompter.inputAnswers = {heights};
+        Trigger(item);
+        See(std::string(item) + " " + file + " " + heights);
+    }
     OpenDistinct("roundN.asc");
     const PieceGrid piece = state.piece;
     prompter.fileAnswers = {dir.File("round.png")};
     Trigger("itmFileExportHeightmap");
-    EXPECT_EQ(prompter.shown.back().request.fileName, "round.png");
-    EXPECT_EQ(prompter.shown.back().request.title, "Export Heightmap");
     Trigger("itmFileNew");
     EXPECT_EQ(Import("itmFileImportHeightmap", dir.File("round.png")), "1.01, 17.17") << "as the PNG recorded";
-    EXPECT_EQ(UndoText(), "Undo Import Heightmap");
+    See("piece imported");
     const double step = (17.17 - 1.01) / 65535;
     for (int r = 1; r <= 17; ++r)
         for (int c = 1; c <= 17; ++c) EXPECT_NEAR(state.piece.Z(c, r), piece.Z(c, r), step) << c << "," << r;
     Trigger("itmEditUndo");
     EXPECT_EQ(state.piece, PieceGrid{});
+    See("piece undone");
 
-    // The terrain through a raw file, which records no heights: 0 and 20 are proposed, and the terrain's own 0 and 19
-    // given.
+    // A raw file records no heights: 0 and 20 are proposed, the terrain's own 0 and 19 given.
     for (int y = 0; y < 257; ++y)
         for (int x = 0; x < 257; ++x) state.national.At(x, y) = (x * 7 + y * 3) % 20;
     const NationalGrid terrain = state.national;
@@ -114,46 +112,15 @@ TEST_F(MapImagesTest, PieceAndTerrainMakeTheRoundTripThroughRealFiles) {
     Trigger("itmNationalExportHeightmap");
     state.national.Clear();
     EXPECT_EQ(Import("itmNationalImportHeightmap", dir.File("land.r16"), "0, 19"), "0, 20");
-    EXPECT_EQ(UndoText(), "Undo Import Heightmap");
+    See("terrain imported");
     double worst = 0;
     for (std::size_t i = 0; i < terrain.values.size(); ++i)
         worst = std::max(worst, std::fabs(state.national.values[i] - terrain.values[i]));
     EXPECT_LE(worst, 19.0 / 65535);
     Trigger("itmEditUndo");
     EXPECT_EQ(state.national, NationalGrid{});
-}
-
-// A file that is not a heightmap, or heights that cannot be, are said in a warning box and change nothing.
-TEST_F(MapImagesTest, BadFilesAndHeightsAreRefusedInABox) {
-    StartWindow();
-    WriteAll(dir.File("junk.png"), "not a picture at all");
-    WriteAll(dir.File("odd.r16"), std::string(6, '\x01'));  // three samples: no square
-    const std::string good = dir.File("good.r16");
-    WriteAll(good, std::string(8, '\x10'));  // 2 x 2
-    const std::tuple<const char*, std::string, std::string, std::string> cases[] = {
-        // item, file, heights, message start
-        {"itmFileImportHeightmap", dir.File("junk.png"), "",
-         "Cannot read " + dir.File("junk.png") + ": it is not a PNG image"},
-        {"itmNationalImportHeightmap", dir.File("odd.r16"), "",
-         "Cannot read " + dir.File("odd.r16") +
-             ": its 3 samples do not make a square (a raw heightmap's side is taken from its size)"},
-        {"itmFileImportHeightmap", good, "low, high",
-         "Enter the heights of black and white as two numbers, for example 0, 20. You entered (low, high)"},
-        {"itmNationalImportHeightmap", good, "20, 0", good + ": "},
-        {"itmNationalImportHeightmap", good, "-5, 3", good + ": "},
-    };
-    for (const auto& [item, file, heights, message] : cases) {
-        prompter.shown.clear();
-        prompter.fileAnswers = {file};
-        prompter.inputAnswers = {heights};
-        Trigger(item);
-        ASSERT_FALSE(prompter.shown.empty()) << file;
-        EXPECT_TRUE(prompter.shown.back().warning) << file;
-        EXPECT_EQ(prompter.shown.back().text.rfind(message, 0), 0u) << prompter.shown.back().text;
-        EXPECT_EQ(state.piece, PieceGrid{});
-        EXPECT_EQ(state.national, NationalGrid{});
-        EXPECT_FALSE(Action("itmEditUndo")->isEnabled()) << file;
-    }
+    See("terrain undone");
+    ExpectTranscript("heightmaps.txt");
 }
 
 }  // namespace

@@ -8,201 +8,122 @@ namespace {
 
 using NationalMenuTest = AppFixture;
 
-TEST_F(NationalMenuTest, ClearsAfterAskingOpensAddsAndSaves) {
-    StartWindow();
-    // Clearing a terrain that holds heights asks first; a flat one is not asked about.
+TEST_F(NationalMenuTest, EveryTerrainMenuItemAndItsStepsInTheSharedHistory) {
+    // One history for both documents, each with its own saved point; opening a piece forgets only the piece's steps.
+    OpenDistinct("markN.asc");
+    EditCell(1, 1, "5");
     prompter.inputAnswers = {"0, 0, 1"};
     Trigger("itmNationalAddToASC257");
-    const NationalGrid added = state.national;
-    prompter.yesNoAnswers = {false};
-    Trigger("itmNationalClearASC257");
-    EXPECT_EQ(prompter.shown.back().text,
-              "Clear the terrain (ASC257)? Every height goes back to 0. (Edit > Undo brings it back.)");
-    EXPECT_EQ(state.national, added);
-    EXPECT_EQ(UndoText(), "Undo Add Piece");
-    prompter.yesNoAnswers = {true};
-    Trigger("itmNationalClearASC257");
+    Key(Qt::Key_S);  // saves the piece
+    See("piece saved");
+    Trigger("itmEditUndo");  // the terrain's step: the piece is still as saved, the terrain back where it started
     EXPECT_EQ(state.national, NationalGrid{});
-    EXPECT_FALSE(window->nationalModified());
-    const std::size_t asked = prompter.shown.size();
-    Trigger("itmNationalClearASC257");
-    EXPECT_EQ(prompter.shown.size(), asked);
-    EXPECT_EQ(UndoText(), "Undo Clear ASC257");
-
-    const std::string base = WriteTerrain("base.flat.asc");
-    prompter.fileAnswers = {base};
-    Trigger("itmNationalOpenBaseASC257");
-    EXPECT_EQ(prompter.shown.back().request.title, "Select Base Map");
-    EXPECT_EQ(state.national.At(256, 3), 4.0);
-    EXPECT_EQ(state.baseMapFile, base);
-    EXPECT_EQ(Status(), "All done");
-
-    // The open piece (all 2) goes in at the track editor's tile (3, 3), scaled by 0.8.
-    LoadFlatPiece(2);
-    prompter.inputAnswers = {"3g, 3g,,.8", ""};  // then cancelled
-    Trigger("itmNationalAddToASC257");
-    EXPECT_EQ(prompter.shown.back().kind + " " + prompter.shown.back().title, "input ASC Offset");
-    EXPECT_EQ(state.national.At(32, 208), 32 / 256.0 + 208 + 1.6);
-    EXPECT_EQ(state.national.At(48, 208), 48 / 256.0 + 208);
-    EXPECT_TRUE(window->nationalModified());
-    Trigger("itmNationalAddToASC257");
-    EXPECT_EQ(prompter.Messages().back(), "You must enter an X, Y. You entered ()");
-
-    // Save proposes the base name of the file read, and keeps the old file as .bak, named by all of the file name but
-    // its extension.
-    prompter.fileAnswers = {base};
-    Trigger("itmNationalSaveASC257");
-    EXPECT_EQ(prompter.shown.back().request.title + ": " + prompter.shown.back().request.fileName,
-              "Save ASC As: base.asc");
-    EXPECT_EQ(Status(), "All Done");
-    EXPECT_TRUE(Exists(dir.File("base.flat.bak")));
-    EXPECT_FALSE(window->nationalModified());
-    prompter.yesNoAnswers = {true};
-    Trigger("itmNationalClearASC257");
-    EXPECT_EQ(state.national, NationalGrid());
-    EXPECT_TRUE(state.baseMapFile.empty());
-    EXPECT_EQ(state.lastAsc257File, base);
-}
-
-TEST_F(NationalMenuTest, SpecialFilesAreRefusedInABoxAndChangeNothing) {
-    StartWindow();
+    See("undone");
+    Trigger("itmEditRedo");
+    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece("otherN.asc")));
+    See("other piece");  // the terrain's step stays
+    Trigger("itmEditUndo");
+    EXPECT_EQ(state.national, NationalGrid{});
+    See("undone again", {{1, 1}});  // the earlier piece's steps are gone
+    auto seeMode = [&](const std::string& step) {
+        const bool slope = Find<QWidget>("txtEdge")->isVisible();
+        ExpectTexts(*window, slope ? "slope-edges.tsv" : "statistics.tsv");
+        EXPECT_EQ(Find<QWidget>("btnCancel")->isVisible(), slope);
+        See(step + (slope ? ": slope edges" : ": statistics"), {}, {{128, 1}});
+        auto* list = Find<QListWidget>("lstStatistics");
+        for (int i = 0; i < list->count(); ++i) Note("", list->item(i)->text());
+    };
+    Trigger("itmNationalDisplayStatistics");
+    seeMode("statistics");
+    // Asked for slope mode while it is open, the dialog says so and can be left with Cancel; asked back, its Ok only
+    // closes it. A second call while it is open appends four more lines.
+    state.national.values.assign(state.national.values.size(), 20.0);
+    const std::pair<const char*, const char*> steps[] = {{"itmNationalSlopeEdges", "btnCancel"},
+                                                         {"itmNationalSlopeEdges", nullptr},
+                                                         {"itmNationalDisplayStatistics", "btnOKButton"},
+                                                         {"itmNationalSlopeEdges", nullptr},
+                                                         {"itmNationalSlopeEdges", nullptr},
+                                                         {nullptr, "btnOKButton"}};
+    for (const auto& [item, button] : steps) {
+        if (item) Trigger(item);
+        seeMode(item ? item : "edge 0");
+        if (!item) Find<QLineEdit>("txtEdge")->setText("0");
+        if (button) Click(button);
+        QApplication::processEvents();
+        if (button) See(button, {}, {{128, 1}});  // row y = -127
+    }
+    // Special files are refused in a box and change nothing.
     state.nationalFolder = dir.path().string();
     state.national.At(7, 7) = 7;
-    const NationalGrid before = state.national;
     const std::string fifo = MakeSpecialFile(SpecialKind::Fifo, dir.File("track.ter"), kTrackFileCap).path;
-    const std::pair<const char*, std::string> cases[] = {{"itmNationalOpenBaseASC257", "/dev/zero"},
-                                                         {"itmNationalOpenSXTER", fifo}};
-    for (const auto& [item, path] : cases) {
-        prompter.shown.clear();
+    for (const auto& [item, path] :
+         {std::pair("itmNationalOpenBaseASC257", std::string("/dev/zero")), {"itmNationalOpenSXTER", fifo}}) {
         prompter.fileAnswers = {path};
         prompter.yesNoAnswers = {true};  // the track may go onto the terrain there is
         // The conversion's dialog, in its Open mode, is accepted as it stands.
         AnswerModal([](QWidget* dialog) { ClickIn(*dialog, "OKButton"); });
         Trigger(item);
-        const std::string reason = path == fifo ? "it is a FIFO" : "it is a device";
-        EXPECT_EQ(prompter.Messages(), Texts{"Cannot read " + path + ": " + reason + ", not a regular file"}) << item;
-        EXPECT_EQ(state.national, before) << item;
+        See(item, {}, {{7, 7}});
     }
-    EXPECT_EQ(state.baseMapFile, "");
-}
-
-TEST_F(NationalMenuTest, StatisticsAndSlopeEdges) {
-    StartWindow();
-    Trigger("itmNationalDisplayStatistics");
-    ASSERT_NE(Find<QDialog>("dlgStatistics"), nullptr);
-    auto expectMode = [&](bool slope) {
-        ExpectTexts(*window, slope ? "slope-edges.tsv" : "statistics.tsv");
-        EXPECT_EQ(Find<QWidget>("txtEdge")->isVisible(), slope);
-        EXPECT_EQ(Find<QWidget>("btnCancel")->isVisible(), slope);
+    // Clearing asks; opening, adding and saving; every step is one that undo restores exactly.
+    LoadFlatPiece(2);
+    const std::string base = WriteTerrain("base.flat.asc");
+    // Clearing a terrain that holds heights asks first; a flat one is not asked about. The open piece (all 2) goes in
+    // at the track editor's tile (3, 3), scaled by 0.8; then the box is cancelled. Save proposes the base name of the
+    // file read, and keeps the old file as .bak, named by all of the file name but its extension.
+    const std::tuple<const char*, std::deque<bool>, std::deque<std::string>, std::deque<std::string>> menu[] = {
+        {"itmNationalAddToASC257", {}, {"0, 0, 1"}, {}}, {"itmNationalClearASC257", {false}, {}, {}},
+        {"itmNationalClearASC257", {true}, {}, {}},      {"itmNationalClearASC257", {}, {}, {}},
+        {"itmNationalOpenBaseASC257", {}, {}, {base}},   {"itmNationalAddToASC257", {}, {"3g, 3g,,.8"}, {}},
+        {"itmNationalAddToASC257", {}, {}, {}},          {"itmNationalSaveASC257", {}, {}, {base}},
+        {"itmNationalClearASC257", {true}, {}, {}},
     };
-    expectMode(false);
-    auto* list = Find<QListWidget>("lstStatistics");
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-    EXPECT_EQ(lines, (QStringList{"Minimum Z:  0", "Maximum Z:  0", "Average Z:  0", "Average Z on edge:  0"}));
-
-    // Asked for slope mode while it is open, the dialog says so and can be left with Cancel; asked back, its Ok only
-    // closes it.
-    state.national.values.assign(state.national.values.size(), 20.0);
-    const NationalGrid flat = state.national;
-    Trigger("itmNationalSlopeEdges");
-    expectMode(true);
-    Click("btnCancel");
-    QApplication::processEvents();
-    Trigger("itmNationalSlopeEdges");
-    Trigger("itmNationalDisplayStatistics");
-    expectMode(false);
-    Click("btnOKButton");
-    QApplication::processEvents();
-    EXPECT_EQ(state.national, flat);
-    EXPECT_FALSE(window->nationalModified());
-
-    Trigger("itmNationalSlopeEdges");
-    expectMode(true);
-    // A second call while it is open appends four more lines.
-    Trigger("itmNationalSlopeEdges");
-    EXPECT_EQ(Find<QListWidget>("lstStatistics")->count(), 8);
-    Find<QLineEdit>("txtEdge")->setText("0");
-    Click("btnOKButton");
-    EXPECT_EQ(state.national.At(128, 1), 2);  // row y = -127
-    EXPECT_EQ(Status(), "Slope Edges Done");
-    EXPECT_TRUE(window->nationalModified());
-}
-
-// Every way the terrain changes is one step named after it; undoing them all gives back each earlier terrain exactly,
-// files included, and redo the later.
-TEST_F(NationalMenuTest, EveryTerrainOperationIsOneStepThatUndoRestoresExactly) {
-    StartWindow();
-    const std::string base = WriteTerrain("base.asc");
+    for (const auto& [item, yesNo, inputs, files] : menu) {
+        std::tie(prompter.yesNoAnswers, prompter.inputAnswers, prompter.fileAnswers) = std::tie(yesNo, inputs, files);
+        Trigger(item);
+        See(item, {}, {{256, 3}, {32, 208}, {48, 208}});
+    }
+    EXPECT_EQ(state.national, NationalGrid());
+    // Each terrain change is one named step; undo gives back each earlier terrain exactly, files included, redo the
+    // later.
+    const std::string plain = WriteTerrain("base.asc");
     fs::copy(ProgramFolder() + "/samples/Dunes", dir.File("Dunes"), fs::copy_options::recursive);
     fs::create_directory(dir.File("nat"));
     state.nationalFolder = dir.File("nat") + "/";
     LoadFlatPiece(2);
-    const std::pair<const char*, std::function<void()>> steps[] = {
-        {"Undo Open Base ASC257", [&] { prompter.fileAnswers = {base}; }},
-        {"Undo Add Piece", [&] { prompter.inputAnswers = {"3g, 3g,,.8"}; }},
-        {"Undo Slope Edges",
-         [&] {
-             Trigger("itmNationalSlopeEdges");
-             Find<QLineEdit>("txtEdge")->setText("0");
-             Click("btnOKButton");
-             QApplication::processEvents();
-         }},
-        {"Undo Clear ASC257", [&] { prompter.yesNoAnswers = {true}; }},
-        {"Undo Open SX .TER",
-         [&] {
-             prompter.fileAnswers = {dir.File("Dunes/Dunes.TER")};
-             AnswerModal([](QWidget* dialog) { ClickIn(*dialog, "OKButton"); });  // the conversion's, in Open mode
-         }},
+    const std::function<void()> actions[] = {
+        [&] { prompter.fileAnswers = {plain}; },
+        [&] { prompter.inputAnswers = {"3g, 3g,,.8"}; },
+        [&] {
+            Find<QLineEdit>("txtEdge")->setText("0");
+            Click("btnOKButton");
+            QApplication::processEvents();
+        },
+        [&] { prompter.yesNoAnswers = {true}; },
+        [&] {
+            prompter.fileAnswers = {dir.File("Dunes/Dunes.TER")};
+            AnswerModal([](QWidget* dialog) { ClickIn(*dialog, "OKButton"); });  // the conversion's, in Open mode
+        },
     };
-    const char* items[] = {"itmNationalOpenBaseASC257", "itmNationalAddToASC257", nullptr, "itmNationalClearASC257",
-                           "itmNationalOpenSXTER"};
     std::vector<TerrainContent> terrains{window->terrain().Content()};
-    for (std::size_t i = 0; i < std::size(steps); ++i) {
-        const auto& [undo, act] = steps[i];
-        act();
-        if (items[i]) Trigger(items[i]);
-        EXPECT_EQ(UndoText(), undo);
-        EXPECT_NE(window->terrain().Content(), terrains.back()) << undo;
+    for (const char* item : {"itmNationalOpenBaseASC257", "itmNationalAddToASC257", "itmNationalSlopeEdges",
+                             "itmNationalClearASC257", "itmNationalOpenSXTER"}) {
+        if (std::string(item) == "itmNationalSlopeEdges") Trigger(item);
+        actions[terrains.size() - 1]();
+        if (std::string(item) != "itmNationalSlopeEdges") Trigger(item);
+        See(item);
+        EXPECT_NE(window->terrain().Content(), terrains.back()) << item;
         terrains.push_back(window->terrain().Content());
     }
-    EXPECT_EQ(state.baseMapFile, "") << "cleared";
-    EXPECT_EQ(state.currentTerFile, dir.File("Dunes/Dunes.TER"));
     for (std::size_t i = terrains.size() - 1; i > 0; --i) {
         Trigger("itmEditUndo");
-        EXPECT_EQ(window->terrain().Content(), terrains[i - 1]) << "undo " << steps[i - 1].first;
+        EXPECT_EQ(window->terrain().Content(), terrains[i - 1]) << "undo " << i;
     }
     for (std::size_t i = 1; i < terrains.size(); ++i) {
         Trigger("itmEditRedo");
-        EXPECT_EQ(window->terrain().Content(), terrains[i]) << "redo " << steps[i - 1].first;
+        EXPECT_EQ(window->terrain().Content(), terrains[i]) << "redo " << i;
     }
-}
-
-// One history for both documents, in the order of the steps; each keeps its own saved point, and opening a piece
-// forgets only the piece's steps.
-TEST_F(NationalMenuTest, PieceAndTerrainStepsShareOneHistoryButNotTheirSavedState) {
-    OpenDistinct("markN.asc");
-    EditCell(1, 1, "5");
-    prompter.inputAnswers = {"0, 0, 1"};
-    Trigger("itmNationalAddToASC257");
-    EXPECT_EQ(UndoText(), "Undo Add Piece");
-    Key(Qt::Key_S);  // saves the piece
-    EXPECT_FALSE(state.pieceModified);
-    EXPECT_TRUE(window->nationalModified());
-
-    Trigger("itmEditUndo");  // the terrain's step
-    EXPECT_EQ(state.national, NationalGrid{});
-    EXPECT_FALSE(state.pieceModified) << "the piece is still as saved";
-    EXPECT_FALSE(window->nationalModified()) << "the terrain is back where it started";
-    EXPECT_EQ(UndoText(), "Undo Edit Cell");
-    Trigger("itmEditRedo");
-
-    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece("otherN.asc")));
-    EXPECT_EQ(UndoText(), "Undo Add Piece") << "the terrain's step stays";
-    Trigger("itmEditUndo");
-    EXPECT_EQ(state.national, NationalGrid{});
-    EXPECT_FALSE(Action("itmEditUndo")->isEnabled()) << "the earlier piece's steps are gone";
-    EXPECT_EQ(state.piece.Z(1, 1), 1.01);
+    ExpectTranscript("statistics.txt");
 }
 
 }  // namespace

@@ -19,99 +19,7 @@ protected:
     }
 };
 
-TEST_F(PieceEditingTest, ValueButtonsChangeTheSelectedRangeAndAnEmptyValueNothing) {
-    OpenDistinct();
-    const PieceGrid opened = state.piece;
-    const std::pair<const char*, const char*> empty[] = {{"btnSetRange", "Enter value to set."},
-                                                         {"btnScale", "Enter value to scale by."},
-                                                         {"btnDisplace", "Enter value to scale by."}};
-    for (const auto& [button, message] : empty) {
-        prompter.shown.clear();
-        SetValue("");
-        Click(button);
-        EXPECT_EQ(prompter.Messages(), Texts{message});
-    }
-    EXPECT_EQ(state.piece, opened);
-    EXPECT_FALSE(state.pieceModified);
-
-    Grid()->SetSelection({2, 3, 4, 5});  // columns 2..3, rows 4..5
-    struct Step {
-        const char *button, *value;
-        std::vector<std::tuple<int, int, double>> cells;  // c, r, z after the step
-    };
-    const Step steps[] = {{"btnSetRange", "5", {{2, 4, 5}, {3, 5, 5}, {4, 4, 4.04}}},
-                          {"btnDisplace", "-2", {{2, 4, 3}}},
-                          {"btnScale", "0", {{3, 5, 0}, {1, 4, 1.04}}}};
-    for (const Step& step : steps) {
-        SetValue(step.value);
-        Click(step.button);
-        for (const auto& [c, r, z] : step.cells) EXPECT_EQ(Z(c, r), z) << step.button << " " << c << ", " << r;
-    }
-    EXPECT_EQ(Grid()->CellText(3, 5), " 0");  // the grid shows the new value
-    EXPECT_TRUE(state.pieceModified);
-    EXPECT_EQ(Grid()->Selection(), (CellRange{2, 3, 4, 5}));
-
-    // One selected cell means the whole grid, which is then shown selected.
-    Grid()->SetCurrentCell(6, 6);
-    SetValue("5");
-    Click("btnSetRange");
-    EXPECT_EQ(Z(17, 17), 5);
-    EXPECT_EQ(Grid()->selectedItems().size(), 289);
-    SetValue("   ");  // blanks are not empty: they count as 0
-    Click("btnSetRange");
-    EXPECT_EQ(Z(1, 1), 0);
-}
-
-TEST_F(PieceEditingTest, RangeButtonsAndArrowsChangeTheRange) {
-    OpenDistinct();
-    const PieceGrid original = state.piece;
-    Grid()->SetSelection({1, 5, 1, 2});
-    Click("btnMirrorH");
-    EXPECT_EQ(Status(), "All Done");  // the mirrors report on the status line
-    struct Case {
-        const char* control;
-        CellRange range;
-        int c, r;
-        double z;
-        const char* undo;
-    };
-    const Case cases[] = {
-        {"btnMirrorH", {1, 5, 1, 2}, 1, 1, 5.01, "Undo Mirror H"},  // 5 columns by 2 rows
-        {"btnMirrorV", {1, 5, 1, 2}, 1, 1, 1.02, "Undo Mirror V"},
-        {"btnRotate", {10, 12, 10, 12}, 10, 10, 12.10, "Undo Rotate 90 CCW"},  // the top-right cell ends top-left
-        {"picRight", {1, 17, 1, 17}, 1, 5, 17.05, "Undo Shift Right"},
-        {"picUp", {3, 3, 2, 6}, 3, 6, 3.02, "Undo Shift Up"},
-    };
-    for (const Case& c : cases) {
-        window->document().LoadPiece(original);
-        Grid()->SetSelection(c.range);
-        if (auto* arrow = window->findChild<ArrowPicture*>(c.control)) {
-            QTest::mouseClick(arrow, Qt::LeftButton);
-            EXPECT_FALSE(arrow->pressedLook());
-        } else {
-            Click(c.control);
-        }
-        EXPECT_EQ(Z(c.c, c.r), c.z) << c.control;
-        EXPECT_EQ(UndoText(), c.undo);
-    }
-
-    Grid()->SetSelection({10, 12, 10, 13});
-    const PieceGrid before = state.piece;
-    Click("btnRotate");
-    EXPECT_EQ(prompter.Messages(), Texts{"Unable to rotate range.  Range must be same height and width."});
-    EXPECT_EQ(state.piece, before);
-
-    Grid()->SetSelection({1, 17, 3, 3});
-    window->document().ApplyToPiece("Test", [](PieceGrid& g) {
-        g.Z(1, 3) = 0;
-        g.Z(17, 3) = 16;
-    });
-    Click("btnSlopeRows");
-    for (int c = 1; c <= 17; ++c) EXPECT_EQ(Z(c, 3), c - 1);
-    EXPECT_EQ(Z(2, 4), 2.04);
-}
-
-TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBit) {
+TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBitThe3DViewAndTheCurveFollow) {
     OpenDistinct();
     const PieceGrid original = state.piece;
     Grid()->SetSelection({2, 9, 3, 10});
@@ -123,92 +31,26 @@ TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBit) {
     const PieceGrid end = state.piece;
     auto* stack = window->findChild<QUndoStack*>();
     EXPECT_EQ(stack->count(), 6);
-    EXPECT_EQ(UndoText(), "Undo Edit Cell");
+    See("six steps");
     while (stack->canUndo()) Trigger("itmEditUndo");
     EXPECT_EQ(state.piece, original);
-    EXPECT_EQ(Grid()->CellText(4, 4), " 4.04");
+    See("all undone", {{4, 4}});
     while (stack->canRedo()) Trigger("itmEditRedo");
     EXPECT_EQ(state.piece, end);
     stack->setIndex(1);
-    EXPECT_EQ(UndoText(), "Undo Scale");
-    EXPECT_EQ(Action("itmEditRedo")->text(), "Redo Rotate 90 CCW");
-}
-
-TEST_F(PieceEditingTest, TheOptionAndTheNameDecideTheFilesSaved) {
-    OpenDistinct("bumpN.asc");
-    Grid()->SetSelection({3, 7, 4, 9});
-    window->document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(17, 17) = 100; });
-    Find<QLineEdit>("txtPieceName")->setText("bump2");
-    Trigger("itmFileSave");
-    for (const char* f : {"bump2N.asc", "bump2W.asc", "bump2S.asc", "bump2E.asc"})
-        EXPECT_TRUE(Exists(dir.File(f))) << f;
-    EXPECT_EQ(ReadBack("bump2N.asc"), state.piece);
-    EXPECT_FALSE(state.pieceModified);
-    EXPECT_EQ(Grid()->Selection(), (CellRange{3, 7, 4, 9}));
-    EXPECT_EQ(window->windowTitle(), "Gridwright - " + PathToQ(dir.File("bump2N.asc")));
-
-    Click("opt2Files");
-    prompter.fileAnswers = {dir.File("ramp.asc")};
-    Trigger("itmFileSaveAs");
-    EXPECT_EQ(prompter.shown.back().request.title, "Save File As");
-    EXPECT_EQ(prompter.shown.back().request.fileName, "bump2");
-    EXPECT_TRUE(Exists(dir.File("rampNS.asc")));
-    EXPECT_TRUE(Exists(dir.File("rampEW.asc")));
-    EXPECT_FALSE(Exists(dir.File("rampN.asc")));
-
-    Click("opt1File");
-    Trigger("itmFileSave");
-    EXPECT_EQ(ReadBack("rampNSEW.asc"), state.piece);
-    EXPECT_EQ(window->windowTitle(), "Gridwright - " + PathToQ(dir.File("rampNSEW.asc")));
-
-    prompter.fileAnswers = {dir.File("rampN.asc"), ""};  // then cancelled: nothing happens
-    Trigger("itmFileSaveAs");
-    EXPECT_TRUE(Exists(dir.File("rampW.asc")));
-    EXPECT_TRUE(Find<QRadioButton>("opt4Files")->isChecked());
-    EXPECT_EQ(Find<QLineEdit>("txtPieceName")->text(), "ramp");
-    const auto shownBefore = prompter.Messages().size();
-    Trigger("itmFileSaveAs");
-    EXPECT_EQ(prompter.Messages().size(), shownBefore);
-}
-
-TEST_F(PieceEditingTest, FailedSaveIsReportedAndKeepsThePieceUnsaved) {
-    OpenDistinct("bumpN.asc");
-    window->document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(1, 1) = 9; });
-    const PieceGrid grid = state.piece;
-    const std::string previous = ReadAll(dir.File("bumpN.asc"));
-    OutputFile::FailAfterBytesForTesting(100);
-    Trigger("itmFileSave");
-    OutputFile::FailAfterBytesForTesting(-1);
-    ASSERT_EQ(prompter.Messages().size(), 1u);
-    for (const char* f : {"N", "W", "S", "E"})
-        EXPECT_NE(prompter.Messages()[0].find("bump" + std::string(f) + ".asc: No space"), std::string::npos) << f;
-    EXPECT_TRUE(prompter.shown.back().warning);
-    EXPECT_TRUE(state.pieceModified);
-    EXPECT_EQ(state.piece, grid);
-    EXPECT_EQ(ReadAll(dir.File("bumpN.asc")), previous);
-    EXPECT_FALSE(Exists(dir.File("bumpW.asc")));
-    EXPECT_EQ(Status(), "Save failed: 4 of 4 files not written");
-    // What the status said was about that piece, not the next one.
-    prompter.yesNoAnswers = {true};
-    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece("nextN.asc")));
-    EXPECT_EQ(Status(), " ");
-}
-
-TEST_F(PieceEditingTest, ThreeDViewFollowsTheBarsAndThePiece) {
-    OpenDistinct();
+    See("back to the first");
+    // The 3D view follows its bars and the piece.
     Trigger("itmView3D");
     Display3DWindow* view = window->display3D();
-    ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(view->isVisible());
+    ASSERT_TRUE(view && view->isVisible());
     ExpectTexts(*view, "display-3d.tsv");
     LinePicture* picture = view->picture();
     EXPECT_EQ(picture->lines().size(), 548u);
-    const auto before = picture->lines();
+    const auto unzoomed = picture->lines();
     FindIn<QScrollBar>(*view, "scrlZoom")->setValue(140);
     EXPECT_EQ(TextIn(*view, "lblZoomVal"), "60");
-    EXPECT_NE(picture->lines(), before);
-    // An edit in the main window shows at once.
-    const auto flat = picture->lines();
+    EXPECT_NE(picture->lines(), unzoomed);
+    const auto flat = picture->lines();  // an edit in the main window shows at once
     SetValue("3");
     Grid()->SetSelection({1, 2, 1, 2});
     Click("btnSetRange");
@@ -216,36 +58,23 @@ TEST_F(PieceEditingTest, ThreeDViewFollowsTheBarsAndThePiece) {
     const QColor back = picture->background();
     FindIn<QAction>(*view, "mnuToggleColors")->trigger();
     EXPECT_EQ(picture->foreground(), back);
-}
-
-TEST_F(PieceEditingTest, CurveToolNeedsFourRowsAndAppliesOnAnyClose) {
-    OpenDistinct();
+    // The curve tool needs four rows and applies on any close.
     Grid()->SetSelection({2, 4, 5, 7});
     const PieceGrid before = state.piece;
     Click("Command1");
-    EXPECT_EQ(prompter.Messages(), Texts{"You need to highlight at least 4 rows to use the curve function"});
-    EXPECT_EQ(state.piece, before);
-
+    See("three rows");
+    // Interior rows change in every column of the range, all alike; ends and outside are kept.
     for (const char* how : {"btnApply", "btnCancel", "close"}) {
-        SCOPED_TRACE(how);
         window->document().LoadPiece(before);
         Grid()->SetSelection({2, 4, 3, 9});
-        QString title, enter;
         AnswerModal([&](QWidget* d) {
-            title = d->windowTitle();
-            enter = FindIn<QLabel>(*d, "lblEnter")->text();
+            Note("asked", d->windowTitle() + " " + FindIn<QLabel>(*d, "lblEnter")->text());
             std::string(how) == "close" ? (void)d->close() : ClickIn(*d, how);
         });
         Click("Command1");
-        EXPECT_EQ(title, "Set Curve");
-        EXPECT_EQ(enter, "2.09");
-        // Interior rows changed in every column of the range; ends and outside kept.
-        EXPECT_EQ(Z(3, 3), before.Z(3, 3));
-        EXPECT_EQ(Z(4, 9), before.Z(4, 9));
-        EXPECT_NE(Z(3, 5), before.Z(3, 5));
-        EXPECT_EQ(Z(4, 5), Z(2, 5));  // every column receives the same profile
-        EXPECT_EQ(Z(5, 5), before.Z(5, 5));
+        See(how, {{3, 3}, {4, 9}, {3, 5}, {4, 5}, {2, 5}, {5, 5}});
     }
+    ExpectTranscript("undo-mixed.txt");
 
     // A control point dragged on the picture moves its bars, which show where it is.
     window->document().LoadPiece(before);
@@ -270,6 +99,90 @@ TEST_F(PieceEditingTest, CurveToolNeedsFourRowsAndAppliesOnAnyClose) {
     EXPECT_NEAR(barY, 40, 1);
     EXPECT_EQ(shown, "Height " + ToQ(PlainNumberText(HeightOfY(barY))));
     EXPECT_GT(Z(1, 12), 5);  // the profile rises towards the point; the straight line stays near 1
+}
+
+TEST_F(PieceEditingTest, SavingAndTheValueAndRangeButtons) {
+    OpenDistinct("bumpN.asc");
+    Grid()->SetSelection({3, 7, 4, 9});
+    window->document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(17, 17) = 100; });
+    Find<QLineEdit>("txtPieceName")->setText("bump2");
+    Trigger("itmFileSave");
+    See("saved as bump2");
+    EXPECT_EQ(ReadBack("bump2N.asc"), state.piece);
+    Click("opt2Files");
+    prompter.fileAnswers = {dir.File("ramp.asc")};
+    Trigger("itmFileSaveAs");
+    See("two files saved as ramp");
+    Click("opt1File");
+    Trigger("itmFileSave");
+    See("one file saved");
+    EXPECT_EQ(ReadBack("rampNSEW.asc"), state.piece);
+    prompter.fileAnswers = {dir.File("rampN.asc"), ""};  // then cancelled: nothing happens
+    Trigger("itmFileSaveAs");
+    See("saved as rampN");
+    Trigger("itmFileSaveAs");
+    See("cancelled");
+    // A failed save is reported and keeps the piece unsaved.
+    OpenDistinct("bumpN.asc");
+    window->document().ApplyToPiece("Test", [](PieceGrid& g) { g.Z(1, 1) = 9; });
+    const PieceGrid grid = state.piece;
+    const std::string previous = ReadAll(dir.File("bumpN.asc"));
+    OutputFile::FailAfterBytesForTesting(100);
+    Trigger("itmFileSave");
+    OutputFile::FailAfterBytesForTesting(-1);
+    See("failed");
+    EXPECT_EQ(state.piece, grid);
+    EXPECT_EQ(ReadAll(dir.File("bumpN.asc")), previous);
+    // What the status said was about that piece, not the next one.
+    prompter.yesNoAnswers = {true};
+    ASSERT_TRUE(window->OpenPieceFile(WriteDistinctPiece("nextN.asc")));
+    See("next piece");
+    // Value and range buttons change the selected range; an empty value changes nothing.
+    OpenDistinct();
+    const PieceGrid opened = state.piece;
+    for (const char* button : {"btnSetRange", "btnScale", "btnDisplace"}) {
+        SetValue("");
+        Click(button);
+        See(std::string(button) + " with no value", {{1, 1}});
+    }
+    EXPECT_EQ(state.piece, opened);
+    // One selected cell means the whole grid, then shown selected; blanks are not empty: they count as 0.
+    const std::tuple<CellRange, const char*, const char*, std::vector<std::pair<int, int>>> steps[] = {
+        {{2, 3, 4, 5}, "btnSetRange", "5", {{2, 4}, {3, 5}, {4, 4}}},
+        {{2, 3, 4, 5}, "btnDisplace", "-2", {{2, 4}}},
+        {{2, 3, 4, 5}, "btnScale", "0", {{3, 5}, {1, 4}}},
+        {{6, 6, 6, 6}, "btnSetRange", "5", {{17, 17}}},
+        {{6, 6, 6, 6}, "btnSetRange", "   ", {{1, 1}}},
+        // 5 columns by 2 rows; the top-right cell ends top-left.
+        {{1, 5, 1, 2}, "btnMirrorH", "", {{1, 1}}},
+        {{1, 5, 1, 2}, "btnMirrorV", "", {{1, 1}}},
+        {{10, 12, 10, 12}, "btnRotate", "", {{10, 10}}},
+        {{1, 17, 1, 17}, "picRight", "", {{1, 5}}},
+        {{3, 3, 2, 6}, "picUp", "", {{3, 6}}},
+        {{10, 12, 10, 13}, "btnRotate", "", {{10, 10}}},  // not square: refused
+    };
+    for (const auto& [range, control, value, cells] : steps) {
+        if (!*value) window->document().LoadPiece(opened);
+        Grid()->SetSelection(range);
+        SetValue(value);
+        if (auto* arrow = window->findChild<ArrowPicture*>(control)) {
+            QTest::mouseClick(arrow, Qt::LeftButton);
+            EXPECT_FALSE(arrow->pressedLook());
+        } else {
+            Click(control);
+        }
+        See(std::string(control) + " " + value, cells);
+    }
+    EXPECT_EQ(state.piece, opened);  // the refused rotation changed nothing
+    Grid()->SetSelection({1, 17, 3, 3});
+    window->document().ApplyToPiece("Test", [](PieceGrid& g) {
+        g.Z(1, 3) = 0;
+        g.Z(17, 3) = 16;
+    });
+    Click("btnSlopeRows");
+    for (int c = 1; c <= 17; ++c) EXPECT_EQ(Z(c, 3), c - 1);
+    EXPECT_EQ(Z(2, 4), 2.04);
+    ExpectTranscript("save-options.txt");
 }
 
 }  // namespace
