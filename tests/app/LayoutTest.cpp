@@ -42,22 +42,27 @@ protected:
             EXPECT_GE(Grid()->horizontalHeader()->sectionSize(i - 1),
                       Grid()->horizontalHeader()->sectionSizeHint(i - 1));
         }
-        if (sizes) EXPECT_GE(Grid()->verticalHeader()->width(), Grid()->verticalHeader()->sizeHint().width());
+        if (sizes) {
+            EXPECT_GE(Grid()->verticalHeader()->width(), Grid()->verticalHeader()->sizeHint().width());
+        }
         const std::vector<QWidget*> controls = Controls();
         const QRect page = InWindow(window->centralWidget());
         for (QWidget* a : controls) {
             const std::string name =
                 (a->objectName().isEmpty() ? a->metaObject()->className() : a->objectName()).toStdString();
             const auto* label = qobject_cast<QLabel*>(a);
-            if (sizes) EXPECT_TRUE(page.contains(InWindow(a))) << name << " is cut off";
+            if (sizes) {
+                EXPECT_TRUE(page.contains(InWindow(a))) << name << " is cut off";
+            }
             if (sizes && !qobject_cast<StatusLabel*>(a) && !(label && label->wordWrap())) {
                 EXPECT_GE(a->width(), a->minimumSizeHint().width()) << name;
                 EXPECT_GE(a->height(), a->minimumSizeHint().height()) << name;
             }
             for (QWidget* b : controls) {
-                if (a < b && !a->isAncestorOf(b) && !b->isAncestorOf(a))
+                if (a < b && !a->isAncestorOf(b) && !b->isAncestorOf(a)) {
                     EXPECT_FALSE(InWindow(a).intersects(InWindow(b)))
                         << name << " overlaps " << b->objectName().toStdString();
+                }
             }
         }
     }

@@ -58,7 +58,9 @@ TEST(PieceFile, ReadingRules) {
         EXPECT_EQ(report.verticesStored, std::stoi(c[1]));
         EXPECT_EQ(report.problemCount, std::stoi(c[2]));
         ASSERT_EQ(report.problems.size(), std::stoul(c[2]));
-        if (!report.problems.empty()) EXPECT_NE(report.problems[0].find("outside the piece grid"), std::string::npos);
+        if (!report.problems.empty()) {
+            EXPECT_NE(report.problems[0].find("outside the piece grid"), std::string::npos);
+        }
         std::istringstream cells(c[3]);
         for (std::string x, y, z; cells >> x >> y >> z;)
             EXPECT_EQ(grid.Z(std::stoi(x), std::stoi(y)), test::CaseNumber(z)) << x << ", " << y;

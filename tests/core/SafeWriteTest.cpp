@@ -107,7 +107,9 @@ TEST(SafeWrite, ALinkIsWrittenThroughToItsFile) {
         const std::set<std::string> real =
             writer.keepsBackup ? std::set<std::string>{"r.dat", "r.bak"} : std::set<std::string>{"r.dat"};
         EXPECT_EQ(FilesIn(dir.path() / "real"), real) << writer.name;
-        if (writer.keepsBackup) EXPECT_EQ(ReadAll(dir.File("real/r.bak")), "old") << writer.name;
+        if (writer.keepsBackup) {
+            EXPECT_EQ(ReadAll(dir.File("real/r.bak")), "old") << writer.name;
+        }
     }
 }
 

@@ -82,8 +82,8 @@ TEST_F(Conversion, TheTerIsTheStockFileWithItsKeysReplaced) {
              "[ElevationFile_96]\r\nName=keep.asc\r\n");
     const std::tuple<const char*, const char*, TrackFileFolders, const char*> cases[] = {
         {"National", "2.5", {out, ter, program, "", "C:/MCM/Tracks/Dunes"}, "national-game-folder.ter"},
-        {"Quarry", "3.0", {out, ter, program, dir.File("user")}, "quarry-user-stock.ter"},
-        {"National", "3.0", {out, ter, dir.File("empty")}, "national-no-stock.ter"},
+        {"Quarry", "3.0", {out, ter, program, dir.File("user"), ""}, "quarry-user-stock.ter"},
+        {"National", "3.0", {out, ter, dir.File("empty"), "", ""}, "national-no-stock.ter"},
     };
     for (const auto& [environment, gridRes, folders, golden] : cases) {
         ASSERT_TRUE(WriteTerrainFile(environment, gridRes, folders)) << golden;
@@ -94,7 +94,7 @@ TEST_F(Conversion, TheTerIsTheStockFileWithItsKeysReplaced) {
 TEST_F(Conversion, ExistingFilesAreReplacedNotMergedAndFilesAreNamedUpToTheTracksFirstPeriod) {
     WriteAll(Out("Dunes.TER"), "[Old]\r\nStale=1\r\n");
     WriteAll(Out("flat.asc"), "old");
-    ASSERT_TRUE(WriteTerrainFile("National", "", {out, ter, program}));
+    ASSERT_TRUE(WriteTerrainFile("National", "", {out, ter, program, "", ""}));
     ASSERT_TRUE(CopyStockFile("flat.asc", Out("flat.asc"), program));
     EXPECT_EQ(ReadPrivateValue("Old", "Stale", "gone", Out("Dunes.TER")), "gone");
     EXPECT_NE(ReadAll(Out("Dunes.TER")).find("\r\nGridResolutionInFeet=\r\n"), std::string::npos);  // empty stays empty
@@ -102,8 +102,8 @@ TEST_F(Conversion, ExistingFilesAreReplacedNotMergedAndFilesAreNamedUpToTheTrack
 
     const std::string myTer = dir.File("track/My.Track.ter");
     WriteAll(myTer, "");
-    ASSERT_TRUE(WriteSceneFile("National", {out, myTer, program}));
-    ASSERT_TRUE(WriteTerrainFile("National", "3.0", {out, myTer, program}));
+    ASSERT_TRUE(WriteSceneFile("National", {out, myTer, program, "", ""}));
+    ASSERT_TRUE(WriteTerrainFile("National", "3.0", {out, myTer, program, "", ""}));
     EXPECT_EQ(ReadPrivateValue("ElevationFile_65", "Name", "", Out("My.TER")), "My.asc");
     EXPECT_EQ(ReadPrivateValue("SceneInfo", "SceneName", "", Out("My.SCN")), "My");
     EXPECT_EQ(ReadPrivateValue("Environment", "TerrainFile", "", Out("My.SCN")), "My.TRN");
@@ -123,7 +123,7 @@ TEST_F(Conversion, TheSxSceneNameIsCarriedFoundInAnyLetterCaseElseTheBaseNameIsT
         for (const auto& file : test::FilesIn(dir.path() / "track"))
             if (file != "Dunes.ter") std::filesystem::remove(dir.path() / "track" / file);
         if (!name.empty()) WriteAll(dir.File("track/" + name), sxScene);
-        ASSERT_TRUE(WriteSceneFile(environment, {out, ter, program}));
+        ASSERT_TRUE(WriteSceneFile(environment, {out, ter, program, "", ""}));
         EXPECT_EQ(ReadAll(Out("Dunes.SCN")), Golden(golden));
     }
 }
@@ -132,9 +132,9 @@ TEST_F(Conversion, TheSxTracksOwnFolderAndMissingInputsAndFoldersAreRefused) {
     WriteAll(dir.File("track/Dunes.SCN"), "[SceneInfo]\r\nSceneName=Valley Run\r\n");
     const std::string terBefore = ReadAll(ter), missing = dir.File("nat/new");
     std::vector<std::pair<Outcome, std::string>> cases = {
-        {WriteTerrainFile("National", "3.0", {out, "", program}), "No SX .TER file is chosen."},
-        {WriteSceneFile("National", {"", ter, program}), "No output folder is given."},
-        {WriteTerrainFile("National", "3.0", {missing, ter, program}),
+        {WriteTerrainFile("National", "3.0", {out, "", program, "", ""}), "No SX .TER file is chosen."},
+        {WriteSceneFile("National", {"", ter, program, "", ""}), "No output folder is given."},
+        {WriteTerrainFile("National", "3.0", {missing, ter, program, "", ""}),
          "Cannot write " + test::Native(missing + "/Dunes.TER") + ": No such file or directory"},
         {CopyStockFile("flat.asc", Out("flat.asc"), dir.File("empty"), dir.File("user")),
          "The stock file flat.asc was not found in " + dir.File("user") + " or " + dir.File("empty")},
@@ -142,8 +142,8 @@ TEST_F(Conversion, TheSxTracksOwnFolderAndMissingInputsAndFoldersAreRefused) {
     for (const std::string& folder : {dir.File("track"), dir.File("track/"), dir.File("TRACK")}) {
         const std::string refusal = "The output folder " + folder + " is the folder of the SX track " + ter +
                                     "; its own files would be replaced. Please choose another output folder.";
-        cases.push_back({WriteSceneFile("National", {folder, ter, program}), refusal});
-        cases.push_back({WriteTerrainFile("National", "3.0", {folder, ter, program}), refusal});
+        cases.push_back({WriteSceneFile("National", {folder, ter, program, "", ""}), refusal});
+        cases.push_back({WriteTerrainFile("National", "3.0", {folder, ter, program, "", ""}), refusal});
     }
     for (const auto& [outcome, message] : cases) {
         EXPECT_FALSE(outcome);
