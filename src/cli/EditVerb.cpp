@@ -32,7 +32,6 @@ struct EditArguments {
     std::string input;
     std::string output;
     CellRange range;  // a single cell unless --range: the whole grid
-    bool haveRange = false;
     std::vector<Operation> operations;
 };
 
@@ -127,7 +126,6 @@ std::string ReadEditArguments(const ParsedOptions& options, EditArguments& parse
     if (options.Has("--range")) {
         if (!ParseRange(options.Value("--range"), parsed.range))
             return "--range needs four grid numbers 1..17 as C1,R1,C2,R2";
-        parsed.haveRange = true;
     }
     for (const GivenOption& option : options.given) {
         Operation operation{OperationKind::Set};

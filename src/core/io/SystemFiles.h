@@ -54,8 +54,4 @@ std::string MoveOver(const std::string& from, const std::string& to);
 // back unchanged.
 std::string FollowLinks(const std::string& path);
 
-// True when both paths name the same existing file, however they are spelled
-// (links, letter case on file systems that ignore it, hard links).
-bool IsSameFile(const std::string& a, const std::string& b);
-
 }  // namespace gw::sys

@@ -96,11 +96,5 @@ std::string FollowLinks(const std::string& path) {
     return current.string();
 }
 
-bool IsSameFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    const bool same = std::filesystem::equivalent(a, b, ec);
-    return !ec && same;
-}
-
 }  // namespace gw::sys
 #endif

@@ -152,11 +152,5 @@ std::string MoveOver(const std::string& from, const std::string& to) {
 // files; a link given as a target is replaced by the new file, not followed.
 std::string FollowLinks(const std::string& path) { return path; }
 
-bool IsSameFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    const bool same = std::filesystem::equivalent(a, b, ec);
-    return !ec && same;
-}
-
 }  // namespace gw::sys
 #endif

@@ -14,6 +14,14 @@ namespace {
 
 std::string FileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
+// True when both paths name the same existing file, however they are spelled
+// (links, letter case on file systems that ignore it, hard links).
+bool IsSameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    const bool same = std::filesystem::equivalent(a, b, ec);
+    return !ec && same;
+}
+
 }  // namespace
 
 std::string WriteTargetRefusal(const std::string& path) {
@@ -36,7 +44,7 @@ std::string WriteTargetRefusal(const std::string& path) {
 std::string InputOverwriteRefusal(const std::vector<std::string>& outputs, const std::vector<std::string>& inputs) {
     for (const std::string& output : outputs) {
         for (const std::string& input : inputs) {
-            if (sys::IsSameFile(output, input)) {
+            if (IsSameFile(output, input)) {
                 return "Cannot write " + output + ": it is " + input + ", an input of this run; nothing was written";
             }
         }
