@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QToolTip>
 #include <QUrl>
 #include <cctype>
 #include <map>
@@ -168,6 +169,12 @@ TEST_F(ComfortsTest, NewPieceSaveAsDeleteCopyPasteAndAltKeysFromTheKeyboard) {
     QWidget* popup = QApplication::activePopupWidget();
     EXPECT_EQ(popup, Find<QMenu>("mnuHelp"));
     if (popup) popup->close();
+    // A value too long for its cell is shortened there and shown whole in the cell's tooltip.
+    window->document().ApplyToPiece("Long", [](PieceGrid& g) { g.Z(3, 3) = 1.23456789012346E+17; });
+    const QPoint cell = Grid()->CellRect(3, 3).center();
+    QHelpEvent tip(QEvent::ToolTip, cell, Grid()->viewport()->mapToGlobal(cell));
+    QApplication::sendEvent(Grid()->viewport(), &tip);
+    EXPECT_EQ(QToolTip::text(), "1.23456789012346E+17");
 }
 
 }  // namespace

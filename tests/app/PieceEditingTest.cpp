@@ -58,6 +58,12 @@ TEST_F(PieceEditingTest, UndoingAMixedSequenceGivesBackTheOriginalBitForBitThe3D
     const QColor back = picture->background();
     FindIn<QAction>(*view, "mnuToggleColors")->trigger();
     EXPECT_EQ(picture->foreground(), back);
+    for (const QSize shape : {QSize(900, 300), QSize(300, 900)}) {  // a square stays square in any window
+        view->resize(shape);
+        QCoreApplication::processEvents();
+        const QPointF corner = picture->FromArea({0, 0}), far = picture->FromArea({1, 1});
+        EXPECT_NEAR(std::abs(far.x() - corner.x()), std::abs(far.y() - corner.y()), 1e-6) << shape.width();
+    }
     // The curve tool needs four rows and applies on any close.
     Grid()->SetSelection({2, 4, 5, 7});
     const PieceGrid before = state.piece;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 #include <sstream>
 #include <tuple>
 #include <vector>
@@ -138,6 +139,20 @@ TEST(ProfileFile, ReadPrivateValueReturnsAtMost254CharactersLongLinesAreKeptAFol
     EXPECT_EQ(ReadPrivateValue("A", "k", "", longFile), std::string(254, 'v'));
     ASSERT_TRUE(WritePrivateValue("B", "n", "1", longFile));
     EXPECT_EQ(ReadAll(longFile), "[A]\r\n" + junk + "\r\nk=" + longValue + "\r\n[B]\r\nn=1\r\n");
+}
+
+// A megabyte of random bytes around one section: its key is found, and a
+// write leaves every other byte as it was.
+TEST(ProfileFile, BinaryGarbageNeverCrashesAndStaysUnchanged) {
+    std::mt19937 random(1234);
+    std::string garbage(1 << 20, '\0');
+    for (char& c : garbage) c = static_cast<char>(random());
+    garbage.replace(1000, 12, "\r\n[A]\r\nk=1\r\n");
+    ProfileDocument document(garbage);
+    EXPECT_EQ(document.Find("A", "k"), std::optional<std::string>("1"));
+    ASSERT_TRUE(document.Set("Gridwright", "Key", "Value"));
+    EXPECT_EQ(document.Text().substr(0, garbage.size()), garbage);
+    EXPECT_EQ(document.Get("gridwright", "key", ""), "Value");
 }
 
 }  // namespace

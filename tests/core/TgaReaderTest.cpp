@@ -92,5 +92,27 @@ TEST(TgaReader, EveryTruncationIsRefused) {
     }
 }
 
+// Damaged files (bytes of the header and of the pixels changed at random) give
+// a picture of the header's size or a refusal with a reason, never a crash.
+TEST(TgaReader, DamagedBytesNeverCrash) {
+    const std::string original = test::ReadAll(TgaData("pillow/200x32_p_tl_rle.tga"));
+    std::uint32_t seed = 12345;
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes = original;
+        for (int hit = 0; hit < 3; ++hit) {
+            seed = seed * 1664525u + 1013904223u;
+            const std::size_t at = round < 200 ? static_cast<std::size_t>(round % 18) : (seed >> 8) % bytes.size();
+            bytes[at] = static_cast<char>(seed >> 24);
+        }
+        RgbImage image;
+        const Outcome outcome = DecodeTga(bytes, image);
+        if (outcome) {
+            EXPECT_EQ(image.byteCount(), static_cast<std::size_t>(image.width()) * image.height() * 3) << round;
+        } else {
+            EXPECT_FALSE(outcome.message().empty()) << round;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace gw
