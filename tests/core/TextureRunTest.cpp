@@ -73,23 +73,27 @@ TEST(SkeletonImages, ShippedWithTheirSizes) {
     EXPECT_EQ(skeleton.Rgb(991, 991), kSkeletonGround);
 }
 
-// Without a palette the bare skeleton is saved, and a log of the header alone.
+// Without a palette (no file sets, or a negative count) the bare skeleton is saved, and a log of the header alone.
 TEST_F(TextureRunTest, MenuRunSavesTheTextureAndItsLogTheBareSkeletonWithoutAPalette) {
     TextureTrack track = FourColourTrack(dir.path().string());
     const std::string rule = std::string(59, '=') + "\r\n", header = rule + "= " + track.trackPath() + "\r\n" + rule;
-    track.totalFileSets = "-3";
-    track.Write();
-    TextureRunResult run = Menu(track);
-    ASSERT_TRUE(run.ok());
-    EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"No Textures to process"});
-    EXPECT_EQ(run.tilesPlaced, 0);
-    EXPECT_EQ(view.texts, (std::vector<std::string>{"Processing " + track.terPath(), "All Done"}));
-    EXPECT_EQ(test::ReadAll(run.logPath), header);
+    TextureRunResult run;
     RgbImage texture, enlarged;
-    ASSERT_TRUE(ReadTgaFile(run.outputPath, texture));
-    ASSERT_TRUE(ResizeImage(MakeSkeletonImage(992), 1016, 1016, enlarged));
-    EXPECT_EQ(texture, SharpenImage(enlarged, 5));
-
+    for (const char* fileSets : {"0", "-3"}) {
+        track.totalFileSets = fileSets;
+        track.Write();
+        prompter.shown.clear();
+        view.texts.clear();
+        run = Menu(track);
+        ASSERT_TRUE(run.ok()) << fileSets;
+        EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"No Textures to process"});
+        EXPECT_EQ(run.tilesPlaced, 0);
+        EXPECT_EQ(view.texts, (std::vector<std::string>{"Processing " + track.terPath(), "All Done"}));
+        EXPECT_EQ(test::ReadAll(run.logPath), header);
+        ASSERT_TRUE(ReadTgaFile(run.outputPath, texture));
+        ASSERT_TRUE(ResizeImage(MakeSkeletonImage(992), 1016, 1016, enlarged));
+        EXPECT_EQ(texture, SharpenImage(enlarged, 5)) << fileSets;
+    }
     track.totalFileSets.reset();
     track.Write();
     prompter.shown.clear();
