@@ -35,6 +35,7 @@
 #include "core/io/OutputFile.h"
 #include "core/piece/PieceFile.h"
 #include "core/terrain/Asc257File.h"
+#include "support/ReferenceImage.h"
 #include "support/TempDir.h"
 #include "support/ScriptedPrompter.h"
 #include "support/SpecialFiles.h"
@@ -68,30 +69,12 @@ inline QString TextOf(const QObject* o) {
 
 inline QString TextIn(const QObject& root, const char* name) { return TextOf(FindIn(root, name)); }
 
-// Each line of tests/data/app/<name>: an object's name under root (or root's), a tab, the exact text it shows.
-inline void ExpectTexts(const QObject& root, const std::string& name) {
-    std::istringstream lines(ReadAll(std::string(GRIDWRIGHT_TEST_DATA_DIR) + "/app/" + name));
-    int count = 0;
-    for (std::string line; std::getline(lines, line); ++count) {
-        const std::string object = line.substr(0, line.find('\t'));
-        const QObject* found = root.objectName() == ToQ(object) ? &root : FindIn(root, object.c_str());
-        if (found) {
-            EXPECT_EQ(TextOf(found), ToQ(line.substr(object.size() + 1))) << object;
-        }
-    }
-    EXPECT_GT(count, 0) << name;
-}
-
-// Exactly, in the fewest digits that read back as the same number.
-inline std::string Number(double z) {
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, z).ptr);
-}
 // The rows of tests/data/app/<name>, split at tabs.
 inline std::vector<Texts> Rows(const std::string& name) {
     std::vector<Texts> rows;
-    std::istringstream lines(ReadAll(std::string(GRIDWRIGHT_TEST_DATA_DIR) + "/app/" + name));
+    std::istringstream lines(ReadAll(TestDataPath("app/" + name)));
     for (std::string line; std::getline(lines, line);) {
+        if (line.empty()) continue;
         std::istringstream cells(line);
         rows.emplace_back();
         for (std::string cell; std::getline(cells, cell, '\t');) rows.back().push_back(cell);
@@ -99,6 +82,25 @@ inline std::vector<Texts> Rows(const std::string& name) {
     return rows;
 }
 
+// Each line of tests/data/app/<name>: an object's name under root (or root's), a tab, the exact text it shows.
+inline void ExpectTexts(const QObject& root, const std::string& name) {
+    const std::vector<Texts> rows = Rows(name);
+    EXPECT_FALSE(rows.empty()) << name;
+    for (const Texts& row : rows) {
+        const QObject* found = root.objectName() == ToQ(row[0]) ? &root : FindIn(root, row[0].c_str());
+        if (!found) {
+            ADD_FAILURE() << name << ": no object " << row[0];
+            continue;
+        }
+        EXPECT_EQ(TextOf(found), ToQ(row.size() > 1 ? row[1] : "")) << row[0];
+    }
+}
+
+// Exactly, in the fewest digits that read back as the same number.
+inline std::string Number(double z) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, z).ptr);
+}
 // Hands the next modal dialog, once it is up, to answer; a timer that finds none does nothing.
 inline void AnswerModal(std::function<void(QWidget*)> answer) {
     QTimer::singleShot(0, [answer] {
@@ -276,7 +278,7 @@ protected:
         std::string text = seen;
         for (const auto& [folder, name] : {std::pair(dir.path().string(), "$DIR"), {ProgramFolder(), "$PROGRAM"}})
             for (std::size_t at; (at = text.find(folder)) != std::string::npos;) text.replace(at, folder.size(), name);
-        const std::string golden = std::string(GRIDWRIGHT_TEST_DATA_DIR) + "/app/" + name;
+        const std::string golden = TestDataPath("app/" + name);
         if (qEnvironmentVariableIsSet("GRIDWRIGHT_WRITE_GOLDEN")) WriteAll(golden, text);
         EXPECT_EQ(text, ReadAll(golden)) << name;
     }

@@ -4,13 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/CliScene.h"
+#include "support/ReferenceImage.h"
 
 namespace gw {
 namespace {
@@ -25,14 +24,14 @@ struct Case {
 
 std::vector<Case> ReadTranscript(const std::string& name) {
     std::vector<Case> cases;
-    std::istringstream in(test::ReadAll(GRIDWRIGHT_TEST_DATA_DIR "/cli/" + name));
+    std::istringstream in(test::ReadAll(test::TestDataPath("cli/" + name)));
     int number = 0;
     for (std::string line; std::getline(in, line);) {
+        ++number;
+        if (line.empty() || line[0] == '#') continue;
         const std::string kind = line.substr(0, 2), rest = line.size() > 2 ? line.substr(line[2] == ' ' ? 3 : 2) : "";
-        if (++number, kind[0] == '$')
+        if (kind[0] == '$')
             cases.push_back({rest, "", "", 0, number, {}});
-        else if (kind.empty() || kind[0] == '#')
-            continue;
         else if (cases.empty() || (kind != "1>" && kind != "2>" && kind != "? " && kind != "+ "))
             ADD_FAILURE() << name << ":" << number << ": not a transcript line: " << line;
         else if (kind == "1>")
